@@ -1,0 +1,48 @@
+# Front door: every target installs what it needs first.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps build run test bench fuzz sanitize screenshot install format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/plovex
+
+test: build
+	cd $(BUILD) && XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/plovex-runtime-$$(id -u)} ctest --output-on-failure -j $(JOBS)
+
+bench:
+	@scripts/install-deps bench
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DPLOVEX_BUILD_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target plovex_bench
+	./build-bench/bench/plovex_bench
+
+FUZZ_RUNS ?= 10000000
+fuzz:
+	@scripts/install-deps fuzz
+	@CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLOVEX_BUILD_FUZZ=ON -DPLOVEX_BUILD_GUI=OFF -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	./build-fuzz/fuzz/fuzz_parse_evaluate -runs=$(FUZZ_RUNS) -max_len=256 fuzz/corpus/parse_evaluate
+
+sanitize: deps
+	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DPLOVEX_SANITIZE=ON >/dev/null
+	@cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/plovex-runtime-$$(id -u)} ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX),)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-bench build-fuzz build-sanitize

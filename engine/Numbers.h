@@ -1,0 +1,42 @@
+#pragma once
+
+#include <bit>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace plovex {
+
+// Every stored number is a float; arithmetic is done in double and rounded once on storing.
+// Text conversions here ignore the user's locale: "2.5" is two and a half on every desktop.
+
+// The float nearest to 0.01: the derivative's difference step and the integration step.
+inline constexpr float kStepH = std::bit_cast<float>(std::uint32_t { 0x3C23D70A });
+
+// Rounds a double to the nearest float; beyond the float range this gives an infinity.
+constexpr float ToFloat(double value)
+{
+    return static_cast<float>(value);
+}
+
+// A parsed number buffer: 0 unless the text starts with a digit, otherwise the longest
+// leading decimal number ("2.5.1" -> 2.5, "12." -> 12, "2e5x" -> 200000).
+double BufferToNumber(std::string_view text);
+
+// A number typed into a number box or given on the command line: a decimal number
+// (optional sign, digits with an optional point, optional exponent), blanks around it
+// allowed, nothing else. Rounded to float; too large gives an infinity.
+std::optional<float> ParseDecimal(std::string_view text);
+
+// "%f": six decimals, no exponent. Infinities read "inf" and "-inf", every NaN "nan".
+std::string FormatFixed(double value);
+
+// "%.17g": enough digits for a double to read back exactly; "inf", "-inf", "nan" likewise.
+std::string FormatExact(double value);
+
+// A float as a number box shows it: the shortest text that reads back as the same float
+// (10 shows as 10, 0.1 as 0.1).
+std::string FormatField(float value);
+
+} // namespace plovex

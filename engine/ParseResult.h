@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace plovex {
+
+enum class ParseError {
+    None,
+    UnrecognisedSymbol, // 1
+    UnmatchedParentheses, // 2
+    VariableYNotAllowed, // 3
+    UnrecognisedFunction, // 4
+};
+
+// What a parse ended with: the error and, for an error, the finished message text.
+struct [[nodiscard]] ParseResult {
+    ParseError error = ParseError::None;
+    std::string message;
+
+    bool Ok() const { return error == ParseError::None; }
+};
+
+} // namespace plovex

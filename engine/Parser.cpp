@@ -1,0 +1,170 @@
+#include "engine/Parser.h"
+
+#include "engine/Functions.h"
+#include "engine/Numbers.h"
+#include "engine/PostfixText.h"
+#include "engine/Precedence.h"
+#include "engine/TokenList.h"
+
+namespace plovex {
+namespace {
+
+constexpr std::string_view kErrorPrefix = "Parse Error: ";
+
+ParseResult Fail(ParseError error, std::string_view detail)
+{
+    std::string message(kErrorPrefix);
+    switch (error) {
+    case ParseError::UnrecognisedSymbol:
+        message.append("Unrecognised symbol '").append(detail).append("'.");
+        break;
+    case ParseError::UnmatchedParentheses:
+        message.append("Unmatched parentheses.");
+        break;
+    case ParseError::VariableYNotAllowed:
+        message.append("Variable 'y' allowed only in implicit functions.");
+        break;
+    case ParseError::UnrecognisedFunction:
+        message.append("Unrecognised function '").append(detail).append("'.");
+        break;
+    case ParseError::None:
+        break;
+    }
+    return { error, std::move(message) };
+}
+
+// The whole UTF-8 character that starts at `index`, so a message never shows half of one;
+// a byte that starts no valid sequence shows as U+FFFD.
+std::string_view CharacterAt(std::string_view text, std::size_t index)
+{
+    const auto byte = static_cast<unsigned char>(text[index]);
+    std::size_t length = 1;
+    if (byte >= 0xF0 && byte <= 0xF4)
+        length = 4;
+    else if (byte >= 0xE0)
+        length = byte <= 0xEF ? 3 : 0;
+    else if (byte >= 0xC2)
+        length = 2;
+    else if (byte >= 0x80)
+        length = 0;
+    if (length == 0 || index + length > text.size())
+        return "\xEF\xBF\xBD";
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((static_cast<unsigned char>(text[index + i]) & 0xC0) != 0x80)
+            return "\xEF\xBF\xBD";
+    }
+    return text.substr(index, length);
+}
+
+// Moves operators to the queue until a '(' is removed; the '(' is discarded.
+void PopGroup(TokenList& queue, TokenList& operators)
+{
+    for (;;) {
+        const Token token = operators.RemoveLast();
+        if (token.kind == '(')
+            return;
+        queue.Append(token);
+    }
+}
+
+} // namespace
+
+ParseResult Parse(std::string_view expression, bool implicit, TokenList& queue,
+    TokenList& operators, std::string& postfix)
+{
+    queue.Clear();
+    operators.Clear();
+    bool numberPending = false;
+    bool namePending = false;
+    std::string buffer;
+    int openCount = 0;
+    operators.Append({ '(', 0.0f });
+
+    const auto endNumber = [&] {
+        numberPending = false;
+        queue.Append({ '0', ToFloat(BufferToNumber(buffer)) });
+    };
+
+    for (std::size_t index = 0; index < expression.size(); ++index) {
+        const char ch = expression[index];
+        if (ch >= '0' && ch <= '9') {
+            if (!numberPending) {
+                numberPending = true;
+                buffer.clear();
+            }
+            buffer += ch;
+            continue;
+        }
+        if (ch == '.' && numberPending) {
+            buffer += ch;
+            continue;
+        }
+        if ((ch >= 'a' && ch <= 'w') || ch == 'z') {
+            if (!namePending) {
+                namePending = true;
+                buffer.clear();
+            }
+            buffer += ch;
+            continue;
+        }
+        // A number and a name may both be pending ("2sin(x)"): the number ends here and
+        // the name stays pending until the next character that ends something.
+        if (numberPending) {
+            endNumber();
+        } else if (namePending) {
+            namePending = false;
+            const char code = LookupFunction(buffer);
+            if (code == kUnknownFunction)
+                return Fail(ParseError::UnrecognisedFunction, buffer);
+            operators.Append({ code, 0.0f });
+        }
+        switch (ch) {
+        case ' ':
+            break;
+        case '(':
+            operators.Append({ '(', 0.0f });
+            ++openCount;
+            break;
+        case ')':
+            if (openCount == 0)
+                return Fail(ParseError::UnmatchedParentheses, {});
+            --openCount;
+            PopGroup(queue, operators);
+            break;
+        case '+':
+        case '-':
+        case '*':
+        case '/':
+        case '^': {
+            const int precedence = Precedence(ch);
+            while (operators.Last().kind != '(' && Precedence(operators.Last().kind) >= precedence)
+                queue.Append(operators.RemoveLast());
+            operators.Append({ ch, 0.0f });
+            break;
+        }
+        case 'x':
+            queue.Append({ 'x', 0.0f });
+            break;
+        case 'y':
+            if (!implicit)
+                return Fail(ParseError::VariableYNotAllowed, {});
+            queue.Append({ 'y', 0.0f });
+            break;
+        default:
+            return Fail(ParseError::UnrecognisedSymbol,
+                static_cast<unsigned char>(ch) < 0x80 ? expression.substr(index, 1)
+                                                      : CharacterAt(expression, index));
+        }
+    }
+    // A name still pending at the end is discarded unread: "x+foo" parses as "x+".
+    if (numberPending)
+        endNumber();
+    // Groups left open are closed as if ")" ended the text: "sin(x" reads as "sin(x)".
+    for (; openCount > 0; --openCount)
+        PopGroup(queue, operators);
+    PopGroup(queue, operators);
+    postfix = PostfixText(queue);
+    return {};
+}
+
+} // namespace plovex

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "engine/ParseResult.h"
+
+#include <string>
+#include <string_view>
+
+namespace plovex {
+
+class TokenList;
+
+// Turns an expression into the postfix queue in one left-to-right pass (shunting-yard over
+// `operators`). Both lists are cleared first. On success `postfix` receives the queue's
+// postfix text; on an error the lists keep what was built up to the failing character and
+// `postfix` is left as it was. `implicit` allows the variable y.
+ParseResult Parse(std::string_view expression, bool implicit, TokenList& queue,
+    TokenList& operators, std::string& postfix);
+
+} // namespace plovex

@@ -1,0 +1,29 @@
+#pragma once
+
+namespace plovex {
+
+// Binding strength of an operator-stack entry; higher binds tighter.
+//   '('        4   (never compared: every pop loop stops at a '(')
+//   '^'        2
+//   '*' '/'    1
+//   '+' '-'    0
+//   other      3   (every function code)
+constexpr int Precedence(char kind)
+{
+    switch (kind) {
+    case '(':
+        return 4;
+    case '^':
+        return 2;
+    case '*':
+    case '/':
+        return 1;
+    case '+':
+    case '-':
+        return 0;
+    default:
+        return 3;
+    }
+}
+
+} // namespace plovex

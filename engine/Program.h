@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace plovex {
+
+class TokenList;
+
+// The postfix queue compiled once into a compact instruction array that is run with a local
+// stack: the same value as Evaluate, bit for bit, without a linked walk and heap stack per
+// sample. Renderers compile once per rendering and run it for every sample.
+class Program {
+public:
+    static Program Compile(const TokenList& queue);
+
+    // The plain value at (x, y), as Evaluate with derivative mode off.
+    float Run(float x, float y) const;
+
+    // As Evaluate(queue, derivative, x, y): the difference quotient when derivative is set.
+    double Evaluate(bool derivative, float x, float y) const;
+
+    std::size_t Size() const { return m_code.size(); }
+
+    enum class Op : std::uint8_t;
+
+private:
+    struct Instruction {
+        Op op;
+        float operand;
+    };
+
+    float RunWithStack(float x, float y, float* stack) const;
+
+    void Emit(Op op, float operand = 0.0f);
+
+    std::vector<Instruction> m_code;
+    std::size_t m_depth = 1;
+    bool m_malformed = false;
+};
+
+} // namespace plovex

@@ -1,0 +1,90 @@
+#pragma once
+
+// Numeric ids of the program's resources, controls and commands.
+namespace plovex::res {
+
+// Dialog templates.
+inline constexpr int kAboutTemplate = 100;
+inline constexpr int kGraphFormTemplate = 101;
+inline constexpr int kInputTemplate = 130;
+inline constexpr int kHelpTemplate = 131;
+
+// Menus, icons, toolbar, accelerators and the document string.
+inline constexpr int kMainFrame = 128; // no-document menu, application icon, toolbar, accelerators
+inline constexpr int kGraphType = 129; // graph menu, document icon, document string
+
+// Standard dialog button ids.
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
+
+// Graph form controls.
+inline constexpr int kExpressionEdit = 1000;
+inline constexpr int kPlotButton = 1001;
+inline constexpr int kPostfixEdit = 1002;
+inline constexpr int kGraphArea = 1003;
+inline constexpr int kNoClearCheck = 1004;
+inline constexpr int kStatusStatic = 1005;
+inline constexpr int kXScaleEdit = 1006;
+inline constexpr int kYScaleEdit = 1007;
+inline constexpr int kXScaleUpButton = 1008;
+inline constexpr int kXScaleDownButton = 1009;
+inline constexpr int kYScaleUpButton = 1010;
+inline constexpr int kYScaleDownButton = 1011;
+inline constexpr int kQualityEdit = 1012;
+inline constexpr int kImplicitCheck = 1013;
+inline constexpr int kPlotDerivativeButton = 1014;
+inline constexpr int kProgressBar = 1015;
+inline constexpr int kInfoEdit = 1016;
+inline constexpr int kEvaluateButton = 1017;
+inline constexpr int kEvalDerivativeButton = 1018;
+inline constexpr int kIntegrateButton = 1019;
+
+// Input dialog controls (template 130) share numbers with the form's buttons.
+inline constexpr int kInputPromptStatic = 1018;
+inline constexpr int kInputValueEdit = 1019;
+
+// Help window controls (template 131).
+inline constexpr int kHelpTextEdit = 1019;
+inline constexpr int kHelpTopicList = 1020;
+
+// Commands.
+inline constexpr int kCmdUsingPlovex = 32771;
+inline constexpr int kCmdFileNew = 57600;
+inline constexpr int kCmdFileOpen = 57601;
+inline constexpr int kCmdFileClose = 57602;
+inline constexpr int kCmdFileSave = 57603;
+inline constexpr int kCmdFileSaveAs = 57604;
+inline constexpr int kCmdFilePrint = 57607;
+inline constexpr int kCmdFileMru1 = 57616;
+inline constexpr int kCmdFileMruLast = 57631;
+inline constexpr int kCmdEditCopy = 57634;
+inline constexpr int kCmdEditCut = 57635;
+inline constexpr int kCmdEditPaste = 57637;
+inline constexpr int kCmdEditUndo = 57643;
+inline constexpr int kCmdWindowNew = 57648;
+inline constexpr int kCmdWindowArrange = 57649;
+inline constexpr int kCmdWindowCascade = 57650;
+inline constexpr int kCmdWindowTile = 57651;
+inline constexpr int kCmdAppAbout = 57664;
+inline constexpr int kCmdAppExit = 57665;
+inline constexpr int kCmdNextPane = 57680;
+inline constexpr int kCmdPrevPane = 57681;
+inline constexpr int kCmdViewToolbar = 59392;
+inline constexpr int kCmdViewStatusBar = 59393;
+
+// Strings.
+inline constexpr int kStrAppTitle = 57344; // also string 128
+inline constexpr int kStrIdle = 57345; // "Ready"
+inline constexpr int kStrIndicatorExt = 59136;
+inline constexpr int kStrIndicatorCaps = 59137;
+inline constexpr int kStrIndicatorNum = 59138;
+inline constexpr int kStrIndicatorScroll = 59139;
+inline constexpr int kStrIndicatorOvr = 59140;
+inline constexpr int kStrIndicatorRec = 59141;
+inline constexpr int kStrHelpTopicFirst = 61216; // topic i is kStrHelpTopicFirst + i
+
+// Standard framework control ids.
+inline constexpr int kToolBarId = 0xE800;
+inline constexpr int kStatusBarId = 0xE801;
+
+} // namespace plovex::res

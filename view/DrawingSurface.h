@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+
+namespace plovex {
+
+struct Rgb {
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+inline constexpr Rgb kBackground { 250, 240, 230 };
+inline constexpr Rgb kCurve { 0, 0, 255 };
+inline constexpr Rgb kPen { 0, 0, 0 };
+
+// What the renderer draws on: the graph area's pixels, the form around it and its progress
+// bar. Coordinates are the graph area's client pixels, (0, 0) at the top left; a point
+// outside the area is the surface's to clip.
+class DrawingSurface {
+public:
+    virtual ~DrawingSurface() = default;
+
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+
+    // The fill of later rectangles; RestoreFill goes back to the fill before SetFill.
+    virtual void SetFill(Rgb fill) = 0;
+    virtual void RestoreFill() = 0;
+
+    // Repaints the whole form at once, wiping the graph area.
+    virtual void RepaintForm() = 0;
+
+    // Outlined with the pen, filled with the fill; right and bottom edges excluded.
+    virtual void Rectangle(int left, int top, int right, int bottom) = 0;
+    // With the pen, end point excluded.
+    virtual void Line(int x0, int y0, int x1, int y1) = 0;
+    virtual void SetPixel(int x, int y, Rgb colour) = 0;
+    // The application icon at its standard 32 by 32 size, top-left corner at (x, y).
+    virtual void DrawIcon(int x, int y) = 0;
+
+    virtual void SetProgressRange(int low, int high) = 0;
+    virtual void SetProgressPos(int position) = 0;
+
+    // Shows the form fields in the controls (status and statistics among them).
+    virtual void PushFields() = 0;
+};
+
+} // namespace plovex

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace plovex {
+
+// The graph form's fields, which its commands read from and push to the controls. Kept
+// free of the window so that the renderer and the command line share them.
+struct FormFields {
+    std::string m_expression;
+    std::string m_postfix;
+    bool m_noClear = false;
+    std::string m_status;
+    float m_xScale = 10.0f;
+    float m_yScale = 10.0f;
+    float m_quality = 10.0f;
+    std::string m_info;
+    bool m_implicit = false;
+    bool m_derivative = false;
+};
+
+} // namespace plovex

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+namespace plovex {
+
+class DrawingSurface;
+class Program;
+struct FormFields;
+
+// The running values a rendering ends with, before they are scaled into the statistics.
+struct RenderTotals {
+    float maximum;
+    float minimum;
+    float sum;
+};
+
+// The three numbers of the information box, in double from the running values:
+// maximum / yScale, minimum / yScale, ((sum / quality) / yScale) / W.
+struct Statistics {
+    double maximum;
+    double minimum;
+    double mean;
+};
+
+// Samples `program` over the surface (explicit y = f(x) or implicit f(x, y) = 0 by
+// fields.m_implicit) and draws it; sets m_status to "WORKING" then "DONE" and leaves the
+// statistics text in m_info. Derivative mode is fields.m_derivative.
+RenderTotals DrawGraph(FormFields& fields, const Program& program, DrawingSurface& surface);
+
+Statistics ComputeStatistics(const RenderTotals& totals, float yScale, float quality, int width);
+
+// "Maximum: %f\r\nMinimum: %f\r\nMean: %f", each number written by `format`.
+std::string StatisticsText(const Statistics& statistics, std::string (*format)(double));
+
+} // namespace plovex
