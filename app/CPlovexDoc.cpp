@@ -1,0 +1,10 @@
+#include "app/CPlovexDoc.h"
+
+namespace plovex {
+
+CPlovexDoc::CPlovexDoc(QObject* parent)
+    : QObject(parent)
+{
+}
+
+} // namespace plovex
