@@ -1,0 +1,134 @@
+#include "app/DocumentCodec.h"
+
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace plovex {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// The prefix an expression of `length` characters gets, and the characters after it.
+TEST(DocumentCodec, EncodesTheLengthPrefix)
+{
+    struct Case {
+        std::size_t length;
+        Bytes prefix;
+    };
+    const Case cases[] = {
+        { 0, Bytes({ 0x00 }) },
+        { 1, Bytes({ 0x01 }) },
+        { 254, Bytes({ 0xFE }) },
+        { 255, Bytes({ 0xFF, 0xFF, 0x00 }) },
+        { 256, Bytes({ 0xFF, 0x00, 0x01 }) },
+        { 300, Bytes({ 0xFF, 0x2C, 0x01 }) },
+        { 65533, Bytes({ 0xFF, 0xFD, 0xFF }) },
+        // 0xFFFE and up no longer fit the word: 0xFFFF announces a 32-bit count.
+        { 65534, Bytes({ 0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00 }) },
+        { 65535, Bytes({ 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00 }) },
+        { 70000, Bytes({ 0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00 }) },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.length);
+        std::string expression(c.length, 'x');
+        for (std::size_t i = 0; i < c.length; i += 7)
+            expression[i] = static_cast<char>('0' + i % 10);
+        const Bytes bytes = EncodeDocument(expression);
+        ASSERT_EQ(bytes.size(), c.prefix.size() + c.length);
+        EXPECT_EQ(
+            Bytes(bytes.begin(), bytes.begin() + static_cast<long>(c.prefix.size())), c.prefix);
+        EXPECT_EQ(std::string(bytes.begin() + static_cast<long>(c.prefix.size()), bytes.end()),
+            expression);
+
+        const DecodedDocument decoded = DecodeDocument(bytes);
+        ASSERT_TRUE(decoded.ok) << decoded.error;
+        EXPECT_EQ(decoded.expression, expression);
+    }
+}
+
+TEST(DocumentCodec, WritesTheCharactersAsTheyAre)
+{
+    EXPECT_EQ(
+        EncodeDocument("x^2+5*x+6"), Bytes({ 0x09, 'x', '^', '2', '+', '5', '*', 'x', '+', '6' }));
+    // Eight-bit characters travel unchanged; no terminator, no conversion.
+    const std::string withNul("\xE9\0\xFF"
+                              "x",
+        4);
+    EXPECT_EQ(EncodeDocument(withNul), Bytes({ 0x04, 0xE9, 0x00, 0xFF, 'x' }));
+    const DecodedDocument decoded = DecodeDocument(Bytes({ 0x04, 0xE9, 0x00, 0xFF, 'x' }));
+    ASSERT_TRUE(decoded.ok);
+    EXPECT_EQ(decoded.expression, withNul);
+}
+
+TEST(DocumentCodec, ReadsEveryPrefixFormEvenWhereAShorterOneWouldDo)
+{
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        std::string expression;
+    };
+    const Case cases[] = {
+        { "empty", Bytes({ 0x00 }), "" }, { "byte", Bytes({ 0x03, 'a', 'b', 'c' }), "abc" },
+        { "word for a short text", Bytes({ 0xFF, 0x03, 0x00, 'a', 'b', 'c' }), "abc" },
+        { "count for a short text", Bytes({ 0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x00, 0x00, 'a', 'b' }),
+            "ab" },
+        { "empty in the long form", Bytes({ 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00 }), "" },
+        { "bytes after the text", Bytes({ 0x01, 'x', 'y', 'z' }), "x" }, // ignored, as before
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const DecodedDocument decoded = DecodeDocument(c.bytes);
+        ASSERT_TRUE(decoded.ok) << decoded.error;
+        EXPECT_EQ(decoded.expression, c.expression);
+    }
+}
+
+TEST(DocumentCodec, RejectsTruncatedAndLyingFiles)
+{
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        std::string error;
+    };
+    const Case cases[] = {
+        { "no bytes", Bytes(), "The file is empty." },
+        { "byte prefix, text cut", Bytes({ 0x05, 'a', 'b' }),
+            "The file claims an expression of 5 characters but holds only 2." },
+        { "only the marker", Bytes({ 0xFF }),
+            "The file ends inside the length of the expression." },
+        { "half a word", Bytes({ 0xFF, 0x2C }),
+            "The file ends inside the length of the expression." },
+        { "word, text cut", Bytes({ 0xFF, 0x2C, 0x01, 'a' }),
+            "The file claims an expression of 300 characters but holds only 1." },
+        { "count cut", Bytes({ 0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x00 }),
+            "The file ends inside the length of the expression." },
+        // A count of four billion must be refused before anything is allocated for it.
+        { "count lies", Bytes({ 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 'a' }),
+            "The file claims an expression of 4294967295 characters but holds only 1." },
+        { "count one too many", Bytes({ 0xFF, 0xFF, 0xFF, 0x03, 0x00, 0x00, 0x00, 'a', 'b' }),
+            "The file claims an expression of 3 characters but holds only 2." },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const DecodedDocument decoded = DecodeDocument(c.bytes);
+        EXPECT_FALSE(decoded.ok);
+        EXPECT_EQ(decoded.error, c.error);
+        EXPECT_EQ(decoded.expression, "");
+    }
+}
+
+TEST(DocumentCodec, EveryTruncationOfAValidFileIsRefused)
+{
+    for (const std::size_t length : { 0u, 10u, 254u, 255u, 300u, 65534u }) {
+        const Bytes whole = EncodeDocument(std::string(length, '1'));
+        for (std::size_t cut = 0; cut < whole.size(); cut += cut < 16 ? 1 : 97) {
+            SCOPED_TRACE(std::to_string(length) + " cut at " + std::to_string(cut));
+            EXPECT_FALSE(DecodeDocument(whole.data(), cut).ok);
+        }
+    }
+}
+
+} // namespace
+} // namespace plovex
