@@ -1,0 +1,70 @@
+#include "platform/FileDialogService.h"
+
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace plovex {
+namespace {
+
+// Each dialog blocks only the window it belongs to, so the help window stays usable.
+class DialogService final : public FileDialogService {
+public:
+    QString GetOpenFileName(QWidget* parent, const QString& filter) override
+    {
+        QFileDialog dialog(parent, "Open");
+        dialog.setWindowModality(Qt::WindowModal);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilter(filter);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    }
+
+    QString GetSaveFileName(QWidget* parent, const QString& proposed, const QString& filter,
+        const QString& defaultSuffix) override
+    {
+        QFileDialog dialog(parent, "Save As");
+        dialog.setWindowModality(Qt::WindowModal);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setNameFilter(filter);
+        dialog.setDefaultSuffix(defaultSuffix);
+        dialog.selectFile(proposed);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    }
+
+    SaveAnswer AskSaveChanges(QWidget* parent, const QString& title) override
+    {
+        QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
+            QString("Save changes to %1?").arg(title),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        box.setWindowModality(Qt::WindowModal);
+        box.setDefaultButton(QMessageBox::Save);
+        switch (box.exec()) {
+        case QMessageBox::Save:
+            return SaveAnswer::Save;
+        case QMessageBox::Discard:
+            return SaveAnswer::Discard;
+        default:
+            return SaveAnswer::Cancel;
+        }
+    }
+};
+
+FileDialogService* g_installed = nullptr;
+
+} // namespace
+
+FileDialogService& FileDialogService::Current()
+{
+    static DialogService dialogs;
+    return g_installed ? *g_installed : dialogs;
+}
+
+void FileDialogService::SetCurrent(FileDialogService* service)
+{
+    g_installed = service;
+}
+
+} // namespace plovex

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace plovex {
+
+// The questions the document commands ask: which file to open, where to save, and whether
+// to save a changed document before it closes. The windows ask through Current(); tests
+// install a service that answers without a dialog.
+class FileDialogService {
+public:
+    enum class SaveAnswer { Save, Discard, Cancel };
+
+    virtual ~FileDialogService() = default;
+
+    // An existing file chosen in an Open dialog with `filter`; empty when cancelled.
+    virtual QString GetOpenFileName(QWidget* parent, const QString& filter) = 0;
+    // A file name chosen in a Save As dialog starting from `proposed`; a name typed without
+    // an extension gets `defaultSuffix` (no dot). Empty when cancelled.
+    virtual QString GetSaveFileName(QWidget* parent, const QString& proposed, const QString& filter,
+        const QString& defaultSuffix)
+        = 0;
+    // The save, discard or cancel question for the changed document `title`.
+    virtual SaveAnswer AskSaveChanges(QWidget* parent, const QString& title) = 0;
+
+    static FileDialogService& Current();
+    // Installs `service` (not owned) for every later question; nullptr brings back the
+    // dialogs.
+    static void SetCurrent(FileDialogService* service);
+};
+
+} // namespace plovex
