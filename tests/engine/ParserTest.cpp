@@ -1,11 +1,20 @@
 #include "engine/Parser.h"
 
+#include "engine/PostfixText.h"
 #include "engine/TokenList.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 namespace plovex {
 namespace {
+
+std::string Kinds(const TokenList& list)
+{
+    std::string kinds;
+    list.ForEach([&kinds](const Token& token) { kinds += token.kind; });
+    return kinds;
+}
 
 struct PostfixCase {
     const char* expression;
@@ -44,6 +53,36 @@ TEST(Parser, PostfixTexts)
         { "((x)", false, "x" },
         { "0.1", false, "(0.100000)" },
         { "3.14159265", false, "(3.141593)" },
+        { "16777217", false, "(16777216.000000)" }, // the float's value, not the digits typed
+        { "0.123456789", false, "(0.123457)" },
+        { "99999999999999999999", false, "(100000002004087734272.000000)" },
+        { "1"
+          "000000000000000000000000000000000000000",
+            false, "(inf)" }, // 1e39 overflows
+        { "12.", false, "(12.000000)" },
+        { "007", false, "(7.000000)" },
+        { "2inf+", false, "(0.000000)+" }, // "inf" takes the buffer: never infinity
+        { "2nan", false, "(0.000000)" },
+        { "sin2e5", false, "(200000.000000)" }, // "2e5" shares the buffer with the name
+        { "x y", true, "xy" },
+        { "y", true, "y" },
+        { "   ", false, "" },
+        { "((((", false, "" },
+        { "x*(x", false, "xx*" },
+        { "sin(cos(x", false, "xcs" },
+        { "2*(3+(x", false, "(2.000000)(3.000000)x+*" },
+        { "x-y-1", true, "xy-(1.000000)-" },
+        { "x/2/3", false, "x(2.000000)/(3.000000)/" },
+        { "1-2*3^4", false, "(1.000000)(2.000000)(3.000000)(4.000000)^*-" },
+        { "x^2*3", false, "x(2.000000)^(3.000000)*" },
+        { "sin x+1", false, "xs(1.000000)+" },
+        { "sin(x+1)", false, "x(1.000000)+s" },
+        { "tan cot sec cosec x", false, "xSCTt" },
+        { "asin acos atan x", false, "xbAa" },
+        { "ln log abs sqrt floor x", false, "xfrmLl" },
+        { "x++", false, "x++" },
+        { "+", false, "+" },
+        { "sqrt(0-1)", false, "(0.000000)(1.000000)-r" },
     };
     for (const PostfixCase& c : cases) {
         SCOPED_TRACE(c.expression);
@@ -55,6 +94,158 @@ TEST(Parser, PostfixTexts)
         EXPECT_EQ(postfix, c.postfix);
         EXPECT_TRUE(operators.IsEmpty());
     }
+}
+
+struct ErrorCase {
+    const char* expression;
+    bool implicit;
+    ParseError error;
+    const char* message;
+    const char* queue; // the postfix text of what the queue holds after the error
+    const char* operators; // the kinds left on the operator stack, bottom first
+};
+
+TEST(Parser, ErrorsStopAtTheFailingCharacterAndKeepWhatWasBuilt)
+{
+    const ErrorCase cases[] = {
+        { ".5", false, ParseError::UnrecognisedSymbol, "Parse Error: Unrecognised symbol '.'.", "",
+            "(" },
+        { "SIN(x)", false, ParseError::UnrecognisedSymbol, "Parse Error: Unrecognised symbol 'S'.",
+            "", "(" },
+        { "x*y", false, ParseError::VariableYNotAllowed,
+            "Parse Error: Variable 'y' allowed only in implicit functions.", "x", "(*" },
+        { "y", false, ParseError::VariableYNotAllowed,
+            "Parse Error: Variable 'y' allowed only in implicit functions.", "", "(" },
+        { ")", false, ParseError::UnmatchedParentheses, "Parse Error: Unmatched parentheses.", "",
+            "(" },
+        { "(x))", false, ParseError::UnmatchedParentheses, "Parse Error: Unmatched parentheses.",
+            "x", "(" },
+        { "x+1)", false, ParseError::UnmatchedParentheses, "Parse Error: Unmatched parentheses.",
+            "x(1.000000)", "(+" }, // the number is emitted by the ")" that fails
+        { "exp(x)", false, ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'p'.", "x", "(e" },
+        { "max(x,1)", false, ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'ma'.", "", "(" },
+        { "log10(x)", false, ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function '10'.", "(10.000000)", "((" },
+        { "sin2e5+x", false, ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function '2e5'.", "(200000.000000)", "(+" },
+        { "sinn(x)", false, ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'sinn'.", "", "(" },
+        { "foo x", false, ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'foo'.", "", "(" }, // a blank ends the name
+        { "Sin(x)", false, ParseError::UnrecognisedSymbol, "Parse Error: Unrecognised symbol 'S'.",
+            "", "(" },
+        { "x\t", false, ParseError::UnrecognisedSymbol, "Parse Error: Unrecognised symbol '\t'.",
+            "x", "(" },
+        { "2A", false, ParseError::UnrecognisedSymbol, "Parse Error: Unrecognised symbol 'A'.",
+            "(2.000000)", "(" },
+        { "x,1", false, ParseError::UnrecognisedSymbol, "Parse Error: Unrecognised symbol ','.",
+            "x", "(" },
+        { "sin .5", false, ParseError::UnrecognisedSymbol, "Parse Error: Unrecognised symbol '.'.",
+            "", "(s" },
+        { "x+(2*X", false, ParseError::UnrecognisedSymbol, "Parse Error: Unrecognised symbol 'X'.",
+            "x(2.000000)", "(+(*" },
+        { "x\n", false, ParseError::UnrecognisedSymbol, "Parse Error: Unrecognised symbol '\n'.",
+            "x", "(" },
+    };
+    for (const ErrorCase& c : cases) {
+        SCOPED_TRACE(c.expression);
+        TokenList queue;
+        TokenList operators;
+        std::string postfix = "from the last parse";
+        const ParseResult result = Parse(c.expression, c.implicit, queue, operators, postfix);
+        EXPECT_FALSE(result.Ok());
+        EXPECT_EQ(result.error, c.error);
+        EXPECT_EQ(result.message, c.message);
+        EXPECT_EQ(PostfixText(queue), c.queue);
+        EXPECT_EQ(Kinds(operators), c.operators);
+        EXPECT_EQ(postfix, "from the last parse");
+    }
+}
+
+TEST(Parser, ShowsAWholeCharacterOutsideAscii)
+{
+    const struct {
+        const char* expression;
+        const char* message;
+        const char* queue;
+    } cases[] = {
+        { "x+\u03c0", "Parse Error: Unrecognised symbol '\u03c0'.", "x" }, // two bytes
+        { "\u00e9", "Parse Error: Unrecognised symbol '\u00e9'.", "" },
+        { "2\u20ac", "Parse Error: Unrecognised symbol '\u20ac'.", "(2.000000)" }, // three bytes
+        { "x\U0001F600x", "Parse Error: Unrecognised symbol '\U0001F600'.", "x" }, // four bytes
+        // Bytes that start no character as typed show as the replacement character.
+        { "x\xff", "Parse Error: Unrecognised symbol '\uFFFD'.", "x" },
+        { "\x80x", "Parse Error: Unrecognised symbol '\uFFFD'.", "" },
+        { "x\xc3", "Parse Error: Unrecognised symbol '\uFFFD'.", "x" }, // cut off at the end
+        { "\xe2\x82x", "Parse Error: Unrecognised symbol '\uFFFD'.", "" },
+        { "\xc0\xaf", "Parse Error: Unrecognised symbol '\uFFFD'.", "" }, // overlong "/"
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expression);
+        TokenList queue;
+        TokenList operators;
+        std::string postfix = "before";
+        const ParseResult result = Parse(c.expression, false, queue, operators, postfix);
+        EXPECT_EQ(result.error, ParseError::UnrecognisedSymbol);
+        EXPECT_EQ(result.message, c.message);
+        EXPECT_EQ(PostfixText(queue), c.queue);
+        EXPECT_EQ(postfix, "before");
+    }
+}
+
+TEST(Parser, EmptyExpressionGivesEmptyListsAndText)
+{
+    TokenList queue;
+    TokenList operators;
+    std::string postfix = "x(2.000000)^";
+    const ParseResult result = Parse("", false, queue, operators, postfix);
+    EXPECT_TRUE(result.Ok());
+    EXPECT_EQ(result.message, "");
+    EXPECT_EQ(postfix, "");
+    EXPECT_TRUE(queue.IsEmpty());
+    EXPECT_TRUE(operators.IsEmpty());
+    EXPECT_EQ(queue.BlockCount(), 0u);
+    EXPECT_EQ(operators.BlockCount(), 0u);
+}
+
+TEST(Parser, ClearsBothListsBeforeParsing)
+{
+    TokenList queue;
+    TokenList operators;
+    std::string postfix;
+    for (int i = 0; i < 35; ++i)
+        queue.Append({ 'x', 0.0f });
+    operators.Append({ '+', 0.0f });
+    (void)Parse("x+1", false, queue, operators, postfix);
+    EXPECT_EQ(postfix, "x(1.000000)+");
+    EXPECT_EQ(queue.Count(), 3u);
+    EXPECT_EQ(queue.BlockCount(), 1u); // storage is allocated afresh by each parse
+    EXPECT_TRUE(operators.IsEmpty());
+    EXPECT_EQ(operators.BlockCount(), 0u);
+
+    // A failed parse clears too, and a later good parse starts from nothing.
+    const ParseResult failed = Parse("(x))", false, queue, operators, postfix);
+    EXPECT_FALSE(failed.Ok());
+    EXPECT_EQ(postfix, "x(1.000000)+");
+    EXPECT_EQ(Kinds(queue), "x");
+    (void)Parse("x*x", false, queue, operators, postfix);
+    EXPECT_EQ(postfix, "xx*");
+}
+
+TEST(Parser, LongExpressionsUseMoreBlocks)
+{
+    std::string expression = "x";
+    for (int i = 0; i < 12; ++i)
+        expression += "+x";
+    TokenList queue;
+    TokenList operators;
+    std::string postfix;
+    ASSERT_TRUE(Parse(expression, false, queue, operators, postfix).Ok());
+    EXPECT_EQ(queue.Count(), 25u);
+    EXPECT_EQ(queue.BlockCount(), 3u);
+    EXPECT_EQ(postfix, "xx+x+x+x+x+x+x+x+x+x+x+x+");
 }
 
 } // namespace
