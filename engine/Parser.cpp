@@ -53,6 +53,11 @@ std::string_view CharacterAt(std::string_view text, std::size_t index)
         if ((static_cast<unsigned char>(text[index + i]) & 0xC0) != 0x80)
             return "\xEF\xBF\xBD";
     }
+    // The second byte also rules out overlong forms, surrogates and code points past U+10FFFF.
+    const auto second = static_cast<unsigned char>(text[index + 1]);
+    if ((byte == 0xE0 && second < 0xA0) || (byte == 0xED && second >= 0xA0)
+        || (byte == 0xF0 && second < 0x90) || (byte == 0xF4 && second >= 0x90))
+        return "\xEF\xBF\xBD";
     return text.substr(index, length);
 }
 

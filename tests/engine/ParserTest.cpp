@@ -181,6 +181,12 @@ TEST(Parser, ShowsAWholeCharacterOutsideAscii)
         { "x\xc3", "Parse Error: Unrecognised symbol '\uFFFD'.", "x" }, // cut off at the end
         { "\xe2\x82x", "Parse Error: Unrecognised symbol '\uFFFD'.", "" },
         { "\xc0\xaf", "Parse Error: Unrecognised symbol '\uFFFD'.", "" }, // overlong "/"
+        { "\xe0\x80\xaf", "Parse Error: Unrecognised symbol '\uFFFD'.", "" }, // overlong "/"
+        { "\xed\xa0\x80", "Parse Error: Unrecognised symbol '\uFFFD'.", "" }, // a surrogate
+        { "\xf0\x80\x80\xaf", "Parse Error: Unrecognised symbol '\uFFFD'.", "" },
+        { "\xf4\x90\x80\x80", "Parse Error: Unrecognised symbol '\uFFFD'.", "" }, // > U+10FFFF
+        { "\xed\x9f\xbf", "Parse Error: Unrecognised symbol '\uD7FF'.", "" },
+        { "\xf4\x8f\xbf\xbf", "Parse Error: Unrecognised symbol '\U0010FFFF'.", "" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expression);
