@@ -1,0 +1,381 @@
+// Nanoseconds per evaluation of the benchmark set through the compiled evaluator, muparser and
+// the same formulas as native C++, then whole renders through the QImage surface against the
+// bare evaluations of their samples. Every figure is the fastest of several repetitions, which
+// keeps the ratios steady on a shared machine.
+
+#include "engine/Numbers.h"
+#include "engine/Parser.h"
+#include "engine/Program.h"
+#include "engine/TokenList.h"
+#include "platform/ImageSurface.h"
+#include "view/FormFields.h"
+#include "view/GraphRenderer.h"
+
+#include <algorithm>
+#include <array>
+#include <benchmark/benchmark.h>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <muParser.h>
+#include <string>
+#include <vector>
+
+namespace plovex {
+namespace {
+
+// The evaluator's number rules written out: float operands, each operation in double, every
+// result rounded once to float, in the order the parser emits the operations.
+float Add(float a, float b)
+{
+    return ToFloat(static_cast<double>(a) + b);
+}
+
+float Sub(float a, float b)
+{
+    return ToFloat(-(static_cast<double>(b) - a));
+}
+
+float Mul(float a, float b)
+{
+    return ToFloat(static_cast<double>(a) * b);
+}
+
+float Div(float a, float b)
+{
+    return ToFloat(static_cast<double>(a) / b);
+}
+
+float Pow(float a, float b)
+{
+    return ToFloat(std::pow(static_cast<double>(a), static_cast<double>(b)));
+}
+
+float Square(float a)
+{
+    return ToFloat(static_cast<double>(a) * a);
+}
+
+float Sin(float v)
+{
+    return ToFloat(std::sin(static_cast<double>(v)));
+}
+
+float Cos(float v)
+{
+    return ToFloat(std::cos(static_cast<double>(v)));
+}
+
+float Tan(float v)
+{
+    return ToFloat(std::tan(static_cast<double>(v)));
+}
+
+struct Formula {
+    const char* expression;
+    bool implicit; // a function of x and y: swept over the grid, rendered implicitly
+    float (*native)(float x, float y);
+};
+
+const Formula kFormulas[] = {
+    { "x^2+5*x+6", false, [](float x, float) { return Add(Add(Square(x), Mul(5, x)), 6); } },
+    { "sin(x)*cos(x)", false, [](float x, float) { return Mul(Sin(x), Cos(x)); } },
+    { "x*sin(x)", false, [](float x, float) { return Mul(x, Sin(x)); } },
+    { "1/((x^2+1)^1.5)", false,
+        [](float x, float) { return Div(1, Pow(Add(Square(x), 1), 1.5f)); } },
+    { "3*x^4-2*x^3+x^2-7*x+sin(x)*cos(x)/(1+x^2)", false,
+        [](float x, float) {
+            const float polynomial
+                = Sub(Add(Sub(Mul(3, Pow(x, 4)), Mul(2, Pow(x, 3))), Square(x)), Mul(7, x));
+            return Add(polynomial, Div(Mul(Sin(x), Cos(x)), Add(1, Square(x))));
+        } },
+    { "sin(x*y/(x+y))", true, [](float x, float y) { return Sin(Div(Mul(x, y), Add(x, y))); } },
+    { "tan(x*y)", true, [](float x, float y) { return Tan(Mul(x, y)); } },
+    { "x^2+y^2-100", true, [](float x, float y) { return Sub(Add(Square(x), Square(y)), 100); } },
+};
+
+// The default plot the evaluation figures refer to: 5340 explicit samples, a 534 by 256 grid.
+constexpr int kSweepWidth = 534;
+constexpr int kSweepHeight = 256;
+// The form's graph area at its default size, for whole renders.
+constexpr int kAreaWidth = 610;
+constexpr int kAreaHeight = 238;
+constexpr int kLargeWidth = 1920;
+constexpr int kLargeHeight = 1080;
+
+constexpr int kRepetitions = 5;
+constexpr double kMinSecondsPerRepetition = 0.05;
+
+// The points a rendering samples: explicit, one x per sample with y 0; implicit, the grid of
+// every x with every y.
+struct Samples {
+    std::vector<float> xs;
+    std::vector<float> ys;
+    bool grid = false;
+
+    std::size_t Count() const { return grid ? xs.size() * ys.size() : xs.size(); }
+};
+
+// The renderer's own arithmetic: px advances by the step added in double and rounded to float.
+Samples ExplicitSamples(const FormFields& fields, int width)
+{
+    Samples samples;
+    const int hw = width / 2;
+    const double step = 1.0 / static_cast<double>(fields.m_quality);
+    for (float px = static_cast<float>(-hw); px < static_cast<float>(hw);
+         px = static_cast<float>(static_cast<double>(px) + step))
+        samples.xs.push_back(static_cast<float>(static_cast<double>(px) / fields.m_xScale));
+    return samples;
+}
+
+Samples ImplicitSamples(const FormFields& fields, int width, int height)
+{
+    Samples samples;
+    samples.grid = true;
+    for (int px = -(width / 2); px < width / 2; ++px)
+        samples.xs.push_back(static_cast<float>(static_cast<double>(px) / fields.m_xScale));
+    for (int py = -(height / 2); py < height / 2; ++py)
+        samples.ys.push_back(static_cast<float>(static_cast<double>(py) / fields.m_yScale));
+    return samples;
+}
+
+template <typename Evaluate> double Sweep(const Samples& samples, Evaluate&& evaluate)
+{
+    double total = 0.0;
+    if (samples.grid) {
+        for (const float x : samples.xs) {
+            for (const float y : samples.ys)
+                total += evaluate(x, y);
+        }
+    } else {
+        for (const float x : samples.xs)
+            total += evaluate(x, 0.0f);
+    }
+    return total;
+}
+
+Program CompileFormula(const char* expression, bool implicit)
+{
+    TokenList queue;
+    TokenList operators;
+    std::string postfix;
+    const ParseResult result = Parse(expression, implicit, queue, operators, postfix);
+    if (!result.Ok())
+        std::fprintf(stderr, "%s: %s\n", expression, result.message.c_str());
+    return Program::Compile(queue);
+}
+
+// Counts the samples where the native formula's bits differ from the evaluator's: it must be
+// none, or the native column measures something else.
+std::size_t NativeMismatches(const Formula& formula, const Program& program, const Samples& samples)
+{
+    std::size_t mismatches = 0;
+    Sweep(samples, [&](float x, float y) {
+        const float expected = static_cast<float>(program.Evaluate(false, x, y));
+        const float actual = formula.native(x, y);
+        if (std::bit_cast<std::uint32_t>(expected) != std::bit_cast<std::uint32_t>(actual)
+            && !(std::isnan(expected) && std::isnan(actual)))
+            ++mismatches;
+        return 0.0;
+    });
+    return mismatches;
+}
+
+double Fastest(const std::vector<double>& values)
+{
+    return *std::min_element(values.begin(), values.end());
+}
+
+template <typename Body> void Register(const std::string& name, Body body)
+{
+    benchmark::RegisterBenchmark(name.c_str(),
+        [body](benchmark::State& state) mutable {
+            for (auto _ : state) {
+                const double total = body();
+                benchmark::DoNotOptimize(total);
+            }
+        })
+        ->Unit(benchmark::kNanosecond)
+        ->MinTime(kMinSecondsPerRepetition)
+        ->Repetitions(kRepetitions)
+        ->ReportAggregatesOnly(true)
+        ->ComputeStatistics("fastest", Fastest);
+}
+
+// Keeps the fastest repetition of every benchmark, by name, and prints nothing itself.
+class Collector : public benchmark::BenchmarkReporter {
+public:
+    bool ReportContext(const Context&) override { return true; }
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            if (run.error_occurred)
+                std::fprintf(
+                    stderr, "%s: %s\n", run.benchmark_name().c_str(), run.error_message.c_str());
+            else if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "fastest")
+                m_nanoseconds[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
+    }
+
+    // Nanoseconds per iteration, or NaN when the benchmark was filtered out.
+    double Nanoseconds(const std::string& name) const
+    {
+        const auto found = m_nanoseconds.find(name);
+        return found == m_nanoseconds.end() ? std::nan("") : found->second;
+    }
+
+private:
+    std::map<std::string, double> m_nanoseconds;
+};
+
+// One formula's evaluation sweep through the three engines.
+struct EvaluationCase {
+    const Formula* formula;
+    std::shared_ptr<const Program> program;
+    std::shared_ptr<const Samples> samples;
+    std::size_t nativeMismatches;
+};
+
+std::vector<EvaluationCase> RegisterEvaluations()
+{
+    const FormFields defaults;
+    const auto explicitSweep
+        = std::make_shared<const Samples>(ExplicitSamples(defaults, kSweepWidth));
+    const auto implicitSweep
+        = std::make_shared<const Samples>(ImplicitSamples(defaults, kSweepWidth, kSweepHeight));
+    std::vector<EvaluationCase> cases;
+    for (const Formula& formula : kFormulas) {
+        const auto program
+            = std::make_shared<const Program>(CompileFormula(formula.expression, formula.implicit));
+        const auto& samples = formula.implicit ? implicitSweep : explicitSweep;
+        const std::string name = formula.expression;
+        // The renderer reads derivative mode at run time; so does this loop.
+        const bool derivative = defaults.m_derivative;
+        Register("evaluator/" + name, [program, samples, derivative] {
+            return Sweep(
+                *samples, [&](float x, float y) { return program->Evaluate(derivative, x, y); });
+        });
+        const auto parser = std::make_shared<mu::Parser>();
+        const auto variables = std::make_shared<std::array<double, 2>>();
+        parser->DefineVar("x", &(*variables)[0]);
+        parser->DefineVar("y", &(*variables)[1]);
+        parser->SetExpr(formula.expression);
+        Register("muparser/" + name, [parser, variables, samples] {
+            return Sweep(*samples, [&](float x, float y) {
+                (*variables)[0] = x;
+                (*variables)[1] = y;
+                return parser->Eval();
+            });
+        });
+        Register("native/" + name, [native = formula.native, samples] {
+            return Sweep(*samples, [native](float x, float y) { return native(x, y); });
+        });
+        cases.push_back(
+            { &formula, program, samples, NativeMismatches(formula, *program, *samples) });
+    }
+    return cases;
+}
+
+// Registers a whole rendering and the bare evaluations of its samples; returns its label.
+std::string RegisterRender(const char* expression, bool implicit, int width, int height)
+{
+    FormFields fields;
+    fields.m_implicit = implicit;
+    const auto program = std::make_shared<const Program>(CompileFormula(expression, implicit));
+    const auto samples = std::make_shared<const Samples>(
+        implicit ? ImplicitSamples(fields, width, height) : ExplicitSamples(fields, width));
+    const std::string size = std::to_string(width) + "x" + std::to_string(height);
+    const std::string label = size + (implicit ? " implicit " : " explicit ") + expression;
+    const auto surface = std::make_shared<ImageSurface>(width, height);
+    Register("render/" + label, [program, surface, fields]() mutable {
+        return static_cast<double>(DrawGraph(fields, *program, *surface).sum);
+    });
+    Register("bare/" + label, [program, samples, derivative = fields.m_derivative] {
+        return Sweep(
+            *samples, [&](float x, float y) { return program->Evaluate(derivative, x, y); });
+    });
+    return label;
+}
+
+double GeometricMean(const std::vector<double>& ratios)
+{
+    double logSum = 0.0;
+    for (const double ratio : ratios)
+        logSum += std::log(ratio);
+    return std::exp(logSum / static_cast<double>(ratios.size()));
+}
+
+void PrintRenders(const Collector& collector, const std::vector<std::string>& renders)
+{
+    std::printf("Whole renders through the QImage surface (fastest of %d)\n", kRepetitions);
+    std::printf("%-62s %12s %12s %7s\n", "rendering", "render ms", "evaluate ms", "ratio");
+    double worst = 0.0;
+    for (const std::string& render : renders) {
+        const double rendering = collector.Nanoseconds("render/" + render) / 1e6;
+        const double bare = collector.Nanoseconds("bare/" + render) / 1e6;
+        worst = std::max(worst, rendering / bare);
+        std::printf(
+            "%-62s %12.3f %12.3f %7.3f\n", render.c_str(), rendering, bare, rendering / bare);
+    }
+    std::printf("render/evaluation worst ratio: %.3f\n\n", worst);
+}
+
+void PrintEvaluations(const Collector& collector, const std::vector<EvaluationCase>& cases)
+{
+    std::printf("Nanoseconds per evaluation (fastest of %d)\n", kRepetitions);
+    std::printf("%-42s %-8s %7s %9s %9s %9s %8s %8s\n", "expression", "sweep", "samples",
+        "evaluator", "muparser", "native", "ev/mu", "ev/nat");
+    std::vector<double> toMuparser;
+    std::vector<double> toNative;
+    for (const EvaluationCase& c : cases) {
+        const std::string name = c.formula->expression;
+        const auto perSample = [&](const char* engine) {
+            return collector.Nanoseconds(engine + ("/" + name))
+                / static_cast<double>(c.samples->Count());
+        };
+        const double evaluator = perSample("evaluator");
+        const double muparser = perSample("muparser");
+        const double native = perSample("native");
+        toMuparser.push_back(evaluator / muparser);
+        toNative.push_back(evaluator / native);
+        std::printf("%-42s %-8s %7zu %9.2f %9.2f %9.2f %8.3f %8.3f\n", name.c_str(),
+            c.formula->implicit ? "implicit" : "explicit", c.samples->Count(), evaluator, muparser,
+            native, evaluator / muparser, evaluator / native);
+        if (c.nativeMismatches != 0)
+            std::printf(
+                "  native formula differs from the evaluator on %zu samples\n", c.nativeMismatches);
+    }
+    std::printf("evaluator/muparser geometric mean: %.3f\n", GeometricMean(toMuparser));
+    std::printf("evaluator/native geometric mean: %.3f\n", GeometricMean(toNative));
+}
+
+} // namespace
+} // namespace plovex
+
+int main(int argc, char** argv)
+{
+    using namespace plovex;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 2;
+
+    std::vector<std::string> renders;
+    for (const Formula& formula : kFormulas)
+        renders.push_back(
+            RegisterRender(formula.expression, formula.implicit, kAreaWidth, kAreaHeight));
+    renders.push_back(RegisterRender("sin(x*y/(x+y))", true, kLargeWidth, kLargeHeight));
+    const std::vector<EvaluationCase> evaluations = RegisterEvaluations();
+
+    Collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+    benchmark::Shutdown();
+
+    // The evaluation table comes last so that the output ends with its two summary lines.
+    PrintRenders(collector, renders);
+    PrintEvaluations(collector, evaluations);
+    return 0;
+}
