@@ -56,15 +56,17 @@ FileDialogService* g_installed = nullptr;
 
 } // namespace
 
-FileDialogService& FileDialogService::Current()
+FileDialogService& FileDialogs()
 {
     static DialogService dialogs;
     return g_installed ? *g_installed : dialogs;
 }
 
-void FileDialogService::SetCurrent(FileDialogService* service)
+FileDialogService* SetFileDialogService(FileDialogService* service)
 {
+    FileDialogService* const previous = g_installed;
     g_installed = service;
+    return previous;
 }
 
 } // namespace plovex

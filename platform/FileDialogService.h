@@ -7,8 +7,8 @@ class QWidget;
 namespace plovex {
 
 // The questions the document commands ask: which file to open, where to save, and whether
-// to save a changed document before it closes. The windows ask through Current(); tests
-// install a service that answers without a dialog.
+// to save a changed document before it closes. The windows ask through FileDialogs(), so a
+// test can install a service that answers instead of a person.
 class FileDialogService {
 public:
     enum class SaveAnswer { Save, Discard, Cancel };
@@ -24,11 +24,13 @@ public:
         = 0;
     // The save, discard or cancel question for the changed document `title`.
     virtual SaveAnswer AskSaveChanges(QWidget* parent, const QString& title) = 0;
-
-    static FileDialogService& Current();
-    // Installs `service` (not owned) for every later question; nullptr brings back the
-    // dialogs.
-    static void SetCurrent(FileDialogService* service);
 };
+
+// The service in use: the Qt dialogs unless a test has installed another.
+FileDialogService& FileDialogs();
+
+// Installs `service` (not owned; it must outlive its use) and returns the one it replaces;
+// nullptr goes back to the Qt dialogs.
+FileDialogService* SetFileDialogService(FileDialogService* service);
 
 } // namespace plovex

@@ -1,0 +1,68 @@
+#include "frame/CChildFrame.h"
+
+#include "app/CPlovexDoc.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMenu>
+
+namespace plovex {
+
+CChildFrame::CChildFrame(CPlovexDoc& document, QWidget* parent)
+    : QMdiSubWindow(parent)
+    , m_document(document)
+{
+    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(QIcon(":/icons/plovex-graph.svg"));
+    // The window menu offers only what the window can do: no sizing, no staying on top.
+    // Removed rather than hidden, as the window shows its actions again on every change of
+    // state.
+    for (QAction* action : systemMenu()->actions()) {
+        const QString text = action->text().remove('&');
+        if (text == "Size" || text == "Stay on Top" || text == "Maximize")
+            systemMenu()->removeAction(action);
+    }
+    connect(&m_document, &CPlovexDoc::TitleChanged, this, &CChildFrame::OnUpdateFrameTitle);
+    OnUpdateFrameTitle();
+}
+
+void CChildFrame::SetView(QWidget* view)
+{
+    setWidget(view);
+    view->adjustSize();
+    adjustSize();
+    setFixedSize(size());
+}
+
+void CChildFrame::SetWindowNumber(int number)
+{
+    m_windowNumber = number;
+    OnUpdateFrameTitle();
+}
+
+void CChildFrame::SetCloseQuery(std::function<bool(CChildFrame&)> query)
+{
+    m_closeQuery = std::move(query);
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_closeQuery && !m_closeQuery(*this)) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
+void CChildFrame::OnUpdateFrameTitle()
+{
+    QString title = m_document.Title();
+    if (m_windowNumber > 0)
+        title += QString(":%1").arg(m_windowNumber);
+    setWindowTitle(title);
+}
+
+} // namespace plovex

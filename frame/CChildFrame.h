@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QMdiSubWindow>
+#include <functional>
+
+namespace plovex {
+
+class CPlovexDoc;
+
+// A graph window inside the main window: holds one form of a document at the form's own
+// size. It can be minimised, but neither resized nor maximised.
+class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+
+public:
+    explicit CChildFrame(CPlovexDoc& document, QWidget* parent = nullptr);
+
+    CPlovexDoc& GetDocument() const { return m_document; }
+
+    // Takes `view` as the window's contents and fits the window to it for good.
+    void SetView(QWidget* view);
+
+    // The window's number among its document's windows (Graph1:2); 0 when it is the only one.
+    int WindowNumber() const { return m_windowNumber; }
+    void SetWindowNumber(int number);
+
+    // Asked when the user closes this window; false keeps it open.
+    void SetCloseQuery(std::function<bool(CChildFrame&)> query);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void OnUpdateFrameTitle();
+
+    CPlovexDoc& m_document;
+    int m_windowNumber = 0;
+    std::function<bool(CChildFrame&)> m_closeQuery;
+};
+
+} // namespace plovex

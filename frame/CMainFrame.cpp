@@ -1,0 +1,423 @@
+#include "frame/CMainFrame.h"
+
+#include "app/CPlovexDoc.h"
+#include "frame/CChildFrame.h"
+#include "help/CHelpDlg.h"
+#include "platform/StringTable.h"
+#include "res/Resource.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+
+namespace plovex {
+namespace {
+
+QStringList LocalFiles(const QMimeData* data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    }
+    return files;
+}
+
+bool IsLockKey(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_CapsLock || key == Qt::Key_NumLock || key == Qt::Key_ScrollLock;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(QWidget* parent)
+    : QMainWindow(parent)
+    , m_mdiArea(new QMdiArea(this))
+    , m_helpWindow(new CHelpDlg(this))
+{
+    setWindowTitle(LoadString(res::kStrAppTitle));
+    setWindowIcon(QIcon(":/icons/plovex.svg"));
+    setAcceptDrops(true);
+
+    // Fixed-size graph windows must never make the area grow: scroll instead.
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdiArea);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+        OnUpdateFrameMenu();
+        OnUpdateFrameTitle();
+    });
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    OnUpdateFrameMenu();
+
+    qApp->installEventFilter(this);
+    UpdateKeyLocks();
+}
+
+QAction* CMainFrame::CreateAction(int id, const QString& text, const char* icon)
+{
+    auto* action = new QAction(text, this);
+    action->setData(id);
+    if (icon)
+        action->setIcon(QIcon(QString(":/icons/toolbar/%1.svg").arg(icon)));
+    // The command's string: its prompt, then after a line break its tooltip.
+    const QStringList prompt = LoadString(id).split('\n');
+    action->setStatusTip(prompt.value(0));
+    if (prompt.size() > 1)
+        action->setToolTip(prompt.value(1));
+    m_actions.insert(id, action);
+    return action;
+}
+
+void CMainFrame::CreateActions()
+{
+    QAction* action = CreateAction(res::kCmdFileNew, "&New", "new");
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+
+    action = CreateAction(res::kCmdFileOpen, "&Open...", "open");
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+
+    CreateAction(res::kCmdFileClose, "&Close");
+
+    action = CreateAction(res::kCmdFileSave, "&Save", "save");
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+
+    CreateAction(res::kCmdFileSaveAs, "Save &As...");
+
+    m_recentPlaceholder = new QAction("Recent File", this);
+    m_recentPlaceholder->setData(res::kCmdFileMru1);
+    m_recentPlaceholder->setEnabled(false);
+    for (int i = 0; i < kRecentFileCount; ++i)
+        m_recentFiles << CreateAction(res::kCmdFileMru1 + i, QString());
+
+    action = CreateAction(res::kCmdAppExit, "E&xit");
+    connect(action, &QAction::triggered, this, &QWidget::close);
+
+    action = CreateAction(res::kCmdViewToolbar, "&Toolbar");
+    action->setCheckable(true);
+    action->setChecked(true);
+
+    action = CreateAction(res::kCmdViewStatusBar, "&Status Bar");
+    action->setCheckable(true);
+    action->setChecked(true);
+
+    CreateAction(res::kCmdWindowNew, "&New Window");
+
+    action = CreateAction(res::kCmdWindowCascade, "&Cascade");
+    connect(action, &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
+
+    action = CreateAction(res::kCmdWindowTile, "&Tile");
+    connect(action, &QAction::triggered, m_mdiArea, &QMdiArea::tileSubWindows);
+
+    action = CreateAction(res::kCmdWindowArrange, "&Arrange Icons");
+    connect(action, &QAction::triggered, this, &CMainFrame::OnWindowArrange);
+
+    action = CreateAction(res::kCmdUsingPlovex, "&Using Plovex");
+    connect(action, &QAction::triggered, this, &CMainFrame::OnHelpUsing);
+
+    CreateAction(res::kCmdAppAbout, "&About Plovex...", "about");
+
+    // Commands without a handler anywhere: shown disabled, and their keys stay with the
+    // focused box, which cuts, copies, pastes and undoes by itself.
+    struct Unhandled {
+        int id;
+        const char* text;
+        const char* icon;
+        QList<QKeySequence> keys;
+    };
+    const Unhandled unhandled[] = {
+        { res::kCmdEditCut, "Cu&t", "cut",
+            { QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete) } },
+        { res::kCmdEditCopy, "&Copy", "copy",
+            { QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert) } },
+        { res::kCmdEditPaste, "&Paste", "paste",
+            { QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert) } },
+        { res::kCmdFilePrint, "&Print...", "print", {} },
+        { res::kCmdEditUndo, "&Undo", nullptr,
+            { QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace) } },
+        { res::kCmdNextPane, "Ne&xt Pane", nullptr, { QKeySequence(Qt::Key_F6) } },
+        { res::kCmdPrevPane, "Pre&vious Pane", nullptr, { QKeySequence(Qt::SHIFT | Qt::Key_F6) } },
+    };
+    for (const Unhandled& command : unhandled) {
+        action = CreateAction(command.id, command.text, command.icon);
+        action->setShortcuts(command.keys);
+        action->setEnabled(false);
+        addAction(action);
+    }
+}
+
+void CMainFrame::CreateMenus()
+{
+    const auto addFileMenu = [this](bool graph) {
+        auto* menu = new QMenu("&File", this);
+        menu->addAction(Action(res::kCmdFileNew));
+        menu->addAction(Action(res::kCmdFileOpen));
+        if (graph) {
+            menu->addAction(Action(res::kCmdFileClose));
+            menu->addAction(Action(res::kCmdFileSave));
+            menu->addAction(Action(res::kCmdFileSaveAs));
+        }
+        menu->addSeparator();
+        menu->addAction(m_recentPlaceholder);
+        menu->addActions(m_recentFiles);
+        menu->addSeparator();
+        menu->addAction(Action(res::kCmdAppExit));
+        return menu;
+    };
+    m_fileMenuNoDocument = addFileMenu(false);
+    m_fileMenuGraph = addFileMenu(true);
+
+    m_viewMenu = new QMenu("&View", this);
+    m_viewMenu->addAction(Action(res::kCmdViewToolbar));
+    m_viewMenu->addAction(Action(res::kCmdViewStatusBar));
+
+    m_windowMenu = new QMenu("&Window", this);
+    m_windowMenu->addAction(Action(res::kCmdWindowNew));
+    m_windowMenu->addAction(Action(res::kCmdWindowCascade));
+    m_windowMenu->addAction(Action(res::kCmdWindowTile));
+    m_windowMenu->addAction(Action(res::kCmdWindowArrange));
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::OnUpdateWindowMenu);
+
+    m_helpMenu = new QMenu("&Help", this);
+    m_helpMenu->addAction(Action(res::kCmdUsingPlovex));
+    m_helpMenu->addAction(Action(res::kCmdAppAbout));
+
+    SetRecentFiles({});
+}
+
+void CMainFrame::CreateToolBar()
+{
+    m_toolBar = new QToolBar("Standard", this);
+    m_toolBar->setObjectName("ToolBar");
+    m_toolBar->setIconSize(QSize(16, 15));
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    m_toolBar->addAction(Action(res::kCmdFileNew));
+    m_toolBar->addAction(Action(res::kCmdFileOpen));
+    m_toolBar->addAction(Action(res::kCmdFileSave));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(Action(res::kCmdEditCut));
+    m_toolBar->addAction(Action(res::kCmdEditCopy));
+    m_toolBar->addAction(Action(res::kCmdEditPaste));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(Action(res::kCmdFilePrint));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(Action(res::kCmdAppAbout));
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+
+    QAction* toggle = Action(res::kCmdViewToolbar);
+    connect(toggle, &QAction::toggled, m_toolBar, &QWidget::setVisible);
+    connect(m_toolBar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    // The message pane shows "Ready" whenever no prompt covers it.
+    m_messagePane = new QLabel(LoadString(res::kStrIdle));
+    statusBar()->addWidget(m_messagePane, 1);
+    for (const int id :
+        { res::kStrIndicatorCaps, res::kStrIndicatorNum, res::kStrIndicatorScroll }) {
+        auto* indicator = new QLabel;
+        indicator->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        indicator->setAlignment(Qt::AlignCenter);
+        // Wide enough for its text whether the key is on or off.
+        indicator->setMinimumWidth(indicator->fontMetrics().horizontalAdvance(LoadString(id)) + 12);
+        statusBar()->addPermanentWidget(indicator);
+        m_indicators.insert(id, indicator);
+    }
+
+    QAction* toggle = Action(res::kCmdViewStatusBar);
+    connect(toggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
+}
+
+void CMainFrame::AddChild(CChildFrame* child)
+{
+    m_mdiArea->addSubWindow(child);
+    connect(child, &QWidget::windowTitleChanged, this, &CMainFrame::OnUpdateFrameTitle);
+    connect(child, &QObject::destroyed, this, [this] {
+        OnUpdateFrameMenu();
+        OnUpdateFrameTitle();
+    });
+    child->show();
+    m_mdiArea->setActiveSubWindow(child);
+    OnUpdateFrameMenu();
+    OnUpdateFrameTitle();
+}
+
+QList<CChildFrame*> CMainFrame::ChildFrames() const
+{
+    QList<CChildFrame*> children;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        // A closed window stays listed until it is deleted.
+        auto* child = qobject_cast<CChildFrame*>(window);
+        if (child && !child->isHidden())
+            children << child;
+    }
+    return children;
+}
+
+CChildFrame* CMainFrame::ActiveChild() const
+{
+    const QList<CChildFrame*> children = ChildFrames();
+    auto* current = qobject_cast<CChildFrame*>(m_mdiArea->currentSubWindow());
+    if (current && children.contains(current))
+        return current;
+    // Without an active window (the application is in the background), the last active.
+    const QList<QMdiSubWindow*> history
+        = m_mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = history.rbegin(); it != history.rend(); ++it) {
+        auto* child = qobject_cast<CChildFrame*>(*it);
+        if (child && children.contains(child))
+            return child;
+    }
+    return nullptr;
+}
+
+void CMainFrame::SetRecentFiles(const QStringList& menuTexts)
+{
+    m_recentPlaceholder->setVisible(menuTexts.isEmpty());
+    for (int i = 0; i < m_recentFiles.size(); ++i) {
+        m_recentFiles[i]->setText(menuTexts.value(i));
+        m_recentFiles[i]->setVisible(i < menuTexts.size());
+    }
+}
+
+void CMainFrame::SetKeyLocks(const KeyLocks& locks)
+{
+    const auto show = [this](int id, bool on) {
+        m_indicators.value(id)->setText(on ? LoadString(id) : QString());
+    };
+    show(res::kStrIndicatorCaps, locks.capsLock);
+    show(res::kStrIndicatorNum, locks.numLock);
+    show(res::kStrIndicatorScroll, locks.scrollLock);
+}
+
+void CMainFrame::SetCloseQuery(std::function<bool()> query)
+{
+    m_closeQuery = std::move(query);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_closeQuery && !m_closeQuery()) {
+        event->ignore();
+        return;
+    }
+    m_helpWindow->hide();
+    QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!LocalFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QStringList files = LocalFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    activateWindow();
+    emit FilesDropped(files);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (IsLockKey(event) || event->type() == QEvent::ApplicationActivate)
+        UpdateKeyLocks();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::OnUpdateFrameMenu()
+{
+    const bool graph = !ChildFrames().isEmpty();
+    const QMenu* file = graph ? m_fileMenuGraph : m_fileMenuNoDocument;
+    const QList<QAction*> current = menuBar()->actions();
+    if (!current.isEmpty() && current.first() == file->menuAction())
+        return;
+    menuBar()->clear();
+    menuBar()->addMenu(graph ? m_fileMenuGraph : m_fileMenuNoDocument);
+    menuBar()->addMenu(m_viewMenu);
+    if (graph)
+        menuBar()->addMenu(m_windowMenu);
+    menuBar()->addMenu(m_helpMenu);
+    // The toolbar's Save acts on the active graph.
+    Action(res::kCmdFileSave)->setEnabled(graph);
+}
+
+void CMainFrame::OnUpdateFrameTitle()
+{
+    const QString application = LoadString(res::kStrAppTitle);
+    const CChildFrame* child = ActiveChild();
+    setWindowTitle(child ? application + " - " + child->GetDocument().Title() : application);
+}
+
+void CMainFrame::OnUpdateWindowMenu()
+{
+    qDeleteAll(m_windowList);
+    m_windowList.clear();
+    const QList<CChildFrame*> children = ChildFrames();
+    if (children.isEmpty())
+        return;
+    m_windowList << m_windowMenu->addSeparator();
+    const CChildFrame* active = ActiveChild();
+    for (int i = 0; i < children.size(); ++i) {
+        CChildFrame* child = children[i];
+        QAction* entry = m_windowMenu->addAction(
+            QString("&%1 %2").arg(i + 1).arg(child->windowTitle().replace("&", "&&")));
+        entry->setCheckable(true);
+        entry->setChecked(child == active);
+        connect(entry, &QAction::triggered, this,
+            [this, child] { m_mdiArea->setActiveSubWindow(child); });
+        m_windowList << entry;
+    }
+}
+
+void CMainFrame::OnWindowArrange()
+{
+    // Minimised windows line up along the bottom edge, left to right.
+    const int bottom = m_mdiArea->viewport()->height();
+    int left = 0;
+    for (CChildFrame* child : ChildFrames()) {
+        if (!child->isMinimized())
+            continue;
+        child->move(left, bottom - child->height());
+        left += child->width();
+    }
+}
+
+void CMainFrame::OnHelpUsing()
+{
+    m_helpWindow->show();
+    m_helpWindow->raise();
+    m_helpWindow->activateWindow();
+}
+
+void CMainFrame::UpdateKeyLocks()
+{
+    if (const std::optional<KeyLocks> locks = QueryKeyLocks())
+        SetKeyLocks(*locks);
+}
+
+} // namespace plovex

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "platform/KeyLocks.h"
+
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+
+class QLabel;
+class QMdiArea;
+class QMenu;
+
+namespace plovex {
+
+class CChildFrame;
+class CHelpDlg;
+
+// The main window: the graph windows in a multiple-document area, the menus (one set while
+// no graph is open, one while a graph is active), the toolbar, the status bar with the
+// command prompts and the lock-key indicators, and the help window.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int kRecentFileCount = 4;
+
+    explicit CMainFrame(QWidget* parent = nullptr);
+
+    QMdiArea* MdiArea() const { return m_mdiArea; }
+    CHelpDlg& HelpWindow() const { return *m_helpWindow; }
+    QToolBar* ToolBar() const { return m_toolBar; }
+    QLabel* MessagePane() const { return m_messagePane; }
+    QLabel* Indicator(int stringId) const { return m_indicators.value(stringId); }
+
+    // The action behind command `id`: a menu item, toolbar button or accelerator.
+    QAction* Action(int id) const { return m_actions.value(id); }
+
+    // Takes `child` into the document area and shows it.
+    void AddChild(CChildFrame* child);
+    // The open graph windows, in the order they were opened.
+    QList<CChildFrame*> ChildFrames() const;
+    // The graph window that document commands act on; nullptr when none is open.
+    CChildFrame* ActiveChild() const;
+
+    // The recent-file entries as the File menu shows them ("&1 /home/a.pxg").
+    void SetRecentFiles(const QStringList& menuTexts);
+    void SetKeyLocks(const KeyLocks& locks);
+
+    // Asked before the main window closes (Exit, the close box); false keeps it open.
+    void SetCloseQuery(std::function<bool()> query);
+
+signals:
+    // Local files dropped on the window, to be opened as documents.
+    void FilesDropped(const QStringList& paths);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QAction* CreateAction(int id, const QString& text, const char* icon = nullptr);
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+
+    void OnUpdateFrameMenu();
+    void OnUpdateFrameTitle();
+    void OnUpdateWindowMenu();
+    void OnWindowArrange();
+    void OnHelpUsing();
+    void UpdateKeyLocks();
+
+    QMdiArea* m_mdiArea;
+    CHelpDlg* m_helpWindow;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_messagePane = nullptr;
+    QHash<int, QLabel*> m_indicators;
+    QHash<int, QAction*> m_actions;
+    QAction* m_recentPlaceholder = nullptr;
+    QList<QAction*> m_recentFiles;
+    QMenu* m_fileMenuNoDocument = nullptr;
+    QMenu* m_fileMenuGraph = nullptr;
+    QMenu* m_viewMenu = nullptr;
+    QMenu* m_windowMenu = nullptr;
+    QMenu* m_helpMenu = nullptr;
+    QList<QAction*> m_windowList;
+    std::function<bool()> m_closeQuery;
+};
+
+} // namespace plovex
