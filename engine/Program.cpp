@@ -5,14 +5,19 @@
 #include "engine/Numbers.h"
 #include "engine/TokenList.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace plovex {
 
-// Operand sources of a binary operator: the stack, an immediate constant, x or y. Each
-// operator comes in the four forms so that "x 2 ^" or "t x *" run as one instruction.
+// The instruction set. A binary operator comes in four forms by where its right operand
+// lies: the stack, or an immediate constant, x or y folded into it, so that "x 2 *" or
+// "t x +" run as one instruction. The order is that of the handler table in Execute.
 enum class Program::Op : std::uint8_t {
+    Return,
+    ReturnNaN,
     PushConst,
     PushX,
     PushY,
@@ -36,7 +41,9 @@ enum class Program::Op : std::uint8_t {
     MulY,
     DivY,
     PowY,
-    Square, // a ^ 2: the square of a float is exact in double, so it equals pow
+    Square,
+    Cube,
+    Fourth,
     Sin,
     Cos,
     Tan,
@@ -52,38 +59,51 @@ enum class Program::Op : std::uint8_t {
     Abs,
     Sqrt,
     Floor,
+    Count
 };
 
 namespace {
 
 using Op = Program::Op;
 
-bool IsBinary(char kind)
+constexpr int kForms = static_cast<int>(Op::AddConst) - static_cast<int>(Op::Add);
+
+bool IsOperator(char kind)
 {
     return kind == '+' || kind == '-' || kind == '*' || kind == '/' || kind == '^';
 }
 
-Op BinaryOp(char kind)
+bool IsLeaf(Op op)
 {
-    switch (kind) {
-    case '+':
-        return Op::Add;
-    case '-':
-        return Op::Sub;
-    case '*':
-        return Op::Mul;
-    case '/':
-        return Op::Div;
-    default:
-        return Op::Pow;
-    }
+    return op == Op::PushConst || op == Op::PushX || op == Op::PushY;
 }
 
-Op WithOperand(Op stackForm, Op operandForm)
+// The operator taking its right operand from the stack.
+Op StackOperatorOp(char kind)
 {
-    const int form = operandForm == Op::PushConst ? 1 : operandForm == Op::PushX ? 2 : 3;
-    const int distance = static_cast<int>(Op::AddConst) - static_cast<int>(Op::Add);
-    return static_cast<Op>(static_cast<int>(stackForm) + form * distance);
+    const int base = kind == '+' ? 0 : kind == '-' ? 1 : kind == '*' ? 2 : kind == '/' ? 3 : 4;
+    return static_cast<Op>(static_cast<int>(Op::Add) + base);
+}
+
+// The operator taking its right operand from the leaf that `push` would push.
+Op LeafOperatorOp(char kind, Op push)
+{
+    const int form = push == Op::PushConst ? 1 : push == Op::PushX ? 2 : 3;
+    return static_cast<Op>(static_cast<int>(StackOperatorOp(kind)) + form * kForms);
+}
+
+// Small whole powers as products. The square of a float is exact in double; the cube and
+// the fourth power round once in double, and after the rounding to float they equal pow's
+// value for every float argument (checked over all 2^32 of them against glibc's pow).
+std::optional<Op> PowerOp(float exponent)
+{
+    if (exponent == 2.0f)
+        return Op::Square;
+    if (exponent == 3.0f)
+        return Op::Cube;
+    if (exponent == 4.0f)
+        return Op::Fourth;
+    return std::nullopt;
 }
 
 Op FunctionOp(char code)
@@ -126,17 +146,43 @@ Op FunctionOp(char code)
 
 void Program::Emit(Op op, float operand)
 {
-    m_code.push_back({ op, operand });
+    m_code.push_back({ operand, op });
+}
+
+void Program::EmitOperator(char kind)
+{
+    const std::size_t size = m_code.size();
+    Instruction* last = size >= 1 ? &m_code[size - 1] : nullptr;
+    Instruction* before = size >= 2 ? &m_code[size - 2] : nullptr;
+    if (last && last->op == Op::PushConst && before && before->op == Op::PushConst) {
+        // Two constants fold with the same single rounding.
+        before->operand = ApplyOperator(kind, before->operand, last->operand);
+        m_code.pop_back();
+    } else if (kind == '^' && last && last->op == Op::PushConst && PowerOp(last->operand)) {
+        *last = { 0.0f, *PowerOp(last->operand) };
+    } else if (last && IsLeaf(last->op)) {
+        last->op = LeafOperatorOp(kind, last->op);
+    } else {
+        Emit(StackOperatorOp(kind));
+    }
+}
+
+void Program::EmitFunction(char code)
+{
+    if (!m_code.empty() && m_code.back().op == Op::PushConst)
+        m_code.back().operand = ToFloat(FindFunction(code)->apply(m_code.back().operand));
+    else
+        Emit(FunctionOp(code));
 }
 
 Program Program::Compile(const TokenList& queue)
 {
     Program program;
     std::size_t depth = 1; // the seed
+    bool malformed = false;
     queue.ForEach([&](const Token& token) {
-        if (program.m_malformed)
+        if (malformed)
             return;
-        auto& code = program.m_code;
         switch (token.kind) {
         case '0':
             program.Emit(Op::PushConst, token.value);
@@ -148,198 +194,238 @@ Program Program::Compile(const TokenList& queue)
             program.Emit(Op::PushY);
             break;
         default:
-            if (IsBinary(token.kind)) {
+            if (IsOperator(token.kind)) {
+                // An operator short of operands ends the evaluation with NaN ("x++").
                 if (depth < 2) {
-                    program.m_malformed = true;
+                    malformed = true;
                     return;
                 }
                 --depth;
-                const Instruction* last = code.empty() ? nullptr : &code.back();
-                const Instruction* before = code.size() < 2 ? nullptr : &code[code.size() - 2];
-                const bool lastIsLeaf = last
-                    && (last->op == Op::PushConst || last->op == Op::PushX
-                        || last->op == Op::PushY);
-                // Two constants fold at compile time with the same rounding.
-                if (last && before && last->op == Op::PushConst && before->op == Op::PushConst
-                    && depth >= 2) {
-                    const float folded = ApplyOperator(token.kind, before->operand, last->operand);
-                    code.pop_back();
-                    code.back().operand = folded;
-                } else if (token.kind == '^' && last && last->op == Op::PushConst
-                    && last->operand == 2.0f) {
-                    code.back() = { Op::Square, 0.0f };
-                } else if (lastIsLeaf) {
-                    code.back() = { WithOperand(BinaryOp(token.kind), last->op), last->operand };
-                } else {
-                    program.Emit(BinaryOp(token.kind));
-                }
-                return;
-            }
-            if (FindFunction(token.kind)) {
-                if (!code.empty() && code.back().op == Op::PushConst && depth >= 2) {
-                    code.back().operand
-                        = ToFloat(FindFunction(token.kind)->apply(code.back().operand));
-                } else {
-                    program.Emit(FunctionOp(token.kind));
-                }
+                program.EmitOperator(token.kind);
+            } else if (FindFunction(token.kind)) {
+                program.EmitFunction(token.kind);
             }
             return;
         }
         ++depth;
         program.m_depth = std::max(program.m_depth, depth);
     });
+    if (malformed)
+        program.m_code.assign(1, { 0.0f, Op::ReturnNaN });
+    else
+        program.Emit(Op::Return);
     return program;
 }
 
-float Program::RunWithStack(float x, float y, float* stack) const
+// Threaded dispatch: every handler ends with its own jump to the next one, which the branch
+// predictor learns per handler rather than through one shared switch. The top of the stack
+// lives in `top`; stack[0 .. sp) holds the values beneath it, the seed 0 first.
+float Program::Execute(const Instruction* code, float x, float y, float* stack)
 {
-    // The top of the stack lives in `top`; stack[0 .. sp) holds the values beneath it.
+    static const void* const kHandlers[] = {
+        &&Return,
+        &&ReturnNaN,
+        &&PushConst,
+        &&PushX,
+        &&PushY,
+        &&Add,
+        &&Sub,
+        &&Mul,
+        &&Div,
+        &&Pow,
+        &&AddConst,
+        &&SubConst,
+        &&MulConst,
+        &&DivConst,
+        &&PowConst,
+        &&AddX,
+        &&SubX,
+        &&MulX,
+        &&DivX,
+        &&PowX,
+        &&AddY,
+        &&SubY,
+        &&MulY,
+        &&DivY,
+        &&PowY,
+        &&Square,
+        &&Cube,
+        &&Fourth,
+        &&Sin,
+        &&Cos,
+        &&Tan,
+        &&Cosec,
+        &&Sec,
+        &&Cot,
+        &&Asin,
+        &&Acos,
+        &&Atan,
+        &&Exp,
+        &&Ln,
+        &&Log,
+        &&Abs,
+        &&Sqrt,
+        &&Floor,
+    };
+    static_assert(std::size(kHandlers) == static_cast<std::size_t>(Op::Count));
+
+    // Each operation takes float operands, works in double and rounds once (ToFloat).
+    const auto add = [](double a, double b) { return ToFloat(a + b); };
+    // Negated reversed difference: equal operands give -0, as the reference does.
+    const auto subtract = [](double a, double b) { return ToFloat(-(b - a)); };
+    const auto multiply = [](double a, double b) { return ToFloat(a * b); };
+    const auto divide = [](double a, double b) { return ToFloat(a / b); };
+    const auto power = [](double a, double b) { return ToFloat(std::pow(a, b)); };
+
+    const Instruction* ip = code;
     std::size_t sp = 0;
     float top = 0.0f; // the seed
-    const auto push = [&](float value) {
-        stack[sp++] = top;
-        top = value;
-    };
-    const auto pop = [&] { return stack[--sp]; };
-    const auto binary = [](Op op, float a, float b) -> float {
-        const double l = a;
-        const double r = b;
-        switch (op) {
-        case Op::Add:
-            return ToFloat(l + r);
-        case Op::Sub:
-            return ToFloat(-(r - l));
-        case Op::Mul:
-            return ToFloat(l * r);
-        case Op::Div:
-            return ToFloat(l / r);
-        default:
-            return ToFloat(std::pow(l, r));
-        }
-    };
-    const auto base = [](Op op, Op first) {
-        return static_cast<Op>(
-            static_cast<int>(Op::Add) + static_cast<int>(op) - static_cast<int>(first));
-    };
-    for (const Instruction& in : m_code) {
-        switch (in.op) {
-        case Op::PushConst:
-            push(in.operand);
-            break;
-        case Op::PushX:
-            push(x);
-            break;
-        case Op::PushY:
-            push(y);
-            break;
-        case Op::Add:
-            top = ToFloat(static_cast<double>(pop()) + top);
-            break;
-        case Op::Sub:
-            top = ToFloat(-(static_cast<double>(top) - pop()));
-            break;
-        case Op::Mul:
-            top = ToFloat(static_cast<double>(pop()) * top);
-            break;
-        case Op::Div:
-            top = ToFloat(static_cast<double>(pop()) / top);
-            break;
-        case Op::Pow:
-            top = ToFloat(std::pow(static_cast<double>(pop()), static_cast<double>(top)));
-            break;
-        case Op::AddConst:
-            top = ToFloat(static_cast<double>(top) + in.operand);
-            break;
-        case Op::SubConst:
-            top = ToFloat(-(static_cast<double>(in.operand) - top));
-            break;
-        case Op::MulConst:
-            top = ToFloat(static_cast<double>(top) * in.operand);
-            break;
-        case Op::DivConst:
-            top = ToFloat(static_cast<double>(top) / in.operand);
-            break;
-        case Op::PowConst:
-            top = ToFloat(std::pow(static_cast<double>(top), static_cast<double>(in.operand)));
-            break;
-        case Op::AddX:
-        case Op::SubX:
-        case Op::MulX:
-        case Op::DivX:
-        case Op::PowX:
-            top = binary(base(in.op, Op::AddX), top, x);
-            break;
-        case Op::AddY:
-        case Op::SubY:
-        case Op::MulY:
-        case Op::DivY:
-        case Op::PowY:
-            top = binary(base(in.op, Op::AddY), top, y);
-            break;
-        case Op::Square:
-            top = ToFloat(static_cast<double>(top) * top);
-            break;
-        case Op::Sin:
-            top = ToFloat(std::sin(static_cast<double>(top)));
-            break;
-        case Op::Cos:
-            top = ToFloat(std::cos(static_cast<double>(top)));
-            break;
-        case Op::Tan:
-            top = ToFloat(std::tan(static_cast<double>(top)));
-            break;
-        case Op::Cosec:
-            top = ToFloat(1.0 / std::sin(static_cast<double>(top)));
-            break;
-        case Op::Sec:
-            top = ToFloat(1.0 / std::cos(static_cast<double>(top)));
-            break;
-        case Op::Cot:
-            top = ToFloat(1.0 / std::tan(static_cast<double>(top)));
-            break;
-        case Op::Asin:
-            top = ToFloat(std::asin(static_cast<double>(top)));
-            break;
-        case Op::Acos:
-            top = ToFloat(std::acos(static_cast<double>(top)));
-            break;
-        case Op::Atan:
-            top = ToFloat(std::atan(static_cast<double>(top)));
-            break;
-        case Op::Exp:
-            top = ToFloat(std::exp(static_cast<double>(top)));
-            break;
-        case Op::Ln:
-            top = ToFloat(std::log(static_cast<double>(top)));
-            break;
-        case Op::Log:
-            top = ToFloat(std::log10(static_cast<double>(top)));
-            break;
-        case Op::Abs:
-            top = std::fabs(top);
-            break;
-        case Op::Sqrt:
-            top = ToFloat(std::sqrt(static_cast<double>(top)));
-            break;
-        case Op::Floor:
-            top = std::floor(top);
-            break;
-        }
-    }
+
+#define PLOVEX_NEXT goto* kHandlers[static_cast<int>((++ip)->op)]
+    goto* kHandlers[static_cast<int>(ip->op)];
+
+Return:
     return top;
+ReturnNaN:
+    return std::numeric_limits<float>::quiet_NaN();
+PushConst:
+    stack[sp++] = top;
+    top = ip->operand;
+    PLOVEX_NEXT;
+PushX:
+    stack[sp++] = top;
+    top = x;
+    PLOVEX_NEXT;
+PushY:
+    stack[sp++] = top;
+    top = y;
+    PLOVEX_NEXT;
+Add:
+    top = add(stack[--sp], top);
+    PLOVEX_NEXT;
+Sub:
+    top = subtract(stack[--sp], top);
+    PLOVEX_NEXT;
+Mul:
+    top = multiply(stack[--sp], top);
+    PLOVEX_NEXT;
+Div:
+    top = divide(stack[--sp], top);
+    PLOVEX_NEXT;
+Pow:
+    top = power(stack[--sp], top);
+    PLOVEX_NEXT;
+AddConst:
+    top = add(top, ip->operand);
+    PLOVEX_NEXT;
+SubConst:
+    top = subtract(top, ip->operand);
+    PLOVEX_NEXT;
+MulConst:
+    top = multiply(top, ip->operand);
+    PLOVEX_NEXT;
+DivConst:
+    top = divide(top, ip->operand);
+    PLOVEX_NEXT;
+PowConst:
+    top = power(top, ip->operand);
+    PLOVEX_NEXT;
+AddX:
+    top = add(top, x);
+    PLOVEX_NEXT;
+SubX:
+    top = subtract(top, x);
+    PLOVEX_NEXT;
+MulX:
+    top = multiply(top, x);
+    PLOVEX_NEXT;
+DivX:
+    top = divide(top, x);
+    PLOVEX_NEXT;
+PowX:
+    top = power(top, x);
+    PLOVEX_NEXT;
+AddY:
+    top = add(top, y);
+    PLOVEX_NEXT;
+SubY:
+    top = subtract(top, y);
+    PLOVEX_NEXT;
+MulY:
+    top = multiply(top, y);
+    PLOVEX_NEXT;
+DivY:
+    top = divide(top, y);
+    PLOVEX_NEXT;
+PowY:
+    top = power(top, y);
+    PLOVEX_NEXT;
+Square:
+    top = multiply(top, top);
+    PLOVEX_NEXT;
+Cube:
+    top = multiply(static_cast<double>(top) * top, top);
+    PLOVEX_NEXT;
+Fourth:
+    top = multiply(static_cast<double>(top) * top, static_cast<double>(top) * top);
+    PLOVEX_NEXT;
+Sin:
+    top = ToFloat(std::sin(static_cast<double>(top)));
+    PLOVEX_NEXT;
+Cos:
+    top = ToFloat(std::cos(static_cast<double>(top)));
+    PLOVEX_NEXT;
+Tan:
+    top = ToFloat(std::tan(static_cast<double>(top)));
+    PLOVEX_NEXT;
+Cosec:
+    top = ToFloat(1.0 / std::sin(static_cast<double>(top)));
+    PLOVEX_NEXT;
+Sec:
+    top = ToFloat(1.0 / std::cos(static_cast<double>(top)));
+    PLOVEX_NEXT;
+Cot:
+    top = ToFloat(1.0 / std::tan(static_cast<double>(top)));
+    PLOVEX_NEXT;
+Asin:
+    top = ToFloat(std::asin(static_cast<double>(top)));
+    PLOVEX_NEXT;
+Acos:
+    top = ToFloat(std::acos(static_cast<double>(top)));
+    PLOVEX_NEXT;
+Atan:
+    top = ToFloat(std::atan(static_cast<double>(top)));
+    PLOVEX_NEXT;
+Exp:
+    top = ToFloat(std::exp(static_cast<double>(top)));
+    PLOVEX_NEXT;
+Ln:
+    top = ToFloat(std::log(static_cast<double>(top)));
+    PLOVEX_NEXT;
+Log:
+    top = ToFloat(std::log10(static_cast<double>(top)));
+    PLOVEX_NEXT;
+Abs:
+    top = std::fabs(top);
+    PLOVEX_NEXT;
+Sqrt:
+    top = ToFloat(std::sqrt(static_cast<double>(top)));
+    PLOVEX_NEXT;
+Floor:
+    top = std::floor(top);
+    PLOVEX_NEXT;
+#undef PLOVEX_NEXT
 }
 
 float Program::Run(float x, float y) const
 {
-    if (m_malformed)
-        return std::numeric_limits<float>::quiet_NaN();
     constexpr std::size_t kLocalDepth = 64;
     if (m_depth <= kLocalDepth) {
         float stack[kLocalDepth];
-        return RunWithStack(x, y, stack);
+        return Execute(m_code.data(), x, y, stack);
     }
     std::vector<float> stack(m_depth);
-    return RunWithStack(x, y, stack.data());
+    return Execute(m_code.data(), x, y, stack.data());
 }
 
 double Program::Evaluate(bool derivative, float x, float y) const

@@ -20,23 +20,25 @@ public:
     // As Evaluate(queue, derivative, x, y): the difference quotient when derivative is set.
     double Evaluate(bool derivative, float x, float y) const;
 
-    std::size_t Size() const { return m_code.size(); }
-
     enum class Op : std::uint8_t;
 
 private:
+    Program() = default;
+
     struct Instruction {
-        Op op;
         float operand;
+        Op op;
     };
 
-    float RunWithStack(float x, float y, float* stack) const;
+    static float Execute(const Instruction* code, float x, float y, float* stack);
 
     void Emit(Op op, float operand = 0.0f);
+    void EmitOperator(char kind);
+    void EmitFunction(char code);
 
+    // Ends with a Return; a malformed queue compiles to a lone ReturnNaN.
     std::vector<Instruction> m_code;
     std::size_t m_depth = 1;
-    bool m_malformed = false;
 };
 
 } // namespace plovex

@@ -107,6 +107,9 @@ TEST(Program, MatchesEvaluateOnChosenExpressions)
         "x 2",
         "x^2",
         "x^2^3",
+        "x^3",
+        "y^4",
+        "(x+1)^3*(x-1)^4",
         "2^x",
         "x^0.5",
         "x^-2",
@@ -289,9 +292,9 @@ TEST(Program, MatchesEvaluateOnGeneratedExpressions)
 TEST(Program, MatchesEvaluateAlongASweep)
 {
     // Ordinary values, as a plot meets them: the maths functions at many arguments.
-    const char* const expressions[]
-        = { "sin(x)*cos(x)", "x*sin(x)", "tan(x)^2-sec(x)", "atan(x)/asin(x/100)+acos(x/100)",
-              "e(x/10)-ln(abs(x))+log(x^2)", "sqrt(x)-floor(x/3)", "cot(x)*cosec(x)" };
+    const char* const expressions[] = { "sin(x)*cos(x)", "x*sin(x)", "tan(x)^2-sec(x)",
+        "atan(x)/asin(x/100)+acos(x/100)", "e(x/10)-ln(abs(x))+log(x^2)", "sqrt(x)-floor(x/3)",
+        "cot(x)*cosec(x)", "(x/7)^3-(x/3)^4+x^3*x^4" };
     for (const char* expression : expressions) {
         SCOPED_TRACE(expression);
         TokenList queue;
