@@ -1,0 +1,375 @@
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <clocale>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Outcome {
+    std::string out;
+    std::string err;
+    int status = -1;
+};
+
+// Runs the built program with `arguments` in the C locale unless `environment` says otherwise.
+Outcome RunPlovex(const QStringList& arguments, const QStringList& environment = {})
+{
+    QProcess process;
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    variables.remove("LANG");
+    variables.remove("LC_NUMERIC");
+    variables.insert("LC_ALL", "C");
+    for (const QString& variable : environment) {
+        const qsizetype equals = variable.indexOf('=');
+        variables.insert(variable.left(equals), variable.mid(equals + 1));
+    }
+    process.setProcessEnvironment(variables);
+    process.start(QStringLiteral(PLOVEX_EXECUTABLE), arguments);
+    Outcome outcome;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        outcome.err = "did not finish";
+        return outcome;
+    }
+    outcome.out = process.readAllStandardOutput().toStdString();
+    outcome.err = process.readAllStandardError().toStdString();
+    outcome.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    return outcome;
+}
+
+struct CommandCase {
+    QStringList arguments;
+    const char* out;
+    const char* err;
+    int status;
+};
+
+void RunTable(const std::vector<CommandCase>& cases, const QStringList& environment = {})
+{
+    for (const CommandCase& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Outcome outcome = RunPlovex(c.arguments, environment);
+        EXPECT_EQ(outcome.out, c.out);
+        EXPECT_EQ(outcome.err, c.err);
+        EXPECT_EQ(outcome.status, c.status);
+    }
+}
+
+const std::vector<CommandCase>& Results()
+{
+    static const std::vector<CommandCase> cases = {
+        { { "--expression=3*x^2+2*x-1", "--postfix" },
+            "(3.000000)x(2.000000)^*(2.000000)x*+(1.000000)-\n", "", 0 },
+        { { "--expression=x*y", "--postfix", "--implicit" }, "xy*\n", "", 0 },
+        { { "--expression=", "--postfix" }, "\n", "", 0 },
+        { { "--expression=sin(x", "--postfix" }, "xs\n", "", 0 },
+        { { "--expression=x^2", "--evaluate=3" }, "9.000000\n", "", 0 },
+        { { "--expression=x", "--evaluate=1", "--dydx" }, "0.999999\n", "", 0 },
+        { { "--expression=x", "--evaluate=0", "--dydx" }, "1.000000\n", "", 0 },
+        { { "--expression=x^2", "--evaluate=1", "--dydx" }, "2.010000\n", "", 0 },
+        { { "--expression=x-x", "--evaluate=4" }, "-0.000000\n", "", 0 },
+        { { "--expression=", "--evaluate=4" }, "0.000000\n", "", 0 },
+        { { "--expression=x++", "--evaluate=4" }, "nan\n", "", 0 },
+        { { "--expression=1/x", "--evaluate=0" }, "inf\n", "", 0 },
+        { { "--expression=0-1/x", "--evaluate=0" }, "-inf\n", "", 0 },
+        { { "--expression=sqrt(x)", "--evaluate=-1" }, "nan\n", "", 0 },
+        { { "--expression=x", "--evaluate= 2.5 " }, "2.500000\n", "", 0 },
+        { { "--expression=x", "--evaluate=1e40" }, "inf\n", "", 0 },
+        { { "--expression=x", "--evaluate=-.5e1" }, "-5.000000\n", "", 0 },
+        { { "--expression", "-x", "--evaluate=2" }, "-2.000000\n", "", 0 },
+        { { "--expression", "-x", "--postfix" }, "x-\n", "", 0 },
+        { { "--expression=x", "--evaluate", "3" }, "3.000000\n", "", 0 },
+        { { "--expression=sinn(x)", "--evaluate=0" }, "0.000000\n",
+            "Parse Error: Unrecognised function 'sinn'.\n", 1 },
+        { { "--expression=sinn(x)", "--postfix" }, "",
+            "Parse Error: Unrecognised function 'sinn'.\n", 1 },
+        { { "--expression=x*y", "--postfix" }, "",
+            "Parse Error: Variable 'y' allowed only in implicit functions.\n", 1 },
+        // The parse left x in the queue, so the evaluation goes on with it.
+        { { "--expression=x*y", "--evaluate=3" }, "3.000000\n",
+            "Parse Error: Variable 'y' allowed only in implicit functions.\n", 1 },
+        { { "--expression=x+\u03c0", "--postfix" }, "",
+            "Parse Error: Unrecognised symbol '\u03c0'.\n", 1 },
+        { { "--expression=x\t", "--postfix" }, "", "Parse Error: Unrecognised symbol '\t'.\n", 1 },
+        { { "--expression=1", "--integrate", "--from=0", "--to=1" }, "1.009999\n", "", 0 },
+        { { "--expression=x", "--integrate", "--from=0", "--to=1" }, "0.505000\n", "", 0 },
+        { { "--expression=1", "--integrate", "--from=2", "--to=2" }, "0.000000\n", "", 0 },
+        { { "--expression=1", "--integrate", "--from=3", "--to=1" }, "0.000000\n", "", 0 },
+        { { "--expression=x^2", "--integrate", "--from=0", "--to=3", "--dydx" }, "9.045037\n", "",
+            0 }, // integrates the function itself
+        { { "--expression=1", "--integrate", "--from=262144", "--to=1e30" }, "0.010000\n", "",
+            0 }, // x stops increasing: one sample
+        { { "--expression=1", "--integrate", "--from=-1e40", "--to=0" }, "0.010000\n", "", 0 },
+        { { "--expression=x)", "--integrate", "--from=0", "--to=1" }, "0.505000\n",
+            "Parse Error: Unmatched parentheses.\n", 1 },
+    };
+    return cases;
+}
+
+TEST(Headless, PrintsWhatTheFormShows)
+{
+    RunTable(Results());
+}
+
+TEST(Headless, ExactOutput)
+{
+    RunTable({
+        { { "--expression=x", "--evaluate=1", "--dydx", "--exact" }, "0.99999906867740451\n", "",
+            0 },
+        { { "--expression=x^2", "--evaluate=1", "--dydx", "--exact" }, "2.0099997969716741\n", "",
+            0 },
+        { { "--expression=0.1", "--evaluate=0", "--exact" }, "0.10000000149011612\n", "", 0 },
+        { { "--expression=x-x", "--evaluate=1", "--exact" }, "-0\n", "", 0 },
+        { { "--expression=1/x", "--evaluate=0", "--exact" }, "inf\n", "", 0 },
+        { { "--expression=0-1/x", "--evaluate=0", "--exact" }, "-inf\n", "", 0 },
+        { { "--expression=0/x", "--evaluate=0", "--exact" }, "nan\n", "", 0 },
+        { { "--expression=1", "--integrate", "--from=0", "--to=1", "--exact" },
+            "1.0099993944168091\n", "", 0 },
+        { { "--expression=x", "--integrate", "--from=0", "--to=1", "--exact" },
+            "0.50499975681304932\n", "", 0 },
+        { { "--expression=3*x^2+2*x-1", "--postfix", "--exact" },
+            "(3.000000)x(2.000000)^*(2.000000)x*+(1.000000)-\n", "", 0 },
+    });
+}
+
+TEST(Headless, UsageErrorsExitWithTwoAndPrintNothing)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const QString render = "--render=" + directory.filePath("out.png");
+    const QStringList commands[] = {
+        { "--bogus" },
+        { "--expression=x", "--postfix", "--bogus" },
+        { "--expression=x" }, // no action
+        { "--expression=x", "--postfix", "--evaluate=1" }, // two actions
+        { "--postfix" }, // no expression
+        { "--expression=x", "--evaluate" },
+        { "--expression=x", "--evaluate=" },
+        { "--expression=x", "--evaluate=abc" },
+        { "--expression=x", "--evaluate=1,5" },
+        { "--expression=x", "--evaluate=inf" },
+        { "--expression=x", "--evaluate=nan" },
+        { "--expression=x", "--evaluate=0x10" },
+        { "--expression=x", "--evaluate=2.5.1" },
+        { "--expression=x", "--integrate", "--from=0" },
+        { "--expression=x", "--integrate", "--to=1" },
+        { "--expression=x", "--integrate", "--from=a", "--to=1" },
+        { "--expression=x", render }, // no size
+        { "--expression=x", render, "--size=0x10" },
+        { "--expression=x", render, "--size=10x0" },
+        { "--expression=x", render, "--size=10" },
+        { "--expression=x", render, "--size=-10x10" },
+        { "--expression=x", render, "--size=10x10x10" },
+        { "--expression=x", render, "--size=axb" },
+        { "--expression=x", render, "--size=99999999x10" },
+        { "--expression=x", render, "--size=10x10", "--quality=q" },
+        { "--expression=x", render, "--size=10x10", "--xscale=" },
+        { "--expression=x", render, "--size=10x10", "--yscale=1e" },
+        { "--expression=x", "--render=" + directory.filePath("out.unknown"), "--size=10x10" },
+        { "--expression=x", "--postfix", "stray" },
+    };
+    for (const QStringList& arguments : commands) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const Outcome outcome = RunPlovex(arguments);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.out, "");
+        ASSERT_FALSE(outcome.err.empty());
+        EXPECT_EQ(outcome.err.back(), '\n');
+    }
+    // A refused render writes nothing.
+    EXPECT_TRUE(QDir(directory.path()).isEmpty());
+}
+
+TEST(Headless, HelpAndVersion)
+{
+    const Outcome help = RunPlovex({ "--help" });
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--expression"), std::string::npos);
+    EXPECT_NE(help.out.find("--render"), std::string::npos);
+    const Outcome version = RunPlovex({ "--version" });
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("plovex ", 0), 0u);
+}
+
+std::string Colour(const QImage& image, int x, int y)
+{
+    const QRgb pixel = image.pixel(x, y);
+    return std::to_string(qRed(pixel)) + "," + std::to_string(qGreen(pixel)) + ","
+        + std::to_string(qBlue(pixel));
+}
+
+TEST(Headless, RendersTheFormsPictureAndPrintsTheStatistics)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const QString png = directory.filePath("x.png");
+    const Outcome outcome = RunPlovex({ "--expression=x", "--render=" + png, "--size=100x60" });
+    // A straight line: the minimum is the first sample's value.
+    EXPECT_EQ(outcome.out, "Maximum: 4.999962\nMinimum: -5.000000\nMean: -0.000019\n");
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(outcome.status, 0);
+
+    const QImage image(png);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(100, 60));
+    // The samples drift off the whole numbers in float: the curve passes (50, 29) and
+    // (49, 30) beside the origin, and (30, 49) rather than (30, 50).
+    EXPECT_EQ(Colour(image, 50, 29), "0,0,255");
+    EXPECT_EQ(Colour(image, 49, 30), "0,0,255");
+    EXPECT_EQ(Colour(image, 30, 49), "0,0,255");
+    EXPECT_EQ(Colour(image, 30, 50), "250,240,230");
+    EXPECT_EQ(Colour(image, 20, 59), "0,0,255");
+    EXPECT_EQ(Colour(image, 0, 0), "0,0,0"); // border
+    EXPECT_EQ(Colour(image, 10, 30), "0,0,0"); // horizontal axis
+    EXPECT_EQ(Colour(image, 10, 10), "250,240,230");
+
+    const Outcome exact
+        = RunPlovex({ "--expression=x", "--render=" + png, "--size=100x60", "--exact" });
+    EXPECT_EQ(
+        exact.out, "Maximum: 4.9999622344970707\nMinimum: -5\nMean: -1.9181346893310546e-05\n");
+}
+
+TEST(Headless, RenderSettingsReachTheRenderer)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const QString png = directory.filePath("circle.png");
+    const Outcome circle = RunPlovex({ "--expression=x^2+y^2-100", "--implicit", "--render=" + png,
+        "--size=200x120", "--xscale=5", "--yscale=5" });
+    EXPECT_EQ(circle.out, "Maximum: 10.000000\nMinimum: -10.000000\nMean: 0.000000\n");
+    EXPECT_EQ(circle.status, 0);
+    const QImage image(png);
+    ASSERT_FALSE(image.isNull());
+    // Every point of the curve, counted outside the icon at (163, 83) to (194, 114).
+    int blue = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const bool icon = x >= 163 && x < 195 && y >= 83 && y < 115;
+            blue += !icon && image.pixel(x, y) == qRgb(0, 0, 255);
+        }
+    }
+    EXPECT_EQ(blue, 84);
+    EXPECT_EQ(Colour(image, 100, 10), "0,0,255");
+    EXPECT_EQ(Colour(image, 150, 60), "0,0,255");
+
+    RunTable({
+        { { "--expression=sin(x)", "--render=" + directory.filePath("a.png"), "--size=41x31",
+              "--xscale=5.5", "--yscale=-7", "--quality=2.5" },
+            "Maximum: -0.999574\nMinimum: 0.999574\nMean: 0.000000\n", "", 0 },
+        { { "--expression=sin(x)", "--render=" + directory.filePath("b.png"), "--size=41x31",
+              "--xscale=5.5", "--yscale=-7", "--quality=2.5", "--dydx", "--exact" },
+            "Maximum: -0.99995143072945736\nMinimum: 0.99998331069946289\n"
+            "Mean: -0.13592064621556513\n",
+            "", 0 },
+        { { "--expression=1", "--implicit", "--render=" + directory.filePath("c.png"),
+              "--size=8x8" },
+            "Maximum: -inf\nMinimum: inf\nMean: 0.000000\n", "", 0 },
+        { { "--expression=3", "--render=" + directory.filePath("d.png"), "--size=20x10",
+              "--yscale=1", "--quality=0" },
+            "Maximum: 3.000000\nMinimum: 3.000000\nMean: inf\n", "", 0 },
+        { { "--expression=sqrt(0-x)", "--render=" + directory.filePath("e.png"), "--size=20x10" },
+            "Maximum: 1.000000\nMinimum: 0.099999\nMean: nan\n", "", 0 },
+        { { "--expression=x)", "--render=" + directory.filePath("f.png"), "--size=100x60" },
+            "Maximum: 4.999962\nMinimum: -5.000000\nMean: -0.000019\n",
+            "Parse Error: Unmatched parentheses.\n", 1 },
+    });
+    EXPECT_TRUE(QFile::exists(directory.filePath("f.png"))); // a parse error still draws
+}
+
+TEST(Headless, WritesTheFormatTheExtensionNames)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    QImage reference;
+    for (const char* extension : { "png", "ppm", "bmp", "PNG" }) {
+        SCOPED_TRACE(extension);
+        const QString path = directory.filePath(QString("graph.") + extension);
+        const Outcome outcome = RunPlovex(
+            { "--expression=sin(x)*3", "--render=" + path, "--size=61x41", "--quality=3" });
+        EXPECT_EQ(outcome.status, 0);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray head = file.read(8);
+        if (QByteArray(extension).toLower() == "png")
+            EXPECT_TRUE(head.startsWith("\x89PNG"));
+        else if (QByteArray(extension) == "ppm")
+            EXPECT_TRUE(head.startsWith("P6"));
+        else
+            EXPECT_TRUE(head.startsWith("BM"));
+        const QImage image = QImage(path).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(image.size(), QSize(61, 41));
+        if (reference.isNull())
+            reference = image;
+        EXPECT_EQ(image, reference);
+    }
+}
+
+TEST(Headless, AFileThatCannotBeWrittenIsAnError)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const QString missing = directory.filePath("no/such/folder/x.png");
+    const Outcome outcome = RunPlovex({ "--expression=x", "--render=" + missing, "--size=10x10" });
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.out, "");
+    EXPECT_NE(outcome.err.find("No such file or directory"), std::string::npos) << outcome.err;
+
+    ASSERT_TRUE(QDir(directory.path()).mkdir("taken.png"));
+    const Outcome onDirectory = RunPlovex(
+        { "--expression=x", "--render=" + directory.filePath("taken.png"), "--size=10x10" });
+    EXPECT_EQ(onDirectory.status, 2);
+    EXPECT_EQ(onDirectory.out, "");
+    EXPECT_FALSE(onDirectory.err.empty());
+}
+
+TEST(Headless, OutputDoesNotDependOnTheLocale)
+{
+    QStringList german = { "LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8" };
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = previous ? previous : "C";
+    // The child reads the same LOCPATH; the locale counts only if it really writes a comma.
+    char comma[8] = "";
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        std::snprintf(comma, sizeof comma, "%.1f", 2.5);
+    std::setlocale(LC_ALL, saved.c_str());
+    const bool available = std::string(comma) == "2,5";
+    if (!available) {
+        // Without the locale the C library falls back to "C"; still ask for a comma locale.
+        german = { "LC_NUMERIC=de_DE.UTF-8" };
+        std::fprintf(stderr, "German locale not available: LC_NUMERIC set only\n");
+    }
+    RunTable(Results(), german);
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    RunTable(
+        {
+            { { "--expression=x", "--evaluate=2.5" }, "2.500000\n", "", 0 },
+            { { "--expression=x", "--evaluate=0.1", "--exact" }, "0.10000000149011612\n", "", 0 },
+            { { "--expression=2.5*x", "--postfix" }, "(2.500000)x*\n", "", 0 },
+            { { "--expression=sin(x)", "--render=" + directory.filePath("a.png"), "--size=41x31",
+                  "--xscale=5.5", "--yscale=-7", "--quality=2.5" },
+                "Maximum: -0.999574\nMinimum: 0.999574\nMean: 0.000000\n", "", 0 },
+        },
+        german);
+    const Outcome decimalComma = RunPlovex({ "--expression=x", "--evaluate=2,5" }, german);
+    EXPECT_EQ(decimalComma.status, 2);
+    EXPECT_EQ(decimalComma.out, "");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    QCoreApplication application(argc, argv);
+    std::setlocale(LC_ALL, "C");
+    return RUN_ALL_TESTS();
+}
