@@ -99,13 +99,25 @@ bool CPlovexDoc::OnOpenDocument(const QString& path, QString& error)
 bool CPlovexDoc::OnSaveDocument(const QString& path, QString& error)
 {
     const std::vector<std::uint8_t> bytes = EncodeDocument(m_expression);
+    // Unbuffered, and written until every byte is in: a buffered QSaveFile commits a file
+    // that a full disk cut short, and a short write leaves errno unread until the next one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         error = SaveError(path, file.errorString());
         return false;
     }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit()) {
+    const char* data = reinterpret_cast<const char*>(bytes.data());
+    auto remaining = static_cast<qint64>(bytes.size());
+    while (remaining > 0) {
+        const qint64 written = file.write(data, remaining);
+        if (written <= 0) {
+            error = SaveError(path, file.errorString());
+            return false;
+        }
+        data += written;
+        remaining -= written;
+    }
+    if (!file.commit()) {
         error = SaveError(path, file.errorString());
         return false;
     }

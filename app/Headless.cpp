@@ -179,8 +179,9 @@ int Command::Render()
     ImageSurface surface(width, height);
     const RenderTotals totals = DrawGraph(fields, Program::Compile(queue), surface);
 
+    // Unbuffered: a buffered QSaveFile commits a file that a full disk cut short.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw Failure { kUsageError, QString("cannot write %1: %2").arg(path, file.errorString()) };
     QImageWriter writer(&file, format);
     if (!writer.write(surface.Image())) {
@@ -206,7 +207,7 @@ int Command::Save()
     const std::vector<std::uint8_t> bytes = EncodeDocument(Expression());
     const QString path = m_parser.value("save");
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
         || file.write(
                reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()))
             != static_cast<qint64>(bytes.size())

@@ -34,7 +34,15 @@ void CChildFrame::SetView(QWidget* view)
     setWidget(view);
     view->adjustSize();
     adjustSize();
-    setFixedSize(size());
+    m_fixedSize = size();
+    setFixedSize(m_fixedSize);
+}
+
+void CChildFrame::showEvent(QShowEvent* event)
+{
+    QMdiSubWindow::showEvent(event);
+    if (!isMinimized())
+        setFixedSize(m_fixedSize);
 }
 
 void CChildFrame::SetWindowNumber(int number)
@@ -54,7 +62,12 @@ void CChildFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // Closed already for whatever the closing sets off (another window's activation).
+    m_closed = true;
     QMdiSubWindow::closeEvent(event);
+    m_closed = event->isAccepted();
+    if (m_closed)
+        emit Closed();
 }
 
 void CChildFrame::OnUpdateFrameTitle()

@@ -26,15 +26,23 @@ public:
 
     // Asked when the user closes this window; false keeps it open.
     void SetCloseQuery(std::function<bool(CChildFrame&)> query);
+    // Closed, though not yet deleted.
+    bool IsClosed() const { return m_closed; }
+
+signals:
+    void Closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void OnUpdateFrameTitle();
 
     CPlovexDoc& m_document;
+    QSize m_fixedSize;
     int m_windowNumber = 0;
+    bool m_closed = false;
     std::function<bool(CChildFrame&)> m_closeQuery;
 };
 

@@ -3,6 +3,7 @@
 #include "app/CPlovexDoc.h"
 #include "frame/CChildFrame.h"
 #include "help/CHelpDlg.h"
+#include "platform/RecentFileList.h"
 #include "platform/StringTable.h"
 #include "res/Resource.h"
 
@@ -72,6 +73,16 @@ CMainFrame::CMainFrame(QWidget* parent)
 
     qApp->installEventFilter(this);
     UpdateKeyLocks();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The area and the graph windows outlive this part of the frame: their last signals
+    // must not reach it.
+    qApp->removeEventFilter(this);
+    m_mdiArea->disconnect(this);
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList())
+        window->disconnect(this);
 }
 
 QAction* CMainFrame::CreateAction(int id, const QString& text, const char* icon)
@@ -202,7 +213,7 @@ void CMainFrame::CreateMenus()
     m_helpMenu->addAction(Action(res::kCmdUsingPlovex));
     m_helpMenu->addAction(Action(res::kCmdAppAbout));
 
-    SetRecentFiles({});
+    SetRecentFiles(RecentFileList(kRecentFileCount));
 }
 
 void CMainFrame::CreateToolBar()
@@ -253,10 +264,16 @@ void CMainFrame::AddChild(CChildFrame* child)
 {
     m_mdiArea->addSubWindow(child);
     connect(child, &QWidget::windowTitleChanged, this, &CMainFrame::OnUpdateFrameTitle);
-    connect(child, &QObject::destroyed, this, [this] {
+    const auto update = [this] {
         OnUpdateFrameMenu();
         OnUpdateFrameTitle();
-    });
+    };
+    connect(child, &CChildFrame::Closed, this, update);
+    connect(child, &QObject::destroyed, this, update);
+}
+
+void CMainFrame::ActivateChild(CChildFrame* child)
+{
     child->show();
     m_mdiArea->setActiveSubWindow(child);
     OnUpdateFrameMenu();
@@ -269,7 +286,7 @@ QList<CChildFrame*> CMainFrame::ChildFrames() const
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
         // A closed window stays listed until it is deleted.
         auto* child = qobject_cast<CChildFrame*>(window);
-        if (child && !child->isHidden())
+        if (child && !child->IsClosed())
             children << child;
     }
     return children;
@@ -292,12 +309,13 @@ CChildFrame* CMainFrame::ActiveChild() const
     return nullptr;
 }
 
-void CMainFrame::SetRecentFiles(const QStringList& menuTexts)
+void CMainFrame::SetRecentFiles(const RecentFileList& files)
 {
-    m_recentPlaceholder->setVisible(menuTexts.isEmpty());
+    const int count = static_cast<int>(files.Files().size());
+    m_recentPlaceholder->setVisible(count == 0);
     for (int i = 0; i < m_recentFiles.size(); ++i) {
-        m_recentFiles[i]->setText(menuTexts.value(i));
-        m_recentFiles[i]->setVisible(i < menuTexts.size());
+        m_recentFiles[i]->setText(i < count ? files.MenuText(i) : QString());
+        m_recentFiles[i]->setVisible(i < count);
     }
 }
 

@@ -16,6 +16,7 @@ namespace plovex {
 
 class CChildFrame;
 class CHelpDlg;
+class RecentFileList;
 
 // The main window: the graph windows in a multiple-document area, the menus (one set while
 // no graph is open, one while a graph is active), the toolbar, the status bar with the
@@ -27,6 +28,7 @@ public:
     static constexpr int kRecentFileCount = 4;
 
     explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     QMdiArea* MdiArea() const { return m_mdiArea; }
     CHelpDlg& HelpWindow() const { return *m_helpWindow; }
@@ -37,15 +39,17 @@ public:
     // The action behind command `id`: a menu item, toolbar button or accelerator.
     QAction* Action(int id) const { return m_actions.value(id); }
 
-    // Takes `child` into the document area and shows it.
+    // Takes `child` into the document area, still hidden.
     void AddChild(CChildFrame* child);
+    // Shows `child` and makes it the active graph window.
+    void ActivateChild(CChildFrame* child);
     // The open graph windows, in the order they were opened.
     QList<CChildFrame*> ChildFrames() const;
     // The graph window that document commands act on; nullptr when none is open.
     CChildFrame* ActiveChild() const;
 
-    // The recent-file entries as the File menu shows them ("&1 /home/a.pxg").
-    void SetRecentFiles(const QStringList& menuTexts);
+    // The File menu's recent-file entries.
+    void SetRecentFiles(const RecentFileList& files);
     void SetKeyLocks(const KeyLocks& locks);
 
     // Asked before the main window closes (Exit, the close box); false keeps it open.
