@@ -22,20 +22,72 @@ const QImage& Icon()
 
 } // namespace
 
+QRgb* ImageSurface::DetachPixels()
+{
+    // Format_RGB32 rows are whole QRgb words with no padding: row y starts at y * width.
+    m_pixels = reinterpret_cast<QRgb*>(m_image.bits());
+    return m_pixels;
+}
+
+// Every pixel goes through here: kept small enough to inline into the drawing calls, with the
+// listing out of line. It never reads the pixel, which for a steep curve means a cache miss
+// on every call.
+inline void ImageSurface::Put(int x, int y, QRgb colour, bool record)
+{
+    if (static_cast<unsigned>(x) >= static_cast<unsigned>(m_width)
+        || static_cast<unsigned>(y) >= static_cast<unsigned>(m_height))
+        return;
+    if (!m_pixels)
+        DetachPixels();
+    const std::uint32_t index = static_cast<std::uint32_t>(y) * m_width + x;
+    m_pixels[index] = colour;
+    // Successive samples of a flat curve hit the same pixel: it is listed once.
+    if (record && m_clearedTo && index != m_lastDrawn)
+        Record(x, y);
+}
+
+void ImageSurface::Record(int x, int y)
+{
+    // Past an eighth of the area a full fill is as cheap as restoring the list.
+    if (m_drawn.size() >= static_cast<std::size_t>(m_width) * m_height / 8) {
+        Forget();
+        return;
+    }
+    m_lastDrawn = static_cast<std::uint32_t>(y) * m_width + x;
+    m_drawn.push_back(m_lastDrawn);
+    if (x == 0 || y == 0 || x == m_width - 1 || y == m_height - 1)
+        m_outlineTouched = true;
+}
+
 ImageSurface::ImageSurface(int width, int height)
     : m_image(width, height, QImage::Format_RGB32)
+    , m_width(m_image.width())
+    , m_height(m_image.height())
 {
     m_image.fill(Qt::white);
 }
 
+const QImage& ImageSurface::Image() const
+{
+    m_pixels = nullptr;
+    return m_image;
+}
+
+QImage& ImageSurface::Image()
+{
+    m_pixels = nullptr;
+    Forget();
+    return m_image;
+}
+
 int ImageSurface::Width() const
 {
-    return m_image.width();
+    return m_width;
 }
 
 int ImageSurface::Height() const
 {
-    return m_image.height();
+    return m_height;
 }
 
 void ImageSurface::SetFill(Rgb fill)
@@ -56,30 +108,124 @@ void ImageSurface::Rectangle(int left, int top, int right, int bottom)
 {
     if (right <= left || bottom <= top)
         return;
+    // A single pixel is neither filled nor outlined: every side of its outline is empty.
+    const bool whole = left == 0 && top == 0 && right == m_width && bottom == m_height
+        && (m_width > 1 || m_height > 1);
+    if (whole && !m_fills.empty()) {
+        ClearWhole(ToQRgb(m_fills.back()));
+        return;
+    }
+    if (whole) {
+        DrawOutline();
+        return;
+    }
     if (!m_fills.empty()) {
+        Forget();
         const QRgb fill = ToQRgb(m_fills.back());
-        for (int y = std::max(top + 1, 0); y < std::min(bottom - 1, Height()); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(m_image.scanLine(y));
-            std::fill(line + std::clamp(left + 1, 0, Width()),
-                line + std::clamp(right - 1, 0, Width()), fill);
+        QRgb* pixels = Pixels();
+        // A rectangle one or two pixels wide has no inside: from may pass to.
+        const int from = std::clamp(left + 1, 0, m_width);
+        const int to = std::clamp(right - 1, 0, m_width);
+        for (int y = std::max(top + 1, 0); y < std::min(bottom - 1, m_height) && from < to; ++y) {
+            QRgb* line = pixels + static_cast<std::ptrdiff_t>(y) * m_width;
+            std::fill(line + from, line + to, fill);
         }
     }
-    Line(left, top, right - 1, top);
-    Line(right - 1, top, right - 1, bottom - 1);
-    Line(right - 1, bottom - 1, left, bottom - 1);
-    Line(left, bottom - 1, left, top);
+    DrawLine(left, top, right - 1, top, true);
+    DrawLine(right - 1, top, right - 1, bottom - 1, true);
+    DrawLine(right - 1, bottom - 1, left, bottom - 1, true);
+    DrawLine(left, bottom - 1, left, top, true);
 }
 
 void ImageSurface::Line(int x0, int y0, int x1, int y1)
 {
-    // Bresenham, end point excluded.
+    DrawLine(x0, y0, x1, y1, true);
+}
+
+void ImageSurface::SetPixel(int x, int y, Rgb colour)
+{
+    Put(x, y, ToQRgb(colour), true);
+}
+
+void ImageSurface::DrawIcon(int x, int y)
+{
+    const QImage& icon = Icon();
+    const Area area { std::max(x, 0), std::max(y, 0), std::min(x + icon.width(), m_width),
+        std::min(y + icon.height(), m_height) };
+    if (area.left >= area.right || area.top >= area.bottom)
+        return;
+    QRgb* pixels = Pixels();
+    for (int row = area.top; row < area.bottom; ++row) {
+        const auto* source = reinterpret_cast<const QRgb*>(icon.constScanLine(row - y)) - x;
+        QRgb* target = pixels + static_cast<std::ptrdiff_t>(row) * m_width;
+        for (int column = area.left; column < area.right; ++column) {
+            const QRgb over = source[column];
+            const int alpha = qAlpha(over);
+            // The blend leaves a pixel as it is at alpha 0 and gives the icon's at 255.
+            if (alpha == 0)
+                continue;
+            if (alpha == 255) {
+                target[column] = over;
+                continue;
+            }
+            const QRgb under = target[column];
+            const auto blend = [alpha](int top, int bottom) {
+                return (top * alpha + bottom * (255 - alpha) + 127) / 255;
+            };
+            target[column] = qRgb(blend(qRed(over), qRed(under)),
+                blend(qGreen(over), qGreen(under)), blend(qBlue(over), qBlue(under)));
+        }
+    }
+    Record(area);
+}
+
+void ImageSurface::SetProgressRange(int, int)
+{ }
+
+void ImageSurface::SetProgressPos(int)
+{ }
+
+void ImageSurface::PushFields()
+{ }
+
+void ImageSurface::DrawLine(int x0, int y0, int x1, int y1, bool record)
+{
+    const QRgb pen = ToQRgb(kPen);
+    // Horizontal and vertical lines (the axes, the outline) as runs of one row or column,
+    // from the start up to the end point, which is excluded.
+    if (y0 == y1 || x0 == x1) {
+        if (x0 == x1 && y0 == y1)
+            return;
+        const bool across = y0 == y1;
+        const int start = across ? x0 : y0;
+        const int end = across ? x1 : y1;
+        const int limit = across ? m_width : m_height;
+        const int fixed = across ? y0 : x0;
+        if (fixed < 0 || fixed >= (across ? m_height : m_width))
+            return;
+        const int first = std::max(start < end ? start : end + 1, 0);
+        const int last = std::min(start < end ? end - 1 : start, limit - 1);
+        if (first > last)
+            return;
+        QRgb* pixels = Pixels();
+        for (int i = first; i <= last; ++i) {
+            const std::ptrdiff_t index = across ? static_cast<std::ptrdiff_t>(fixed) * m_width + i
+                                                : static_cast<std::ptrdiff_t>(i) * m_width + fixed;
+            pixels[index] = pen;
+        }
+        if (record)
+            Record(across ? Area { first, fixed, last + 1, fixed + 1 }
+                          : Area { fixed, first, fixed + 1, last + 1 });
+        return;
+    }
+    // Bresenham.
     const int dx = std::abs(x1 - x0);
     const int dy = -std::abs(y1 - y0);
     const int stepX = x0 < x1 ? 1 : -1;
     const int stepY = y0 < y1 ? 1 : -1;
     int error = dx + dy;
     while (x0 != x1 || y0 != y1) {
-        SetPixel(x0, y0, kPen);
+        Put(x0, y0, pen, record);
         const int twice = 2 * error;
         if (twice >= dy) {
             error += dy;
@@ -92,43 +238,68 @@ void ImageSurface::Line(int x0, int y0, int x1, int y1)
     }
 }
 
-void ImageSurface::SetPixel(int x, int y, Rgb colour)
+void ImageSurface::DrawOutline()
 {
-    if (x < 0 || y < 0 || x >= Width() || y >= Height())
-        return;
-    reinterpret_cast<QRgb*>(m_image.scanLine(y))[x] = ToQRgb(colour);
+    DrawLine(0, 0, m_width - 1, 0, false);
+    DrawLine(m_width - 1, 0, m_width - 1, m_height - 1, false);
+    DrawLine(m_width - 1, m_height - 1, 0, m_height - 1, false);
+    DrawLine(0, m_height - 1, 0, 0, false);
 }
 
-void ImageSurface::DrawIcon(int x, int y)
+void ImageSurface::ClearWhole(QRgb fill)
 {
-    const QImage& icon = Icon();
-    for (int row = 0; row < icon.height(); ++row) {
-        if (y + row < 0 || y + row >= Height())
-            continue;
-        const auto* source = reinterpret_cast<const QRgb*>(icon.constScanLine(row));
-        auto* target = reinterpret_cast<QRgb*>(m_image.scanLine(y + row));
-        for (int column = 0; column < icon.width(); ++column) {
-            if (x + column < 0 || x + column >= Width())
-                continue;
-            const QRgb over = source[column];
-            const int alpha = qAlpha(over);
-            const QRgb under = target[x + column];
-            const auto blend = [alpha](int top, int bottom) {
-                return (top * alpha + bottom * (255 - alpha) + 127) / 255;
-            };
-            target[x + column] = qRgb(blend(qRed(over), qRed(under)),
-                blend(qGreen(over), qGreen(under)), blend(qBlue(over), qBlue(under)));
+    if (m_clearedTo == fill) {
+        QRgb* pixels = Pixels();
+        for (const std::uint32_t index : m_drawn)
+            pixels[index] = fill;
+        // An area is put back as the clear left it: the outline's pen on the outermost
+        // pixels, the fill inside.
+        const QRgb pen = ToQRgb(kPen);
+        for (const Area& area : m_drawnAreas) {
+            for (int row = area.top; row < area.bottom; ++row) {
+                QRgb* line = pixels + static_cast<std::ptrdiff_t>(row) * m_width;
+                const bool edge = row == 0 || row == m_height - 1;
+                std::fill(line + area.left, line + area.right, edge ? pen : fill);
+                if (area.left == 0)
+                    line[0] = pen;
+                if (area.right == m_width)
+                    line[m_width - 1] = pen;
+            }
         }
+        if (m_outlineTouched)
+            DrawOutline();
+    } else {
+        m_image.fill(fill);
+        m_pixels = nullptr;
+        m_clearedTo = fill;
+        DrawOutline();
     }
+    m_drawn.clear();
+    m_drawnAreas.clear();
+    m_outlineTouched = false;
+    m_lastDrawn = kNoPixel;
 }
 
-void ImageSurface::SetProgressRange(int, int)
-{ }
+void ImageSurface::Record(Area area)
+{
+    if (!m_clearedTo)
+        return;
+    // A few dozen areas cover any rendering; more come only from piling graphs up.
+    constexpr std::size_t kMaxAreas = 64;
+    if (m_drawnAreas.size() >= kMaxAreas) {
+        Forget();
+        return;
+    }
+    m_drawnAreas.push_back(area);
+}
 
-void ImageSurface::SetProgressPos(int)
-{ }
-
-void ImageSurface::PushFields()
-{ }
+void ImageSurface::Forget()
+{
+    m_clearedTo.reset();
+    m_drawn.clear();
+    m_drawnAreas.clear();
+    m_outlineTouched = false;
+    m_lastDrawn = kNoPixel;
+}
 
 } // namespace plovex
