@@ -50,7 +50,7 @@ bool IsLockKey(const QEvent* event)
 CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent)
     , m_mdiArea(new QMdiArea(this))
-    , m_helpWindow(new CHelpDlg(this))
+    , m_helpWindow(std::make_unique<CHelpDlg>())
 {
     setWindowTitle(LoadString(res::kStrAppTitle));
     setWindowIcon(QIcon(":/icons/plovex.svg"));

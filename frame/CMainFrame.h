@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QMdiArea;
@@ -80,7 +81,8 @@ private:
     void UpdateKeyLocks();
 
     QMdiArea* m_mdiArea;
-    CHelpDlg* m_helpWindow;
+    // Without a parent, so that a dialog over this window does not block it.
+    std::unique_ptr<CHelpDlg> m_helpWindow;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_messagePane = nullptr;
     QHash<int, QLabel*> m_indicators;

@@ -20,6 +20,28 @@ QString Normalised(const QString& path)
     return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
+// A long path keeps its first folder and as many of its last parts as fit:
+// "/home/.../many/folders/graph.pxg".
+QString Abbreviated(const QString& path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    if (shown.size() <= kMaxShownLength)
+        return shown;
+    const QChar separator = QDir::separator();
+    const qsizetype first = shown.indexOf(separator, 1);
+    if (first < 0)
+        return shown;
+    const QString head = shown.left(first + 1) + "...";
+    qsizetype tail = shown.lastIndexOf(separator);
+    while (tail > first) {
+        const qsizetype before = shown.lastIndexOf(separator, tail - 1);
+        if (before <= first || head.size() + shown.size() - before > kMaxShownLength)
+            break;
+        tail = before;
+    }
+    return head + shown.mid(tail);
+}
+
 } // namespace
 
 RecentFileList::RecentFileList(int size)
@@ -56,13 +78,8 @@ void RecentFileList::Remove(const QString& path)
 
 QString RecentFileList::MenuText(int index) const
 {
-    QString shown = QDir::toNativeSeparators(m_files.value(index));
-    if (shown.size() > kMaxShownLength) {
-        const qsizetype keep = (kMaxShownLength - 3) / 2;
-        shown = shown.left(keep) + "..." + shown.right(keep);
-    }
-    shown.replace("&", "&&");
-    return QString("&%1 %2").arg(index + 1).arg(shown);
+    return QString("&%1 %2").arg(index + 1).arg(
+        Abbreviated(m_files.value(index)).replace("&", "&&"));
 }
 
 void RecentFileList::WriteList() const
