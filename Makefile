@@ -27,16 +27,21 @@ bench:
 	./build-bench/bench/plovex_bench
 
 FUZZ_RUNS ?= 10000000
+# $(call fuzz-run,TARGET,MAX_LEN): new inputs go to build-fuzz, the committed seeds stay as they are.
+fuzz-run = mkdir -p build-fuzz/corpus/$(1) build-fuzz/artifacts \
+	&& ./build-fuzz/fuzz/fuzz_$(1) -runs=$(FUZZ_RUNS) -max_len=$(2) -print_final_stats=1 \
+	-artifact_prefix=build-fuzz/artifacts/ build-fuzz/corpus/$(1) fuzz/corpus/$(1)
 fuzz:
 	@scripts/install-deps fuzz
 	@CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLOVEX_BUILD_FUZZ=ON -DPLOVEX_BUILD_GUI=OFF -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
-	./build-fuzz/fuzz/fuzz_parse_evaluate -runs=$(FUZZ_RUNS) -max_len=256 fuzz/corpus/parse_evaluate
+	$(call fuzz-run,parse_evaluate,256)
+	$(call fuzz-run,document,512)
 
 sanitize: deps
 	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DPLOVEX_SANITIZE=ON >/dev/null
 	@cmake --build build-sanitize -j $(JOBS)
-	cd build-sanitize && XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/plovex-runtime-$$(id -u)} ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+	cd build-sanitize && XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/plovex-runtime-$$(id -u)} ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure --timeout 120 -j $(JOBS)
 
 install: build
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX),)
