@@ -16,6 +16,8 @@ inline constexpr int kGraphType = 129; // graph menu, document icon, document st
 // Standard dialog button ids.
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
+// A control the program never addresses (a label).
+inline constexpr int kIdStatic = -1;
 
 // Graph form controls.
 inline constexpr int kExpressionEdit = 1000;

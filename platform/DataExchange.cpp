@@ -1,0 +1,125 @@
+#include "platform/DataExchange.h"
+
+#include "engine/Numbers.h"
+#include "platform/MessageService.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace plovex {
+namespace {
+
+// Any equivalent of the framework's own prompt does; this is its wording.
+constexpr const char* kInvalidNumberPrompt = "Please enter a number.";
+
+// Fields keep line breaks as "\r\n"; a multi-line box holds "\n".
+QString ToBoxLines(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString FromBoxLines(QString text)
+{
+    return text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+}
+
+QString ControlText(QWidget* control)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        return edit->text();
+    if (auto* box = qobject_cast<QPlainTextEdit*>(control))
+        return FromBoxLines(box->toPlainText());
+    if (auto* label = qobject_cast<QLabel*>(control))
+        return label->text();
+    return {};
+}
+
+// Sets the text only when it differs, so a box keeps its cursor, selection and undo history
+// when a push leaves it as it is. Returns whether the text changed.
+bool SetControlText(QWidget* control, const QString& text)
+{
+    if (ControlText(control) == text)
+        return false;
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->setText(text);
+        // A long text shows from its start, as it reads.
+        edit->setCursorPosition(0);
+    } else if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
+        box->setPlainText(ToBoxLines(text));
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(text);
+    }
+    return true;
+}
+
+} // namespace
+
+DataExchange::DataExchange(
+    QWidget& window, const DialogControls& controls, Direction direction, Prompting prompting)
+    : m_window(window)
+    , m_controls(controls)
+    , m_direction(direction)
+    , m_prompting(prompting)
+{ }
+
+QWidget* DataExchange::Item(int id) const
+{
+    return m_failed ? nullptr : m_controls.Item(id);
+}
+
+void DataExchange::NoteChanged(QWidget* control)
+{
+    m_changed.push_back(control);
+}
+
+void DataExchange::Text(int id, std::string& field)
+{
+    QWidget* control = Item(id);
+    if (control == nullptr)
+        return;
+    if (ToFields())
+        field = ControlText(control).toStdString();
+    else if (SetControlText(control, QString::fromStdString(field)))
+        NoteChanged(control);
+}
+
+void DataExchange::Check(int id, bool& field)
+{
+    auto* box = qobject_cast<QAbstractButton*>(Item(id));
+    if (box == nullptr)
+        return;
+    if (ToFields()) {
+        field = box->isChecked();
+    } else if (box->isChecked() != field) {
+        box->setChecked(field);
+        NoteChanged(box);
+    }
+}
+
+void DataExchange::Float(int id, float& field)
+{
+    QWidget* control = Item(id);
+    if (control == nullptr)
+        return;
+    if (!ToFields()) {
+        if (SetControlText(control, QString::fromStdString(FormatField(field))))
+            NoteChanged(control);
+        return;
+    }
+    if (const auto value = ParseDecimal(ControlText(control).toStdString())) {
+        field = *value;
+        return;
+    }
+    if (m_prompting == Prompting::Quiet)
+        return;
+    Messages().MessageBox(&m_window, QString::fromUtf8(kInvalidNumberPrompt));
+    m_failed = true;
+    // The box to correct gets the focus with its text selected.
+    control->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->selectAll();
+}
+
+} // namespace plovex

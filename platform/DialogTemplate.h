@@ -1,0 +1,55 @@
+#pragma once
+
+#include <span>
+
+namespace plovex {
+
+enum class ControlKind {
+    Edit, // one line, or several with ControlStyle::kMultiLine
+    PushButton,
+    CheckBox, // automatic: a click toggles it
+    Static, // a text the user does not edit
+    Frame, // a static with a border and no text, whose client area the program draws on
+    ProgressBar,
+};
+
+// Styles of a control, or-ed together.
+struct ControlStyle {
+    static constexpr unsigned kNone = 0;
+    static constexpr unsigned kTabStop = 1u << 0;
+    static constexpr unsigned kBorder = 1u << 1;
+    static constexpr unsigned kReadOnly = 1u << 2;
+    static constexpr unsigned kMultiLine = 1u << 3;
+    // A multi-line edit scrolls sideways instead of wrapping its lines.
+    static constexpr unsigned kAutoHScroll = 1u << 4;
+    static constexpr unsigned kVScroll = 1u << 5;
+    // The default push button of a dialog: Enter presses it.
+    static constexpr unsigned kDefault = 1u << 6;
+    static constexpr unsigned kSunken = 1u << 7;
+    static constexpr unsigned kCentreVertically = 1u << 8;
+};
+
+// Position and size in dialog units.
+struct ControlTemplate {
+    int id;
+    ControlKind kind;
+    const char* caption;
+    int x;
+    int y;
+    int width;
+    int height;
+    unsigned style;
+};
+
+// A window laid out as a table of controls. The dialog units follow from the template's font
+// size; the controls are listed in tab order.
+struct DialogTemplate {
+    int id;
+    const char* caption; // the title of a dialog; a form has none
+    int width;
+    int height;
+    int pointSize;
+    std::span<const ControlTemplate> controls;
+};
+
+} // namespace plovex

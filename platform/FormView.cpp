@@ -1,0 +1,52 @@
+#include "platform/FormView.h"
+
+namespace plovex {
+
+FormView::FormView(const DialogTemplate& dialogTemplate, QWidget* parent)
+    : QWidget(parent)
+{
+    m_size = m_controls.Create(*this, dialogTemplate);
+    setFixedSize(m_size);
+}
+
+bool FormView::UpdateData(bool saveAndValidate)
+{
+    DataExchange exchange(*this, m_controls,
+        saveAndValidate ? DataExchange::Direction::ToFields : DataExchange::Direction::ToControls);
+    DoDataExchange(exchange);
+    return !exchange.Failed();
+}
+
+void FormView::PushFieldsNow()
+{
+    DataExchange exchange(*this, m_controls, DataExchange::Direction::ToControls);
+    DoDataExchange(exchange);
+    for (QWidget* control : exchange.Changed())
+        control->repaint();
+}
+
+void FormView::ReadControlsQuietly()
+{
+    DataExchange exchange(
+        *this, m_controls, DataExchange::Direction::ToFields, DataExchange::Prompting::Quiet);
+    DoDataExchange(exchange);
+}
+
+QWidget* FormView::GetDlgItem(int id) const
+{
+    return m_controls.Item(id);
+}
+
+void FormView::SetDlgItemText(int id, const std::string& text)
+{
+    DataExchange exchange(*this, m_controls, DataExchange::Direction::ToControls);
+    std::string field = text;
+    exchange.Text(id, field);
+}
+
+QSize FormView::sizeHint() const
+{
+    return m_size;
+}
+
+} // namespace plovex

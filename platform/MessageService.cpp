@@ -1,0 +1,57 @@
+#include "platform/MessageService.h"
+
+#include <QDialog>
+#include <QMessageBox>
+#include <QString>
+
+namespace plovex {
+namespace {
+
+// Modal over its owner's window only, so a modeless window beside it (the help) stays usable.
+void MakeModal(QDialog& dialog)
+{
+    dialog.setWindowModality(
+        dialog.parentWidget() != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
+}
+
+class QtMessageService final : public MessageService {
+public:
+    void MessageBox(QWidget* owner, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Plovex 2"), text, QMessageBox::Ok,
+            owner != nullptr ? owner->window() : nullptr);
+        box.setTextFormat(Qt::PlainText);
+        MakeModal(box);
+        box.exec();
+    }
+
+    int RunModal(QDialog& dialog) override
+    {
+        MakeModal(dialog);
+        return dialog.exec();
+    }
+};
+
+QtMessageService& QtService()
+{
+    static QtMessageService service;
+    return service;
+}
+
+MessageService* g_service = nullptr;
+
+} // namespace
+
+MessageService& Messages()
+{
+    return g_service != nullptr ? *g_service : QtService();
+}
+
+MessageService* SetMessageService(MessageService* service)
+{
+    MessageService* const previous = g_service;
+    g_service = service;
+    return previous;
+}
+
+} // namespace plovex

@@ -1,0 +1,33 @@
+#pragma once
+
+class QDialog;
+class QString;
+class QWidget;
+
+namespace plovex {
+
+// The modal questions the windows ask: a message box and running a modal dialog. The
+// windows reach them through Messages(), so a test can install a service that answers
+// them instead of a person.
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+
+    // A modal message box over `owner`'s window: the caption "Plovex 2", `text` as plain
+    // text, an OK button and no icon. Returns when the box is closed.
+    virtual void MessageBox(QWidget* owner, const QString& text) = 0;
+
+    // Runs `dialog` modally over its parent's window until it is closed and returns its
+    // result code (QDialog::Accepted when it was accepted). The dialog's own controls decide
+    // when it closes.
+    virtual int RunModal(QDialog& dialog) = 0;
+};
+
+// The service in use: the Qt one unless a test has installed another.
+MessageService& Messages();
+
+// Installs `service` (not owned; it must outlive its use) and returns the one it replaces;
+// nullptr goes back to the Qt service.
+MessageService* SetMessageService(MessageService* service);
+
+} // namespace plovex

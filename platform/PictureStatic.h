@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+
+namespace plovex {
+
+// A static control with a one-pixel border whose client area (inside the border) shows a
+// picture the program drew. It keeps that picture and paints it whenever the system asks,
+// so a graph survives being covered, minimised and restored. Mouse input passes through to
+// the window beneath.
+class PictureStatic : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit PictureStatic(QWidget* parent = nullptr);
+
+    // The client area's size: W by H.
+    QSize ClientSize() const;
+    // A point of `from` in client coordinates, (0, 0) being the top-left pixel inside the border.
+    QPoint ToClient(const QWidget& from, const QPoint& point) const;
+
+    // What the client area shows, as an RGB32 image of the client size: the last picture,
+    // or the plain background while there is none.
+    QImage Picture() const;
+    void SetPicture(const QImage& picture);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage m_picture;
+};
+
+} // namespace plovex

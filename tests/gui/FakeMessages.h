@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/MessageService.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QDialog;
+
+namespace plovex {
+
+// Stands in for a person while it lives: records every message box and answers every modal
+// dialog with the next scripted answer. A dialog with no answer left fails the test and is
+// cancelled.
+class FakeMessages : public MessageService {
+public:
+    using Answer = std::function<void(QDialog&)>;
+
+    // What an input dialog showed when it opened.
+    struct Question {
+        std::string prompt;
+        std::string value;
+    };
+
+    FakeMessages();
+    ~FakeMessages() override;
+
+    void MessageBox(QWidget* owner, const QString& text) override;
+    int RunModal(QDialog& dialog) override;
+
+    void Script(Answer answer) { m_answers.push_back(std::move(answer)); }
+
+    std::vector<std::string> messages;
+    std::vector<Question> questions;
+
+private:
+    MessageService* m_previous;
+    std::deque<Answer> m_answers;
+};
+
+// Answers for the input dialog, as a person gives them through its controls.
+FakeMessages::Answer TypeAndOk(std::string text);
+// Types each text in turn and presses OK after each (the dialog refuses all but a number).
+FakeMessages::Answer TypeAndOkEach(std::vector<std::string> texts);
+FakeMessages::Answer PressCancel();
+FakeMessages::Answer PressEscape();
+FakeMessages::Answer PressCloseBox();
+
+} // namespace plovex

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/FormView.h"
+#include "view/FormFields.h"
+
+class QProgressBar;
+
+namespace plovex {
+
+class CPlovexDoc;
+class PictureStatic;
+
+// The graph form of one document: the expression box, the graph area, the scales and the
+// quality with their buttons, the two check boxes, the command buttons, the postfix display,
+// the status field, the information box and the progress bar. Its commands read the controls
+// into the fields, act on the fields and push the fields back.
+class CPlovexView : public FormView, public FormFields {
+    Q_OBJECT
+
+public:
+    explicit CPlovexView(CPlovexDoc& document, QWidget* parent = nullptr);
+
+    CPlovexDoc& GetDocument() const { return m_document; }
+
+    // Once, after the form is attached to its document: shows the document's expression and
+    // plots it.
+    void OnInitialUpdate();
+
+    void OnPlot();
+    void OnPlotDerivative();
+    void OnXScaleUp();
+    void OnXScaleDown();
+    void OnYScaleUp();
+    void OnYScaleDown();
+    void OnImplicit();
+    // The readout: `point` in the form's client coordinates.
+    void OnMouseMove(const QPoint& point);
+    void OnEvaluate();
+    void OnEvaluateDerivative();
+    void OnIntegrate();
+
+    // m_expression into the document, parsed into its postfix queue and m_postfix; a parse
+    // error is shown in a message box.
+    void ParseExpression();
+    // The document's postfix queue at (x, y); the difference quotient in derivative mode
+    // unless `subCall` is set.
+    double Evaluate(float x, float y, bool subCall) const;
+    // Renders the postfix queue into the graph area with the current fields.
+    void DrawGraph();
+
+    QProgressBar* m_progress = nullptr;
+    PictureStatic* m_graphArea = nullptr;
+
+protected:
+    void DoDataExchange(DataExchange& exchange) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void Plot(bool derivative);
+    void ChangeScale(float FormFields::*scale, float change);
+    void EvaluateAtPoint(const char* prompt, bool derivative);
+    void ShowResult(double value);
+
+    CPlovexDoc& m_document;
+};
+
+} // namespace plovex

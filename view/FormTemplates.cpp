@@ -1,0 +1,66 @@
+#include "view/FormTemplates.h"
+
+#include "res/Resource.h"
+
+namespace plovex {
+namespace {
+
+using S = ControlStyle;
+using K = ControlKind;
+
+constexpr unsigned kBox = S::kBorder | S::kAutoHScroll | S::kTabStop;
+constexpr unsigned kLabel = S::kCentreVertically;
+
+// In tab order; positions and sizes in dialog units.
+constexpr ControlTemplate kGraphFormControls[] = {
+    { res::kExpressionEdit, K::Edit, "", 7, 7, 233, 14, kBox },
+    { res::kPlotButton, K::PushButton, "Plot", 242, 7, 31, 14, S::kTabStop },
+    { res::kPostfixEdit, K::Edit, "", 7, 22, 193, 13, kBox | S::kReadOnly },
+    { res::kGraphArea, K::Frame, "", 7, 64, 306, 128, S::kNone },
+    { res::kNoClearCheck, K::CheckBox, "Do not clear previous graph", 7, 38, 94, 10, S::kTabStop },
+    { res::kStatusStatic, K::Static, "", 275, 38, 38, 9, S::kSunken },
+    { res::kIdStatic, K::Static, "X Scale:", 7, 50, 26, 12, kLabel },
+    { res::kXScaleEdit, K::Edit, "", 33, 49, 16, 12, kBox },
+    { res::kIdStatic, K::Static, "Y Scale:", 77, 49, 26, 12, kLabel },
+    { res::kYScaleEdit, K::Edit, "", 103, 49, 15, 12, kBox },
+    { res::kXScaleUpButton, K::PushButton, "+", 50, 49, 11, 12, S::kTabStop },
+    { res::kXScaleDownButton, K::PushButton, "-", 62, 49, 11, 12, S::kTabStop },
+    { res::kYScaleUpButton, K::PushButton, "+", 120, 49, 11, 12, S::kTabStop },
+    { res::kYScaleDownButton, K::PushButton, "-", 132, 49, 11, 12, S::kTabStop },
+    { res::kIdStatic, K::Static, "Quality:", 148, 49, 26, 12, kLabel },
+    { res::kQualityEdit, K::Edit, "", 174, 49, 15, 12, kBox },
+    { res::kPlotDerivativeButton, K::PushButton, "Plot dy/dx", 275, 7, 38, 14, S::kTabStop },
+    { res::kProgressBar, K::ProgressBar, "", 275, 57, 38, 6, S::kNone },
+    { res::kInfoEdit, K::Edit, "", 191, 36, 82, 27,
+        S::kBorder | S::kReadOnly | S::kMultiLine | S::kVScroll | S::kTabStop },
+    { res::kEvaluateButton, K::PushButton, "Evaluate", 242, 22, 31, 13, S::kTabStop },
+    { res::kEvalDerivativeButton, K::PushButton, "Eval dy/dx", 202, 22, 38, 13, S::kTabStop },
+    { res::kIntegrateButton, K::PushButton, "Integrate", 275, 22, 38, 13, S::kTabStop },
+    { res::kImplicitCheck, K::CheckBox, "Implicit function", 135, 38, 55, 10, S::kTabStop },
+};
+
+constexpr ControlTemplate kInputDialogControls[] = {
+    { res::kInputPromptStatic, K::Static, "", 7, 7, 258, 8, S::kNone },
+    { res::kInputValueEdit, K::Edit, "", 7, 17, 258, 14, kBox },
+    { res::kIdOk, K::PushButton, "OK", 84, 36, 50, 14, S::kDefault | S::kTabStop },
+    { res::kIdCancel, K::PushButton, "Cancel", 137, 36, 50, 14, S::kTabStop },
+};
+
+constexpr DialogTemplate kGraphForm { res::kGraphFormTemplate, "", 320, 199, 10,
+    kGraphFormControls };
+constexpr DialogTemplate kInputDialog { res::kInputTemplate, "Plovex 2", 272, 57, 8,
+    kInputDialogControls };
+
+} // namespace
+
+const DialogTemplate& GraphFormTemplate()
+{
+    return kGraphForm;
+}
+
+const DialogTemplate& InputDialogTemplate()
+{
+    return kInputDialog;
+}
+
+} // namespace plovex
