@@ -43,6 +43,10 @@ sanitize: deps
 	@cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/plovex-runtime-$$(id -u)} ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure --timeout 120 -j $(JOBS)
 
+screenshot: build
+	@scripts/install-deps screenshot
+	scripts/screenshot $(BUILD)/plovex docs/screenshot.png
+
 install: build
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX),)
 
