@@ -17,12 +17,11 @@ bool FormView::UpdateData(bool saveAndValidate)
     return !exchange.Failed();
 }
 
-void FormView::PushFieldsNow()
+std::vector<QWidget*> FormView::PushFields()
 {
     DataExchange exchange(*this, m_controls, DataExchange::Direction::ToControls);
     DoDataExchange(exchange);
-    for (QWidget* control : exchange.Changed())
-        control->repaint();
+    return exchange.Changed();
 }
 
 void FormView::ReadControlsQuietly()

@@ -20,9 +20,9 @@ public:
     // returns false (DataExchange has the details).
     bool UpdateData(bool saveAndValidate = true);
 
-    // The fields into the controls, painting every control that changed at once: for a long
-    // computation that handles no events meanwhile.
-    void PushFieldsNow();
+    // The fields into the controls, as UpdateData(false), returning the controls whose content
+    // changed: a long computation that handles no events paints them itself.
+    std::vector<QWidget*> PushFields();
 
     QWidget* GetDlgItem(int id) const;
     // One text control, as a push would set it.

@@ -34,6 +34,7 @@ QImage PictureStatic::Picture() const
 void PictureStatic::SetPicture(const QImage& picture)
 {
     m_picture = picture.convertToFormat(QImage::Format_RGB32);
+    update();
 }
 
 void PictureStatic::paintEvent(QPaintEvent* event)

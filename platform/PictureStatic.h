@@ -23,6 +23,7 @@ public:
     // What the client area shows, as an RGB32 image of the client size: the last picture,
     // or the plain background while there is none.
     QImage Picture() const;
+    // Shows `picture` at the next paint.
     void SetPicture(const QImage& picture);
 
 protected:

@@ -260,6 +260,7 @@ void CPlovexView::DrawGraph()
     const Program program = Program::Compile(GetDocument().PostfixQueue());
     FormSurface surface(*this);
     plovex::DrawGraph(*this, program, surface);
+    surface.Finish();
 }
 
 } // namespace plovex

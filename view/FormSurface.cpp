@@ -10,8 +10,9 @@ namespace plovex {
 namespace {
 
 constexpr qint64 kFrameMilliseconds = 30;
-// Reading the clock at every pixel would cost as much as a short evaluation.
-constexpr unsigned kPixelsPerClockCheck = 256;
+// At a high quality the bar is set hundreds of times to the same position in a row; the clock
+// is read when it moves and now and then between.
+constexpr unsigned kCallsPerClockCheck = 64;
 
 } // namespace
 
@@ -19,18 +20,11 @@ FormSurface::FormSurface(CPlovexView& view)
     : ImageSurface(view.m_graphArea->ClientSize().width(), view.m_graphArea->ClientSize().height())
     , m_view(view)
 {
-    // With "Do not clear previous graph" the new curve goes over the picture shown.
-    Image() = m_view.m_graphArea->Picture();
-    m_sinceShown.start();
-}
-
-void FormSurface::SetPixel(int x, int y, Rgb colour)
-{
-    ImageSurface::SetPixel(x, y, colour);
-    if (++m_pixelsSinceCheck == kPixelsPerClockCheck) {
-        m_pixelsSinceCheck = 0;
-        ShowIfDue();
-    }
+    // With "Do not clear previous graph" the new curve goes over the picture shown; otherwise
+    // the whole area is cleared first.
+    if (m_view.m_noClear)
+        Image() = m_view.m_graphArea->Picture();
+    m_sincePainted.start();
 }
 
 void FormSurface::SetProgressRange(int low, int high)
@@ -38,32 +32,48 @@ void FormSurface::SetProgressRange(int low, int high)
     m_view.m_progress->setRange(low, high);
 }
 
+// The renderer moves the bar as the curve crosses every 25th column: often enough to look at
+// the clock there, and pixels are left to go as fast as they can.
 void FormSurface::SetProgressPos(int position)
 {
+    const bool moved = position != m_progressPos;
     m_progressPos = position;
-    ShowIfDue();
+    if (moved || ++m_callsSinceCheck == kCallsPerClockCheck) {
+        m_callsSinceCheck = 0;
+        PaintIfDue();
+    }
 }
 
 void FormSurface::PushFields()
 {
-    Show();
-    m_view.PushFieldsNow();
+    for (QWidget* control : m_view.PushFields())
+        m_unpainted.push_back(control);
+    PaintIfDue();
 }
 
-void FormSurface::ShowIfDue()
+void FormSurface::Finish()
 {
-    if (m_sinceShown.hasExpired(kFrameMilliseconds))
-        Show();
+    HandOver();
 }
 
-void FormSurface::Show()
+// The picture so far (shared, not copied: the next pixel detaches the surface's own image
+// again) and the bar's position, which the bar paints at once when the change shows.
+void FormSurface::HandOver()
 {
-    // The bar repaints itself at once when the new position shows.
-    m_view.m_progress->setValue(m_progressPos);
-    // Shared, not copied: the next pixel detaches the surface's own image again.
     m_view.m_graphArea->SetPicture(std::as_const(*this).Image());
+    m_view.m_progress->setValue(m_progressPos);
+}
+
+void FormSurface::PaintIfDue()
+{
+    if (!m_sincePainted.hasExpired(kFrameMilliseconds))
+        return;
+    HandOver();
     m_view.m_graphArea->repaint();
-    m_sinceShown.restart();
+    for (QWidget* control : m_unpainted)
+        control->repaint();
+    m_unpainted.clear();
+    m_sincePainted.restart();
 }
 
 } // namespace plovex

@@ -3,32 +3,40 @@
 #include "platform/ImageSurface.h"
 
 #include <QElapsedTimer>
+#include <vector>
+
+class QWidget;
 
 namespace plovex {
 
 class CPlovexView;
 
 // The graph form as the renderer draws on it. The picture grows in an image that starts as
-// what the graph area shows; the graph area, the progress bar and the pushed fields are
-// painted at once, without handling events, but the picture and the bar at most about once
-// per frame a person can see, so painting stays cheap beside the sampling.
+// what the graph area shows. While the rendering runs no event is handled, so the form is
+// painted from here, at once, but only when a frame a person could see has passed: the
+// status, the progress bar and the curve so far. A rendering shorter than a frame paints
+// nothing itself; its result is painted when the event loop runs again.
 class FormSurface : public ImageSurface {
 public:
     explicit FormSurface(CPlovexView& view);
 
-    void SetPixel(int x, int y, Rgb colour) override;
     void SetProgressRange(int low, int high) override;
     void SetProgressPos(int position) override;
     void PushFields() override;
 
+    // After the rendering: the graph area gets the finished picture and the bar its last
+    // position, painted when the event loop runs again.
+    void Finish();
+
 private:
-    void ShowIfDue();
-    void Show();
+    void HandOver();
+    void PaintIfDue();
 
     CPlovexView& m_view;
-    QElapsedTimer m_sinceShown;
+    QElapsedTimer m_sincePainted;
+    std::vector<QWidget*> m_unpainted;
     int m_progressPos = 0;
-    unsigned m_pixelsSinceCheck = 0;
+    unsigned m_callsSinceCheck = 0;
 };
 
 } // namespace plovex
