@@ -5,10 +5,8 @@
 #include "res/Resource.h"
 
 #include <QAbstractButton>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -65,16 +63,6 @@ TEST(CInputDlg, OpensShowingItsFieldsWithTheFocusInTheBox)
     EXPECT_TRUE(allSelected); // typing replaces the number shown
 }
 
-TEST(CInputDlg, ANewDialogAsksWithZero)
-{
-    FakeMessages messages;
-    CInputDlg dialog;
-    messages.Script(PressCancel());
-    dialog.DoModal();
-    ASSERT_EQ(messages.questions.size(), 1u);
-    EXPECT_EQ(messages.questions[0].value, "0");
-}
-
 struct Typed {
     const char* text;
     float value;
@@ -125,21 +113,6 @@ TEST(CInputDlg, OkRefusesAnythingButANumberAndStaysOpen)
     }
 }
 
-TEST(CInputDlg, TheRefusedBoxGetsTheFocusWithItsTextSelected)
-{
-    FakeMessages messages;
-    CInputDlg dialog;
-    messages.Script([&](QDialog&) {
-        dialog.GetDlgItem(res::kIdOk)->setFocus();
-        ValueBox(dialog)->setText("abc");
-        qobject_cast<QAbstractButton*>(dialog.GetDlgItem(res::kIdOk))->click();
-        EXPECT_EQ(dialog.focusWidget(), ValueBox(dialog));
-        EXPECT_EQ(ValueBox(dialog)->selectedText(), "abc");
-        dialog.reject();
-    });
-    dialog.DoModal();
-}
-
 TEST(CInputDlg, CancelEscapeAndTheCloseBoxReadNothing)
 {
     const std::pair<const char*, FakeMessages::Answer> ways[] = {
@@ -162,19 +135,6 @@ TEST(CInputDlg, CancelEscapeAndTheCloseBoxReadNothing)
         EXPECT_EQ(dialog.m_prompt, "Evaluate function for what value of x?");
         EXPECT_TRUE(messages.messages.empty()); // no prompt about the text left in the box
     }
-}
-
-TEST(CInputDlg, EnterPressesOk)
-{
-    FakeMessages messages;
-    CInputDlg dialog;
-    messages.Script([&](QDialog&) {
-        dialog.show();
-        ValueBox(dialog)->setText("6");
-        QTest::keyClick(ValueBox(dialog), Qt::Key_Return);
-    });
-    EXPECT_EQ(dialog.DoModal(), res::kIdOk);
-    EXPECT_EQ(dialog.m_value, 6.0f);
 }
 
 } // namespace

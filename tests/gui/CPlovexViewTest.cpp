@@ -586,15 +586,6 @@ TEST_F(ViewTest, TheMouseReachesTheReadoutThroughTheGraphArea)
     EXPECT_EQ(Text(res::kStatusStatic), "(-2,3)");
 }
 
-TEST_F(ViewTest, StatusShowsDoneUntilThePointerMovesOverTheGraph)
-{
-    Plot("x");
-    view.OnMouseMove(view.GetDlgItem(res::kPlotButton)->geometry().center());
-    EXPECT_EQ(Text(res::kStatusStatic), "DONE");
-    view.OnMouseMove(FormPoint(Hw(), Hh()));
-    EXPECT_EQ(Text(res::kStatusStatic), "(0,0) *");
-}
-
 // ---- Evaluate, Eval dy/dx and Integrate ----------------------------------------------------
 
 TEST_F(ViewTest, EvaluateShowsTheValueWithSixDecimals)

@@ -2,7 +2,6 @@
 #include "platform/FormView.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -17,7 +16,6 @@ constexpr int kFirstNumber = 11;
 constexpr int kSecondNumber = 12;
 constexpr int kCheck = 13;
 constexpr int kLines = 14;
-constexpr int kLabel = 15;
 
 constexpr unsigned kBox = ControlStyle::kBorder | ControlStyle::kTabStop;
 
@@ -27,12 +25,11 @@ constexpr ControlTemplate kControls[] = {
     { kSecondNumber, ControlKind::Edit, "", 50, 20, 40, 12, kBox },
     { kCheck, ControlKind::CheckBox, "Check", 4, 36, 60, 10, ControlStyle::kTabStop },
     { kLines, ControlKind::Edit, "", 4, 50, 100, 30, kBox | ControlStyle::kMultiLine },
-    { kLabel, ControlKind::Static, "", 4, 84, 100, 8, ControlStyle::kNone },
 };
 
 constexpr DialogTemplate kTemplate { 900, "", 120, 100, 8, kControls };
 
-// Bindings in the order text, number, number, check, lines, label.
+// Bindings in the order text, number, number, check, lines.
 class Form : public FormView {
 public:
     Form()
@@ -46,7 +43,6 @@ public:
     float second = 2.0f;
     bool check = false;
     std::string lines;
-    std::string label;
 
     QLineEdit* Box(int id) const { return qobject_cast<QLineEdit*>(GetDlgItem(id)); }
 
@@ -58,7 +54,6 @@ protected:
         exchange.Float(kSecondNumber, second);
         exchange.Check(kCheck, check);
         exchange.Text(kLines, lines);
-        exchange.Text(kLabel, label);
     }
 };
 
@@ -104,6 +99,18 @@ TEST(DataExchange, ReadOfGoodBoxesSucceeds)
     EXPECT_EQ(form.lines, "a\r\nb"); // fields hold line breaks as CR LF
 }
 
+TEST(DataExchange, LinesKeepTheirBreaksBothWays)
+{
+    Form form;
+    form.lines = "Maximum: 1\r\nMinimum: 0";
+    form.UpdateData(false);
+    EXPECT_EQ(qobject_cast<QPlainTextEdit*>(form.GetDlgItem(kLines))->toPlainText(),
+        "Maximum: 1\nMinimum: 0");
+    form.lines.clear();
+    form.ReadControlsQuietly();
+    EXPECT_EQ(form.lines, "Maximum: 1\r\nMinimum: 0");
+}
+
 TEST(DataExchange, QuietReadSkipsABadBoxAndGoesOn)
 {
     FakeMessages messages;
@@ -145,21 +152,6 @@ TEST(DataExchange, PushWritesFloatsAsTheShortestTextThatReadsBack)
         EXPECT_EQ(std::signbit(form.first), std::signbit(c.value));
         EXPECT_EQ(form.first, c.value);
     }
-}
-
-TEST(DataExchange, PushShowsTextsChecksAndLines)
-{
-    Form form;
-    form.text = "x^2";
-    form.check = true;
-    form.lines = "Maximum: 1\r\nMinimum: 0";
-    form.label = "DONE";
-    form.UpdateData(false);
-    EXPECT_EQ(form.Box(kTextBox)->text(), "x^2");
-    EXPECT_TRUE(qobject_cast<QCheckBox*>(form.GetDlgItem(kCheck))->isChecked());
-    EXPECT_EQ(qobject_cast<QPlainTextEdit*>(form.GetDlgItem(kLines))->toPlainText(),
-        "Maximum: 1\nMinimum: 0");
-    EXPECT_EQ(qobject_cast<QLabel*>(form.GetDlgItem(kLabel))->text(), "DONE");
 }
 
 TEST(DataExchange, PushLeavesABoxThatAlreadyShowsTheFieldAsItIs)
