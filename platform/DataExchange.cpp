@@ -66,7 +66,11 @@ DataExchange::DataExchange(
 
 QWidget* DataExchange::Item(int id) const
 {
-    return m_failed ? nullptr : m_controls.Item(id);
+    if (m_failed)
+        return nullptr;
+    QWidget* control = m_controls.Item(id);
+    Q_ASSERT_X(control != nullptr, "DataExchange", "a binding names no control of the template");
+    return control;
 }
 
 void DataExchange::NoteChanged(QWidget* control)

@@ -405,6 +405,23 @@ TEST_F(ViewTest, AScaleButtonRedrawsThePreviouslyParsedExpression)
     EXPECT_TRUE(BlueInColumn(Hw() + 55, Hh() - 52, Hh() - 49));
 }
 
+TEST_F(ViewTest, FormsOfOneDocumentShareItsQueueButNotTheirFields)
+{
+    CPlovexView second(document);
+    second.OnInitialUpdate();
+    Plot("x");
+    qobject_cast<QLineEdit*>(second.GetDlgItem(res::kExpressionEdit))->setText("5");
+    qobject_cast<QAbstractButton*>(second.GetDlgItem(res::kPlotDerivativeButton))->click();
+    EXPECT_TRUE(second.m_derivative);
+    EXPECT_FALSE(view.m_derivative);
+    Click(res::kXScaleUpButton);
+    EXPECT_EQ(view.m_xScale, 11.0f);
+    EXPECT_EQ(second.m_xScale, 10.0f);
+    // The scale button draws the queue the other form parsed last: the constant 5.
+    EXPECT_TRUE(Blue(Hw() + 100, Hh() - 50));
+    EXPECT_EQ(Text(res::kPostfixEdit), "x");
+}
+
 // ---- derivative mode -----------------------------------------------------------------------
 
 TEST_F(ViewTest, DerivativeModeLastsUntilPlotEvaluateOrIntegrate)
