@@ -1,11 +1,9 @@
-#include "app/CPlovexDoc.h"
+#include "app/CPlovexApp.h"
 #include "app/Headless.h"
-#include "view/CPlovexView.h"
+#include "frame/CMainFrame.h"
 #include "view/Screenshot.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QMainWindow>
 #include <clocale>
 
 int main(int argc, char** argv)
@@ -13,20 +11,16 @@ int main(int argc, char** argv)
     if (plovex::IsHeadlessCommand(argc, argv))
         return plovex::RunHeadless(argc, argv);
 
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     // QApplication has just taken the user's locale; numbers are read and written with ".".
     std::setlocale(LC_NUMERIC, "C");
     // The form's captions are checked to fit in this style.
     QApplication::setStyle("Fusion");
 
-    plovex::CPlovexDoc document;
-    QMainWindow window;
-    window.setWindowTitle("Plovex 2");
-    window.setWindowIcon(QIcon(":/icons/plovex-32.png"));
-    auto* view = new plovex::CPlovexView(document, &window);
-    window.setCentralWidget(view);
-    view->OnInitialUpdate();
-    window.show();
-    plovex::ScheduleScreenshot(window);
-    return app.exec();
+    // The arguments Qt has not taken for itself are the documents to open.
+    plovex::CPlovexApp app;
+    if (!app.InitInstance(QApplication::arguments().mid(1)))
+        return 1;
+    plovex::ScheduleScreenshot(app.MainFrame());
+    return application.exec();
 }

@@ -1,5 +1,6 @@
 #include "frame/CAboutDlg.h"
 
+#include "platform/DialogControls.h"
 #include "platform/DialogUnits.h"
 
 #include <QIcon>
@@ -18,10 +19,8 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     , m_ok(new QPushButton("OK", this))
 {
     setWindowTitle("About Plovex");
-    QFont templateFont = font();
-    templateFont.setPointSize(8);
-    setFont(templateFont);
-    const DialogUnits units(templateFont);
+    setFont(DialogControls::CaptionFont());
+    const DialogUnits units(DialogControls::TemplateFont(8));
     setFixedSize(units.Size(235, 55));
 
     m_icon->setPixmap(QIcon(":/icons/plovex.svg").pixmap(32, 32));

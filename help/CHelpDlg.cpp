@@ -1,5 +1,6 @@
 #include "help/CHelpDlg.h"
 
+#include "platform/DialogControls.h"
 #include "platform/DialogUnits.h"
 #include "platform/StringTable.h"
 #include "res/Resource.h"
@@ -31,10 +32,8 @@ CHelpDlg::CHelpDlg(QWidget* parent)
     , m_closeButton(new QPushButton("Close", this))
 {
     setWindowTitle("Plovex 2 Help");
-    QFont templateFont = font();
-    templateFont.setPointSize(10);
-    setFont(templateFont);
-    const DialogUnits units(templateFont);
+    setFont(DialogControls::CaptionFont());
+    const DialogUnits units(DialogControls::TemplateFont(10));
     setFixedSize(units.Size(336, 182));
 
     m_closeButton->setGeometry(units.Rect(279, 161, 50, 14));

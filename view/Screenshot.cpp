@@ -4,9 +4,12 @@
 #include "view/CPlovexView.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 
@@ -18,6 +21,35 @@ void TypeInto(CPlovexView& view, int id, const char* text)
     qobject_cast<QLineEdit*>(view.GetDlgItem(id))->setText(QString::fromUtf8(text));
 }
 
+// Carries out command `id` of the main window's menus, as a click on the item would.
+void Command(QWidget& window, int id)
+{
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->data().toInt() == id && action->isEnabled()) {
+            action->trigger();
+            return;
+        }
+    }
+}
+
+void Plot(CPlovexView& view, const char* expression)
+{
+    TypeInto(view, res::kExpressionEdit, expression);
+    qobject_cast<QAbstractButton*>(view.GetDlgItem(res::kPlotButton))->click();
+}
+
+void WriteScreen(QWidget& window, const QString& path)
+{
+    if (!window.screen()->grabWindow(0).save(path, "PNG")) {
+        std::fprintf(stderr, "screenshot: cannot write %s\n", qPrintable(path));
+        QApplication::exit(1);
+        return;
+    }
+    QApplication::exit(0);
+}
+
+// The whole program: the main window filling the screen (there is no window manager to
+// maximise it), one explicit and one implicit graph, and the help window at a topic.
 void TakeScreenshot(QWidget& window, const QString& path)
 {
     auto* view = window.findChild<CPlovexView*>();
@@ -26,15 +58,35 @@ void TakeScreenshot(QWidget& window, const QString& path)
         QApplication::exit(1);
         return;
     }
-    TypeInto(*view, res::kExpressionEdit, "x*sin(x)");
+    window.setGeometry(window.screen()->availableGeometry());
     TypeInto(*view, res::kQualityEdit, "50");
-    qobject_cast<QAbstractButton*>(view->GetDlgItem(res::kPlotButton))->click();
-    if (!window.grab().save(path, "PNG")) {
-        std::fprintf(stderr, "screenshot: cannot write %s\n", qPrintable(path));
+    Plot(*view, "x*sin(x)");
+
+    Command(window, res::kCmdFileNew);
+    const QList<CPlovexView*> views = window.findChildren<CPlovexView*>();
+    CPlovexView* implicit = views.size() == 2 ? views[views[0] == view ? 1 : 0] : nullptr;
+    if (implicit == nullptr) {
+        std::fprintf(stderr, "screenshot: no second graph form\n");
         QApplication::exit(1);
         return;
     }
-    QApplication::exit(0);
+    qobject_cast<QAbstractButton*>(implicit->GetDlgItem(res::kImplicitCheck))->click();
+    Plot(*implicit, "x^2+4*y^2-400");
+    QWidget* first = view->parentWidget();
+    first->move(0, 0);
+    implicit->parentWidget()->move(0, first->height());
+
+    Command(window, res::kCmdUsingPlovex);
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* topics = top->isVisible() ? top->findChild<QListWidget*>() : nullptr;
+        if (topics == nullptr)
+            continue;
+        topics->setCurrentRow(1);
+        const QRect screen = window.screen()->availableGeometry();
+        top->move(screen.right() - top->width() - 20, screen.top() + first->height() / 2);
+    }
+    // Once the windows have been drawn on the screen.
+    QTimer::singleShot(1000, &window, [&window, path] { WriteScreen(window, path); });
 }
 
 } // namespace

@@ -1,0 +1,800 @@
+#include "ShellFixture.h"
+#include "app/CPlovexApp.h"
+#include "app/CPlovexDoc.h"
+#include "app/DocumentTemplate.h"
+#include "frame/CChildFrame.h"
+#include "frame/CMainFrame.h"
+#include "help/CHelpDlg.h"
+#include "res/Resource.h"
+#include "view/CPlovexView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QUrl>
+#include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace plovex {
+namespace {
+
+using Answer = FileDialogService::SaveAnswer;
+
+std::vector<std::string> Titles(const CMainFrame& frame)
+{
+    std::vector<std::string> titles;
+    for (const CChildFrame* child : frame.ChildFrames())
+        titles.push_back(child->windowTitle().toStdString());
+    return titles;
+}
+
+// A menu as a person reads it: each visible item with its shortcut and command id, "-" for
+// a separator.
+std::vector<std::string> Items(const QMenu& menu)
+{
+    std::vector<std::string> items;
+    for (const QAction* action : menu.actions()) {
+        if (!action->isVisible())
+            continue;
+        if (action->isSeparator()) {
+            items.push_back("-");
+            continue;
+        }
+        QString item = action->text();
+        if (!action->shortcut().isEmpty())
+            item += "\t" + action->shortcut().toString();
+        item += QString(" (%1)").arg(action->data().toInt());
+        items.push_back(item.toStdString());
+    }
+    return items;
+}
+
+std::vector<std::string> MenuBar(const CMainFrame& frame)
+{
+    std::vector<std::string> titles;
+    for (const QAction* action : frame.menuBar()->actions())
+        titles.push_back(action->text().toStdString());
+    return titles;
+}
+
+QMenu& Menu(const CMainFrame& frame, const QString& title)
+{
+    for (QAction* action : frame.menuBar()->actions()) {
+        if (action->text() == title)
+            return *action->menu();
+    }
+    ADD_FAILURE() << "no menu " << title.toStdString();
+    static QMenu none;
+    return none;
+}
+
+QByteArray Document(const QByteArray& expression)
+{
+    return char(expression.size()) + expression;
+}
+
+// Files written meanwhile may grow to `bytes` only; writes beyond fail with EFBIG instead
+// of the signal that would end the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_previous;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_previous {};
+    void (*m_handler)(int);
+};
+
+CChildFrame& Active(const CPlovexApp& app)
+{
+    CChildFrame* child = app.MainFrame().ActiveChild();
+    EXPECT_NE(child, nullptr);
+    return *child;
+}
+
+void Trigger(const CPlovexApp& app, int command)
+{
+    QAction* action = app.MainFrame().Action(command);
+    ASSERT_NE(action, nullptr) << command;
+    ASSERT_TRUE(action->isEnabled()) << command;
+    action->trigger();
+}
+
+TEST_F(ShellTest, StartsMaximisedWithOneNewPlottedGraph)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    const CMainFrame& frame = app.MainFrame();
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_TRUE(frame.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(frame.windowTitle(), "Plovex 2 - Graph1");
+    EXPECT_EQ(Titles(frame), std::vector<std::string> { "Graph1" });
+    EXPECT_EQ(frame.MessagePane()->text(), "Ready");
+    EXPECT_FALSE(frame.HelpWindow().isVisible());
+    // The empty expression has been plotted: the statistics of the line y = 0.
+    const CPlovexView& view = ViewOf(Active(app));
+    EXPECT_EQ(view.m_info, "Maximum: 0.000000\r\nMinimum: 0.000000\r\nMean: 0.000000");
+    EXPECT_FALSE(Active(app).GetDocument().IsModified());
+    EXPECT_TRUE(m_messages.messages.empty());
+}
+
+TEST_F(ShellTest, MenusWithAndWithoutAGraph)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    const CMainFrame& frame = app.MainFrame();
+    EXPECT_EQ(MenuBar(frame), (std::vector<std::string> { "&File", "&View", "&Window", "&Help" }));
+    EXPECT_EQ(Items(Menu(frame, "&File")),
+        (std::vector<std::string> { "&New\tCtrl+N (57600)", "&Open...\tCtrl+O (57601)",
+            "&Close (57602)", "&Save\tCtrl+S (57603)", "Save &As... (57604)", "-",
+            "Recent File (57616)", "-", "E&xit (57665)" }));
+    EXPECT_EQ(Items(Menu(frame, "&View")),
+        (std::vector<std::string> { "&Toolbar (59392)", "&Status Bar (59393)" }));
+    EXPECT_EQ(Items(Menu(frame, "&Window")),
+        (std::vector<std::string> { "&New Window (57648)", "&Cascade (57650)", "&Tile (57651)",
+            "&Arrange Icons (57649)" }));
+    EXPECT_EQ(Items(Menu(frame, "&Help")),
+        (std::vector<std::string> { "&Using Plovex (32771)", "&About Plovex... (57664)" }));
+
+    Trigger(app, res::kCmdFileClose);
+    DeleteClosedWindows();
+    EXPECT_EQ(app.Template().Documents().size(), 0u);
+    EXPECT_EQ(frame.windowTitle(), "Plovex 2");
+    EXPECT_EQ(MenuBar(frame), (std::vector<std::string> { "&File", "&View", "&Help" }));
+    EXPECT_EQ(Items(Menu(frame, "&File")),
+        (std::vector<std::string> { "&New\tCtrl+N (57600)", "&Open...\tCtrl+O (57601)", "-",
+            "Recent File (57616)", "-", "E&xit (57665)" }));
+    EXPECT_FALSE(frame.Action(res::kCmdFileSave)->isEnabled()); // the toolbar's Save
+
+    Trigger(app, res::kCmdFileNew);
+    EXPECT_EQ(MenuBar(frame), (std::vector<std::string> { "&File", "&View", "&Window", "&Help" }));
+    EXPECT_TRUE(frame.Action(res::kCmdFileSave)->isEnabled());
+}
+
+TEST_F(ShellTest, ToolbarOrderPromptsAndDisabledButtons)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    struct Button {
+        int id; // 0: a separator
+        bool enabled;
+        const char* tooltip;
+        const char* prompt;
+    };
+    const Button expected[] = {
+        { 57600, true, "New", "Create a new document" },
+        { 57601, true, "Open", "Open an existing document" },
+        { 57603, true, "Save", "Save the active document" },
+        { 0, false, "", "" },
+        { 57635, false, "Cut", "Cut the selection and put it on the Clipboard" },
+        { 57634, false, "Copy", "Copy the selection and put it on the Clipboard" },
+        { 57637, false, "Paste", "Insert Clipboard contents" },
+        { 0, false, "", "" },
+        { 57607, false, "Print", "" },
+        { 0, false, "", "" },
+        { 57664, true, "About", "Display program information, version number and copyright" },
+    };
+    const QList<QAction*> actions = app.MainFrame().ToolBar()->actions();
+    ASSERT_EQ(actions.size(), static_cast<qsizetype>(std::size(expected)));
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+        const Button& button = expected[i];
+        SCOPED_TRACE(button.tooltip);
+        if (button.id == 0) {
+            EXPECT_TRUE(actions[i]->isSeparator());
+            continue;
+        }
+        EXPECT_EQ(actions[i]->data().toInt(), button.id);
+        EXPECT_EQ(actions[i]->isEnabled(), button.enabled);
+        EXPECT_EQ(actions[i]->toolTip(), button.tooltip);
+        EXPECT_EQ(actions[i]->statusTip(), button.prompt);
+        EXPECT_FALSE(actions[i]->icon().isNull());
+    }
+}
+
+TEST_F(ShellTest, StatusBarShowsPromptsOverReadyAndTheLockKeys)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CMainFrame& frame = app.MainFrame();
+    struct Prompt {
+        int id;
+        const char* text;
+    };
+    const Prompt prompts[] = {
+        { 57602, "Close the active document" },
+        { 57604, "Save the active document with a new name" },
+        { 57665, "Quit the application; prompts to save documents" },
+        { 59392, "Show or hide the toolbar" },
+        { 59393, "Show or hide the status bar" },
+        { 57648, "Open another window for the active document" },
+        { 57650, "Arrange windows so they overlap" },
+        { 57651, "Arrange windows as non-overlapping tiles" },
+        { 57649, "Arrange icons at the bottom of the window" },
+        { 32771, "Open the online documentation" },
+    };
+    for (const Prompt& prompt : prompts) {
+        SCOPED_TRACE(prompt.id);
+        QAction* action = frame.Action(prompt.id);
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->statusTip(), prompt.text);
+        // What a menu sends while the pointer rests on the item.
+        action->showStatusText(&frame);
+        EXPECT_EQ(frame.statusBar()->currentMessage(), prompt.text);
+        EXPECT_TRUE(frame.MessagePane()->isHidden());
+        QStatusTipEvent leave { QString() };
+        QApplication::sendEvent(&frame, &leave);
+        EXPECT_EQ(frame.statusBar()->currentMessage(), "");
+        EXPECT_FALSE(frame.MessagePane()->isHidden());
+        EXPECT_EQ(frame.MessagePane()->text(), "Ready");
+    }
+
+    frame.SetKeyLocks({ true, false, true });
+    EXPECT_EQ(frame.Indicator(res::kStrIndicatorCaps)->text(), "CAP");
+    EXPECT_EQ(frame.Indicator(res::kStrIndicatorNum)->text(), "");
+    EXPECT_EQ(frame.Indicator(res::kStrIndicatorScroll)->text(), "SCRL");
+    frame.SetKeyLocks({ false, true, false });
+    EXPECT_EQ(frame.Indicator(res::kStrIndicatorCaps)->text(), "");
+    EXPECT_EQ(frame.Indicator(res::kStrIndicatorNum)->text(), "NUM");
+    EXPECT_EQ(frame.Indicator(res::kStrIndicatorScroll)->text(), "");
+
+    frame.Action(res::kCmdViewStatusBar)->trigger();
+    EXPECT_TRUE(frame.statusBar()->isHidden());
+    frame.Action(res::kCmdViewToolbar)->trigger();
+    EXPECT_TRUE(frame.ToolBar()->isHidden());
+    frame.Action(res::kCmdViewToolbar)->trigger();
+    EXPECT_FALSE(frame.ToolBar()->isHidden());
+    EXPECT_TRUE(frame.Action(res::kCmdViewToolbar)->isChecked());
+}
+
+TEST_F(ShellTest, AcceleratorsAndEditingKeysInTheExpressionBox)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    struct Key {
+        QKeySequence key;
+        int id;
+    };
+    const Key keys[] = {
+        { QKeySequence("Ctrl+N"), 57600 },
+        { QKeySequence("Ctrl+O"), 57601 },
+        { QKeySequence("Ctrl+S"), 57603 },
+        { QKeySequence("Ctrl+Z"), 57643 },
+        { QKeySequence("Ctrl+X"), 57635 },
+        { QKeySequence("Ctrl+C"), 57634 },
+        { QKeySequence("Ctrl+V"), 57637 },
+        { QKeySequence("Alt+Backspace"), 57643 },
+        { QKeySequence("Shift+Del"), 57635 },
+        { QKeySequence("Ctrl+Ins"), 57634 },
+        { QKeySequence("Shift+Ins"), 57637 },
+        { QKeySequence("F6"), 57680 },
+        { QKeySequence("Shift+F6"), 57681 },
+    };
+    for (const Key& key : keys) {
+        SCOPED_TRACE(key.key.toString().toStdString());
+        const QAction* action = app.MainFrame().Action(key.id);
+        ASSERT_NE(action, nullptr);
+        EXPECT_TRUE(action->shortcuts().contains(key.key));
+    }
+
+    // The edit commands have no handler: their keys keep working in the box.
+    auto* box = qobject_cast<QLineEdit*>(ViewOf(Active(app)).GetDlgItem(res::kExpressionEdit));
+    box->setFocus();
+    QTest::keyClicks(box, "x+1");
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), "");
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), "x+1x+1");
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), "x+1");
+}
+
+TEST_F(ShellTest, NewDocumentsAreNumberedAndTheirWindowsKeepTheFormSize)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    Trigger(app, res::kCmdFileNew);
+    Trigger(app, res::kCmdFileNew);
+    EXPECT_EQ(Titles(app.MainFrame()), (std::vector<std::string> { "Graph1", "Graph2", "Graph3" }));
+    EXPECT_EQ(app.MainFrame().windowTitle(), "Plovex 2 - Graph3");
+
+    CChildFrame& child = Active(app);
+    const QSize size = child.size();
+    EXPECT_EQ(child.minimumSize(), size);
+    EXPECT_EQ(child.maximumSize(), size);
+    // The whole form shows, with the window's title bar and borders around it.
+    EXPECT_TRUE(child.rect().contains(child.widget()->geometry()));
+    EXPECT_EQ(child.widget()->size(), child.widget()->sizeHint());
+    EXPECT_FALSE(child.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(child.windowFlags() & Qt::WindowMinimizeButtonHint);
+    for (const QAction* action : child.systemMenu()->actions()) {
+        const QString text = action->text().remove('&');
+        EXPECT_NE(text, "Size");
+        EXPECT_NE(text, "Maximize");
+        EXPECT_NE(text, "Stay on Top");
+    }
+    child.resize(size + QSize(50, 50));
+    EXPECT_EQ(child.size(), size);
+    child.showMinimized();
+    EXPECT_TRUE(child.isMinimized());
+    child.showNormal();
+    EXPECT_EQ(child.size(), size);
+    EXPECT_EQ(child.minimumSize(), size);
+    EXPECT_EQ(child.maximumSize(), size);
+
+    // Closing a document never frees its number: the next new one is Graph4.
+    child.close();
+    DeleteClosedWindows();
+    Trigger(app, res::kCmdFileNew);
+    EXPECT_EQ(Titles(app.MainFrame()), (std::vector<std::string> { "Graph1", "Graph2", "Graph4" }));
+}
+
+TEST_F(ShellTest, NewWindowGivesASecondIndependentFormOnTheDocument)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CChildFrame& first = Active(app);
+    TypeAndPlot(ViewOf(first), "x^2");
+    Trigger(app, res::kCmdWindowNew);
+    CChildFrame& second = Active(app);
+    ASSERT_NE(&first, &second);
+    EXPECT_EQ(&first.GetDocument(), &second.GetDocument());
+    EXPECT_EQ(Titles(app.MainFrame()), (std::vector<std::string> { "Graph1:1", "Graph1:2" }));
+    EXPECT_EQ(app.MainFrame().windowTitle(), "Plovex 2 - Graph1");
+    EXPECT_EQ(app.Template().Documents().size(), 1u);
+    // The new form shows the document's expression, plotted.
+    EXPECT_EQ(ViewOf(second).m_expression, "x^2");
+    EXPECT_EQ(ViewOf(second).m_postfix, "x(2.000000)^");
+
+    // Each form has its own fields.
+    QTest::mouseClick(
+        qobject_cast<QWidget*>(ViewOf(second).GetDlgItem(res::kXScaleUpButton)), Qt::LeftButton);
+    EXPECT_EQ(ViewOf(second).m_xScale, 11.0f);
+    EXPECT_EQ(ViewOf(first).m_xScale, 10.0f);
+
+    // Closing one of two windows asks nothing, though the document has changed.
+    ASSERT_TRUE(first.GetDocument().IsModified());
+    second.close();
+    DeleteClosedWindows();
+    EXPECT_EQ(Titles(app.MainFrame()), std::vector<std::string> { "Graph1" });
+    EXPECT_TRUE(m_dialogs.asked.empty());
+}
+
+TEST_F(ShellTest, SaveAsProposesTheTitleAndWritesTheLastParsedExpression)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CChildFrame& child = Active(app);
+    TypeAndPlot(ViewOf(child), "x^2+5*x+6");
+    // Typed but never plotted: not what Save writes.
+    qobject_cast<QLineEdit*>(ViewOf(child).GetDlgItem(res::kExpressionEdit))->setText("sin x");
+
+    const QString path = TempPath("quadratic.pxg");
+    m_dialogs.fileNames = { path };
+    Trigger(app, res::kCmdFileSave);
+    EXPECT_EQ(
+        m_dialogs.asked, std::vector<std::string> { "save Graph1.pxg Plovex Graph (*.pxg) pxg" });
+    EXPECT_EQ(ReadFile(path), QByteArray("\x09x^2+5*x+6"));
+    const CPlovexDoc& document = child.GetDocument();
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(document.Title(), "quadratic.pxg");
+    EXPECT_EQ(child.windowTitle(), "quadratic.pxg");
+    EXPECT_EQ(app.MainFrame().windowTitle(), "Plovex 2 - quadratic.pxg");
+
+    // Save again: the same file, no question.
+    TypeAndPlot(ViewOf(child), "");
+    Trigger(app, res::kCmdFileSave);
+    EXPECT_EQ(ReadFile(path), QByteArray(1, '\0'));
+
+    // Save As always asks, starting from the file it has.
+    const QString copy = TempPath("copy.pxg");
+    m_dialogs.fileNames = { copy };
+    Trigger(app, res::kCmdFileSaveAs);
+    EXPECT_EQ(m_dialogs.asked.back(), "save " + path.toStdString() + " Plovex Graph (*.pxg) pxg");
+    EXPECT_EQ(ReadFile(copy), QByteArray(1, '\0'));
+    EXPECT_EQ(document.Title(), "copy.pxg");
+
+    // A cancelled Save As changes nothing.
+    m_dialogs.fileNames = { "" };
+    Trigger(app, res::kCmdFileSaveAs);
+    EXPECT_EQ(document.PathName(), copy);
+}
+
+TEST_F(ShellTest, OpenPlotsTheDocumentAtOnceEvenWhenItDoesNotParse)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    const QString good = WriteFile("good.pxg", Document("3*x^2+2*x-1"));
+    m_dialogs.fileNames = { good };
+    Trigger(app, res::kCmdFileOpen);
+    EXPECT_EQ(
+        m_dialogs.asked, std::vector<std::string> { "open Plovex Graph (*.pxg);;All Files (*)" });
+    CChildFrame& opened = Active(app);
+    EXPECT_EQ(opened.windowTitle(), "good.pxg");
+    EXPECT_EQ(ViewOf(opened).m_expression, "3*x^2+2*x-1");
+    EXPECT_EQ(ViewOf(opened).m_postfix, "(3.000000)x(2.000000)^*(2.000000)x*+(1.000000)-");
+    EXPECT_FALSE(opened.GetDocument().IsModified());
+
+    // Opening it again brings its window forward instead of a second copy.
+    Trigger(app, res::kCmdWindowNew);
+    Trigger(app, res::kCmdFileNew);
+    m_dialogs.fileNames = { good };
+    Trigger(app, res::kCmdFileOpen);
+    EXPECT_EQ(app.Template().Documents().size(), 3u);
+    EXPECT_EQ(&Active(app).GetDocument(), &opened.GetDocument());
+
+    // y is not allowed in a new form, which is never implicit: the message comes, the
+    // document still opens.
+    const QString implicit = WriteFile("circle.pxg", Document("x^2+y^2-25"));
+    m_dialogs.fileNames = { implicit };
+    Trigger(app, res::kCmdFileOpen);
+    ASSERT_EQ(m_messages.messages.size(), 1u);
+    EXPECT_EQ(m_messages.messages[0].rfind("Parse Error: ", 0), 0u) << m_messages.messages[0];
+    EXPECT_EQ(Active(app).windowTitle(), "circle.pxg");
+    EXPECT_EQ(ViewOf(Active(app)).m_expression, "x^2+y^2-25");
+    EXPECT_FALSE(Active(app).GetDocument().IsModified());
+
+    // A cancelled Open opens nothing.
+    m_dialogs.fileNames = { "" };
+    Trigger(app, res::kCmdFileOpen);
+    EXPECT_EQ(app.Template().Documents().size(), 4u);
+}
+
+TEST_F(ShellTest, BadFilesOpenNoDocumentAndSayWhy)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    struct Case {
+        QString path;
+        QString reason;
+    };
+    const Case cases[] = {
+        { WriteFile("empty.pxg", {}), "It is not a Plovex graph: The file is empty." },
+        { WriteFile("cut.pxg", QByteArray("\x05x+", 3)),
+            "It is not a Plovex graph: The file claims an expression of 5 characters but holds "
+            "only 2." },
+        { WriteFile("lying.pxg", QByteArray("\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 7)),
+            "It is not a Plovex graph: The file claims an expression of 2147483647 characters "
+            "but holds only 0." },
+        { WriteFile("short.pxg", QByteArray("\xFF\x2C", 2)),
+            "It is not a Plovex graph: The file ends inside the length of the expression." },
+        { TempPath("missing.pxg"), "No such file or directory" },
+        { TempPath(""), "It is a folder, not a file." },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        m_messages.messages.clear();
+        m_dialogs.fileNames = { c.path };
+        Trigger(app, res::kCmdFileOpen);
+        EXPECT_EQ(app.Template().Documents().size(), 1u);
+        EXPECT_EQ(Titles(app.MainFrame()), std::vector<std::string> { "Graph1" });
+        ASSERT_EQ(m_messages.messages.size(), 1u);
+        EXPECT_EQ(m_messages.messages[0],
+            QString("Cannot open the document \"%1\".\n\n%2").arg(c.path, c.reason).toStdString());
+    }
+    EXPECT_TRUE(app.RecentFiles().Files().isEmpty());
+}
+
+TEST_F(ShellTest, AChangedDocumentAsksBeforeItCloses)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CChildFrame* child = &Active(app);
+
+    // Unchanged: Close asks nothing.
+    Trigger(app, res::kCmdFileClose);
+    DeleteClosedWindows();
+    EXPECT_TRUE(app.MainFrame().ChildFrames().isEmpty());
+    EXPECT_TRUE(m_dialogs.asked.empty());
+
+    // Plotting the text it already has changes nothing either.
+    Trigger(app, res::kCmdFileNew);
+    child = &Active(app);
+    TypeAndPlot(ViewOf(*child), "");
+    EXPECT_FALSE(child->GetDocument().IsModified());
+    TypeAndPlot(ViewOf(*child), "x");
+    EXPECT_TRUE(child->GetDocument().IsModified());
+
+    // Cancel keeps it, from the menu and from the window's close box.
+    m_dialogs.saveAnswers = { Answer::Cancel, Answer::Cancel };
+    Trigger(app, res::kCmdFileClose);
+    EXPECT_FALSE(child->close());
+    DeleteClosedWindows();
+    EXPECT_EQ(Titles(app.MainFrame()), std::vector<std::string> { "Graph2" });
+    EXPECT_EQ(m_dialogs.asked, (std::vector<std::string> { "ask Graph2", "ask Graph2" }));
+
+    // Save, then cancel the name: still open. Save with a name: written and closed.
+    const QString path = TempPath("x.pxg");
+    m_dialogs.saveAnswers = { Answer::Save, Answer::Save };
+    m_dialogs.fileNames = { "", path };
+    Trigger(app, res::kCmdFileClose);
+    EXPECT_EQ(Titles(app.MainFrame()), std::vector<std::string> { "Graph2" });
+    Trigger(app, res::kCmdFileClose);
+    DeleteClosedWindows();
+    EXPECT_TRUE(app.MainFrame().ChildFrames().isEmpty());
+    EXPECT_EQ(ReadFile(path), QByteArray("\x01x"));
+
+    // Discard closes without writing.
+    Trigger(app, res::kCmdFileNew);
+    TypeAndPlot(ViewOf(Active(app)), "x^3");
+    m_dialogs.saveAnswers = { Answer::Discard };
+    m_dialogs.asked.clear();
+    EXPECT_TRUE(Active(app).close());
+    DeleteClosedWindows();
+    EXPECT_EQ(m_dialogs.asked, std::vector<std::string> { "ask Graph3" });
+    EXPECT_TRUE(app.MainFrame().ChildFrames().isEmpty());
+}
+
+TEST_F(ShellTest, ExitAndTheMainCloseBoxAskForEveryChangedDocument)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    TypeAndPlot(ViewOf(Active(app)), "x");
+    Trigger(app, res::kCmdFileNew);
+    Trigger(app, res::kCmdFileNew);
+    TypeAndPlot(ViewOf(Active(app)), "2*x");
+
+    m_dialogs.saveAnswers = { Answer::Discard, Answer::Cancel };
+    Trigger(app, res::kCmdAppExit);
+    EXPECT_TRUE(app.MainFrame().isVisible());
+    EXPECT_EQ(m_dialogs.asked, (std::vector<std::string> { "ask Graph1", "ask Graph3" }));
+
+    m_dialogs.asked.clear();
+    m_dialogs.saveAnswers = { Answer::Discard, Answer::Discard };
+    EXPECT_TRUE(app.MainFrame().close());
+    EXPECT_FALSE(app.MainFrame().isVisible());
+    EXPECT_EQ(m_dialogs.asked, (std::vector<std::string> { "ask Graph1", "ask Graph3" }));
+}
+
+TEST_F(ShellTest, RecentFilesAreKeptNewestFirstAndAGoneFileLeavesTheList)
+{
+    const QString a = WriteFile("a.pxg", Document("x"));
+    const QString b = WriteFile("b.pxg", Document("2*x"));
+    {
+        CPlovexApp app;
+        ASSERT_TRUE(app.InitInstance({ a, b }));
+        const CMainFrame& frame = app.MainFrame();
+        EXPECT_EQ(Items(Menu(frame, "&File")),
+            (std::vector<std::string> { "&New\tCtrl+N (57600)", "&Open...\tCtrl+O (57601)",
+                "&Close (57602)", "&Save\tCtrl+S (57603)", "Save &As... (57604)", "-",
+                ("&1 " + b + " (57616)").toStdString(), ("&2 " + a + " (57617)").toStdString(), "-",
+                "E&xit (57665)" }));
+    }
+    QSettings settings("Local AppWizard-Generated Applications", "Plovex 2");
+    EXPECT_EQ(settings.value("Recent File List/File1").toString(), b);
+    EXPECT_EQ(settings.value("Recent File List/File2").toString(), a);
+
+    // A later run offers them; five files keep the newest four.
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    EXPECT_EQ(app.RecentFiles().Files(), (QStringList { b, a }));
+    for (const char* name : { "c.pxg", "d.pxg", "e.pxg" }) {
+        m_dialogs.fileNames = { TempPath(name) };
+        Trigger(app, res::kCmdFileSaveAs);
+    }
+    EXPECT_EQ(app.RecentFiles().Files(),
+        (QStringList { TempPath("e.pxg"), TempPath("d.pxg"), TempPath("c.pxg"), b }));
+
+    Trigger(app, res::kCmdFileMru1 + 3);
+    EXPECT_EQ(Active(app).windowTitle(), "b.pxg");
+    EXPECT_EQ(app.RecentFiles().Files().first(), b);
+
+    ASSERT_TRUE(QFile::remove(TempPath("c.pxg")));
+    const std::size_t documents = app.Template().Documents().size();
+    Trigger(app, res::kCmdFileMru1 + 3);
+    EXPECT_EQ(app.Template().Documents().size(), documents);
+    ASSERT_EQ(m_messages.messages.size(), 1u);
+    EXPECT_EQ(m_messages.messages[0],
+        ("Cannot open the document \"" + TempPath("c.pxg") + "\".\n\nNo such file or directory")
+            .toStdString());
+    EXPECT_EQ(app.RecentFiles().Files(), (QStringList { b, TempPath("e.pxg"), TempPath("d.pxg") }));
+    EXPECT_FALSE(app.MainFrame().Action(res::kCmdFileMru1 + 3)->isVisible());
+    EXPECT_EQ(QSettings("Local AppWizard-Generated Applications", "Plovex 2")
+                  .value("Recent File List/File4"),
+        QVariant());
+}
+
+TEST_F(ShellTest, TheCommandLineOpensItsFilesOrFails)
+{
+    const QString a = WriteFile("a.pxg", Document("x"));
+    {
+        CPlovexApp app;
+        ASSERT_TRUE(app.InitInstance({ a }));
+        EXPECT_EQ(Titles(app.MainFrame()), std::vector<std::string> { "a.pxg" });
+        EXPECT_TRUE(app.MainFrame().windowState() & Qt::WindowMaximized);
+    }
+    {
+        // One good file is enough to start; the bad one is reported.
+        CPlovexApp app;
+        ASSERT_TRUE(app.InitInstance({ TempPath("none.pxg"), a }));
+        EXPECT_EQ(Titles(app.MainFrame()), std::vector<std::string> { "a.pxg" });
+        EXPECT_EQ(m_messages.messages.size(), 1u);
+    }
+    m_messages.messages.clear();
+    CPlovexApp app;
+    EXPECT_FALSE(app.InitInstance({ TempPath("none.pxg") }));
+    EXPECT_EQ(m_messages.messages.size(), 1u);
+    EXPECT_FALSE(app.MainFrame().isVisible());
+}
+
+TEST_F(ShellTest, DroppedFilesOpenAsDocumentsNotAsText)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CMainFrame& frame = app.MainFrame();
+    const QString a = WriteFile("a.pxg", Document("x"));
+    const QString b = WriteFile("b.pxg", Document("-x"));
+    QMimeData data;
+    data.setUrls({ QUrl::fromLocalFile(a), QUrl::fromLocalFile(b) });
+    data.setText(a); // file managers send the path as text as well
+
+    const QPoint centre = frame.rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(Titles(frame), (std::vector<std::string> { "Graph1", "a.pxg", "b.pxg" }));
+
+    // The form's text boxes leave drops to the main window.
+    for (const int id : { res::kExpressionEdit, res::kXScaleEdit, res::kYScaleEdit,
+             res::kQualityEdit, res::kPostfixEdit, res::kInfoEdit }) {
+        SCOPED_TRACE(id);
+        EXPECT_FALSE(ViewOf(Active(app)).GetDlgItem(id)->acceptDrops());
+    }
+
+    QMimeData text;
+    text.setText("x^2");
+    QDragEnterEvent textEnter(centre, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame, &textEnter);
+    EXPECT_FALSE(textEnter.isAccepted());
+}
+
+TEST_F(ShellTest, WindowCommandsArrangeTheGraphWindows)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    Trigger(app, res::kCmdFileNew);
+    Trigger(app, res::kCmdWindowNew);
+    CMainFrame& frame = app.MainFrame();
+    const QList<CChildFrame*> children = frame.ChildFrames();
+    ASSERT_EQ(children.size(), 3);
+    const QSize size = children[0]->size();
+
+    Trigger(app, res::kCmdWindowTile);
+    for (qsizetype i = 0; i < children.size(); ++i) {
+        EXPECT_EQ(children[i]->size(), size);
+        for (qsizetype j = i + 1; j < children.size(); ++j)
+            EXPECT_FALSE(children[i]->geometry().intersects(children[j]->geometry()));
+    }
+    Trigger(app, res::kCmdWindowCascade);
+    EXPECT_LT(children[0]->pos().x(), children[1]->pos().x());
+    EXPECT_LT(children[0]->pos().y(), children[1]->pos().y());
+    EXPECT_EQ(children[1]->size(), size);
+
+    children[0]->showMinimized();
+    children[2]->showMinimized();
+    Trigger(app, res::kCmdWindowArrange);
+    const int bottom = frame.MdiArea()->viewport()->height();
+    EXPECT_EQ(children[0]->geometry().bottom() + 1, bottom);
+    EXPECT_EQ(children[2]->geometry().bottom() + 1, bottom);
+    EXPECT_EQ(children[0]->x(), 0);
+    EXPECT_EQ(children[2]->x(), children[0]->width());
+    EXPECT_EQ(children[1]->size(), size);
+
+    // The Window menu lists the windows, the active one checked.
+    QMenu& window = Menu(frame, "&Window");
+    emit window.aboutToShow();
+    const std::vector<std::string> items = Items(window);
+    ASSERT_EQ(items.size(), 8u);
+    EXPECT_EQ(items[4], "-");
+    EXPECT_EQ(items[5], "&1 Graph1 (0)");
+    EXPECT_EQ(items[6], "&2 Graph2:1 (0)");
+    EXPECT_EQ(items[7], "&3 Graph2:2 (0)");
+}
+
+TEST_F(ShellTest, AboutBoxShowsTheIconNameAndCredit)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    bool shown = false;
+    m_messages.Script([&shown](QDialog& dialog) {
+        shown = true;
+        EXPECT_EQ(dialog.windowTitle(), "About Plovex");
+        const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+        QStringList texts;
+        bool icon = false;
+        for (const QLabel* label : labels) {
+            texts << label->text();
+            icon = icon || !label->pixmap().isNull();
+        }
+        EXPECT_TRUE(icon);
+        EXPECT_TRUE(texts.contains("Plovex 2.0"));
+        EXPECT_TRUE(std::any_of(
+            texts.begin(), texts.end(), [](const QString& text) { return text.count('\n') == 1; }));
+        auto* ok = dialog.findChild<QPushButton*>();
+        ASSERT_NE(ok, nullptr);
+        EXPECT_EQ(ok->text(), "OK");
+        EXPECT_TRUE(ok->isDefault());
+        ok->click();
+    });
+    Trigger(app, res::kCmdAppAbout);
+    EXPECT_TRUE(shown);
+}
+
+TEST_F(ShellTest, DocumentFileRoundTripsAndAFailedSaveKeepsTheOldFile)
+{
+    CPlovexDoc document;
+    const QString path = TempPath("long.pxg");
+    const std::string expression(300, '1');
+    document.SetExpression(expression);
+    EXPECT_TRUE(document.IsModified());
+    QString error;
+    ASSERT_TRUE(document.OnSaveDocument(path, error)) << error.toStdString();
+    EXPECT_EQ(ReadFile(path), QByteArray("\xFF\x2C\x01", 3) + QByteArray(300, '1'));
+    EXPECT_EQ(document.PathName(), path);
+    EXPECT_EQ(document.Title(), "long.pxg");
+    EXPECT_FALSE(document.IsModified());
+
+    CPlovexDoc reader;
+    ASSERT_TRUE(reader.OnOpenDocument(path, error));
+    EXPECT_EQ(reader.Expression(), expression);
+    EXPECT_FALSE(reader.IsModified());
+
+    // A folder that does not exist: the reason comes from the system.
+    EXPECT_FALSE(document.OnSaveDocument(TempPath("no/such.pxg"), error));
+    EXPECT_EQ(error.toStdString(),
+        "Cannot save the document \"" + TempPath("no/such.pxg").toStdString()
+            + "\".\n\nNo such file or directory");
+    EXPECT_EQ(document.PathName(), path);
+
+    // The disk refuses the new bytes half-way: the old file stays whole, and the message
+    // gives the system's reason.
+    const QByteArray old = ReadFile(path);
+    document.SetExpression(std::string(5000, '2'));
+    {
+        FileSizeLimit limit(100);
+        EXPECT_FALSE(document.OnSaveDocument(path, error));
+    }
+    EXPECT_EQ(error.toStdString(),
+        "Cannot save the document \"" + path.toStdString() + "\".\n\nFile too large");
+    EXPECT_EQ(ReadFile(path), old);
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(QDir(TempPath("")).entryList(QDir::Files), (QStringList { "long.pxg" }));
+
+    // A failed read leaves the document as it was.
+    EXPECT_FALSE(reader.OnOpenDocument(WriteFile("bad.pxg", "\x09x"), error));
+    EXPECT_EQ(reader.Expression(), expression);
+    EXPECT_EQ(reader.PathName(), path);
+}
+
+} // namespace
+} // namespace plovex
