@@ -42,7 +42,7 @@ void CPlovexDoc::SetExpression(const std::string& expression)
 
 void CPlovexDoc::SetPathName(const QString& path)
 {
-    m_pathName = QFileInfo(path).absoluteFilePath();
+    m_pathName = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     SetTitle(QFileInfo(path).fileName());
 }
 

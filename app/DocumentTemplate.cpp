@@ -9,6 +9,7 @@
 #include "platform/StringTable.h"
 #include "view/CPlovexView.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QRegularExpression>
@@ -30,7 +31,7 @@ enum DocumentStringField {
 
 QString SameFile(const QString& path)
 {
-    return QFileInfo(path).absoluteFilePath();
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
 } // namespace
@@ -56,8 +57,9 @@ CPlovexDoc* DocumentTemplate::OpenDocumentFile(const QString& path)
 {
     if (!path.isEmpty()) {
         for (CPlovexDoc* open : Documents()) {
-            if (!open->PathName().isEmpty() && open->PathName() == SameFile(path)) {
-                m_mainFrame->MdiArea()->setActiveSubWindow(Frames(*open).front());
+            const std::vector<CChildFrame*> frames = Frames(*open);
+            if (!frames.empty() && open->PathName() == SameFile(path)) {
+                m_mainFrame->MdiArea()->setActiveSubWindow(frames.front());
                 return open;
             }
         }

@@ -54,7 +54,6 @@ CMainFrame::CMainFrame(QWidget* parent)
 {
     setWindowTitle(LoadString(res::kStrAppTitle));
     setWindowIcon(QIcon(":/icons/plovex.svg"));
-    setAcceptDrops(true);
 
     // Fixed-size graph windows must never make the area grow: scroll instead.
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
