@@ -281,7 +281,7 @@ private:
 TEST(Program, MatchesEvaluateOnGeneratedExpressions)
 {
     ExpressionGenerator generator(20240611);
-    for (int i = 0; i < 12000; ++i) {
+    for (int i = 0; i < 6000; ++i) {
         const std::string expression = generator.Next();
         ExpectSameAsEvaluate(expression, i % 2 == 0);
         if (HasFailure())
