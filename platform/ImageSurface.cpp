@@ -147,6 +147,13 @@ void ImageSurface::SetPixel(int x, int y, Rgb colour)
     Put(x, y, ToQRgb(colour), true);
 }
 
+void ImageSurface::SetPixels(const Pixel* pixels, std::size_t count, Rgb colour)
+{
+    const QRgb value = ToQRgb(colour);
+    for (std::size_t i = 0; i < count; ++i)
+        Put(pixels[i].x, pixels[i].y, value, true);
+}
+
 void ImageSurface::DrawIcon(int x, int y)
 {
     const QImage& icon = Icon();

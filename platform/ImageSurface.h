@@ -29,6 +29,7 @@ public:
     void Rectangle(int left, int top, int right, int bottom) override;
     void Line(int x0, int y0, int x1, int y1) override;
     void SetPixel(int x, int y, Rgb colour) override;
+    void SetPixels(const Pixel* pixels, std::size_t count, Rgb colour) override;
     void DrawIcon(int x, int y) override;
     void SetProgressRange(int low, int high) override;
     void SetProgressPos(int position) override;

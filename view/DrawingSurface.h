@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace plovex {
@@ -15,6 +16,11 @@ struct Rgb {
 inline constexpr Rgb kBackground { 250, 240, 230 };
 inline constexpr Rgb kCurve { 0, 0, 255 };
 inline constexpr Rgb kPen { 0, 0, 0 };
+
+struct Pixel {
+    int x;
+    int y;
+};
 
 // What the renderer draws on: the graph area's pixels, the form around it and its progress
 // bar. Coordinates are the graph area's client pixels, (0, 0) at the top left; a point
@@ -38,6 +44,12 @@ public:
     // With the pen, end point excluded.
     virtual void Line(int x0, int y0, int x1, int y1) = 0;
     virtual void SetPixel(int x, int y, Rgb colour) = 0;
+    // The same as SetPixel for each pixel in order; a surface may do it in one go.
+    virtual void SetPixels(const Pixel* pixels, std::size_t count, Rgb colour)
+    {
+        for (std::size_t i = 0; i < count; ++i)
+            SetPixel(pixels[i].x, pixels[i].y, colour);
+    }
     // The application icon at its standard 32 by 32 size, top-left corner at (x, y).
     virtual void DrawIcon(int x, int y) = 0;
 

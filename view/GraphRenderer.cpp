@@ -62,6 +62,38 @@ struct Running {
 // order as when every sample is drawn as soon as it is evaluated.
 constexpr std::size_t kBatch = 64;
 
+// Curve pixels go to the surface a run at a time, one call instead of one per pixel; the run
+// is handed over before every progress report, so the surface sees the same order of pixels
+// and progress positions as if each were sent on its own.
+class PixelRun {
+public:
+    PixelRun(DrawingSurface& surface, std::size_t capacity)
+        : m_surface(surface)
+        , m_pixels(capacity)
+    { }
+    ~PixelRun() { Flush(); }
+
+    void Add(int x, int y) { m_pixels[m_count++] = { x, y }; }
+
+    void Flush()
+    {
+        if (m_count > 0)
+            m_surface.SetPixels(m_pixels.data(), m_count, kCurve);
+        m_count = 0;
+    }
+
+    void Progress(int position)
+    {
+        Flush();
+        m_surface.SetProgressPos(position);
+    }
+
+private:
+    DrawingSurface& m_surface;
+    std::vector<Pixel> m_pixels;
+    std::size_t m_count = 0;
+};
+
 void SampleExplicit(const FormFields& fields, const Program& program, DrawingSurface& surface,
     int hw, int hh, Running& running)
 {
@@ -69,6 +101,7 @@ void SampleExplicit(const FormFields& fields, const Program& program, DrawingSur
     const double yScale = fields.m_yScale;
     float offsets[kBatch];
     float values[kBatch];
+    PixelRun run(surface, kBatch);
     float px = static_cast<float>(-hw);
     bool more = px < static_cast<float>(hw);
     while (more) {
@@ -95,12 +128,13 @@ void SampleExplicit(const FormFields& fields, const Program& program, DrawingSur
                 // Row and column in double: a float sum can be off by one near whole numbers.
                 const int column = static_cast<int>(static_cast<double>(hw) + offsets[i]);
                 const int row = static_cast<int>(static_cast<double>(hh) - y);
-                surface.SetPixel(column, row, kCurve);
+                run.Add(column, row);
                 const int whole = static_cast<int>(offsets[i]);
                 if (whole % kProgressEvery == 0)
-                    surface.SetProgressPos(whole);
+                    run.Progress(whole);
             }
         }
+        run.Flush();
     }
 }
 
@@ -113,6 +147,7 @@ void SampleImplicit(const FormFields& fields, const Program& program, DrawingSur
     for (int py = -hh; py < hh; ++py)
         rows.push_back(static_cast<float>(static_cast<double>(py) / fields.m_yScale));
     std::vector<double> values(rows.size());
+    PixelRun run(surface, rows.size());
     for (int px = -hw; px < hw; ++px) {
         const float x = static_cast<float>(static_cast<double>(px) / fields.m_xScale);
         for (std::size_t i = 0; i < rows.size(); ++i)
@@ -124,10 +159,11 @@ void SampleImplicit(const FormFields& fields, const Program& program, DrawingSur
             const auto offset = static_cast<float>(py);
             running.sum = static_cast<float>(static_cast<double>(running.sum) + offset);
             running.Extend(offset);
-            surface.SetPixel(hw + px, hh - py, kCurve);
+            run.Add(hw + px, hh - py);
             if (px % kProgressEvery == 0)
-                surface.SetProgressPos(px);
+                run.Progress(px);
         }
+        run.Flush();
     }
 }
 
