@@ -15,6 +15,7 @@
 #include "view/Integration.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <cmath>
@@ -57,6 +58,14 @@ constexpr int kExplicitOnly[] = {
     res::kQualityEdit,
 };
 
+// Enter in one of these boxes plots, as the Plot button does.
+constexpr int kPlotOnEnter[] = {
+    res::kExpressionEdit,
+    res::kXScaleEdit,
+    res::kYScaleEdit,
+    res::kQualityEdit,
+};
+
 // Cut towards zero. A quotient that is infinite, not a number or beyond the int range (a
 // zero or tiny scale) gives the lowest int, as the processor's conversion does.
 int TruncateToInt(double quotient)
@@ -76,6 +85,10 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
     for (const Command& command : kMessageMap) {
         auto* button = qobject_cast<QAbstractButton*>(GetDlgItem(command.id));
         connect(button, &QAbstractButton::clicked, this, command.handler);
+    }
+    for (const int id : kPlotOnEnter) {
+        auto* box = qobject_cast<QLineEdit*>(GetDlgItem(id));
+        connect(box, &QLineEdit::returnPressed, this, &CPlovexView::OnPlot);
     }
     // Attaches the control objects and shows the defaults.
     UpdateData(false);

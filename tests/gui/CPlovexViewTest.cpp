@@ -280,6 +280,23 @@ TEST_F(ViewTest, PlotReadsParsesDrawsAndPushes)
     EXPECT_FALSE(Blue(Hw(), Hh()));
 }
 
+TEST_F(ViewTest, EnterInAnEditableBoxPlots)
+{
+    const int boxes[]
+        = { res::kExpressionEdit, res::kXScaleEdit, res::kYScaleEdit, res::kQualityEdit };
+    for (const int id : boxes) {
+        SCOPED_TRACE(id);
+        Type(res::kExpressionEdit, "x");
+        Click(res::kPlotButton);
+        Type(res::kExpressionEdit, "x^2");
+        QTest::keyClick(Box(id), Qt::Key_Return);
+        EXPECT_EQ(Text(res::kPostfixEdit), "x(2.000000)^");
+    }
+    Type(res::kExpressionEdit, "x");
+    QTest::keyClick(Box(res::kPostfixEdit), Qt::Key_Return); // read-only: nothing to plot
+    EXPECT_EQ(Text(res::kPostfixEdit), "x(2.000000)^");
+}
+
 TEST_F(ViewTest, PlotDrawsEvenAfterAParseError)
 {
     Plot("x");
