@@ -287,30 +287,52 @@ std::vector<EvaluationCase> RegisterEvaluations()
 }
 
 // The renderer's sampling without the drawing: the same coordinates, worked out the same way
-// (px stepped in float, each row's y once), every sample evaluated and nothing else done.
-double BareSampling(const FormFields& fields, const Program& program, int width, int height)
+// (px stepped in float, each row's y once), every sample evaluated. With `statistics` the
+// sweep also keeps the running sum, maximum and minimum as the renderer does (explicit: of
+// every sample; implicit: of the samples that are points), so that a rendering measured
+// against it shows what drawing and progress reports cost.
+double BareSampling(
+    const FormFields& fields, const Program& program, int width, int height, bool statistics)
 {
     const int hw = width / 2;
     const int hh = height / 2;
     double total = 0.0;
+    float sum = 0.0f;
+    float maximum = -std::numeric_limits<float>::infinity();
+    float minimum = std::numeric_limits<float>::infinity();
+    const auto extend = [&](float value, double added) {
+        sum = static_cast<float>(static_cast<double>(sum) + added);
+        maximum = value > maximum ? value : maximum;
+        minimum = value < minimum ? value : minimum;
+    };
     if (!fields.m_implicit) {
         const double step = 1.0 / static_cast<double>(fields.m_quality);
+        const double yScale = fields.m_yScale;
         for (float px = static_cast<float>(-hw); px < static_cast<float>(hw);
              px = static_cast<float>(static_cast<double>(px) + step)) {
             const float x = static_cast<float>(static_cast<double>(px) / fields.m_xScale);
-            total += program.Evaluate(fields.m_derivative, x, 0.0f);
+            const double v = program.Evaluate(fields.m_derivative, x, 0.0f);
+            if (statistics)
+                extend(static_cast<float>(v * yScale), v * yScale);
+            else
+                total += v;
         }
-        return total;
+        return total + sum + maximum + minimum;
     }
     std::vector<float> rows;
     for (int py = -hh; py < hh; ++py)
         rows.push_back(static_cast<float>(static_cast<double>(py) / fields.m_yScale));
     for (int px = -hw; px < hw; ++px) {
         const float x = static_cast<float>(static_cast<double>(px) / fields.m_xScale);
-        for (const float y : rows)
-            total += program.Evaluate(fields.m_derivative, x, y);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const double v = program.Evaluate(fields.m_derivative, x, rows[i]);
+            if (!statistics)
+                total += v;
+            else if (std::fabs(v) <= 0.5)
+                extend(static_cast<float>(static_cast<int>(i) - hh), static_cast<int>(i) - hh);
+        }
     }
-    return total;
+    return total + sum + maximum + minimum;
 }
 
 double ThreadSeconds()
@@ -320,9 +342,9 @@ double ThreadSeconds()
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-// Registers a whole rendering and the bare sampling of the same area, timed in turns so that
-// both meet the same conditions, each keeping its fastest time (counters "render" and "bare",
-// in ns); returns its label.
+// Registers a whole rendering, the bare sampling of the same area and the sweep with its
+// statistics, timed in turns so that all meet the same conditions, each keeping its fastest
+// time (counters "render", "bare" and "sweep", in ns); returns its label.
 std::string RegisterRender(const char* expression, bool implicit, int width, int height)
 {
     FormFields fields;
@@ -335,19 +357,25 @@ std::string RegisterRender(const char* expression, bool implicit, int width, int
         [program, surface, fields, width, height](benchmark::State& state) mutable {
             double rendering = std::numeric_limits<double>::infinity();
             double bare = rendering;
+            double sweep = rendering;
             for (auto _ : state) {
                 const double start = ThreadSeconds();
                 const float sum = DrawGraph(fields, *program, *surface).sum;
                 const double middle = ThreadSeconds();
-                const double total = BareSampling(fields, *program, width, height);
+                const double total = BareSampling(fields, *program, width, height, false);
+                const double late = ThreadSeconds();
+                const double swept = BareSampling(fields, *program, width, height, true);
                 const double end = ThreadSeconds();
                 benchmark::DoNotOptimize(sum);
                 benchmark::DoNotOptimize(total);
+                benchmark::DoNotOptimize(swept);
                 rendering = std::min(rendering, middle - start);
-                bare = std::min(bare, end - middle);
+                bare = std::min(bare, late - middle);
+                sweep = std::min(sweep, end - late);
             }
             state.counters["render"] = rendering * 1e9;
             state.counters["bare"] = bare * 1e9;
+            state.counters["sweep"] = sweep * 1e9;
         })
         ->MinTime(kMinSecondsPerRepetition)
         ->Repetitions(kRepetitions)
@@ -367,16 +395,21 @@ double GeometricMean(const std::vector<double>& ratios)
 void PrintRenders(const Collector& collector, const std::vector<std::string>& renders)
 {
     std::printf("Whole renders through the QImage surface (fastest of %d)\n", kRepetitions);
-    std::printf("%-62s %12s %12s %7s\n", "rendering", "render ms", "evaluate ms", "ratio");
+    std::printf("%-62s %10s %11s %9s %7s %7s\n", "rendering", "render ms", "evaluate ms",
+        "sweep ms", "ratio", "r/sweep");
     double worst = 0.0;
+    double worstOverSweep = 0.0;
     for (const std::string& render : renders) {
         const double rendering = collector.Nanoseconds("render/" + render + "#render") / 1e6;
         const double bare = collector.Nanoseconds("render/" + render + "#bare") / 1e6;
+        const double sweep = collector.Nanoseconds("render/" + render + "#sweep") / 1e6;
         worst = std::max(worst, rendering / bare);
-        std::printf(
-            "%-62s %12.3f %12.3f %7.3f\n", render.c_str(), rendering, bare, rendering / bare);
+        worstOverSweep = std::max(worstOverSweep, rendering / sweep);
+        std::printf("%-62s %10.3f %11.3f %9.3f %7.3f %7.3f\n", render.c_str(), rendering, bare,
+            sweep, rendering / bare, rendering / sweep);
     }
     std::printf("render/evaluation worst ratio: %.3f (target at most 1.15)\n", worst);
+    std::printf("render/sweep worst ratio (drawing and progress alone): %.3f\n", worstOverSweep);
     std::printf("%dx%d implicit render: %.1f ms (target under 60)\n\n", kLargeWidth, kLargeHeight,
         collector.Nanoseconds("render/" + renders.back() + "#render") / 1e6);
 }
