@@ -71,7 +71,7 @@ void TakeScreenshot(QWidget& window, const QString& path)
         return;
     }
     qobject_cast<QAbstractButton*>(implicit->GetDlgItem(res::kImplicitCheck))->click();
-    Plot(*implicit, "x^2+4*y^2-400");
+    Plot(*implicit, "(x^2+y^2)/2-50");
     QWidget* first = view->parentWidget();
     first->move(0, 0);
     implicit->parentWidget()->move(0, first->height());
