@@ -154,5 +154,51 @@ TEST(ImageSurface, DrawsAGraphWithIconAndClipsRowH)
     EXPECT_EQ(At(surface, 80, 55), kCream);
 }
 
+TEST(ImageSurface, NarrowRectanglesAreOutlinesOnly)
+{
+    const struct {
+        int right;
+        int bottom;
+    } cases[] = { { 1, 5 }, { 2, 5 }, { 5, 1 }, { 5, 2 }, { 1, 1 }, { 2, 2 } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.right) + "x" + std::to_string(c.bottom));
+        ImageSurface surface(8, 8);
+        surface.SetFill({ 250, 240, 230 });
+        surface.Rectangle(0, 0, c.right, c.bottom); // once ran its fill backwards
+        EXPECT_EQ(
+            At(surface, c.right - 1, c.bottom - 1), c.right * c.bottom == 1 ? kWhite : kBlack);
+        EXPECT_EQ(At(surface, c.right, c.bottom), kWhite);
+    }
+}
+
+// The surface remembers what it drew since its last clear and restores only that on the next
+// one: a rendering on a used surface must equal one on a fresh surface, also after the image
+// was handed out and changed.
+TEST(ImageSurface, ARenderingOnAUsedSurfaceEqualsOneOnAFreshSurface)
+{
+    const auto render = [](const char* expression, bool implicit, ImageSurface& surface) {
+        TokenList queue;
+        TokenList operators;
+        FormFields fields;
+        fields.m_implicit = implicit;
+        EXPECT_TRUE(Parse(expression, implicit, queue, operators, fields.m_postfix).Ok());
+        (void)DrawGraph(fields, Program::Compile(queue), surface);
+    };
+    const struct {
+        const char* expression;
+        bool implicit;
+    } cases[] = { { "x*sin(x)", false }, { "x^2+y^2-100", true }, { "10*sin(x)", false },
+        { "tan(x*y)", true }, { "x", false } };
+    ImageSurface used(61, 37);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expression);
+        render(c.expression, c.implicit, used);
+        ImageSurface fresh(61, 37);
+        render(c.expression, c.implicit, fresh);
+        EXPECT_EQ(used.Image(), fresh.Image());
+        used.Image().setPixel(30, 20, qRgb(1, 2, 3));
+    }
+}
+
 } // namespace
 } // namespace plovex
