@@ -267,6 +267,8 @@ int RunHeadless(int argc, char** argv)
         "parses, evaluates, integrates or renders an expression and prints the result.");
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addPositionalArgument(
+        "files", "Graph documents to open in the window (without options).", "[FILE...]");
     parser.addOptions({
         { "expression", "The expression in x (and y with --implicit).", "EXPR" },
         { "document", "Read the expression from a graph document file.", "FILE" },
