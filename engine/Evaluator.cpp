@@ -2,6 +2,7 @@
 
 #include "engine/Functions.h"
 #include "engine/Numbers.h"
+#include "engine/Precedence.h"
 #include "engine/TokenList.h"
 #include "engine/ValueStack.h"
 
@@ -10,11 +11,6 @@
 
 namespace plovex {
 namespace {
-
-bool IsOperator(char kind)
-{
-    return kind == '+' || kind == '-' || kind == '*' || kind == '/' || kind == '^';
-}
 
 float EvaluatePlain(const TokenList& queue, float x, float y)
 {

@@ -2,6 +2,12 @@
 
 namespace plovex {
 
+// The five binary operators; each pops two values and pushes one.
+constexpr bool IsOperator(char kind)
+{
+    return kind == '+' || kind == '-' || kind == '*' || kind == '/' || kind == '^';
+}
+
 // Binding strength of an operator-stack entry; higher binds tighter.
 //   '('        4   (never compared: every pop loop stops at a '(')
 //   '^'        2

@@ -3,6 +3,7 @@
 #include "engine/Evaluator.h"
 #include "engine/Functions.h"
 #include "engine/Numbers.h"
+#include "engine/Precedence.h"
 #include "engine/TokenList.h"
 
 #include <algorithm>
@@ -67,11 +68,6 @@ namespace {
 using Op = Program::Op;
 
 constexpr int kForms = static_cast<int>(Op::AddConst) - static_cast<int>(Op::Add);
-
-bool IsOperator(char kind)
-{
-    return kind == '+' || kind == '-' || kind == '*' || kind == '/' || kind == '^';
-}
 
 bool IsLeaf(Op op)
 {
