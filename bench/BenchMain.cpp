@@ -335,6 +335,34 @@ double BareSampling(
     return total + sum + maximum + minimum;
 }
 
+// A surface that draws nothing: a rendering through it costs the sampling, the statistics
+// and the renderer's own bookkeeping, without any pixel, clearing or icon.
+class BlankSurface : public DrawingSurface {
+public:
+    BlankSurface(int width, int height)
+        : m_width(width)
+        , m_height(height)
+    { }
+
+    int Width() const override { return m_width; }
+    int Height() const override { return m_height; }
+    void SetFill(Rgb) override { }
+    void RestoreFill() override { }
+    void RepaintForm() override { }
+    void Rectangle(int, int, int, int) override { }
+    void Line(int, int, int, int) override { }
+    void SetPixel(int, int, Rgb) override { }
+    void SetPixels(const Pixel*, std::size_t, Rgb) override { }
+    void DrawIcon(int, int) override { }
+    void SetProgressRange(int, int) override { }
+    void SetProgressPos(int) override { }
+    void PushFields() override { }
+
+private:
+    int m_width;
+    int m_height;
+};
+
 double ThreadSeconds()
 {
     timespec now {};
@@ -342,9 +370,10 @@ double ThreadSeconds()
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-// Registers a whole rendering, the bare sampling of the same area and the sweep with its
-// statistics, timed in turns so that all meet the same conditions, each keeping its fastest
-// time (counters "render", "bare" and "sweep", in ns); returns its label.
+// Registers a whole rendering, the same rendering through a surface that draws nothing, the
+// bare sampling of the same area and the sweep with its statistics, timed in turns so that all
+// meet the same conditions, each keeping its fastest time (counters "render", "blank", "bare"
+// and "sweep", in ns); returns its label.
 std::string RegisterRender(const char* expression, bool implicit, int width, int height)
 {
     FormFields fields;
@@ -353,27 +382,34 @@ std::string RegisterRender(const char* expression, bool implicit, int width, int
     const std::string size = std::to_string(width) + "x" + std::to_string(height);
     const std::string label = size + (implicit ? " implicit " : " explicit ") + expression;
     const auto surface = std::make_shared<ImageSurface>(width, height);
+    const auto blankSurface = std::make_shared<BlankSurface>(width, height);
     benchmark::RegisterBenchmark(("render/" + label).c_str(),
-        [program, surface, fields, width, height](benchmark::State& state) mutable {
+        [program, surface, blankSurface, fields, width, height](benchmark::State& state) mutable {
             double rendering = std::numeric_limits<double>::infinity();
+            double blank = rendering;
             double bare = rendering;
             double sweep = rendering;
             for (auto _ : state) {
                 const double start = ThreadSeconds();
                 const float sum = DrawGraph(fields, *program, *surface).sum;
+                const double early = ThreadSeconds();
+                const float blankSum = DrawGraph(fields, *program, *blankSurface).sum;
                 const double middle = ThreadSeconds();
                 const double total = BareSampling(fields, *program, width, height, false);
                 const double late = ThreadSeconds();
                 const double swept = BareSampling(fields, *program, width, height, true);
                 const double end = ThreadSeconds();
                 benchmark::DoNotOptimize(sum);
+                benchmark::DoNotOptimize(blankSum);
                 benchmark::DoNotOptimize(total);
                 benchmark::DoNotOptimize(swept);
-                rendering = std::min(rendering, middle - start);
+                rendering = std::min(rendering, early - start);
+                blank = std::min(blank, middle - early);
                 bare = std::min(bare, late - middle);
                 sweep = std::min(sweep, end - late);
             }
             state.counters["render"] = rendering * 1e9;
+            state.counters["blank"] = blank * 1e9;
             state.counters["bare"] = bare * 1e9;
             state.counters["sweep"] = sweep * 1e9;
         })
@@ -395,20 +431,29 @@ double GeometricMean(const std::vector<double>& ratios)
 void PrintRenders(const Collector& collector, const std::vector<std::string>& renders)
 {
     std::printf("Whole renders through the QImage surface (fastest of %d)\n", kRepetitions);
-    std::printf("%-62s %10s %11s %9s %7s %7s\n", "rendering", "render ms", "evaluate ms",
-        "sweep ms", "ratio", "r/sweep");
+    std::printf("%-62s %10s %11s %9s %7s %7s %7s\n", "rendering", "render ms", "evaluate ms",
+        "sweep ms", "ratio", "blank", "r/sweep");
     double worst = 0.0;
+    double worstBlank = 0.0;
     double worstOverSweep = 0.0;
     for (const std::string& render : renders) {
-        const double rendering = collector.Nanoseconds("render/" + render + "#render") / 1e6;
-        const double bare = collector.Nanoseconds("render/" + render + "#bare") / 1e6;
-        const double sweep = collector.Nanoseconds("render/" + render + "#sweep") / 1e6;
+        const auto milliseconds = [&](const char* counter) {
+            return collector.Nanoseconds("render/" + render + "#" + counter) / 1e6;
+        };
+        const double rendering = milliseconds("render");
+        const double blank = milliseconds("blank");
+        const double bare = milliseconds("bare");
+        const double sweep = milliseconds("sweep");
         worst = std::max(worst, rendering / bare);
+        worstBlank = std::max(worstBlank, blank / bare);
         worstOverSweep = std::max(worstOverSweep, rendering / sweep);
-        std::printf("%-62s %10.3f %11.3f %9.3f %7.3f %7.3f\n", render.c_str(), rendering, bare,
-            sweep, rendering / bare, rendering / sweep);
+        std::printf("%-62s %10.3f %11.3f %9.3f %7.3f %7.3f %7.3f\n", render.c_str(), rendering,
+            bare, sweep, rendering / bare, blank / bare, rendering / sweep);
     }
     std::printf("render/evaluation worst ratio: %.3f (target at most 1.15)\n", worst);
+    std::printf("blank/evaluation worst ratio (rendering through a surface that draws nothing): "
+                "%.3f\n",
+        worstBlank);
     std::printf("render/sweep worst ratio (drawing and progress alone): %.3f\n", worstOverSweep);
     std::printf("%dx%d implicit render: %.1f ms (target under 60)\n\n", kLargeWidth, kLargeHeight,
         collector.Nanoseconds("render/" + renders.back() + "#render") / 1e6);
