@@ -1,18 +1,13 @@
 #include "app/CPlovexDoc.h"
 
 #include "app/DocumentCodec.h"
+#include "platform/FileStore.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace plovex {
 namespace {
-
-// Far beyond any expression the form can hold; keeps a wrong file (or a device that never
-// ends) from being read whole into memory.
-constexpr qint64 kMaxDocumentBytes = 16 * 1024 * 1024;
 
 QString OpenError(const QString& path, const QString& reason)
 {
@@ -37,7 +32,16 @@ void CPlovexDoc::SetExpression(const std::string& expression)
     if (expression == m_expression)
         return;
     m_expression = expression;
-    SetModifiedFlag();
+    UpdateModified();
+    emit ExpressionChanged();
+}
+
+void CPlovexDoc::SetSettings(const GraphSettings& settings)
+{
+    if (settings == m_settings)
+        return;
+    m_settings = settings;
+    UpdateModified();
 }
 
 void CPlovexDoc::SetPathName(const QString& path)
@@ -54,75 +58,70 @@ void CPlovexDoc::SetTitle(const QString& title)
     emit TitleChanged();
 }
 
-void CPlovexDoc::SetModifiedFlag(bool modified)
+void CPlovexDoc::UpdateModified()
 {
+    const bool modified = m_expression != m_savedExpression || !(m_settings == m_savedSettings);
     if (modified == m_modified)
         return;
     m_modified = modified;
     emit ModifiedChanged();
 }
 
-bool CPlovexDoc::OnOpenDocument(const QString& path, QString& error)
+bool CPlovexDoc::OnOpenDocument(const QString& path, QString& error, QString& warning)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        error = OpenError(path, "It is a folder, not a file.");
-        return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = OpenError(path, file.errorString());
-        return false;
-    }
-    const QByteArray bytes = file.read(kMaxDocumentBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        error = OpenError(path, file.errorString());
-        return false;
-    }
-    if (bytes.size() > kMaxDocumentBytes) {
-        error = OpenError(path, "The file is too large to be a graph document.");
+    QString reason;
+    const std::optional<QByteArray> bytes = ReadWholeFile(path, kMaxDocumentBytes, reason);
+    if (!bytes) {
+        error = OpenError(path, reason);
         return false;
     }
     DecodedDocument document
-        = DecodeDocument(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-            static_cast<std::size_t>(bytes.size()));
+        = DecodeDocument(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
+            static_cast<std::size_t>(bytes->size()));
     if (!document.ok) {
         error = OpenError(
             path, "It is not a Plovex graph: " + QString::fromStdString(document.error));
         return false;
     }
-    m_expression = std::move(document.expression);
+    if (document.stored == StoredSettings::Damaged) {
+        warning = QString("The graph settings stored in \"%1\" are damaged. The expression "
+                          "opens with the default scales and quality.")
+                      .arg(QDir::toNativeSeparators(path));
+    }
+    m_fileBytes = *bytes;
+    m_savedExpression = std::move(document.expression);
+    m_savedSettings = document.settings;
+    m_expression = m_savedExpression;
+    m_settings = m_savedSettings;
     SetPathName(path);
-    SetModifiedFlag(false);
+    UpdateModified();
     return true;
 }
 
 bool CPlovexDoc::OnSaveDocument(const QString& path, QString& error)
 {
-    const std::vector<std::uint8_t> bytes = EncodeDocument(m_expression);
-    // Unbuffered, and written until every byte is in: a buffered QSaveFile commits a file
-    // that a full disk cut short, and a short write leaves errno unread until the next one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        error = SaveError(path, file.errorString());
+    QByteArray bytes = m_fileBytes;
+    if (m_modified || bytes.isEmpty()) {
+        const std::vector<std::uint8_t> encoded = EncodeDocument(m_expression, m_settings);
+        bytes = QByteArray(
+            reinterpret_cast<const char*>(encoded.data()), static_cast<qsizetype>(encoded.size()));
+    }
+    if (static_cast<std::size_t>(bytes.size()) > kMaxDocumentBytes) {
+        error = SaveError(path,
+            QString("The expression is too long: a graph document holds at most %1 bytes.")
+                .arg(kMaxDocumentBytes));
         return false;
     }
-    const char* data = reinterpret_cast<const char*>(bytes.data());
-    auto remaining = static_cast<qint64>(bytes.size());
-    while (remaining > 0) {
-        const qint64 written = file.write(data, remaining);
-        if (written <= 0) {
-            error = SaveError(path, file.errorString());
-            return false;
-        }
-        data += written;
-        remaining -= written;
-    }
-    if (!file.commit()) {
-        error = SaveError(path, file.errorString());
+    QString reason;
+    if (!WriteWholeFile(path, bytes, reason)) {
+        error = SaveError(path, reason);
         return false;
     }
+    m_fileBytes = bytes;
+    m_savedExpression = m_expression;
+    m_savedSettings = m_settings;
     SetPathName(path);
-    SetModifiedFlag(false);
+    UpdateModified();
     return true;
 }
 

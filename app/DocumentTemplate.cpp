@@ -69,10 +69,13 @@ CPlovexDoc* DocumentTemplate::OpenDocumentFile(const QString& path)
         document->SetTitle(m_documentName + QString::number(++m_untitledCount));
     } else {
         QString error;
-        if (!document->OnOpenDocument(path, error)) {
+        QString warning;
+        if (!document->OnOpenDocument(path, error, warning)) {
             Messages().MessageBox(m_mainFrame, error);
             return nullptr;
         }
+        if (!warning.isEmpty())
+            Messages().MessageBox(m_mainFrame, warning);
         m_recentFiles.Add(path);
         ShowRecentFiles();
     }

@@ -6,19 +6,21 @@
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
+#include "platform/FileStore.h"
 #include "platform/ImageSurface.h"
 #include "view/FormFields.h"
 #include "view/GraphRenderer.h"
 #include "view/Integration.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -27,6 +29,7 @@ namespace {
 
 constexpr int kParseFailed = 1;
 constexpr int kUsageError = 2;
+constexpr int kStoppedShort = 3;
 constexpr int kMaxImageSide = 20000;
 
 // A failure that ends the command with a message on standard error.
@@ -35,23 +38,56 @@ struct Failure {
     QString message;
 };
 
+// Whole, NUL bytes included: an expression is a byte string.
 void PrintLine(std::FILE* stream, const std::string& text)
 {
-    std::fputs(text.c_str(), stream);
+    std::fwrite(text.data(), 1, text.size(), stream);
     std::fputc('\n', stream);
 }
 
+void Warn(const std::string& text)
+{
+    PrintLine(stderr, "plovex: " + text);
+}
+
+// The bytes given to --expression, exactly: the arguments Qt hands over have been decoded, and
+// a byte that is not UTF-8 would come back as U+FFFD.
+std::optional<std::string> RawExpression(int argc, char** argv)
+{
+    constexpr std::string_view kOption = "--expression";
+    std::optional<std::string> expression;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument.substr(0, kOption.size() + 1) == "--expression=")
+            expression = std::string(argument.substr(kOption.size() + 1));
+        else if (argument == kOption && i + 1 < argc)
+            expression = std::string(argv[++i]);
+    }
+    return expression;
+}
+
+// A graph document as read from its file.
+struct Document {
+    QByteArray bytes;
+    DecodedDocument decoded;
+};
+
 class Command {
 public:
-    explicit Command(QCommandLineParser& parser)
+    Command(QCommandLineParser& parser, std::optional<std::string> rawExpression)
         : m_parser(parser)
+        , m_rawExpression(std::move(rawExpression))
     { }
 
     int Run();
 
 private:
+    const Document* LoadDocument();
     std::string Expression();
+    // The document's settings, or the defaults, with those the options give instead.
+    GraphSettings Settings();
     float Number(const QString& name, std::optional<float> fallback = std::nullopt);
+    void WriteFile(const QString& path, QByteArrayView bytes);
     std::string Format(double value) const
     {
         return m_parser.isSet("exact") ? FormatExact(value) : FormatFixed(value);
@@ -65,9 +101,41 @@ private:
     int Save();
 
     QCommandLineParser& m_parser;
+    std::optional<std::string> m_rawExpression;
+    std::optional<Document> m_document;
     std::string m_postfix;
     bool m_parseFailed = false;
 };
+
+const Document* Command::LoadDocument()
+{
+    if (!m_parser.isSet("document"))
+        return nullptr;
+    if (m_document)
+        return &*m_document;
+    const QString path = m_parser.value("document");
+    QString reason;
+    std::optional<QByteArray> bytes = ReadWholeFile(path, kMaxDocumentBytes, reason);
+    if (!bytes)
+        throw Failure { kUsageError, QString("cannot read %1: %2").arg(path, reason) };
+    DecodedDocument decoded
+        = DecodeDocument(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
+            static_cast<std::size_t>(bytes->size()));
+    if (!decoded.ok) {
+        throw Failure {
+            kUsageError,
+            QString("%1 is not a Plovex graph: %2").arg(path, QString::fromStdString(decoded.error))
+        };
+    }
+    if (decoded.stored == StoredSettings::Damaged) {
+        Warn(QString("%1: the graph settings stored after the expression are damaged; the "
+                     "defaults are used")
+                 .arg(path)
+                 .toStdString());
+    }
+    m_document = Document { *std::move(bytes), std::move(decoded) };
+    return &*m_document;
+}
 
 std::string Command::Expression()
 {
@@ -76,23 +144,23 @@ std::string Command::Expression()
     if (fromText == fromDocument)
         throw Failure { kUsageError, "give either --expression or --document" };
     if (fromText)
-        return m_parser.value("expression").toStdString();
-    const QString path = m_parser.value("document");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure { kUsageError, QString("cannot open %1: %2").arg(path, file.errorString()) };
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw Failure { kUsageError, QString("cannot read %1: %2").arg(path, file.errorString()) };
-    const DecodedDocument document
-        = DecodeDocument(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-            static_cast<std::size_t>(bytes.size()));
-    if (!document.ok) {
-        throw Failure { kUsageError,
-            QString("%1 is not a Plovex graph: %2")
-                .arg(path, QString::fromStdString(document.error)) };
-    }
-    return document.expression;
+        return m_rawExpression.value_or(m_parser.value("expression").toStdString());
+    return LoadDocument()->decoded.expression;
+}
+
+GraphSettings Command::Settings()
+{
+    const Document* document = LoadDocument();
+    const GraphSettings stored = document ? document->decoded.settings : GraphSettings {};
+    return { Number("xscale", stored.xScale), Number("yscale", stored.yScale),
+        Number("quality", stored.quality), stored.implicit || m_parser.isSet("implicit") };
+}
+
+void Command::WriteFile(const QString& path, QByteArrayView bytes)
+{
+    QString reason;
+    if (!WriteWholeFile(path, bytes, reason))
+        throw Failure { kUsageError, QString("cannot write %1: %2").arg(path, reason) };
 }
 
 float Command::Number(const QString& name, std::optional<float> fallback)
@@ -123,7 +191,7 @@ bool Command::ParseInto(TokenList& queue, bool implicit)
 int Command::Postfix()
 {
     TokenList queue;
-    if (ParseInto(queue, m_parser.isSet("implicit")))
+    if (ParseInto(queue, Settings().implicit))
         PrintLine(stdout, m_postfix);
     return 0;
 }
@@ -132,7 +200,7 @@ int Command::EvaluateAt()
 {
     const float x = Number("evaluate");
     TokenList queue;
-    (void)ParseInto(queue, m_parser.isSet("implicit"));
+    (void)ParseInto(queue, Settings().implicit);
     PrintLine(stdout, Format(Evaluate(queue, m_parser.isSet("dydx"), x, 0.0f)));
     return 0;
 }
@@ -142,9 +210,14 @@ int Command::IntegrateRange()
     const float lower = Number("from");
     const float upper = Number("to");
     TokenList queue;
-    (void)ParseInto(queue, m_parser.isSet("implicit"));
-    PrintLine(stdout, Format(Integrate(Program::Compile(queue), lower, upper)));
-    return 0;
+    (void)ParseInto(queue, Settings().implicit);
+    const Integral integral = Integrate(Program::Compile(queue), lower, upper);
+    PrintLine(stdout, Format(integral.sum));
+    if (!integral.stoppedAt)
+        return 0;
+    Warn(IntegralStopText(
+        *integral.stoppedAt, upper, m_parser.isSet("exact") ? FormatExact : FormatFixed));
+    return kStoppedShort;
 }
 
 int Command::Render()
@@ -167,11 +240,12 @@ int Command::Render()
         throw Failure { kUsageError,
             QString("--render: cannot write images of type '%1'").arg(QString(format)) };
 
+    const GraphSettings settings = Settings();
     FormFields fields;
-    fields.m_xScale = Number("xscale", 10.0f);
-    fields.m_yScale = Number("yscale", 10.0f);
-    fields.m_quality = Number("quality", 10.0f);
-    fields.m_implicit = m_parser.isSet("implicit");
+    fields.m_xScale = settings.xScale;
+    fields.m_yScale = settings.yScale;
+    fields.m_quality = settings.quality;
+    fields.m_implicit = settings.implicit;
     fields.m_derivative = m_parser.isSet("dydx");
     TokenList queue;
     (void)ParseInto(queue, fields.m_implicit);
@@ -179,41 +253,48 @@ int Command::Render()
     ImageSurface surface(width, height);
     const RenderTotals totals = DrawGraph(fields, Program::Compile(queue), surface);
 
-    // Unbuffered: a buffered QSaveFile commits a file that a full disk cut short.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw Failure { kUsageError, QString("cannot write %1: %2").arg(path, file.errorString()) };
-    QImageWriter writer(&file, format);
+    // Encoded in memory first, so that the file is written by the one writer of every file.
+    QBuffer image;
+    image.open(QIODevice::WriteOnly);
+    QImageWriter writer(&image, format);
     if (!writer.write(surface.Image())) {
-        file.cancelWriting();
         throw Failure { kUsageError,
             QString("cannot write %1: %2").arg(path, writer.errorString()) };
     }
-    if (!file.commit())
-        throw Failure { kUsageError, QString("cannot write %1: %2").arg(path, file.errorString()) };
+    WriteFile(path, image.data());
 
     const Statistics statistics
         = ComputeStatistics(totals, fields.m_yScale, fields.m_quality, width);
     PrintLine(stdout, "Maximum: " + Format(statistics.maximum));
     PrintLine(stdout, "Minimum: " + Format(statistics.minimum));
     PrintLine(stdout, "Mean: " + Format(statistics.mean));
+    if (totals.sweepStalledAt)
+        Warn(SweepStallText(fields.m_quality, *totals.sweepStalledAt));
     return 0;
 }
 
 int Command::Save()
 {
-    if (!m_parser.isSet("expression"))
-        throw Failure { kUsageError, "--save needs --expression" };
-    const std::vector<std::uint8_t> bytes = EncodeDocument(Expression());
     const QString path = m_parser.value("save");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-        || file.write(
-               reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()))
-            != static_cast<qint64>(bytes.size())
-        || !file.commit()) {
-        throw Failure { kUsageError, QString("cannot write %1: %2").arg(path, file.errorString()) };
+    const std::string expression = Expression();
+    const GraphSettings settings = Settings();
+    // A document saved with the settings it holds is copied byte for byte, whatever form its
+    // length prefix or trailer takes.
+    const Document* document = LoadDocument();
+    if (document && settings == document->decoded.settings) {
+        WriteFile(path, document->bytes);
+        return 0;
     }
+    const std::vector<std::uint8_t> bytes = EncodeDocument(expression, settings);
+    if (bytes.size() > kMaxDocumentBytes) {
+        throw Failure { kUsageError,
+            QString("cannot write %1: a graph document holds at most %2 bytes")
+                .arg(path)
+                .arg(kMaxDocumentBytes) };
+    }
+    WriteFile(path,
+        QByteArrayView(
+            reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
     return 0;
 }
 
@@ -240,6 +321,20 @@ int Command::Run()
         : action == "integrate"            ? IntegrateRange()
                                            : Save();
     return m_parseFailed ? kParseFailed : status;
+}
+
+// A command whose output did not reach its streams failed, whatever it computed: a full disk
+// or a closed pipe is never success.
+int Finish(int status)
+{
+    const bool outputLost = std::fflush(stdout) != 0 || std::ferror(stdout);
+    const bool errorsLost = std::fflush(stderr) != 0 || std::ferror(stderr);
+    if (outputLost) {
+        const int error = errno;
+        std::fprintf(stderr, "plovex: cannot write to standard output: %s\n", std::strerror(error));
+        std::fflush(stderr);
+    }
+    return outputLost || errorsLost ? kUsageError : status;
 }
 
 } // namespace
@@ -284,7 +379,11 @@ int RunHeadless(int argc, char** argv)
         { "xscale", "Pixels per unit along x (default 10).", "S" },
         { "yscale", "Pixels per unit along y (default 10).", "S" },
         { "quality", "Samples per pixel column (default 10).", "Q" },
-        { "save", "Write a graph document holding --expression.", "FILE" },
+        { "save",
+            "Write a graph document holding the expression and the settings (--xscale, "
+            "--yscale, --quality, --implicit). With --document alone it copies the "
+            "document byte for byte.",
+            "FILE" },
         { "exact", "Print numbers with %.17g instead of %f." },
     });
     QStringList arguments = QCoreApplication::arguments();
@@ -297,22 +396,24 @@ int RunHeadless(int argc, char** argv)
     }
     if (!parser.parse(arguments)) {
         std::fprintf(stderr, "plovex: %s\n", qPrintable(parser.errorText()));
-        return kUsageError;
+        return Finish(kUsageError);
     }
     if (parser.isSet("help")) {
         std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
+        return Finish(0);
     }
     if (parser.isSet("version")) {
         std::printf("plovex %s\n", PLOVEX_VERSION);
-        return 0;
+        return Finish(0);
     }
+    int status = 0;
     try {
-        return Command(parser).Run();
+        status = Command(parser, RawExpression(argc, argv)).Run();
     } catch (const Failure& failure) {
         std::fprintf(stderr, "plovex: %s\n", qPrintable(failure.message));
-        return failure.status;
+        status = failure.status;
     }
+    return Finish(status);
 }
 
 } // namespace plovex

@@ -88,6 +88,10 @@ double ConvertUnsigned(std::string_view number)
     return magnitude + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
 }
 
+// A number box shows 100000 and 0.0001 as they are, and 1e+20 or 1e-12 with an exponent
+// rather than a row of zeros.
+constexpr std::size_t kMaxPlainFieldLength = 12;
+
 template <typename Number, typename... Format> std::string ToChars(Number value, Format... format)
 {
     if (std::isnan(value))
@@ -139,7 +143,12 @@ std::string FormatExact(double value)
 
 std::string FormatField(float value)
 {
-    return ToChars(value);
+    // An infinity shows as the shortest decimal that reads back as one, so the box stays
+    // readable; a NaN has no such text.
+    if (std::isinf(value))
+        return value > 0 ? "1e+39" : "-1e+39";
+    std::string fixed = ToChars(value, std::chars_format::fixed);
+    return fixed.size() <= kMaxPlainFieldLength ? fixed : ToChars(value);
 }
 
 } // namespace plovex

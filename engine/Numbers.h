@@ -35,8 +35,9 @@ std::string FormatFixed(double value);
 // "%.17g": enough digits for a double to read back exactly; "inf", "-inf", "nan" likewise.
 std::string FormatExact(double value);
 
-// A float as a number box shows it: the shortest text that reads back as the same float
-// (10 shows as 10, 0.1 as 0.1).
+// A float as a number box shows it: the shortest text that reads back as the same float,
+// in plain decimals unless that takes more than 12 characters (10, 0.1, 100000, 1e+20; an
+// infinity as 1e+39).
 std::string FormatField(float value);
 
 } // namespace plovex

@@ -26,7 +26,10 @@ CChildFrame::CChildFrame(CPlovexDoc& document, QWidget* parent)
             systemMenu()->removeAction(action);
     }
     connect(&m_document, &CPlovexDoc::TitleChanged, this, &CChildFrame::OnUpdateFrameTitle);
+    connect(&m_document, &CPlovexDoc::ModifiedChanged, this,
+        [this] { setWindowModified(m_document.IsModified()); });
     OnUpdateFrameTitle();
+    setWindowModified(m_document.IsModified());
 }
 
 void CChildFrame::SetView(QWidget* view)
@@ -72,10 +75,11 @@ void CChildFrame::closeEvent(QCloseEvent* event)
 
 void CChildFrame::OnUpdateFrameTitle()
 {
-    QString title = m_document.Title();
+    m_title = m_document.Title();
     if (m_windowNumber > 0)
-        title += QString(":%1").arg(m_windowNumber);
-    setWindowTitle(title);
+        m_title += QString(":%1").arg(m_windowNumber);
+    // A changed document's windows show a "*" after the name.
+    setWindowTitle(m_title + "[*]");
 }
 
 } // namespace plovex

@@ -20,6 +20,9 @@ public:
     // Takes `view` as the window's contents and fits the window to it for good.
     void SetView(QWidget* view);
 
+    // "Graph1:2", without the mark of a changed document.
+    const QString& Title() const { return m_title; }
+
     // The window's number among its document's windows (Graph1:2); 0 when it is the only one.
     int WindowNumber() const { return m_windowNumber; }
     void SetWindowNumber(int number);
@@ -41,6 +44,7 @@ private:
 
     CPlovexDoc& m_document;
     QSize m_fixedSize;
+    QString m_title;
     int m_windowNumber = 0;
     bool m_closed = false;
     std::function<bool(CChildFrame&)> m_closeQuery;

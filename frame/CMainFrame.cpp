@@ -263,6 +263,8 @@ void CMainFrame::AddChild(CChildFrame* child)
 {
     m_mdiArea->addSubWindow(child);
     connect(child, &QWidget::windowTitleChanged, this, &CMainFrame::OnUpdateFrameTitle);
+    connect(
+        &child->GetDocument(), &CPlovexDoc::ModifiedChanged, this, &CMainFrame::OnUpdateFrameTitle);
     const auto update = [this] {
         OnUpdateFrameMenu();
         OnUpdateFrameTitle();
@@ -387,7 +389,9 @@ void CMainFrame::OnUpdateFrameTitle()
 {
     const QString application = LoadString(res::kStrAppTitle);
     const CChildFrame* child = ActiveChild();
-    setWindowTitle(child ? application + " - " + child->GetDocument().Title() : application);
+    setWindowTitle(
+        child ? application + " - " + child->GetDocument().Title() + "[*]" : application);
+    setWindowModified(child && child->GetDocument().IsModified());
 }
 
 void CMainFrame::OnUpdateWindowMenu()
@@ -402,7 +406,7 @@ void CMainFrame::OnUpdateWindowMenu()
     for (int i = 0; i < children.size(); ++i) {
         CChildFrame* child = children[i];
         QAction* entry = m_windowMenu->addAction(
-            QString("&%1 %2").arg(i + 1).arg(child->windowTitle().replace("&", "&&")));
+            QString("&%1 %2").arg(i + 1).arg(QString(child->Title()).replace("&", "&&")));
         entry->setCheckable(true);
         entry->setChecked(child == active);
         connect(entry, &QAction::triggered, this,

@@ -1,6 +1,7 @@
 #include "platform/DataExchange.h"
 
 #include "engine/Numbers.h"
+#include "platform/ByteText.h"
 #include "platform/MessageService.h"
 
 #include <QAbstractButton>
@@ -84,8 +85,8 @@ void DataExchange::Text(int id, std::string& field)
     if (control == nullptr)
         return;
     if (ToFields())
-        field = ControlText(control).toStdString();
-    else if (SetControlText(control, QString::fromStdString(field)))
+        field = TextToBytes(ControlText(control), field);
+    else if (SetControlText(control, BytesToText(field)))
         NoteChanged(control);
 }
 

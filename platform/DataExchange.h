@@ -38,7 +38,7 @@ public:
         if (object == nullptr)
             object = qobject_cast<Widget*>(m_controls.Item(id));
     }
-    // A text box or static.
+    // A text box or static. The field holds bytes: see BytesToText and TextToBytes.
     void Text(int id, std::string& field);
     // A check box: checked is true.
     void Check(int id, bool& field);

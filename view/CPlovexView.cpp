@@ -1,6 +1,7 @@
 #include "view/CPlovexView.h"
 
 #include "app/CPlovexDoc.h"
+#include "app/DocumentCodec.h"
 #include "engine/Evaluator.h"
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
@@ -66,6 +67,13 @@ constexpr int kPlotOnEnter[] = {
     res::kQualityEdit,
 };
 
+// The number boxes whose values a document stores.
+constexpr int kSettingBoxes[] = {
+    res::kXScaleEdit,
+    res::kYScaleEdit,
+    res::kQualityEdit,
+};
+
 // Cut towards zero. A quotient that is infinite, not a number or beyond the int range (a
 // zero or tiny scale) gives the lowest int, as the processor's conversion does.
 int TruncateToInt(double quotient)
@@ -90,6 +98,16 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
         auto* box = qobject_cast<QLineEdit*>(GetDlgItem(id));
         connect(box, &QLineEdit::returnPressed, this, &CPlovexView::OnPlot);
     }
+    for (const int id : kSettingBoxes) {
+        auto* box = qobject_cast<QLineEdit*>(GetDlgItem(id));
+        connect(box, &QLineEdit::textEdited, this, &CPlovexView::OnSettingEdited);
+    }
+    auto* expressionBox = qobject_cast<QLineEdit*>(GetDlgItem(res::kExpressionEdit));
+    // Every expression a document can hold fits, so nothing is ever cut off.
+    expressionBox->setMaxLength(static_cast<int>(kMaxDocumentBytes));
+    connect(expressionBox, &QLineEdit::textEdited, this, &CPlovexView::OnExpressionEdited);
+    connect(&m_document, &CPlovexDoc::ExpressionChanged, this,
+        &CPlovexView::OnDocumentExpressionChanged);
     // Attaches the control objects and shows the defaults.
     UpdateData(false);
 }
@@ -97,9 +115,43 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
 void CPlovexView::OnInitialUpdate()
 {
     UpdateData(false);
-    m_expression = GetDocument().Expression();
+    const CPlovexDoc& document = GetDocument();
+    m_expression = document.Expression();
+    m_xScale = document.Settings().xScale;
+    m_yScale = document.Settings().yScale;
+    m_quality = document.Settings().quality;
+    m_implicit = document.Settings().implicit;
     UpdateData(false);
+    EnableExplicitCommands();
     OnPlot();
+}
+
+void CPlovexView::StoreSettings()
+{
+    GetDocument().SetSettings({ m_xScale, m_yScale, m_quality, m_implicit });
+}
+
+// The document follows the box as the user types, so that Save writes what the box shows and
+// closing asks to save what was typed.
+void CPlovexView::OnExpressionEdited()
+{
+    ReadControlsQuietly();
+    GetDocument().SetExpression(m_expression);
+}
+
+void CPlovexView::OnSettingEdited()
+{
+    ReadControlsQuietly();
+    StoreSettings();
+}
+
+// Another form of the document changed its text: every form shows the same.
+void CPlovexView::OnDocumentExpressionChanged()
+{
+    if (m_expression == GetDocument().Expression())
+        return;
+    m_expression = GetDocument().Expression();
+    SetDlgItemText(res::kExpressionEdit, m_expression);
 }
 
 void CPlovexView::DoDataExchange(DataExchange& exchange)
@@ -132,6 +184,7 @@ void CPlovexView::Plot(bool derivative)
     m_derivative = derivative;
     // A failed read has shown its prompt; the plot goes on with the fields read so far.
     UpdateData(true);
+    StoreSettings();
     ParseExpression();
     // Also after a parse error: whatever the parse left in the queue is drawn.
     DrawGraph();
@@ -164,6 +217,7 @@ void CPlovexView::ChangeScale(float FormFields::*scale, float change)
         return;
     // No limit either way: 0 and negative scales are drawn as they come.
     this->*scale = ToFloat(static_cast<double>(this->*scale) + change);
+    StoreSettings();
     UpdateData(false);
     // The queue of the last parse, whatever the expression box holds now.
     DrawGraph();
@@ -174,6 +228,12 @@ void CPlovexView::OnImplicit()
 {
     // After a failed read m_implicit keeps its value: the check box comes after the numbers.
     UpdateData(true);
+    StoreSettings();
+    EnableExplicitCommands();
+}
+
+void CPlovexView::EnableExplicitCommands()
+{
     for (const int id : kExplicitOnly)
         GetDlgItem(id)->setEnabled(!m_implicit);
 }
@@ -244,8 +304,18 @@ void CPlovexView::OnIntegrate()
         return;
     const float upper = dialog.m_value;
     m_derivative = false;
-    // Neither reads the form nor parses: the queue of the last parse is integrated.
-    ShowResult(Integrate(Program::Compile(GetDocument().PostfixQueue()), lower, upper));
+    // The expression the box shows, as Evaluate does: never a result for a text the user no
+    // longer sees.
+    UpdateData(true);
+    ParseExpression();
+    UpdateData(false);
+    const Integral integral
+        = Integrate(Program::Compile(GetDocument().PostfixQueue()), lower, upper);
+    ShowResult(integral.sum);
+    if (integral.stoppedAt) {
+        Messages().MessageBox(this,
+            QString::fromStdString(IntegralStopText(*integral.stoppedAt, upper, FormatFixed)));
+    }
 }
 
 void CPlovexView::ShowResult(double value)
@@ -272,8 +342,14 @@ void CPlovexView::DrawGraph()
 {
     const Program program = Program::Compile(GetDocument().PostfixQueue());
     FormSurface surface(*this);
-    plovex::DrawGraph(*this, program, surface);
+    const RenderTotals totals = plovex::DrawGraph(*this, program, surface);
     surface.Finish();
+    // Said once the picture and its statistics show: the graph ends where the sweep stalled.
+    if (totals.sweepStalledAt) {
+        UpdateData(false);
+        Messages().MessageBox(
+            this, QString::fromStdString(SweepStallText(m_quality, *totals.sweepStalledAt)));
+    }
 }
 
 } // namespace plovex

@@ -57,6 +57,12 @@ protected:
 
 private:
     void Plot(bool derivative);
+    // The form's settings become the document's.
+    void StoreSettings();
+    void EnableExplicitCommands();
+    void OnExpressionEdited();
+    void OnSettingEdited();
+    void OnDocumentExpressionChanged();
     void ChangeScale(float FormFields::*scale, float change);
     void EvaluateAtPoint(const char* prompt, bool derivative);
     void ShowResult(double value);

@@ -94,8 +94,9 @@ private:
     std::size_t m_count = 0;
 };
 
-void SampleExplicit(const FormFields& fields, const Program& program, DrawingSurface& surface,
-    int hw, int hh, Running& running)
+// Returns the last position sampled when the step stopped moving it short of the right edge.
+std::optional<float> SampleExplicit(const FormFields& fields, const Program& program,
+    DrawingSurface& surface, int hw, int hh, Running& running)
 {
     const double step = 1.0 / static_cast<double>(fields.m_quality);
     const double yScale = fields.m_yScale;
@@ -104,6 +105,7 @@ void SampleExplicit(const FormFields& fields, const Program& program, DrawingSur
     PixelRun run(surface, kBatch);
     float px = static_cast<float>(-hw);
     bool more = px < static_cast<float>(hw);
+    float last = px;
     while (more) {
         std::size_t count = 0;
         while (more && count < kBatch) {
@@ -135,7 +137,12 @@ void SampleExplicit(const FormFields& fields, const Program& program, DrawingSur
             }
         }
         run.Flush();
+        last = offsets[count - 1];
     }
+    // A sweep that ran its course ends at or past the edge (quality 0's infinite step too).
+    if (px >= static_cast<float>(hw))
+        return std::nullopt;
+    return last;
 }
 
 void SampleImplicit(const FormFields& fields, const Program& program, DrawingSurface& surface,
@@ -188,19 +195,27 @@ RenderTotals DrawGraph(FormFields& fields, const Program& program, DrawingSurfac
     fields.m_status = "WORKING";
     surface.PushFields();
     ClearUpperVectorState();
+    std::optional<float> stalledAt;
     if (fields.m_implicit)
         SampleImplicit(fields, program, surface, hw, hh, running);
     else
-        SampleExplicit(fields, program, surface, hw, hh, running);
+        stalledAt = SampleExplicit(fields, program, surface, hw, hh, running);
     surface.DrawIcon(width - kIconOffset, height - kIconOffset);
     surface.SetProgressPos(hw);
     fields.m_status = "DONE";
     surface.PushFields();
     surface.RestoreFill();
-    const RenderTotals totals { running.maximum, running.minimum, running.sum };
+    const RenderTotals totals { running.maximum, running.minimum, running.sum, stalledAt };
     fields.m_info = StatisticsText(
         ComputeStatistics(totals, fields.m_yScale, fields.m_quality, width), FormatFixed);
     return totals;
+}
+
+std::string SweepStallText(float quality, float position)
+{
+    return "Fewer samples were drawn than the quality asks: at quality " + FormatField(quality)
+        + " the step between samples no longer moves the sampling position from pixel "
+        + FormatField(position) + " (from the centre) on, so the graph stops there.";
 }
 
 Statistics ComputeStatistics(const RenderTotals& totals, float yScale, float quality, int width)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace plovex {
@@ -13,6 +14,9 @@ struct RenderTotals {
     float maximum;
     float minimum;
     float sum;
+    // The explicit sweep's last position (a pixel offset from the centre) when the quality's
+    // step stopped moving it before the right edge: far fewer samples than asked were drawn.
+    std::optional<float> sweepStalledAt;
 };
 
 // The three numbers of the information box, in double from the running values:
@@ -27,6 +31,9 @@ struct Statistics {
 // fields.m_implicit) and draws it; sets m_status to "WORKING" then "DONE" and leaves the
 // statistics text in m_info. Derivative mode is fields.m_derivative.
 RenderTotals DrawGraph(FormFields& fields, const Program& program, DrawingSurface& surface);
+
+// What the user is told when the sweep stalled at `position` for `quality`.
+std::string SweepStallText(float quality, float position);
 
 Statistics ComputeStatistics(const RenderTotals& totals, float yScale, float quality, int width);
 

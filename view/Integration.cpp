@@ -5,11 +5,11 @@
 
 namespace plovex {
 
-float Integrate(const Program& program, float lower, float upper)
+Integral Integrate(const Program& program, float lower, float upper)
 {
     float sum = 0.0f;
     if (!(lower < upper))
-        return sum;
+        return { sum, std::nullopt };
     float x = lower;
     for (;;) {
         const double r = program.Evaluate(false, x, 0.0f);
@@ -18,10 +18,19 @@ float Integrate(const Program& program, float lower, float upper)
         const float next = ToFloat(t);
         // From |x| = 2^18 on, or at an infinite limit, x + h rounds back to x: stop there
         // rather than sample the same point for ever.
-        if (!(next > x) || !(t < upper))
-            return sum;
+        if (!(t < upper))
+            return { sum, std::nullopt };
+        if (!(next > x))
+            return { sum, x };
         x = next;
     }
+}
+
+std::string IntegralStopText(float stoppedAt, float upper, std::string (*format)(double))
+{
+    return "The integral stopped at x = " + format(stoppedAt) + ", short of the upper limit "
+        + format(upper) + ": from there on adding the step 0.01 no longer changes x. "
+        + "The result is the integral up to that point.";
 }
 
 } // namespace plovex

@@ -105,9 +105,18 @@ const std::vector<CommandCase>& Results()
         { { "--expression=1", "--integrate", "--from=3", "--to=1" }, "0.000000\n", "", 0 },
         { { "--expression=x^2", "--integrate", "--from=0", "--to=3", "--dydx" }, "9.045037\n", "",
             0 }, // integrates the function itself
-        { { "--expression=1", "--integrate", "--from=262144", "--to=1e30" }, "0.010000\n", "",
-            0 }, // x stops increasing: one sample
-        { { "--expression=1", "--integrate", "--from=-1e40", "--to=0" }, "0.010000\n", "", 0 },
+        // x stops increasing: the value reached, where it stopped, and status 3.
+        { { "--expression=1", "--integrate", "--from=262144", "--to=3e5" }, "0.010000\n",
+            "plovex: The integral stopped at x = 262144.000000, short of the upper limit "
+            "300000.000000: from there on adding the step 0.01 no longer changes x. The result "
+            "is the integral up to that point.\n",
+            3 },
+        { { "--expression=1", "--integrate", "--from=-1e40", "--to=0", "--exact" },
+            "0.0099999997764825821\n",
+            "plovex: The integral stopped at x = -inf, short of the upper limit 0: from there on "
+            "adding the step 0.01 no longer changes x. The result is the integral up to that "
+            "point.\n",
+            3 },
         { { "--expression=x)", "--integrate", "--from=0", "--to=1" }, "0.505000\n",
             "Parse Error: Unmatched parentheses.\n", 1 },
     };

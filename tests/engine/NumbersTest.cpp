@@ -1,5 +1,6 @@
 #include "engine/Numbers.h"
 
+#include <bit>
 #include <cfloat>
 #include <clocale>
 #include <cmath>
@@ -9,6 +10,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -288,6 +290,35 @@ TEST(Numbers, FormatFieldWritesTheShortestText)
     EXPECT_EQ(FormatField(2.5f), "2.5");
     EXPECT_EQ(FormatField(-3.0f), "-3");
     EXPECT_EQ(FormatField(16777216.0f), "16777216");
+}
+
+// Plain decimals for what people type; an exponent only where a plain text would run long;
+// every text reads back as the same float.
+TEST(Numbers, FormatFieldPrefersPlainDecimals)
+{
+    const struct {
+        float value;
+        const char* text;
+    } cases[] = {
+        { 100000.0f, "100000" }, // was 1e+05
+        { 1e6f, "1000000" },
+        { 0.0001f, "0.0001" }, // was 1e-04
+        { 1e-10f, "0.0000000001" },
+        { 1e-11f, "1e-11" },
+        { 123456789.0f, "123456792" },
+        { 1e20f, "1e+20" },
+        { -0.0f, "-0" },
+        { 3.4028235e38f, "3.4028235e+38" },
+        { std::numeric_limits<float>::infinity(), "1e+39" },
+        { -std::numeric_limits<float>::infinity(), "-1e+39" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(FormatField(c.value), c.text);
+        const std::optional<float> back = ParseDecimal(FormatField(c.value));
+        ASSERT_TRUE(back.has_value());
+        EXPECT_EQ(std::bit_cast<std::uint32_t>(*back), std::bit_cast<std::uint32_t>(c.value));
+    }
 }
 
 } // namespace

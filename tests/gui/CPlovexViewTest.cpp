@@ -764,21 +764,19 @@ TEST_F(ViewTest, TheUpperLimitQuestionOpensWithTheLowerLimit)
     EXPECT_EQ(messages.questions[1].value, "0.5");
 }
 
-TEST_F(ViewTest, IntegrateUsesTheLastParseAndLeavesTheFormAlone)
+TEST_F(ViewTest, IntegrateParsesWhatTheBoxShows)
 {
-    Type(res::kExpressionEdit, "x");
+    Type(res::kExpressionEdit, "x^2");
     Click(res::kPlotDerivativeButton);
     Type(res::kExpressionEdit, "1");
-    Type(res::kXScaleEdit, "abc");
     messages.Script(TypeAndOk("0"));
     messages.Script(TypeAndOk("1"));
     Click(res::kIntegrateButton);
-    // x itself, not its derivative and not the 1 typed since.
-    EXPECT_EQ(messages.messages, Strings { "0.505000" });
+    // The 1 typed since, not x^2 or its derivative: no result for a text no longer shown.
+    EXPECT_EQ(messages.messages, Strings { "1.009999" });
     EXPECT_FALSE(view.m_derivative);
-    EXPECT_EQ(document.Expression(), "x");
-    EXPECT_EQ(Text(res::kExpressionEdit), "1");
-    EXPECT_EQ(Text(res::kXScaleEdit), "abc");
+    EXPECT_EQ(document.Expression(), "1");
+    EXPECT_EQ(Text(res::kPostfixEdit), "(1.000000)");
 }
 
 TEST_F(ViewTest, ACancelledIntegrateChangesNothing)

@@ -138,7 +138,8 @@ TEST(DataExchange, PushWritesFloatsAsTheShortestTextThatReadsBack)
         { -2.5f, "-2.5" },
         { -0.0f, "-0" },
         { 16777216.0f, "16777216" },
-        { 1e-07f, "1e-07" },
+        { 1e-07f, "0.0000001" },
+        { 100000.0f, "100000" },
         { 1e20f, "1e+20" },
     };
     for (const Shown& c : cases) {

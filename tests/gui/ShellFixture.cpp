@@ -93,10 +93,23 @@ CPlovexView& ViewOf(CChildFrame& frame)
     return *qobject_cast<CPlovexView*>(frame.widget());
 }
 
+void Type(CPlovexView& view, const QString& expression)
+{
+    auto* box = qobject_cast<QLineEdit*>(view.GetDlgItem(res::kExpressionEdit));
+    box->selectAll();
+    // An edit as the keyboard makes it: the box tells that it was edited.
+    box->insert(expression);
+}
+
 void TypeAndPlot(CPlovexView& view, const QString& expression)
 {
-    qobject_cast<QLineEdit*>(view.GetDlgItem(res::kExpressionEdit))->setText(expression);
+    Type(view, expression);
     qobject_cast<QAbstractButton*>(view.GetDlgItem(res::kPlotButton))->click();
+}
+
+QString ShownTitle(const QWidget& window)
+{
+    return QString(window.windowTitle()).replace("[*]", window.isWindowModified() ? "*" : "");
 }
 
 void DeleteClosedWindows()

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+class QWidget;
+
 namespace plovex {
 
 class CChildFrame;
@@ -60,9 +62,17 @@ private:
     QTemporaryDir m_temp;
 };
 
+// What a document file ends with for the default settings: scales and quality 10, explicit.
+inline const QByteArray kDefaultSettingsTrailer(
+    "PXGS\x01\x0D\x00\x00\x20\x41\x00\x00\x20\x41\x00\x00\x20\x41\x00", 19);
+
 CPlovexView& ViewOf(CChildFrame& frame);
+// Replaces the expression box's text as a person would.
+void Type(CPlovexView& view, const QString& expression);
 // Types `expression` into the form and presses Plot, as a person would.
 void TypeAndPlot(CPlovexView& view, const QString& expression);
+// The title as the window shows it: "Graph1*" for a changed document.
+QString ShownTitle(const QWidget& window);
 // Lets closed windows and their documents go.
 void DeleteClosedWindows();
 

@@ -39,7 +39,7 @@ std::vector<std::string> Titles(const CMainFrame& frame)
 {
     std::vector<std::string> titles;
     for (const CChildFrame* child : frame.ChildFrames())
-        titles.push_back(child->windowTitle().toStdString());
+        titles.push_back(ShownTitle(*child).toStdString());
     return titles;
 }
 
@@ -133,7 +133,7 @@ TEST_F(ShellTest, StartsMaximisedWithOneNewPlottedGraph)
     const CMainFrame& frame = app.MainFrame();
     EXPECT_TRUE(frame.isVisible());
     EXPECT_TRUE(frame.windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(frame.windowTitle(), "Plovex 2 - Graph1");
+    EXPECT_EQ(ShownTitle(frame), "Plovex 2 - Graph1");
     EXPECT_EQ(Titles(frame), std::vector<std::string> { "Graph1" });
     EXPECT_EQ(frame.MessagePane()->text(), "Ready");
     EXPECT_FALSE(frame.HelpWindow().isVisible());
@@ -165,7 +165,7 @@ TEST_F(ShellTest, MenusWithAndWithoutAGraph)
     Trigger(app, res::kCmdFileClose);
     DeleteClosedWindows();
     EXPECT_EQ(app.Template().Documents().size(), 0u);
-    EXPECT_EQ(frame.windowTitle(), "Plovex 2");
+    EXPECT_EQ(ShownTitle(frame), "Plovex 2");
     EXPECT_EQ(MenuBar(frame), (std::vector<std::string> { "&File", "&View", "&Help" }));
     EXPECT_EQ(Items(Menu(frame, "&File")),
         (std::vector<std::string> { "&New\tCtrl+N (57600)", "&Open...\tCtrl+O (57601)", "-",
@@ -323,7 +323,7 @@ TEST_F(ShellTest, NewDocumentsAreNumberedAndTheirWindowsKeepTheFormSize)
     Trigger(app, res::kCmdFileNew);
     Trigger(app, res::kCmdFileNew);
     EXPECT_EQ(Titles(app.MainFrame()), (std::vector<std::string> { "Graph1", "Graph2", "Graph3" }));
-    EXPECT_EQ(app.MainFrame().windowTitle(), "Plovex 2 - Graph3");
+    EXPECT_EQ(ShownTitle(app.MainFrame()), "Plovex 2 - Graph3");
 
     CChildFrame& child = Active(app);
     const QSize size = child.size();
@@ -366,8 +366,9 @@ TEST_F(ShellTest, NewWindowGivesASecondIndependentFormOnTheDocument)
     CChildFrame& second = Active(app);
     ASSERT_NE(&first, &second);
     EXPECT_EQ(&first.GetDocument(), &second.GetDocument());
-    EXPECT_EQ(Titles(app.MainFrame()), (std::vector<std::string> { "Graph1:1", "Graph1:2" }));
-    EXPECT_EQ(app.MainFrame().windowTitle(), "Plovex 2 - Graph1");
+    // Typed into: changed, in every window's title.
+    EXPECT_EQ(Titles(app.MainFrame()), (std::vector<std::string> { "Graph1:1*", "Graph1:2*" }));
+    EXPECT_EQ(ShownTitle(app.MainFrame()), "Plovex 2 - Graph1*");
     EXPECT_EQ(app.Template().Documents().size(), 1u);
     // The new form shows the document's expression, plotted.
     EXPECT_EQ(ViewOf(second).m_expression, "x^2");
@@ -383,42 +384,42 @@ TEST_F(ShellTest, NewWindowGivesASecondIndependentFormOnTheDocument)
     ASSERT_TRUE(first.GetDocument().IsModified());
     second.close();
     DeleteClosedWindows();
-    EXPECT_EQ(Titles(app.MainFrame()), std::vector<std::string> { "Graph1" });
+    EXPECT_EQ(Titles(app.MainFrame()), std::vector<std::string> { "Graph1*" });
     EXPECT_TRUE(m_dialogs.asked.empty());
 }
 
-TEST_F(ShellTest, SaveAsProposesTheTitleAndWritesTheLastParsedExpression)
+TEST_F(ShellTest, SaveAsProposesTheTitleAndWritesWhatTheBoxShows)
 {
     CPlovexApp app;
     ASSERT_TRUE(app.InitInstance({}));
     CChildFrame& child = Active(app);
-    TypeAndPlot(ViewOf(child), "x^2+5*x+6");
-    // Typed but never plotted: not what Save writes.
-    qobject_cast<QLineEdit*>(ViewOf(child).GetDlgItem(res::kExpressionEdit))->setText("sin x");
+    TypeAndPlot(ViewOf(child), "sin x");
+    // Typed but never plotted: still what Save writes.
+    Type(ViewOf(child), "x^2+5*x+6");
 
     const QString path = TempPath("quadratic.pxg");
     m_dialogs.fileNames = { path };
     Trigger(app, res::kCmdFileSave);
     EXPECT_EQ(
         m_dialogs.asked, std::vector<std::string> { "save Graph1.pxg Plovex Graph (*.pxg) pxg" });
-    EXPECT_EQ(ReadFile(path), QByteArray("\x09x^2+5*x+6"));
+    EXPECT_EQ(ReadFile(path), QByteArray("\x09x^2+5*x+6") + kDefaultSettingsTrailer);
     const CPlovexDoc& document = child.GetDocument();
     EXPECT_FALSE(document.IsModified());
     EXPECT_EQ(document.Title(), "quadratic.pxg");
-    EXPECT_EQ(child.windowTitle(), "quadratic.pxg");
-    EXPECT_EQ(app.MainFrame().windowTitle(), "Plovex 2 - quadratic.pxg");
+    EXPECT_EQ(ShownTitle(child), "quadratic.pxg");
+    EXPECT_EQ(ShownTitle(app.MainFrame()), "Plovex 2 - quadratic.pxg");
 
     // Save again: the same file, no question.
     TypeAndPlot(ViewOf(child), "");
     Trigger(app, res::kCmdFileSave);
-    EXPECT_EQ(ReadFile(path), QByteArray(1, '\0'));
+    EXPECT_EQ(ReadFile(path), QByteArray(1, '\0') + kDefaultSettingsTrailer);
 
     // Save As always asks, starting from the file it has.
     const QString copy = TempPath("copy.pxg");
     m_dialogs.fileNames = { copy };
     Trigger(app, res::kCmdFileSaveAs);
     EXPECT_EQ(m_dialogs.asked.back(), "save " + path.toStdString() + " Plovex Graph (*.pxg) pxg");
-    EXPECT_EQ(ReadFile(copy), QByteArray(1, '\0'));
+    EXPECT_EQ(ReadFile(copy), QByteArray(1, '\0') + kDefaultSettingsTrailer);
     EXPECT_EQ(document.Title(), "copy.pxg");
 
     // A cancelled Save As changes nothing.
@@ -437,7 +438,7 @@ TEST_F(ShellTest, OpenPlotsTheDocumentAtOnceEvenWhenItDoesNotParse)
     EXPECT_EQ(
         m_dialogs.asked, std::vector<std::string> { "open Plovex Graph (*.pxg);;All Files (*)" });
     CChildFrame& opened = Active(app);
-    EXPECT_EQ(opened.windowTitle(), "good.pxg");
+    EXPECT_EQ(ShownTitle(opened), "good.pxg");
     EXPECT_EQ(ViewOf(opened).m_expression, "3*x^2+2*x-1");
     EXPECT_EQ(ViewOf(opened).m_postfix, "(3.000000)x(2.000000)^*(2.000000)x*+(1.000000)-");
     EXPECT_FALSE(opened.GetDocument().IsModified());
@@ -457,7 +458,7 @@ TEST_F(ShellTest, OpenPlotsTheDocumentAtOnceEvenWhenItDoesNotParse)
     Trigger(app, res::kCmdFileOpen);
     ASSERT_EQ(m_messages.messages.size(), 1u);
     EXPECT_EQ(m_messages.messages[0].rfind("Parse Error: ", 0), 0u) << m_messages.messages[0];
-    EXPECT_EQ(Active(app).windowTitle(), "circle.pxg");
+    EXPECT_EQ(ShownTitle(Active(app)), "circle.pxg");
     EXPECT_EQ(ViewOf(Active(app)).m_expression, "x^2+y^2-25");
     EXPECT_FALSE(Active(app).GetDocument().IsModified());
 
@@ -527,7 +528,7 @@ TEST_F(ShellTest, AChangedDocumentAsksBeforeItCloses)
     Trigger(app, res::kCmdFileClose);
     EXPECT_FALSE(child->close());
     DeleteClosedWindows();
-    EXPECT_EQ(Titles(app.MainFrame()), std::vector<std::string> { "Graph2" });
+    EXPECT_EQ(Titles(app.MainFrame()), std::vector<std::string> { "Graph2*" });
     EXPECT_EQ(m_dialogs.asked, (std::vector<std::string> { "ask Graph2", "ask Graph2" }));
 
     // Save, then cancel the name: still open. Save with a name: written and closed.
@@ -535,11 +536,11 @@ TEST_F(ShellTest, AChangedDocumentAsksBeforeItCloses)
     m_dialogs.saveAnswers = { Answer::Save, Answer::Save };
     m_dialogs.fileNames = { "", path };
     Trigger(app, res::kCmdFileClose);
-    EXPECT_EQ(Titles(app.MainFrame()), std::vector<std::string> { "Graph2" });
+    EXPECT_EQ(Titles(app.MainFrame()), std::vector<std::string> { "Graph2*" });
     Trigger(app, res::kCmdFileClose);
     DeleteClosedWindows();
     EXPECT_TRUE(app.MainFrame().ChildFrames().isEmpty());
-    EXPECT_EQ(ReadFile(path), QByteArray("\x01x"));
+    EXPECT_EQ(ReadFile(path), QByteArray("\x01x") + kDefaultSettingsTrailer);
 
     // Discard closes without writing.
     Trigger(app, res::kCmdFileNew);
@@ -603,7 +604,7 @@ TEST_F(ShellTest, RecentFilesAreKeptNewestFirstAndAGoneFileLeavesTheList)
         (QStringList { TempPath("e.pxg"), TempPath("d.pxg"), TempPath("c.pxg"), b }));
 
     Trigger(app, res::kCmdFileMru1 + 3);
-    EXPECT_EQ(Active(app).windowTitle(), "b.pxg");
+    EXPECT_EQ(ShownTitle(Active(app)), "b.pxg");
     EXPECT_EQ(app.RecentFiles().Files().first(), b);
 
     ASSERT_TRUE(QFile::remove(TempPath("c.pxg")));
@@ -759,13 +760,17 @@ TEST_F(ShellTest, DocumentFileRoundTripsAndAFailedSaveKeepsTheOldFile)
     EXPECT_TRUE(document.IsModified());
     QString error;
     ASSERT_TRUE(document.OnSaveDocument(path, error)) << error.toStdString();
-    EXPECT_EQ(ReadFile(path), QByteArray("\xFF\x2C\x01", 3) + QByteArray(300, '1'));
+    // The settings follow the expression: "PXGS", version 1, 13 bytes of fields.
+    EXPECT_EQ(ReadFile(path),
+        QByteArray("\xFF\x2C\x01", 3) + QByteArray(300, '1') + kDefaultSettingsTrailer);
     EXPECT_EQ(document.PathName(), path);
     EXPECT_EQ(document.Title(), "long.pxg");
     EXPECT_FALSE(document.IsModified());
 
     CPlovexDoc reader;
-    ASSERT_TRUE(reader.OnOpenDocument(path, error));
+    QString warning;
+    ASSERT_TRUE(reader.OnOpenDocument(path, error, warning));
+    EXPECT_EQ(warning, "");
     EXPECT_EQ(reader.Expression(), expression);
     EXPECT_FALSE(reader.IsModified());
 
@@ -791,7 +796,7 @@ TEST_F(ShellTest, DocumentFileRoundTripsAndAFailedSaveKeepsTheOldFile)
     EXPECT_EQ(QDir(TempPath("")).entryList(QDir::Files), (QStringList { "long.pxg" }));
 
     // A failed read leaves the document as it was.
-    EXPECT_FALSE(reader.OnOpenDocument(WriteFile("bad.pxg", "\x09x"), error));
+    EXPECT_FALSE(reader.OnOpenDocument(WriteFile("bad.pxg", "\x09x"), error, warning));
     EXPECT_EQ(reader.Expression(), expression);
     EXPECT_EQ(reader.PathName(), path);
 }

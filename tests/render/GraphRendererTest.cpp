@@ -357,15 +357,15 @@ TEST(GraphRenderer, TinySurfaces)
 
 TEST(GraphRenderer, StatisticsAreDividedInTheStatedOrder)
 {
-    const RenderTotals totals { 1.0f, -2.5f, 391665.71875f };
+    const RenderTotals totals { 1.0f, -2.5f, 391665.71875f, {} };
     const Statistics statistics = ComputeStatistics(totals, 7.0f, 10.0f, 610);
     EXPECT_EQ(statistics.mean, 9.1724992681498847); // sum / (q * ys * W) gives ...829
     EXPECT_EQ(ComputeStatistics(totals, 0.7f, 3.0f, 610).maximum, 1.4285714528998554);
     EXPECT_EQ(ComputeStatistics(totals, 0.7f, 3.0f, 610).minimum, -3.5714286322496385);
-    EXPECT_EQ(
-        ComputeStatistics({ 1.0f, 1.0f, 577446.6875f }, 0.7f, 3.0f, 610).mean, 450.77806193119329);
+    EXPECT_EQ(ComputeStatistics({ 1.0f, 1.0f, 577446.6875f, {} }, 0.7f, 3.0f, 610).mean,
+        450.77806193119329);
 
-    const Statistics zeroScale = ComputeStatistics({ 2.0f, -2.0f, 0.0f }, 0.0f, 10.0f, 20);
+    const Statistics zeroScale = ComputeStatistics({ 2.0f, -2.0f, 0.0f, {} }, 0.0f, 10.0f, 20);
     EXPECT_EQ(zeroScale.maximum, std::numeric_limits<double>::infinity());
     EXPECT_EQ(zeroScale.minimum, -std::numeric_limits<double>::infinity());
     EXPECT_TRUE(std::isnan(zeroScale.mean));

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace plovex {
@@ -50,7 +51,9 @@ TEST(Integration, LeftRiemannSumsWithStepH)
     };
     for (const IntegralCase& c : cases) {
         SCOPED_TRACE(c.expression + (" from " + std::to_string(c.lower)));
-        const float sum = Integrate(Compile(c.expression), c.lower, c.upper);
+        const Integral integral = Integrate(Compile(c.expression), c.lower, c.upper);
+        const float sum = integral.sum;
+        EXPECT_FALSE(integral.stoppedAt.has_value());
         if (std::isnan(c.expected))
             EXPECT_TRUE(std::isnan(sum));
         else
@@ -62,36 +65,44 @@ TEST(Integration, TheLastOfTheHundredAndOneSamplesIsJustBelowOne)
 {
     // floor(x + 0.00000066) is 1 only from the 0.99999934 of the last sample on; 0.0000006
     // leaves every sample below 1.
-    EXPECT_EQ(Integrate(Compile("floor(x+0.00000066)"), 0.0f, 1.0f), 0.01f);
-    EXPECT_EQ(Integrate(Compile("floor(x+0.0000006)"), 0.0f, 1.0f), 0.0f);
+    EXPECT_EQ(Integrate(Compile("floor(x+0.00000066)"), 0.0f, 1.0f).sum, 0.01f);
+    EXPECT_EQ(Integrate(Compile("floor(x+0.0000006)"), 0.0f, 1.0f).sum, 0.0f);
 }
 
-TEST(Integration, EndsWhereXStopsIncreasing)
+TEST(Integration, EndsWhereXStopsIncreasingAndSaysWhere)
 {
-    const IntegralCase cases[] = {
+    const struct {
+        float lower;
+        float upper;
+        float expected;
+        std::optional<float> stoppedAt;
+    } cases[] = {
         // From 2^18 on x + h rounds back to x: one sample.
-        { "1", 262144.0f, 262200.0f, 0.01f },
-        { "1", 1e30f, kInf, 0.01f },
-        { "1", -262145.0f, 0.0f, 0.01f },
+        { 262144.0f, 262200.0f, 0.01f, 262144.0f },
+        { 1e30f, kInf, 0.01f, 1e30f },
+        { -262145.0f, 0.0f, 0.01f, -262145.0f },
         // Just above -2^18 the float steps are fine enough to move on.
-        { "1", -262144.0f, -262143.9f, 0.069999992847442627f },
+        { -262144.0f, -262143.9f, 0.069999992847442627f, std::nullopt },
         // An open upper limit runs up to 2^18 and stops there.
-        { "1", 262000.0f, kInf, 92.171279907226562f },
-        { "1", -kInf, 0.0f, 0.01f },
-        { "x", -kInf, 0.0f, -kInf },
-        { "1", -kInf, kInf, 0.01f },
+        { 262000.0f, kInf, 92.171279907226562f, 262144.0f },
+        { 0.0f, 1e6f, 262144.0f, 262144.0f }, // the float sum stops growing first
+        { -kInf, 0.0f, 0.01f, -kInf },
+        { -kInf, kInf, 0.01f, -kInf },
     };
-    for (const IntegralCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.lower) + " to " + std::to_string(c.upper));
-        EXPECT_EQ(Integrate(Compile(c.expression), c.lower, c.upper), c.expected);
+        const Integral integral = Integrate(Compile("1"), c.lower, c.upper);
+        EXPECT_EQ(integral.sum, c.expected);
+        EXPECT_EQ(integral.stoppedAt, c.stoppedAt);
     }
+    EXPECT_EQ(Integrate(Compile("x"), -kInf, 0.0f).sum, -kInf);
 }
 
 TEST(Integration, NotANumberLimitsGiveZero)
 {
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    EXPECT_EQ(Integrate(Compile("1"), nan, 1.0f), 0.0f);
-    EXPECT_EQ(Integrate(Compile("1"), 0.0f, nan), 0.0f);
+    EXPECT_EQ(Integrate(Compile("1"), nan, 1.0f).sum, 0.0f);
+    EXPECT_EQ(Integrate(Compile("1"), 0.0f, nan).sum, 0.0f);
 }
 
 } // namespace
