@@ -80,7 +80,8 @@ CMainFrame::~CMainFrame()
     // must not reach it.
     qApp->removeEventFilter(this);
     m_mdiArea->disconnect(this);
-    for (QMdiSubWindow* window : m_mdiArea->subWindowList())
+    // Closed windows waiting to be deleted too: the area no longer lists them.
+    for (QMdiSubWindow* window : m_mdiArea->findChildren<QMdiSubWindow*>())
         window->disconnect(this);
 }
 

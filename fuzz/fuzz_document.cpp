@@ -1,5 +1,6 @@
-// Decodes arbitrary bytes as a graph document, and round-trips expressions through the file
-// format, including lengths that need the two longer length prefixes.
+// Decodes arbitrary bytes as a graph document, settings trailer included, and round-trips
+// expressions and settings through the file format, including lengths that need the two
+// longer length prefixes.
 
 #include "app/DocumentCodec.h"
 
@@ -18,12 +19,14 @@ void Fail(const char* what)
     std::abort();
 }
 
-void RoundTrip(std::string_view expression)
+void RoundTrip(std::string_view expression, const GraphSettings& settings = {})
 {
-    const std::vector<std::uint8_t> bytes = EncodeDocument(expression);
+    const std::vector<std::uint8_t> bytes = EncodeDocument(expression, settings);
     const DecodedDocument decoded = DecodeDocument(bytes);
     if (!decoded.ok || decoded.expression != expression)
         Fail("an encoded expression does not decode to itself");
+    if (decoded.stored != StoredSettings::Read || !(decoded.settings == settings))
+        Fail("encoded settings do not decode to themselves");
     // Every shorter prefix is a truncated file: it must be refused, never read past.
     const DecodedDocument truncated = DecodeDocument(bytes.data(), bytes.size() - 1);
     if (truncated.ok || truncated.error.empty())
@@ -40,7 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (decoded.ok) {
         if (decoded.expression.size() > size)
             Fail("the expression is longer than the file");
-        RoundTrip(decoded.expression);
+        if (decoded.stored != StoredSettings::Read && !(decoded.settings == GraphSettings {}))
+            Fail("settings that were not read are not the defaults");
+        RoundTrip(decoded.expression, decoded.settings);
     } else if (decoded.error.empty()) {
         Fail("a document was refused without a reason");
     }

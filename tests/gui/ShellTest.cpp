@@ -1,6 +1,7 @@
 #include "ShellFixture.h"
 #include "app/CPlovexApp.h"
 #include "app/CPlovexDoc.h"
+#include "app/DocumentCodec.h"
 #include "app/DocumentTemplate.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
@@ -799,6 +800,148 @@ TEST_F(ShellTest, DocumentFileRoundTripsAndAFailedSaveKeepsTheOldFile)
     EXPECT_FALSE(reader.OnOpenDocument(WriteFile("bad.pxg", "\x09x"), error, warning));
     EXPECT_EQ(reader.Expression(), expression);
     EXPECT_EQ(reader.PathName(), path);
+}
+
+QByteArray Bytes(const std::vector<std::uint8_t>& bytes)
+{
+    return QByteArray(
+        reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+QLineEdit& ExpressionBox(CChildFrame& frame)
+{
+    return *qobject_cast<QLineEdit*>(ViewOf(frame).GetDlgItem(res::kExpressionEdit));
+}
+
+// Whatever bytes a document holds, opening it shows them, asks nothing on closing and saves
+// them back unchanged: prefix, text and trailer.
+TEST_F(ShellTest, DocumentsKeepEveryByteTheyOpenWith)
+{
+    std::string longText;
+    while (longText.size() < 100000)
+        longText += "sin(x)+";
+    longText += "x";
+    const struct {
+        const char* name;
+        QByteArray file;
+        const char16_t* shown; // the box's text; nullptr: not checked
+    } cases[] = {
+        { "Latin-1", Document("x+\xE9\xE9"), u"x+\u00E9\u00E9" },
+        { "UTF-8", Document("x+\xC3\xA9"), u"x+\u00E9" },
+        { "NUL", Document(QByteArray("x\0+1", 4)), nullptr },
+        { "control characters", Document("\t\r\n\x01\x7F x"), nullptr },
+        { "byte-order mark", Document("\xEF\xBB\xBFx"), u"\uFEFFx" },
+        { "cut sequence", Document("x\xC3"), u"x\u00C3" },
+        { "surrogate", Document("\xED\xA0\x80"), u"\u00ED\u00A0\u0080" },
+        { "overlong", Document("\xC0\xAF"), u"\u00C0\u00AF" },
+        { "a PNG", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16) + QByteArray(300, '\xEE'),
+            nullptr },
+        { "word prefix", QByteArray("\xFF\x01\x00x", 4), u"x" },
+        { "bytes after the text", QByteArray("\x01xyz", 4), u"x" },
+        { "settings", Bytes(EncodeDocument("x^2+y^2-25", { 3.0f, -2.5f, 0.5f, true })), nullptr },
+        { "100,000 characters", Bytes(EncodeDocument(longText)), nullptr },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CPlovexApp app;
+        const QString path = WriteFile("bytes.pxg", c.file);
+        ASSERT_TRUE(app.InitInstance({ path }));
+        CChildFrame& child = Active(app);
+        if (c.shown)
+            EXPECT_EQ(ExpressionBox(child).text(), QStringView(c.shown).toString());
+        EXPECT_FALSE(child.GetDocument().IsModified());
+        // Typed and typed back: unchanged again.
+        ExpressionBox(child).end(false);
+        ExpressionBox(child).insert("+");
+        EXPECT_TRUE(child.GetDocument().IsModified());
+        ExpressionBox(child).backspace();
+        EXPECT_FALSE(child.GetDocument().IsModified());
+
+        const QString copy = TempPath("copy.pxg");
+        m_dialogs.fileNames = { copy };
+        Trigger(app, res::kCmdFileSaveAs);
+        EXPECT_EQ(ReadFile(copy), c.file);
+        Trigger(app, res::kCmdFileClose);
+        DeleteClosedWindows();
+        EXPECT_TRUE(app.MainFrame().ChildFrames().isEmpty());
+        EXPECT_EQ(m_dialogs.asked.size(), 1u) << m_dialogs.asked.back();
+        m_dialogs.asked.clear();
+        m_messages.messages.clear();
+    }
+}
+
+TEST_F(ShellTest, EveryFormShowsAndSavesTheTextAsTyped)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CChildFrame& first = Active(app);
+    Trigger(app, res::kCmdWindowNew);
+    CChildFrame& second = Active(app);
+    Type(ViewOf(first), "x^2");
+    EXPECT_EQ(ExpressionBox(second).text(), "x^2");
+    EXPECT_TRUE(first.GetDocument().IsModified());
+    Type(ViewOf(second), "x^3");
+    EXPECT_EQ(ExpressionBox(first).text(), "x^3");
+
+    // Never plotted: Save writes the text shown, and closing the last window asks first.
+    const QString path = TempPath("typed.pxg");
+    m_dialogs.fileNames = { path };
+    Trigger(app, res::kCmdFileSave);
+    EXPECT_EQ(ReadFile(path), QByteArray("\x03x^3") + kDefaultSettingsTrailer);
+    Type(ViewOf(first), "x^4");
+    second.close();
+    m_dialogs.saveAnswers = { Answer::Cancel };
+    EXPECT_FALSE(first.close());
+    EXPECT_EQ(m_dialogs.asked.back(), "ask typed.pxg");
+}
+
+// The settings travel with the graph: an implicit graph reopens implicit, drawn at once; a
+// scale button changes the document.
+TEST_F(ShellTest, SettingsAreSavedAndRestoredBeforeTheFirstPlot)
+{
+    const QString path = TempPath("circle.pxg");
+    {
+        CPlovexApp app;
+        ASSERT_TRUE(app.InitInstance({}));
+        CPlovexView& view = ViewOf(Active(app));
+        QTest::mouseClick(
+            qobject_cast<QWidget*>(view.GetDlgItem(res::kImplicitCheck)), Qt::LeftButton);
+        QTest::mouseClick(
+            qobject_cast<QWidget*>(view.GetDlgItem(res::kYScaleUpButton)), Qt::LeftButton);
+        TypeAndPlot(view, "x^2+y^2-25");
+        m_dialogs.fileNames = { path };
+        Trigger(app, res::kCmdFileSave);
+    }
+    EXPECT_EQ(ReadFile(path),
+        QByteArray(
+            "\x0Ax^2+y^2-25PXGS\x01\x0D\x00\x00\x20\x41\x00\x00\x30\x41\x00\x00\x20\x41\x01", 30));
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({ path }));
+    CPlovexView& view = ViewOf(Active(app));
+    EXPECT_TRUE(m_messages.messages.empty());
+    EXPECT_TRUE(view.m_implicit);
+    EXPECT_EQ(view.m_yScale, 11.0f);
+    EXPECT_EQ(view.m_postfix, "x(2.000000)^y(2.000000)^+(25.000000)-");
+    EXPECT_FALSE(view.GetDlgItem(res::kQualityEdit)->isEnabled());
+    EXPECT_FALSE(Active(app).GetDocument().IsModified());
+    QTest::mouseClick(
+        qobject_cast<QWidget*>(view.GetDlgItem(res::kXScaleUpButton)), Qt::LeftButton);
+    EXPECT_TRUE(Active(app).GetDocument().IsModified());
+}
+
+TEST_F(ShellTest, ADamagedTrailerOpensTheExpressionWithTheDefaults)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    const QString path = WriteFile("damaged.pxg", Document("x") + "PXGS\x01\x0D\x00");
+    m_dialogs.fileNames = { path };
+    Trigger(app, res::kCmdFileOpen);
+    EXPECT_EQ(m_messages.messages,
+        std::vector<std::string> { "The graph settings stored in \"" + path.toStdString()
+            + "\" are damaged. The expression opens with the default scales and quality." });
+    EXPECT_EQ(ViewOf(Active(app)).m_expression, "x");
+    EXPECT_EQ(ViewOf(Active(app)).m_xScale, 10.0f);
+    EXPECT_FALSE(Active(app).GetDocument().IsModified());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -128,6 +129,67 @@ TEST(DocumentCodec, EveryTruncationOfAValidFileIsRefused)
             EXPECT_FALSE(DecodeDocument(whole.data(), cut).ok);
         }
     }
+}
+
+// The settings trailer: what a file without one reads as, what a new file holds, and that a
+// damaged trailer still gives the expression, with the defaults.
+TEST(DocumentCodec, ReadsTheSettingsTrailer)
+{
+    const auto join = [](std::initializer_list<Bytes> parts) {
+        Bytes bytes;
+        for (const Bytes& part : parts) {
+            for (const std::uint8_t byte : part)
+                bytes.push_back(byte);
+        }
+        return bytes;
+    };
+    const auto file = [&](const Bytes& trailer) { return join({ Bytes { 0x01, 'x' }, trailer }); };
+    const auto trailer = [&](const Bytes& head, const Bytes& fields) {
+        return join({ Bytes { 'P', 'X', 'G', 'S' }, head, fields });
+    };
+    // 2.5, -1, 0.5 and implicit.
+    const Bytes fields { 0x00, 0x00, 0x20, 0x40, 0x00, 0x00, 0x80, 0xBF, 0x00, 0x00, 0x00, 0x3F,
+        0x01 };
+    Bytes longer = fields;
+    longer.push_back(0x7F);
+    Bytes unknownFlag = fields;
+    unknownFlag.back() = 0x03;
+    Bytes nan = fields;
+    nan[3] = 0x7F;
+    nan[2] = 0xC0;
+    const GraphSettings defaults;
+    const GraphSettings stored { 2.5f, -1.0f, 0.5f, true };
+    const struct {
+        const char* name;
+        Bytes bytes;
+        StoredSettings state;
+        GraphSettings settings;
+    } cases[] = {
+        { "none", file({}), StoredSettings::Absent, defaults },
+        { "version 1", file(trailer({ 0x01, 0x0D }, fields)), StoredSettings::Read, stored },
+        // A later version appends fields and may use more flags; the first ones still read.
+        { "version 2", file(trailer({ 0x02, 0x0E }, longer)), StoredSettings::Read, stored },
+        { "stray bytes", file({ 'y', 'z' }), StoredSettings::Damaged, defaults },
+        { "cut", file(trailer({ 0x01, 0x0D }, Bytes(fields.begin(), fields.end() - 1))),
+            StoredSettings::Damaged, defaults },
+        { "one byte too many", file(trailer({ 0x01, 0x0D }, longer)), StoredSettings::Damaged,
+            defaults },
+        { "too few fields", file(trailer({ 0x01, 0x0C }, Bytes(fields.begin(), fields.end() - 1))),
+            StoredSettings::Damaged, defaults },
+        { "version 0", file(trailer({ 0x00, 0x0D }, fields)), StoredSettings::Damaged, defaults },
+        { "unknown flag", file(trailer({ 0x01, 0x0D }, unknownFlag)), StoredSettings::Damaged,
+            defaults },
+        { "NaN scale", file(trailer({ 0x01, 0x0D }, nan)), StoredSettings::Damaged, defaults },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const DecodedDocument decoded = DecodeDocument(c.bytes);
+        ASSERT_TRUE(decoded.ok) << decoded.error;
+        EXPECT_EQ(decoded.expression, "x");
+        EXPECT_EQ(decoded.stored, c.state);
+        EXPECT_TRUE(decoded.settings == c.settings);
+    }
+    EXPECT_EQ(EncodeDocument("x", stored), file(trailer({ 0x01, 0x0D }, fields)));
 }
 
 } // namespace
