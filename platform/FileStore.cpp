@@ -109,9 +109,9 @@ bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString& reason)
     if (S_ISDIR(status.st_mode))
         reason = "It is a folder, not a file.";
     else if (S_ISBLK(status.st_mode))
-        reason = "It is a block device; Plovex does not write to disks directly.";
+        reason = "It is a block device: a disk is never written to directly.";
     else
-        reason = "It is not a file that Plovex can write to.";
+        reason = "It is neither a file nor a device that can be written to.";
     return false;
 }
 

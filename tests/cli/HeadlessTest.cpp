@@ -4,10 +4,12 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <clocale>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -31,7 +33,14 @@ Outcome RunPlovex(const QStringList& arguments, const QStringList& environment =
         variables.insert(variable.left(equals), variable.mid(equals + 1));
     }
     process.setProcessEnvironment(variables);
-    process.start(QStringLiteral(PLOVEX_EXECUTABLE), arguments);
+    if (variables.contains("PLOVEX_SCRIPT")) {
+        process.setWorkingDirectory(variables.value("PLOVEX_DIR"));
+        process.start("/bin/sh",
+            { "-c", "P=\"$0\"; " + variables.value("PLOVEX_SCRIPT"),
+                QStringLiteral(PLOVEX_EXECUTABLE) });
+    } else {
+        process.start(QStringLiteral(PLOVEX_EXECUTABLE), arguments);
+    }
     Outcome outcome;
     if (!process.waitForFinished(60000)) {
         process.kill();
@@ -43,6 +52,13 @@ Outcome RunPlovex(const QStringList& arguments, const QStringList& environment =
     outcome.err = process.readAllStandardError().toStdString();
     outcome.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
     return outcome;
+}
+
+// Runs a shell script in which "$P" is the built program: for arguments that are not text
+// (bytes that are no UTF-8), redirections and other users.
+Outcome RunScript(const QString& script, const QString& directory)
+{
+    return RunPlovex({}, { "PLOVEX_SCRIPT=" + script, "PLOVEX_DIR=" + directory });
 }
 
 struct CommandCase {
@@ -371,6 +387,164 @@ TEST(Headless, OutputDoesNotDependOnTheLocale)
     const Outcome decimalComma = RunPlovex({ "--expression=x", "--evaluate=2,5" }, german);
     EXPECT_EQ(decimalComma.status, 2);
     EXPECT_EQ(decimalComma.out, "");
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+bool IsFifoOrDevice(const QString& path)
+{
+    struct stat status { };
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0
+        && (S_ISFIFO(status.st_mode) || S_ISCHR(status.st_mode));
+}
+
+const QByteArray kDefaultTrailer(
+    "PXGS\x01\x0D\x00\x00\x20\x41\x00\x00\x20\x41\x00\x00\x20\x41\x00", 19);
+
+// --document=A --save=B copies A byte for byte, whatever form its prefix or trailer takes;
+// --expression is saved as the bytes given, with the settings given.
+TEST(Headless, DocumentsKeepTheirBytesAndSettings)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const QByteArray files[] = {
+        QByteArray("\x05x+\xE9\xE9", 6),
+        QByteArray("\x03x\0y", 4),
+        QByteArray("\xFF\x01\x00x", 4),
+        QByteArray("\x01xyz", 4), // damaged settings: told, still copied
+        QByteArray("\x01x", 2) + kDefaultTrailer,
+    };
+    for (const QByteArray& file : files) {
+        SCOPED_TRACE(file.toHex().toStdString());
+        QFile a(directory.filePath("a.pxg"));
+        ASSERT_TRUE(a.open(QIODevice::WriteOnly));
+        a.write(file);
+        a.close();
+        const Outcome outcome
+            = RunPlovex({ "--document=" + a.fileName(), "--save=" + directory.filePath("b.pxg") });
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_EQ(ReadAll(directory.filePath("b.pxg")), file);
+    }
+
+    const Outcome raw = RunScript("\"$P\" --expression=\"$(printf 'x+\\377\\0611')\" --save=r.pxg "
+                                  "&& \"$P\" --expression \"$(printf '\\351')\" --postfix",
+        directory.path());
+    EXPECT_EQ(raw.err, "Parse Error: Unrecognised symbol '\xEF\xBF\xBD'.\n");
+    EXPECT_EQ(ReadAll(directory.filePath("r.pxg")),
+        QByteArray("\x05x+\xFF"
+                   "11")
+            + kDefaultTrailer);
+
+    const QString circle = directory.filePath("circle.pxg");
+    EXPECT_EQ(RunPlovex({ "--expression=x^2+y^2-25", "--implicit", "--yscale=11", "--quality=0.5",
+                            "--save=" + circle })
+                  .status,
+        0);
+    EXPECT_EQ(ReadAll(circle),
+        QByteArray(
+            "\x0Ax^2+y^2-25PXGS\x01\x0D\x00\x00\x20\x41\x00\x00\x30\x41\x00\x00\x00\x3F\x01", 30));
+    // The stored settings apply unless an option overrides them.
+    const Outcome stored = RunPlovex(
+        { "--document=" + circle, "--render=" + directory.filePath("c.ppm"), "--size=50x40" });
+    const Outcome given = RunPlovex({ "--expression=x^2+y^2-25", "--implicit", "--yscale=11",
+        "--render=" + directory.filePath("d.ppm"), "--size=50x40" });
+    EXPECT_EQ(stored.status, 0) << stored.err;
+    EXPECT_EQ(stored.out, given.out);
+    EXPECT_EQ(ReadAll(directory.filePath("c.ppm")), ReadAll(directory.filePath("d.ppm")));
+    EXPECT_EQ(RunPlovex({ "--document=" + circle, "--xscale=20", "--save=" + circle }).status, 0);
+    EXPECT_EQ(ReadAll(circle).mid(17, 4), QByteArray("\x00\x00\xA0\x41", 4));
+}
+
+// Nothing is read without bound, nothing but a regular file is replaced, and a stream that
+// cannot be written is an error.
+TEST(Headless, FilesAndStreamsAtTheBoundary)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const QString dir = directory.path();
+
+    // An endless FIFO, /dev/zero and a sparse 2 GiB file: refused at the cap.
+    const Outcome endless = RunScript(
+        "mkfifo f && (cat /dev/zero > f 2>/dev/null &) && \"$P\" --document=f --evaluate=1", dir);
+    EXPECT_EQ(endless.status, 2);
+    EXPECT_EQ(endless.err,
+        "plovex: cannot read f: The file holds more than 1048576 bytes, the "
+        "most that is read.\n");
+    QFile sparse(directory.filePath("sparse.pxg"));
+    ASSERT_TRUE(sparse.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(sparse.resize(qint64(2) << 30));
+    sparse.close();
+    for (const QString& path : { QString("/dev/zero"), sparse.fileName() }) {
+        SCOPED_TRACE(path.toStdString());
+        const Outcome big = RunPlovex({ "--document=" + path, "--evaluate=1" });
+        EXPECT_EQ(big.status, 2);
+        EXPECT_NE(big.err.find("more than 1048576 bytes"), std::string::npos) << big.err;
+    }
+
+    // A FIFO is written through and stays a FIFO.
+    const Outcome fifo = RunScript("mkfifo g && (cat g > got &) && \"$P\" --expression=x "
+                                   "--save=g && \"$P\" --expression=x --render=g.ppm --size=2x2 "
+                                   "&& wait",
+        dir);
+    EXPECT_EQ(fifo.status, 0) << fifo.err;
+    EXPECT_TRUE(IsFifoOrDevice(directory.filePath("g")));
+    QThread::msleep(100);
+    EXPECT_EQ(ReadAll(directory.filePath("got")), QByteArray("\x01x") + kDefaultTrailer);
+
+    // Device nodes made here, where the machine allows it: a null device takes the bytes, a
+    // full one refuses them with the system's reason, and both stay devices. Standard output
+    // that cannot be written is an error too.
+    if (RunScript("mknod null.ppm c 1 3 && mknod full c 1 7", dir).status != 0) {
+        GTEST_SKIP() << "device nodes cannot be made here";
+    }
+    const QString null = directory.filePath("null.ppm");
+    const QString full = directory.filePath("full");
+    EXPECT_EQ(RunPlovex({ "--expression=x", "--save=" + null }).status, 0);
+    EXPECT_EQ(RunPlovex({ "--expression=x", "--render=" + null, "--size=9x9" }).status, 0);
+    const Outcome onFull = RunPlovex({ "--expression=x", "--save=" + full });
+    EXPECT_EQ(onFull.status, 2);
+    EXPECT_EQ(
+        onFull.err, "plovex: cannot write " + full.toStdString() + ": No space left on device\n");
+    EXPECT_TRUE(IsFifoOrDevice(null));
+    EXPECT_TRUE(IsFifoOrDevice(full));
+    const Outcome stdoutFull = RunScript("\"$P\" --expression=x --postfix > full", dir);
+    EXPECT_EQ(stdoutFull.status, 2);
+    EXPECT_EQ(stdoutFull.err, "plovex: cannot write to standard output: No space left on device\n");
+}
+
+// A folder where no temporary file may be made: the writable document in it is written in
+// place. Run as another user, since the owner of the machine may write anywhere.
+TEST(Headless, SavesAWritableFileInAReadOnlyFolder)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const Outcome outcome = RunScript(
+        "chmod 755 . && mkdir ro && : > ro/doc.pxg && chmod 666 ro/doc.pxg && chmod 555 ro "
+        "&& setpriv --reuid=65534 --regid=65534 --clear-groups \"$P\" --expression=x "
+        "--save=ro/doc.pxg",
+        directory.path());
+    if (outcome.err.find("setpriv") != std::string::npos)
+        GTEST_SKIP() << outcome.err;
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(ReadAll(directory.filePath("ro/doc.pxg")), QByteArray("\x01x") + kDefaultTrailer);
+}
+
+TEST(Headless, ASweepThatStallsIsToldNotHidden)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const Outcome outcome = RunPlovex({ "--expression=x", "--quality=100000",
+        "--render=" + directory.filePath("s.ppm"), "--size=610x238" });
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.out, "Maximum: -30.500000\nMinimum: -30.500000\nMean: -0.000001\n");
+    EXPECT_EQ(outcome.err,
+        "plovex: Fewer samples were drawn than the quality asks: at quality 100000 the step "
+        "between samples no longer moves the sampling position from pixel -305 (from the centre) "
+        "on, so the graph stops there.\n");
 }
 
 } // namespace

@@ -779,6 +779,31 @@ TEST_F(ViewTest, IntegrateParsesWhatTheBoxShows)
     EXPECT_EQ(Text(res::kPostfixEdit), "(1.000000)");
 }
 
+// A result that stops short of what was asked says so after the result, in the window too.
+TEST_F(ViewTest, AnIntegralOrASweepThatStopsShortIsTold)
+{
+    Type(res::kExpressionEdit, "1");
+    messages.Script(TypeAndOk("0"));
+    messages.Script(TypeAndOk("1000000"));
+    Click(res::kIntegrateButton);
+    EXPECT_EQ(messages.messages,
+        (Strings { "262144.000000",
+            "The integral stopped at x = 262144.000000, short of the upper limit 1000000.000000: "
+            "from there on adding the step 0.01 no longer changes x. The result is the integral "
+            "up to that point." }));
+
+    messages.messages.clear();
+    Type(res::kQualityEdit, "100000");
+    Click(res::kPlotButton);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].rfind("Fewer samples were drawn than the quality asks: at "
+                                         "quality 100000 the step",
+                  0),
+        0u)
+        << messages.messages[0];
+    EXPECT_EQ(Text(res::kStatusStatic), "DONE");
+}
+
 TEST_F(ViewTest, ACancelledIntegrateChangesNothing)
 {
     Type(res::kExpressionEdit, "x");
