@@ -11,6 +11,7 @@
 #include "view/CInputDlg.h"
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
+#include "view/GraphDescription.h"
 #include "view/GraphRenderer.h"
 #include "view/Integration.h"
 
@@ -274,6 +275,8 @@ void CPlovexView::DrawGraph()
     FormSurface surface(*this);
     plovex::DrawGraph(*this, program, surface);
     surface.Finish();
+    m_graphArea->SetDescription(
+        QString::fromStdString(DescribeGraph(GetDocument().Expression(), *this)));
 }
 
 } // namespace plovex
