@@ -123,8 +123,8 @@ QString LabelName(const QString& text)
 // As on the platform the templates come from: a control whose template gives a name string
 // is named by it; any other control without a caption of its own is named by the nearest
 // static text before it, unless that text names a control already, and becomes the label's
-// buddy so that the label's mnemonic focuses it. (The form's progress bar and information
-// box follow the quality box and its label: they carry names of their own.)
+// buddy so that the label's mnemonic focuses it. A label names one control only: in
+// "Quality:", box, progress bar, the bar is no quality.
 void NameControls(const DialogTemplate& dialogTemplate, const std::vector<QWidget*>& widgets)
 {
     QLabel* label = nullptr;

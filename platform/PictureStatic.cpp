@@ -37,6 +37,7 @@ PictureStatic::PictureStatic(QWidget* parent)
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Once, before assistive technology first asks about a picture.
     static const bool accessible = (QAccessible::installFactory(AccessibleInterfaceFor), true);
     Q_UNUSED(accessible);
 }
