@@ -15,6 +15,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -59,6 +60,14 @@ TEST(DialogControls, AControlWithoutACaptionIsNamedByTheLabelBeforeIt)
             EXPECT_EQ(buddy, label == c.label) << label;
         }
     }
+    window.show();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    // The label's mnemonic focuses its buddy.
+    items.Item(3)->setFocus();
+    ASSERT_EQ(window.focusWidget(), items.Item(3));
+    QTest::keyClick(&window, Qt::Key_L, Qt::AltModifier);
+    EXPECT_EQ(window.focusWidget(), items.Item(2));
     // A button whose caption is a sign shows its name under the pointer.
     EXPECT_EQ(items.Item(8)->toolTip(), "Increase X scale");
     EXPECT_EQ(items.Item(2)->toolTip(), "");
