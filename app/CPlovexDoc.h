@@ -24,6 +24,10 @@ public:
     const std::string& Expression() const { return m_expression; }
     void SetExpression(const std::string& expression);
 
+    // The text of the last parse, which the postfix queue holds.
+    const std::string& ParsedExpression() const { return m_parsedExpression; }
+    void SetParsedExpression(const std::string& expression) { m_parsedExpression = expression; }
+
     // The settings of the form that last changed them.
     const GraphSettings& Settings() const { return m_settings; }
     void SetSettings(const GraphSettings& settings);
@@ -63,6 +67,7 @@ private:
     void UpdateModified();
 
     std::string m_expression;
+    std::string m_parsedExpression;
     GraphSettings m_settings;
     TokenList m_postfixQueue;
     TokenList m_operatorStack;

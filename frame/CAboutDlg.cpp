@@ -2,6 +2,8 @@
 
 #include "platform/DialogControls.h"
 #include "platform/DialogUnits.h"
+#include "platform/StringTable.h"
+#include "res/Resource.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -24,6 +26,8 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     setFixedSize(units.Size(235, 55));
 
     m_icon->setPixmap(QIcon(":/icons/plovex.svg").pixmap(32, 32));
+    // The icon stands for the application: a screen reader says its title.
+    m_icon->setAccessibleName(LoadString(res::kStrAppTitle));
     m_icon->setGeometry(units.X(11), units.Y(17), 32, 32);
     m_version->setGeometry(units.Rect(40, 10, 119, 8));
     m_credit->setGeometry(units.Rect(40, 25, 119, 20));

@@ -233,6 +233,11 @@ void CMainFrame::CreateToolBar()
     m_toolBar->addAction(Action(res::kCmdFilePrint));
     m_toolBar->addSeparator();
     m_toolBar->addAction(Action(res::kCmdAppAbout));
+    // A button shows only its icon: a screen reader says its tooltip.
+    for (QAction* action : m_toolBar->actions()) {
+        if (!action->isSeparator())
+            m_toolBar->widgetForAction(action)->setAccessibleName(action->toolTip());
+    }
     addToolBar(Qt::TopToolBarArea, m_toolBar);
 
     QAction* toggle = Action(res::kCmdViewToolbar);

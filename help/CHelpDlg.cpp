@@ -43,12 +43,14 @@ CHelpDlg::CHelpDlg(QWidget* parent)
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
 
     m_topicList->setObjectName(QString::number(res::kHelpTopicList));
+    m_topicList->setAccessibleName(LoadString(res::kStrNameHelpTopics));
     m_topicList->setGeometry(units.Rect(7, 7, 91, 151));
     m_topicList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_topicList->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(m_topicList, &QListWidget::itemSelectionChanged, this, &CHelpDlg::OnSelChangeTopicList);
 
     m_textBox->setObjectName(QString::number(res::kHelpTextEdit));
+    m_textBox->setAccessibleName(LoadString(res::kStrNameHelpText));
     m_textBox->setGeometry(units.Rect(101, 7, 228, 151));
     m_textBox->setReadOnly(true);
     m_textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -51,6 +51,8 @@ bool SetControlText(QWidget* control, const QString& text)
         box->setPlainText(ToBoxLines(text));
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setText(text);
+        // A prompt names the box it asks about.
+        DialogControls::NameBuddy(*label);
     }
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/DialogUnits.h"
 #include "platform/PictureStatic.h"
+#include "platform/StringTable.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -97,6 +98,55 @@ Qt::FocusPolicy FocusPolicy(const ControlTemplate& control)
     return takesInput ? Qt::ClickFocus : Qt::NoFocus;
 }
 
+// Controls without a caption of their own, which the static text before them names.
+bool TakesLabel(ControlKind kind)
+{
+    return kind == ControlKind::Edit || kind == ControlKind::ProgressBar
+        || kind == ControlKind::Frame;
+}
+
+// "&Save && Quit:" reads "Save & Quit".
+QString LabelName(const QString& text)
+{
+    QString name;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && ++i == text.size())
+            break;
+        name += text[i];
+    }
+    name = name.trimmed();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    return name.trimmed();
+}
+
+// As on the platform the templates come from: a control whose template gives a name string
+// is named by it; any other control without a caption of its own is named by the nearest
+// static text before it, unless that text names a control already, and becomes the label's
+// buddy so that the label's mnemonic focuses it. A label names one control only: in
+// "Quality:", box, progress bar, the bar is no quality.
+void NameControls(const DialogTemplate& dialogTemplate, const std::vector<QWidget*>& widgets)
+{
+    QLabel* label = nullptr;
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        const ControlTemplate& control = dialogTemplate.controls[i];
+        QWidget* widget = widgets[i];
+        if (control.nameId != 0) {
+            const QString name = LoadString(control.nameId);
+            widget->setAccessibleName(name);
+            // A button whose caption is only a sign shows what it does under the pointer.
+            if (control.kind == ControlKind::PushButton)
+                widget->setToolTip(name);
+        } else if (control.kind == ControlKind::Static) {
+            label = qobject_cast<QLabel*>(widget);
+        } else if (TakesLabel(control.kind) && label != nullptr) {
+            label->setBuddy(widget);
+            DialogControls::NameBuddy(*label);
+            label = nullptr;
+        }
+    }
+}
+
 } // namespace
 
 QSize DialogControls::Create(QWidget& window, const DialogTemplate& dialogTemplate)
@@ -104,6 +154,7 @@ QSize DialogControls::Create(QWidget& window, const DialogTemplate& dialogTempla
     window.setFont(CaptionFont());
     const DialogUnits units(TemplateFont(dialogTemplate.pointSize));
     QWidget* previousTabStop = nullptr;
+    std::vector<QWidget*> widgets;
     for (const ControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = CreateControl(control, window);
         widget->setGeometry(units.Rect(control.x, control.y, control.width, control.height));
@@ -116,7 +167,9 @@ QSize DialogControls::Create(QWidget& window, const DialogTemplate& dialogTempla
             previousTabStop = widget;
         }
         m_items.emplace_back(control.id, widget);
+        widgets.push_back(widget);
     }
+    NameControls(dialogTemplate, widgets);
     return units.Size(dialogTemplate.width, dialogTemplate.height);
 }
 
@@ -127,6 +180,12 @@ QWidget* DialogControls::Item(int id) const
             return widget;
     }
     return nullptr;
+}
+
+void DialogControls::NameBuddy(const QLabel& label)
+{
+    if (QWidget* buddy = label.buddy())
+        buddy->setAccessibleName(LabelName(label.text()));
 }
 
 QFont DialogControls::TemplateFont(int pointSize)

@@ -39,6 +39,9 @@ struct ControlTemplate {
     int width;
     int height;
     unsigned style;
+    // The string resource that names the control for assistive technology, where no label
+    // before it and no caption of its own says what it is; 0 for none.
+    int nameId = 0;
 };
 
 // A window laid out as a table of controls. The dialog units follow from the template's font

@@ -1,8 +1,35 @@
 #include "platform/PictureStatic.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace plovex {
+namespace {
+
+// An image, not a frame, to assistive technology; its description follows the picture.
+class AccessiblePicture : public QAccessibleWidget {
+public:
+    explicit AccessiblePicture(PictureStatic* picture)
+        : QAccessibleWidget(picture, QAccessible::Graphic)
+    { }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Description)
+            return static_cast<const PictureStatic*>(widget())->Description();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* AccessibleInterfaceFor(const QString&, QObject* object)
+{
+    if (auto* picture = qobject_cast<PictureStatic*>(object))
+        return new AccessiblePicture(picture);
+    return nullptr;
+}
+
+} // namespace
 
 PictureStatic::PictureStatic(QWidget* parent)
     : QFrame(parent)
@@ -10,6 +37,9 @@ PictureStatic::PictureStatic(QWidget* parent)
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Once, before assistive technology first asks about a picture.
+    static const bool accessible = (QAccessible::installFactory(AccessibleInterfaceFor), true);
+    Q_UNUSED(accessible);
 }
 
 QSize PictureStatic::ClientSize() const
@@ -35,6 +65,13 @@ void PictureStatic::SetPicture(const QImage& picture)
 {
     m_picture = picture.convertToFormat(QImage::Format_RGB32);
     update();
+}
+
+void PictureStatic::SetDescription(const QString& description)
+{
+    m_description = description;
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void PictureStatic::paintEvent(QPaintEvent* event)

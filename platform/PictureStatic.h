@@ -8,7 +8,8 @@ namespace plovex {
 // A static control with a one-pixel border whose client area (inside the border) shows a
 // picture the program drew. It keeps that picture and paints it whenever the system asks,
 // so a graph survives being covered, minimised and restored. Mouse input passes through to
-// the window beneath.
+// the window beneath. Assistive technology reads it as an image with a description of
+// what the picture shows.
 class PictureStatic : public QFrame {
     Q_OBJECT
 
@@ -26,11 +27,18 @@ public:
     // Shows `picture` at the next paint.
     void SetPicture(const QImage& picture);
 
+    // What the picture shows, in words.
+    const QString& Description() const { return m_description; }
+    // Sets the description and announces it, also when it reads as before: a new picture
+    // has been drawn.
+    void SetDescription(const QString& description);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QImage m_picture;
+    QString m_description;
 };
 
 } // namespace plovex

@@ -49,6 +49,20 @@ inline constexpr int kInputValueEdit = 1019;
 inline constexpr int kHelpTextEdit = 1019;
 inline constexpr int kHelpTopicList = 1020;
 
+// Names that assistive technology reads for controls whose caption or label does not say
+// what they are.
+inline constexpr int kStrNameExpression = 200;
+inline constexpr int kStrNamePostfix = 201;
+inline constexpr int kStrNameGraph = 202;
+inline constexpr int kStrNameStatistics = 203;
+inline constexpr int kStrNameProgress = 204;
+inline constexpr int kStrNameXScaleUp = 205;
+inline constexpr int kStrNameXScaleDown = 206;
+inline constexpr int kStrNameYScaleUp = 207;
+inline constexpr int kStrNameYScaleDown = 208;
+inline constexpr int kStrNameHelpTopics = 209;
+inline constexpr int kStrNameHelpText = 210;
+
 // Commands.
 inline constexpr int kCmdUsingPlovex = 32771;
 inline constexpr int kCmdFileNew = 57600;

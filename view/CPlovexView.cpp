@@ -12,6 +12,7 @@
 #include "view/CInputDlg.h"
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
+#include "view/GraphDescription.h"
 #include "view/GraphRenderer.h"
 #include "view/Integration.h"
 
@@ -327,6 +328,7 @@ void CPlovexView::ParseExpression()
 {
     CPlovexDoc& document = GetDocument();
     document.SetExpression(m_expression);
+    document.SetParsedExpression(m_expression);
     const ParseResult result = Parse(
         m_expression, m_implicit, document.PostfixQueue(), document.OperatorStack(), m_postfix);
     if (!result.Ok())
@@ -344,6 +346,8 @@ void CPlovexView::DrawGraph()
     FormSurface surface(*this);
     const RenderTotals totals = plovex::DrawGraph(*this, program, surface);
     surface.Finish();
+    m_graphArea->SetDescription(
+        QString::fromStdString(DescribeGraph(GetDocument().ParsedExpression(), *this)));
     // Said once the picture and its statistics show: the graph ends where the sweep stalled.
     if (totals.sweepStalledAt) {
         UpdateData(false);

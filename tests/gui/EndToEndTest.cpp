@@ -1,4 +1,6 @@
+#include "AccessibleNames.h"
 #include "app/CPlovexDoc.h"
+#include "platform/FileDialogService.h"
 #include "res/Resource.h"
 #include "view/CPlovexView.h"
 
@@ -177,6 +179,20 @@ TEST_F(EndToEnd, EscapeCancelsTheQuestion)
     answerer.Script([](QDialog& dialog) { QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape); });
     Click(res::kEvaluateButton);
     EXPECT_FALSE(view.m_derivative);
+}
+
+TEST_F(EndToEnd, TheSaveQuestionNamesEachButtonOnce)
+{
+    std::vector<std::string> names;
+    answerer.Script([&names](QDialog& dialog) {
+        names = FocusableNames(dialog);
+        qobject_cast<QMessageBox*>(&dialog)->button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_EQ(FileDialogs().AskSaveChanges(&view, "Graph1"), FileDialogService::SaveAnswer::Cancel);
+    ExpectNamedOnce(names);
+    // The question's text can be selected: it is read as it stands.
+    EXPECT_EQ(names,
+        (std::vector<std::string> { "Save changes to Graph1?", "Save", "Cancel", "Discard" }));
 }
 
 } // namespace

@@ -847,8 +847,9 @@ TEST_F(ShellTest, DocumentsKeepEveryByteTheyOpenWith)
         const QString path = WriteFile("bytes.pxg", c.file);
         ASSERT_TRUE(app.InitInstance({ path }));
         CChildFrame& child = Active(app);
-        if (c.shown)
+        if (c.shown) {
             EXPECT_EQ(ExpressionBox(child).text(), QStringView(c.shown).toString());
+        }
         EXPECT_FALSE(child.GetDocument().IsModified());
         // Typed and typed back: unchanged again.
         ExpressionBox(child).end(false);
