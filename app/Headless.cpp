@@ -15,12 +15,16 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageWriter>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace plovex {
 namespace {
@@ -173,6 +177,7 @@ int Command::Render()
     fields.m_quality = Number("quality", 10.0f);
     fields.m_implicit = m_parser.isSet("implicit");
     fields.m_derivative = m_parser.isSet("dydx");
+    fields.m_grid = m_parser.isSet("grid");
     TokenList queue;
     (void)ParseInto(queue, fields.m_implicit);
 
@@ -257,7 +262,15 @@ bool IsHeadlessCommand(int argc, char** argv)
 
 int RunHeadless(int argc, char** argv)
 {
-    QCoreApplication application(argc, argv);
+    // The grid's labels need fonts, which come with a QGuiApplication. A command shows no
+    // window, so its platform is the offscreen one: no display needed.
+    std::unique_ptr<QCoreApplication> application;
+    if (std::find(argv + 1, argv + argc, std::string_view("--grid")) != argv + argc) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName("plovex");
     QCoreApplication::setApplicationVersion(PLOVEX_VERSION);
 
@@ -284,6 +297,10 @@ int RunHeadless(int argc, char** argv)
         { "xscale", "Pixels per unit along x (default 10).", "S" },
         { "yscale", "Pixels per unit along y (default 10).", "S" },
         { "quality", "Samples per pixel column (default 10).", "Q" },
+        { "grid",
+            "Draw a grid and tick labels under the curve with --render, as View > Grid does "
+            "in the window: lines 1, 2 or 5 times a power of ten units apart, at least 40 "
+            "pixels." },
         { "save", "Write a graph document holding --expression.", "FILE" },
         { "exact", "Print numbers with %.17g instead of %f." },
     });

@@ -354,6 +354,9 @@ public:
     void SetPixel(int, int, Rgb) override { }
     void SetPixels(const Pixel*, std::size_t, Rgb) override { }
     void DrawIcon(int, int) override { }
+    void FillRect(int, int, int, int, Rgb) override { }
+    TextSize MeasureText(const std::string&) const override { return { 0, 0 }; }
+    void DrawText(int, int, const std::string&, Rgb) override { }
     void SetProgressRange(int, int) override { }
     void SetProgressPos(int) override { }
     void PushFields() override { }
