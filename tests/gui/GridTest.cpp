@@ -1,7 +1,9 @@
 #include "ShellFixture.h"
 #include "app/CPlovexApp.h"
 #include "app/CPlovexDoc.h"
+#include "engine/Parser.h"
 #include "engine/Program.h"
+#include "engine/TokenList.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
 #include "platform/ImageSurface.h"
@@ -18,6 +20,7 @@
 #include <QSettings>
 #include <QTest>
 #include <set>
+#include <string>
 #include <utility>
 
 namespace plovex {
@@ -61,6 +64,45 @@ std::set<std::pair<int, int>> BluePixels(const QImage& image)
 void Click(CPlovexView& view, int id)
 {
     qobject_cast<QAbstractButton*>(view.GetDlgItem(id))->click();
+}
+
+// A surface used before renders as a fresh one: clearing wipes the last grid, also when it
+// left too many parts to list (the large area).
+TEST(GridSurface, ClearingWipesTheLastGrid)
+{
+    const struct {
+        int width;
+        int height;
+        float scale;
+    } cases[] = { { 610, 238, 10.0f }, { 211, 121, -3.7f }, { 3000, 2000, 1.0f } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
+        TokenList queue;
+        TokenList operators;
+        std::string postfix;
+        ASSERT_TRUE(Parse("x*sin(x)", false, queue, operators, postfix).Ok());
+        const Program program = Program::Compile(queue);
+        const auto render = [&](ImageSurface& surface, bool grid) {
+            FormFields fields;
+            fields.m_xScale = c.scale;
+            fields.m_yScale = c.scale;
+            fields.m_quality = 1.0f;
+            fields.m_grid = grid;
+            DrawGraph(fields, program, surface);
+            return std::as_const(surface).Image();
+        };
+        ImageSurface freshPlain(c.width, c.height);
+        ImageSurface freshGrid(c.width, c.height);
+        ImageSurface used(c.width, c.height);
+        const QImage plain = render(freshPlain, false);
+        const QImage gridded = render(freshGrid, true);
+        ASSERT_NE(plain, gridded);
+        EXPECT_EQ(render(used, true), gridded);
+        EXPECT_EQ(render(used, false), plain);
+        EXPECT_EQ(render(used, true), gridded);
+        EXPECT_EQ(render(used, true), gridded);
+        EXPECT_EQ(render(used, false), plain);
+    }
 }
 
 TEST_F(ShellTest, GridIsOffAtFirstStartDrawsAtOnceAndIsRemembered)
