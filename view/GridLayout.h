@@ -49,12 +49,9 @@ public:
 
     // Where the labels go with the text boxes `surface` measures: x labels just below the
     // horizontal axis centred on their lines, y labels just left of the vertical axis centred
-    // on theirs. A label that would touch an earlier one, an axis or the icon's corner, or
-    // leave the area inside the border, is left out.
+    // on theirs. A label that would come within 4 pixels of an earlier one, or cover an axis
+    // or the icon's corner, or leave the area inside the border, is left out.
     std::vector<Label> PlaceLabels(const DrawingSurface& surface) const;
-
-    const std::vector<Mark>& Columns() const { return m_columns; }
-    const std::vector<Mark>& Rows() const { return m_rows; }
 
     void DrawLines(DrawingSurface& surface) const;
     void DrawLabels(DrawingSurface& surface) const;
