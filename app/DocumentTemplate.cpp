@@ -91,6 +91,7 @@ CChildFrame* DocumentTemplate::CreateNewFrame(CPlovexDoc& document)
     m_mainFrame->AddChild(frame);
     // Fitted inside the area, where the window has its title bar and borders.
     auto* view = new CPlovexView(document);
+    view->m_grid = m_mainFrame->GridShown();
     frame->SetView(view);
     frame->SetCloseQuery([this](CChildFrame& closing) { return CanCloseFrame(closing); });
     connect(frame, &CChildFrame::Closed, this, [this, &document] { UpdateFrameCounts(document); });

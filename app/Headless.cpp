@@ -16,13 +16,17 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageWriter>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace plovex {
 namespace {
@@ -247,6 +251,7 @@ int Command::Render()
     fields.m_quality = settings.quality;
     fields.m_implicit = settings.implicit;
     fields.m_derivative = m_parser.isSet("dydx");
+    fields.m_grid = m_parser.isSet("grid");
     TokenList queue;
     (void)ParseInto(queue, fields.m_implicit);
 
@@ -352,7 +357,15 @@ bool IsHeadlessCommand(int argc, char** argv)
 
 int RunHeadless(int argc, char** argv)
 {
-    QCoreApplication application(argc, argv);
+    // The grid's labels need fonts, which come with a QGuiApplication. A command shows no
+    // window, so its platform is the offscreen one: no display needed.
+    std::unique_ptr<QCoreApplication> application;
+    if (std::find(argv + 1, argv + argc, std::string_view("--grid")) != argv + argc) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName("plovex");
     QCoreApplication::setApplicationVersion(PLOVEX_VERSION);
 
@@ -379,6 +392,10 @@ int RunHeadless(int argc, char** argv)
         { "xscale", "Pixels per unit along x (default 10).", "S" },
         { "yscale", "Pixels per unit along y (default 10).", "S" },
         { "quality", "Samples per pixel column (default 10).", "Q" },
+        { "grid",
+            "Draw a grid and tick labels under the curve with --render, as View > Grid does "
+            "in the window: lines 1, 2 or 5 times a power of ten units apart, at least 40 "
+            "pixels." },
         { "save",
             "Write a graph document holding the expression and the settings (--xscale, "
             "--yscale, --quality, --implicit). With --document alone it copies the "

@@ -10,7 +10,9 @@
 #include "platform/ImageSurface.h"
 #include "view/FormFields.h"
 #include "view/GraphRenderer.h"
+#include "view/GridLayout.h"
 
+#include <QGuiApplication>
 #include <algorithm>
 #include <array>
 #include <benchmark/benchmark.h>
@@ -354,6 +356,9 @@ public:
     void SetPixel(int, int, Rgb) override { }
     void SetPixels(const Pixel*, std::size_t, Rgb) override { }
     void DrawIcon(int, int) override { }
+    void FillRect(int, int, int, int, Rgb) override { }
+    TextSize MeasureText(const std::string&) const override { return { 0, 0 }; }
+    void DrawText(int, int, const std::string&, Rgb) override { }
     void SetProgressRange(int, int) override { }
     void SetProgressPos(int) override { }
     void PushFields() override { }
@@ -418,6 +423,55 @@ std::string RegisterRender(const char* expression, bool implicit, int width, int
         ->ReportAggregatesOnly(true)
         ->ComputeStatistics("fastest", Fastest);
     return label;
+}
+
+// The clearing step of a default rendering (the fill, the border, the axes) with and without
+// the grid and its labels, timed in turns (counters "plain" and "grid", in ns). The area is
+// cleared again every time, so the cost includes wiping the last grid.
+void RegisterGridCost()
+{
+    const auto surface = std::make_shared<ImageSurface>(kAreaWidth, kAreaHeight);
+    benchmark::RegisterBenchmark("grid/clear",
+        [surface](benchmark::State& state) {
+            FormFields fields;
+            const int hw = kAreaWidth / 2;
+            const int hh = kAreaHeight / 2;
+            const auto clear = [&](bool grid) {
+                fields.m_grid = grid;
+                const double start = ThreadSeconds();
+                surface->SetFill(kBackground);
+                surface->Rectangle(0, 0, kAreaWidth, kAreaHeight);
+                if (grid)
+                    DrawGridLines(fields, *surface);
+                surface->Line(0, hh, kAreaWidth, hh);
+                surface->Line(hw, 0, hw, kAreaHeight);
+                if (grid)
+                    DrawGridLabels(fields, *surface);
+                surface->RestoreFill();
+                return ThreadSeconds() - start;
+            };
+            double plain = std::numeric_limits<double>::infinity();
+            double grid = plain;
+            for (auto _ : state) {
+                plain = std::min(plain, clear(false));
+                grid = std::min(grid, clear(true));
+            }
+            state.counters["plain"] = plain * 1e9;
+            state.counters["grid"] = grid * 1e9;
+        })
+        ->MinTime(kMinSecondsPerRepetition)
+        ->Repetitions(kRepetitions)
+        ->ReportAggregatesOnly(true)
+        ->ComputeStatistics("fastest", Fastest);
+}
+
+void PrintGridCost(const Collector& collector)
+{
+    const double plain = collector.Nanoseconds("grid/clear#plain") / 1e6;
+    const double grid = collector.Nanoseconds("grid/clear#grid") / 1e6;
+    std::printf("Grid and tick labels on a default %dx%d render: %.3f ms (clearing %.3f ms with "
+                "them, %.3f ms without; target well under 1)\n\n",
+        kAreaWidth, kAreaHeight, grid - plain, grid, plain);
 }
 
 double GeometricMean(const std::vector<double>& ratios)
@@ -496,6 +550,9 @@ void PrintEvaluations(const Collector& collector, const std::vector<EvaluationCa
 int main(int argc, char** argv)
 {
     using namespace plovex;
+    // The grid's labels need fonts; nothing is shown.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 2;
@@ -505,6 +562,7 @@ int main(int argc, char** argv)
         renders.push_back(
             RegisterRender(formula.expression, formula.implicit, kAreaWidth, kAreaHeight));
     renders.push_back(RegisterRender("sin(x*y/(x+y))", true, kLargeWidth, kLargeHeight));
+    RegisterGridCost();
     const std::vector<EvaluationCase> evaluations = RegisterEvaluations();
 
     Collector collector;
@@ -513,6 +571,7 @@ int main(int argc, char** argv)
 
     // The evaluation table comes last so that the output ends with its two summary lines.
     PrintRenders(collector, renders);
+    PrintGridCost(collector);
     PrintEvaluations(collector, evaluations);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "platform/RecentFileList.h"
 #include "platform/StringTable.h"
 #include "res/Resource.h"
+#include "view/CPlovexView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,12 +19,16 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
 
 namespace plovex {
 namespace {
+
+// The grid choice in the settings, beside the recent-file list.
+constexpr const char* kGridSetting = "Settings/Grid";
 
 QStringList LocalFiles(const QMimeData* data)
 {
@@ -132,6 +137,13 @@ void CMainFrame::CreateActions()
     action->setCheckable(true);
     action->setChecked(true);
 
+    // One choice for every graph window, off until the user turns it on, kept across runs.
+    action = CreateAction(res::kCmdViewGrid, "&Grid");
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    action->setCheckable(true);
+    action->setChecked(QSettings().value(kGridSetting, false).toBool());
+    connect(action, &QAction::toggled, this, &CMainFrame::OnViewGrid);
+
     CreateAction(res::kCmdWindowNew, "&New Window");
 
     action = CreateAction(res::kCmdWindowCascade, "&Cascade");
@@ -201,6 +213,7 @@ void CMainFrame::CreateMenus()
     m_viewMenu = new QMenu("&View", this);
     m_viewMenu->addAction(Action(res::kCmdViewToolbar));
     m_viewMenu->addAction(Action(res::kCmdViewStatusBar));
+    m_viewMenu->addAction(Action(res::kCmdViewGrid));
 
     m_windowMenu = new QMenu("&Window", this);
     m_windowMenu->addAction(Action(res::kCmdWindowNew));
@@ -336,6 +349,11 @@ void CMainFrame::SetKeyLocks(const KeyLocks& locks)
     show(res::kStrIndicatorScroll, locks.scrollLock);
 }
 
+bool CMainFrame::GridShown() const
+{
+    return Action(res::kCmdViewGrid)->isChecked();
+}
+
 void CMainFrame::SetCloseQuery(std::function<bool()> query)
 {
     m_closeQuery = std::move(query);
@@ -439,6 +457,20 @@ void CMainFrame::OnHelpUsing()
     m_helpWindow->show();
     m_helpWindow->raise();
     m_helpWindow->activateWindow();
+}
+
+// Every form draws by the new choice from its next rendering on; the active one draws again now.
+void CMainFrame::OnViewGrid(bool shown)
+{
+    QSettings().setValue(kGridSetting, shown);
+    for (CChildFrame* child : ChildFrames()) {
+        if (auto* view = qobject_cast<CPlovexView*>(child->widget()))
+            view->m_grid = shown;
+    }
+    if (CChildFrame* child = ActiveChild()) {
+        if (auto* view = qobject_cast<CPlovexView*>(child->widget()))
+            view->OnViewGrid();
+    }
 }
 
 void CMainFrame::UpdateKeyLocks()

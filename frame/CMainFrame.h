@@ -53,6 +53,9 @@ public:
     void SetRecentFiles(const RecentFileList& files);
     void SetKeyLocks(const KeyLocks& locks);
 
+    // View > Grid: whether graph windows draw the grid and tick labels.
+    bool GridShown() const;
+
     // Asked before the main window closes (Exit, the close box); false keeps it open.
     void SetCloseQuery(std::function<bool()> query);
 
@@ -78,6 +81,7 @@ private:
     void OnUpdateWindowMenu();
     void OnWindowArrange();
     void OnHelpUsing();
+    void OnViewGrid(bool shown);
     void UpdateKeyLocks();
 
     QMdiArea* m_mdiArea;

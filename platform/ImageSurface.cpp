@@ -1,6 +1,10 @@
 #include "platform/ImageSurface.h"
 
 #include <QColor>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
 #include <algorithm>
 #include <cstdlib>
 
@@ -18,6 +22,23 @@ const QImage& Icon()
     static const QImage icon
         = QImage(":/icons/plovex-32.png").convertToFormat(QImage::Format_ARGB32);
     return icon;
+}
+
+// The labels' font: DejaVu Sans from the file the install brings, or by its family name where
+// the file lies elsewhere. Sized in pixels, so that no screen's resolution changes it.
+const QFont& LabelFont()
+{
+    static const QFont font = [] {
+        const int id
+            = QFontDatabase::addApplicationFont("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+        QFont label(QFontDatabase::applicationFontFamilies(id).value(0, "DejaVu Sans"));
+        label.setPixelSize(10);
+        // Unsmoothed and fully hinted: crisp, and free of the desktop's smoothing settings.
+        label.setStyleStrategy(QFont::NoAntialias);
+        label.setHintingPreference(QFont::PreferFullHinting);
+        return label;
+    }();
+    return font;
 }
 
 } // namespace
@@ -186,6 +207,53 @@ void ImageSurface::DrawIcon(int x, int y)
     Record(area);
 }
 
+void ImageSurface::FillRect(int left, int top, int right, int bottom, Rgb colour)
+{
+    const Area area { std::max(left, 0), std::max(top, 0), std::min(right, m_width),
+        std::min(bottom, m_height) };
+    if (area.left >= area.right || area.top >= area.bottom)
+        return;
+    const QRgb value = ToQRgb(colour);
+    QRgb* pixels = Pixels();
+    for (int row = area.top; row < area.bottom; ++row) {
+        QRgb* line = pixels + static_cast<std::ptrdiff_t>(row) * m_width;
+        std::fill(line + area.left, line + area.right, value);
+    }
+    Record(area);
+}
+
+TextSize ImageSurface::MeasureText(const std::string& text) const
+{
+    const QFontMetrics metrics(LabelFont());
+    return { metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height() };
+}
+
+void ImageSurface::DrawText(int left, int top, const std::string& text, Rgb colour)
+{
+    const TextSize size = MeasureText(text);
+    const Area area { std::max(left, 0), std::max(top, 0), std::min(left + size.width, m_width),
+        std::min(top + size.height, m_height) };
+    if (area.left >= area.right || area.top >= area.bottom)
+        return;
+    // The letters in black on white, cut to the text's box; unsmoothed, a pixel is either.
+    QImage letters(size.width, size.height, QImage::Format_RGB32);
+    letters.fill(Qt::white);
+    QPainter painter(&letters);
+    painter.setFont(LabelFont());
+    painter.setPen(Qt::black);
+    painter.drawText(0, QFontMetrics(LabelFont()).ascent(), QString::fromStdString(text));
+    painter.end();
+    const QRgb ink = ToQRgb(colour);
+    for (int row = area.top; row < area.bottom; ++row) {
+        const auto* source = reinterpret_cast<const QRgb*>(letters.constScanLine(row - top));
+        for (int column = area.left; column < area.right; ++column) {
+            if (qRed(source[column - left]) < 128)
+                Put(column, row, ink, false);
+        }
+    }
+    Record(area);
+}
+
 void ImageSurface::SetProgressRange(int, int)
 { }
 
@@ -291,8 +359,9 @@ void ImageSurface::Record(Area area)
 {
     if (!m_clearedTo)
         return;
-    // A few dozen areas cover any rendering; more come only from piling graphs up.
-    constexpr std::size_t kMaxAreas = 64;
+    // A few dozen areas cover any rendering, a hundred or so one with a grid on a large
+    // area; more come only from piling graphs up.
+    constexpr std::size_t kMaxAreas = 256;
     if (m_drawnAreas.size() >= kMaxAreas) {
         Forget();
         return;

@@ -5,13 +5,16 @@
 #include <QImage>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace plovex {
 
 // A drawing surface on a QImage: pixels are set through scan lines, and everything that
 // falls outside the image is clipped here. The form parts (repaint, progress, pushing the
-// fields) do nothing; a window's surface overrides them.
+// fields) do nothing; a window's surface overrides them. Text needs a QGuiApplication: the
+// labels' font is DejaVu Sans, drawn without smoothing and fully hinted, so the same text gives
+// the same pixels on every platform plugin and desktop setting.
 class ImageSurface : public DrawingSurface {
 public:
     ImageSurface(int width, int height);
@@ -31,6 +34,9 @@ public:
     void SetPixel(int x, int y, Rgb colour) override;
     void SetPixels(const Pixel* pixels, std::size_t count, Rgb colour) override;
     void DrawIcon(int x, int y) override;
+    void FillRect(int left, int top, int right, int bottom, Rgb colour) override;
+    TextSize MeasureText(const std::string& text) const override;
+    void DrawText(int left, int top, const std::string& text, Rgb colour) override;
     void SetProgressRange(int low, int high) override;
     void SetProgressPos(int position) override;
     void PushFields() override;

@@ -88,6 +88,9 @@ inline constexpr int kCmdPrevPane = 57681;
 inline constexpr int kCmdViewToolbar = 59392;
 inline constexpr int kCmdViewStatusBar = 59393;
 
+// The grid and tick labels (View > Grid), the program's own command.
+inline constexpr int kCmdViewGrid = 32780;
+
 // Strings.
 inline constexpr int kStrAppTitle = 57344; // also string 128
 inline constexpr int kStrIdle = 57345; // "Ready"

@@ -225,6 +225,14 @@ void CPlovexView::ChangeScale(float FormFields::*scale, float change)
     UpdateData(false);
 }
 
+void CPlovexView::OnViewGrid()
+{
+    if (!UpdateData(true))
+        return;
+    DrawGraph();
+    UpdateData(false);
+}
+
 void CPlovexView::OnImplicit()
 {
     // After a failed read m_implicit keeps its value: the check box comes after the numbers.

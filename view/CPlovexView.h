@@ -33,6 +33,9 @@ public:
     void OnYScaleUp();
     void OnYScaleDown();
     void OnImplicit();
+    // View > Grid was switched (m_grid holds the new choice): the graph is drawn again at
+    // once, as a scale button draws it.
+    void OnViewGrid();
     // The readout: `point` in the form's client coordinates.
     void OnMouseMove(const QPoint& point);
     void OnEvaluate();

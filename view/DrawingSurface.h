@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace plovex {
 
@@ -20,6 +21,11 @@ inline constexpr Rgb kPen { 0, 0, 0 };
 struct Pixel {
     int x;
     int y;
+};
+
+struct TextSize {
+    int width;
+    int height;
 };
 
 // What the renderer draws on: the graph area's pixels, the form around it and its progress
@@ -52,6 +58,13 @@ public:
     }
     // The application icon at its standard 32 by 32 size, top-left corner at (x, y).
     virtual void DrawIcon(int x, int y) = 0;
+
+    // Filled with `colour`, no outline; right and bottom edges excluded.
+    virtual void FillRect(int left, int top, int right, int bottom, Rgb colour) = 0;
+    // The box a label's text takes in the labels' font, and the text drawn in that box with
+    // its top-left corner at (left, top): only the letters' own pixels change.
+    virtual TextSize MeasureText(const std::string& text) const = 0;
+    virtual void DrawText(int left, int top, const std::string& text, Rgb colour) = 0;
 
     virtual void SetProgressRange(int low, int high) = 0;
     virtual void SetProgressPos(int position) = 0;

@@ -17,6 +17,8 @@ struct FormFields {
     std::string m_info;
     bool m_implicit = false;
     bool m_derivative = false;
+    // The grid and its tick labels on a cleared area: one choice for every graph window.
+    bool m_grid = false;
 };
 
 } // namespace plovex

@@ -4,6 +4,7 @@
 #include "engine/Program.h"
 #include "view/DrawingSurface.h"
 #include "view/FormFields.h"
+#include "view/GridLayout.h"
 
 #include <cmath>
 #include <limits>
@@ -187,8 +188,12 @@ RenderTotals DrawGraph(FormFields& fields, const Program& program, DrawingSurfac
     if (!fields.m_noClear) {
         surface.RepaintForm();
         surface.Rectangle(0, 0, width, height);
+        if (fields.m_grid)
+            DrawGridLines(fields, surface);
         surface.Line(0, hh, width, hh);
         surface.Line(hw, 0, hw, height);
+        if (fields.m_grid)
+            DrawGridLabels(fields, surface);
     }
     surface.SetProgressRange(-hw, hw);
     surface.SetProgressPos(-hw);

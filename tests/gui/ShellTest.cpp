@@ -156,7 +156,8 @@ TEST_F(ShellTest, MenusWithAndWithoutAGraph)
             "&Close (57602)", "&Save\tCtrl+S (57603)", "Save &As... (57604)", "-",
             "Recent File (57616)", "-", "E&xit (57665)" }));
     EXPECT_EQ(Items(Menu(frame, "&View")),
-        (std::vector<std::string> { "&Toolbar (59392)", "&Status Bar (59393)" }));
+        (std::vector<std::string> {
+            "&Toolbar (59392)", "&Status Bar (59393)", "&Grid\tCtrl+G (32780)" }));
     EXPECT_EQ(Items(Menu(frame, "&Window")),
         (std::vector<std::string> { "&New Window (57648)", "&Cascade (57650)", "&Tile (57651)",
             "&Arrange Icons (57649)" }));

@@ -74,6 +74,23 @@ void RecordingSurface::DrawIcon(int x, int y)
     m_calls.push_back("DrawIcon" + Numbers({ x, y }));
 }
 
+void RecordingSurface::FillRect(int left, int top, int right, int bottom, Rgb colour)
+{
+    m_calls.push_back(
+        "FillRect" + Numbers({ left, top, right, bottom, colour.red, colour.green, colour.blue }));
+}
+
+TextSize RecordingSurface::MeasureText(const std::string& text) const
+{
+    return { 6 * static_cast<int>(text.size()), 12 };
+}
+
+void RecordingSurface::DrawText(int left, int top, const std::string& text, Rgb colour)
+{
+    m_calls.push_back("DrawText" + Numbers({ left, top }) + ' ' + text
+        + Numbers({ colour.red, colour.green, colour.blue }));
+}
+
 void RecordingSurface::SetProgressRange(int low, int high)
 {
     m_calls.push_back("SetProgressRange" + Numbers({ low, high }));

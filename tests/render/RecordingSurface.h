@@ -32,6 +32,10 @@ public:
     void Line(int x0, int y0, int x1, int y1) override;
     void SetPixel(int x, int y, Rgb colour) override;
     void DrawIcon(int x, int y) override;
+    void FillRect(int left, int top, int right, int bottom, Rgb colour) override;
+    // Every character 6 pixels wide, the box 12 pixels high.
+    TextSize MeasureText(const std::string& text) const override;
+    void DrawText(int left, int top, const std::string& text, Rgb colour) override;
     void SetProgressRange(int low, int high) override;
     void SetProgressPos(int position) override;
     void PushFields() override;
