@@ -15,6 +15,7 @@
 #include <QBuffer>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
@@ -26,6 +27,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
 #include <string_view>
 
 namespace plovex {
@@ -68,6 +70,14 @@ std::optional<std::string> RawExpression(int argc, char** argv)
             expression = std::string(argv[++i]);
     }
     return expression;
+}
+
+bool IsStandardOutput(const QString& path)
+{
+    struct stat file { };
+    struct stat output { };
+    return ::stat(QFile::encodeName(path).constData(), &file) == 0 && ::fstat(1, &output) == 0
+        && file.st_dev == output.st_dev && file.st_ino == output.st_ino;
 }
 
 // A graph document as read from its file.
@@ -239,7 +249,9 @@ int Command::Render()
                 .arg(kMaxImageSide) };
     }
     const QString path = m_parser.value("render");
-    const QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    // A name without an extension (/dev/stdout, a FIFO) gets a PNG.
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QByteArray format = suffix.isEmpty() ? QByteArray("png") : suffix.toLatin1();
     if (!QImageWriter::supportedImageFormats().contains(format))
         throw Failure { kUsageError,
             QString("--render: cannot write images of type '%1'").arg(QString(format)) };
@@ -270,9 +282,11 @@ int Command::Render()
 
     const Statistics statistics
         = ComputeStatistics(totals, fields.m_yScale, fields.m_quality, width);
-    PrintLine(stdout, "Maximum: " + Format(statistics.maximum));
-    PrintLine(stdout, "Minimum: " + Format(statistics.minimum));
-    PrintLine(stdout, "Mean: " + Format(statistics.mean));
+    // An image written to standard output keeps it to itself: the statistics go to the errors.
+    std::FILE* stream = IsStandardOutput(path) ? stderr : stdout;
+    PrintLine(stream, "Maximum: " + Format(statistics.maximum));
+    PrintLine(stream, "Minimum: " + Format(statistics.minimum));
+    PrintLine(stream, "Mean: " + Format(statistics.mean));
     if (totals.sweepStalledAt)
         Warn(SweepStallText(fields.m_quality, *totals.sweepStalledAt));
     return 0;
@@ -387,7 +401,10 @@ int RunHeadless(int argc, char** argv)
         { "integrate", "Print the integral from --from to --to." },
         { "from", "Lower limit of the integral.", "A" },
         { "to", "Upper limit of the integral.", "B" },
-        { "render", "Draw the graph into an image file (png, ppm, bmp, ...).", "FILE" },
+        { "render",
+            "Draw the graph into an image file (png, ppm, bmp, ... by the extension; png "
+            "without one, as for --render=/dev/stdout).",
+            "FILE" },
         { "size", "The graph area's size in pixels for --render.", "WxH" },
         { "xscale", "Pixels per unit along x (default 10).", "S" },
         { "yscale", "Pixels per unit along y (default 10).", "S" },
