@@ -27,8 +27,8 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <sys/stat.h>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace plovex {
 namespace {
