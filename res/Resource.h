@@ -74,6 +74,11 @@ inline constexpr int kCmdPrevPane = 57681;
 inline constexpr int kCmdViewToolbar = 59392;
 inline constexpr int kCmdViewStatusBar = 59393;
 
+// Getting a graph out of its window: export, print, copy as a picture.
+inline constexpr int kCmdExportGraph = 32772;
+inline constexpr int kCmdCopyGraph = 32773;
+inline constexpr int kCmdFilePrintPreview = 57609;
+
 // Strings.
 inline constexpr int kStrAppTitle = 57344; // also string 128
 inline constexpr int kStrIdle = 57345; // "Ready"

@@ -1,0 +1,47 @@
+#include "view/GraphPage.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+
+namespace plovex {
+
+bool PrintGraphPage(QPrinter& printer, const QImage& picture, const QString& caption)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    // In device pixels, with (0, 0) at the top left of the printable area.
+    const QRect page(
+        QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+
+    QFont font = QGuiApplication::font();
+    font.setPointSize(12);
+    painter.setFont(font);
+    const QRect captionRect
+        = painter.boundingRect(page, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption);
+    painter.drawText(page, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption);
+
+    const int gap = QFontMetrics(font, &printer).height();
+    const QRect free(page.left(), captionRect.bottom() + 1 + gap, page.width(),
+        std::max(0, page.height() - captionRect.height() - gap));
+    if (picture.isNull() || free.isEmpty())
+        return painter.end();
+    const int scale = std::min(free.width() / picture.width(), free.height() / picture.height());
+    QSize size = picture.size() * std::max(scale, 1);
+    if (scale < 1) {
+        size = picture.size().scaled(free.size(), Qt::KeepAspectRatio);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    }
+    const QRect target(QPoint(free.left() + (free.width() - size.width()) / 2, free.top()), size);
+    painter.drawImage(target, picture);
+    return painter.end();
+}
+
+} // namespace plovex
