@@ -39,6 +39,8 @@ bool PrintGraphPage(QPrinter& printer, const QImage& picture, const QString& cap
     } else {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     }
+    // Stored as the picture's own pixels, never recompressed with loss.
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
     const QRect target(QPoint(free.left() + (free.width() - size.width()) / 2, free.top()), size);
     painter.drawImage(target, picture);
     return painter.end();
