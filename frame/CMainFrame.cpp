@@ -44,7 +44,7 @@ QStringList LocalFiles(const QMimeData* data)
     return files;
 }
 
-// A text box of the form or the help: what Cut, Copy and Paste act on when it has the focus.
+// A text box of a graph form: what Cut, Copy and Paste act on when it has the focus.
 bool IsTextBox(const QWidget* widget)
 {
     return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget);
