@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
@@ -32,13 +33,12 @@ bool PrintGraphPage(QPrinter& printer, const QImage& picture, const QString& cap
     if (picture.isNull() || free.isEmpty())
         return painter.end();
     const int scale = std::min(free.width() / picture.width(), free.height() / picture.height());
-    QSize size = picture.size() * std::max(scale, 1);
-    if (scale < 1) {
-        size = picture.size().scaled(free.size(), Qt::KeepAspectRatio);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    } else {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    }
+    const QSize size = scale >= 1 ? picture.size() * scale
+                                  : picture.size().scaled(free.size(), Qt::KeepAspectRatio);
+    // A print preview records the page and shows it shrunk to the screen, where smoothing
+    // keeps one-pixel lines from dropping out; paper gets sharp pixels.
+    const bool preview = printer.paintEngine()->type() == QPaintEngine::Picture;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, scale < 1 || preview);
     // Stored as the picture's own pixels, never recompressed with loss.
     painter.setRenderHint(QPainter::LosslessImageRendering, true);
     const QRect target(QPoint(free.left() + (free.width() - size.width()) / 2, free.top()), size);
