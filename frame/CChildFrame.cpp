@@ -65,6 +65,7 @@ void CChildFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    emit AboutToClose();
     // Closed already for whatever the closing sets off (another window's activation).
     m_closed = true;
     QMdiSubWindow::closeEvent(event);

@@ -33,6 +33,8 @@ public:
     bool IsClosed() const { return m_closed; }
 
 signals:
+    // The close has been agreed to and begins.
+    void AboutToClose();
     void Closed();
 
 protected:

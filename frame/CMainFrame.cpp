@@ -5,6 +5,7 @@
 #include "help/CHelpDlg.h"
 #include "platform/RecentFileList.h"
 #include "platform/StringTable.h"
+#include "platform/ToolWindow.h"
 #include "res/Resource.h"
 #include "view/CPlovexView.h"
 
@@ -16,13 +17,18 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 
 namespace plovex {
 namespace {
@@ -42,6 +48,30 @@ QStringList LocalFiles(const QMimeData* data)
     return files;
 }
 
+// A text box of a graph form: what Cut, Copy and Paste act on when it has the focus.
+bool IsTextBox(const QWidget* widget)
+{
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget);
+}
+
+bool HasSelectedText(const QWidget* widget)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(widget))
+        return line->hasSelectedText();
+    if (const auto* text = qobject_cast<const QPlainTextEdit*>(widget))
+        return text->textCursor().hasSelection();
+    return false;
+}
+
+bool IsEditable(const QWidget* widget)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(widget))
+        return !line->isReadOnly();
+    if (const auto* text = qobject_cast<const QPlainTextEdit*>(widget))
+        return !text->isReadOnly();
+    return false;
+}
+
 bool IsLockKey(const QEvent* event)
 {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
@@ -55,7 +85,7 @@ bool IsLockKey(const QEvent* event)
 CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent)
     , m_mdiArea(new QMdiArea(this))
-    , m_helpWindow(std::make_unique<CHelpDlg>())
+    , m_helpWindow(new CHelpDlg(this))
 {
     setWindowTitle(LoadString(res::kStrAppTitle));
     setWindowIcon(QIcon(":/icons/plovex.svg"));
@@ -64,7 +94,8 @@ CMainFrame::CMainFrame(QWidget* parent)
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
-    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+        OnWindowActivated(qobject_cast<CChildFrame*>(window));
         OnUpdateFrameMenu();
         OnUpdateFrameTitle();
     });
@@ -76,6 +107,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     OnUpdateFrameMenu();
 
     qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::OnUpdateEditCommands);
     UpdateKeyLocks();
 }
 
@@ -84,6 +116,7 @@ CMainFrame::~CMainFrame()
     // The area and the graph windows outlive this part of the frame: their last signals
     // must not reach it.
     qApp->removeEventFilter(this);
+    qApp->disconnect(this);
     m_mdiArea->disconnect(this);
     // Closed windows waiting to be deleted too: the area no longer lists them.
     for (QMdiSubWindow* window : m_mdiArea->findChildren<QMdiSubWindow*>())
@@ -120,6 +153,40 @@ void CMainFrame::CreateActions()
 
     CreateAction(res::kCmdFileSaveAs, "Save &As...");
 
+    action = CreateAction(res::kCmdExportGraph, "&Export Graph...");
+    connect(
+        action, &QAction::triggered, this, [this] { OnViewCommand(&CPlovexView::OnExportGraph); });
+
+    action = CreateAction(res::kCmdFilePrint, "&Print...", "print");
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(
+        action, &QAction::triggered, this, [this] { OnViewCommand(&CPlovexView::OnFilePrint); });
+    addAction(action);
+
+    action = CreateAction(res::kCmdFilePrintPreview, "Print Pre&view...");
+    connect(action, &QAction::triggered, this,
+        [this] { OnViewCommand(&CPlovexView::OnFilePrintPreview); });
+
+    // The edit commands act on the text box that has the focus; Copy without selected text
+    // copies the active graph's picture.
+    action = CreateAction(res::kCmdEditCut, "Cu&t", "cut");
+    action->setShortcuts(
+        { QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete) });
+    connect(action, &QAction::triggered, this, &CMainFrame::OnEditCut);
+    addAction(action);
+
+    action = CreateAction(res::kCmdEditCopy, "&Copy", "copy");
+    action->setShortcuts(
+        { QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert) });
+    connect(action, &QAction::triggered, this, &CMainFrame::OnEditCopy);
+    addAction(action);
+
+    action = CreateAction(res::kCmdEditPaste, "&Paste", "paste");
+    action->setShortcuts(
+        { QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert) });
+    connect(action, &QAction::triggered, this, &CMainFrame::OnEditPaste);
+    addAction(action);
+
     m_recentPlaceholder = new QAction("Recent File", this);
     m_recentPlaceholder->setData(res::kCmdFileMru1);
     m_recentPlaceholder->setEnabled(false);
@@ -147,21 +214,23 @@ void CMainFrame::CreateActions()
     CreateAction(res::kCmdWindowNew, "&New Window");
 
     action = CreateAction(res::kCmdWindowCascade, "&Cascade");
-    connect(action, &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
+    connect(action, &QAction::triggered, this, &CMainFrame::OnWindowCascade);
 
     action = CreateAction(res::kCmdWindowTile, "&Tile");
-    connect(action, &QAction::triggered, m_mdiArea, &QMdiArea::tileSubWindows);
+    connect(action, &QAction::triggered, this, &CMainFrame::OnWindowTile);
 
     action = CreateAction(res::kCmdWindowArrange, "&Arrange Icons");
     connect(action, &QAction::triggered, this, &CMainFrame::OnWindowArrange);
 
     action = CreateAction(res::kCmdUsingPlovex, "&Using Plovex");
+    action->setShortcut(QKeySequence(Qt::Key_F1));
     connect(action, &QAction::triggered, this, &CMainFrame::OnHelpUsing);
+    addAction(action);
 
     CreateAction(res::kCmdAppAbout, "&About Plovex...", "about");
 
     // Commands without a handler anywhere: shown disabled, and their keys stay with the
-    // focused box, which cuts, copies, pastes and undoes by itself.
+    // focused box, which undoes by itself.
     struct Unhandled {
         int id;
         const char* text;
@@ -169,13 +238,6 @@ void CMainFrame::CreateActions()
         QList<QKeySequence> keys;
     };
     const Unhandled unhandled[] = {
-        { res::kCmdEditCut, "Cu&t", "cut",
-            { QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete) } },
-        { res::kCmdEditCopy, "&Copy", "copy",
-            { QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert) } },
-        { res::kCmdEditPaste, "&Paste", "paste",
-            { QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert) } },
-        { res::kCmdFilePrint, "&Print...", "print", {} },
         { res::kCmdEditUndo, "&Undo", nullptr,
             { QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace) } },
         { res::kCmdNextPane, "Ne&xt Pane", nullptr, { QKeySequence(Qt::Key_F6) } },
@@ -199,6 +261,10 @@ void CMainFrame::CreateMenus()
             menu->addAction(Action(res::kCmdFileClose));
             menu->addAction(Action(res::kCmdFileSave));
             menu->addAction(Action(res::kCmdFileSaveAs));
+            menu->addAction(Action(res::kCmdExportGraph));
+            menu->addSeparator();
+            menu->addAction(Action(res::kCmdFilePrint));
+            menu->addAction(Action(res::kCmdFilePrintPreview));
         }
         menu->addSeparator();
         menu->addAction(m_recentPlaceholder);
@@ -288,12 +354,21 @@ void CMainFrame::AddChild(CChildFrame* child)
         OnUpdateFrameMenu();
         OnUpdateFrameTitle();
     };
+    connect(child, &CChildFrame::AboutToClose, this, [this, child] {
+        m_closing = child;
+        m_closingWasActive = ActiveChild() == child;
+    });
+    connect(child, &CChildFrame::Closed, this, [this, child] { OnChildClosed(child); });
     connect(child, &CChildFrame::Closed, this, update);
     connect(child, &QObject::destroyed, this, update);
 }
 
 void CMainFrame::ActivateChild(CChildFrame* child)
 {
+    if (!child->isVisible()) {
+        child->move(NextWindowPosition(child->size()));
+        m_lastPlaced = child;
+    }
     child->show();
     m_mdiArea->setActiveSubWindow(child);
     OnUpdateFrameMenu();
@@ -310,6 +385,19 @@ QList<CChildFrame*> CMainFrame::ChildFrames() const
             children << child;
     }
     return children;
+}
+
+QList<CChildFrame*> CMainFrame::NormalChildFrames() const
+{
+    QList<CChildFrame*> children = ChildFrames();
+    children.removeIf([](const CChildFrame* child) { return child->isMinimized(); });
+    return children;
+}
+
+CPlovexView* CMainFrame::ActiveView() const
+{
+    const CChildFrame* child = ActiveChild();
+    return child ? qobject_cast<CPlovexView*>(child->widget()) : nullptr;
 }
 
 CChildFrame* CMainFrame::ActiveChild() const
@@ -389,12 +477,24 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (IsLockKey(event) || event->type() == QEvent::ApplicationActivate)
         UpdateKeyLocks();
+    // A text box claims the copy keys even with nothing selected; then they copy the graph.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this && IsTextBox(widget) && !HasSelectedText(widget)
+            && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
+            return true;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::OnUpdateFrameMenu()
 {
     const bool graph = !ChildFrames().isEmpty();
+    // The toolbar's buttons and the keys act on the active graph.
+    for (const int id :
+        { res::kCmdFileSave, res::kCmdExportGraph, res::kCmdFilePrint, res::kCmdFilePrintPreview })
+        Action(id)->setEnabled(graph);
+    OnUpdateEditCommands();
     const QMenu* file = graph ? m_fileMenuGraph : m_fileMenuNoDocument;
     const QList<QAction*> current = menuBar()->actions();
     if (!current.isEmpty() && current.first() == file->menuAction())
@@ -405,8 +505,6 @@ void CMainFrame::OnUpdateFrameMenu()
     if (graph)
         menuBar()->addMenu(m_windowMenu);
     menuBar()->addMenu(m_helpMenu);
-    // The toolbar's Save acts on the active graph.
-    Action(res::kCmdFileSave)->setEnabled(graph);
 }
 
 void CMainFrame::OnUpdateFrameTitle()
@@ -433,9 +531,143 @@ void CMainFrame::OnUpdateWindowMenu()
             QString("&%1 %2").arg(i + 1).arg(QString(child->Title()).replace("&", "&&")));
         entry->setCheckable(true);
         entry->setChecked(child == active);
-        connect(entry, &QAction::triggered, this,
-            [this, child] { m_mdiArea->setActiveSubWindow(child); });
+        connect(entry, &QAction::triggered, this, [this, child] {
+            if (child->isMinimized())
+                child->showNormal();
+            m_mdiArea->setActiveSubWindow(child);
+        });
         m_windowList << entry;
+    }
+}
+
+QWidget* CMainFrame::FocusedBox() const
+{
+    QWidget* focus = focusWidget();
+    const CChildFrame* child = ActiveChild();
+    return IsTextBox(focus) && child && child->isAncestorOf(focus) ? focus : nullptr;
+}
+
+void CMainFrame::OnUpdateEditCommands()
+{
+    const QWidget* focus = FocusedBox();
+    const bool editable = IsEditable(focus);
+    Action(res::kCmdEditCut)->setEnabled(editable);
+    Action(res::kCmdEditPaste)->setEnabled(editable);
+    Action(res::kCmdEditCopy)->setEnabled(IsTextBox(focus) || !ChildFrames().isEmpty());
+}
+
+void CMainFrame::OnEditCut()
+{
+    if (auto* line = qobject_cast<QLineEdit*>(FocusedBox()))
+        line->cut();
+    else if (auto* text = qobject_cast<QPlainTextEdit*>(FocusedBox()))
+        text->cut();
+}
+
+void CMainFrame::OnEditCopy()
+{
+    QWidget* focus = FocusedBox();
+    if (HasSelectedText(focus)) {
+        if (auto* line = qobject_cast<QLineEdit*>(focus))
+            line->copy();
+        else if (auto* text = qobject_cast<QPlainTextEdit*>(focus))
+            text->copy();
+        return;
+    }
+    OnViewCommand(&CPlovexView::OnCopyGraph);
+}
+
+void CMainFrame::OnEditPaste()
+{
+    if (auto* line = qobject_cast<QLineEdit*>(FocusedBox()))
+        line->paste();
+    else if (auto* text = qobject_cast<QPlainTextEdit*>(FocusedBox()))
+        text->paste();
+}
+
+void CMainFrame::OnViewCommand(void (CPlovexView::*command)())
+{
+    if (CPlovexView* view = ActiveView())
+        (view->*command)();
+}
+
+QPoint CMainFrame::NextWindowPosition(const QSize& size) const
+{
+    const QSize area = m_mdiArea->viewport()->size();
+    QPoint position(0, 0);
+    if (m_lastPlaced && !m_lastPlaced->IsClosed() && !m_lastPlaced->isMinimized()) {
+        QStyleOptionTitleBar option;
+        option.initFrom(m_lastPlaced);
+        const int step
+            = m_lastPlaced->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, m_lastPlaced);
+        position = m_lastPlaced->pos() + QPoint(step, step);
+    }
+    if (position.x() + size.width() > area.width() || position.y() + size.height() > area.height())
+        position = QPoint(0, 0);
+    return position;
+}
+
+void CMainFrame::OnWindowCascade()
+{
+    // Oldest first, so the active window ends on top, where it was.
+    CChildFrame* active = ActiveChild();
+    m_lastPlaced = nullptr;
+    for (CChildFrame* child : NormalChildFrames()) {
+        child->move(NextWindowPosition(child->size()));
+        child->raise();
+        m_lastPlaced = child;
+    }
+    if (active && !active->isMinimized())
+        active->raise();
+}
+
+void CMainFrame::OnWindowTile()
+{
+    // The windows keep their size: side by side in rows while they fit, else rows overlap so
+    // that the last row still ends inside the area.
+    const QList<CChildFrame*> children = NormalChildFrames();
+    if (children.isEmpty())
+        return;
+    QSize cell;
+    for (const CChildFrame* child : children)
+        cell = cell.expandedTo(child->size());
+    const QSize area = m_mdiArea->viewport()->size();
+    const auto count = static_cast<int>(children.size());
+    const int columns = std::clamp(area.width() / cell.width(), 1, count);
+    const int rows = (count + columns - 1) / columns;
+    int rowStep = cell.height();
+    if (rows > 1 && rows * cell.height() > area.height())
+        rowStep = std::max(0, area.height() - cell.height()) / (rows - 1);
+    for (int i = 0; i < count; ++i)
+        children[i]->move((i % columns) * cell.width(), (i / columns) * rowStep);
+    m_lastPlaced = children.last();
+}
+
+void CMainFrame::OnWindowActivated(CChildFrame* child)
+{
+    // What the closing of a window activates on its own is not the user's choice.
+    if (!child || (m_closing && m_closing->IsClosed()))
+        return;
+    m_activationHistory.removeAll(child);
+    m_activationHistory.removeAll(nullptr);
+    m_activationHistory.append(child);
+}
+
+void CMainFrame::OnChildClosed(CChildFrame* child)
+{
+    m_activationHistory.removeAll(child);
+    m_activationHistory.removeAll(nullptr);
+    const bool wasActive = m_closing == child && m_closingWasActive;
+    m_closing = nullptr;
+    if (!wasActive)
+        return;
+    // The window that was active before the closed one takes over.
+    const QList<CChildFrame*> open = ChildFrames();
+    for (auto it = m_activationHistory.crbegin(); it != m_activationHistory.crend(); ++it) {
+        if (*it && open.contains(it->data())) {
+            m_mdiArea->setActiveSubWindow(*it);
+            return;
+        }
     }
 }
 
@@ -454,9 +686,7 @@ void CMainFrame::OnWindowArrange()
 
 void CMainFrame::OnHelpUsing()
 {
-    m_helpWindow->show();
-    m_helpWindow->raise();
-    m_helpWindow->activateWindow();
+    ShowToolWindow(*m_helpWindow);
 }
 
 // Every form draws by the new choice from its next rendering on; the active one draws again now.

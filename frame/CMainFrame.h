@@ -5,9 +5,9 @@
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
-#include <memory>
 
 class QLabel;
 class QMdiArea;
@@ -17,6 +17,7 @@ namespace plovex {
 
 class CChildFrame;
 class CHelpDlg;
+class CPlovexView;
 class RecentFileList;
 
 // The main window: the graph windows in a multiple-document area, the menus (one set while
@@ -42,12 +43,15 @@ public:
 
     // Takes `child` into the document area, still hidden.
     void AddChild(CChildFrame* child);
-    // Shows `child` and makes it the active graph window.
+    // Shows the new window `child` inside the visible area, cascaded from the last one, and
+    // makes it the active graph window.
     void ActivateChild(CChildFrame* child);
     // The open graph windows, in the order they were opened.
     QList<CChildFrame*> ChildFrames() const;
     // The graph window that document commands act on; nullptr when none is open.
     CChildFrame* ActiveChild() const;
+    // The form of the active graph window; nullptr when none is open.
+    CPlovexView* ActiveView() const;
 
     // The File menu's recent-file entries.
     void SetRecentFiles(const RecentFileList& files);
@@ -79,14 +83,28 @@ private:
     void OnUpdateFrameMenu();
     void OnUpdateFrameTitle();
     void OnUpdateWindowMenu();
+    // The text box of the active graph window that has the focus; nullptr when none has.
+    QWidget* FocusedBox() const;
+    void OnUpdateEditCommands();
+    void OnEditCut();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnViewCommand(void (CPlovexView::*command)());
+    void OnWindowCascade();
+    void OnWindowTile();
     void OnWindowArrange();
+    void OnWindowActivated(CChildFrame* child);
+    void OnChildClosed(CChildFrame* child);
     void OnHelpUsing();
     void OnViewGrid(bool shown);
     void UpdateKeyLocks();
+    // Where a new window of `size` goes: one title bar below and right of the last placed
+    // window, or the top left when it would cross an edge of the visible area.
+    QPoint NextWindowPosition(const QSize& size) const;
+    QList<CChildFrame*> NormalChildFrames() const;
 
     QMdiArea* m_mdiArea;
-    // Without a parent, so that a dialog over this window does not block it.
-    std::unique_ptr<CHelpDlg> m_helpWindow;
+    CHelpDlg* m_helpWindow;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_messagePane = nullptr;
     QHash<int, QLabel*> m_indicators;
@@ -99,6 +117,12 @@ private:
     QMenu* m_windowMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QList<QAction*> m_windowList;
+    QPointer<CChildFrame> m_lastPlaced;
+    // The graph windows, most recently active last.
+    QList<QPointer<CChildFrame>> m_activationHistory;
+    // The window being closed, and whether it was the active one.
+    QPointer<CChildFrame> m_closing;
+    bool m_closingWasActive = false;
     std::function<bool()> m_closeQuery;
 };
 

@@ -25,7 +25,7 @@ const char* const kTopicTitles[CHelpDlg::kTopicCount] = {
 
 CHelpDlg::CHelpDlg(QWidget* parent)
     : QDialog(parent,
-        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint)
     , m_topicList(new QListWidget(this))
     , m_textBox(new QPlainTextEdit(this))

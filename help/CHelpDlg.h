@@ -10,8 +10,8 @@ class QPushButton;
 namespace plovex {
 
 // The built-in documentation: six topics listed on the left, the chosen topic's text on
-// the right. Modeless and created hidden; closing it only hides it, so it shows the same
-// topic when it comes back.
+// the right. A modeless tool window of the main window, created hidden; closing it only
+// hides it, so it shows the same topic when it comes back.
 class CHelpDlg : public QDialog {
     Q_OBJECT
 

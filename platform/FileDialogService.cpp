@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 namespace plovex {
@@ -41,6 +42,9 @@ public:
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
         box.setWindowModality(Qt::WindowModal);
         box.setDefaultButton(QMessageBox::Save);
+        box.button(QMessageBox::Save)->setText("&Save");
+        box.button(QMessageBox::Discard)->setText("&Discard");
+        box.button(QMessageBox::Cancel)->setText("&Cancel");
         switch (box.exec()) {
         case QMessageBox::Save:
             return SaveAnswer::Save;

@@ -91,6 +91,11 @@ inline constexpr int kCmdViewStatusBar = 59393;
 // The grid and tick labels (View > Grid), the program's own command.
 inline constexpr int kCmdViewGrid = 32780;
 
+// Getting a graph out of its window: export, print, copy as a picture.
+inline constexpr int kCmdExportGraph = 32772;
+inline constexpr int kCmdCopyGraph = 32773;
+inline constexpr int kCmdFilePrintPreview = 57609;
+
 // Strings.
 inline constexpr int kStrAppTitle = 57344; // also string 128
 inline constexpr int kStrIdle = 57345; // "Ready"

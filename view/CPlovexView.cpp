@@ -2,23 +2,36 @@
 
 #include "app/CPlovexDoc.h"
 #include "app/DocumentCodec.h"
+#include "app/ImageExport.h"
 #include "engine/Evaluator.h"
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
+#include "platform/FileDialogService.h"
 #include "platform/MessageService.h"
 #include "platform/PictureStatic.h"
+#include "platform/PrintDialogService.h"
+#include "platform/StringTable.h"
 #include "res/Resource.h"
 #include "view/CInputDlg.h"
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
 #include "view/GraphDescription.h"
+#include "view/GraphPage.h"
 #include "view/GraphRenderer.h"
 #include "view/Integration.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QProgressBar>
 #include <cmath>
 #include <cstdio>
@@ -111,6 +124,21 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
         &CPlovexView::OnDocumentExpressionChanged);
     // Attaches the control objects and shows the defaults.
     UpdateData(false);
+    CreateGraphMenu();
+}
+
+void CPlovexView::CreateGraphMenu()
+{
+    m_graphMenu = new QMenu(this);
+    const auto add = [this](int id, const char* text, void (CPlovexView::*handler)()) {
+        QAction* action = m_graphMenu->addAction(text);
+        action->setData(id);
+        action->setStatusTip(LoadString(id).section('\n', 0, 0));
+        connect(action, &QAction::triggered, this, handler);
+    };
+    add(res::kCmdCopyGraph, "&Copy Graph", &CPlovexView::OnCopyGraph);
+    add(res::kCmdExportGraph, "&Export Graph...", &CPlovexView::OnExportGraph);
+    add(res::kCmdFilePrint, "&Print...", &CPlovexView::OnFilePrint);
 }
 
 void CPlovexView::OnInitialUpdate()
@@ -277,6 +305,76 @@ void CPlovexView::OnMouseMove(const QPoint& point)
     SetDlgItemText(res::kStatusStatic, m_status);
 }
 
+void CPlovexView::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The graph area lets the mouse through to the form; the menu belongs to it alone.
+    const QRect area = m_graphArea->geometry();
+    if (event->reason() == QContextMenuEvent::Mouse && !area.contains(event->pos())) {
+        FormView::contextMenuEvent(event);
+        return;
+    }
+    const QPoint at = event->reason() == QContextMenuEvent::Mouse ? event->globalPos()
+                                                                  : mapToGlobal(area.center());
+    m_graphMenu->popup(at);
+}
+
+QImage CPlovexView::GraphPicture() const
+{
+    return m_graphArea->Picture();
+}
+
+QString CPlovexView::GraphCaption() const
+{
+    const QString expression
+        = m_drawnExpression.empty() ? QString("0") : QString::fromStdString(m_drawnExpression);
+    if (m_drawnImplicit)
+        return expression + " = 0";
+    if (m_drawnDerivative)
+        return "y = d/dx (" + expression + ")";
+    return "y = " + expression;
+}
+
+void CPlovexView::OnCopyGraph()
+{
+    QGuiApplication::clipboard()->setImage(GraphPicture());
+}
+
+void CPlovexView::OnExportGraph()
+{
+    // Beside the document's file, named after it: circle.pxg -> circle.png.
+    const CPlovexDoc& document = GetDocument();
+    QString proposed = QFileInfo(document.Title()).completeBaseName() + ".png";
+    if (!document.PathName().isEmpty())
+        proposed = QFileInfo(document.PathName()).dir().filePath(proposed);
+    const QString path = FileDialogs().GetSaveFileName(window(), proposed, ExportFilter(), "png");
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!ExportImage(GraphPicture(), path, error))
+        Messages().MessageBox(this, error);
+}
+
+void CPlovexView::OnFilePrint()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(GetDocument().Title());
+    if (PrintDialogs().SetUpPrinter(window(), printer))
+        Print(printer);
+}
+
+void CPlovexView::OnFilePrintPreview()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(GetDocument().Title());
+    PrintDialogs().Preview(window(), printer, [this](QPrinter& pages) { Print(pages); });
+}
+
+void CPlovexView::Print(QPrinter& printer)
+{
+    if (!PrintGraphPage(printer, GraphPicture(), GraphCaption()))
+        Messages().MessageBox(this, "Cannot print the graph: the printer did not accept the page.");
+}
+
 void CPlovexView::OnEvaluate()
 {
     EvaluateAtPoint(kEvaluatePrompt, false);
@@ -351,6 +449,9 @@ double CPlovexView::Evaluate(float x, float y, bool subCall) const
 void CPlovexView::DrawGraph()
 {
     const Program program = Program::Compile(GetDocument().PostfixQueue());
+    m_drawnExpression = GetDocument().Expression();
+    m_drawnImplicit = m_implicit;
+    m_drawnDerivative = m_derivative;
     FormSurface surface(*this);
     const RenderTotals totals = plovex::DrawGraph(*this, program, surface);
     surface.Finish();

@@ -3,6 +3,12 @@
 #include "platform/FormView.h"
 #include "view/FormFields.h"
 
+#include <QImage>
+#include <QString>
+#include <string>
+
+class QMenu;
+class QPrinter;
 class QProgressBar;
 
 namespace plovex {
@@ -51,12 +57,27 @@ public:
     // Renders the postfix queue into the graph area with the current fields.
     void DrawGraph();
 
+    // What the graph area shows, pixel for pixel.
+    QImage GraphPicture() const;
+    // The function of the last rendering: "y = x^2", "y = d/dx (x^2)", "x^2+y^2-25 = 0".
+    QString GraphCaption() const;
+    // The graph's picture to the clipboard, as an image.
+    void OnCopyGraph();
+    // The graph's picture to an image file the user names.
+    void OnExportGraph();
+    // The graph with its caption on a page of the printer the user chooses.
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    // Offered on the graph area: Copy Graph, Export Graph..., Print....
+    QMenu* GraphMenu() const { return m_graphMenu; }
+
     QProgressBar* m_progress = nullptr;
     PictureStatic* m_graphArea = nullptr;
 
 protected:
     void DoDataExchange(DataExchange& exchange) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void Plot(bool derivative);
@@ -69,8 +90,15 @@ private:
     void ChangeScale(float FormFields::*scale, float change);
     void EvaluateAtPoint(const char* prompt, bool derivative);
     void ShowResult(double value);
+    void CreateGraphMenu();
+    void Print(QPrinter& printer);
 
     CPlovexDoc& m_document;
+    QMenu* m_graphMenu = nullptr;
+    // What the last rendering drew, for the caption.
+    std::string m_drawnExpression;
+    bool m_drawnImplicit = false;
+    bool m_drawnDerivative = false;
 };
 
 } // namespace plovex

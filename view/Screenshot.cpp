@@ -1,11 +1,13 @@
 #include "view/Screenshot.h"
 
+#include "platform/PictureStatic.h"
 #include "res/Resource.h"
 #include "view/CPlovexView.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
@@ -78,13 +80,20 @@ void TakeScreenshot(QWidget& window, const QString& path)
 
     Command(window, res::kCmdUsingPlovex);
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        auto* topics = top->isVisible() ? top->findChild<QListWidget*>() : nullptr;
+        // The help window, a window of its own inside the main window's tree.
+        auto* topics
+            = top != &window && top->isVisible() ? top->findChild<QListWidget*>() : nullptr;
         if (topics == nullptr)
             continue;
         topics->setCurrentRow(1);
         const QRect screen = window.screen()->availableGeometry();
         top->move(screen.right() - top->width() - 20, screen.top() + first->height() / 2);
     }
+    // The first graph's context menu, as a right click on its right half opens it.
+    const QRect area = view->m_graphArea->geometry();
+    const QPoint click(area.left() + area.width() * 3 / 4, area.top() + area.height() / 4);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, click, view->mapToGlobal(click));
+    QApplication::sendEvent(view, &menu);
     // Once the windows have been drawn on the screen.
     QTimer::singleShot(1000, &window, [&window, path] { WriteScreen(window, path); });
 }

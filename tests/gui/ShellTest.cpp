@@ -153,8 +153,9 @@ TEST_F(ShellTest, MenusWithAndWithoutAGraph)
     EXPECT_EQ(MenuBar(frame), (std::vector<std::string> { "&File", "&View", "&Window", "&Help" }));
     EXPECT_EQ(Items(Menu(frame, "&File")),
         (std::vector<std::string> { "&New\tCtrl+N (57600)", "&Open...\tCtrl+O (57601)",
-            "&Close (57602)", "&Save\tCtrl+S (57603)", "Save &As... (57604)", "-",
-            "Recent File (57616)", "-", "E&xit (57665)" }));
+            "&Close (57602)", "&Save\tCtrl+S (57603)", "Save &As... (57604)",
+            "&Export Graph... (32772)", "-", "&Print...\tCtrl+P (57607)",
+            "Print Pre&view... (57609)", "-", "Recent File (57616)", "-", "E&xit (57665)" }));
     EXPECT_EQ(Items(Menu(frame, "&View")),
         (std::vector<std::string> {
             "&Toolbar (59392)", "&Status Bar (59393)", "&Grid\tCtrl+G (32780)" }));
@@ -162,7 +163,7 @@ TEST_F(ShellTest, MenusWithAndWithoutAGraph)
         (std::vector<std::string> { "&New Window (57648)", "&Cascade (57650)", "&Tile (57651)",
             "&Arrange Icons (57649)" }));
     EXPECT_EQ(Items(Menu(frame, "&Help")),
-        (std::vector<std::string> { "&Using Plovex (32771)", "&About Plovex... (57664)" }));
+        (std::vector<std::string> { "&Using Plovex\tF1 (32771)", "&About Plovex... (57664)" }));
 
     Trigger(app, res::kCmdFileClose);
     DeleteClosedWindows();
@@ -172,14 +173,21 @@ TEST_F(ShellTest, MenusWithAndWithoutAGraph)
     EXPECT_EQ(Items(Menu(frame, "&File")),
         (std::vector<std::string> { "&New\tCtrl+N (57600)", "&Open...\tCtrl+O (57601)", "-",
             "Recent File (57616)", "-", "E&xit (57665)" }));
-    EXPECT_FALSE(frame.Action(res::kCmdFileSave)->isEnabled()); // the toolbar's Save
+    // The toolbar's buttons and the keys that act on a graph.
+    for (const int id : { res::kCmdFileSave, res::kCmdFilePrint, res::kCmdEditCopy }) {
+        SCOPED_TRACE(id);
+        EXPECT_FALSE(frame.Action(id)->isEnabled());
+    }
 
     Trigger(app, res::kCmdFileNew);
     EXPECT_EQ(MenuBar(frame), (std::vector<std::string> { "&File", "&View", "&Window", "&Help" }));
-    EXPECT_TRUE(frame.Action(res::kCmdFileSave)->isEnabled());
+    for (const int id : { res::kCmdFileSave, res::kCmdFilePrint, res::kCmdEditCopy }) {
+        SCOPED_TRACE(id);
+        EXPECT_TRUE(frame.Action(id)->isEnabled());
+    }
 }
 
-TEST_F(ShellTest, ToolbarOrderPromptsAndDisabledButtons)
+TEST_F(ShellTest, ToolbarOrderPromptsAndButtons)
 {
     CPlovexApp app;
     ASSERT_TRUE(app.InitInstance({}));
@@ -194,11 +202,12 @@ TEST_F(ShellTest, ToolbarOrderPromptsAndDisabledButtons)
         { 57601, true, "Open", "Open an existing document" },
         { 57603, true, "Save", "Save the active document" },
         { 0, false, "", "" },
-        { 57635, false, "Cut", "Cut the selection and put it on the Clipboard" },
-        { 57634, false, "Copy", "Copy the selection and put it on the Clipboard" },
-        { 57637, false, "Paste", "Insert Clipboard contents" },
+        // The expression box has the focus: Cut and Paste act on it.
+        { 57635, true, "Cut", "Cut the selection and put it on the Clipboard" },
+        { 57634, true, "Copy", "Copy the selection and put it on the Clipboard" },
+        { 57637, true, "Paste", "Insert Clipboard contents" },
         { 0, false, "", "" },
-        { 57607, false, "Print", "" },
+        { 57607, true, "Print", "Print the active graph" },
         { 0, false, "", "" },
         { 57664, true, "About", "Display program information, version number and copyright" },
     };
@@ -304,7 +313,7 @@ TEST_F(ShellTest, AcceleratorsAndEditingKeysInTheExpressionBox)
         EXPECT_TRUE(action->shortcuts().contains(key.key));
     }
 
-    // The edit commands have no handler: their keys keep working in the box.
+    // The editing keys work in the box as in any text box.
     auto* box = qobject_cast<QLineEdit*>(ViewOf(Active(app)).GetDlgItem(res::kExpressionEdit));
     box->setFocus();
     QTest::keyClicks(box, "x+1");
@@ -586,9 +595,10 @@ TEST_F(ShellTest, RecentFilesAreKeptNewestFirstAndAGoneFileLeavesTheList)
         const CMainFrame& frame = app.MainFrame();
         EXPECT_EQ(Items(Menu(frame, "&File")),
             (std::vector<std::string> { "&New\tCtrl+N (57600)", "&Open...\tCtrl+O (57601)",
-                "&Close (57602)", "&Save\tCtrl+S (57603)", "Save &As... (57604)", "-",
-                ("&1 " + b + " (57616)").toStdString(), ("&2 " + a + " (57617)").toStdString(), "-",
-                "E&xit (57665)" }));
+                "&Close (57602)", "&Save\tCtrl+S (57603)", "Save &As... (57604)",
+                "&Export Graph... (32772)", "-", "&Print...\tCtrl+P (57607)",
+                "Print Pre&view... (57609)", "-", ("&1 " + b + " (57616)").toStdString(),
+                ("&2 " + a + " (57617)").toStdString(), "-", "E&xit (57665)" }));
     }
     QSettings settings("Local AppWizard-Generated Applications", "Plovex 2");
     EXPECT_EQ(settings.value("Recent File List/File1").toString(), b);
@@ -691,6 +701,9 @@ TEST_F(ShellTest, WindowCommandsArrangeTheGraphWindows)
     const QList<CChildFrame*> children = frame.ChildFrames();
     ASSERT_EQ(children.size(), 3);
     const QSize size = children[0]->size();
+    // Room for three windows side by side.
+    frame.showNormal();
+    frame.resize(size.width() * 3 + 100, size.height() * 2);
 
     Trigger(app, res::kCmdWindowTile);
     for (qsizetype i = 0; i < children.size(); ++i) {

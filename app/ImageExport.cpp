@@ -1,0 +1,64 @@
+#include "app/ImageExport.h"
+
+#include "platform/FileStore.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+
+namespace plovex {
+namespace {
+
+QString ExportError(const QString& path, const QString& reason)
+{
+    return QString("Cannot export the graph to \"%1\".\n\n%2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
+} // namespace
+
+QStringList ExportFormats()
+{
+    QStringList formats;
+    for (const QByteArray& format : QImageWriter::supportedImageFormats())
+        formats << QString::fromLatin1(format).toLower();
+    formats.removeDuplicates();
+    formats.sort();
+    return formats;
+}
+
+QString ExportFilter()
+{
+    return QString("Images (*.%1)").arg(ExportFormats().join(" *."));
+}
+
+bool ExportImage(const QImage& image, const QString& path, QString& error)
+{
+    const QString format = QFileInfo(path).suffix().toLower();
+    if (!ExportFormats().contains(format)) {
+        error = ExportError(path,
+            QString("The name's extension does not say which image format to write. Use one "
+                    "of: %1.")
+                .arg(ExportFormats().join(", ")));
+        return false;
+    }
+    // Encoded whole before the file is touched, so a failure leaves nothing behind.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format.toLatin1());
+    if (!writer.write(image)) {
+        error = ExportError(path, writer.errorString());
+        return false;
+    }
+    QString reason;
+    if (!WriteWholeFile(path, bytes, reason)) {
+        error = ExportError(path, reason);
+        return false;
+    }
+    return true;
+}
+
+} // namespace plovex

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QImage;
+
+namespace plovex {
+
+// The image formats a picture can be exported in, as file name extensions: "bmp", "jpg",
+// "png" and the others Qt writes, sorted.
+QStringList ExportFormats();
+
+// The file dialog's filter for ExportFormats(), "Images (*.bmp *.jpg ... *.png)".
+QString ExportFilter();
+
+// Writes `image` to `path` in the format its extension names (.png, .bmp, .jpg, ...).
+// false with the message for the user in `error`; a file that was there stays as it was.
+bool ExportImage(const QImage& image, const QString& path, QString& error);
+
+} // namespace plovex

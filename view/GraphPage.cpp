@@ -1,0 +1,49 @@
+#include "view/GraphPage.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+
+namespace plovex {
+
+bool PrintGraphPage(QPrinter& printer, const QImage& picture, const QString& caption)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    // In device pixels, with (0, 0) at the top left of the printable area.
+    const QRect page(
+        QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+
+    QFont font = QGuiApplication::font();
+    font.setPointSize(12);
+    painter.setFont(font);
+    const QRect captionRect
+        = painter.boundingRect(page, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption);
+    painter.drawText(page, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption);
+
+    const int gap = QFontMetrics(font, &printer).height();
+    const QRect free(page.left(), captionRect.bottom() + 1 + gap, page.width(),
+        std::max(0, page.height() - captionRect.height() - gap));
+    if (picture.isNull() || free.isEmpty())
+        return painter.end();
+    const int scale = std::min(free.width() / picture.width(), free.height() / picture.height());
+    const QSize size = scale >= 1 ? picture.size() * scale
+                                  : picture.size().scaled(free.size(), Qt::KeepAspectRatio);
+    // A print preview records the page and shows it shrunk to the screen, where smoothing
+    // keeps one-pixel lines from dropping out; paper gets sharp pixels.
+    const bool preview = printer.paintEngine()->type() == QPaintEngine::Picture;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, scale < 1 || preview);
+    // Stored as the picture's own pixels, never recompressed with loss.
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
+    const QRect target(QPoint(free.left() + (free.width() - size.width()) / 2, free.top()), size);
+    painter.drawImage(target, picture);
+    return painter.end();
+}
+
+} // namespace plovex
