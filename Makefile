@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench fuzz sanitize screenshot install format clean
+.PHONY: all deps build run test test-nogui bench fuzz sanitize screenshot install format clean
 
 all: build
 
@@ -22,6 +22,13 @@ RUNTIME_DIR = $${XDG_RUNTIME_DIR:-/tmp/plovex-runtime-$$(id -u)}
 test: build
 	@mkdir -p $(RUNTIME_DIR) && chmod 700 $(RUNTIME_DIR)
 	cd $(BUILD) && XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/plovex-runtime-$$(id -u)} ctest --output-on-failure -j $(JOBS)
+
+# The engine and the renderer alone, without Qt, running compiled expressions through the
+# portable switch: proves on every CI run that neither grows a Qt include.
+test-nogui: deps
+	@cmake -S . -B build-nogui -DCMAKE_BUILD_TYPE=Release -DPLOVEX_BUILD_GUI=OFF -DPLOVEX_PORTABLE_DISPATCH=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build build-nogui -j $(JOBS)
+	cd build-nogui && ctest --output-on-failure -j $(JOBS)
 
 bench:
 	@scripts/install-deps bench
@@ -58,4 +65,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-bench build-fuzz build-sanitize
+	rm -rf build build-bench build-fuzz build-nogui build-sanitize

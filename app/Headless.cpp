@@ -29,6 +29,7 @@
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
+#include <variant>
 
 namespace plovex {
 namespace {
@@ -43,6 +44,27 @@ struct Failure {
     int status;
     QString message;
 };
+
+// A step's value, or the failure that ends the command.
+template <typename T> class [[nodiscard]] Outcome {
+public:
+    Outcome(T value)
+        : m_state(std::move(value))
+    { }
+    Outcome(Failure failure)
+        : m_state(std::move(failure))
+    { }
+
+    bool Ok() const { return std::holds_alternative<T>(m_state); }
+    T& Value() { return std::get<T>(m_state); }
+    const Failure& Error() const { return std::get<Failure>(m_state); }
+
+private:
+    std::variant<T, Failure> m_state;
+};
+
+// A step that gives nothing back: no failure, or the one that ends the command.
+using Status = std::optional<Failure>;
 
 // Whole, NUL bytes included: an expression is a byte string.
 void PrintLine(std::FILE* stream, const std::string& text)
@@ -93,26 +115,27 @@ public:
         , m_rawExpression(std::move(rawExpression))
     { }
 
-    int Run();
+    Outcome<int> Run();
 
 private:
-    const Document* LoadDocument();
-    std::string Expression();
+    Outcome<const Document*> LoadDocument();
+    Outcome<std::string> Expression();
     // The document's settings, or the defaults, with those the options give instead.
-    GraphSettings Settings();
-    float Number(const QString& name, std::optional<float> fallback = std::nullopt);
-    void WriteFile(const QString& path, QByteArrayView bytes);
+    Outcome<GraphSettings> Settings();
+    Outcome<float> Number(const QString& name, std::optional<float> fallback = std::nullopt);
+    [[nodiscard]] Status WriteFile(const QString& path, QByteArrayView bytes);
     std::string Format(double value) const
     {
         return m_parser.isSet("exact") ? FormatExact(value) : FormatFixed(value);
     }
-    bool ParseInto(TokenList& queue, bool implicit);
+    // False when the expression does not parse (its message printed already).
+    Outcome<bool> ParseInto(TokenList& queue, bool implicit);
 
-    int Postfix();
-    int EvaluateAt();
-    int Render();
-    int IntegrateRange();
-    int Save();
+    Outcome<int> Postfix();
+    Outcome<int> EvaluateAt();
+    Outcome<int> Render();
+    Outcome<int> IntegrateRange();
+    Outcome<int> Save();
 
     QCommandLineParser& m_parser;
     std::optional<std::string> m_rawExpression;
@@ -121,7 +144,7 @@ private:
     bool m_parseFailed = false;
 };
 
-const Document* Command::LoadDocument()
+Outcome<const Document*> Command::LoadDocument()
 {
     if (!m_parser.isSet("document"))
         return nullptr;
@@ -131,12 +154,12 @@ const Document* Command::LoadDocument()
     QString reason;
     std::optional<QByteArray> bytes = ReadWholeFile(path, kMaxDocumentBytes, reason);
     if (!bytes)
-        throw Failure { kUsageError, QString("cannot read %1: %2").arg(path, reason) };
+        return Failure { kUsageError, QString("cannot read %1: %2").arg(path, reason) };
     DecodedDocument decoded
         = DecodeDocument(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
             static_cast<std::size_t>(bytes->size()));
     if (!decoded.ok) {
-        throw Failure {
+        return Failure {
             kUsageError,
             QString("%1 is not a Plovex graph: %2").arg(path, QString::fromStdString(decoded.error))
         };
@@ -151,50 +174,69 @@ const Document* Command::LoadDocument()
     return &*m_document;
 }
 
-std::string Command::Expression()
+Outcome<std::string> Command::Expression()
 {
     const bool fromText = m_parser.isSet("expression");
     const bool fromDocument = m_parser.isSet("document");
     if (fromText == fromDocument)
-        throw Failure { kUsageError, "give either --expression or --document" };
+        return Failure { kUsageError, "give either --expression or --document" };
     if (fromText)
         return m_rawExpression.value_or(m_parser.value("expression").toStdString());
-    return LoadDocument()->decoded.expression;
+    Outcome<const Document*> document = LoadDocument();
+    if (!document.Ok())
+        return document.Error();
+    return document.Value()->decoded.expression;
 }
 
-GraphSettings Command::Settings()
+Outcome<GraphSettings> Command::Settings()
 {
-    const Document* document = LoadDocument();
-    const GraphSettings stored = document ? document->decoded.settings : GraphSettings {};
-    return { Number("xscale", stored.xScale), Number("yscale", stored.yScale),
-        Number("quality", stored.quality), stored.implicit || m_parser.isSet("implicit") };
+    Outcome<const Document*> document = LoadDocument();
+    if (!document.Ok())
+        return document.Error();
+    const GraphSettings stored
+        = document.Value() ? document.Value()->decoded.settings : GraphSettings {};
+    Outcome<float> xScale = Number("xscale", stored.xScale);
+    if (!xScale.Ok())
+        return xScale.Error();
+    Outcome<float> yScale = Number("yscale", stored.yScale);
+    if (!yScale.Ok())
+        return yScale.Error();
+    Outcome<float> quality = Number("quality", stored.quality);
+    if (!quality.Ok())
+        return quality.Error();
+    return GraphSettings { xScale.Value(), yScale.Value(), quality.Value(),
+        stored.implicit || m_parser.isSet("implicit") };
 }
 
-void Command::WriteFile(const QString& path, QByteArrayView bytes)
+Status Command::WriteFile(const QString& path, QByteArrayView bytes)
 {
     QString reason;
     if (!WriteWholeFile(path, bytes, reason))
-        throw Failure { kUsageError, QString("cannot write %1: %2").arg(path, reason) };
+        return Failure { kUsageError, QString("cannot write %1: %2").arg(path, reason) };
+    return std::nullopt;
 }
 
-float Command::Number(const QString& name, std::optional<float> fallback)
+Outcome<float> Command::Number(const QString& name, std::optional<float> fallback)
 {
     if (!m_parser.isSet(name)) {
         if (fallback)
             return *fallback;
-        throw Failure { kUsageError, QString("--%1 is required").arg(name) };
+        return Failure { kUsageError, QString("--%1 is required").arg(name) };
     }
     const QString text = m_parser.value(name);
     const std::optional<float> value = ParseDecimal(text.toStdString());
     if (!value)
-        throw Failure { kUsageError, QString("--%1: '%2' is not a number").arg(name, text) };
+        return Failure { kUsageError, QString("--%1: '%2' is not a number").arg(name, text) };
     return *value;
 }
 
-bool Command::ParseInto(TokenList& queue, bool implicit)
+Outcome<bool> Command::ParseInto(TokenList& queue, bool implicit)
 {
+    Outcome<std::string> expression = Expression();
+    if (!expression.Ok())
+        return expression.Error();
     TokenList operators;
-    const ParseResult result = Parse(Expression(), implicit, queue, operators, m_postfix);
+    const ParseResult result = Parse(expression.Value(), implicit, queue, operators, m_postfix);
     if (!result.Ok()) {
         PrintLine(stderr, result.message);
         m_parseFailed = true;
@@ -202,48 +244,70 @@ bool Command::ParseInto(TokenList& queue, bool implicit)
     return result.Ok();
 }
 
-int Command::Postfix()
+Outcome<int> Command::Postfix()
 {
+    Outcome<GraphSettings> settings = Settings();
+    if (!settings.Ok())
+        return settings.Error();
     TokenList queue;
-    if (ParseInto(queue, Settings().implicit))
+    Outcome<bool> parsed = ParseInto(queue, settings.Value().implicit);
+    if (!parsed.Ok())
+        return parsed.Error();
+    if (parsed.Value())
         PrintLine(stdout, m_postfix);
     return 0;
 }
 
-int Command::EvaluateAt()
+Outcome<int> Command::EvaluateAt()
 {
-    const float x = Number("evaluate");
+    Outcome<float> x = Number("evaluate");
+    if (!x.Ok())
+        return x.Error();
+    Outcome<GraphSettings> settings = Settings();
+    if (!settings.Ok())
+        return settings.Error();
     TokenList queue;
-    (void)ParseInto(queue, Settings().implicit);
-    PrintLine(stdout, Format(Evaluate(queue, m_parser.isSet("dydx"), x, 0.0f)));
+    Outcome<bool> parsed = ParseInto(queue, settings.Value().implicit);
+    if (!parsed.Ok())
+        return parsed.Error();
+    PrintLine(stdout, Format(Evaluate(queue, m_parser.isSet("dydx"), x.Value(), 0.0f)));
     return 0;
 }
 
-int Command::IntegrateRange()
+Outcome<int> Command::IntegrateRange()
 {
-    const float lower = Number("from");
-    const float upper = Number("to");
+    Outcome<float> lower = Number("from");
+    if (!lower.Ok())
+        return lower.Error();
+    Outcome<float> upper = Number("to");
+    if (!upper.Ok())
+        return upper.Error();
+    Outcome<GraphSettings> settings = Settings();
+    if (!settings.Ok())
+        return settings.Error();
     TokenList queue;
-    (void)ParseInto(queue, Settings().implicit);
-    const Integral integral = Integrate(Program::Compile(queue), lower, upper);
+    Outcome<bool> parsed = ParseInto(queue, settings.Value().implicit);
+    if (!parsed.Ok())
+        return parsed.Error();
+    const Integral integral = Integrate(Program::Compile(queue), lower.Value(), upper.Value());
     PrintLine(stdout, Format(integral.sum));
     if (!integral.stoppedAt)
         return 0;
     Warn(IntegralStopText(
-        *integral.stoppedAt, upper, m_parser.isSet("exact") ? FormatExact : FormatFixed));
+        *integral.stoppedAt, upper.Value(), m_parser.isSet("exact") ? FormatExact : FormatFixed));
     return kStoppedShort;
 }
 
-int Command::Render()
+Outcome<int> Command::Render()
 {
     if (!m_parser.isSet("size"))
-        throw Failure { kUsageError, "--size=WxH is required with --render" };
+        return Failure { kUsageError, "--size=WxH is required with --render" };
     static const QRegularExpression sizePattern("^\\s*(\\d{1,9})\\s*x\\s*(\\d{1,9})\\s*$");
     const QRegularExpressionMatch size = sizePattern.match(m_parser.value("size"));
     const int width = size.hasMatch() ? size.captured(1).toInt() : 0;
     const int height = size.hasMatch() ? size.captured(2).toInt() : 0;
     if (width < 1 || height < 1 || width > kMaxImageSide || height > kMaxImageSide) {
-        throw Failure { kUsageError,
+        return Failure { kUsageError,
             QString("--size: '%1' is not WxH with sides from 1 to %2")
                 .arg(m_parser.value("size"))
                 .arg(kMaxImageSide) };
@@ -253,19 +317,23 @@ int Command::Render()
     const QString suffix = QFileInfo(path).suffix().toLower();
     const QByteArray format = suffix.isEmpty() ? QByteArray("png") : suffix.toLatin1();
     if (!QImageWriter::supportedImageFormats().contains(format))
-        throw Failure { kUsageError,
+        return Failure { kUsageError,
             QString("--render: cannot write images of type '%1'").arg(QString(format)) };
 
-    const GraphSettings settings = Settings();
+    Outcome<GraphSettings> settings = Settings();
+    if (!settings.Ok())
+        return settings.Error();
     FormFields fields;
-    fields.m_xScale = settings.xScale;
-    fields.m_yScale = settings.yScale;
-    fields.m_quality = settings.quality;
-    fields.m_implicit = settings.implicit;
+    fields.m_xScale = settings.Value().xScale;
+    fields.m_yScale = settings.Value().yScale;
+    fields.m_quality = settings.Value().quality;
+    fields.m_implicit = settings.Value().implicit;
     fields.m_derivative = m_parser.isSet("dydx");
     fields.m_grid = m_parser.isSet("grid");
     TokenList queue;
-    (void)ParseInto(queue, fields.m_implicit);
+    Outcome<bool> parsed = ParseInto(queue, fields.m_implicit);
+    if (!parsed.Ok())
+        return parsed.Error();
 
     ImageSurface surface(width, height);
     const RenderTotals totals = DrawGraph(fields, Program::Compile(queue), surface);
@@ -275,10 +343,11 @@ int Command::Render()
     image.open(QIODevice::WriteOnly);
     QImageWriter writer(&image, format);
     if (!writer.write(surface.Image())) {
-        throw Failure { kUsageError,
+        return Failure { kUsageError,
             QString("cannot write %1: %2").arg(path, writer.errorString()) };
     }
-    WriteFile(path, image.data());
+    if (Status written = WriteFile(path, image.data()))
+        return *written;
 
     const Statistics statistics
         = ComputeStatistics(totals, fields.m_yScale, fields.m_quality, width);
@@ -292,35 +361,43 @@ int Command::Render()
     return 0;
 }
 
-int Command::Save()
+Outcome<int> Command::Save()
 {
     const QString path = m_parser.value("save");
-    const std::string expression = Expression();
-    const GraphSettings settings = Settings();
+    Outcome<std::string> expression = Expression();
+    if (!expression.Ok())
+        return expression.Error();
+    Outcome<GraphSettings> settings = Settings();
+    if (!settings.Ok())
+        return settings.Error();
     // A document saved with the settings it holds is copied byte for byte, whatever form its
     // length prefix or trailer takes.
-    const Document* document = LoadDocument();
-    if (document && settings == document->decoded.settings) {
-        WriteFile(path, document->bytes);
+    Outcome<const Document*> document = LoadDocument();
+    if (!document.Ok())
+        return document.Error();
+    if (document.Value() && settings.Value() == document.Value()->decoded.settings) {
+        if (Status written = WriteFile(path, document.Value()->bytes))
+            return *written;
         return 0;
     }
-    const std::vector<std::uint8_t> bytes = EncodeDocument(expression, settings);
+    const std::vector<std::uint8_t> bytes = EncodeDocument(expression.Value(), settings.Value());
     if (bytes.size() > kMaxDocumentBytes) {
-        throw Failure { kUsageError,
+        return Failure { kUsageError,
             QString("cannot write %1: a graph document holds at most %2 bytes")
                 .arg(path)
                 .arg(kMaxDocumentBytes) };
     }
-    WriteFile(path,
-        QByteArrayView(
-            reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    if (Status written = WriteFile(path,
+            QByteArrayView(
+                reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()))))
+        return *written;
     return 0;
 }
 
-int Command::Run()
+Outcome<int> Command::Run()
 {
     if (!m_parser.positionalArguments().isEmpty()) {
-        throw Failure { kUsageError,
+        return Failure { kUsageError,
             QString("unexpected argument '%1'").arg(m_parser.positionalArguments().first()) };
     }
     const QStringList actions { "postfix", "evaluate", "render", "integrate", "save" };
@@ -330,16 +407,18 @@ int Command::Run()
             chosen << action;
     }
     if (chosen.size() != 1) {
-        throw Failure { kUsageError,
+        return Failure { kUsageError,
             "choose one of --postfix, --evaluate, --render, --integrate and --save" };
     }
     const QString& action = chosen.first();
-    const int status = action == "postfix" ? Postfix()
-        : action == "evaluate"             ? EvaluateAt()
-        : action == "render"               ? Render()
-        : action == "integrate"            ? IntegrateRange()
-                                           : Save();
-    return m_parseFailed ? kParseFailed : status;
+    Outcome<int> status = action == "postfix" ? Postfix()
+        : action == "evaluate"                ? EvaluateAt()
+        : action == "render"                  ? Render()
+        : action == "integrate"               ? IntegrateRange()
+                                              : Save();
+    if (status.Ok() && m_parseFailed)
+        return kParseFailed;
+    return status;
 }
 
 // A command whose output did not reach its streams failed, whatever it computed: a full disk
@@ -440,14 +519,11 @@ int RunHeadless(int argc, char** argv)
         std::printf("plovex %s\n", PLOVEX_VERSION);
         return Finish(0);
     }
-    int status = 0;
-    try {
-        status = Command(parser, RawExpression(argc, argv)).Run();
-    } catch (const Failure& failure) {
-        std::fprintf(stderr, "plovex: %s\n", qPrintable(failure.message));
-        status = failure.status;
-    }
-    return Finish(status);
+    Outcome<int> status = Command(parser, RawExpression(argc, argv)).Run();
+    if (status.Ok())
+        return Finish(status.Value());
+    std::fprintf(stderr, "plovex: %s\n", qPrintable(status.Error().message));
+    return Finish(status.Error().status);
 }
 
 } // namespace plovex

@@ -2,11 +2,11 @@
 
 #include "engine/Functions.h"
 #include "engine/Numbers.h"
+#include "engine/Operators.h"
 #include "engine/Precedence.h"
 #include "engine/TokenList.h"
 #include "engine/ValueStack.h"
 
-#include <cmath>
 #include <limits>
 
 namespace plovex {
@@ -50,35 +50,10 @@ float EvaluatePlain(const TokenList& queue, float x, float y)
 
 } // namespace
 
-float ApplyOperator(char kind, float a, float b)
-{
-    const double left = a;
-    const double right = b;
-    switch (kind) {
-    case '+':
-        return ToFloat(left + right);
-    case '-':
-        // Negated reversed difference: equal operands give -0 ("x-x" at any x).
-        return ToFloat(-(right - left));
-    case '*':
-        return ToFloat(left * right);
-    case '/':
-        return ToFloat(left / right);
-    case '^':
-        return ToFloat(std::pow(left, right));
-    default:
-        return std::numeric_limits<float>::quiet_NaN();
-    }
-}
-
 double Evaluate(const TokenList& queue, bool derivative, float x, float y, bool subCall)
 {
-    if (!subCall && derivative) {
-        const float shifted = ToFloat(static_cast<double>(x) + kStepH);
-        const float a = static_cast<float>(Evaluate(queue, derivative, shifted, y, true));
-        const double b = Evaluate(queue, derivative, x, y, true);
-        return (a - b) / kStepH;
-    }
+    if (!subCall && derivative)
+        return DifferenceQuotient([&](float at) { return EvaluatePlain(queue, at, y); }, x);
     return EvaluatePlain(queue, x, y);
 }
 

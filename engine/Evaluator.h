@@ -10,7 +10,4 @@ class TokenList;
 // An operator that finds a single value on the stack ends the walk with NaN ("x++").
 double Evaluate(const TokenList& queue, bool derivative, float x, float y, bool subCall = false);
 
-// One binary operator on float operands, done in double and rounded once.
-float ApplyOperator(char kind, float a, float b);
-
 } // namespace plovex

@@ -2,12 +2,16 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <string_view>
 
 namespace plovex {
 
-// The built-in functions: the name the user types, the token kind it becomes, and what the
-// evaluator computes from it (in double; the result is rounded to float when pushed).
+// The built-in functions: the name the user types, the token kind it becomes, and what both
+// evaluators compute from it (in double; the result is rounded to float when pushed). A row's
+// position also numbers its instruction in a compiled Program, so a new function is one new row
+// here (and, where the compiler supports threaded dispatch, one more handler in Program.cpp,
+// which fails to compile until it is added).
 struct Function {
     std::string_view name;
     char code;
@@ -44,14 +48,20 @@ constexpr char LookupFunction(std::string_view name)
     return kUnknownFunction;
 }
 
+// The row of a function code in kFunctions; kFunctions.size() for any other kind.
+constexpr std::size_t FunctionIndex(char code)
+{
+    std::size_t index = 0;
+    while (index < kFunctions.size() && kFunctions[index].code != code)
+        ++index;
+    return index;
+}
+
 // The table row of a function code, or nullptr for any other kind.
 constexpr const Function* FindFunction(char code)
 {
-    for (const Function& function : kFunctions) {
-        if (function.code == code)
-            return &function;
-    }
-    return nullptr;
+    const std::size_t index = FunctionIndex(code);
+    return index < kFunctions.size() ? &kFunctions[index] : nullptr;
 }
 
 } // namespace plovex

@@ -20,6 +20,15 @@ constexpr float ToFloat(double value)
     return static_cast<float>(value);
 }
 
+// The derivative: the forward difference quotient (f(x + h) - f(x)) / h of a function that
+// gives floats, with x + h rounded to float and the quotient left in double.
+template <typename Function> double DifferenceQuotient(const Function& valueAt, float x)
+{
+    const float a = valueAt(ToFloat(static_cast<double>(x) + kStepH));
+    const double b = valueAt(x);
+    return (a - b) / kStepH;
+}
+
 // A parsed number buffer: 0 unless the text starts with a digit, otherwise the longest
 // leading decimal number ("2.5.1" -> 2.5, "12." -> 12, "2e5x" -> 200000).
 double BufferToNumber(std::string_view text);

@@ -1,8 +1,8 @@
 #include "engine/Program.h"
 
-#include "engine/Evaluator.h"
 #include "engine/Functions.h"
 #include "engine/Numbers.h"
+#include "engine/Operators.h"
 #include "engine/Precedence.h"
 #include "engine/TokenList.h"
 
@@ -10,6 +10,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <string_view>
 
 namespace plovex {
 
@@ -45,27 +46,16 @@ enum class Program::Op : std::uint8_t {
     Square,
     Cube,
     Fourth,
-    Sin,
-    Cos,
-    Tan,
-    Cosec,
-    Sec,
-    Cot,
-    Asin,
-    Acos,
-    Atan,
-    Exp,
-    Ln,
-    Log,
-    Abs,
-    Sqrt,
-    Floor,
-    Count
+    // The first of the function instructions: one per row of kFunctions, in table order.
+    Function,
 };
 
 namespace {
 
 using Op = Program::Op;
+
+constexpr std::size_t kOpCount = static_cast<std::size_t>(Op::Function) + kFunctions.size();
+static_assert(kOpCount <= 256, "every instruction fits the one-byte Op");
 
 constexpr int kForms = static_cast<int>(Op::AddConst) - static_cast<int>(Op::Add);
 
@@ -77,8 +67,8 @@ bool IsLeaf(Op op)
 // The operator taking its right operand from the stack.
 Op StackOperatorOp(char kind)
 {
-    const int base = kind == '+' ? 0 : kind == '-' ? 1 : kind == '*' ? 2 : kind == '/' ? 3 : 4;
-    return static_cast<Op>(static_cast<int>(Op::Add) + base);
+    constexpr std::string_view kOrder = "+-*/^"; // Add, Sub, Mul, Div, Pow
+    return static_cast<Op>(static_cast<std::size_t>(Op::Add) + kOrder.find(kind));
 }
 
 // The operator taking its right operand from the leaf that `push` would push.
@@ -102,40 +92,17 @@ std::optional<Op> PowerOp(float exponent)
     return std::nullopt;
 }
 
+// Only called with a function code, which FunctionIndex finds in the table.
 Op FunctionOp(char code)
 {
-    switch (code) {
-    case 's':
-        return Op::Sin;
-    case 'c':
-        return Op::Cos;
-    case 't':
-        return Op::Tan;
-    case 'S':
-        return Op::Cosec;
-    case 'C':
-        return Op::Sec;
-    case 'T':
-        return Op::Cot;
-    case 'a':
-        return Op::Asin;
-    case 'A':
-        return Op::Acos;
-    case 'b':
-        return Op::Atan;
-    case 'e':
-        return Op::Exp;
-    case 'l':
-        return Op::Ln;
-    case 'L':
-        return Op::Log;
-    case 'm':
-        return Op::Abs;
-    case 'r':
-        return Op::Sqrt;
-    default:
-        return Op::Floor;
-    }
+    return static_cast<Op>(static_cast<std::size_t>(Op::Function) + FunctionIndex(code));
+}
+
+// A function's row applied with its pointer known at compile time, so that the call inlines.
+template <std::size_t Row> float ApplyFunction(float value)
+{
+    constexpr auto apply = kFunctions[Row].apply;
+    return ToFloat(apply(value));
 }
 
 } // namespace
@@ -213,205 +180,165 @@ Program Program::Compile(const TokenList& queue)
     return program;
 }
 
-// Threaded dispatch: every handler ends with its own jump to the next one, which the branch
-// predictor learns per handler rather than through one shared switch. The top of the stack
-// lives in `top`; stack[0 .. sp) holds the values beneath it, the seed 0 first.
+// Threaded dispatch where the compiler has labels as values (GCC, Clang): every handler ends
+// with its own jump to the next one, which the branch predictor learns per handler rather
+// than through one shared switch. Elsewhere, or with PLOVEX_PORTABLE_DISPATCH defined, the
+// same handlers run as the cases of a standard switch. The extension is kept to this function.
+#if defined(__GNUC__) && !defined(PLOVEX_PORTABLE_DISPATCH)
+#define PLOVEX_THREADED_DISPATCH
+#endif
+
+// One handler per row of kFunctions; the handler table below counts them.
+#define PLOVEX_FOR_EACH_FUNCTION(X)                                                                \
+    X(0) X(1) X(2) X(3) X(4) X(5) X(6) X(7) X(8) X(9) X(10) X(11) X(12) X(13) X(14)
+
+#ifdef PLOVEX_THREADED_DISPATCH
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpedantic"
+#define PLOVEX_HANDLER(name)                                                                       \
+    name:
+#define PLOVEX_NEXT goto* kHandlers[static_cast<int>((++ip)->op)]
+#define PLOVEX_FUNCTION_ADDRESS(row) &&Function##row,
+#define PLOVEX_FUNCTION_HANDLER(row)                                                               \
+    Function##row : top = ApplyFunction<row>(top);                                                 \
+    PLOVEX_NEXT;
+#else
+#define PLOVEX_HANDLER(name) case Op::name:
+#define PLOVEX_NEXT                                                                                \
+    ++ip;                                                                                          \
+    continue
+#endif
+
+// The top of the stack lives in `top`; stack[0 .. sp) holds the values beneath it, the seed 0
+// first.
 float Program::Execute(const Instruction* code, float x, float y, float* stack)
 {
-    static const void* const kHandlers[] = {
-        &&Return,
-        &&ReturnNaN,
-        &&PushConst,
-        &&PushX,
-        &&PushY,
-        &&Add,
-        &&Sub,
-        &&Mul,
-        &&Div,
-        &&Pow,
-        &&AddConst,
-        &&SubConst,
-        &&MulConst,
-        &&DivConst,
-        &&PowConst,
-        &&AddX,
-        &&SubX,
-        &&MulX,
-        &&DivX,
-        &&PowX,
-        &&AddY,
-        &&SubY,
-        &&MulY,
-        &&DivY,
-        &&PowY,
-        &&Square,
-        &&Cube,
-        &&Fourth,
-        &&Sin,
-        &&Cos,
-        &&Tan,
-        &&Cosec,
-        &&Sec,
-        &&Cot,
-        &&Asin,
-        &&Acos,
-        &&Atan,
-        &&Exp,
-        &&Ln,
-        &&Log,
-        &&Abs,
-        &&Sqrt,
-        &&Floor,
-    };
-    static_assert(std::size(kHandlers) == static_cast<std::size_t>(Op::Count));
-
-    // Each operation takes float operands, works in double and rounds once (ToFloat).
-    const auto add = [](double a, double b) { return ToFloat(a + b); };
-    // Negated reversed difference: equal operands give -0, as the reference does.
-    const auto subtract = [](double a, double b) { return ToFloat(-(b - a)); };
-    const auto multiply = [](double a, double b) { return ToFloat(a * b); };
-    const auto divide = [](double a, double b) { return ToFloat(a / b); };
-    const auto power = [](double a, double b) { return ToFloat(std::pow(a, b)); };
-
     const Instruction* ip = code;
     std::size_t sp = 0;
     float top = 0.0f; // the seed
 
-#define PLOVEX_NEXT goto* kHandlers[static_cast<int>((++ip)->op)]
+#ifdef PLOVEX_THREADED_DISPATCH
+    static const void* const kHandlers[] = { &&Return, &&ReturnNaN, &&PushConst, &&PushX, &&PushY,
+        &&Add, &&Sub, &&Mul, &&Div, &&Pow, &&AddConst, &&SubConst, &&MulConst, &&DivConst,
+        &&PowConst, &&AddX, &&SubX, &&MulX, &&DivX, &&PowX, &&AddY, &&SubY, &&MulY, &&DivY, &&PowY,
+        &&Square, &&Cube, &&Fourth, PLOVEX_FOR_EACH_FUNCTION(PLOVEX_FUNCTION_ADDRESS) };
+    static_assert(std::size(kHandlers) == kOpCount,
+        "every instruction needs its handler: a new row of kFunctions needs one more entry in "
+        "PLOVEX_FOR_EACH_FUNCTION");
     goto* kHandlers[static_cast<int>(ip->op)];
+#else
+    for (;;) {
+        switch (ip->op) {
+#endif
 
-Return:
+    PLOVEX_HANDLER(Return)
     return top;
-ReturnNaN:
+    PLOVEX_HANDLER(ReturnNaN)
     return std::numeric_limits<float>::quiet_NaN();
-PushConst:
+    PLOVEX_HANDLER(PushConst)
     stack[sp++] = top;
     top = ip->operand;
     PLOVEX_NEXT;
-PushX:
+    PLOVEX_HANDLER(PushX)
     stack[sp++] = top;
     top = x;
     PLOVEX_NEXT;
-PushY:
+    PLOVEX_HANDLER(PushY)
     stack[sp++] = top;
     top = y;
     PLOVEX_NEXT;
-Add:
-    top = add(stack[--sp], top);
+    PLOVEX_HANDLER(Add)
+    top = Add(stack[--sp], top);
     PLOVEX_NEXT;
-Sub:
-    top = subtract(stack[--sp], top);
+    PLOVEX_HANDLER(Sub)
+    top = Subtract(stack[--sp], top);
     PLOVEX_NEXT;
-Mul:
-    top = multiply(stack[--sp], top);
+    PLOVEX_HANDLER(Mul)
+    top = Multiply(stack[--sp], top);
     PLOVEX_NEXT;
-Div:
-    top = divide(stack[--sp], top);
+    PLOVEX_HANDLER(Div)
+    top = Divide(stack[--sp], top);
     PLOVEX_NEXT;
-Pow:
-    top = power(stack[--sp], top);
+    PLOVEX_HANDLER(Pow)
+    top = Power(stack[--sp], top);
     PLOVEX_NEXT;
-AddConst:
-    top = add(top, ip->operand);
+    PLOVEX_HANDLER(AddConst)
+    top = Add(top, ip->operand);
     PLOVEX_NEXT;
-SubConst:
-    top = subtract(top, ip->operand);
+    PLOVEX_HANDLER(SubConst)
+    top = Subtract(top, ip->operand);
     PLOVEX_NEXT;
-MulConst:
-    top = multiply(top, ip->operand);
+    PLOVEX_HANDLER(MulConst)
+    top = Multiply(top, ip->operand);
     PLOVEX_NEXT;
-DivConst:
-    top = divide(top, ip->operand);
+    PLOVEX_HANDLER(DivConst)
+    top = Divide(top, ip->operand);
     PLOVEX_NEXT;
-PowConst:
-    top = power(top, ip->operand);
+    PLOVEX_HANDLER(PowConst)
+    top = Power(top, ip->operand);
     PLOVEX_NEXT;
-AddX:
-    top = add(top, x);
+    PLOVEX_HANDLER(AddX)
+    top = Add(top, x);
     PLOVEX_NEXT;
-SubX:
-    top = subtract(top, x);
+    PLOVEX_HANDLER(SubX)
+    top = Subtract(top, x);
     PLOVEX_NEXT;
-MulX:
-    top = multiply(top, x);
+    PLOVEX_HANDLER(MulX)
+    top = Multiply(top, x);
     PLOVEX_NEXT;
-DivX:
-    top = divide(top, x);
+    PLOVEX_HANDLER(DivX)
+    top = Divide(top, x);
     PLOVEX_NEXT;
-PowX:
-    top = power(top, x);
+    PLOVEX_HANDLER(PowX)
+    top = Power(top, x);
     PLOVEX_NEXT;
-AddY:
-    top = add(top, y);
+    PLOVEX_HANDLER(AddY)
+    top = Add(top, y);
     PLOVEX_NEXT;
-SubY:
-    top = subtract(top, y);
+    PLOVEX_HANDLER(SubY)
+    top = Subtract(top, y);
     PLOVEX_NEXT;
-MulY:
-    top = multiply(top, y);
+    PLOVEX_HANDLER(MulY)
+    top = Multiply(top, y);
     PLOVEX_NEXT;
-DivY:
-    top = divide(top, y);
+    PLOVEX_HANDLER(DivY)
+    top = Divide(top, y);
     PLOVEX_NEXT;
-PowY:
-    top = power(top, y);
+    PLOVEX_HANDLER(PowY)
+    top = Power(top, y);
     PLOVEX_NEXT;
-Square:
-    top = multiply(top, top);
+    PLOVEX_HANDLER(Square)
+    top = Multiply(top, top);
     PLOVEX_NEXT;
-Cube:
-    top = multiply(static_cast<double>(top) * top, top);
+    PLOVEX_HANDLER(Cube)
+    top = Multiply(static_cast<double>(top) * top, top);
     PLOVEX_NEXT;
-Fourth:
-    top = multiply(static_cast<double>(top) * top, static_cast<double>(top) * top);
+    PLOVEX_HANDLER(Fourth)
+    top = Multiply(static_cast<double>(top) * top, static_cast<double>(top) * top);
     PLOVEX_NEXT;
-Sin:
-    top = ToFloat(std::sin(static_cast<double>(top)));
-    PLOVEX_NEXT;
-Cos:
-    top = ToFloat(std::cos(static_cast<double>(top)));
-    PLOVEX_NEXT;
-Tan:
-    top = ToFloat(std::tan(static_cast<double>(top)));
-    PLOVEX_NEXT;
-Cosec:
-    top = ToFloat(1.0 / std::sin(static_cast<double>(top)));
-    PLOVEX_NEXT;
-Sec:
-    top = ToFloat(1.0 / std::cos(static_cast<double>(top)));
-    PLOVEX_NEXT;
-Cot:
-    top = ToFloat(1.0 / std::tan(static_cast<double>(top)));
-    PLOVEX_NEXT;
-Asin:
-    top = ToFloat(std::asin(static_cast<double>(top)));
-    PLOVEX_NEXT;
-Acos:
-    top = ToFloat(std::acos(static_cast<double>(top)));
-    PLOVEX_NEXT;
-Atan:
-    top = ToFloat(std::atan(static_cast<double>(top)));
-    PLOVEX_NEXT;
-Exp:
-    top = ToFloat(std::exp(static_cast<double>(top)));
-    PLOVEX_NEXT;
-Ln:
-    top = ToFloat(std::log(static_cast<double>(top)));
-    PLOVEX_NEXT;
-Log:
-    top = ToFloat(std::log10(static_cast<double>(top)));
-    PLOVEX_NEXT;
-Abs:
-    top = std::fabs(top);
-    PLOVEX_NEXT;
-Sqrt:
-    top = ToFloat(std::sqrt(static_cast<double>(top)));
-    PLOVEX_NEXT;
-Floor:
-    top = std::floor(top);
-    PLOVEX_NEXT;
-#undef PLOVEX_NEXT
+
+#ifdef PLOVEX_THREADED_DISPATCH
+    PLOVEX_FOR_EACH_FUNCTION(PLOVEX_FUNCTION_HANDLER)
+#else
+        default:
+            top = ToFloat(kFunctions[static_cast<std::size_t>(ip->op)
+                - static_cast<std::size_t>(Op::Function)]
+                              .apply(top));
+            PLOVEX_NEXT;
+        }
+    }
+#endif
 }
+
+#ifdef PLOVEX_THREADED_DISPATCH
+#pragma GCC diagnostic pop
+#undef PLOVEX_FUNCTION_ADDRESS
+#undef PLOVEX_FUNCTION_HANDLER
+#endif
+#undef PLOVEX_HANDLER
+#undef PLOVEX_NEXT
+#undef PLOVEX_FOR_EACH_FUNCTION
+#undef PLOVEX_THREADED_DISPATCH
 
 float Program::Run(float x, float y) const
 {
@@ -426,11 +353,8 @@ float Program::Run(float x, float y) const
 
 double Program::Evaluate(bool derivative, float x, float y) const
 {
-    if (derivative) {
-        const float a = Run(ToFloat(static_cast<double>(x) + kStepH), y);
-        const double b = Run(x, y);
-        return (a - b) / kStepH;
-    }
+    if (derivative)
+        return DifferenceQuotient([&](float at) { return Run(at, y); }, x);
     return Run(x, y);
 }
 

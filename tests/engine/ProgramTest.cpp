@@ -1,6 +1,7 @@
 #include "engine/Program.h"
 
 #include "engine/Evaluator.h"
+#include "engine/Functions.h"
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
 #include "engine/TokenList.h"
@@ -148,6 +149,26 @@ TEST(Program, MatchesEvaluateOnChosenExpressions)
     for (const char* expression : expressions) {
         ExpectSameAsEvaluate(expression, false);
         ExpectSameAsEvaluate(expression, true);
+    }
+}
+
+// Each row of the function table runs as its own instruction: a handler out of step with the
+// table would compute a neighbour's function, which the table's own formula shows here.
+TEST(Program, RunsEachFunctionOfTheTable)
+{
+    for (const Function& function : kFunctions) {
+        const std::string expression = std::string(function.name) + "(x)";
+        SCOPED_TRACE(expression);
+        TokenList queue;
+        TokenList operators;
+        std::string postfix;
+        ASSERT_TRUE(Parse(expression, false, queue, operators, postfix).Ok());
+        const Program program = Program::Compile(queue);
+        for (const float x : kPoints) {
+            const float expected = ToFloat(function.apply(x));
+            EXPECT_TRUE(SameResult(expected, program.Evaluate(false, x, 0.0f)))
+                << "x " << FormatExact(x) << ": expected " << FormatExact(expected);
+        }
     }
 }
 
