@@ -4,14 +4,14 @@
 #include "engine/Program.h"
 #include "view/DrawingSurface.h"
 #include "view/FormFields.h"
+#include "view/SamplePipeline.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <thread>
 #include <vector>
-
-#if defined(__x86_64__) || defined(__i386__)
-#include <immintrin.h>
-#endif
 
 namespace plovex {
 namespace {
@@ -19,24 +19,15 @@ namespace {
 constexpr int kProgressEvery = 25;
 constexpr int kIconOffset = 37;
 
-// Painting (Qt's AVX code paths) can leave the upper halves of the vector registers dirty,
-// after which every SSE maths call in the sampling loop pays a transition penalty.
-#if defined(__x86_64__) || defined(__i386__)
-__attribute__((target("avx"))) void ClearUpperVectorStateAvx()
-{
-    _mm256_zeroupper();
-}
-
-void ClearUpperVectorState()
-{
-    static const bool hasAvx = __builtin_cpu_supports("avx");
-    if (hasAvx)
-        ClearUpperVectorStateAvx();
-}
-#else
-void ClearUpperVectorState()
-{ }
-#endif
+// Instructions run (samples times program length) per block of samples: enough to make
+// handing a block between threads cheap, few enough that the window's progress keeps moving.
+constexpr double kBlockWork = 65536.0;
+// Below this much work a rendering is done on one thread: starting and joining others would
+// cost more than they win.
+constexpr double kParallelWork = 524288.0;
+constexpr unsigned kMaxThreads = 64;
+// Blocks in flight per thread, so that no thread waits while the caller draws.
+constexpr std::size_t kSlotsPerThread = 4;
 
 // Running values of one rendering, each stored as a float.
 struct Running {
@@ -54,13 +45,33 @@ struct Running {
     }
 };
 
-// Samples are evaluated a batch at a time (explicit: 64 samples, taken into the running values
-// at once so that the float sum's long chain of roundings overlaps with the evaluations;
-// implicit: a column) and then drawn. The evaluations run back to back, undisturbed by the
-// drawing's hard-to-predict branches (which sample lands on the curve) and calls. Evaluating
-// has no side effects, so the surface sees the same pixels and progress positions in the same
-// order as when every sample is drawn as soon as it is evaluated.
-constexpr std::size_t kBatch = 64;
+// How a rendering splits its samples: `threads` evaluate blocks of `blockSamples` samples.
+struct Plan {
+    unsigned threads;
+    std::size_t blockSamples;
+};
+
+// `samples` is the number the rendering is expected to take.
+Plan MakePlan(const Program& program, double samples, unsigned threads)
+{
+    const double length = static_cast<double>(program.Length());
+    if (threads == 0) {
+        const unsigned available = std::thread::hardware_concurrency();
+        threads = samples * length < kParallelWork || available < 2 ? 1 : available;
+    }
+    threads = std::min(threads, kMaxThreads);
+    double block = std::max(1.0, std::floor(kBlockWork / length));
+    // A small rendering on several threads still gives each of them blocks to take.
+    if (threads > 1)
+        block = std::min(block, std::max(1.0, std::floor(samples / (threads * kSlotsPerThread))));
+    return { threads, static_cast<std::size_t>(block) };
+}
+
+// Samples are evaluated a block at a time into a buffer, on as many threads as the plan has,
+// and then taken, block after block in the order of the sweep, into the running values and
+// onto the surface. Evaluating has no side effects, so the running values and the surface
+// see the same samples, pixels and progress positions in the same order as when every
+// sample is drawn as soon as it is evaluated, whatever the number of threads.
 
 // Curve pixels go to the surface a run at a time, one call instead of one per pixel; the run
 // is handed over before every progress report, so the surface sees the same order of pixels
@@ -95,81 +106,142 @@ private:
 };
 
 void SampleExplicit(const FormFields& fields, const Program& program, DrawingSurface& surface,
-    int hw, int hh, Running& running)
+    int hw, int hh, unsigned threads, Running& running)
 {
     const double step = 1.0 / static_cast<double>(fields.m_quality);
     const double yScale = fields.m_yScale;
-    float offsets[kBatch];
-    float values[kBatch];
-    PixelRun run(surface, kBatch);
+    const double expected = std::isfinite(step) && step > 0.0 ? 2.0 * hw / step : 1.0;
+    const Plan plan = MakePlan(program, expected, threads);
+    struct Block {
+        std::vector<float> offsets;
+        std::vector<double> values;
+        std::size_t count = 0;
+    };
+    std::vector<Block> blocks(plan.threads * kSlotsPerThread);
+    for (Block& block : blocks) {
+        block.offsets.resize(plan.blockSamples);
+        block.values.resize(plan.blockSamples);
+    }
+    // The workers read their own copies of the fields.
+    const float xScale = fields.m_xScale;
+    const bool derivative = fields.m_derivative;
+    SamplePipeline pipeline(plan.threads, blocks.size(), [&, xScale, derivative](std::size_t slot) {
+        Block& block = blocks[slot];
+        for (std::size_t i = 0; i < block.count; ++i) {
+            const float x = static_cast<float>(static_cast<double>(block.offsets[i]) / xScale);
+            block.values[i] = program.Evaluate(derivative, x, 0.0f);
+        }
+    });
+    PixelRun run(surface, plan.blockSamples);
     float px = static_cast<float>(-hw);
     bool more = px < static_cast<float>(hw);
-    while (more) {
-        std::size_t count = 0;
-        while (more && count < kBatch) {
-            const float x = static_cast<float>(static_cast<double>(px) / fields.m_xScale);
-            const double v = program.Evaluate(fields.m_derivative, x, 0.0f);
+    for (;;) {
+        while (more && !pipeline.Full()) {
+            Block& block = blocks[pipeline.NextSlot()];
+            std::size_t count = 0;
+            while (more && count < plan.blockSamples) {
+                block.offsets[count++] = px;
+                // The step is added in double and the sum rounded to float. A step that no
+                // longer moves px forward (negative, NaN or huge qualities) would never reach
+                // hw: the sweep ends there. Quality 0's infinite step ends it anyway.
+                const float next = static_cast<float>(static_cast<double>(px) + step);
+                more = next > px && next < static_cast<float>(hw);
+                px = next;
+            }
+            block.count = count;
+            pipeline.Publish();
+        }
+        if (pipeline.Empty())
+            break;
+        const Block& block = blocks[pipeline.WaitForOldest()];
+        for (std::size_t i = 0; i < block.count; ++i) {
+            const double v = block.values[i];
             const float y = static_cast<float>(v * yScale);
             running.sum = static_cast<float>(static_cast<double>(running.sum) + v * yScale);
             running.Extend(y);
-            offsets[count] = px;
-            values[count++] = y;
-            // The step is added in double and the sum rounded to float. A step that no
-            // longer moves px forward (negative, NaN or huge qualities) would never reach
-            // hw: the sweep ends there. Quality 0's infinite step ends it anyway.
-            const float next = static_cast<float>(static_cast<double>(px) + step);
-            more = next > px && next < static_cast<float>(hw);
-            px = next;
-        }
-        for (std::size_t i = 0; i < count; ++i) {
-            const float y = values[i];
             // Both bounds included; a NaN value is no point of the curve.
             if (y >= static_cast<float>(-hh) && y <= static_cast<float>(hh)) {
                 // Row and column in double: a float sum can be off by one near whole numbers.
-                const int column = static_cast<int>(static_cast<double>(hw) + offsets[i]);
+                const int column = static_cast<int>(static_cast<double>(hw) + block.offsets[i]);
                 const int row = static_cast<int>(static_cast<double>(hh) - y);
                 run.Add(column, row);
-                const int whole = static_cast<int>(offsets[i]);
+                const int whole = static_cast<int>(block.offsets[i]);
                 if (whole % kProgressEvery == 0)
                     run.Progress(whole);
             }
         }
         run.Flush();
+        pipeline.ReleaseOldest();
     }
 }
 
 void SampleImplicit(const FormFields& fields, const Program& program, DrawingSurface& surface,
-    int hw, int hh, Running& running)
+    int hw, int hh, unsigned threads, Running& running)
 {
     // Every column samples the same rows, so their y values are worked out once: a division
     // on the per-sample path costs as much as evaluating a short expression.
     std::vector<float> rows;
     for (int py = -hh; py < hh; ++py)
         rows.push_back(static_cast<float>(static_cast<double>(py) / fields.m_yScale));
-    std::vector<double> values(rows.size());
-    PixelRun run(surface, rows.size());
-    for (int px = -hw; px < hw; ++px) {
-        const float x = static_cast<float>(static_cast<double>(px) / fields.m_xScale);
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            values[i] = program.Evaluate(fields.m_derivative, x, rows[i]);
-        for (int py = -hh; py < hh; ++py) {
-            // A value of exactly 0.5 counts; a NaN value does not.
-            if (!(std::fabs(values[static_cast<std::size_t>(py + hh)]) <= 0.5))
-                continue;
-            const auto offset = static_cast<float>(py);
-            running.sum = static_cast<float>(static_cast<double>(running.sum) + offset);
-            running.Extend(offset);
-            run.Add(hw + px, hh - py);
-            if (px % kProgressEvery == 0)
-                run.Progress(px);
+    const std::size_t height = std::max<std::size_t>(rows.size(), 1);
+    const Plan plan = MakePlan(program, 2.0 * hw * static_cast<double>(height), threads);
+    const int blockColumns = static_cast<int>(std::max<std::size_t>(plan.blockSamples / height, 1));
+    // A block is a run of whole columns; a sample is a point of the curve when its value is
+    // at most 0.5 in size (exactly 0.5 counts; a NaN value does not).
+    struct Block {
+        int first = 0;
+        int columns = 0;
+        std::vector<std::uint8_t> points;
+    };
+    std::vector<Block> blocks(plan.threads * kSlotsPerThread);
+    for (Block& block : blocks)
+        block.points.resize(static_cast<std::size_t>(blockColumns) * rows.size());
+    const float xScale = fields.m_xScale;
+    const bool derivative = fields.m_derivative;
+    SamplePipeline pipeline(plan.threads, blocks.size(), [&, xScale, derivative](std::size_t slot) {
+        Block& block = blocks[slot];
+        std::uint8_t* points = block.points.data();
+        for (int px = block.first; px < block.first + block.columns; ++px) {
+            const float x = static_cast<float>(static_cast<double>(px) / xScale);
+            for (const float y : rows)
+                *points++ = std::fabs(program.Evaluate(derivative, x, y)) <= 0.5;
         }
-        run.Flush();
+    });
+    PixelRun run(surface, rows.size());
+    int next = -hw;
+    for (;;) {
+        while (next < hw && !pipeline.Full()) {
+            Block& block = blocks[pipeline.NextSlot()];
+            block.first = next;
+            block.columns = std::min(blockColumns, hw - next);
+            next += block.columns;
+            pipeline.Publish();
+        }
+        if (pipeline.Empty())
+            break;
+        const Block& block = blocks[pipeline.WaitForOldest()];
+        const std::uint8_t* points = block.points.data();
+        for (int px = block.first; px < block.first + block.columns; ++px) {
+            for (int py = -hh; py < hh; ++py) {
+                if (!*points++)
+                    continue;
+                const auto offset = static_cast<float>(py);
+                running.sum = static_cast<float>(static_cast<double>(running.sum) + offset);
+                running.Extend(offset);
+                run.Add(hw + px, hh - py);
+                if (px % kProgressEvery == 0)
+                    run.Progress(px);
+            }
+            run.Flush();
+        }
+        pipeline.ReleaseOldest();
     }
 }
 
 } // namespace
 
-RenderTotals DrawGraph(FormFields& fields, const Program& program, DrawingSurface& surface)
+RenderTotals DrawGraph(
+    FormFields& fields, const Program& program, DrawingSurface& surface, unsigned threads)
 {
     const int width = surface.Width();
     const int height = surface.Height();
@@ -187,11 +259,10 @@ RenderTotals DrawGraph(FormFields& fields, const Program& program, DrawingSurfac
     surface.SetProgressPos(-hw);
     fields.m_status = "WORKING";
     surface.PushFields();
-    ClearUpperVectorState();
     if (fields.m_implicit)
-        SampleImplicit(fields, program, surface, hw, hh, running);
+        SampleImplicit(fields, program, surface, hw, hh, threads, running);
     else
-        SampleExplicit(fields, program, surface, hw, hh, running);
+        SampleExplicit(fields, program, surface, hw, hh, threads, running);
     surface.DrawIcon(width - kIconOffset, height - kIconOffset);
     surface.SetProgressPos(hw);
     fields.m_status = "DONE";
