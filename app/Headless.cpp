@@ -6,6 +6,7 @@
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
+#include "platform/ImageFileWriter.h"
 #include "platform/ImageSurface.h"
 #include "view/FormFields.h"
 #include "view/GraphRenderer.h"
@@ -183,11 +184,11 @@ int Command::Render()
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw Failure { kUsageError, QString("cannot write %1: %2").arg(path, file.errorString()) };
-    QImageWriter writer(&file, format);
-    if (!writer.write(surface.Image())) {
+    ImageFileWriter writer(&file, format);
+    if (!writer.Write(surface.Image())) {
         file.cancelWriting();
         throw Failure { kUsageError,
-            QString("cannot write %1: %2").arg(path, writer.errorString()) };
+            QString("cannot write %1: %2").arg(path, writer.ErrorString()) };
     }
     if (!file.commit())
         throw Failure { kUsageError, QString("cannot write %1: %2").arg(path, file.errorString()) };
