@@ -21,13 +21,14 @@ constexpr int kIconOffset = 37;
 
 // Instructions run (samples times program length) per block of samples: enough to make
 // handing a block between threads cheap, few enough that the window's progress keeps moving.
-constexpr double kBlockWork = 65536.0;
-// Below this much work a rendering is done on one thread: starting and joining others would
-// cost more than they win.
-constexpr double kParallelWork = 524288.0;
+constexpr double kBlockWork = 262144.0;
+// Below this much work (about 10 ms on one thread) a rendering is done on one thread: starting
+// and feeding others would cost more than they win, above all on a busy machine.
+constexpr double kParallelWork = 4194304.0;
 constexpr unsigned kMaxThreads = 64;
-// Blocks in flight per thread, so that no thread waits while the caller draws.
-constexpr std::size_t kSlotsPerThread = 4;
+// Blocks in flight per thread: enough that the others go on evaluating while the caller
+// paints the window.
+constexpr std::size_t kSlotsPerThread = 8;
 
 // Running values of one rendering, each stored as a float.
 struct Running {
@@ -55,15 +56,19 @@ struct Plan {
 Plan MakePlan(const Program& program, double samples, unsigned threads)
 {
     const double length = static_cast<double>(program.Length());
+    if (threads == 0 && samples * length < kParallelWork)
+        threads = 1;
     if (threads == 0) {
-        const unsigned available = std::thread::hardware_concurrency();
-        threads = samples * length < kParallelWork || available < 2 ? 1 : available;
+        // Asking costs a read of the system's files: once is enough.
+        static const unsigned available = std::thread::hardware_concurrency();
+        threads = std::max(available, 1u);
     }
     threads = std::min(threads, kMaxThreads);
-    double block = std::max(1.0, std::floor(kBlockWork / length));
-    // A small rendering on several threads still gives each of them blocks to take.
-    if (threads > 1)
-        block = std::min(block, std::max(1.0, std::floor(samples / (threads * kSlotsPerThread))));
+    // A small rendering still fills every slot: on several threads each of them has blocks to
+    // take, and the buffers stay no bigger than the rendering.
+    const double slots = static_cast<double>(threads * kSlotsPerThread);
+    const double block
+        = std::max(1.0, std::min(std::floor(kBlockWork / length), std::ceil(samples / slots)));
     return { threads, static_cast<std::size_t>(block) };
 }
 
