@@ -7,6 +7,7 @@
 #include "engine/Program.h"
 #include "platform/MessageService.h"
 #include "platform/PictureStatic.h"
+#include "platform/VectorState.h"
 #include "res/Resource.h"
 #include "view/CInputDlg.h"
 #include "view/FormSurface.h"
@@ -244,6 +245,8 @@ void CPlovexView::OnIntegrate()
         return;
     const float upper = dialog.m_value;
     m_derivative = false;
+    // The dialogs have just painted; the integration's evaluations must not pay for it.
+    ClearUpperVectorState();
     // Neither reads the form nor parses: the queue of the last parse is integrated.
     ShowResult(Integrate(Program::Compile(GetDocument().PostfixQueue()), lower, upper));
 }
