@@ -83,19 +83,18 @@ Plan MakePlan(const Program& program, double samples, unsigned threads)
 // and progress positions as if each were sent on its own.
 class PixelRun {
 public:
-    PixelRun(DrawingSurface& surface, std::size_t capacity)
+    explicit PixelRun(DrawingSurface& surface)
         : m_surface(surface)
-        , m_pixels(capacity)
     { }
     ~PixelRun() { Flush(); }
 
-    void Add(int x, int y) { m_pixels[m_count++] = { x, y }; }
+    void Add(int x, int y) { m_pixels.push_back({ x, y }); }
 
     void Flush()
     {
-        if (m_count > 0)
-            m_surface.SetPixels(m_pixels.data(), m_count, kCurve);
-        m_count = 0;
+        if (!m_pixels.empty())
+            m_surface.SetPixels(m_pixels.data(), m_pixels.size(), kCurve);
+        m_pixels.clear();
     }
 
     void Progress(int position)
@@ -107,7 +106,6 @@ public:
 private:
     DrawingSurface& m_surface;
     std::vector<Pixel> m_pixels;
-    std::size_t m_count = 0;
 };
 
 void SampleExplicit(const FormFields& fields, const Program& program, DrawingSurface& surface,
@@ -117,35 +115,32 @@ void SampleExplicit(const FormFields& fields, const Program& program, DrawingSur
     const double yScale = fields.m_yScale;
     const double expected = std::isfinite(step) && step > 0.0 ? 2.0 * hw / step : 1.0;
     const Plan plan = MakePlan(program, expected, threads);
+    // The buffers grow as the sweep fills them: a quality that ends the sweep early (or
+    // never lets it start) costs no memory for the samples it was expected to take.
     struct Block {
         std::vector<float> offsets;
         std::vector<double> values;
-        std::size_t count = 0;
     };
     std::vector<Block> blocks(plan.threads * kSlotsPerThread);
-    for (Block& block : blocks) {
-        block.offsets.resize(plan.blockSamples);
-        block.values.resize(plan.blockSamples);
-    }
     // The workers read their own copies of the fields.
     const float xScale = fields.m_xScale;
     const bool derivative = fields.m_derivative;
     SamplePipeline pipeline(plan.threads, blocks.size(), [&, xScale, derivative](std::size_t slot) {
         Block& block = blocks[slot];
-        for (std::size_t i = 0; i < block.count; ++i) {
+        for (std::size_t i = 0; i < block.offsets.size(); ++i) {
             const float x = static_cast<float>(static_cast<double>(block.offsets[i]) / xScale);
             block.values[i] = program.Evaluate(derivative, x, 0.0f);
         }
     });
-    PixelRun run(surface, plan.blockSamples);
+    PixelRun run(surface);
     float px = static_cast<float>(-hw);
     bool more = px < static_cast<float>(hw);
     for (;;) {
         while (more && !pipeline.Full()) {
             Block& block = blocks[pipeline.NextSlot()];
-            std::size_t count = 0;
-            while (more && count < plan.blockSamples) {
-                block.offsets[count++] = px;
+            block.offsets.clear();
+            while (more && block.offsets.size() < plan.blockSamples) {
+                block.offsets.push_back(px);
                 // The step is added in double and the sum rounded to float. A step that no
                 // longer moves px forward (negative, NaN or huge qualities) would never reach
                 // hw: the sweep ends there. Quality 0's infinite step ends it anyway.
@@ -153,13 +148,13 @@ void SampleExplicit(const FormFields& fields, const Program& program, DrawingSur
                 more = next > px && next < static_cast<float>(hw);
                 px = next;
             }
-            block.count = count;
+            block.values.resize(block.offsets.size());
             pipeline.Publish();
         }
         if (pipeline.Empty())
             break;
         const Block& block = blocks[pipeline.WaitForOldest()];
-        for (std::size_t i = 0; i < block.count; ++i) {
+        for (std::size_t i = 0; i < block.offsets.size(); ++i) {
             const double v = block.values[i];
             const float y = static_cast<float>(v * yScale);
             running.sum = static_cast<float>(static_cast<double>(running.sum) + v * yScale);
@@ -212,7 +207,7 @@ void SampleImplicit(const FormFields& fields, const Program& program, DrawingSur
                 *points++ = std::fabs(program.Evaluate(derivative, x, y)) <= 0.5;
         }
     });
-    PixelRun run(surface, rows.size());
+    PixelRun run(surface);
     int next = -hw;
     for (;;) {
         while (next < hw && !pipeline.Full()) {
