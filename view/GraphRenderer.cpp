@@ -72,12 +72,6 @@ Plan MakePlan(const Program& program, double samples, unsigned threads)
     return { threads, static_cast<std::size_t>(block) };
 }
 
-// Samples are evaluated a block at a time into a buffer, on as many threads as the plan has,
-// and then taken, block after block in the order of the sweep, into the running values and
-// onto the surface. Evaluating has no side effects, so the running values and the surface
-// see the same samples, pixels and progress positions in the same order as when every
-// sample is drawn as soon as it is evaluated, whatever the number of threads.
-
 // Curve pixels go to the surface a run at a time, one call instead of one per pixel; the run
 // is handed over before every progress report, so the surface sees the same order of pixels
 // and progress positions as if each were sent on its own.
@@ -108,15 +102,129 @@ private:
     std::vector<Pixel> m_pixels;
 };
 
-void SampleExplicit(const FormFields& fields, const Program& program, DrawingSurface& surface,
-    int hw, int hh, unsigned threads, Running& running)
+// The explicit sweep's offsets: px from -hw, advanced by the step added in double and rounded
+// to float. A step that no longer moves px forward (negative, NaN or huge qualities) would
+// never reach hw: the sweep ends there. Quality 0's infinite step ends it anyway.
+class ExplicitSweep {
+public:
+    ExplicitSweep(int hw, double step)
+        : m_px(static_cast<float>(-hw))
+        , m_end(static_cast<float>(hw))
+        , m_step(step)
+        , m_more(m_px < m_end)
+    { }
+
+    bool More() const { return m_more; }
+
+    float Next()
+    {
+        const float px = m_px;
+        const float next = static_cast<float>(static_cast<double>(px) + m_step);
+        m_more = next > px && next < m_end;
+        m_px = next;
+        return px;
+    }
+
+private:
+    float m_px;
+    float m_end;
+    double m_step;
+    bool m_more;
+};
+
+// An explicit sample into the running values; its scaled value y.
+float TakeExplicit(Running& running, double v, double yScale)
 {
-    const double step = 1.0 / static_cast<double>(fields.m_quality);
+    const float y = static_cast<float>(v * yScale);
+    running.sum = static_cast<float>(static_cast<double>(running.sum) + v * yScale);
+    running.Extend(y);
+    return y;
+}
+
+void DrawExplicit(PixelRun& run, int hw, int hh, float px, float y)
+{
+    // Both bounds included; a NaN value is no point of the curve.
+    if (!(y >= static_cast<float>(-hh) && y <= static_cast<float>(hh)))
+        return;
+    // Row and column in double: a float sum can be off by one near whole numbers.
+    run.Add(static_cast<int>(static_cast<double>(hw) + px),
+        static_cast<int>(static_cast<double>(hh) - y));
+    const int whole = static_cast<int>(px);
+    if (whole % kProgressEvery == 0)
+        run.Progress(whole);
+}
+
+// Implicit: a sample is a point of the curve when its value is at most 0.5 in size (exactly
+// 0.5 counts; a NaN value does not).
+void EvaluateColumn(const Program& program, bool derivative, float x,
+    const std::vector<float>& rows, std::uint8_t* points)
+{
+    for (const float y : rows)
+        *points++ = std::fabs(program.Evaluate(derivative, x, y)) <= 0.5;
+}
+
+void TakeColumn(Running& running, PixelRun& run, int px, int hw, int hh, const std::uint8_t* points)
+{
+    for (int py = -hh; py < hh; ++py) {
+        if (!*points++)
+            continue;
+        const auto offset = static_cast<float>(py);
+        running.sum = static_cast<float>(static_cast<double>(running.sum) + offset);
+        running.Extend(offset);
+        run.Add(hw + px, hh - py);
+        if (px % kProgressEvery == 0)
+            run.Progress(px);
+    }
+    run.Flush();
+}
+
+// One thread: samples are evaluated a batch at a time and then drawn. The evaluations run back
+// to back, undisturbed by the drawing's hard-to-predict branches (which sample lands on the
+// curve) and calls, and the float sum's long chain of roundings overlaps with them.
+void SampleExplicitAlone(const FormFields& fields, const Program& program, PixelRun& run, int hw,
+    int hh, Running& running)
+{
+    constexpr std::size_t kBatch = 64;
     const double yScale = fields.m_yScale;
-    const double expected = std::isfinite(step) && step > 0.0 ? 2.0 * hw / step : 1.0;
-    const Plan plan = MakePlan(program, expected, threads);
-    // The buffers grow as the sweep fills them: a quality that ends the sweep early (or
-    // never lets it start) costs no memory for the samples it was expected to take.
+    float offsets[kBatch];
+    float values[kBatch];
+    ExplicitSweep sweep(hw, 1.0 / static_cast<double>(fields.m_quality));
+    while (sweep.More()) {
+        std::size_t count = 0;
+        while (sweep.More() && count < kBatch) {
+            const float px = sweep.Next();
+            const float x = static_cast<float>(static_cast<double>(px) / fields.m_xScale);
+            offsets[count] = px;
+            values[count++]
+                = TakeExplicit(running, program.Evaluate(fields.m_derivative, x, 0.0f), yScale);
+        }
+        for (std::size_t i = 0; i < count; ++i)
+            DrawExplicit(run, hw, hh, offsets[i], values[i]);
+        run.Flush();
+    }
+}
+
+void SampleImplicitAlone(const FormFields& fields, const Program& program, PixelRun& run,
+    const std::vector<float>& rows, int hw, int hh, Running& running)
+{
+    std::vector<std::uint8_t> points(rows.size());
+    for (int px = -hw; px < hw; ++px) {
+        const float x = static_cast<float>(static_cast<double>(px) / fields.m_xScale);
+        EvaluateColumn(program, fields.m_derivative, x, rows, points.data());
+        TakeColumn(running, run, px, hw, hh, points.data());
+    }
+}
+
+// Several threads: blocks of samples are evaluated into buffers, on every thread, and then
+// taken, block after block in the order of the sweep, into the running values and onto the
+// surface. Evaluating has no side effects, so the running values and the surface see the
+// same samples, pixels and progress positions in the same order as on one thread.
+void SampleExplicitTogether(const FormFields& fields, const Program& program, PixelRun& run, int hw,
+    int hh, const Plan& plan, Running& running)
+{
+    const double yScale = fields.m_yScale;
+    // The buffers grow as the sweep fills them: a quality that ends the sweep early costs no
+    // memory for the samples it was expected to take.
     struct Block {
         std::vector<float> offsets;
         std::vector<double> values;
@@ -132,62 +240,33 @@ void SampleExplicit(const FormFields& fields, const Program& program, DrawingSur
             block.values[i] = program.Evaluate(derivative, x, 0.0f);
         }
     });
-    PixelRun run(surface);
-    float px = static_cast<float>(-hw);
-    bool more = px < static_cast<float>(hw);
+    ExplicitSweep sweep(hw, 1.0 / static_cast<double>(fields.m_quality));
     for (;;) {
-        while (more && !pipeline.Full()) {
+        while (sweep.More() && !pipeline.Full()) {
             Block& block = blocks[pipeline.NextSlot()];
             block.offsets.clear();
-            while (more && block.offsets.size() < plan.blockSamples) {
-                block.offsets.push_back(px);
-                // The step is added in double and the sum rounded to float. A step that no
-                // longer moves px forward (negative, NaN or huge qualities) would never reach
-                // hw: the sweep ends there. Quality 0's infinite step ends it anyway.
-                const float next = static_cast<float>(static_cast<double>(px) + step);
-                more = next > px && next < static_cast<float>(hw);
-                px = next;
-            }
+            while (sweep.More() && block.offsets.size() < plan.blockSamples)
+                block.offsets.push_back(sweep.Next());
             block.values.resize(block.offsets.size());
             pipeline.Publish();
         }
         if (pipeline.Empty())
             break;
         const Block& block = blocks[pipeline.WaitForOldest()];
-        for (std::size_t i = 0; i < block.offsets.size(); ++i) {
-            const double v = block.values[i];
-            const float y = static_cast<float>(v * yScale);
-            running.sum = static_cast<float>(static_cast<double>(running.sum) + v * yScale);
-            running.Extend(y);
-            // Both bounds included; a NaN value is no point of the curve.
-            if (y >= static_cast<float>(-hh) && y <= static_cast<float>(hh)) {
-                // Row and column in double: a float sum can be off by one near whole numbers.
-                const int column = static_cast<int>(static_cast<double>(hw) + block.offsets[i]);
-                const int row = static_cast<int>(static_cast<double>(hh) - y);
-                run.Add(column, row);
-                const int whole = static_cast<int>(block.offsets[i]);
-                if (whole % kProgressEvery == 0)
-                    run.Progress(whole);
-            }
-        }
+        for (std::size_t i = 0; i < block.offsets.size(); ++i)
+            DrawExplicit(
+                run, hw, hh, block.offsets[i], TakeExplicit(running, block.values[i], yScale));
         run.Flush();
         pipeline.ReleaseOldest();
     }
 }
 
-void SampleImplicit(const FormFields& fields, const Program& program, DrawingSurface& surface,
-    int hw, int hh, unsigned threads, Running& running)
+void SampleImplicitTogether(const FormFields& fields, const Program& program, PixelRun& run,
+    const std::vector<float>& rows, int hw, int hh, const Plan& plan, Running& running)
 {
-    // Every column samples the same rows, so their y values are worked out once: a division
-    // on the per-sample path costs as much as evaluating a short expression.
-    std::vector<float> rows;
-    for (int py = -hh; py < hh; ++py)
-        rows.push_back(static_cast<float>(static_cast<double>(py) / fields.m_yScale));
-    const std::size_t height = std::max<std::size_t>(rows.size(), 1);
-    const Plan plan = MakePlan(program, 2.0 * hw * static_cast<double>(height), threads);
-    const int blockColumns = static_cast<int>(std::max<std::size_t>(plan.blockSamples / height, 1));
-    // A block is a run of whole columns; a sample is a point of the curve when its value is
-    // at most 0.5 in size (exactly 0.5 counts; a NaN value does not).
+    const int blockColumns = static_cast<int>(
+        std::max<std::size_t>(plan.blockSamples / std::max<std::size_t>(rows.size(), 1), 1));
+    // A block is a run of whole columns.
     struct Block {
         int first = 0;
         int columns = 0;
@@ -200,14 +279,13 @@ void SampleImplicit(const FormFields& fields, const Program& program, DrawingSur
     const bool derivative = fields.m_derivative;
     SamplePipeline pipeline(plan.threads, blocks.size(), [&, xScale, derivative](std::size_t slot) {
         Block& block = blocks[slot];
-        std::uint8_t* points = block.points.data();
-        for (int px = block.first; px < block.first + block.columns; ++px) {
+        for (int column = 0; column < block.columns; ++column) {
+            const int px = block.first + column;
             const float x = static_cast<float>(static_cast<double>(px) / xScale);
-            for (const float y : rows)
-                *points++ = std::fabs(program.Evaluate(derivative, x, y)) <= 0.5;
+            EvaluateColumn(program, derivative, x, rows,
+                block.points.data() + static_cast<std::size_t>(column) * rows.size());
         }
     });
-    PixelRun run(surface);
     int next = -hw;
     for (;;) {
         while (next < hw && !pipeline.Full()) {
@@ -220,22 +298,41 @@ void SampleImplicit(const FormFields& fields, const Program& program, DrawingSur
         if (pipeline.Empty())
             break;
         const Block& block = blocks[pipeline.WaitForOldest()];
-        const std::uint8_t* points = block.points.data();
-        for (int px = block.first; px < block.first + block.columns; ++px) {
-            for (int py = -hh; py < hh; ++py) {
-                if (!*points++)
-                    continue;
-                const auto offset = static_cast<float>(py);
-                running.sum = static_cast<float>(static_cast<double>(running.sum) + offset);
-                running.Extend(offset);
-                run.Add(hw + px, hh - py);
-                if (px % kProgressEvery == 0)
-                    run.Progress(px);
-            }
-            run.Flush();
-        }
+        for (int column = 0; column < block.columns; ++column)
+            TakeColumn(running, run, block.first + column, hw, hh,
+                block.points.data() + static_cast<std::size_t>(column) * rows.size());
         pipeline.ReleaseOldest();
     }
+}
+
+void SampleExplicit(const FormFields& fields, const Program& program, DrawingSurface& surface,
+    int hw, int hh, unsigned threads, Running& running)
+{
+    const double step = 1.0 / static_cast<double>(fields.m_quality);
+    const double expected = std::isfinite(step) && step > 0.0 ? 2.0 * hw / step : 1.0;
+    const Plan plan = MakePlan(program, expected, threads);
+    PixelRun run(surface);
+    if (plan.threads == 1)
+        SampleExplicitAlone(fields, program, run, hw, hh, running);
+    else
+        SampleExplicitTogether(fields, program, run, hw, hh, plan, running);
+}
+
+void SampleImplicit(const FormFields& fields, const Program& program, DrawingSurface& surface,
+    int hw, int hh, unsigned threads, Running& running)
+{
+    // Every column samples the same rows, so their y values are worked out once: a division
+    // on the per-sample path costs as much as evaluating a short expression.
+    std::vector<float> rows;
+    for (int py = -hh; py < hh; ++py)
+        rows.push_back(static_cast<float>(static_cast<double>(py) / fields.m_yScale));
+    const Plan plan = MakePlan(
+        program, 2.0 * hw * static_cast<double>(std::max<std::size_t>(rows.size(), 1)), threads);
+    PixelRun run(surface);
+    if (plan.threads == 1)
+        SampleImplicitAlone(fields, program, run, rows, hw, hh, running);
+    else
+        SampleImplicitTogether(fields, program, run, rows, hw, hh, plan, running);
 }
 
 } // namespace
