@@ -7,6 +7,7 @@
 #include "engine/Program.h"
 #include "engine/TokenList.h"
 #include "platform/FileStore.h"
+#include "platform/ImageFileWriter.h"
 #include "platform/ImageSurface.h"
 #include "view/FormFields.h"
 #include "view/GraphRenderer.h"
@@ -341,10 +342,10 @@ Outcome<int> Command::Render()
     // Encoded in memory first, so that the file is written by the one writer of every file.
     QBuffer image;
     image.open(QIODevice::WriteOnly);
-    QImageWriter writer(&image, format);
-    if (!writer.write(surface.Image())) {
+    ImageFileWriter writer(&image, format);
+    if (!writer.Write(surface.Image())) {
         return Failure { kUsageError,
-            QString("cannot write %1: %2").arg(path, writer.errorString()) };
+            QString("cannot write %1: %2").arg(path, writer.ErrorString()) };
     }
     if (Status written = WriteFile(path, image.data()))
         return *written;

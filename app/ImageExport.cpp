@@ -1,6 +1,7 @@
 #include "app/ImageExport.h"
 
 #include "platform/FileStore.h"
+#include "platform/ImageFileWriter.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -48,9 +49,9 @@ bool ExportImage(const QImage& image, const QString& path, QString& error)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format.toLatin1());
-    if (!writer.write(image)) {
-        error = ExportError(path, writer.errorString());
+    ImageFileWriter writer(&buffer, format.toLatin1());
+    if (!writer.Write(image)) {
+        error = ExportError(path, writer.ErrorString());
         return false;
     }
     QString reason;

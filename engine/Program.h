@@ -20,6 +20,9 @@ public:
     // As Evaluate(queue, derivative, x, y): the difference quotient when derivative is set.
     double Evaluate(bool derivative, float x, float y) const;
 
+    // Instructions per run: what one evaluation costs grows with it.
+    std::size_t Length() const { return m_code.size(); }
+
     enum class Op : std::uint8_t;
 
 private:

@@ -12,6 +12,7 @@
 #include "platform/PictureStatic.h"
 #include "platform/PrintDialogService.h"
 #include "platform/StringTable.h"
+#include "platform/VectorState.h"
 #include "res/Resource.h"
 #include "view/CInputDlg.h"
 #include "view/FormSurface.h"
@@ -416,6 +417,8 @@ void CPlovexView::OnIntegrate()
     UpdateData(true);
     ParseExpression();
     UpdateData(false);
+    // The dialogs have just painted; the integration's evaluations must not pay for it.
+    ClearUpperVectorState();
     const Integral integral
         = Integrate(Program::Compile(GetDocument().PostfixQueue()), lower, upper);
     ShowResult(integral.sum);

@@ -1,6 +1,7 @@
 #include "view/FormSurface.h"
 
 #include "platform/PictureStatic.h"
+#include "platform/VectorState.h"
 #include "view/CPlovexView.h"
 
 #include <QProgressBar>
@@ -30,6 +31,7 @@ FormSurface::FormSurface(CPlovexView& view)
 void FormSurface::SetProgressRange(int low, int high)
 {
     m_view.m_progress->setRange(low, high);
+    ClearUpperVectorState();
 }
 
 // The renderer moves the bar as the curve crosses every 25th column: often enough to look at
@@ -49,6 +51,7 @@ void FormSurface::PushFields()
     for (QWidget* control : m_view.PushFields())
         m_unpainted.push_back(control);
     PaintIfDue();
+    ClearUpperVectorState();
 }
 
 void FormSurface::Finish()
@@ -74,6 +77,8 @@ void FormSurface::PaintIfDue()
         control->repaint();
     m_unpainted.clear();
     m_sincePainted.restart();
+    // The sampling goes on from here on this thread.
+    ClearUpperVectorState();
 }
 
 } // namespace plovex

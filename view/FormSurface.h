@@ -15,7 +15,8 @@ class CPlovexView;
 // what the graph area shows. While the rendering runs no event is handled, so the form is
 // painted from here, at once, but only when a frame a person could see has passed: the
 // status, the progress bar and the curve so far. A rendering shorter than a frame paints
-// nothing itself; its result is painted when the event loop runs again.
+// nothing itself; its result is painted when the event loop runs again. Every call that may
+// paint leaves the vector state clean for the sampling that follows.
 class FormSurface : public ImageSurface {
 public:
     explicit FormSurface(CPlovexView& view);

@@ -5,14 +5,15 @@
 #include "view/DrawingSurface.h"
 #include "view/FormFields.h"
 #include "view/GridLayout.h"
+#include "view/SamplePipeline.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
+#include <thread>
 #include <vector>
-
-#if defined(__x86_64__) || defined(__i386__)
-#include <immintrin.h>
-#endif
 
 namespace plovex {
 namespace {
@@ -20,24 +21,16 @@ namespace {
 constexpr int kProgressEvery = 25;
 constexpr int kIconOffset = 37;
 
-// Painting (Qt's AVX code paths) can leave the upper halves of the vector registers dirty,
-// after which every SSE maths call in the sampling loop pays a transition penalty.
-#if defined(__x86_64__) || defined(__i386__)
-__attribute__((target("avx"))) void ClearUpperVectorStateAvx()
-{
-    _mm256_zeroupper();
-}
-
-void ClearUpperVectorState()
-{
-    static const bool hasAvx = __builtin_cpu_supports("avx");
-    if (hasAvx)
-        ClearUpperVectorStateAvx();
-}
-#else
-void ClearUpperVectorState()
-{ }
-#endif
+// Instructions run (samples times program length) per block of samples: enough to make
+// handing a block between threads cheap, few enough that the window's progress keeps moving.
+constexpr double kBlockWork = 262144.0;
+// Below this much work (about 10 ms on one thread) a rendering is done on one thread: starting
+// and feeding others would cost more than they win, above all on a busy machine.
+constexpr double kParallelWork = 4194304.0;
+constexpr unsigned kMaxThreads = 64;
+// Blocks in flight per thread: enough that the others go on evaluating while the caller
+// paints the window.
+constexpr std::size_t kSlotsPerThread = 8;
 
 // Running values of one rendering, each stored as a float.
 struct Running {
@@ -55,32 +48,49 @@ struct Running {
     }
 };
 
-// Samples are evaluated a batch at a time (explicit: 64 samples, taken into the running values
-// at once so that the float sum's long chain of roundings overlaps with the evaluations;
-// implicit: a column) and then drawn. The evaluations run back to back, undisturbed by the
-// drawing's hard-to-predict branches (which sample lands on the curve) and calls. Evaluating
-// has no side effects, so the surface sees the same pixels and progress positions in the same
-// order as when every sample is drawn as soon as it is evaluated.
-constexpr std::size_t kBatch = 64;
+// How a rendering splits its samples: `threads` evaluate blocks of `blockSamples` samples.
+struct Plan {
+    unsigned threads;
+    std::size_t blockSamples;
+};
+
+// `samples` is the number the rendering is expected to take.
+Plan MakePlan(const Program& program, double samples, unsigned threads)
+{
+    const double length = static_cast<double>(program.Length());
+    if (threads == 0 && samples * length < kParallelWork)
+        threads = 1;
+    if (threads == 0) {
+        // Asking costs a read of the system's files: once is enough.
+        static const unsigned available = std::thread::hardware_concurrency();
+        threads = std::max(available, 1u);
+    }
+    threads = std::min(threads, kMaxThreads);
+    // A small rendering still fills every slot: on several threads each of them has blocks to
+    // take, and the buffers stay no bigger than the rendering.
+    const double slots = static_cast<double>(threads * kSlotsPerThread);
+    const double block
+        = std::max(1.0, std::min(std::floor(kBlockWork / length), std::ceil(samples / slots)));
+    return { threads, static_cast<std::size_t>(block) };
+}
 
 // Curve pixels go to the surface a run at a time, one call instead of one per pixel; the run
 // is handed over before every progress report, so the surface sees the same order of pixels
 // and progress positions as if each were sent on its own.
 class PixelRun {
 public:
-    PixelRun(DrawingSurface& surface, std::size_t capacity)
+    explicit PixelRun(DrawingSurface& surface)
         : m_surface(surface)
-        , m_pixels(capacity)
     { }
     ~PixelRun() { Flush(); }
 
-    void Add(int x, int y) { m_pixels[m_count++] = { x, y }; }
+    void Add(int x, int y) { m_pixels.push_back({ x, y }); }
 
     void Flush()
     {
-        if (m_count > 0)
-            m_surface.SetPixels(m_pixels.data(), m_count, kCurve);
-        m_count = 0;
+        if (!m_pixels.empty())
+            m_surface.SetPixels(m_pixels.data(), m_pixels.size(), kCurve);
+        m_pixels.clear();
     }
 
     void Progress(int position)
@@ -92,92 +102,258 @@ public:
 private:
     DrawingSurface& m_surface;
     std::vector<Pixel> m_pixels;
-    std::size_t m_count = 0;
 };
 
-// Returns the last position sampled when the step stopped moving it short of the right edge.
-std::optional<float> SampleExplicit(const FormFields& fields, const Program& program,
-    DrawingSurface& surface, int hw, int hh, Running& running)
+// The explicit sweep's offsets: px from -hw, advanced by the step added in double and rounded
+// to float. A step that no longer moves px forward (negative, NaN or huge qualities) would
+// never reach hw: the sweep ends there. Quality 0's infinite step ends it anyway.
+class ExplicitSweep {
+public:
+    ExplicitSweep(int hw, double step)
+        : m_px(static_cast<float>(-hw))
+        , m_end(static_cast<float>(hw))
+        , m_step(step)
+        , m_more(m_px < m_end)
+    { }
+
+    bool More() const { return m_more; }
+
+    float Next()
+    {
+        const float px = m_px;
+        const float next = static_cast<float>(static_cast<double>(px) + m_step);
+        m_more = next > px && next < m_end;
+        m_last = px;
+        m_px = next;
+        return px;
+    }
+
+    // Once the sweep is over: the last offset sampled when the step stopped moving it short of
+    // the edge. A sweep that ran its course ends at or past the edge (quality 0's too).
+    std::optional<float> StalledAt() const
+    {
+        if (m_px >= m_end)
+            return std::nullopt;
+        return m_last;
+    }
+
+private:
+    float m_last = 0.0f;
+    float m_px;
+    float m_end;
+    double m_step;
+    bool m_more;
+};
+
+// An explicit sample into the running values; its scaled value y.
+float TakeExplicit(Running& running, double v, double yScale)
 {
-    const double step = 1.0 / static_cast<double>(fields.m_quality);
+    const float y = static_cast<float>(v * yScale);
+    running.sum = static_cast<float>(static_cast<double>(running.sum) + v * yScale);
+    running.Extend(y);
+    return y;
+}
+
+void DrawExplicit(PixelRun& run, int hw, int hh, float px, float y)
+{
+    // Both bounds included; a NaN value is no point of the curve.
+    if (!(y >= static_cast<float>(-hh) && y <= static_cast<float>(hh)))
+        return;
+    // Row and column in double: a float sum can be off by one near whole numbers.
+    run.Add(static_cast<int>(static_cast<double>(hw) + px),
+        static_cast<int>(static_cast<double>(hh) - y));
+    const int whole = static_cast<int>(px);
+    if (whole % kProgressEvery == 0)
+        run.Progress(whole);
+}
+
+// Implicit: a sample is a point of the curve when its value is at most 0.5 in size (exactly
+// 0.5 counts; a NaN value does not).
+void EvaluateColumn(const Program& program, bool derivative, float x,
+    const std::vector<float>& rows, std::uint8_t* points)
+{
+    for (const float y : rows)
+        *points++ = std::fabs(program.Evaluate(derivative, x, y)) <= 0.5;
+}
+
+void TakeColumn(Running& running, PixelRun& run, int px, int hw, int hh, const std::uint8_t* points)
+{
+    for (int py = -hh; py < hh; ++py) {
+        if (!*points++)
+            continue;
+        const auto offset = static_cast<float>(py);
+        running.sum = static_cast<float>(static_cast<double>(running.sum) + offset);
+        running.Extend(offset);
+        run.Add(hw + px, hh - py);
+        if (px % kProgressEvery == 0)
+            run.Progress(px);
+    }
+    run.Flush();
+}
+
+// One thread: samples are evaluated a batch at a time and then drawn. The evaluations run back
+// to back, undisturbed by the drawing's hard-to-predict branches (which sample lands on the
+// curve) and calls, and the float sum's long chain of roundings overlaps with them.
+std::optional<float> SampleExplicitAlone(const FormFields& fields, const Program& program,
+    PixelRun& run, int hw, int hh, Running& running)
+{
+    constexpr std::size_t kBatch = 64;
     const double yScale = fields.m_yScale;
     float offsets[kBatch];
     float values[kBatch];
-    PixelRun run(surface, kBatch);
-    float px = static_cast<float>(-hw);
-    bool more = px < static_cast<float>(hw);
-    float last = px;
-    while (more) {
+    ExplicitSweep sweep(hw, 1.0 / static_cast<double>(fields.m_quality));
+    while (sweep.More()) {
         std::size_t count = 0;
-        while (more && count < kBatch) {
+        while (sweep.More() && count < kBatch) {
+            const float px = sweep.Next();
             const float x = static_cast<float>(static_cast<double>(px) / fields.m_xScale);
-            const double v = program.Evaluate(fields.m_derivative, x, 0.0f);
-            const float y = static_cast<float>(v * yScale);
-            running.sum = static_cast<float>(static_cast<double>(running.sum) + v * yScale);
-            running.Extend(y);
             offsets[count] = px;
-            values[count++] = y;
-            // The step is added in double and the sum rounded to float. A step that no
-            // longer moves px forward (negative, NaN or huge qualities) would never reach
-            // hw: the sweep ends there. Quality 0's infinite step ends it anyway.
-            const float next = static_cast<float>(static_cast<double>(px) + step);
-            more = next > px && next < static_cast<float>(hw);
-            px = next;
+            values[count++]
+                = TakeExplicit(running, program.Evaluate(fields.m_derivative, x, 0.0f), yScale);
         }
-        for (std::size_t i = 0; i < count; ++i) {
-            const float y = values[i];
-            // Both bounds included; a NaN value is no point of the curve.
-            if (y >= static_cast<float>(-hh) && y <= static_cast<float>(hh)) {
-                // Row and column in double: a float sum can be off by one near whole numbers.
-                const int column = static_cast<int>(static_cast<double>(hw) + offsets[i]);
-                const int row = static_cast<int>(static_cast<double>(hh) - y);
-                run.Add(column, row);
-                const int whole = static_cast<int>(offsets[i]);
-                if (whole % kProgressEvery == 0)
-                    run.Progress(whole);
-            }
-        }
+        for (std::size_t i = 0; i < count; ++i)
+            DrawExplicit(run, hw, hh, offsets[i], values[i]);
         run.Flush();
-        last = offsets[count - 1];
     }
-    // A sweep that ran its course ends at or past the edge (quality 0's infinite step too).
-    if (px >= static_cast<float>(hw))
-        return std::nullopt;
-    return last;
+    return sweep.StalledAt();
+}
+
+void SampleImplicitAlone(const FormFields& fields, const Program& program, PixelRun& run,
+    const std::vector<float>& rows, int hw, int hh, Running& running)
+{
+    std::vector<std::uint8_t> points(rows.size());
+    for (int px = -hw; px < hw; ++px) {
+        const float x = static_cast<float>(static_cast<double>(px) / fields.m_xScale);
+        EvaluateColumn(program, fields.m_derivative, x, rows, points.data());
+        TakeColumn(running, run, px, hw, hh, points.data());
+    }
+}
+
+// Several threads: blocks of samples are evaluated into buffers, on every thread, and then
+// taken, block after block in the order of the sweep, into the running values and onto the
+// surface. Evaluating has no side effects, so the running values and the surface see the
+// same samples, pixels and progress positions in the same order as on one thread.
+std::optional<float> SampleExplicitTogether(const FormFields& fields, const Program& program,
+    PixelRun& run, int hw, int hh, const Plan& plan, Running& running)
+{
+    const double yScale = fields.m_yScale;
+    // The buffers grow as the sweep fills them: a quality that ends the sweep early costs no
+    // memory for the samples it was expected to take.
+    struct Block {
+        std::vector<float> offsets;
+        std::vector<double> values;
+    };
+    std::vector<Block> blocks(plan.threads * kSlotsPerThread);
+    // The workers read their own copies of the fields.
+    const float xScale = fields.m_xScale;
+    const bool derivative = fields.m_derivative;
+    SamplePipeline pipeline(plan.threads, blocks.size(), [&, xScale, derivative](std::size_t slot) {
+        Block& block = blocks[slot];
+        for (std::size_t i = 0; i < block.offsets.size(); ++i) {
+            const float x = static_cast<float>(static_cast<double>(block.offsets[i]) / xScale);
+            block.values[i] = program.Evaluate(derivative, x, 0.0f);
+        }
+    });
+    ExplicitSweep sweep(hw, 1.0 / static_cast<double>(fields.m_quality));
+    for (;;) {
+        while (sweep.More() && !pipeline.Full()) {
+            Block& block = blocks[pipeline.NextSlot()];
+            block.offsets.clear();
+            while (sweep.More() && block.offsets.size() < plan.blockSamples)
+                block.offsets.push_back(sweep.Next());
+            block.values.resize(block.offsets.size());
+            pipeline.Publish();
+        }
+        if (pipeline.Empty())
+            break;
+        const Block& block = blocks[pipeline.WaitForOldest()];
+        for (std::size_t i = 0; i < block.offsets.size(); ++i)
+            DrawExplicit(
+                run, hw, hh, block.offsets[i], TakeExplicit(running, block.values[i], yScale));
+        run.Flush();
+        pipeline.ReleaseOldest();
+    }
+    return sweep.StalledAt();
+}
+
+void SampleImplicitTogether(const FormFields& fields, const Program& program, PixelRun& run,
+    const std::vector<float>& rows, int hw, int hh, const Plan& plan, Running& running)
+{
+    const int blockColumns = static_cast<int>(
+        std::max<std::size_t>(plan.blockSamples / std::max<std::size_t>(rows.size(), 1), 1));
+    // A block is a run of whole columns.
+    struct Block {
+        int first = 0;
+        int columns = 0;
+        std::vector<std::uint8_t> points;
+    };
+    std::vector<Block> blocks(plan.threads * kSlotsPerThread);
+    for (Block& block : blocks)
+        block.points.resize(static_cast<std::size_t>(blockColumns) * rows.size());
+    const float xScale = fields.m_xScale;
+    const bool derivative = fields.m_derivative;
+    SamplePipeline pipeline(plan.threads, blocks.size(), [&, xScale, derivative](std::size_t slot) {
+        Block& block = blocks[slot];
+        for (int column = 0; column < block.columns; ++column) {
+            const int px = block.first + column;
+            const float x = static_cast<float>(static_cast<double>(px) / xScale);
+            EvaluateColumn(program, derivative, x, rows,
+                block.points.data() + static_cast<std::size_t>(column) * rows.size());
+        }
+    });
+    int next = -hw;
+    for (;;) {
+        while (next < hw && !pipeline.Full()) {
+            Block& block = blocks[pipeline.NextSlot()];
+            block.first = next;
+            block.columns = std::min(blockColumns, hw - next);
+            next += block.columns;
+            pipeline.Publish();
+        }
+        if (pipeline.Empty())
+            break;
+        const Block& block = blocks[pipeline.WaitForOldest()];
+        for (int column = 0; column < block.columns; ++column)
+            TakeColumn(running, run, block.first + column, hw, hh,
+                block.points.data() + static_cast<std::size_t>(column) * rows.size());
+        pipeline.ReleaseOldest();
+    }
+}
+
+// Returns where the sweep stalled, if it did.
+std::optional<float> SampleExplicit(const FormFields& fields, const Program& program,
+    DrawingSurface& surface, int hw, int hh, unsigned threads, Running& running)
+{
+    const double step = 1.0 / static_cast<double>(fields.m_quality);
+    const double expected = std::isfinite(step) && step > 0.0 ? 2.0 * hw / step : 1.0;
+    const Plan plan = MakePlan(program, expected, threads);
+    PixelRun run(surface);
+    if (plan.threads == 1)
+        return SampleExplicitAlone(fields, program, run, hw, hh, running);
+    return SampleExplicitTogether(fields, program, run, hw, hh, plan, running);
 }
 
 void SampleImplicit(const FormFields& fields, const Program& program, DrawingSurface& surface,
-    int hw, int hh, Running& running)
+    int hw, int hh, unsigned threads, Running& running)
 {
     // Every column samples the same rows, so their y values are worked out once: a division
     // on the per-sample path costs as much as evaluating a short expression.
     std::vector<float> rows;
     for (int py = -hh; py < hh; ++py)
         rows.push_back(static_cast<float>(static_cast<double>(py) / fields.m_yScale));
-    std::vector<double> values(rows.size());
-    PixelRun run(surface, rows.size());
-    for (int px = -hw; px < hw; ++px) {
-        const float x = static_cast<float>(static_cast<double>(px) / fields.m_xScale);
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            values[i] = program.Evaluate(fields.m_derivative, x, rows[i]);
-        for (int py = -hh; py < hh; ++py) {
-            // A value of exactly 0.5 counts; a NaN value does not.
-            if (!(std::fabs(values[static_cast<std::size_t>(py + hh)]) <= 0.5))
-                continue;
-            const auto offset = static_cast<float>(py);
-            running.sum = static_cast<float>(static_cast<double>(running.sum) + offset);
-            running.Extend(offset);
-            run.Add(hw + px, hh - py);
-            if (px % kProgressEvery == 0)
-                run.Progress(px);
-        }
-        run.Flush();
-    }
+    const Plan plan = MakePlan(
+        program, 2.0 * hw * static_cast<double>(std::max<std::size_t>(rows.size(), 1)), threads);
+    PixelRun run(surface);
+    if (plan.threads == 1)
+        SampleImplicitAlone(fields, program, run, rows, hw, hh, running);
+    else
+        SampleImplicitTogether(fields, program, run, rows, hw, hh, plan, running);
 }
 
 } // namespace
 
-RenderTotals DrawGraph(FormFields& fields, const Program& program, DrawingSurface& surface)
+RenderTotals DrawGraph(
+    FormFields& fields, const Program& program, DrawingSurface& surface, unsigned threads)
 {
     const int width = surface.Width();
     const int height = surface.Height();
@@ -199,12 +375,11 @@ RenderTotals DrawGraph(FormFields& fields, const Program& program, DrawingSurfac
     surface.SetProgressPos(-hw);
     fields.m_status = "WORKING";
     surface.PushFields();
-    ClearUpperVectorState();
     std::optional<float> stalledAt;
     if (fields.m_implicit)
-        SampleImplicit(fields, program, surface, hw, hh, running);
+        SampleImplicit(fields, program, surface, hw, hh, threads, running);
     else
-        stalledAt = SampleExplicit(fields, program, surface, hw, hh, running);
+        stalledAt = SampleExplicit(fields, program, surface, hw, hh, threads, running);
     surface.DrawIcon(width - kIconOffset, height - kIconOffset);
     surface.SetProgressPos(hw);
     fields.m_status = "DONE";

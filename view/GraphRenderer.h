@@ -29,8 +29,12 @@ struct Statistics {
 
 // Samples `program` over the surface (explicit y = f(x) or implicit f(x, y) = 0 by
 // fields.m_implicit) and draws it; sets m_status to "WORKING" then "DONE" and leaves the
-// statistics text in m_info. Derivative mode is fields.m_derivative.
-RenderTotals DrawGraph(FormFields& fields, const Program& program, DrawingSurface& surface);
+// statistics text in m_info. Derivative mode is fields.m_derivative. The samples are
+// evaluated on `threads` threads, the caller's among them; 0 takes every core when the
+// rendering is big enough to gain from it. The surface is called on the caller's thread only,
+// and everything it sees and returns is the same for every number of threads.
+RenderTotals DrawGraph(
+    FormFields& fields, const Program& program, DrawingSurface& surface, unsigned threads = 0);
 
 // What the user is told when the sweep stalled at `position` for `quality`.
 std::string SweepStallText(float quality, float position);

@@ -7,7 +7,9 @@
 #include "view/FormFields.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
 #include <string>
@@ -27,6 +29,7 @@ struct Setup {
     bool implicit = false;
     bool derivative = false;
     bool noClear = false;
+    unsigned threads = 0;
 };
 
 // Parses `expression` as the form would and draws it on a recording surface.
@@ -46,7 +49,7 @@ public:
         const ParseResult result
             = Parse(expression, setup.implicit, queue, operators, m_fields.m_postfix);
         EXPECT_TRUE(result.Ok()) << result.message;
-        m_totals = DrawGraph(m_fields, Program::Compile(queue), m_surface);
+        m_totals = DrawGraph(m_fields, Program::Compile(queue), m_surface, setup.threads);
     }
 
     const FormFields& Fields() const { return m_fields; }
@@ -353,6 +356,45 @@ TEST(GraphRenderer, TinySurfaces)
     const Rendering implicit("x", { 0, 0, 10.0f, 10.0f, 10.0f, true });
     EXPECT_TRUE(implicit.Surface().Pixels().empty());
     EXPECT_EQ(implicit.Fields().m_info, "Maximum: -inf\r\nMinimum: inf\r\nMean: nan");
+}
+
+struct ThreadCase {
+    const char* expression;
+    Setup setup;
+};
+
+TEST(GraphRenderer, EveryThreadCountDrawsTheSame)
+{
+    const ThreadCase cases[] = {
+        { "x^3/40-x", { 121, 61, 10.0f, 10.0f, 10.0f } },
+        { "sqrt(x)*sin(x)*3", { 120, 60, 4.0f, 10.0f, 7.0f } }, // NaN samples left of the axis
+        { "tan(x)", { 241, 61, 10.0f, 10.0f, 3.5f } }, // many progress positions per column
+        { "x^2/8", { 121, 61, 10.0f, 10.0f, 10.0f, false, true } },
+        { "x^2+y^2-25", { 121, 61, 5.0f, 5.0f, 10.0f, true } },
+        { "sin(x*y)", { 100, 80, 10.0f, 10.0f, 10.0f, true } },
+        { "sqrt(x)-y", { 61, 41, 2.0f, 2.0f, 10.0f, true } },
+    };
+    for (const ThreadCase& c : cases) {
+        ThreadCase one = c;
+        one.setup.threads = 1;
+        const Rendering single(c.expression, one.setup);
+        ASSERT_FALSE(single.Surface().Pixels().empty()) << c.expression;
+        for (unsigned threads = 2; threads <= 8; ++threads) {
+            SCOPED_TRACE(std::string(c.expression) + " on " + std::to_string(threads));
+            ThreadCase many = c;
+            many.setup.threads = threads;
+            const Rendering rendering(c.expression, many.setup);
+            // Every call in order: the pixels, the progress positions and the statuses.
+            EXPECT_EQ(rendering.Surface().Calls(), single.Surface().Calls());
+            EXPECT_EQ(std::bit_cast<std::uint32_t>(rendering.Totals().sum),
+                std::bit_cast<std::uint32_t>(single.Totals().sum));
+            EXPECT_EQ(std::bit_cast<std::uint32_t>(rendering.Totals().maximum),
+                std::bit_cast<std::uint32_t>(single.Totals().maximum));
+            EXPECT_EQ(std::bit_cast<std::uint32_t>(rendering.Totals().minimum),
+                std::bit_cast<std::uint32_t>(single.Totals().minimum));
+            EXPECT_EQ(rendering.Fields().m_info, single.Fields().m_info);
+        }
+    }
 }
 
 TEST(GraphRenderer, StatisticsAreDividedInTheStatedOrder)
