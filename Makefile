@@ -52,7 +52,7 @@ sanitize: deps
 	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DPLOVEX_SANITIZE=ON >/dev/null
 	@cmake --build build-sanitize -j $(JOBS)
 	@mkdir -p $(RUNTIME_DIR) && chmod 700 $(RUNTIME_DIR)
-	cd build-sanitize && XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/plovex-runtime-$$(id -u)} ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure --timeout 120 -j $(JOBS)
+	cd build-sanitize && XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/plovex-runtime-$$(id -u)} ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure --timeout 120 -j $(JOBS)
 
 screenshot: build
 	@scripts/install-deps screenshot
