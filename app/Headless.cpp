@@ -8,6 +8,8 @@
 #include "engine/TokenList.h"
 #include "platform/FileStore.h"
 #include "platform/ImageSurface.h"
+#include "platform/StringTable.h"
+#include "res/Resource.h"
 #include "view/FormFields.h"
 #include "view/GraphRenderer.h"
 #include "view/Integration.h"
@@ -463,9 +465,9 @@ int RunHeadless(int argc, char** argv)
     QCoreApplication::setApplicationVersion(PLOVEX_VERSION);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "Plovex 2, a function plotter. Without options it opens the window; with them it "
-        "parses, evaluates, integrates or renders an expression and prints the result.");
+    parser.setApplicationDescription(LoadString(res::kStrAppTitle)
+        + ", a function plotter. Without options it opens the window; with them it parses, "
+          "evaluates, integrates or renders an expression and prints the result.");
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
