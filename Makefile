@@ -56,7 +56,8 @@ sanitize: deps
 
 screenshot: build
 	@scripts/install-deps screenshot
-	scripts/screenshot $(BUILD)/plovex docs/screenshot.png
+	@cmake --build $(BUILD) -j $(JOBS) --target plovex_screenshot
+	scripts/screenshot $(BUILD)/tools/plovex_screenshot docs/screenshot.png
 
 install: build
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX),)

@@ -6,13 +6,13 @@
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
 #include "platform/FileDialogService.h"
-#include "platform/MessageService.h"
 #include "platform/StringTable.h"
 #include "res/Resource.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QIcon>
+#include <clocale>
 
 namespace plovex {
 
@@ -25,6 +25,13 @@ CPlovexApp::~CPlovexApp()
     if (m_template)
         m_template->SetMainFrame(nullptr);
     m_mainFrame.reset();
+}
+
+void CPlovexApp::InitApplication()
+{
+    // QApplication has just taken the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setStyle("Fusion");
 }
 
 bool CPlovexApp::InitInstance(const QStringList& files)
@@ -127,7 +134,7 @@ void CPlovexApp::OnWindowNew()
 void CPlovexApp::OnAppAbout()
 {
     CAboutDlg about(m_mainFrame.get());
-    Messages().RunModal(about);
+    about.DoModal();
 }
 
 bool CPlovexApp::OpenDocumentFiles(const QStringList& files)

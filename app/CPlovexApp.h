@@ -20,6 +20,11 @@ public:
     CPlovexApp();
     ~CPlovexApp() override;
 
+    // What the windows are made for, once the QApplication exists and before they are
+    // built: numbers read and written with ".", whatever the user's locale, and the style
+    // in which the form's captions are checked to fit.
+    static void InitApplication();
+
     // Start-up with the command line's file names (none: one new document). false when the
     // program cannot start: no file of the command line could be opened.
     bool InitInstance(const QStringList& files);

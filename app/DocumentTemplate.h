@@ -28,8 +28,6 @@ public:
 
     // The file dialogs' filter, "Plovex Graph (*.pxg)".
     const QString& FilterName() const { return m_filterName; }
-    // With its dot: ".pxg".
-    const QString& FilterExtension() const { return m_filterExtension; }
 
     // With an empty path a new document, else the document in `path` (brought to the front
     // when it is open already). Its window opens and its form plots the expression at

@@ -9,6 +9,8 @@
 #include "platform/FileStore.h"
 #include "platform/ImageFileWriter.h"
 #include "platform/ImageSurface.h"
+#include "platform/StringTable.h"
+#include "res/Resource.h"
 #include "view/FormFields.h"
 #include "view/GraphRenderer.h"
 #include "view/Integration.h"
@@ -464,9 +466,9 @@ int RunHeadless(int argc, char** argv)
     QCoreApplication::setApplicationVersion(PLOVEX_VERSION);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        "Plovex 2, a function plotter. Without options it opens the window; with them it "
-        "parses, evaluates, integrates or renders an expression and prints the result.");
+    parser.setApplicationDescription(LoadString(res::kStrAppTitle)
+        + ", a function plotter. Without options it opens the window; with them it parses, "
+          "evaluates, integrates or renders an expression and prints the result.");
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(

@@ -24,7 +24,6 @@ public:
     const QString& Title() const { return m_title; }
 
     // The window's number among its document's windows (Graph1:2); 0 when it is the only one.
-    int WindowNumber() const { return m_windowNumber; }
     void SetWindowNumber(int number);
 
     // Asked when the user closes this window; false keeps it open.

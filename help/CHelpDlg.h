@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/TemplateDialog.h"
+
 #include <QString>
 
 class QListWidget;
@@ -12,7 +13,7 @@ namespace plovex {
 // The built-in documentation: six topics listed on the left, the chosen topic's text on
 // the right. A modeless tool window of the main window, created hidden; closing it only
 // hides it, so it shows the same topic when it comes back.
-class CHelpDlg : public QDialog {
+class CHelpDlg : public TemplateDialog {
     Q_OBJECT
 
 public:
@@ -25,18 +26,17 @@ public:
     const QString& TopicText() const { return m_topicText; }
 
     QListWidget* TopicList() const { return m_topicList; }
-    QPlainTextEdit* TextBox() const { return m_textBox; }
-    QPushButton* CloseButton() const { return m_closeButton; }
+    QPlainTextEdit* TextBox() const;
+    QPushButton* CloseButton() const;
+
+protected:
+    void DoDataExchange(DataExchange& exchange) override;
 
 private:
     void OnInitDialog();
     void OnSelChangeTopicList();
-    // true: controls into the members; false: members into the controls.
-    void UpdateData(bool saveAndValidate);
 
-    QListWidget* m_topicList;
-    QPlainTextEdit* m_textBox;
-    QPushButton* m_closeButton;
+    QListWidget* m_topicList = nullptr;
     QString m_topicText;
     int m_selectedTopic = -1;
 };

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 
 namespace plovex {
@@ -83,12 +84,20 @@ void DataExchange::NoteChanged(QWidget* control)
 
 void DataExchange::Text(int id, std::string& field)
 {
+    QString text = BytesToText(field);
+    Text(id, text);
+    if (ToFields() && !m_failed)
+        field = TextToBytes(text, field);
+}
+
+void DataExchange::Text(int id, QString& field)
+{
     QWidget* control = Item(id);
     if (control == nullptr)
         return;
     if (ToFields())
-        field = TextToBytes(ControlText(control), field);
-    else if (SetControlText(control, BytesToText(field)))
+        field = ControlText(control);
+    else if (SetControlText(control, field))
         NoteChanged(control);
 }
 
@@ -103,6 +112,26 @@ void DataExchange::Check(int id, bool& field)
         box->setChecked(field);
         NoteChanged(box);
     }
+}
+
+void DataExchange::ListIndex(int id, int& field)
+{
+    auto* list = qobject_cast<QListWidget*>(Item(id));
+    if (list == nullptr)
+        return;
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    const int index = selected.isEmpty() ? -1 : list->row(selected.first());
+    if (ToFields()) {
+        field = index;
+        return;
+    }
+    const QSignalBlocker quiet(list);
+    if (field < 0)
+        list->clearSelection();
+    else
+        list->setCurrentRow(field, QItemSelectionModel::ClearAndSelect);
+    if (index != field)
+        NoteChanged(list);
 }
 
 void DataExchange::Float(int id, float& field)

@@ -2,6 +2,7 @@
 
 #include "platform/DialogControls.h"
 
+#include <QString>
 #include <string>
 #include <vector>
 
@@ -40,11 +41,16 @@ public:
     }
     // A text box or static. The field holds bytes: see BytesToText and TextToBytes.
     void Text(int id, std::string& field);
+    // A text box or static whose field holds characters, a text of the program's own.
+    void Text(int id, QString& field);
     // A check box: checked is true.
     void Check(int id, bool& field);
     // A number box: a decimal number, blanks around it allowed; shown as the shortest text
     // that reads back as the same float (10 shows as 10).
     void Float(int id, float& field);
+    // A list box: the index of the selected item, -1 for none. Selecting from the program
+    // reports no selection change, as the user's selecting does.
+    void ListIndex(int id, int& field);
 
 private:
     QWidget* Item(int id) const;

@@ -3,10 +3,13 @@
 #include "platform/DialogUnits.h"
 #include "platform/PictureStatic.h"
 #include "platform/StringTable.h"
+#include "res/Resource.h"
 
 #include <QCheckBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -20,6 +23,8 @@ namespace {
 // template sizes used (8 and 10 points) and stays easy to read.
 constexpr const char* kFontFamily = "DejaVu Sans";
 constexpr int kCaptionPointSize = 8;
+// An icon shows at the platform's standard size, whatever the dialog units.
+constexpr int kIconSize = 32;
 
 bool Has(const ControlTemplate& control, unsigned style)
 {
@@ -52,7 +57,7 @@ QWidget* CreateEdit(const ControlTemplate& control, QWidget& parent)
 
 QWidget* CreateStatic(const ControlTemplate& control, QWidget& parent)
 {
-    auto* label = new QLabel(QString::fromUtf8(control.caption), &parent);
+    auto* label = new QLabel(DialogControls::Caption(control.caption), &parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft
         | (Has(control, ControlStyle::kCentreVertically) ? Qt::AlignVCenter : Qt::AlignTop));
@@ -61,19 +66,43 @@ QWidget* CreateStatic(const ControlTemplate& control, QWidget& parent)
     return label;
 }
 
+QWidget* CreatePushButton(const ControlTemplate& control, QWidget& parent)
+{
+    auto* button = new QPushButton(DialogControls::Caption(control.caption), &parent);
+    if (Has(control, ControlStyle::kDefault))
+        button->setDefault(true);
+    if (Has(control, ControlStyle::kNeverDefault))
+        button->setAutoDefault(false);
+    return button;
+}
+
+QWidget* CreateListBox(const ControlTemplate& control, QWidget& parent)
+{
+    auto* list = new QListWidget(&parent);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setVerticalScrollBarPolicy(
+        Has(control, ControlStyle::kVScroll) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    list->setFrameShape(
+        Has(control, ControlStyle::kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
+    return list;
+}
+
+QWidget* CreateIcon(const ControlTemplate& control, QWidget& parent)
+{
+    auto* icon = new QLabel(&parent);
+    icon->setPixmap(QIcon(QString::fromUtf8(control.caption)).pixmap(kIconSize, kIconSize));
+    return icon;
+}
+
 QWidget* CreateControl(const ControlTemplate& control, QWidget& parent)
 {
     switch (control.kind) {
     case ControlKind::Edit:
         return CreateEdit(control, parent);
-    case ControlKind::PushButton: {
-        auto* button = new QPushButton(QString::fromUtf8(control.caption), &parent);
-        if (Has(control, ControlStyle::kDefault))
-            button->setDefault(true);
-        return button;
-    }
+    case ControlKind::PushButton:
+        return CreatePushButton(control, parent);
     case ControlKind::CheckBox:
-        return new QCheckBox(QString::fromUtf8(control.caption), &parent);
+        return new QCheckBox(DialogControls::Caption(control.caption), &parent);
     case ControlKind::Static:
         return CreateStatic(control, parent);
     case ControlKind::Frame:
@@ -85,8 +114,19 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget& parent)
         progress->setValue(0);
         return progress;
     }
+    case ControlKind::ListBox:
+        return CreateListBox(control, parent);
+    case ControlKind::Icon:
+        return CreateIcon(control, parent);
     }
     return nullptr;
+}
+
+QRect ControlRect(const ControlTemplate& control, const DialogUnits& units)
+{
+    if (control.kind == ControlKind::Icon)
+        return QRect(units.X(control.x), units.Y(control.y), kIconSize, kIconSize);
+    return units.Rect(control.x, control.y, control.width, control.height);
 }
 
 Qt::FocusPolicy FocusPolicy(const ControlTemplate& control)
@@ -94,7 +134,8 @@ Qt::FocusPolicy FocusPolicy(const ControlTemplate& control)
     if (Has(control, ControlStyle::kTabStop))
         return Qt::StrongFocus;
     const bool takesInput = control.kind == ControlKind::Edit
-        || control.kind == ControlKind::PushButton || control.kind == ControlKind::CheckBox;
+        || control.kind == ControlKind::PushButton || control.kind == ControlKind::CheckBox
+        || control.kind == ControlKind::ListBox;
     return takesInput ? Qt::ClickFocus : Qt::NoFocus;
 }
 
@@ -102,7 +143,7 @@ Qt::FocusPolicy FocusPolicy(const ControlTemplate& control)
 bool TakesLabel(ControlKind kind)
 {
     return kind == ControlKind::Edit || kind == ControlKind::ProgressBar
-        || kind == ControlKind::Frame;
+        || kind == ControlKind::Frame || kind == ControlKind::ListBox;
 }
 
 // "&Save && Quit:" reads "Save & Quit".
@@ -157,7 +198,7 @@ QSize DialogControls::Create(QWidget& window, const DialogTemplate& dialogTempla
     std::vector<QWidget*> widgets;
     for (const ControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = CreateControl(control, window);
-        widget->setGeometry(units.Rect(control.x, control.y, control.width, control.height));
+        widget->setGeometry(ControlRect(control, units));
         widget->setFocusPolicy(FocusPolicy(control));
         if (Has(control, ControlStyle::kTabStop)) {
             if (previousTabStop != nullptr)
@@ -186,6 +227,11 @@ void DialogControls::NameBuddy(const QLabel& label)
 {
     if (QWidget* buddy = label.buddy())
         buddy->setAccessibleName(LabelName(label.text()));
+}
+
+QString DialogControls::Caption(const char* text)
+{
+    return QString::fromUtf8(text).replace(QStringLiteral("%1"), LoadString(res::kStrAppTitle));
 }
 
 QFont DialogControls::TemplateFont(int pointSize)

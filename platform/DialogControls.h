@@ -29,6 +29,9 @@ public:
     // "X Scale"; a label whose text changes renames its buddy this way.
     static void NameBuddy(const QLabel& label);
 
+    // A template's caption as the window shows it: "%1" is the application title.
+    static QString Caption(const char* text);
+
     // The font whose metrics turn a template's dialog units into pixels.
     static QFont TemplateFont(int pointSize);
     // The font the controls show their texts in.

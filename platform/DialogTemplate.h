@@ -11,6 +11,8 @@ enum class ControlKind {
     Static, // a text the user does not edit
     Frame, // a static with a border and no text, whose client area the program draws on
     ProgressBar,
+    ListBox, // one selection at a time, kept in the order the items were added
+    Icon, // the image the caption names, at icon size: the template's size is not used
 };
 
 // Styles of a control, or-ed together.
@@ -27,9 +29,13 @@ struct ControlStyle {
     static constexpr unsigned kDefault = 1u << 6;
     static constexpr unsigned kSunken = 1u << 7;
     static constexpr unsigned kCentreVertically = 1u << 8;
+    // A push button that Enter never presses, even while it has the focus: in a window whose
+    // Enter does nothing.
+    static constexpr unsigned kNeverDefault = 1u << 9;
 };
 
-// Position and size in dialog units.
+// Position and size in dialog units. In a caption, of a control or of the window, "%1" stands
+// for the application title (string res::kStrAppTitle), so the name is written once.
 struct ControlTemplate {
     int id;
     ControlKind kind;

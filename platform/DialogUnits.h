@@ -13,9 +13,6 @@ class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);
 
-    int BaseX() const { return m_baseX; }
-    int BaseY() const { return m_baseY; }
-
     int X(int units) const { return units * m_baseX / 4; }
     int Y(int units) const { return units * m_baseY / 8; }
     QSize Size(int width, int height) const { return QSize(X(width), Y(height)); }

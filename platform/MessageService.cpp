@@ -1,5 +1,8 @@
 #include "platform/MessageService.h"
 
+#include "platform/StringTable.h"
+#include "res/Resource.h"
+
 #include <QDialog>
 #include <QMessageBox>
 #include <QString>
@@ -18,7 +21,7 @@ class QtMessageService final : public MessageService {
 public:
     void MessageBox(QWidget* owner, const QString& text) override
     {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Plovex 2"), text, QMessageBox::Ok,
+        QMessageBox box(QMessageBox::NoIcon, LoadString(res::kStrAppTitle), text, QMessageBox::Ok,
             owner != nullptr ? owner->window() : nullptr);
         box.setTextFormat(Qt::PlainText);
         MakeModal(box);

@@ -13,7 +13,7 @@ class MessageService {
 public:
     virtual ~MessageService() = default;
 
-    // A modal message box over `owner`'s window: the caption "Plovex 2", `text` as plain
+    // A modal message box over `owner`'s window: the application title as caption, `text` as plain
     // text, an OK button and no icon. Returns when the box is closed.
     virtual void MessageBox(QWidget* owner, const QString& text) = 0;
 

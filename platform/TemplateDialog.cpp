@@ -8,12 +8,13 @@
 
 namespace plovex {
 
-TemplateDialog::TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
+TemplateDialog::TemplateDialog(
+    const DialogTemplate& dialogTemplate, QWidget* parent, Qt::WindowType type)
     : QDialog(parent,
-        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint)
 {
-    setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
+    setWindowTitle(DialogControls::Caption(dialogTemplate.caption));
     setFixedSize(m_controls.Create(*this, dialogTemplate));
     if (auto* ok = qobject_cast<QAbstractButton*>(GetDlgItem(res::kIdOk)))
         connect(ok, &QAbstractButton::clicked, this, &TemplateDialog::OnOK);

@@ -7,13 +7,16 @@
 
 namespace plovex {
 
-// A modal dialog built from a dialog template, at the template's fixed size, with an OK
-// button (id 1) and a Cancel button (id 2) among its controls.
+// A dialog built from a dialog template, at the template's fixed size. An OK button (id 1)
+// reads the controls back and closes it; a Cancel button (id 2) closes it. A modal dialog
+// runs through DoModal; one of window type Qt::Tool is a modeless tool window of its
+// parent's window (see ShowToolWindow), which closing only hides.
 class TemplateDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
+    explicit TemplateDialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr,
+        Qt::WindowType type = Qt::Dialog);
 
     // Pushes the fields into the controls, puts the focus in the first tab stop and runs the
     // dialog until it closes. OK reads the controls back and closes only when that read

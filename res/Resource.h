@@ -9,9 +9,8 @@ inline constexpr int kGraphFormTemplate = 101;
 inline constexpr int kInputTemplate = 130;
 inline constexpr int kHelpTemplate = 131;
 
-// Menus, icons, toolbar, accelerators and the document string.
-inline constexpr int kMainFrame = 128; // no-document menu, application icon, toolbar, accelerators
-inline constexpr int kGraphType = 129; // graph menu, document icon, document string
+// The document string of the graph type.
+inline constexpr int kGraphType = 129;
 
 // Standard dialog button ids.
 inline constexpr int kIdOk = 1;
@@ -72,7 +71,6 @@ inline constexpr int kCmdFileSave = 57603;
 inline constexpr int kCmdFileSaveAs = 57604;
 inline constexpr int kCmdFilePrint = 57607;
 inline constexpr int kCmdFileMru1 = 57616;
-inline constexpr int kCmdFileMruLast = 57631;
 inline constexpr int kCmdEditCopy = 57634;
 inline constexpr int kCmdEditCut = 57635;
 inline constexpr int kCmdEditPaste = 57637;
@@ -97,18 +95,11 @@ inline constexpr int kCmdCopyGraph = 32773;
 inline constexpr int kCmdFilePrintPreview = 57609;
 
 // Strings.
-inline constexpr int kStrAppTitle = 57344; // also string 128
+inline constexpr int kStrAppTitle = 57344;
 inline constexpr int kStrIdle = 57345; // "Ready"
-inline constexpr int kStrIndicatorExt = 59136;
 inline constexpr int kStrIndicatorCaps = 59137;
 inline constexpr int kStrIndicatorNum = 59138;
 inline constexpr int kStrIndicatorScroll = 59139;
-inline constexpr int kStrIndicatorOvr = 59140;
-inline constexpr int kStrIndicatorRec = 59141;
 inline constexpr int kStrHelpTopicFirst = 61216; // topic i is kStrHelpTopicFirst + i
-
-// Standard framework control ids.
-inline constexpr int kToolBarId = 0xE800;
-inline constexpr int kStatusBarId = 0xE801;
 
 } // namespace plovex::res

@@ -52,10 +52,33 @@ constexpr ControlTemplate kInputDialogControls[] = {
     { res::kIdCancel, K::PushButton, "Cancel", 137, 36, 50, 14, S::kTabStop },
 };
 
+// The icon names the application for a screen reader.
+constexpr ControlTemplate kAboutDialogControls[] = {
+    { res::kIdStatic, K::Icon, ":/icons/plovex.svg", 11, 17, 20, 20, S::kNone, res::kStrAppTitle },
+    { res::kIdStatic, K::Static, "%1.0", 40, 10, 119, 8, kLabel },
+    { res::kIdStatic, K::Static, "A function plotter for the desktop,\nby the Plovex authors.", 40,
+        25, 119, 20, S::kNone },
+    { res::kIdOk, K::PushButton, "OK", 178, 7, 50, 14, S::kDefault | S::kTabStop },
+};
+
+// Enter does nothing in the help window, so no button is ever its default.
+constexpr ControlTemplate kHelpDialogControls[] = {
+    { res::kHelpTopicList, K::ListBox, "", 7, 7, 91, 151, S::kBorder | S::kVScroll | S::kTabStop,
+        res::kStrNameHelpTopics },
+    { res::kHelpTextEdit, K::Edit, "", 101, 7, 228, 151,
+        S::kBorder | S::kReadOnly | S::kMultiLine | S::kVScroll | S::kTabStop,
+        res::kStrNameHelpText },
+    { res::kIdCancel, K::PushButton, "Close", 279, 161, 50, 14, S::kTabStop | S::kNeverDefault },
+};
+
 constexpr DialogTemplate kGraphForm { res::kGraphFormTemplate, "", 320, 199, 10,
     kGraphFormControls };
-constexpr DialogTemplate kInputDialog { res::kInputTemplate, "Plovex 2", 272, 57, 8,
+constexpr DialogTemplate kInputDialog { res::kInputTemplate, "%1", 272, 57, 8,
     kInputDialogControls };
+constexpr DialogTemplate kAboutDialog { res::kAboutTemplate, "About Plovex", 235, 55, 8,
+    kAboutDialogControls };
+constexpr DialogTemplate kHelpDialog { res::kHelpTemplate, "%1 Help", 336, 182, 10,
+    kHelpDialogControls };
 
 } // namespace
 
@@ -67,6 +90,16 @@ const DialogTemplate& GraphFormTemplate()
 const DialogTemplate& InputDialogTemplate()
 {
     return kInputDialog;
+}
+
+const DialogTemplate& AboutDialogTemplate()
+{
+    return kAboutDialog;
+}
+
+const DialogTemplate& HelpDialogTemplate()
+{
+    return kHelpDialog;
 }
 
 } // namespace plovex

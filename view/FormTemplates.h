@@ -10,4 +10,10 @@ const DialogTemplate& GraphFormTemplate();
 // Template 130: the input dialog that asks for one number.
 const DialogTemplate& InputDialogTemplate();
 
+// Template 100: the About box.
+const DialogTemplate& AboutDialogTemplate();
+
+// Template 131: the help window.
+const DialogTemplate& HelpDialogTemplate();
+
 } // namespace plovex

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <cmath>
@@ -176,6 +177,53 @@ TEST(DataExchange, ALongTextShowsFromItsStart)
     form.text = std::string(200, 'x');
     form.UpdateData(false);
     EXPECT_EQ(form.Box(kTextBox)->cursorPosition(), 0);
+}
+
+constexpr int kList = 15;
+constexpr ControlTemplate kListControls[] = {
+    { kList, ControlKind::ListBox, "", 4, 4, 60, 40, kBox },
+};
+constexpr DialogTemplate kListTemplate { 901, "", 70, 50, 8, kListControls };
+
+class ListForm : public FormView {
+public:
+    ListForm()
+        : FormView(kListTemplate)
+    { }
+
+    int index = -1;
+
+    QListWidget* List() const { return qobject_cast<QListWidget*>(GetDlgItem(kList)); }
+
+protected:
+    void DoDataExchange(DataExchange& exchange) override { exchange.ListIndex(kList, index); }
+};
+
+// A push selects as the program asks, without the change report that the user's selecting
+// brings: a window that pushes from its change handler must not be called again.
+TEST(DataExchange, ListIndexSelectsQuietlyAndReadsTheSelection)
+{
+    ListForm form;
+    QListWidget* list = form.List();
+    list->addItems({ "a", "b", "c" });
+    int reports = 0;
+    QObject::connect(list, &QListWidget::itemSelectionChanged, [&reports] { ++reports; });
+    for (const int pushed : { 2, -1, 0, 0 }) {
+        SCOPED_TRACE(pushed);
+        form.index = pushed;
+        EXPECT_TRUE(form.UpdateData(false));
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        EXPECT_EQ(selected.isEmpty() ? -1 : list->row(selected.first()), pushed);
+        form.index = 7;
+        EXPECT_TRUE(form.UpdateData(true));
+        EXPECT_EQ(form.index, pushed);
+    }
+    EXPECT_EQ(reports, 0);
+
+    list->setCurrentRow(1);
+    EXPECT_EQ(reports, 1);
+    EXPECT_TRUE(form.UpdateData(true));
+    EXPECT_EQ(form.index, 1);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "FakeMessages.h"
 
-#include "platform/TemplateDialog.h"
 #include "res/Resource.h"
+#include "view/CInputDlg.h"
 
 #include <QAbstractButton>
 #include <QDialog>
@@ -15,7 +15,7 @@ namespace {
 
 QLineEdit* ValueBox(QDialog& dialog)
 {
-    auto* input = qobject_cast<TemplateDialog*>(&dialog);
+    auto* input = qobject_cast<CInputDlg*>(&dialog);
     return input != nullptr ? qobject_cast<QLineEdit*>(input->GetDlgItem(res::kInputValueEdit))
                             : nullptr;
 }
@@ -43,7 +43,7 @@ void FakeMessages::MessageBox(QWidget*, const QString& text)
 
 int FakeMessages::RunModal(QDialog& dialog)
 {
-    if (auto* input = qobject_cast<TemplateDialog*>(&dialog)) {
+    if (auto* input = qobject_cast<CInputDlg*>(&dialog)) {
         const auto* prompt = qobject_cast<QLabel*>(input->GetDlgItem(res::kInputPromptStatic));
         questions.push_back(
             { prompt->text().toStdString(), ValueBox(dialog)->text().toStdString() });

@@ -66,22 +66,18 @@ TEST(StringTable, TheProgramsTableHoldsItsStrings)
         const char* text;
     };
     const Entry entries[] = {
-        { 128, "Plovex 2" },
         { 129, "\nGraph\nGraph\nPlovex Graph (*.pxg)\n.pxg\nPlovex.Graph\nPlovex Graph" },
         { 57344, "Plovex 2" },
         { 57345, "Ready" },
         { 57600, "Create a new document\nNew" },
         { 57616, "Open this document" },
-        { 57631, "Open this document" },
+        { 57619, "Open this document" },
         { 57643, "Undo the last action\nUndo" },
         { 57680, "Switch to the next window pane\nNext Pane" },
         { 57681, "Switch back to the previous window pane\nPrevious Pane" },
-        { 59136, "EXT" },
         { 59137, "CAP" },
         { 59138, "NUM" },
         { 59139, "SCRL" },
-        { 59140, "OVR" },
-        { 59141, "REC" },
         { 32772, "Save the active graph's picture as an image file\nExport Graph" },
         { 32773, "Copy the graph's picture to the Clipboard\nCopy Graph" },
         { 57607, "Print the active graph\nPrint" },

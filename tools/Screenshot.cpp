@@ -1,5 +1,9 @@
-#include "view/Screenshot.h"
+// The picture for the README, taken by `make screenshot` (scripts/screenshot) under Xvfb: the
+// program as it starts, driven as a user would through its controls and menus.
+//   plovex_screenshot OUTPUT.png
 
+#include "app/CPlovexApp.h"
+#include "frame/CMainFrame.h"
 #include "platform/PictureStatic.h"
 #include "res/Resource.h"
 #include "view/CPlovexView.h"
@@ -99,14 +103,22 @@ void TakeScreenshot(QWidget& window, const QString& path)
 }
 
 } // namespace
-
-void ScheduleScreenshot(QWidget& window)
-{
-    const QString path = qEnvironmentVariable("PLOVEX_SCREENSHOT");
-    if (path.isEmpty())
-        return;
-    // After the window is shown and laid out.
-    QTimer::singleShot(500, &window, [&window, path] { TakeScreenshot(window, path); });
-}
-
 } // namespace plovex
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+        return 2;
+    }
+    const QString path = QString::fromLocal8Bit(argv[1]);
+    QApplication application(argc, argv);
+    plovex::CPlovexApp::InitApplication();
+    plovex::CPlovexApp app;
+    if (!app.InitInstance({}))
+        return 1;
+    QWidget& window = app.MainFrame();
+    // After the window is shown and laid out.
+    QTimer::singleShot(500, &window, [&window, path] { plovex::TakeScreenshot(window, path); });
+    return application.exec();
+}
