@@ -1,9 +1,12 @@
 #include "platform/StringTable.h"
 
-#include <QFile>
+#include "platform/FileStore.h"
 
 namespace plovex {
 namespace {
+
+// The program's table is a few kilobytes; anything near this is not a string table.
+constexpr qint64 kMaxTableBytes = 1024 * 1024;
 
 // Reads the quoted text at the start of `text` into `out`; only blanks may follow it.
 bool ParseQuoted(QStringView text, QString& out)
@@ -80,13 +83,14 @@ bool StringTable::ParseLine(QStringView line)
 
 StringTable StringTable::FromFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QString reason;
+    const std::optional<QByteArray> bytes = ReadWholeFile(path, kMaxTableBytes, reason);
+    if (!bytes) {
         StringTable table(QStringView {});
-        table.m_error = QString("cannot read %1: %2").arg(path, file.errorString());
+        table.m_error = QString("cannot read %1: %2").arg(path, reason);
         return table;
     }
-    return StringTable(QString::fromUtf8(file.readAll()));
+    return StringTable(QString::fromUtf8(*bytes));
 }
 
 const StringTable& StringTable::Application()
