@@ -27,8 +27,15 @@ void RoundTrip(std::string_view expression, const GraphSettings& settings = {})
         Fail("an encoded expression does not decode to itself");
     if (decoded.stored != StoredSettings::Read || !(decoded.settings == settings))
         Fail("encoded settings do not decode to themselves");
-    // Every shorter prefix is a truncated file: it must be refused, never read past.
-    const DecodedDocument truncated = DecodeDocument(bytes.data(), bytes.size() - 1);
+    // A cut trailer still gives the expression, with the settings marked damaged.
+    const DecodedDocument cutTrailer = DecodeDocument(bytes.data(), bytes.size() - 1);
+    if (!cutTrailer.ok || cutTrailer.expression != expression
+        || cutTrailer.stored != StoredSettings::Damaged
+        || !(cutTrailer.settings == GraphSettings {}))
+        Fail("a document with a cut trailer lost its expression or kept its settings");
+    // A file cut inside the expression or its length must be refused, never read past.
+    const std::vector<std::uint8_t> bare = EncodeDocument(expression);
+    const DecodedDocument truncated = DecodeDocument(bare.data(), bare.size() - 1);
     if (truncated.ok || truncated.error.empty())
         Fail("a truncated document was accepted, or refused without a reason");
 }
