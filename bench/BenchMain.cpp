@@ -9,10 +9,10 @@
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
-#include "platform/ImageSurface.h"
 #include "view/FormFields.h"
 #include "view/GraphRenderer.h"
 #include "view/GridLayout.h"
+#include "view/ImageSurface.h"
 
 #include <QApplication>
 #include <algorithm>
