@@ -12,7 +12,7 @@ AreaClearer::AreaClearer(int width, int height)
 void AreaClearer::Clear(std::uint32_t* pixels, std::uint32_t fill, std::uint32_t pen)
 {
     if (m_listing && m_fill == fill) {
-        Restore(pixels, pen);
+        Restore(pixels, fill, pen);
     } else {
         std::fill(pixels, pixels + static_cast<std::ptrdiff_t>(m_width) * m_height, fill);
         Outline(pixels, pen);
@@ -67,17 +67,17 @@ void AreaClearer::List(int x, int y, std::uint32_t index)
         m_outlineTouched = true;
 }
 
-void AreaClearer::Restore(std::uint32_t* pixels, std::uint32_t pen)
+void AreaClearer::Restore(std::uint32_t* pixels, std::uint32_t fill, std::uint32_t pen)
 {
     for (const std::uint32_t index : m_listedPixels)
-        pixels[index] = m_fill;
+        pixels[index] = fill;
     // An area is put back as the clear left it: the pen on the outermost pixels, the fill
     // inside.
     for (const PixelArea& area : m_listedAreas) {
         for (int row = area.top; row < area.bottom; ++row) {
             std::uint32_t* line = pixels + static_cast<std::ptrdiff_t>(row) * m_width;
             const bool edge = row == 0 || row == m_height - 1;
-            std::fill(line + area.left, line + area.right, edge ? pen : m_fill);
+            std::fill(line + area.left, line + area.right, edge ? pen : fill);
             if (area.left == 0)
                 line[0] = pen;
             if (area.right == m_width)

@@ -41,7 +41,7 @@ public:
 
 private:
     void List(int x, int y, std::uint32_t index);
-    void Restore(std::uint32_t* pixels, std::uint32_t pen);
+    void Restore(std::uint32_t* pixels, std::uint32_t fill, std::uint32_t pen);
     void Reset();
 
     int m_width;
