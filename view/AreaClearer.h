@@ -26,11 +26,11 @@ public:
     // The pen's outline round the whole area, as a clear draws it; not listed.
     void Outline(std::uint32_t* pixels, std::uint32_t pen) const;
 
-    // A pixel, already inside the area, was drawn. Successive samples of a flat curve hit the
-    // same pixel: it is listed once.
-    void Drawn(int x, int y)
+    // The pixel at (x, y), already inside the area, was drawn; `index` is y * width + x, which
+    // the drawing has at hand. Successive samples of a flat curve hit the same pixel: it is
+    // listed once.
+    void Drawn(int x, int y, std::uint32_t index)
     {
-        const std::uint32_t index = static_cast<std::uint32_t>(y) * m_width + x;
         if (m_listing && index != m_last)
             List(x, y, index);
     }

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace plovex {
@@ -61,8 +62,9 @@ inline void ImageSurface::Put(QRgb* pixels, int x, int y, QRgb colour)
     if (static_cast<unsigned>(x) >= static_cast<unsigned>(m_width)
         || static_cast<unsigned>(y) >= static_cast<unsigned>(m_height))
         return;
-    pixels[static_cast<std::ptrdiff_t>(y) * m_width + x] = colour;
-    m_clearer.Drawn(x, y);
+    const std::uint32_t index = static_cast<std::uint32_t>(y) * m_width + x;
+    pixels[index] = colour;
+    m_clearer.Drawn(x, y, index);
 }
 
 ImageSurface::ImageSurface(int width, int height)
