@@ -8,11 +8,11 @@
 #include "engine/TokenList.h"
 #include "platform/FileStore.h"
 #include "platform/ImageFileWriter.h"
-#include "platform/ImageSurface.h"
 #include "platform/StringTable.h"
 #include "res/Resource.h"
 #include "view/FormFields.h"
 #include "view/GraphRenderer.h"
+#include "view/ImageSurface.h"
 #include "view/Integration.h"
 
 #include <QBuffer>

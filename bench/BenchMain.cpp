@@ -9,10 +9,10 @@
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
-#include "platform/ImageSurface.h"
 #include "view/FormFields.h"
 #include "view/GraphRenderer.h"
 #include "view/GridLayout.h"
+#include "view/ImageSurface.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -554,16 +554,13 @@ void PrintEvaluations(const Collector& collector, const std::vector<EvaluationCa
 int main(int argc, char** argv)
 {
     using namespace plovex;
-    // The grid's labels need fonts; nothing is shown.
+    // The grid's labels need fonts, and the window's rendering is timed with the window shown:
+    // on the offscreen platform, so nothing appears.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 2;
-    // The window's rendering is timed on the offscreen platform, the window shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setStyle("Fusion");
 

@@ -5,11 +5,11 @@
 #include "engine/Program.h"
 #include "engine/TokenList.h"
 #include "platform/ImageFileWriter.h"
-#include "platform/ImageSurface.h"
 #include "platform/PictureStatic.h"
 #include "view/CPlovexView.h"
 #include "view/FormFields.h"
 #include "view/GraphRenderer.h"
+#include "view/ImageSurface.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ImageSurface.h"
+#include "view/ImageSurface.h"
 
 #include <QElapsedTimer>
 #include <vector>

@@ -6,11 +6,11 @@
 #include "engine/TokenList.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
-#include "platform/ImageSurface.h"
 #include "platform/PictureStatic.h"
 #include "res/Resource.h"
 #include "view/CPlovexView.h"
 #include "view/GraphRenderer.h"
+#include "view/ImageSurface.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -3,9 +3,9 @@
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
-#include "platform/ImageSurface.h"
 #include "view/FormFields.h"
 #include "view/GraphRenderer.h"
+#include "view/ImageSurface.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "platform/ImageSurface.h"
+#include "view/ImageSurface.h"
 
 #include "engine/Parser.h"
 #include "engine/Program.h"
@@ -8,8 +8,10 @@
 
 #include <QImage>
 #include <climits>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 
 namespace plovex {
 namespace {
@@ -115,6 +117,48 @@ TEST(ImageSurface, ClipsWhatFallsOutside)
     EXPECT_EQ(At(surface, 0, 2), kBlack);
     EXPECT_EQ(At(surface, 2, 2), kBlack);
     EXPECT_EQ(At(surface, 3, 2), kWhite);
+}
+
+// The window shows a copy of the picture while the rendering goes on: whichever drawing call
+// comes first after the copy, the surface takes its own pixels again, the copy keeps its own.
+TEST(ImageSurface, ACopyOfThePictureKeepsItsPixels)
+{
+    const Pixel run[] = { { 2, 3 }, { 4, 5 } };
+    const struct {
+        const char* name;
+        std::function<void(ImageSurface&)> draw;
+    } cases[] = {
+        { "SetPixel",
+            [](ImageSurface& s) {
+                s.SetPixel(3, 3, { 0, 0, 255 });
+            } },
+        { "SetPixels",
+            [&run](ImageSurface& s) {
+                s.SetPixels(run, 2, { 0, 0, 255 });
+            } },
+        { "straight Line", [](ImageSurface& s) { s.Line(1, 4, 7, 4); } },
+        { "slanted Line", [](ImageSurface& s) { s.Line(1, 1, 6, 4); } },
+        { "Rectangle", [](ImageSurface& s) { s.Rectangle(2, 2, 6, 5); } },
+        { "clearing Rectangle", [](ImageSurface& s) { s.Rectangle(0, 0, 8, 6); } },
+        { "FillRect",
+            [](ImageSurface& s) {
+                s.FillRect(1, 1, 3, 3, { 0, 0, 255 });
+            } },
+        { "DrawIcon", [](ImageSurface& s) { s.DrawIcon(-20, -20); } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ImageSurface surface(8, 6);
+        // Cleared, with a pixel listed for the next clear to restore.
+        surface.SetFill({ 250, 240, 230 });
+        surface.Rectangle(0, 0, 8, 6);
+        surface.SetPixel(6, 1, { 0, 0, 255 });
+        const QImage copy = std::as_const(surface).Image();
+        const QImage before = copy.copy();
+        c.draw(surface);
+        EXPECT_EQ(copy, before);
+        EXPECT_NE(surface.Image(), before);
+    }
 }
 
 TEST(ImageSurface, DrawsAGraphWithIconAndClipsRowH)

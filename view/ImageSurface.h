@@ -1,10 +1,9 @@
 #pragma once
 
+#include "view/AreaClearer.h"
 #include "view/DrawingSurface.h"
 
 #include <QImage>
-#include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,8 +18,9 @@ class ImageSurface : public DrawingSurface {
 public:
     ImageSurface(int width, int height);
 
-    // The picture. Whoever holds it may share or change it, so the next drawing call detaches
-    // the pixels again, and after the writable form the next clear fills the whole area.
+    // The picture. A copy shares the pixels until the next drawing call, which takes the
+    // surface's own again; whoever holds the writable form may change any pixel, so the next
+    // clear after it fills the whole area.
     const QImage& Image() const;
     QImage& Image();
 
@@ -42,41 +42,17 @@ public:
     void PushFields() override;
 
 private:
-    // A rectangle of pixels, right and bottom excluded.
-    struct Area {
-        int left;
-        int top;
-        int right;
-        int bottom;
-    };
-
-    QRgb* Pixels() { return m_pixels ? m_pixels : DetachPixels(); }
-    QRgb* DetachPixels();
-    void Put(int x, int y, QRgb colour, bool record);
-    void DrawLine(int x0, int y0, int x1, int y1, bool record);
-    void DrawOutline();
-    void ClearWhole(QRgb fill);
-    void Record(int x, int y);
-    void Record(Area area);
-    void Forget();
+    QRgb* Pixels();
+    void Put(QRgb* pixels, int x, int y, QRgb colour);
+    void DrawLine(int x0, int y0, int x1, int y1);
 
     QImage m_image;
     std::vector<Rgb> m_fills;
     int m_width;
     int m_height;
-    // The image's own pixel memory, taken once rather than on every pixel; null once the
-    // image was handed out.
-    mutable QRgb* m_pixels = nullptr;
-    // Set while the image is this fill with the outline of the whole area and, on top of
-    // them, nothing outside the pixels and areas listed here: clearing the whole area again
-    // then restores those alone instead of filling every pixel.
-    std::optional<QRgb> m_clearedTo;
-    std::vector<std::uint32_t> m_drawn;
-    static constexpr std::uint32_t kNoPixel = 0xFFFFFFFF;
-    std::uint32_t m_lastDrawn = kNoPixel;
-    std::vector<Area> m_drawnAreas;
-    // A listed pixel lies on the outline, which is then drawn again after the restore.
-    bool m_outlineTouched = false;
+    // The image's own pixel memory, taken once rather than on every pixel.
+    QRgb* m_pixels = nullptr;
+    AreaClearer m_clearer;
 };
 
 } // namespace plovex

@@ -1,4 +1,4 @@
-#include "platform/ImageSurface.h"
+#include "view/ImageSurface.h"
 
 #include <QColor>
 #include <QFont>
@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace plovex {
@@ -43,61 +44,47 @@ const QFont& LabelFont()
 
 } // namespace
 
-QRgb* ImageSurface::DetachPixels()
+// Every drawing call takes the pixels here once. A copy of the picture shares them until one
+// side writes: the first call after that gives this side its own.
+QRgb* ImageSurface::Pixels()
 {
     // Format_RGB32 rows are whole QRgb words with no padding: row y starts at y * width.
-    m_pixels = reinterpret_cast<QRgb*>(m_image.bits());
+    if (!m_pixels || !m_image.isDetached())
+        m_pixels = reinterpret_cast<QRgb*>(m_image.bits());
     return m_pixels;
 }
 
 // Every pixel goes through here: kept small enough to inline into the drawing calls, with the
 // listing out of line. It never reads the pixel, which for a steep curve means a cache miss
 // on every call.
-inline void ImageSurface::Put(int x, int y, QRgb colour, bool record)
+inline void ImageSurface::Put(QRgb* pixels, int x, int y, QRgb colour)
 {
     if (static_cast<unsigned>(x) >= static_cast<unsigned>(m_width)
         || static_cast<unsigned>(y) >= static_cast<unsigned>(m_height))
         return;
-    if (!m_pixels)
-        DetachPixels();
     const std::uint32_t index = static_cast<std::uint32_t>(y) * m_width + x;
-    m_pixels[index] = colour;
-    // Successive samples of a flat curve hit the same pixel: it is listed once.
-    if (record && m_clearedTo && index != m_lastDrawn)
-        Record(x, y);
-}
-
-void ImageSurface::Record(int x, int y)
-{
-    // Past an eighth of the area a full fill is as cheap as restoring the list.
-    if (m_drawn.size() >= static_cast<std::size_t>(m_width) * m_height / 8) {
-        Forget();
-        return;
-    }
-    m_lastDrawn = static_cast<std::uint32_t>(y) * m_width + x;
-    m_drawn.push_back(m_lastDrawn);
-    if (x == 0 || y == 0 || x == m_width - 1 || y == m_height - 1)
-        m_outlineTouched = true;
+    pixels[index] = colour;
+    m_clearer.Drawn(x, y, index);
 }
 
 ImageSurface::ImageSurface(int width, int height)
     : m_image(width, height, QImage::Format_RGB32)
     , m_width(m_image.width())
     , m_height(m_image.height())
+    , m_clearer(m_width, m_height)
 {
     m_image.fill(Qt::white);
 }
 
 const QImage& ImageSurface::Image() const
 {
-    m_pixels = nullptr;
     return m_image;
 }
 
 QImage& ImageSurface::Image()
 {
     m_pixels = nullptr;
-    Forget();
+    m_clearer.Forget();
     return m_image;
 }
 
@@ -133,15 +120,15 @@ void ImageSurface::Rectangle(int left, int top, int right, int bottom)
     const bool whole = left == 0 && top == 0 && right == m_width && bottom == m_height
         && (m_width > 1 || m_height > 1);
     if (whole && !m_fills.empty()) {
-        ClearWhole(ToQRgb(m_fills.back()));
+        m_clearer.Clear(Pixels(), ToQRgb(m_fills.back()), ToQRgb(kPen));
         return;
     }
     if (whole) {
-        DrawOutline();
+        m_clearer.Outline(Pixels(), ToQRgb(kPen));
         return;
     }
     if (!m_fills.empty()) {
-        Forget();
+        m_clearer.Forget();
         const QRgb fill = ToQRgb(m_fills.back());
         QRgb* pixels = Pixels();
         // A rectangle one or two pixels wide has no inside: from may pass to.
@@ -152,33 +139,34 @@ void ImageSurface::Rectangle(int left, int top, int right, int bottom)
             std::fill(line + from, line + to, fill);
         }
     }
-    DrawLine(left, top, right - 1, top, true);
-    DrawLine(right - 1, top, right - 1, bottom - 1, true);
-    DrawLine(right - 1, bottom - 1, left, bottom - 1, true);
-    DrawLine(left, bottom - 1, left, top, true);
+    DrawLine(left, top, right - 1, top);
+    DrawLine(right - 1, top, right - 1, bottom - 1);
+    DrawLine(right - 1, bottom - 1, left, bottom - 1);
+    DrawLine(left, bottom - 1, left, top);
 }
 
 void ImageSurface::Line(int x0, int y0, int x1, int y1)
 {
-    DrawLine(x0, y0, x1, y1, true);
+    DrawLine(x0, y0, x1, y1);
 }
 
 void ImageSurface::SetPixel(int x, int y, Rgb colour)
 {
-    Put(x, y, ToQRgb(colour), true);
+    Put(Pixels(), x, y, ToQRgb(colour));
 }
 
 void ImageSurface::SetPixels(const Pixel* pixels, std::size_t count, Rgb colour)
 {
     const QRgb value = ToQRgb(colour);
+    QRgb* target = Pixels();
     for (std::size_t i = 0; i < count; ++i)
-        Put(pixels[i].x, pixels[i].y, value, true);
+        Put(target, pixels[i].x, pixels[i].y, value);
 }
 
 void ImageSurface::DrawIcon(int x, int y)
 {
     const QImage& icon = Icon();
-    const Area area { std::max(x, 0), std::max(y, 0), std::min(x + icon.width(), m_width),
+    const PixelArea area { std::max(x, 0), std::max(y, 0), std::min(x + icon.width(), m_width),
         std::min(y + icon.height(), m_height) };
     if (area.left >= area.right || area.top >= area.bottom)
         return;
@@ -204,12 +192,12 @@ void ImageSurface::DrawIcon(int x, int y)
                 blend(qGreen(over), qGreen(under)), blend(qBlue(over), qBlue(under)));
         }
     }
-    Record(area);
+    m_clearer.Drawn(area);
 }
 
 void ImageSurface::FillRect(int left, int top, int right, int bottom, Rgb colour)
 {
-    const Area area { std::max(left, 0), std::max(top, 0), std::min(right, m_width),
+    const PixelArea area { std::max(left, 0), std::max(top, 0), std::min(right, m_width),
         std::min(bottom, m_height) };
     if (area.left >= area.right || area.top >= area.bottom)
         return;
@@ -219,7 +207,7 @@ void ImageSurface::FillRect(int left, int top, int right, int bottom, Rgb colour
         QRgb* line = pixels + static_cast<std::ptrdiff_t>(row) * m_width;
         std::fill(line + area.left, line + area.right, value);
     }
-    Record(area);
+    m_clearer.Drawn(area);
 }
 
 TextSize ImageSurface::MeasureText(const std::string& text) const
@@ -231,8 +219,8 @@ TextSize ImageSurface::MeasureText(const std::string& text) const
 void ImageSurface::DrawText(int left, int top, const std::string& text, Rgb colour)
 {
     const TextSize size = MeasureText(text);
-    const Area area { std::max(left, 0), std::max(top, 0), std::min(left + size.width, m_width),
-        std::min(top + size.height, m_height) };
+    const PixelArea area { std::max(left, 0), std::max(top, 0),
+        std::min(left + size.width, m_width), std::min(top + size.height, m_height) };
     if (area.left >= area.right || area.top >= area.bottom)
         return;
     // The letters in black on white, cut to the text's box; unsmoothed, a pixel is either.
@@ -244,14 +232,16 @@ void ImageSurface::DrawText(int left, int top, const std::string& text, Rgb colo
     painter.drawText(0, QFontMetrics(LabelFont()).ascent(), QString::fromStdString(text));
     painter.end();
     const QRgb ink = ToQRgb(colour);
+    QRgb* pixels = Pixels();
     for (int row = area.top; row < area.bottom; ++row) {
         const auto* source = reinterpret_cast<const QRgb*>(letters.constScanLine(row - top));
+        QRgb* target = pixels + static_cast<std::ptrdiff_t>(row) * m_width;
         for (int column = area.left; column < area.right; ++column) {
             if (qRed(source[column - left]) < 128)
-                Put(column, row, ink, false);
+                target[column] = ink;
         }
     }
-    Record(area);
+    m_clearer.Drawn(area);
 }
 
 void ImageSurface::SetProgressRange(int, int)
@@ -263,9 +253,10 @@ void ImageSurface::SetProgressPos(int)
 void ImageSurface::PushFields()
 { }
 
-void ImageSurface::DrawLine(int x0, int y0, int x1, int y1, bool record)
+void ImageSurface::DrawLine(int x0, int y0, int x1, int y1)
 {
     const QRgb pen = ToQRgb(kPen);
+    QRgb* pixels = Pixels();
     // Horizontal and vertical lines (the axes, the outline) as runs of one row or column,
     // from the start up to the end point, which is excluded.
     if (y0 == y1 || x0 == x1) {
@@ -282,15 +273,13 @@ void ImageSurface::DrawLine(int x0, int y0, int x1, int y1, bool record)
         const int last = std::min(start < end ? end - 1 : start, limit - 1);
         if (first > last)
             return;
-        QRgb* pixels = Pixels();
         for (int i = first; i <= last; ++i) {
             const std::ptrdiff_t index = across ? static_cast<std::ptrdiff_t>(fixed) * m_width + i
                                                 : static_cast<std::ptrdiff_t>(i) * m_width + fixed;
             pixels[index] = pen;
         }
-        if (record)
-            Record(across ? Area { first, fixed, last + 1, fixed + 1 }
-                          : Area { fixed, first, fixed + 1, last + 1 });
+        m_clearer.Drawn(across ? PixelArea { first, fixed, last + 1, fixed + 1 }
+                               : PixelArea { fixed, first, fixed + 1, last + 1 });
         return;
     }
     // Bresenham.
@@ -300,7 +289,7 @@ void ImageSurface::DrawLine(int x0, int y0, int x1, int y1, bool record)
     const int stepY = y0 < y1 ? 1 : -1;
     int error = dx + dy;
     while (x0 != x1 || y0 != y1) {
-        Put(x0, y0, pen, record);
+        Put(pixels, x0, y0, pen);
         const int twice = 2 * error;
         if (twice >= dy) {
             error += dy;
@@ -311,71 +300,6 @@ void ImageSurface::DrawLine(int x0, int y0, int x1, int y1, bool record)
             y0 += stepY;
         }
     }
-}
-
-void ImageSurface::DrawOutline()
-{
-    DrawLine(0, 0, m_width - 1, 0, false);
-    DrawLine(m_width - 1, 0, m_width - 1, m_height - 1, false);
-    DrawLine(m_width - 1, m_height - 1, 0, m_height - 1, false);
-    DrawLine(0, m_height - 1, 0, 0, false);
-}
-
-void ImageSurface::ClearWhole(QRgb fill)
-{
-    if (m_clearedTo == fill) {
-        QRgb* pixels = Pixels();
-        for (const std::uint32_t index : m_drawn)
-            pixels[index] = fill;
-        // An area is put back as the clear left it: the outline's pen on the outermost
-        // pixels, the fill inside.
-        const QRgb pen = ToQRgb(kPen);
-        for (const Area& area : m_drawnAreas) {
-            for (int row = area.top; row < area.bottom; ++row) {
-                QRgb* line = pixels + static_cast<std::ptrdiff_t>(row) * m_width;
-                const bool edge = row == 0 || row == m_height - 1;
-                std::fill(line + area.left, line + area.right, edge ? pen : fill);
-                if (area.left == 0)
-                    line[0] = pen;
-                if (area.right == m_width)
-                    line[m_width - 1] = pen;
-            }
-        }
-        if (m_outlineTouched)
-            DrawOutline();
-    } else {
-        m_image.fill(fill);
-        m_pixels = nullptr;
-        m_clearedTo = fill;
-        DrawOutline();
-    }
-    m_drawn.clear();
-    m_drawnAreas.clear();
-    m_outlineTouched = false;
-    m_lastDrawn = kNoPixel;
-}
-
-void ImageSurface::Record(Area area)
-{
-    if (!m_clearedTo)
-        return;
-    // A few dozen areas cover any rendering, a hundred or so one with a grid on a large
-    // area; more come only from piling graphs up.
-    constexpr std::size_t kMaxAreas = 256;
-    if (m_drawnAreas.size() >= kMaxAreas) {
-        Forget();
-        return;
-    }
-    m_drawnAreas.push_back(area);
-}
-
-void ImageSurface::Forget()
-{
-    m_clearedTo.reset();
-    m_drawn.clear();
-    m_drawnAreas.clear();
-    m_outlineTouched = false;
-    m_lastDrawn = kNoPixel;
 }
 
 } // namespace plovex
