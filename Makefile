@@ -34,7 +34,8 @@ bench:
 	@scripts/install-deps bench
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DPLOVEX_BUILD_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build build-bench -j $(JOBS) --target plovex_bench
-	./build-bench/bench/plovex_bench
+	@mkdir -p $(RUNTIME_DIR) && chmod 700 $(RUNTIME_DIR)
+	XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/plovex-runtime-$$(id -u)} ./build-bench/bench/plovex_bench
 
 FUZZ_RUNS ?= 10000000
 # $(call fuzz-run,TARGET,MAX_LEN): new inputs go to build-fuzz, the committed seeds stay as they are.

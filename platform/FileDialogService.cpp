@@ -1,5 +1,7 @@
 #include "platform/FileDialogService.h"
 
+#include "platform/ServiceSlot.h"
+
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -56,21 +58,19 @@ public:
     }
 };
 
-FileDialogService* g_installed = nullptr;
+ServiceSlot<FileDialogService> g_slot;
 
 } // namespace
 
 FileDialogService& FileDialogs()
 {
     static DialogService dialogs;
-    return g_installed ? *g_installed : dialogs;
+    return g_slot.Get(dialogs);
 }
 
 FileDialogService* SetFileDialogService(FileDialogService* service)
 {
-    FileDialogService* const previous = g_installed;
-    g_installed = service;
-    return previous;
+    return g_slot.Install(service);
 }
 
 } // namespace plovex

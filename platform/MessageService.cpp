@@ -1,5 +1,6 @@
 #include "platform/MessageService.h"
 
+#include "platform/ServiceSlot.h"
 #include "platform/StringTable.h"
 #include "res/Resource.h"
 
@@ -41,20 +42,18 @@ QtMessageService& QtService()
     return service;
 }
 
-MessageService* g_service = nullptr;
+ServiceSlot<MessageService> g_slot;
 
 } // namespace
 
 MessageService& Messages()
 {
-    return g_service != nullptr ? *g_service : QtService();
+    return g_slot.Get(QtService());
 }
 
 MessageService* SetMessageService(MessageService* service)
 {
-    MessageService* const previous = g_service;
-    g_service = service;
-    return previous;
+    return g_slot.Install(service);
 }
 
 } // namespace plovex

@@ -1,5 +1,7 @@
 #include "platform/PrintDialogService.h"
 
+#include "platform/ServiceSlot.h"
+
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -30,21 +32,19 @@ public:
     }
 };
 
-PrintDialogService* g_installed = nullptr;
+ServiceSlot<PrintDialogService> g_slot;
 
 } // namespace
 
 PrintDialogService& PrintDialogs()
 {
     static QtPrintDialogs dialogs;
-    return g_installed ? *g_installed : dialogs;
+    return g_slot.Get(dialogs);
 }
 
 PrintDialogService* SetPrintDialogService(PrintDialogService* service)
 {
-    PrintDialogService* const previous = g_installed;
-    g_installed = service;
-    return previous;
+    return g_slot.Install(service);
 }
 
 } // namespace plovex
