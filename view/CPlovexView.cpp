@@ -7,6 +7,7 @@
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
+#include "platform/ByteText.h"
 #include "platform/FileDialogService.h"
 #include "platform/MessageService.h"
 #include "platform/PictureStatic.h"
@@ -327,7 +328,7 @@ QImage CPlovexView::GraphPicture() const
 QString CPlovexView::GraphCaption() const
 {
     const QString expression
-        = m_drawnExpression.empty() ? QString("0") : QString::fromStdString(m_drawnExpression);
+        = m_drawnExpression.empty() ? QString("0") : BytesToText(m_drawnExpression);
     if (m_drawnImplicit)
         return expression + " = 0";
     if (m_drawnDerivative)
@@ -452,14 +453,14 @@ double CPlovexView::Evaluate(float x, float y, bool subCall) const
 void CPlovexView::DrawGraph()
 {
     const Program program = Program::Compile(GetDocument().PostfixQueue());
-    m_drawnExpression = GetDocument().Expression();
+    m_drawnExpression = GetDocument().ParsedExpression();
     m_drawnImplicit = m_implicit;
     m_drawnDerivative = m_derivative;
     FormSurface surface(*this);
     const RenderTotals totals = plovex::DrawGraph(*this, program, surface);
     surface.Finish();
     m_graphArea->SetDescription(
-        QString::fromStdString(DescribeGraph(GetDocument().ParsedExpression(), *this)));
+        BytesToText(DescribeGraph(GetDocument().ParsedExpression(), *this)));
     // Said once the picture and its statistics show: the graph ends where the sweep stalled.
     if (totals.sweepStalledAt) {
         UpdateData(false);
