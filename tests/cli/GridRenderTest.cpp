@@ -1,3 +1,5 @@
+#include "RunPlovex.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -7,34 +9,6 @@
 #include <string>
 
 namespace {
-
-struct Outcome {
-    std::string out;
-    std::string err;
-    int status = -1;
-};
-
-// The built program with `arguments`, its Qt runtime folder in `runtime`.
-Outcome RunPlovex(const QStringList& arguments, const QString& runtime)
-{
-    QProcess process;
-    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
-    variables.insert("LC_ALL", "C");
-    variables.insert("XDG_RUNTIME_DIR", runtime);
-    process.setProcessEnvironment(variables);
-    process.start(QStringLiteral(PLOVEX_EXECUTABLE), arguments);
-    Outcome run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        run.err = "did not finish";
-        return run;
-    }
-    run.out = process.readAllStandardOutput().toStdString();
-    run.err = process.readAllStandardError().toStdString();
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    return run;
-}
 
 TEST(GridRender, TheCurveAndTheStatisticsDoNotDependOnTheGrid)
 {
@@ -60,10 +34,11 @@ TEST(GridRender, TheCurveAndTheStatisticsDoNotDependOnTheGrid)
         SCOPED_TRACE(c.name);
         const QString plain = directory.filePath("plain.png");
         const QString gridded = directory.filePath("grid.png");
-        const Outcome without
-            = RunPlovex(c.arguments + QStringList { "--render=" + plain }, runtime);
+        const Outcome without = RunPlovex(
+            c.arguments + QStringList { "--render=" + plain }, { "XDG_RUNTIME_DIR=" + runtime });
         const Outcome with
-            = RunPlovex(c.arguments + QStringList { "--render=" + gridded, "--grid" }, runtime);
+            = RunPlovex(c.arguments + QStringList { "--render=" + gridded, "--grid" },
+                { "XDG_RUNTIME_DIR=" + runtime });
         EXPECT_EQ(without.status, 0);
         EXPECT_EQ(with.status, 0);
         EXPECT_EQ(with.err, "");
@@ -100,7 +75,7 @@ TEST(GridRender, HelpNamesTheGrid)
 {
     QTemporaryDir runtime;
     ASSERT_TRUE(runtime.isValid());
-    const Outcome help = RunPlovex({ "--help" }, runtime.path());
+    const Outcome help = RunPlovex({ "--help" }, { "XDG_RUNTIME_DIR=" + runtime.path() });
     EXPECT_NE(help.out.find("--grid"), std::string::npos);
 }
 

@@ -1,3 +1,5 @@
+#include "RunPlovex.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -13,53 +15,6 @@
 #include <vector>
 
 namespace {
-
-struct Outcome {
-    std::string out;
-    std::string err;
-    int status = -1;
-};
-
-// Runs the built program with `arguments` in the C locale unless `environment` says otherwise.
-Outcome RunPlovex(const QStringList& arguments, const QStringList& environment = {})
-{
-    QProcess process;
-    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
-    variables.remove("LANG");
-    variables.remove("LC_NUMERIC");
-    variables.insert("LC_ALL", "C");
-    for (const QString& variable : environment) {
-        const qsizetype equals = variable.indexOf('=');
-        variables.insert(variable.left(equals), variable.mid(equals + 1));
-    }
-    process.setProcessEnvironment(variables);
-    if (variables.contains("PLOVEX_SCRIPT")) {
-        process.setWorkingDirectory(variables.value("PLOVEX_DIR"));
-        process.start("/bin/sh",
-            { "-c", "P=\"$0\"; " + variables.value("PLOVEX_SCRIPT"),
-                QStringLiteral(PLOVEX_EXECUTABLE) });
-    } else {
-        process.start(QStringLiteral(PLOVEX_EXECUTABLE), arguments);
-    }
-    Outcome outcome;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        outcome.err = "did not finish";
-        return outcome;
-    }
-    outcome.out = process.readAllStandardOutput().toStdString();
-    outcome.err = process.readAllStandardError().toStdString();
-    outcome.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    return outcome;
-}
-
-// Runs a shell script in which "$P" is the built program: for arguments that are not text
-// (bytes that are no UTF-8), redirections and other users.
-Outcome RunScript(const QString& script, const QString& directory)
-{
-    return RunPlovex({}, { "PLOVEX_SCRIPT=" + script, "PLOVEX_DIR=" + directory });
-}
 
 struct CommandCase {
     QStringList arguments;
