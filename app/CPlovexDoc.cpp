@@ -1,6 +1,6 @@
 #include "app/CPlovexDoc.h"
 
-#include "app/DocumentCodec.h"
+#include "app/DocumentFile.h"
 #include "platform/FileStore.h"
 
 #include <QDir>
@@ -70,25 +70,19 @@ void CPlovexDoc::UpdateModified()
 bool CPlovexDoc::OnOpenDocument(const QString& path, QString& error, QString& warning)
 {
     QString reason;
-    const std::optional<QByteArray> bytes = ReadWholeFile(path, kMaxDocumentBytes, reason);
-    if (!bytes) {
-        error = OpenError(path, reason);
+    bool unreadable = false;
+    std::optional<DocumentFile> file = ReadDocumentFile(path, reason, unreadable);
+    if (!file) {
+        error = OpenError(path, unreadable ? reason : "It is not a Plovex graph: " + reason);
         return false;
     }
-    DecodedDocument document
-        = DecodeDocument(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
-            static_cast<std::size_t>(bytes->size()));
-    if (!document.ok) {
-        error = OpenError(
-            path, "It is not a Plovex graph: " + QString::fromStdString(document.error));
-        return false;
-    }
+    DecodedDocument& document = file->decoded;
     if (document.stored == StoredSettings::Damaged) {
         warning = QString("The graph settings stored in \"%1\" are damaged. The expression "
                           "opens with the default scales and quality.")
                       .arg(QDir::toNativeSeparators(path));
     }
-    m_fileBytes = *bytes;
+    m_fileBytes = file->bytes;
     m_savedExpression = std::move(document.expression);
     m_savedSettings = document.settings;
     m_expression = m_savedExpression;
@@ -100,19 +94,16 @@ bool CPlovexDoc::OnOpenDocument(const QString& path, QString& error, QString& wa
 
 bool CPlovexDoc::OnSaveDocument(const QString& path, QString& error)
 {
+    QString reason;
     QByteArray bytes = m_fileBytes;
     if (m_modified || bytes.isEmpty()) {
-        const std::vector<std::uint8_t> encoded = EncodeDocument(m_expression, m_settings);
-        bytes = QByteArray(
-            reinterpret_cast<const char*>(encoded.data()), static_cast<qsizetype>(encoded.size()));
+        std::optional<QByteArray> encoded = EncodeDocumentFile(m_expression, m_settings, reason);
+        if (!encoded) {
+            error = SaveError(path, reason);
+            return false;
+        }
+        bytes = *std::move(encoded);
     }
-    if (static_cast<std::size_t>(bytes.size()) > kMaxDocumentBytes) {
-        error = SaveError(path,
-            QString("The expression is too long: a graph document holds at most %1 bytes.")
-                .arg(kMaxDocumentBytes));
-        return false;
-    }
-    QString reason;
     if (!WriteWholeFile(path, bytes, reason)) {
         error = SaveError(path, reason);
         return false;

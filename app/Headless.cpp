@@ -1,6 +1,6 @@
 #include "app/Headless.h"
 
-#include "app/DocumentCodec.h"
+#include "app/DocumentFile.h"
 #include "engine/Evaluator.h"
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
@@ -105,12 +105,6 @@ bool IsStandardOutput(const QString& path)
         && file.st_dev == output.st_dev && file.st_ino == output.st_ino;
 }
 
-// A graph document as read from its file.
-struct Document {
-    QByteArray bytes;
-    DecodedDocument decoded;
-};
-
 class Command {
 public:
     Command(QCommandLineParser& parser, std::optional<std::string> rawExpression)
@@ -121,7 +115,7 @@ public:
     Outcome<int> Run();
 
 private:
-    Outcome<const Document*> LoadDocument();
+    Outcome<const DocumentFile*> LoadDocument();
     Outcome<std::string> Expression();
     // The document's settings, or the defaults, with those the options give instead.
     Outcome<GraphSettings> Settings();
@@ -142,12 +136,12 @@ private:
 
     QCommandLineParser& m_parser;
     std::optional<std::string> m_rawExpression;
-    std::optional<Document> m_document;
+    std::optional<DocumentFile> m_document;
     std::string m_postfix;
     bool m_parseFailed = false;
 };
 
-Outcome<const Document*> Command::LoadDocument()
+Outcome<const DocumentFile*> Command::LoadDocument()
 {
     if (!m_parser.isSet("document"))
         return nullptr;
@@ -155,25 +149,20 @@ Outcome<const Document*> Command::LoadDocument()
         return &*m_document;
     const QString path = m_parser.value("document");
     QString reason;
-    std::optional<QByteArray> bytes = ReadWholeFile(path, kMaxDocumentBytes, reason);
-    if (!bytes)
-        return Failure { kUsageError, QString("cannot read %1: %2").arg(path, reason) };
-    DecodedDocument decoded
-        = DecodeDocument(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
-            static_cast<std::size_t>(bytes->size()));
-    if (!decoded.ok) {
-        return Failure {
-            kUsageError,
-            QString("%1 is not a Plovex graph: %2").arg(path, QString::fromStdString(decoded.error))
-        };
+    bool unreadable = false;
+    std::optional<DocumentFile> file = ReadDocumentFile(path, reason, unreadable);
+    if (!file) {
+        return Failure { kUsageError,
+            unreadable ? QString("cannot read %1: %2").arg(path, reason)
+                       : QString("%1 is not a Plovex graph: %2").arg(path, reason) };
     }
-    if (decoded.stored == StoredSettings::Damaged) {
+    if (file->decoded.stored == StoredSettings::Damaged) {
         Warn(QString("%1: the graph settings stored after the expression are damaged; the "
                      "defaults are used")
                  .arg(path)
                  .toStdString());
     }
-    m_document = Document { *std::move(bytes), std::move(decoded) };
+    m_document = *std::move(file);
     return &*m_document;
 }
 
@@ -185,7 +174,7 @@ Outcome<std::string> Command::Expression()
         return Failure { kUsageError, "give either --expression or --document" };
     if (fromText)
         return m_rawExpression.value_or(m_parser.value("expression").toStdString());
-    Outcome<const Document*> document = LoadDocument();
+    Outcome<const DocumentFile*> document = LoadDocument();
     if (!document.Ok())
         return document.Error();
     return document.Value()->decoded.expression;
@@ -193,7 +182,7 @@ Outcome<std::string> Command::Expression()
 
 Outcome<GraphSettings> Command::Settings()
 {
-    Outcome<const Document*> document = LoadDocument();
+    Outcome<const DocumentFile*> document = LoadDocument();
     if (!document.Ok())
         return document.Error();
     const GraphSettings stored
@@ -375,7 +364,7 @@ Outcome<int> Command::Save()
         return settings.Error();
     // A document saved with the settings it holds is copied byte for byte, whatever form its
     // length prefix or trailer takes.
-    Outcome<const Document*> document = LoadDocument();
+    Outcome<const DocumentFile*> document = LoadDocument();
     if (!document.Ok())
         return document.Error();
     if (document.Value() && settings.Value() == document.Value()->decoded.settings) {
@@ -383,16 +372,12 @@ Outcome<int> Command::Save()
             return *written;
         return 0;
     }
-    const std::vector<std::uint8_t> bytes = EncodeDocument(expression.Value(), settings.Value());
-    if (bytes.size() > kMaxDocumentBytes) {
-        return Failure { kUsageError,
-            QString("cannot write %1: a graph document holds at most %2 bytes")
-                .arg(path)
-                .arg(kMaxDocumentBytes) };
-    }
-    if (Status written = WriteFile(path,
-            QByteArrayView(
-                reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()))))
+    QString reason;
+    const std::optional<QByteArray> bytes
+        = EncodeDocumentFile(expression.Value(), settings.Value(), reason);
+    if (!bytes)
+        return Failure { kUsageError, QString("cannot write %1: %2").arg(path, reason) };
+    if (Status written = WriteFile(path, *bytes))
         return *written;
     return 0;
 }

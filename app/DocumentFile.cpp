@@ -1,0 +1,36 @@
+#include "app/DocumentFile.h"
+
+#include "platform/FileStore.h"
+
+namespace plovex {
+
+std::optional<DocumentFile> ReadDocumentFile(const QString& path, QString& reason, bool& unreadable)
+{
+    std::optional<QByteArray> bytes = ReadWholeFile(path, kMaxDocumentBytes, reason);
+    unreadable = !bytes;
+    if (!bytes)
+        return std::nullopt;
+    DecodedDocument decoded
+        = DecodeDocument(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
+            static_cast<std::size_t>(bytes->size()));
+    if (!decoded.ok) {
+        reason = QString::fromStdString(decoded.error);
+        return std::nullopt;
+    }
+    return DocumentFile { *std::move(bytes), std::move(decoded) };
+}
+
+std::optional<QByteArray> EncodeDocumentFile(
+    std::string_view expression, const GraphSettings& settings, QString& reason)
+{
+    const std::vector<std::uint8_t> bytes = EncodeDocument(expression, settings);
+    if (bytes.size() > kMaxDocumentBytes) {
+        reason = QString("The expression is too long: a graph document holds at most %1 bytes.")
+                     .arg(kMaxDocumentBytes);
+        return std::nullopt;
+    }
+    return QByteArray(
+        reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+} // namespace plovex
