@@ -25,21 +25,26 @@ std::string ToStd(const QByteArray& bytes)
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+QString FromLatin1(std::string_view bytes)
+{
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
 } // namespace
 
 QString BytesToText(std::string_view bytes)
 {
-    if (std::optional<QString> text = DecodeUtf8(bytes))
-        return *std::move(text);
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    std::optional<QString> text = DecodeUtf8(bytes);
+    return text ? *std::move(text) : FromLatin1(bytes);
 }
 
 std::string TextToBytes(const QString& text, std::string_view previous)
 {
-    if (BytesToText(previous) == text)
+    const std::optional<QString> previousUtf8 = DecodeUtf8(previous);
+    if ((previousUtf8 ? *previousUtf8 : FromLatin1(previous)) == text)
         return std::string(previous);
     // A Latin-1 text stays Latin-1 after an edit, as long as it still reads back so.
-    if (!DecodeUtf8(previous)) {
+    if (!previousUtf8) {
         const bool latin1
             = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
         if (latin1) {
