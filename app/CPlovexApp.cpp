@@ -89,7 +89,7 @@ void CPlovexApp::OnFileNew()
 
 void CPlovexApp::OnFileOpen()
 {
-    const QString filter = m_template->FilterName() + ";;All Files (*)";
+    const QString filter = m_template->FilterName() + ";;" + tr("All Files (*)");
     const QString path = FileDialogs().GetOpenFileName(m_mainFrame.get(), filter);
     if (!path.isEmpty())
         m_template->OpenDocumentFile(path);

@@ -25,6 +25,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -447,6 +448,9 @@ int RunHeadless(int argc, char** argv)
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
+    // The application has just taken the user's locale; the system's reasons for a failure
+    // ("No space left on device") stay English too, as all of the output does.
+    std::setlocale(LC_MESSAGES, "C");
     QCoreApplication::setApplicationName("plovex");
     QCoreApplication::setApplicationVersion(PLOVEX_VERSION);
 

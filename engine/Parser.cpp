@@ -30,7 +30,7 @@ ParseResult Fail(ParseError error, std::string_view detail)
     case ParseError::None:
         break;
     }
-    return { error, std::move(message) };
+    return { error, std::move(message), std::string(detail) };
 }
 
 // The whole UTF-8 character that starts at `index`, so a message never shows half of one;

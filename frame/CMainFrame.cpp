@@ -140,94 +140,94 @@ QAction* CMainFrame::CreateAction(int id, const QString& text, const char* icon)
 
 void CMainFrame::CreateActions()
 {
-    QAction* action = CreateAction(res::kCmdFileNew, "&New", "new");
+    QAction* action = CreateAction(res::kCmdFileNew, tr("&New"), "new");
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
 
-    action = CreateAction(res::kCmdFileOpen, "&Open...", "open");
+    action = CreateAction(res::kCmdFileOpen, tr("&Open..."), "open");
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
 
-    CreateAction(res::kCmdFileClose, "&Close");
+    CreateAction(res::kCmdFileClose, tr("&Close"));
 
-    action = CreateAction(res::kCmdFileSave, "&Save", "save");
+    action = CreateAction(res::kCmdFileSave, tr("&Save"), "save");
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 
-    CreateAction(res::kCmdFileSaveAs, "Save &As...");
+    CreateAction(res::kCmdFileSaveAs, tr("Save &As..."));
 
-    action = CreateAction(res::kCmdExportGraph, "&Export Graph...");
+    action = CreateAction(res::kCmdExportGraph, tr("&Export Graph..."));
     connect(
         action, &QAction::triggered, this, [this] { OnViewCommand(&CPlovexView::OnExportGraph); });
 
-    action = CreateAction(res::kCmdFilePrint, "&Print...", "print");
+    action = CreateAction(res::kCmdFilePrint, tr("&Print..."), "print");
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(
         action, &QAction::triggered, this, [this] { OnViewCommand(&CPlovexView::OnFilePrint); });
     addAction(action);
 
-    action = CreateAction(res::kCmdFilePrintPreview, "Print Pre&view...");
+    action = CreateAction(res::kCmdFilePrintPreview, tr("Print Pre&view..."));
     connect(action, &QAction::triggered, this,
         [this] { OnViewCommand(&CPlovexView::OnFilePrintPreview); });
 
     // The edit commands act on the text box that has the focus; Copy without selected text
     // copies the active graph's picture.
-    action = CreateAction(res::kCmdEditCut, "Cu&t", "cut");
+    action = CreateAction(res::kCmdEditCut, tr("Cu&t"), "cut");
     action->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete) });
     connect(action, &QAction::triggered, this, &CMainFrame::OnEditCut);
     addAction(action);
 
-    action = CreateAction(res::kCmdEditCopy, "&Copy", "copy");
+    action = CreateAction(res::kCmdEditCopy, tr("&Copy"), "copy");
     action->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert) });
     connect(action, &QAction::triggered, this, &CMainFrame::OnEditCopy);
     addAction(action);
 
-    action = CreateAction(res::kCmdEditPaste, "&Paste", "paste");
+    action = CreateAction(res::kCmdEditPaste, tr("&Paste"), "paste");
     action->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert) });
     connect(action, &QAction::triggered, this, &CMainFrame::OnEditPaste);
     addAction(action);
 
-    m_recentPlaceholder = new QAction("Recent File", this);
+    m_recentPlaceholder = new QAction(tr("Recent File"), this);
     m_recentPlaceholder->setData(res::kCmdFileMru1);
     m_recentPlaceholder->setEnabled(false);
     for (int i = 0; i < kRecentFileCount; ++i)
         m_recentFiles << CreateAction(res::kCmdFileMru1 + i, QString());
 
-    action = CreateAction(res::kCmdAppExit, "E&xit");
+    action = CreateAction(res::kCmdAppExit, tr("E&xit"));
     connect(action, &QAction::triggered, this, &QWidget::close);
 
-    action = CreateAction(res::kCmdViewToolbar, "&Toolbar");
+    action = CreateAction(res::kCmdViewToolbar, tr("&Toolbar"));
     action->setCheckable(true);
     action->setChecked(true);
 
-    action = CreateAction(res::kCmdViewStatusBar, "&Status Bar");
+    action = CreateAction(res::kCmdViewStatusBar, tr("&Status Bar"));
     action->setCheckable(true);
     action->setChecked(true);
 
     // One choice for every graph window, off until the user turns it on, kept across runs.
-    action = CreateAction(res::kCmdViewGrid, "&Grid");
+    action = CreateAction(res::kCmdViewGrid, tr("&Grid"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     action->setCheckable(true);
     action->setChecked(QSettings().value(kGridSetting, false).toBool());
     connect(action, &QAction::toggled, this, &CMainFrame::OnViewGrid);
 
-    CreateAction(res::kCmdWindowNew, "&New Window");
+    CreateAction(res::kCmdWindowNew, tr("&New Window"));
 
-    action = CreateAction(res::kCmdWindowCascade, "&Cascade");
+    action = CreateAction(res::kCmdWindowCascade, tr("&Cascade"));
     connect(action, &QAction::triggered, this, &CMainFrame::OnWindowCascade);
 
-    action = CreateAction(res::kCmdWindowTile, "&Tile");
+    action = CreateAction(res::kCmdWindowTile, tr("&Tile"));
     connect(action, &QAction::triggered, this, &CMainFrame::OnWindowTile);
 
-    action = CreateAction(res::kCmdWindowArrange, "&Arrange Icons");
+    action = CreateAction(res::kCmdWindowArrange, tr("&Arrange Icons"));
     connect(action, &QAction::triggered, this, &CMainFrame::OnWindowArrange);
 
-    action = CreateAction(res::kCmdUsingPlovex, "&Using Plovex");
+    action = CreateAction(res::kCmdUsingPlovex, tr("&Using Plovex"));
     action->setShortcut(QKeySequence(Qt::Key_F1));
     connect(action, &QAction::triggered, this, &CMainFrame::OnHelpUsing);
     addAction(action);
 
-    CreateAction(res::kCmdAppAbout, "&About Plovex...", "about");
+    CreateAction(res::kCmdAppAbout, tr("&About Plovex..."), "about");
 
     // Commands without a handler anywhere: shown disabled, and their keys stay with the
     // focused box, which undoes by itself.
@@ -238,13 +238,14 @@ void CMainFrame::CreateActions()
         QList<QKeySequence> keys;
     };
     const Unhandled unhandled[] = {
-        { res::kCmdEditUndo, "&Undo", nullptr,
+        { res::kCmdEditUndo, QT_TR_NOOP("&Undo"), nullptr,
             { QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace) } },
-        { res::kCmdNextPane, "Ne&xt Pane", nullptr, { QKeySequence(Qt::Key_F6) } },
-        { res::kCmdPrevPane, "Pre&vious Pane", nullptr, { QKeySequence(Qt::SHIFT | Qt::Key_F6) } },
+        { res::kCmdNextPane, QT_TR_NOOP("Ne&xt Pane"), nullptr, { QKeySequence(Qt::Key_F6) } },
+        { res::kCmdPrevPane, QT_TR_NOOP("Pre&vious Pane"), nullptr,
+            { QKeySequence(Qt::SHIFT | Qt::Key_F6) } },
     };
     for (const Unhandled& command : unhandled) {
-        action = CreateAction(command.id, command.text, command.icon);
+        action = CreateAction(command.id, tr(command.text), command.icon);
         action->setShortcuts(command.keys);
         action->setEnabled(false);
         addAction(action);
@@ -254,7 +255,7 @@ void CMainFrame::CreateActions()
 void CMainFrame::CreateMenus()
 {
     const auto addFileMenu = [this](bool graph) {
-        auto* menu = new QMenu("&File", this);
+        auto* menu = new QMenu(tr("&File"), this);
         menu->addAction(Action(res::kCmdFileNew));
         menu->addAction(Action(res::kCmdFileOpen));
         if (graph) {
@@ -276,19 +277,19 @@ void CMainFrame::CreateMenus()
     m_fileMenuNoDocument = addFileMenu(false);
     m_fileMenuGraph = addFileMenu(true);
 
-    m_viewMenu = new QMenu("&View", this);
+    m_viewMenu = new QMenu(tr("&View"), this);
     m_viewMenu->addAction(Action(res::kCmdViewToolbar));
     m_viewMenu->addAction(Action(res::kCmdViewStatusBar));
     m_viewMenu->addAction(Action(res::kCmdViewGrid));
 
-    m_windowMenu = new QMenu("&Window", this);
+    m_windowMenu = new QMenu(tr("&Window"), this);
     m_windowMenu->addAction(Action(res::kCmdWindowNew));
     m_windowMenu->addAction(Action(res::kCmdWindowCascade));
     m_windowMenu->addAction(Action(res::kCmdWindowTile));
     m_windowMenu->addAction(Action(res::kCmdWindowArrange));
     connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::OnUpdateWindowMenu);
 
-    m_helpMenu = new QMenu("&Help", this);
+    m_helpMenu = new QMenu(tr("&Help"), this);
     m_helpMenu->addAction(Action(res::kCmdUsingPlovex));
     m_helpMenu->addAction(Action(res::kCmdAppAbout));
 
@@ -297,7 +298,7 @@ void CMainFrame::CreateMenus()
 
 void CMainFrame::CreateToolBar()
 {
-    m_toolBar = new QToolBar("Standard", this);
+    m_toolBar = new QToolBar(tr("Standard"), this);
     m_toolBar->setObjectName("ToolBar");
     m_toolBar->setIconSize(QSize(16, 15));
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);

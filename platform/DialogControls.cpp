@@ -6,6 +6,7 @@
 #include "res/Resource.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -231,7 +232,8 @@ void DialogControls::NameBuddy(const QLabel& label)
 
 QString DialogControls::Caption(const char* text)
 {
-    return QString::fromUtf8(text).replace(QStringLiteral("%1"), LoadString(res::kStrAppTitle));
+    return QCoreApplication::translate(kTemplateContext, text)
+        .replace(QStringLiteral("%1"), LoadString(res::kStrAppTitle));
 }
 
 QFont DialogControls::TemplateFont(int pointSize)

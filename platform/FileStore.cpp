@@ -1,5 +1,6 @@
 #include "platform/FileStore.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -60,11 +61,12 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 limit, QStri
 {
     const QFileInfo info(path);
     if (info.isDir()) {
-        reason = "It is a folder, not a file.";
+        reason = QCoreApplication::translate("FileStore", "It is a folder, not a file.");
         return std::nullopt;
     }
-    const QString tooLarge
-        = QString("The file holds more than %1 bytes, the most that is read.").arg(limit);
+    const QString tooLarge = QCoreApplication::translate(
+        "FileStore", "The file holds more than %1 bytes, the most that is read.")
+                                 .arg(limit);
     if (info.isFile() && info.size() > limit) {
         reason = tooLarge;
         return std::nullopt;
@@ -107,11 +109,13 @@ bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString& reason)
     if (S_ISFIFO(status.st_mode) || S_ISCHR(status.st_mode))
         return WriteDirectly(path, bytes, reason);
     if (S_ISDIR(status.st_mode))
-        reason = "It is a folder, not a file.";
+        reason = QCoreApplication::translate("FileStore", "It is a folder, not a file.");
     else if (S_ISBLK(status.st_mode))
-        reason = "It is a block device: a disk is never written to directly.";
+        reason = QCoreApplication::translate(
+            "FileStore", "It is a block device: a disk is never written to directly.");
     else
-        reason = "It is neither a file nor a device that can be written to.";
+        reason = QCoreApplication::translate(
+            "FileStore", "It is neither a file nor a device that can be written to.");
     return false;
 }
 

@@ -16,6 +16,7 @@
 #include "platform/VectorState.h"
 #include "res/Resource.h"
 #include "view/CInputDlg.h"
+#include "view/EngineTexts.h"
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
 #include "view/GraphDescription.h"
@@ -42,10 +43,14 @@
 namespace plovex {
 namespace {
 
-constexpr const char* kEvaluatePrompt = "Evaluate function for what value of x?";
-constexpr const char* kEvaluateDerivativePrompt = "Evaluate dy/dx for what value of x?";
-constexpr const char* kLowerLimitPrompt = "Enter lower limit for integration:";
-constexpr const char* kUpperLimitPrompt = "Enter upper limit for integration:";
+constexpr const char* kEvaluatePrompt
+    = QT_TRANSLATE_NOOP("plovex::CPlovexView", "Evaluate function for what value of x?");
+constexpr const char* kEvaluateDerivativePrompt
+    = QT_TRANSLATE_NOOP("plovex::CPlovexView", "Evaluate dy/dx for what value of x?");
+constexpr const char* kLowerLimitPrompt
+    = QT_TRANSLATE_NOOP("plovex::CPlovexView", "Enter lower limit for integration:");
+constexpr const char* kUpperLimitPrompt
+    = QT_TRANSLATE_NOOP("plovex::CPlovexView", "Enter upper limit for integration:");
 
 // The handler of each button's click.
 struct Command {
@@ -132,15 +137,15 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
 void CPlovexView::CreateGraphMenu()
 {
     m_graphMenu = new QMenu(this);
-    const auto add = [this](int id, const char* text, void (CPlovexView::*handler)()) {
+    const auto add = [this](int id, const QString& text, void (CPlovexView::*handler)()) {
         QAction* action = m_graphMenu->addAction(text);
         action->setData(id);
         action->setStatusTip(LoadString(id).section('\n', 0, 0));
         connect(action, &QAction::triggered, this, handler);
     };
-    add(res::kCmdCopyGraph, "&Copy Graph", &CPlovexView::OnCopyGraph);
-    add(res::kCmdExportGraph, "&Export Graph...", &CPlovexView::OnExportGraph);
-    add(res::kCmdFilePrint, "&Print...", &CPlovexView::OnFilePrint);
+    add(res::kCmdCopyGraph, tr("&Copy Graph"), &CPlovexView::OnCopyGraph);
+    add(res::kCmdExportGraph, tr("&Export Graph..."), &CPlovexView::OnExportGraph);
+    add(res::kCmdFilePrint, tr("&Print..."), &CPlovexView::OnFilePrint);
 }
 
 void CPlovexView::OnInitialUpdate()
@@ -192,11 +197,11 @@ void CPlovexView::DoDataExchange(DataExchange& exchange)
     exchange.Text(res::kExpressionEdit, m_expression);
     exchange.Text(res::kPostfixEdit, m_postfix);
     exchange.Check(res::kNoClearCheck, m_noClear);
-    exchange.Text(res::kStatusStatic, m_status);
+    exchange.Display(res::kStatusStatic, m_status, &EngineTexts::Status);
     exchange.Float(res::kXScaleEdit, m_xScale);
     exchange.Float(res::kYScaleEdit, m_yScale);
     exchange.Float(res::kQualityEdit, m_quality);
-    exchange.Text(res::kInfoEdit, m_info);
+    exchange.Display(res::kInfoEdit, m_info, &EngineTexts::Statistics);
     exchange.Check(res::kImplicitCheck, m_implicit);
 }
 
@@ -374,7 +379,8 @@ void CPlovexView::OnFilePrintPreview()
 void CPlovexView::Print(QPrinter& printer)
 {
     if (!PrintGraphPage(printer, GraphPicture(), GraphCaption()))
-        Messages().MessageBox(this, "Cannot print the graph: the printer did not accept the page.");
+        Messages().MessageBox(
+            this, tr("Cannot print the graph: the printer did not accept the page."));
 }
 
 void CPlovexView::OnEvaluate()
@@ -390,7 +396,7 @@ void CPlovexView::OnEvaluateDerivative()
 void CPlovexView::EvaluateAtPoint(const char* prompt, bool derivative)
 {
     CInputDlg dialog(window());
-    dialog.m_prompt = prompt;
+    dialog.m_prompt = tr(prompt).toStdString();
     if (dialog.DoModal() != res::kIdOk)
         return;
     m_derivative = derivative;
@@ -404,11 +410,11 @@ void CPlovexView::OnIntegrate()
 {
     // One dialog for both questions: the second opens showing the lower limit.
     CInputDlg dialog(window());
-    dialog.m_prompt = kLowerLimitPrompt;
+    dialog.m_prompt = tr(kLowerLimitPrompt).toStdString();
     if (dialog.DoModal() != res::kIdOk)
         return;
     const float lower = dialog.m_value;
-    dialog.m_prompt = kUpperLimitPrompt;
+    dialog.m_prompt = tr(kUpperLimitPrompt).toStdString();
     if (dialog.DoModal() != res::kIdOk)
         return;
     const float upper = dialog.m_value;
@@ -424,8 +430,7 @@ void CPlovexView::OnIntegrate()
         = Integrate(Program::Compile(GetDocument().PostfixQueue()), lower, upper);
     ShowResult(integral.sum);
     if (integral.stoppedAt) {
-        Messages().MessageBox(this,
-            QString::fromStdString(IntegralStopText(*integral.stoppedAt, upper, FormatFixed)));
+        Messages().MessageBox(this, EngineTexts::IntegralStop(*integral.stoppedAt, upper));
     }
 }
 
@@ -442,7 +447,7 @@ void CPlovexView::ParseExpression()
     const ParseResult result = Parse(
         m_expression, m_implicit, document.PostfixQueue(), document.OperatorStack(), m_postfix);
     if (!result.Ok())
-        Messages().MessageBox(this, QString::fromStdString(result.message));
+        Messages().MessageBox(this, EngineTexts::ParseError(result));
 }
 
 double CPlovexView::Evaluate(float x, float y, bool subCall) const
@@ -464,8 +469,7 @@ void CPlovexView::DrawGraph()
     // Said once the picture and its statistics show: the graph ends where the sweep stalled.
     if (totals.sweepStalledAt) {
         UpdateData(false);
-        Messages().MessageBox(
-            this, QString::fromStdString(SweepStallText(m_quality, *totals.sweepStalledAt)));
+        Messages().MessageBox(this, EngineTexts::SweepStall(m_quality, *totals.sweepStalledAt));
     }
 }
 

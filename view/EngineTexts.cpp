@@ -1,0 +1,90 @@
+#include "view/EngineTexts.h"
+
+#include "engine/Numbers.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace plovex {
+
+QString EngineTexts::ParseError(const ParseResult& result)
+{
+    const QString detail = QString::fromStdString(result.detail);
+    switch (result.error) {
+    case ParseError::UnrecognisedSymbol:
+        return tr("Parse Error: Unrecognised symbol '%1'.").arg(detail);
+    case ParseError::UnmatchedParentheses:
+        return tr("Parse Error: Unmatched parentheses.");
+    case ParseError::VariableYNotAllowed:
+        return tr("Parse Error: Variable 'y' allowed only in implicit functions.");
+    case ParseError::UnrecognisedFunction:
+        return tr("Parse Error: Unrecognised function '%1'.").arg(detail);
+    case ParseError::None:
+        break;
+    }
+    return QString::fromStdString(result.message);
+}
+
+QString EngineTexts::Status(const std::string& status)
+{
+    if (status == "WORKING")
+        return tr("WORKING");
+    if (status == "DONE")
+        return tr("DONE");
+    return QString::fromStdString(status);
+}
+
+QString EngineTexts::Statistics(const std::string& info)
+{
+    QStringList lines = QString::fromStdString(info).split(QStringLiteral("\r\n"));
+    for (QString& line : lines) {
+        const qsizetype colon = line.indexOf(QStringLiteral(": "));
+        if (colon < 0)
+            continue;
+        const QString label = line.left(colon);
+        const QString value = line.mid(colon + 2);
+        if (label == QLatin1String("Maximum"))
+            line = tr("Maximum: %1").arg(value);
+        else if (label == QLatin1String("Minimum"))
+            line = tr("Minimum: %1").arg(value);
+        else if (label == QLatin1String("Mean"))
+            line = tr("Mean: %1").arg(value);
+    }
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+QString EngineTexts::SweepStall(float quality, float position)
+{
+    return tr("Fewer samples were drawn than the quality asks: at quality %1 the step between "
+              "samples no longer moves the sampling position from pixel %2 (from the centre) "
+              "on, so the graph stops there.")
+        .arg(QString::fromStdString(FormatField(quality)),
+            QString::fromStdString(FormatField(position)));
+}
+
+QString EngineTexts::IntegralStop(float stoppedAt, float upper)
+{
+    return tr("The integral stopped at x = %1, short of the upper limit %2: from there on adding "
+              "the step 0.01 no longer changes x. The result is the integral up to that point.")
+        .arg(QString::fromStdString(FormatFixed(stoppedAt)),
+            QString::fromStdString(FormatFixed(upper)));
+}
+
+QString EngineTexts::DocumentError(const std::string& error)
+{
+    if (error == "The file is empty.")
+        return tr("The file is empty.");
+    if (error == "The file ends inside the length of the expression.")
+        return tr("The file ends inside the length of the expression.");
+    static const QRegularExpression claim(
+        QStringLiteral("^The file claims an expression of (\\d+) characters but holds only "
+                       "(\\d+)\\.$"));
+    const QRegularExpressionMatch match = claim.match(QString::fromStdString(error));
+    if (match.hasMatch()) {
+        return tr("The file claims an expression of %1 characters but holds only %2.")
+            .arg(match.captured(1), match.captured(2));
+    }
+    return QString::fromStdString(error);
+}
+
+} // namespace plovex

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "engine/ParseResult.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <string>
+
+namespace plovex {
+
+// The texts that the engine, the renderer and the document codec write in English, through
+// the translation system: the window shows them in the user's language, while the command
+// line, which installs no translation, prints them exactly as those layers write them.
+// Numbers keep their locale-free form in every language.
+class EngineTexts {
+    Q_DECLARE_TR_FUNCTIONS(EngineTexts)
+
+public:
+    static QString ParseError(const ParseResult& result);
+    // The form's status: "WORKING", "DONE", or the mouse position, which needs no words.
+    static QString Status(const std::string& status);
+    // The statistics text, "Maximum: 1.000000" and so on, line by line.
+    static QString Statistics(const std::string& info);
+    static QString SweepStall(float quality, float position);
+    static QString IntegralStop(float stoppedAt, float upper);
+    // Why the codec refused a document.
+    static QString DocumentError(const std::string& error);
+};
+
+} // namespace plovex
