@@ -5,187 +5,188 @@
     <name>DataExchange</name>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Zahl ein.</translation>
     </message>
 </context>
 <context>
     <name>DialogTemplate</name>
     <message>
         <source>Plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichnen</translation>
     </message>
     <message>
         <source>Do not clear previous graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorherigen Graphen behalten</translation>
     </message>
     <message>
         <source>X Scale:</source>
-        <translation type="unfinished"></translation>
+        <translation>X-Skala:</translation>
     </message>
     <message>
         <source>Y Scale:</source>
-        <translation type="unfinished"></translation>
+        <translation>Y-Skala:</translation>
     </message>
     <message>
         <source>Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität:</translation>
     </message>
     <message>
         <source>Plot dy/dx</source>
-        <translation type="unfinished"></translation>
+        <translation>Ableitung</translation>
     </message>
     <message>
         <source>Evaluate</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>Eval dy/dx</source>
-        <translation type="unfinished"></translation>
+        <translation>dy/dx-Wert</translation>
     </message>
     <message>
         <source>Integrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Integrieren</translation>
     </message>
     <message>
         <source>Implicit function</source>
-        <translation type="unfinished"></translation>
+        <translation>Implizit</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>A function plotter for the desktop,
 by the Plovex authors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionsplotter für den Desktop,
+von den Plovex-Autoren.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>About Plovex</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Plovex</translation>
     </message>
     <message>
         <source>%1 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Hilfe</translation>
     </message>
 </context>
 <context>
     <name>DocumentFile</name>
     <message>
         <source>The expression is too long: a graph document holds at most %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausdruck ist zu lang: Ein Graphdokument fasst höchstens %1 Bytes.</translation>
     </message>
 </context>
 <context>
     <name>EngineTexts</name>
     <message>
         <source>Parse Error: Unrecognised symbol &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Syntaxfehler: Unbekanntes Zeichen „%1“.</translation>
     </message>
     <message>
         <source>Parse Error: Unmatched parentheses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Syntaxfehler: Klammern passen nicht zusammen.</translation>
     </message>
     <message>
         <source>Parse Error: Variable &apos;y&apos; allowed only in implicit functions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Syntaxfehler: Die Variable „y“ ist nur in impliziten Funktionen erlaubt.</translation>
     </message>
     <message>
         <source>Parse Error: Unrecognised function &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Syntaxfehler: Unbekannte Funktion „%1“.</translation>
     </message>
     <message>
         <source>WORKING</source>
-        <translation type="unfinished"></translation>
+        <translation>ARBEITET</translation>
     </message>
     <message>
         <source>DONE</source>
-        <translation type="unfinished"></translation>
+        <translation>FERTIG</translation>
     </message>
     <message>
         <source>Maximum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum: %1</translation>
     </message>
     <message>
         <source>Minimum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum: %1</translation>
     </message>
     <message>
         <source>Mean: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelwert: %1</translation>
     </message>
     <message>
         <source>Fewer samples were drawn than the quality asks: at quality %1 the step between samples no longer moves the sampling position from pixel %2 (from the centre) on, so the graph stops there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden weniger Abtastwerte gezeichnet, als die Qualität verlangt: Bei Qualität %1 verschiebt der Schritt zwischen den Abtastwerten die Abtastposition ab Pixel %2 (von der Mitte aus) nicht mehr, daher endet der Graph dort.</translation>
     </message>
     <message>
         <source>The integral stopped at x = %1, short of the upper limit %2: from there on adding the step 0.01 no longer changes x. The result is the integral up to that point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Integration endete bei x = %1, vor der oberen Grenze %2: Ab dort ändert das Addieren des Schritts 0.01 den Wert von x nicht mehr. Das Ergebnis ist das Integral bis zu dieser Stelle.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist leer.</translation>
     </message>
     <message>
         <source>The file ends inside the length of the expression.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei endet innerhalb der Längenangabe des Ausdrucks.</translation>
     </message>
     <message>
         <source>The file claims an expression of %1 characters but holds only %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei gibt einen Ausdruck von %1 Zeichen an, enthält aber nur %2.</translation>
     </message>
 </context>
 <context>
     <name>FileDialogService</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;peichern</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwerfen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>FileStore</name>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist ein Ordner, keine Datei.</translation>
     </message>
     <message>
         <source>The file holds more than %1 bytes, the most that is read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält mehr als %1 Bytes, die höchstens gelesen werden.</translation>
     </message>
     <message>
         <source>It is a block device: a disk is never written to directly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist ein Blockgerät: Auf einen Datenträger wird nie direkt geschrieben.</translation>
     </message>
     <message>
         <source>It is neither a file nor a device that can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist weder eine Datei noch ein beschreibbares Gerät.</translation>
     </message>
 </context>
 <context>
@@ -194,15 +195,17 @@ by the Plovex authors.</source>
         <source>Cannot export the graph to &quot;%1&quot;.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Graph kann nicht nach „%1“ exportiert werden.
+
+%2</translation>
     </message>
     <message>
         <source>Images (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.%1)</translation>
     </message>
     <message>
         <source>The name&apos;s extension does not say which image format to write. Use one of: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Endung des Namens gibt kein Bildformat an. Verwenden Sie eine dieser Endungen: %1.</translation>
     </message>
 </context>
 <context>
@@ -215,199 +218,229 @@ Plovex Graph (*.pxg)
 .pxg
 Plovex.Graph
 Plovex Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Graph
+Graph
+Plovex-Graph (*.pxg)
+.pxg
+Plovex.Graph
+Plovex-Graph</translation>
     </message>
     <message>
         <source>Expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausdruck</translation>
     </message>
     <message>
         <source>Postfix form</source>
-        <translation type="unfinished"></translation>
+        <translation>Postfix-Form</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graph</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>Increase X scale</source>
-        <translation type="unfinished"></translation>
+        <translation>X-Skala vergrößern</translation>
     </message>
     <message>
         <source>Decrease X scale</source>
-        <translation type="unfinished"></translation>
+        <translation>X-Skala verkleinern</translation>
     </message>
     <message>
         <source>Increase Y scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Y-Skala vergrößern</translation>
     </message>
     <message>
         <source>Decrease Y scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Y-Skala verkleinern</translation>
     </message>
     <message>
         <source>Help topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfethemen</translation>
     </message>
     <message>
         <source>Topic text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text des Themas</translation>
     </message>
     <message>
         <source>Open the online documentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Online-Dokumentation öffnen</translation>
     </message>
     <message>
         <source>Plovex 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Plovex 2</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Create a new document
 New</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Dokument erstellen
+Neu</translation>
     </message>
     <message>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein vorhandenes Dokument öffnen
+Öffnen</translation>
     </message>
     <message>
         <source>Close the active document
 Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktive Dokument schließen
+Schließen</translation>
     </message>
     <message>
         <source>Save the active document
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktive Dokument speichern
+Speichern</translation>
     </message>
     <message>
         <source>Save the active document with a new name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktive Dokument unter einem neuen Namen speichern
+Speichern unter</translation>
     </message>
     <message>
         <source>Open this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Dokument öffnen</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl kopieren und in die Zwischenablage legen
+Kopieren</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl ausschneiden und in die Zwischenablage legen
+Ausschneiden</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Inhalt der Zwischenablage einfügen
+Einfügen</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Aktion rückgängig machen
+Rückgängig</translation>
     </message>
     <message>
         <source>Open another window for the active document
 New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein weiteres Fenster für das aktive Dokument öffnen
+Neues Fenster</translation>
     </message>
     <message>
         <source>Arrange icons at the bottom of the window
 Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole am unteren Fensterrand anordnen
+Symbole anordnen</translation>
     </message>
     <message>
         <source>Arrange windows so they overlap
 Cascade Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster überlappend anordnen
+Überlappend</translation>
     </message>
     <message>
         <source>Arrange windows as non-overlapping tiles
 Tile Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster nebeneinander anordnen, ohne dass sie sich überlappen
+Nebeneinander</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen
+Über</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anwendung beenden; fragt, ob Dokumente gespeichert werden sollen
+Beenden</translation>
     </message>
     <message>
         <source>Switch to the next window pane
 Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum nächsten Fensterbereich wechseln
+Nächster Bereich</translation>
     </message>
     <message>
         <source>Switch back to the previous window pane
 Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum vorherigen Fensterbereich zurückwechseln
+Vorheriger Bereich</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>UF</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>RF</translation>
     </message>
     <message>
         <source>Save the active graph&apos;s picture as an image file
 Export Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild des aktiven Graphen als Bilddatei speichern
+Graph exportieren</translation>
     </message>
     <message>
         <source>Copy the graph&apos;s picture to the Clipboard
 Copy Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild des Graphen in die Zwischenablage kopieren
+Graph kopieren</translation>
     </message>
     <message>
         <source>Print the active graph
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Den aktiven Graphen drucken
+Drucken</translation>
     </message>
     <message>
         <source>Display the page as it will be printed
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite so anzeigen, wie sie gedruckt wird
+Druckvorschau</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werkzeugleiste ein- oder ausblenden
+Werkzeugleiste</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Statusleiste ein- oder ausblenden
+Statusleiste</translation>
     </message>
     <message>
         <source>Show or hide the grid and tick labels
 Toggle Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Gitter und Achsenbeschriftung ein- oder ausblenden
+Gitter</translation>
     </message>
     <message>
         <source>Plovex draws graphs of mathematical functions.
@@ -415,7 +448,11 @@ Toggle Grid</source>
 Type a function of x and Plovex plots it. You can stretch or squeeze the picture along either axis, trade speed for detail with the quality setting, draw the graph of the derivative dy/dx, integrate the function between two limits, and draw implicit functions of x and y.
 
 Choose a topic on the left to read more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plovex zeichnet Graphen mathematischer Funktionen.
+
+Geben Sie eine Funktion von x ein, und Plovex zeichnet sie. Sie können das Bild entlang jeder Achse strecken oder stauchen, mit der Qualitätseinstellung zwischen Geschwindigkeit und Genauigkeit wählen, den Graphen der Ableitung dy/dx zeichnen, die Funktion zwischen zwei Grenzen integrieren und implizite Funktionen von x und y zeichnen.
+
+Wählen Sie links ein Thema, um mehr zu erfahren.</translation>
     </message>
     <message>
         <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
@@ -427,7 +464,15 @@ Built-in functions may be written with or without parentheses: sin x and sin(x) 
 Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
 
 Example: x^2 + y^2 - 25 draws a circle of radius 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Funktion von x in das Feld oben im Graphenfenster ein und klicken Sie auf „Zeichnen“. Plovex zeichnet y = f(x) über den ganzen Graphen, dessen Achsen sich in seiner Mitte schneiden.
+
+Beispiel: x^2 + 5*x + 6
+
+Eingebaute Funktionen können mit oder ohne Klammern geschrieben werden: sin x und sin(x) bedeuten dasselbe.
+
+Implizite Funktionen: Kreuzen Sie „Implizit“ an und geben Sie f(x, y) ohne Gleichheitszeichen ein. Plovex zeichnet jeden Punkt, an dem f(x, y) = 0 gilt.
+
+Beispiel: x^2 + y^2 - 25 zeichnet einen Kreis mit dem Radius 5.</translation>
     </message>
     <message>
         <source>The built-in functions:
@@ -440,7 +485,16 @@ sqrt: the square root, the same as raising to the power 1/2
 floor: the greatest integer not greater than its argument
 
 Angles are in radians.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eingebauten Funktionen:
+
+Winkelfunktionen: sin, cos, tan, cosec, sec, cot
+Arkusfunktionen: asin, acos, atan
+Exponentialfunktion und Logarithmen: e, ln, log
+abs: der Betrag (Absolutwert)
+sqrt: die Quadratwurzel, dasselbe wie die Potenz 1/2
+floor: die größte ganze Zahl, die nicht größer als das Argument ist
+
+Winkel werden im Bogenmaß angegeben.</translation>
     </message>
     <message>
         <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
@@ -456,7 +510,19 @@ Evaluate and Eval dy/dx: give the value of the function, or of its derivative, a
 The information box shows the maximum, minimum and mean of the plotted values after each plot.
 
 Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>X-Skala und Y-Skala: die Anzahl der Pixel pro Einheit entlang jeder Achse. Geben Sie einen Wert ein oder verwenden Sie die Schaltflächen + und -, die den Graphen sofort neu zeichnen.
+
+Qualität: die Anzahl der Abtastwerte in jeder Pixelspalte. Eine niedrigere Qualität ist schneller, doch die Kurve kann gepunktet erscheinen; eine höhere Qualität ist langsamer, zeichnet aber eine durchgehende Linie.
+
+Ableitung: zeichnet die Ableitung f&apos;(x) der Funktion.
+
+Integrieren: berechnet das bestimmte Integral der Funktion zwischen zwei Grenzen, die Sie eingeben.
+
+Wert und dy/dx-Wert: geben den Wert der Funktion oder ihrer Ableitung an einer Stelle x an, die Sie wählen.
+
+Das Informationsfeld zeigt nach jedem Zeichnen das Maximum, das Minimum und den Mittelwert der gezeichneten Werte.
+
+Bewegen Sie die Maus über den Graphen, um die Koordinaten unter dem Zeiger zu sehen. Ein * dahinter bedeutet, dass der Punkt auf der Kurve liegt.</translation>
     </message>
     <message>
         <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
@@ -464,7 +530,11 @@ Move the mouse over the graph to see the co-ordinates under the pointer. A * aft
 Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
 
 Example: x*sin x</source>
-        <translation type="unfinished"></translation>
+        <translation>Taschenrechner: Geben Sie einen Rechenausdruck ohne x ein, etwa 2^10/3, klicken Sie auf „Zeichnen“ und lesen Sie das Ergebnis im Informationsfeld ab: Maximum, Minimum und Mittelwert zeigen alle diesen Wert.
+
+Gleichungen lösen: Kreuzen Sie „Implizit“ an und geben Sie eine Funktion von x allein ein. Gezeichnet wird die Menge, in der f(x) = 0 gilt: senkrechte Linien, deren Lage auf der x-Achse die Nullstellen der Funktion angibt.
+
+Beispiel: x*sin x</translation>
     </message>
     <message>
         <source>Some inputs to try, with suggested settings:
@@ -479,164 +549,175 @@ Implicit functions (tick Implicit function first):
 tan(x*y)
 tan(x/y)
 sin(x*y/(x+y))</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Eingaben zum Ausprobieren, mit empfohlenen Einstellungen:
+
+x*sin(x)  mit Qualität 50
+x+sin(x)  mit X-Skala und Y-Skala 2
+(cos x)^2  mit X-Skala 30 und Y-Skala 125
+1/((x^2+1)^1.5)  mit X-Skala 25 und Y-Skala 90
+
+Implizite Funktionen (zuerst „Implizit“ ankreuzen):
+
+tan(x*y)
+tan(x/y)
+sin(x*y/(x+y))</translation>
     </message>
 </context>
 <context>
     <name>plovex::CHelpDlg</name>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Einführung</translation>
     </message>
     <message>
         <source>Plotting Graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphen zeichnen</translation>
     </message>
     <message>
         <source>Function List</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionsliste</translation>
     </message>
     <message>
         <source>Additional Features</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Möglichkeiten</translation>
     </message>
     <message>
         <source>Other Uses of Plovex</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Einsatzmöglichkeiten</translation>
     </message>
     <message>
         <source>Examples</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiele</translation>
     </message>
 </context>
 <context>
     <name>plovex::CMainFrame</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;peichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>&amp;Export Graph...</source>
-        <translation type="unfinished"></translation>
+        <translation>Graph e&amp;xportieren...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;vorschau...</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geöffnete Datei</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werkzeugleiste</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statusleiste</translation>
     </message>
     <message>
         <source>&amp;Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gitter</translation>
     </message>
     <message>
         <source>&amp;New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Fenster</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Überlappend</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne&amp;beneinander</translation>
     </message>
     <message>
         <source>&amp;Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Symbole anordnen</translation>
     </message>
     <message>
         <source>&amp;Using Plovex</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arbeiten mit Plovex</translation>
     </message>
     <message>
         <source>&amp;About Plovex...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Plovex...</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Ne&amp;xt Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächster Bereich</translation>
     </message>
     <message>
         <source>Pre&amp;vious Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorheriger Bereich</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fenster</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>
     <name>plovex::CPlovexApp</name>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -645,56 +726,60 @@ sin(x*y/(x+y))</source>
         <source>Cannot open the document &quot;%1&quot;.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument „%1“ kann nicht geöffnet werden.
+
+%2</translation>
     </message>
     <message>
         <source>Cannot save the document &quot;%1&quot;.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument „%1“ kann nicht gespeichert werden.
+
+%2</translation>
     </message>
     <message>
         <source>It is not a Plovex graph: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Plovex-Graph: %1</translation>
     </message>
     <message>
         <source>The graph settings stored in &quot;%1&quot; are damaged. The expression opens with the default scales and quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die in „%1“ gespeicherten Einstellungen des Graphen sind beschädigt. Der Ausdruck wird mit den Standardwerten für Skalen und Qualität geöffnet.</translation>
     </message>
 </context>
 <context>
     <name>plovex::CPlovexView</name>
     <message>
         <source>Evaluate function for what value of x?</source>
-        <translation type="unfinished"></translation>
+        <translation>Für welchen Wert von x soll die Funktion ausgewertet werden?</translation>
     </message>
     <message>
         <source>Evaluate dy/dx for what value of x?</source>
-        <translation type="unfinished"></translation>
+        <translation>Für welchen Wert von x soll dy/dx ausgewertet werden?</translation>
     </message>
     <message>
         <source>Enter lower limit for integration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Untere Integrationsgrenze eingeben:</translation>
     </message>
     <message>
         <source>Enter upper limit for integration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Obere Integrationsgrenze eingeben:</translation>
     </message>
     <message>
         <source>&amp;Copy Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graph &amp;kopieren</translation>
     </message>
     <message>
         <source>&amp;Export Graph...</source>
-        <translation type="unfinished"></translation>
+        <translation>Graph e&amp;xportieren...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Cannot print the graph: the printer did not accept the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Graph kann nicht gedruckt werden: Der Drucker hat die Seite nicht angenommen.</translation>
     </message>
 </context>
 </TS>

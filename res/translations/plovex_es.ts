@@ -5,187 +5,188 @@
     <name>DataExchange</name>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número.</translation>
     </message>
 </context>
 <context>
     <name>DialogTemplate</name>
     <message>
         <source>Plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazar</translation>
     </message>
     <message>
         <source>Do not clear previous graph</source>
-        <translation type="unfinished"></translation>
+        <translation>No borrar gráfica anterior</translation>
     </message>
     <message>
         <source>X Scale:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala X:</translation>
     </message>
     <message>
         <source>Y Scale:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala Y:</translation>
     </message>
     <message>
         <source>Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad:</translation>
     </message>
     <message>
         <source>Plot dy/dx</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazar dy/dx</translation>
     </message>
     <message>
         <source>Evaluate</source>
-        <translation type="unfinished"></translation>
+        <translation>Evaluar</translation>
     </message>
     <message>
         <source>Eval dy/dx</source>
-        <translation type="unfinished"></translation>
+        <translation>Eval. dy/dx</translation>
     </message>
     <message>
         <source>Integrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Integrar</translation>
     </message>
     <message>
         <source>Implicit function</source>
-        <translation type="unfinished"></translation>
+        <translation>Implícita</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>A function plotter for the desktop,
 by the Plovex authors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazador de funciones de escritorio,
+por los autores de Plovex.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>About Plovex</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Plovex</translation>
     </message>
     <message>
         <source>%1 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de %1</translation>
     </message>
 </context>
 <context>
     <name>DocumentFile</name>
     <message>
         <source>The expression is too long: a graph document holds at most %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La expresión es demasiado larga: un documento de gráfica admite como máximo %1 bytes.</translation>
     </message>
 </context>
 <context>
     <name>EngineTexts</name>
     <message>
         <source>Parse Error: Unrecognised symbol &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de sintaxis: símbolo «%1» no reconocido.</translation>
     </message>
     <message>
         <source>Parse Error: Unmatched parentheses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de sintaxis: paréntesis desemparejados.</translation>
     </message>
     <message>
         <source>Parse Error: Variable &apos;y&apos; allowed only in implicit functions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de sintaxis: la variable «y» solo se admite en funciones implícitas.</translation>
     </message>
     <message>
         <source>Parse Error: Unrecognised function &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de sintaxis: función «%1» no reconocida.</translation>
     </message>
     <message>
         <source>WORKING</source>
-        <translation type="unfinished"></translation>
+        <translation>EN CURSO</translation>
     </message>
     <message>
         <source>DONE</source>
-        <translation type="unfinished"></translation>
+        <translation>LISTO</translation>
     </message>
     <message>
         <source>Maximum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo: %1</translation>
     </message>
     <message>
         <source>Minimum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo: %1</translation>
     </message>
     <message>
         <source>Mean: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Media: %1</translation>
     </message>
     <message>
         <source>Fewer samples were drawn than the quality asks: at quality %1 the step between samples no longer moves the sampling position from pixel %2 (from the centre) on, so the graph stops there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se trazaron menos muestras de las que pide la calidad: con calidad %1, el paso entre muestras ya no hace avanzar la posición de muestreo a partir del píxel %2 (contado desde el centro), por lo que la gráfica termina ahí.</translation>
     </message>
     <message>
         <source>The integral stopped at x = %1, short of the upper limit %2: from there on adding the step 0.01 no longer changes x. The result is the integral up to that point.</source>
-        <translation type="unfinished"></translation>
+        <translation>La integración se detuvo en x = %1, antes del límite superior %2: a partir de ahí, sumar el paso 0.01 ya no cambia x. El resultado es la integral hasta ese punto.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está vacío.</translation>
     </message>
     <message>
         <source>The file ends inside the length of the expression.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo termina en medio de la longitud de la expresión.</translation>
     </message>
     <message>
         <source>The file claims an expression of %1 characters but holds only %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo indica una expresión de %1 caracteres, pero solo contiene %2.</translation>
     </message>
 </context>
 <context>
     <name>FileDialogService</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios en %1?</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descartar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>FileStore</name>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>The file holds more than %1 bytes, the most that is read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo tiene más de %1 bytes, el máximo que se lee.</translation>
     </message>
     <message>
         <source>It is a block device: a disk is never written to directly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un dispositivo de bloques: nunca se escribe directamente en un disco.</translation>
     </message>
     <message>
         <source>It is neither a file nor a device that can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es ni un archivo ni un dispositivo en el que se pueda escribir.</translation>
     </message>
 </context>
 <context>
@@ -194,15 +195,17 @@ by the Plovex authors.</source>
         <source>Cannot export the graph to &quot;%1&quot;.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede exportar la gráfica a «%1».
+
+%2</translation>
     </message>
     <message>
         <source>Images (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes (*.%1)</translation>
     </message>
     <message>
         <source>The name&apos;s extension does not say which image format to write. Use one of: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La extensión del nombre no indica qué formato de imagen escribir. Use una de estas: %1.</translation>
     </message>
 </context>
 <context>
@@ -215,199 +218,229 @@ Plovex Graph (*.pxg)
 .pxg
 Plovex.Graph
 Plovex Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Gráfica
+Gráfica
+Gráfica de Plovex (*.pxg)
+.pxg
+Plovex.Graph
+Gráfica de Plovex</translation>
     </message>
     <message>
         <source>Expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Expresión</translation>
     </message>
     <message>
         <source>Postfix form</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma posfija</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfica</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>Increase X scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar la escala X</translation>
     </message>
     <message>
         <source>Decrease X scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir la escala X</translation>
     </message>
     <message>
         <source>Increase Y scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar la escala Y</translation>
     </message>
     <message>
         <source>Decrease Y scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir la escala Y</translation>
     </message>
     <message>
         <source>Help topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Temas de ayuda</translation>
     </message>
     <message>
         <source>Topic text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto del tema</translation>
     </message>
     <message>
         <source>Open the online documentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la documentación integrada</translation>
     </message>
     <message>
         <source>Plovex 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Plovex 2</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Create a new document
 New</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear un documento nuevo
+Nuevo</translation>
     </message>
     <message>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un documento existente
+Abrir</translation>
     </message>
     <message>
         <source>Close the active document
 Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar el documento activo
+Cerrar</translation>
     </message>
     <message>
         <source>Save the active document
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el documento activo
+Guardar</translation>
     </message>
     <message>
         <source>Save the active document with a new name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el documento activo con otro nombre
+Guardar como</translation>
     </message>
     <message>
         <source>Open this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir este documento</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la selección al portapapeles
+Copiar</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar la selección y ponerla en el portapapeles
+Cortar</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar el contenido del portapapeles
+Pegar</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer la última acción
+Deshacer</translation>
     </message>
     <message>
         <source>Open another window for the active document
 New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir otra ventana para el documento activo
+Nueva ventana</translation>
     </message>
     <message>
         <source>Arrange icons at the bottom of the window
 Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizar los iconos en la parte inferior de la ventana
+Organizar iconos</translation>
     </message>
     <message>
         <source>Arrange windows so they overlap
 Cascade Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizar las ventanas superpuestas
+Ventanas en cascada</translation>
     </message>
     <message>
         <source>Arrange windows as non-overlapping tiles
 Tile Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizar las ventanas en mosaico, sin superponerse
+Ventanas en mosaico</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar información del programa, número de versión y copyright
+Acerca de</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de la aplicación; pregunta si se guardan los documentos
+Salir</translation>
     </message>
     <message>
         <source>Switch to the next window pane
 Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasar al siguiente panel de la ventana
+Panel siguiente</translation>
     </message>
     <message>
         <source>Switch back to the previous window pane
 Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver al panel anterior de la ventana
+Panel anterior</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MAY</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>DES</translation>
     </message>
     <message>
         <source>Save the active graph&apos;s picture as an image file
 Export Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la imagen de la gráfica activa como archivo de imagen
+Exportar gráfica</translation>
     </message>
     <message>
         <source>Copy the graph&apos;s picture to the Clipboard
 Copy Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la imagen de la gráfica al portapapeles
+Copiar gráfica</translation>
     </message>
     <message>
         <source>Print the active graph
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir la gráfica activa
+Imprimir</translation>
     </message>
     <message>
         <source>Display the page as it will be printed
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la página tal como se imprimirá
+Vista previa de impresión</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de herramientas
+Barra de herramientas</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la barra de estado
+Barra de estado</translation>
     </message>
     <message>
         <source>Show or hide the grid and tick labels
 Toggle Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar u ocultar la cuadrícula y las marcas de los ejes
+Cuadrícula</translation>
     </message>
     <message>
         <source>Plovex draws graphs of mathematical functions.
@@ -415,7 +448,11 @@ Toggle Grid</source>
 Type a function of x and Plovex plots it. You can stretch or squeeze the picture along either axis, trade speed for detail with the quality setting, draw the graph of the derivative dy/dx, integrate the function between two limits, and draw implicit functions of x and y.
 
 Choose a topic on the left to read more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plovex traza gráficas de funciones matemáticas.
+
+Escriba una función de x y Plovex la traza. Puede estirar o comprimir la imagen a lo largo de cada eje, elegir entre rapidez y detalle con el ajuste de calidad, trazar la gráfica de la derivada dy/dx, integrar la función entre dos límites y trazar funciones implícitas de x e y.
+
+Elija un tema a la izquierda para leer más.</translation>
     </message>
     <message>
         <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
@@ -427,7 +464,15 @@ Built-in functions may be written with or without parentheses: sin x and sin(x) 
 Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
 
 Example: x^2 + y^2 - 25 draws a circle of radius 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una función de x en el cuadro de la parte superior de la ventana de la gráfica y pulse «Trazar». Plovex traza y = f(x) a lo ancho de la gráfica, cuyos ejes se cruzan en su centro.
+
+Ejemplo: x^2 + 5*x + 6
+
+Las funciones incorporadas se pueden escribir con o sin paréntesis: sin x y sin(x) significan lo mismo.
+
+Funciones implícitas: marque «Implícita» y escriba f(x, y) sin signo igual. Plovex traza todos los puntos donde f(x, y) = 0.
+
+Ejemplo: x^2 + y^2 - 25 traza una circunferencia de radio 5.</translation>
     </message>
     <message>
         <source>The built-in functions:
@@ -440,7 +485,16 @@ sqrt: the square root, the same as raising to the power 1/2
 floor: the greatest integer not greater than its argument
 
 Angles are in radians.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las funciones incorporadas:
+
+Trigonométricas: sin, cos, tan, cosec, sec, cot
+Trigonométricas inversas: asin, acos, atan
+Exponencial y logarítmicas: e, ln, log
+abs: el módulo (valor absoluto)
+sqrt: la raíz cuadrada, lo mismo que elevar a la potencia 1/2
+floor: el mayor entero que no supera al argumento (parte entera)
+
+Los ángulos se expresan en radianes.</translation>
     </message>
     <message>
         <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
@@ -456,7 +510,19 @@ Evaluate and Eval dy/dx: give the value of the function, or of its derivative, a
 The information box shows the maximum, minimum and mean of the plotted values after each plot.
 
 Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala X y Escala Y: el número de píxeles por unidad a lo largo de cada eje. Escriba un valor o use los botones + y -, que vuelven a trazar la gráfica al instante.
+
+Calidad: el número de muestras que se toman en cada columna de píxeles. Una calidad baja es más rápida, pero la curva puede verse punteada; una calidad alta es más lenta, pero traza una línea continua.
+
+Trazar dy/dx: traza la derivada f&apos;(x) de la función.
+
+Integrar: calcula la integral definida de la función entre dos límites que usted escribe.
+
+Evaluar y Eval. dy/dx: dan el valor de la función, o de su derivada, en el x que usted elija.
+
+El cuadro de información muestra el máximo, el mínimo y la media de los valores trazados después de cada trazado.
+
+Mueva el ratón sobre la gráfica para ver las coordenadas bajo el puntero. Un * detrás de ellas indica que el punto está sobre la curva.</translation>
     </message>
     <message>
         <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
@@ -464,7 +530,11 @@ Move the mouse over the graph to see the co-ordinates under the pointer. A * aft
 Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
 
 Example: x*sin x</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora: escriba una expresión aritmética sin x, como 2^10/3, pulse «Trazar» y lea el resultado en el cuadro de información: el máximo, el mínimo y la media muestran todos ese valor.
+
+Resolución de ecuaciones: marque «Implícita» y escriba una función solo de x. La gráfica trazada es el conjunto donde f(x) = 0: rectas verticales cuyas posiciones en el eje x son los valores de x en los que la función se anula.
+
+Ejemplo: x*sin x</translation>
     </message>
     <message>
         <source>Some inputs to try, with suggested settings:
@@ -479,164 +549,175 @@ Implicit functions (tick Implicit function first):
 tan(x*y)
 tan(x/y)
 sin(x*y/(x+y))</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunas entradas para probar, con ajustes sugeridos:
+
+x*sin(x)  con calidad 50
+x+sin(x)  con escala X y escala Y 2
+(cos x)^2  con escala X 30 y escala Y 125
+1/((x^2+1)^1.5)  con escala X 25 y escala Y 90
+
+Funciones implícitas (marque antes «Implícita»):
+
+tan(x*y)
+tan(x/y)
+sin(x*y/(x+y))</translation>
     </message>
 </context>
 <context>
     <name>plovex::CHelpDlg</name>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducción</translation>
     </message>
     <message>
         <source>Plotting Graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazar gráficas</translation>
     </message>
     <message>
         <source>Function List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de funciones</translation>
     </message>
     <message>
         <source>Additional Features</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciones adicionales</translation>
     </message>
     <message>
         <source>Other Uses of Plovex</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros usos de Plovex</translation>
     </message>
     <message>
         <source>Examples</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejemplos</translation>
     </message>
 </context>
 <context>
     <name>plovex::CMainFrame</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar c&amp;omo...</translation>
     </message>
     <message>
         <source>&amp;Export Graph...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar gráfica...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa de impresión...</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo reciente</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra de herramientas</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de e&amp;stado</translation>
     </message>
     <message>
         <source>&amp;Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuadrícula</translation>
     </message>
     <message>
         <source>&amp;New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva ventana</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cascada</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mosaico</translation>
     </message>
     <message>
         <source>&amp;Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Organizar iconos</translation>
     </message>
     <message>
         <source>&amp;Using Plovex</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uso de Plovex</translation>
     </message>
     <message>
         <source>&amp;About Plovex...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Plovex...</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>Ne&amp;xt Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel &amp;siguiente</translation>
     </message>
     <message>
         <source>Pre&amp;vious Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel &amp;anterior</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;entana</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Estándar</translation>
     </message>
 </context>
 <context>
     <name>plovex::CPlovexApp</name>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
@@ -645,56 +726,60 @@ sin(x*y/(x+y))</source>
         <source>Cannot open the document &quot;%1&quot;.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el documento «%1».
+
+%2</translation>
     </message>
     <message>
         <source>Cannot save the document &quot;%1&quot;.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el documento «%1».
+
+%2</translation>
     </message>
     <message>
         <source>It is not a Plovex graph: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No es una gráfica de Plovex: %1</translation>
     </message>
     <message>
         <source>The graph settings stored in &quot;%1&quot; are damaged. The expression opens with the default scales and quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ajustes de la gráfica guardados en «%1» están dañados. La expresión se abre con las escalas y la calidad predeterminadas.</translation>
     </message>
 </context>
 <context>
     <name>plovex::CPlovexView</name>
     <message>
         <source>Evaluate function for what value of x?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Para qué valor de x se evalúa la función?</translation>
     </message>
     <message>
         <source>Evaluate dy/dx for what value of x?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Para qué valor de x se evalúa dy/dx?</translation>
     </message>
     <message>
         <source>Enter lower limit for integration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el límite inferior de integración:</translation>
     </message>
     <message>
         <source>Enter upper limit for integration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca el límite superior de integración:</translation>
     </message>
     <message>
         <source>&amp;Copy Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar gráfica</translation>
     </message>
     <message>
         <source>&amp;Export Graph...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar gráfica...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>Cannot print the graph: the printer did not accept the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir la gráfica: la impresora no aceptó la página.</translation>
     </message>
 </context>
 </TS>

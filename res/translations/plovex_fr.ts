@@ -5,187 +5,188 @@
     <name>DataExchange</name>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre.</translation>
     </message>
 </context>
 <context>
     <name>DialogTemplate</name>
     <message>
         <source>Plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracer</translation>
     </message>
     <message>
         <source>Do not clear previous graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder le graphe précédent</translation>
     </message>
     <message>
         <source>X Scale:</source>
-        <translation type="unfinished"></translation>
+        <translation>Éch. X&#xa0;:</translation>
     </message>
     <message>
         <source>Y Scale:</source>
-        <translation type="unfinished"></translation>
+        <translation>Éch. Y&#xa0;:</translation>
     </message>
     <message>
         <source>Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité&#xa0;:</translation>
     </message>
     <message>
         <source>Plot dy/dx</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracer dy/dx</translation>
     </message>
     <message>
         <source>Evaluate</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluer</translation>
     </message>
     <message>
         <source>Eval dy/dx</source>
-        <translation type="unfinished"></translation>
+        <translation>Éval. dy/dx</translation>
     </message>
     <message>
         <source>Integrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Intégrer</translation>
     </message>
     <message>
         <source>Implicit function</source>
-        <translation type="unfinished"></translation>
+        <translation>Implicite</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>A function plotter for the desktop,
 by the Plovex authors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traceur de fonctions pour le bureau,
+par les auteurs de Plovex.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>About Plovex</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Plovex</translation>
     </message>
     <message>
         <source>%1 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de %1</translation>
     </message>
 </context>
 <context>
     <name>DocumentFile</name>
     <message>
         <source>The expression is too long: a graph document holds at most %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’expression est trop longue&#xa0;: un document de graphe contient au plus %1 octets.</translation>
     </message>
 </context>
 <context>
     <name>EngineTexts</name>
     <message>
         <source>Parse Error: Unrecognised symbol &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de syntaxe&#xa0;: symbole «&#xa0;%1&#xa0;» non reconnu.</translation>
     </message>
     <message>
         <source>Parse Error: Unmatched parentheses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de syntaxe&#xa0;: parenthèses non appariées.</translation>
     </message>
     <message>
         <source>Parse Error: Variable &apos;y&apos; allowed only in implicit functions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de syntaxe&#xa0;: la variable «&#xa0;y&#xa0;» n’est permise que dans les fonctions implicites.</translation>
     </message>
     <message>
         <source>Parse Error: Unrecognised function &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de syntaxe&#xa0;: fonction «&#xa0;%1&#xa0;» non reconnue.</translation>
     </message>
     <message>
         <source>WORKING</source>
-        <translation type="unfinished"></translation>
+        <translation>EN COURS</translation>
     </message>
     <message>
         <source>DONE</source>
-        <translation type="unfinished"></translation>
+        <translation>TERMINÉ</translation>
     </message>
     <message>
         <source>Maximum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum&#xa0;: %1</translation>
     </message>
     <message>
         <source>Minimum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum&#xa0;: %1</translation>
     </message>
     <message>
         <source>Mean: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne&#xa0;: %1</translation>
     </message>
     <message>
         <source>Fewer samples were drawn than the quality asks: at quality %1 the step between samples no longer moves the sampling position from pixel %2 (from the centre) on, so the graph stops there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins d’échantillons ont été tracés que la qualité n’en demande&#xa0;: à la qualité %1, le pas entre deux échantillons ne fait plus avancer la position d’échantillonnage à partir du pixel %2 (compté depuis le centre), le graphe s’arrête donc là.</translation>
     </message>
     <message>
         <source>The integral stopped at x = %1, short of the upper limit %2: from there on adding the step 0.01 no longer changes x. The result is the integral up to that point.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’intégration s’est arrêtée en x = %1, avant la borne supérieure %2&#xa0;: à partir de là, ajouter le pas 0.01 ne change plus x. Le résultat est l’intégrale jusqu’à ce point.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est vide.</translation>
     </message>
     <message>
         <source>The file ends inside the length of the expression.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier se termine au milieu de la longueur de l’expression.</translation>
     </message>
     <message>
         <source>The file claims an expression of %1 characters but holds only %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier annonce une expression de %1 caractères mais n’en contient que %2.</translation>
     </message>
 </context>
 <context>
     <name>FileDialogService</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications de %1&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ne pas enregistrer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>FileStore</name>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>The file holds more than %1 bytes, the most that is read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient plus de %1 octets, le maximum qui soit lu.</translation>
     </message>
     <message>
         <source>It is a block device: a disk is never written to directly.</source>
-        <translation type="unfinished"></translation>
+        <translation>C’est un périphérique bloc&#xa0;: on n’écrit jamais directement sur un disque.</translation>
     </message>
     <message>
         <source>It is neither a file nor a device that can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est ni un fichier ni un périphérique où l’on peut écrire.</translation>
     </message>
 </context>
 <context>
@@ -194,15 +195,17 @@ by the Plovex authors.</source>
         <source>Cannot export the graph to &quot;%1&quot;.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’exporter le graphe vers «&#xa0;%1&#xa0;».
+
+%2</translation>
     </message>
     <message>
         <source>Images (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (*.%1)</translation>
     </message>
     <message>
         <source>The name&apos;s extension does not say which image format to write. Use one of: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’extension du nom n’indique pas quel format d’image écrire. Utilisez l’une de celles-ci&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -215,199 +218,229 @@ Plovex Graph (*.pxg)
 .pxg
 Plovex.Graph
 Plovex Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Graphe
+Graphe
+Graphe Plovex (*.pxg)
+.pxg
+Plovex.Graph
+Graphe Plovex</translation>
     </message>
     <message>
         <source>Expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Expression</translation>
     </message>
     <message>
         <source>Postfix form</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme postfixée</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphe</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>Increase X scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrandir l’échelle X</translation>
     </message>
     <message>
         <source>Decrease X scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire l’échelle X</translation>
     </message>
     <message>
         <source>Increase Y scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrandir l’échelle Y</translation>
     </message>
     <message>
         <source>Decrease Y scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire l’échelle Y</translation>
     </message>
     <message>
         <source>Help topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubriques d’aide</translation>
     </message>
     <message>
         <source>Topic text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte de la rubrique</translation>
     </message>
     <message>
         <source>Open the online documentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la documentation intégrée</translation>
     </message>
     <message>
         <source>Plovex 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Plovex 2</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>Create a new document
 New</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un nouveau document
+Nouveau</translation>
     </message>
     <message>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un document existant
+Ouvrir</translation>
     </message>
     <message>
         <source>Close the active document
 Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer le document actif
+Fermer</translation>
     </message>
     <message>
         <source>Save the active document
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le document actif
+Enregistrer</translation>
     </message>
     <message>
         <source>Save the active document with a new name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le document actif sous un nouveau nom
+Enregistrer sous</translation>
     </message>
     <message>
         <source>Open this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir ce document</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la sélection et la placer dans le presse-papiers
+Copier</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper la sélection et la placer dans le presse-papiers
+Couper</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer le contenu du presse-papiers
+Coller</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la dernière action
+Annuler</translation>
     </message>
     <message>
         <source>Open another window for the active document
 New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une autre fenêtre pour le document actif
+Nouvelle fenêtre</translation>
     </message>
     <message>
         <source>Arrange icons at the bottom of the window
 Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Réorganiser les icônes en bas de la fenêtre
+Réorganiser les icônes</translation>
     </message>
     <message>
         <source>Arrange windows so they overlap
 Cascade Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposer les fenêtres en cascade
+Cascade</translation>
     </message>
     <message>
         <source>Arrange windows as non-overlapping tiles
 Tile Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposer les fenêtres en mosaïque, sans chevauchement
+Mosaïque</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les informations sur le programme, le numéro de version et le copyright
+À propos</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter l’application&#xa0;; propose d’enregistrer les documents
+Quitter</translation>
     </message>
     <message>
         <source>Switch to the next window pane
 Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer au volet suivant de la fenêtre
+Volet suivant</translation>
     </message>
     <message>
         <source>Switch back to the previous window pane
 Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir au volet précédent de la fenêtre
+Volet précédent</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MAJ</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>DEF</translation>
     </message>
     <message>
         <source>Save the active graph&apos;s picture as an image file
 Export Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l’image du graphe actif dans un fichier image
+Exporter le graphe</translation>
     </message>
     <message>
         <source>Copy the graph&apos;s picture to the Clipboard
 Copy Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l’image du graphe dans le presse-papiers
+Copier le graphe</translation>
     </message>
     <message>
         <source>Print the active graph
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le graphe actif
+Imprimer</translation>
     </message>
     <message>
         <source>Display the page as it will be printed
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la page telle qu’elle sera imprimée
+Aperçu avant impression</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d’outils
+Barre d’outils</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d’état
+Barre d’état</translation>
     </message>
     <message>
         <source>Show or hide the grid and tick labels
 Toggle Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la grille et les graduations
+Grille</translation>
     </message>
     <message>
         <source>Plovex draws graphs of mathematical functions.
@@ -415,7 +448,11 @@ Toggle Grid</source>
 Type a function of x and Plovex plots it. You can stretch or squeeze the picture along either axis, trade speed for detail with the quality setting, draw the graph of the derivative dy/dx, integrate the function between two limits, and draw implicit functions of x and y.
 
 Choose a topic on the left to read more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plovex trace les graphes de fonctions mathématiques.
+
+Saisissez une fonction de x et Plovex la trace. Vous pouvez étirer ou comprimer l’image le long de chaque axe, choisir entre vitesse et précision avec le réglage de qualité, tracer le graphe de la dérivée dy/dx, intégrer la fonction entre deux bornes et tracer des fonctions implicites de x et y.
+
+Choisissez une rubrique à gauche pour en savoir plus.</translation>
     </message>
     <message>
         <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
@@ -427,7 +464,15 @@ Built-in functions may be written with or without parentheses: sin x and sin(x) 
 Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
 
 Example: x^2 + y^2 - 25 draws a circle of radius 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une fonction de x dans la zone en haut de la fenêtre du graphe et cliquez sur «&#xa0;Tracer&#xa0;». Plovex trace y = f(x) sur toute la largeur du graphe, dont les axes se croisent en son centre.
+
+Exemple&#xa0;: x^2 + 5*x + 6
+
+Les fonctions intégrées s’écrivent avec ou sans parenthèses&#xa0;: sin x et sin(x) signifient la même chose.
+
+Fonctions implicites&#xa0;: cochez «&#xa0;Implicite&#xa0;» et saisissez f(x, y) sans signe égal. Plovex trace tous les points où f(x, y) = 0.
+
+Exemple&#xa0;: x^2 + y^2 - 25 trace un cercle de rayon 5.</translation>
     </message>
     <message>
         <source>The built-in functions:
@@ -440,7 +485,16 @@ sqrt: the square root, the same as raising to the power 1/2
 floor: the greatest integer not greater than its argument
 
 Angles are in radians.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fonctions intégrées&#xa0;:
+
+Trigonométriques&#xa0;: sin, cos, tan, cosec, sec, cot
+Trigonométriques réciproques&#xa0;: asin, acos, atan
+Exponentielle et logarithmes&#xa0;: e, ln, log
+abs&#xa0;: le module (valeur absolue)
+sqrt&#xa0;: la racine carrée, comme l’élévation à la puissance 1/2
+floor&#xa0;: la partie entière, le plus grand entier inférieur ou égal à l’argument
+
+Les angles sont en radians.</translation>
     </message>
     <message>
         <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
@@ -456,7 +510,19 @@ Evaluate and Eval dy/dx: give the value of the function, or of its derivative, a
 The information box shows the maximum, minimum and mean of the plotted values after each plot.
 
 Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelles X et Y (Éch. X, Éch. Y)&#xa0;: le nombre de pixels par unité le long de chaque axe. Saisissez une valeur ou utilisez les boutons + et -, qui retracent aussitôt le graphe.
+
+Qualité&#xa0;: le nombre d’échantillons pris dans chaque colonne de pixels. Une qualité basse est plus rapide mais la courbe peut être pointillée&#xa0;; une qualité élevée est plus lente mais trace une ligne continue.
+
+Tracer dy/dx&#xa0;: trace la dérivée f&apos;(x) de la fonction.
+
+Intégrer&#xa0;: calcule l’intégrale définie de la fonction entre deux bornes que vous saisissez.
+
+Évaluer et Éval. dy/dx&#xa0;: donnent la valeur de la fonction, ou de sa dérivée, en un x de votre choix.
+
+La zone d’information affiche le maximum, le minimum et la moyenne des valeurs tracées après chaque tracé.
+
+Déplacez la souris sur le graphe pour voir les coordonnées sous le pointeur. Un * à leur suite signifie que le point est sur la courbe.</translation>
     </message>
     <message>
         <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
@@ -464,7 +530,11 @@ Move the mouse over the graph to see the co-ordinates under the pointer. A * aft
 Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
 
 Example: x*sin x</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculatrice&#xa0;: saisissez une expression arithmétique sans x, par exemple 2^10/3, cliquez sur «&#xa0;Tracer&#xa0;» et lisez le résultat dans la zone d’information&#xa0;: le maximum, le minimum et la moyenne affichent tous cette valeur.
+
+Résolution d’équations&#xa0;: cochez «&#xa0;Implicite&#xa0;» et saisissez une fonction de x seul. Le graphe tracé est l’ensemble où f(x) = 0&#xa0;: des droites verticales dont les positions sur l’axe des x sont les valeurs de x où la fonction s’annule.
+
+Exemple&#xa0;: x*sin x</translation>
     </message>
     <message>
         <source>Some inputs to try, with suggested settings:
@@ -479,164 +549,175 @@ Implicit functions (tick Implicit function first):
 tan(x*y)
 tan(x/y)
 sin(x*y/(x+y))</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelques saisies à essayer, avec des réglages conseillés&#xa0;:
+
+x*sin(x)  avec une qualité de 50
+x+sin(x)  avec les échelles X et Y à 2
+(cos x)^2  avec l’échelle X à 30 et l’échelle Y à 125
+1/((x^2+1)^1.5)  avec l’échelle X à 25 et l’échelle Y à 90
+
+Fonctions implicites (cochez d’abord «&#xa0;Implicite&#xa0;»)&#xa0;:
+
+tan(x*y)
+tan(x/y)
+sin(x*y/(x+y))</translation>
     </message>
 </context>
 <context>
     <name>plovex::CHelpDlg</name>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduction</translation>
     </message>
     <message>
         <source>Plotting Graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracer des graphes</translation>
     </message>
     <message>
         <source>Function List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des fonctions</translation>
     </message>
     <message>
         <source>Additional Features</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres fonctionnalités</translation>
     </message>
     <message>
         <source>Other Uses of Plovex</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres usages de Plovex</translation>
     </message>
     <message>
         <source>Examples</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemples</translation>
     </message>
 </context>
 <context>
     <name>plovex::CMainFrame</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>&amp;Export Graph...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter le graphe...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu avant impression...</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier récent</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barre d’outils</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’é&amp;tat</translation>
     </message>
     <message>
         <source>&amp;Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grille</translation>
     </message>
     <message>
         <source>&amp;New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle fenêtre</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cascade</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mosaïque</translation>
     </message>
     <message>
         <source>&amp;Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réorganiser les icônes</translation>
     </message>
     <message>
         <source>&amp;Using Plovex</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser Plovex</translation>
     </message>
     <message>
         <source>&amp;About Plovex...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Plovex...</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Ne&amp;xt Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Volet &amp;suivant</translation>
     </message>
     <message>
         <source>Pre&amp;vious Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Volet &amp;précédent</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fe&amp;nêtre</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
 </context>
 <context>
     <name>plovex::CPlovexApp</name>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -645,56 +726,60 @@ sin(x*y/(x+y))</source>
         <source>Cannot open the document &quot;%1&quot;.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le document «&#xa0;%1&#xa0;».
+
+%2</translation>
     </message>
     <message>
         <source>Cannot save the document &quot;%1&quot;.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer le document «&#xa0;%1&#xa0;».
+
+%2</translation>
     </message>
     <message>
         <source>It is not a Plovex graph: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un graphe Plovex&#xa0;: %1</translation>
     </message>
     <message>
         <source>The graph settings stored in &quot;%1&quot; are damaged. The expression opens with the default scales and quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages du graphe enregistrés dans «&#xa0;%1&#xa0;» sont endommagés. L’expression s’ouvre avec les échelles et la qualité par défaut.</translation>
     </message>
 </context>
 <context>
     <name>plovex::CPlovexView</name>
     <message>
         <source>Evaluate function for what value of x?</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluer la fonction pour quelle valeur de x&#xa0;?</translation>
     </message>
     <message>
         <source>Evaluate dy/dx for what value of x?</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluer dy/dx pour quelle valeur de x&#xa0;?</translation>
     </message>
     <message>
         <source>Enter lower limit for integration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la borne inférieure d’intégration&#xa0;:</translation>
     </message>
     <message>
         <source>Enter upper limit for integration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez la borne supérieure d’intégration&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Copy Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier le graphe</translation>
     </message>
     <message>
         <source>&amp;Export Graph...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter le graphe...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
     <message>
         <source>Cannot print the graph: the printer did not accept the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’imprimer le graphe&#xa0;: l’imprimante n’a pas accepté la page.</translation>
     </message>
 </context>
 </TS>

@@ -5,187 +5,188 @@
     <name>DataExchange</name>
     <message>
         <source>Please enter a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um número.</translation>
     </message>
 </context>
 <context>
     <name>DialogTemplate</name>
     <message>
         <source>Plot</source>
-        <translation type="unfinished"></translation>
+        <translation>Traçar</translation>
     </message>
     <message>
         <source>Do not clear previous graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Não apagar gráfico anterior</translation>
     </message>
     <message>
         <source>X Scale:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala X:</translation>
     </message>
     <message>
         <source>Y Scale:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala Y:</translation>
     </message>
     <message>
         <source>Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualid.:</translation>
     </message>
     <message>
         <source>Plot dy/dx</source>
-        <translation type="unfinished"></translation>
+        <translation>Traçar dy/dx</translation>
     </message>
     <message>
         <source>Evaluate</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaliar</translation>
     </message>
     <message>
         <source>Eval dy/dx</source>
-        <translation type="unfinished"></translation>
+        <translation>Aval. dy/dx</translation>
     </message>
     <message>
         <source>Integrate</source>
-        <translation type="unfinished"></translation>
+        <translation>Integrar</translation>
     </message>
     <message>
         <source>Implicit function</source>
-        <translation type="unfinished"></translation>
+        <translation>Implícita</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>A function plotter for the desktop,
 by the Plovex authors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Traçador de funções para desktop,
+pelos autores do Plovex.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>About Plovex</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Plovex</translation>
     </message>
     <message>
         <source>%1 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda do %1</translation>
     </message>
 </context>
 <context>
     <name>DocumentFile</name>
     <message>
         <source>The expression is too long: a graph document holds at most %1 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>A expressão é longa demais: um documento de gráfico comporta no máximo %1 bytes.</translation>
     </message>
 </context>
 <context>
     <name>EngineTexts</name>
     <message>
         <source>Parse Error: Unrecognised symbol &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de sintaxe: símbolo &quot;%1&quot; não reconhecido.</translation>
     </message>
     <message>
         <source>Parse Error: Unmatched parentheses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de sintaxe: parênteses desbalanceados.</translation>
     </message>
     <message>
         <source>Parse Error: Variable &apos;y&apos; allowed only in implicit functions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de sintaxe: a variável &quot;y&quot; só é permitida em funções implícitas.</translation>
     </message>
     <message>
         <source>Parse Error: Unrecognised function &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de sintaxe: função &quot;%1&quot; não reconhecida.</translation>
     </message>
     <message>
         <source>WORKING</source>
-        <translation type="unfinished"></translation>
+        <translation>EM CURSO</translation>
     </message>
     <message>
         <source>DONE</source>
-        <translation type="unfinished"></translation>
+        <translation>PRONTO</translation>
     </message>
     <message>
         <source>Maximum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo: %1</translation>
     </message>
     <message>
         <source>Minimum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo: %1</translation>
     </message>
     <message>
         <source>Mean: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Média: %1</translation>
     </message>
     <message>
         <source>Fewer samples were drawn than the quality asks: at quality %1 the step between samples no longer moves the sampling position from pixel %2 (from the centre) on, so the graph stops there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Foram traçadas menos amostras do que a qualidade pede: com qualidade %1, o passo entre amostras deixa de mover a posição de amostragem a partir do pixel %2 (contado do centro), por isso o gráfico termina ali.</translation>
     </message>
     <message>
         <source>The integral stopped at x = %1, short of the upper limit %2: from there on adding the step 0.01 no longer changes x. The result is the integral up to that point.</source>
-        <translation type="unfinished"></translation>
+        <translation>A integração parou em x = %1, antes do limite superior %2: a partir dali, somar o passo 0.01 não altera mais x. O resultado é a integral até esse ponto.</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo está vazio.</translation>
     </message>
     <message>
         <source>The file ends inside the length of the expression.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo termina no meio do comprimento da expressão.</translation>
     </message>
     <message>
         <source>The file claims an expression of %1 characters but holds only %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo indica uma expressão de %1 caracteres, mas contém apenas %2.</translation>
     </message>
 </context>
 <context>
     <name>FileDialogService</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar como</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar as alterações em %1?</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descartar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>FileStore</name>
     <message>
         <source>It is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>É uma pasta, não um arquivo.</translation>
     </message>
     <message>
         <source>The file holds more than %1 bytes, the most that is read.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo tem mais de %1 bytes, o máximo que é lido.</translation>
     </message>
     <message>
         <source>It is a block device: a disk is never written to directly.</source>
-        <translation type="unfinished"></translation>
+        <translation>É um dispositivo de bloco: nunca se grava diretamente em um disco.</translation>
     </message>
     <message>
         <source>It is neither a file nor a device that can be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um arquivo nem um dispositivo em que se possa gravar.</translation>
     </message>
 </context>
 <context>
@@ -194,15 +195,17 @@ by the Plovex authors.</source>
         <source>Cannot export the graph to &quot;%1&quot;.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível exportar o gráfico para &quot;%1&quot;.
+
+%2</translation>
     </message>
     <message>
         <source>Images (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagens (*.%1)</translation>
     </message>
     <message>
         <source>The name&apos;s extension does not say which image format to write. Use one of: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A extensão do nome não indica qual formato de imagem gravar. Use uma destas: %1.</translation>
     </message>
 </context>
 <context>
@@ -215,199 +218,229 @@ Plovex Graph (*.pxg)
 .pxg
 Plovex.Graph
 Plovex Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Gráfico
+Gráfico
+Gráfico do Plovex (*.pxg)
+.pxg
+Plovex.Graph
+Gráfico do Plovex</translation>
     </message>
     <message>
         <source>Expression</source>
-        <translation type="unfinished"></translation>
+        <translation>Expressão</translation>
     </message>
     <message>
         <source>Postfix form</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma pós-fixa</translation>
     </message>
     <message>
         <source>Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatísticas</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso</translation>
     </message>
     <message>
         <source>Increase X scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar a escala X</translation>
     </message>
     <message>
         <source>Decrease X scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuir a escala X</translation>
     </message>
     <message>
         <source>Increase Y scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar a escala Y</translation>
     </message>
     <message>
         <source>Decrease Y scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuir a escala Y</translation>
     </message>
     <message>
         <source>Help topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Tópicos da ajuda</translation>
     </message>
     <message>
         <source>Topic text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto do tópico</translation>
     </message>
     <message>
         <source>Open the online documentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir a documentação integrada</translation>
     </message>
     <message>
         <source>Plovex 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Plovex 2</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>Create a new document
 New</source>
-        <translation type="unfinished"></translation>
+        <translation>Criar um novo documento
+Novo</translation>
     </message>
     <message>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir um documento existente
+Abrir</translation>
     </message>
     <message>
         <source>Close the active document
 Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar o documento ativo
+Fechar</translation>
     </message>
     <message>
         <source>Save the active document
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar o documento ativo
+Salvar</translation>
     </message>
     <message>
         <source>Save the active document with a new name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar o documento ativo com outro nome
+Salvar como</translation>
     </message>
     <message>
         <source>Open this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir este documento</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar a seleção para a área de transferência
+Copiar</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar a seleção e colocá-la na área de transferência
+Recortar</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir o conteúdo da área de transferência
+Colar</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfazer a última ação
+Desfazer</translation>
     </message>
     <message>
         <source>Open another window for the active document
 New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir outra janela para o documento ativo
+Nova janela</translation>
     </message>
     <message>
         <source>Arrange icons at the bottom of the window
 Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizar os ícones na parte inferior da janela
+Organizar ícones</translation>
     </message>
     <message>
         <source>Arrange windows so they overlap
 Cascade Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizar as janelas sobrepostas
+Janelas em cascata</translation>
     </message>
     <message>
         <source>Arrange windows as non-overlapping tiles
 Tile Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Organizar as janelas lado a lado, sem sobreposição
+Janelas lado a lado</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir informações do programa, número da versão e direitos autorais
+Sobre</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair do aplicativo; pergunta se os documentos devem ser salvos
+Sair</translation>
     </message>
     <message>
         <source>Switch to the next window pane
 Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Passar para o próximo painel da janela
+Próximo painel</translation>
     </message>
     <message>
         <source>Switch back to the previous window pane
 Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar ao painel anterior da janela
+Painel anterior</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MAI</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>ROL</translation>
     </message>
     <message>
         <source>Save the active graph&apos;s picture as an image file
 Export Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar a imagem do gráfico ativo como arquivo de imagem
+Exportar gráfico</translation>
     </message>
     <message>
         <source>Copy the graph&apos;s picture to the Clipboard
 Copy Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar a imagem do gráfico para a área de transferência
+Copiar gráfico</translation>
     </message>
     <message>
         <source>Print the active graph
 Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir o gráfico ativo
+Imprimir</translation>
     </message>
     <message>
         <source>Display the page as it will be printed
 Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir a página como será impressa
+Visualizar impressão</translation>
     </message>
     <message>
         <source>Show or hide the toolbar
 Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir ou ocultar a barra de ferramentas
+Barra de ferramentas</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir ou ocultar a barra de status
+Barra de status</translation>
     </message>
     <message>
         <source>Show or hide the grid and tick labels
 Toggle Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Exibir ou ocultar a grade e as marcas dos eixos
+Grade</translation>
     </message>
     <message>
         <source>Plovex draws graphs of mathematical functions.
@@ -415,7 +448,11 @@ Toggle Grid</source>
 Type a function of x and Plovex plots it. You can stretch or squeeze the picture along either axis, trade speed for detail with the quality setting, draw the graph of the derivative dy/dx, integrate the function between two limits, and draw implicit functions of x and y.
 
 Choose a topic on the left to read more.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Plovex traça gráficos de funções matemáticas.
+
+Digite uma função de x e o Plovex traça o gráfico. Você pode esticar ou comprimir a imagem ao longo de cada eixo, escolher entre velocidade e detalhe com o ajuste de qualidade, traçar o gráfico da derivada dy/dx, integrar a função entre dois limites e traçar funções implícitas de x e y.
+
+Escolha um tópico à esquerda para saber mais.</translation>
     </message>
     <message>
         <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
@@ -427,7 +464,15 @@ Built-in functions may be written with or without parentheses: sin x and sin(x) 
 Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
 
 Example: x^2 + y^2 - 25 draws a circle of radius 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite uma função de x na caixa no alto da janela do gráfico e clique em &quot;Traçar&quot;. O Plovex traça y = f(x) ao longo de todo o gráfico, cujos eixos se cruzam no centro.
+
+Exemplo: x^2 + 5*x + 6
+
+As funções embutidas podem ser escritas com ou sem parênteses: sin x e sin(x) significam o mesmo.
+
+Funções implícitas: marque &quot;Implícita&quot; e digite f(x, y) sem sinal de igual. O Plovex traça todos os pontos em que f(x, y) = 0.
+
+Exemplo: x^2 + y^2 - 25 traça uma circunferência de raio 5.</translation>
     </message>
     <message>
         <source>The built-in functions:
@@ -440,7 +485,16 @@ sqrt: the square root, the same as raising to the power 1/2
 floor: the greatest integer not greater than its argument
 
 Angles are in radians.</source>
-        <translation type="unfinished"></translation>
+        <translation>As funções embutidas:
+
+Trigonométricas: sin, cos, tan, cosec, sec, cot
+Trigonométricas inversas: asin, acos, atan
+Exponencial e logarítmicas: e, ln, log
+abs: o módulo (valor absoluto)
+sqrt: a raiz quadrada, o mesmo que elevar à potência 1/2
+floor: o maior inteiro que não é maior que o argumento (parte inteira)
+
+Os ângulos são em radianos.</translation>
     </message>
     <message>
         <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
@@ -456,7 +510,19 @@ Evaluate and Eval dy/dx: give the value of the function, or of its derivative, a
 The information box shows the maximum, minimum and mean of the plotted values after each plot.
 
 Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala X e Escala Y: o número de pixels por unidade ao longo de cada eixo. Digite um valor ou use os botões + e -, que traçam o gráfico de novo na hora.
+
+Qualidade (Qualid.): o número de amostras tomadas em cada coluna de pixels. Uma qualidade menor é mais rápida, mas a curva pode sair pontilhada; uma qualidade maior é mais lenta, mas traça uma linha contínua.
+
+Traçar dy/dx: traça a derivada f&apos;(x) da função.
+
+Integrar: calcula a integral definida da função entre dois limites que você digita.
+
+Avaliar e Aval. dy/dx: dão o valor da função, ou de sua derivada, no x que você escolher.
+
+A caixa de informações mostra o máximo, o mínimo e a média dos valores traçados após cada traçado.
+
+Mova o mouse sobre o gráfico para ver as coordenadas sob o ponteiro. Um * depois delas indica que o ponto está sobre a curva.</translation>
     </message>
     <message>
         <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
@@ -464,7 +530,11 @@ Move the mouse over the graph to see the co-ordinates under the pointer. A * aft
 Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
 
 Example: x*sin x</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora: digite uma expressão aritmética sem x, como 2^10/3, clique em &quot;Traçar&quot; e leia o resultado na caixa de informações: o máximo, o mínimo e a média mostram todos esse valor.
+
+Resolução de equações: marque &quot;Implícita&quot; e digite uma função só de x. O gráfico traçado é o conjunto em que f(x) = 0: retas verticais cujas posições no eixo x são os valores de x em que a função se anula.
+
+Exemplo: x*sin x</translation>
     </message>
     <message>
         <source>Some inputs to try, with suggested settings:
@@ -479,164 +549,175 @@ Implicit functions (tick Implicit function first):
 tan(x*y)
 tan(x/y)
 sin(x*y/(x+y))</source>
-        <translation type="unfinished"></translation>
+        <translation>Algumas entradas para experimentar, com ajustes sugeridos:
+
+x*sin(x)  com qualidade 50
+x+sin(x)  com escala X e escala Y 2
+(cos x)^2  com escala X 30 e escala Y 125
+1/((x^2+1)^1.5)  com escala X 25 e escala Y 90
+
+Funções implícitas (marque antes &quot;Implícita&quot;):
+
+tan(x*y)
+tan(x/y)
+sin(x*y/(x+y))</translation>
     </message>
 </context>
 <context>
     <name>plovex::CHelpDlg</name>
     <message>
         <source>Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation>Introdução</translation>
     </message>
     <message>
         <source>Plotting Graphs</source>
-        <translation type="unfinished"></translation>
+        <translation>Traçar gráficos</translation>
     </message>
     <message>
         <source>Function List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de funções</translation>
     </message>
     <message>
         <source>Additional Features</source>
-        <translation type="unfinished"></translation>
+        <translation>Recursos adicionais</translation>
     </message>
     <message>
         <source>Other Uses of Plovex</source>
-        <translation type="unfinished"></translation>
+        <translation>Outros usos do Plovex</translation>
     </message>
     <message>
         <source>Examples</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemplos</translation>
     </message>
 </context>
 <context>
     <name>plovex::CMainFrame</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fechar</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar &amp;como...</translation>
     </message>
     <message>
         <source>&amp;Export Graph...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar gráfico...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizar impressão...</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Recor&amp;tar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;lar</translation>
     </message>
     <message>
         <source>Recent File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo recente</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sai&amp;r</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;ferramentas</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;status</translation>
     </message>
     <message>
         <source>&amp;Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grade</translation>
     </message>
     <message>
         <source>&amp;New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nova janela</translation>
     </message>
     <message>
         <source>&amp;Cascade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cascata</translation>
     </message>
     <message>
         <source>&amp;Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lado a lado</translation>
     </message>
     <message>
         <source>&amp;Arrange Icons</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Organizar ícones</translation>
     </message>
     <message>
         <source>&amp;Using Plovex</source>
-        <translation type="unfinished"></translation>
+        <translation>Como &amp;usar o Plovex</translation>
     </message>
     <message>
         <source>&amp;About Plovex...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Plovex...</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfazer</translation>
     </message>
     <message>
         <source>Ne&amp;xt Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Próximo painel</translation>
     </message>
     <message>
         <source>Pre&amp;vious Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Painel &amp;anterior</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xibir</translation>
     </message>
     <message>
         <source>&amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Janela</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Padrão</translation>
     </message>
 </context>
 <context>
     <name>plovex::CPlovexApp</name>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos (*)</translation>
     </message>
 </context>
 <context>
@@ -645,56 +726,60 @@ sin(x*y/(x+y))</source>
         <source>Cannot open the document &quot;%1&quot;.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir o documento &quot;%1&quot;.
+
+%2</translation>
     </message>
     <message>
         <source>Cannot save the document &quot;%1&quot;.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível salvar o documento &quot;%1&quot;.
+
+%2</translation>
     </message>
     <message>
         <source>It is not a Plovex graph: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um gráfico do Plovex: %1</translation>
     </message>
     <message>
         <source>The graph settings stored in &quot;%1&quot; are damaged. The expression opens with the default scales and quality.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os ajustes do gráfico salvos em &quot;%1&quot; estão danificados. A expressão é aberta com as escalas e a qualidade padrão.</translation>
     </message>
 </context>
 <context>
     <name>plovex::CPlovexView</name>
     <message>
         <source>Evaluate function for what value of x?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaliar a função em qual valor de x?</translation>
     </message>
     <message>
         <source>Evaluate dy/dx for what value of x?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaliar dy/dx em qual valor de x?</translation>
     </message>
     <message>
         <source>Enter lower limit for integration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o limite inferior de integração:</translation>
     </message>
     <message>
         <source>Enter upper limit for integration:</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o limite superior de integração:</translation>
     </message>
     <message>
         <source>&amp;Copy Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar gráfico</translation>
     </message>
     <message>
         <source>&amp;Export Graph...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar gráfico...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>Cannot print the graph: the printer did not accept the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível imprimir o gráfico: a impressora não aceitou a página.</translation>
     </message>
 </context>
 </TS>
