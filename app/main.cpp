@@ -13,7 +13,7 @@ int main(int argc, char** argv)
     plovex::CPlovexApp::InitApplication();
     // Before the first window: every text is read in the user's language as it is created.
     plovex::Translations translations;
-    translations.Install(QLocale(), plovex::Translations::Folders());
+    translations.Install(QLocale().uiLanguages(), plovex::Translations::Folders());
 
     // The arguments Qt has not taken for itself are the documents to open.
     plovex::CPlovexApp app;

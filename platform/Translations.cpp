@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QLocale>
 
 namespace plovex {
 
@@ -20,17 +21,19 @@ void Translations::Remove()
     m_installed = false;
 }
 
-QString Translations::Install(const QLocale& locale, const QStringList& folders)
+QString Translations::Install(const QStringList& uiLanguages, const QStringList& folders)
 {
     Remove();
-    for (const QString& name : locale.uiLanguages()) {
+    for (const QString& name : uiLanguages) {
         const QLocale language(name);
         // The sources are English: an English-speaking user who also reads German sees
         // English, not the next language on the list.
         if (language.language() == QLocale::English || language.language() == QLocale::C)
             return QString();
         for (const QString& folder : folders) {
-            if (!m_program.load(language, QStringLiteral("plovex"), QStringLiteral("_"), folder))
+            // A file cut after its header loads as a translation of nothing.
+            if (!m_program.load(language, QStringLiteral("plovex"), QStringLiteral("_"), folder)
+                || m_program.isEmpty())
                 continue;
             QCoreApplication::installTranslator(&m_program);
             // Without Qt's translations its dialogs stay English: a missing file is no error.

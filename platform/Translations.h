@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
@@ -18,11 +17,11 @@ public:
     Translations& operator=(const Translations&) = delete;
     ~Translations();
 
-    // Follows the user's interface languages in order (LANGUAGE, LC_ALL, LC_MESSAGES, LANG):
-    // the first one that is English, or that plovex_<language>.qm in one of `folders`
-    // translates, is the one shown. Returns that language's name ("de", "pt_BR"), empty for
-    // English.
-    QString Install(const QLocale& locale, const QStringList& folders);
+    // Follows the user's interface languages in order, as QLocale().uiLanguages() lists them
+    // from LANGUAGE, LC_ALL, LC_MESSAGES and LANG ("de-DE", "de"): the first one that is
+    // English, or that plovex_<language>.qm in one of `folders` translates, is the one shown.
+    // Returns that language's name ("de", "pt_BR"), empty for English.
+    QString Install(const QStringList& uiLanguages, const QStringList& folders);
 
     // Beside the program when it runs from its build folder, under share/plovex/translations
     // relative to the program once installed (wherever the package put it), then under the

@@ -121,4 +121,11 @@ const DialogTemplate& HelpDialogTemplate()
     return kHelpDialog;
 }
 
+std::span<const DialogTemplate* const> DialogTemplates()
+{
+    static const DialogTemplate* const templates[]
+        = { &kGraphForm, &kInputDialog, &kAboutDialog, &kHelpDialog };
+    return templates;
+}
+
 } // namespace plovex

@@ -16,4 +16,7 @@ const DialogTemplate& AboutDialogTemplate();
 // Template 131: the help window.
 const DialogTemplate& HelpDialogTemplate();
 
+// Every template above, for what holds for all of them (their captions fit in every language).
+std::span<const DialogTemplate* const> DialogTemplates();
+
 } // namespace plovex
