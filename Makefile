@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test test-nogui bench fuzz sanitize screenshot install format clean
+.PHONY: all deps build run test test-nogui bench fuzz sanitize screenshot install format translations clean
 
 all: build
 
@@ -65,6 +65,10 @@ install: build
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# New and changed window texts into res/translations/*.ts, to be translated there.
+translations: deps
+	@scripts/update-translations
 
 clean:
 	rm -rf build build-bench build-fuzz build-nogui build-sanitize
