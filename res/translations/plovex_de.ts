@@ -74,7 +74,7 @@ von den Plovex-Autoren.</translation>
     </message>
     <message>
         <source>%1 Help</source>
-        <translation>%1-Hilfe</translation>
+        <translation>Hilfe zu %1</translation>
     </message>
 </context>
 <context>

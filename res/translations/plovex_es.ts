@@ -579,7 +579,7 @@ sin(x*y/(x+y))</translation>
     </message>
     <message>
         <source>Additional Features</source>
-        <translation>Funciones adicionales</translation>
+        <translation>Otras posibilidades</translation>
     </message>
     <message>
         <source>Other Uses of Plovex</source>

@@ -2,6 +2,7 @@
 #include "app/CPlovexApp.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
+#include "help/CHelpDlg.h"
 #include "platform/DialogControls.h"
 #include "platform/StringTable.h"
 #include "platform/Translations.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QKeySequence>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -245,6 +247,16 @@ TEST(Translations, NoCaptionIsClipped)
                 const QString shown = ShownText(*widget);
                 SCOPED_TRACE(shown.toStdString());
                 EXPECT_TRUE(shown.isEmpty() || Fits(*widget, shown));
+            }
+            if (dialog == &HelpDialogTemplate()) {
+                // The topics the window lists.
+                const CHelpDlg help;
+                const QListWidget& topics = *help.findChild<QListWidget*>();
+                for (int i = 0; i < topics.count(); ++i) {
+                    SCOPED_TRACE(topics.item(i)->text().toStdString());
+                    EXPECT_LE(topics.fontMetrics().horizontalAdvance(topics.item(i)->text()) + 4,
+                        topics.contentsRect().width());
+                }
             }
             if (dialog != &GraphFormTemplate())
                 continue;
