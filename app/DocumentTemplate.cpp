@@ -42,7 +42,9 @@ DocumentTemplate::DocumentTemplate(int documentStringId, RecentFileList& recentF
     const QStringList fields = LoadString(documentStringId).split('\n');
     m_documentName = fields.value(kDocName);
     m_filterName = fields.value(kFilterName);
-    m_filterExtension = fields.value(kFilterExtension);
+    // The file format's, whatever the language.
+    m_filterExtension
+        = StringTable::Application().Text(documentStringId).split('\n').value(kFilterExtension);
 }
 
 DocumentTemplate::~DocumentTemplate() = default;

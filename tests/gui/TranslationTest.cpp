@@ -133,6 +133,10 @@ TEST(Translations, EveryTextOfTheStringTableAndTheTemplatesIsTranslated)
             // A prompt and its tooltip, the fields of the document string: the parts stay.
             EXPECT_EQ(text.count('\n'), english.count('\n'));
         }
+        // The file dialogs' filter still names the documents' pattern.
+        const QString documents
+            = translator.translate("StringTable", table.Text(res::kGraphType).toUtf8().constData());
+        EXPECT_TRUE(documents.section('\n', 3, 3).endsWith(" (*.pxg)")) << documents.toStdString();
         for (const DialogTemplate* dialog : DialogTemplates()) {
             SCOPED_TRACE(dialog->id);
             const QList<const char*> captions = [dialog] {
