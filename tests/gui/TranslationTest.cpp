@@ -1,5 +1,9 @@
 #include "ShellFixture.h"
 #include "app/CPlovexApp.h"
+#include "app/DocumentCodec.h"
+#include "engine/Numbers.h"
+#include "engine/Parser.h"
+#include "engine/TokenList.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
 #include "help/CHelpDlg.h"
@@ -10,6 +14,8 @@
 #include "view/CPlovexView.h"
 #include "view/EngineTexts.h"
 #include "view/FormTemplates.h"
+#include "view/GraphRenderer.h"
+#include "view/Integration.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -23,6 +29,7 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -272,6 +279,34 @@ TEST(Translations, NoCaptionIsClipped)
             }
         }
     }
+}
+
+// The window words the engine's and the renderer's texts itself, so that it can translate
+// them; in English they read exactly as the command line prints them.
+TEST(Translations, TheWindowsEnglishIsTheCommandLines)
+{
+    for (const char* expression : { "x+@", "x+\xCF\x80", ")", "y", "sinn(x)", "x" }) {
+        SCOPED_TRACE(expression);
+        TokenList queue;
+        TokenList operators;
+        std::string postfix;
+        const ParseResult result = Parse(expression, false, queue, operators, postfix);
+        EXPECT_EQ(EngineTexts::ParseError(result), QString::fromStdString(result.message));
+    }
+    EXPECT_EQ(EngineTexts::SweepStall(100000.0f, 3.5f),
+        QString::fromStdString(SweepStallText(100000.0f, 3.5f)));
+    EXPECT_EQ(EngineTexts::IntegralStop(262144.0f, -INFINITY),
+        QString::fromStdString(IntegralStopText(262144.0f, -INFINITY, FormatFixed)));
+    const std::string statistics = StatisticsText({ 1.5, -0.25, NAN }, FormatFixed);
+    EXPECT_EQ(EngineTexts::Statistics(statistics), QString::fromStdString(statistics));
+    for (const std::vector<std::uint8_t>& bytes : std::vector<std::vector<std::uint8_t>> {
+             {}, { 0xFF, 0x01 }, { 0xFF, 0xFF, 0xFF, 0x00 }, { 5, 'x' } }) {
+        const DecodedDocument decoded = DecodeDocument(bytes);
+        ASSERT_FALSE(decoded.ok);
+        EXPECT_EQ(EngineTexts::DocumentError(decoded.error), QString::fromStdString(decoded.error));
+    }
+    for (const char* status : { "WORKING", "DONE", "(3,-4) *" })
+        EXPECT_EQ(EngineTexts::Status(status), status);
 }
 
 TEST(Translations, EnglishWhereNoTranslationCanBeRead)
