@@ -390,7 +390,7 @@ Painel anterior</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation>MAI</translation>
+        <translation>CAP</translation>
     </message>
     <message>
         <source>NUM</source>
@@ -398,7 +398,7 @@ Painel anterior</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation>ROL</translation>
+        <translation>SCRL</translation>
     </message>
     <message>
         <source>Save the active graph&apos;s picture as an image file
