@@ -200,7 +200,8 @@ TEST_F(TranslatedShell, MenusShowTheLanguageWithOneMnemonicPerKey)
             { Translate("FileDialogService", "&Save"), Translate("FileDialogService", "&Discard"),
                 Translate("FileDialogService", "&Cancel") });
         for (const DialogTemplate* dialog : DialogTemplates()) {
-            QStringList captions;
+            // The form lies in the main window, whose menus have their Alt keys already.
+            QStringList captions = dialog == &GraphFormTemplate() ? titles : QStringList();
             for (const ControlTemplate& control : dialog->controls)
                 captions << DialogControls::Caption(control.caption);
             ExpectUniqueMnemonics(QString("template %1").arg(dialog->id), captions);
