@@ -5,8 +5,10 @@
 #include "platform/StringTable.h"
 #include "res/Resource.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -36,6 +38,11 @@ QWidget* CreateEdit(const ControlTemplate& control, QWidget& parent)
     if (Has(control, ControlStyle::kMultiLine)) {
         auto* edit = new QPlainTextEdit(&parent);
         edit->setReadOnly(Has(control, ControlStyle::kReadOnly));
+        // A read-only box that takes the focus shows it by its caret, as other boxes do, and
+        // the keyboard can select its text to copy it.
+        if (edit->isReadOnly()) {
+            edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        }
         edit->setLineWrapMode(Has(control, ControlStyle::kAutoHScroll)
                 ? QPlainTextEdit::NoWrap
                 : QPlainTextEdit::WidgetWidth);
@@ -73,6 +80,8 @@ QWidget* CreatePushButton(const ControlTemplate& control, QWidget& parent)
         button->setDefault(true);
     if (Has(control, ControlStyle::kNeverDefault))
         button->setAutoDefault(false);
+    if (control.shortcut != nullptr)
+        button->setShortcut(QKeySequence(QString::fromLatin1(control.shortcut)));
     return button;
 }
 
@@ -175,9 +184,14 @@ void NameControls(const DialogTemplate& dialogTemplate, const std::vector<QWidge
         if (control.nameId != 0) {
             const QString name = LoadString(control.nameId);
             widget->setAccessibleName(name);
-            // A button whose caption is only a sign shows what it does under the pointer.
-            if (control.kind == ControlKind::PushButton)
-                widget->setToolTip(name);
+            // A button whose caption is only a sign shows what it does under the pointer,
+            // and the key that does it.
+            if (control.kind == ControlKind::PushButton) {
+                const QKeySequence keys = qobject_cast<QAbstractButton*>(widget)->shortcut();
+                widget->setToolTip(control.shortcut == nullptr
+                        ? name
+                        : QString("%1 (%2)").arg(name, keys.toString(QKeySequence::NativeText)));
+            }
         } else if (control.kind == ControlKind::Static) {
             label = qobject_cast<QLabel*>(widget);
         } else if (TakesLabel(control.kind) && label != nullptr) {

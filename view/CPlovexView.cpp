@@ -348,7 +348,8 @@ void CPlovexView::OnExportGraph()
     QString proposed = QFileInfo(document.Title()).completeBaseName() + ".png";
     if (!document.PathName().isEmpty())
         proposed = QFileInfo(document.PathName()).dir().filePath(proposed);
-    const QString path = FileDialogs().GetSaveFileName(window(), proposed, ExportFilter(), "png");
+    const QString path
+        = FileDialogs().GetSaveFileName(window(), "Export Graph", proposed, ExportFilter(), "png");
     if (path.isEmpty())
         return;
     QString error;
@@ -442,7 +443,7 @@ void CPlovexView::ParseExpression()
     const ParseResult result = Parse(
         m_expression, m_implicit, document.PostfixQueue(), document.OperatorStack(), m_postfix);
     if (!result.Ok())
-        Messages().MessageBox(this, QString::fromStdString(result.message));
+        Messages().MessageBox(this, BytesToTextAs(result.message, m_expression));
 }
 
 double CPlovexView::Evaluate(float x, float y, bool subCall) const

@@ -38,9 +38,10 @@ QString FakeFileDialogs::GetOpenFileName(QWidget*, const QString& filter)
     return NextFileName();
 }
 
-QString FakeFileDialogs::GetSaveFileName(
-    QWidget*, const QString& proposed, const QString& filter, const QString& defaultSuffix)
+QString FakeFileDialogs::GetSaveFileName(QWidget*, const QString& title, const QString& proposed,
+    const QString& filter, const QString& defaultSuffix)
 {
+    saveTitles.push_back(title.toStdString());
     asked.push_back(QString("save %1 %2 %3").arg(proposed, filter, defaultSuffix).toStdString());
     return NextFileName();
 }

@@ -26,8 +26,8 @@ public:
     ~FakeFileDialogs() override;
 
     QString GetOpenFileName(QWidget* parent, const QString& filter) override;
-    QString GetSaveFileName(QWidget* parent, const QString& proposed, const QString& filter,
-        const QString& defaultSuffix) override;
+    QString GetSaveFileName(QWidget* parent, const QString& title, const QString& proposed,
+        const QString& filter, const QString& defaultSuffix) override;
     SaveAnswer AskSaveChanges(QWidget* parent, const QString& title) override;
 
     std::deque<QString> fileNames; // for Open and Save As, in turn; "" cancels
@@ -36,6 +36,8 @@ public:
     // What was asked, one line each: "open Plovex Graph (*.pxg);;All Files (*)",
     // "save Graph1.pxg Plovex Graph (*.pxg) pxg", "ask Graph1".
     std::vector<std::string> asked;
+    // The titles of the save dialogs, in turn: "Save As", "Export Graph".
+    std::vector<std::string> saveTitles;
 
 private:
     QString NextFileName();
