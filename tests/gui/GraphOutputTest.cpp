@@ -65,14 +65,6 @@ private:
     PrintDialogService* m_previous;
 };
 
-void Trigger(const CPlovexApp& app, int command)
-{
-    QAction* action = app.MainFrame().Action(command);
-    ASSERT_NE(action, nullptr) << command;
-    ASSERT_TRUE(action->isEnabled()) << command;
-    action->trigger();
-}
-
 QImage Rgb(const QImage& image)
 {
     return image.convertToFormat(QImage::Format_RGB32);

@@ -1,10 +1,13 @@
 #include "ShellFixture.h"
 
+#include "app/CPlovexApp.h"
 #include "frame/CChildFrame.h"
+#include "frame/CMainFrame.h"
 #include "res/Resource.h"
 #include "view/CPlovexView.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -87,6 +90,21 @@ QByteArray ShellTest::ReadFile(const QString& path)
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     return file.readAll();
+}
+
+CChildFrame& Active(const CPlovexApp& app)
+{
+    CChildFrame* child = app.MainFrame().ActiveChild();
+    EXPECT_NE(child, nullptr);
+    return *child;
+}
+
+void Trigger(const CPlovexApp& app, int command)
+{
+    QAction* action = app.MainFrame().Action(command);
+    ASSERT_NE(action, nullptr) << command;
+    ASSERT_TRUE(action->isEnabled()) << command;
+    action->trigger();
 }
 
 CPlovexView& ViewOf(CChildFrame& frame)

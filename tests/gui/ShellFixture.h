@@ -16,6 +16,7 @@ class QWidget;
 namespace plovex {
 
 class CChildFrame;
+class CPlovexApp;
 class CPlovexView;
 
 // Answers the document commands' questions from a script while it lives; a question with
@@ -69,6 +70,10 @@ inline const QByteArray kDefaultSettingsTrailer(
     "PXGS\x01\x0D\x00\x00\x20\x41\x00\x00\x20\x41\x00\x00\x20\x41\x00", 19);
 
 CPlovexView& ViewOf(CChildFrame& frame);
+// The active graph window; the test fails when there is none.
+CChildFrame& Active(const CPlovexApp& app);
+// Runs the command `id` as its menu item or key would; the test fails when it is disabled.
+void Trigger(const CPlovexApp& app, int command);
 // Replaces the expression box's text as a person would.
 void Type(CPlovexView& view, const QString& expression);
 // Types `expression` into the form and presses Plot, as a person would.
