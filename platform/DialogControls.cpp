@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTextCursor>
 
 namespace plovex {
 namespace {
@@ -33,16 +35,42 @@ bool Has(const ControlTemplate& control, unsigned style)
     return (control.style & style) != 0;
 }
 
+// A multi-line box. The style draws no focus frame around one, so a read-only box reached
+// by the keyboard shows the focus as a one-line box does: its text selected, ready to copy,
+// and a caret to move and select with. Leaving it takes the selection away again.
+class TextBox final : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QPlainTextEdit::focusInEvent(event);
+        const Qt::FocusReason reason = event->reason();
+        if (isReadOnly()
+            && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+                || reason == Qt::ShortcutFocusReason))
+            selectAll();
+    }
+
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QPlainTextEdit::focusOutEvent(event);
+        if (isReadOnly() && event->reason() != Qt::PopupFocusReason) {
+            QTextCursor cursor = textCursor();
+            cursor.clearSelection();
+            setTextCursor(cursor);
+        }
+    }
+};
+
 QWidget* CreateEdit(const ControlTemplate& control, QWidget& parent)
 {
     if (Has(control, ControlStyle::kMultiLine)) {
-        auto* edit = new QPlainTextEdit(&parent);
+        auto* edit = new TextBox(&parent);
         edit->setReadOnly(Has(control, ControlStyle::kReadOnly));
-        // A read-only box that takes the focus shows it by its caret, as other boxes do, and
-        // the keyboard can select its text to copy it.
-        if (edit->isReadOnly()) {
+        if (edit->isReadOnly())
             edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        }
         edit->setLineWrapMode(Has(control, ControlStyle::kAutoHScroll)
                 ? QPlainTextEdit::NoWrap
                 : QPlainTextEdit::WidgetWidth);

@@ -7,7 +7,9 @@
 #include "view/CPlovexView.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <map>
 
@@ -67,6 +69,29 @@ TEST(Keyboard, EveryButtonAndCheckBoxHasItsOwnKey)
     }
     QTest::qWait(200);
     EXPECT_TRUE(clicks.empty());
+}
+
+// The style draws no focus frame around a multi-line box: the read-only statistics show
+// the focus by their selected text, which goes again when the focus moves on.
+TEST(Keyboard, TheStatisticsShowTheFocusWhenTabbedTo)
+{
+    CPlovexDoc document;
+    CPlovexView view(document);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    view.OnInitialUpdate();
+    auto* statistics = qobject_cast<QPlainTextEdit*>(view.GetDlgItem(res::kInfoEdit));
+    view.GetDlgItem(res::kImplicitCheck)->setFocus();
+    for (const auto& [key, selected] : { std::pair { Qt::Key_Tab, true },
+             std::pair { Qt::Key_Tab, false }, std::pair { Qt::Key_Backtab, true } }) {
+        SCOPED_TRACE(selected);
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(QApplication::focusWidget() == statistics, selected);
+        EXPECT_EQ(statistics->textCursor().selectedText(),
+            selected ? QString("Maximum: 0.000000\u2029Minimum: 0.000000\u2029Mean: 0.000000")
+                     : QString());
+    }
 }
 
 // Alt+P and Enter plot the active window's expression, as typed, and only there.
