@@ -9,6 +9,7 @@
 #include "engine/Program.h"
 #include "platform/ByteText.h"
 #include "platform/FileDialogService.h"
+#include "platform/FileStore.h"
 #include "platform/MessageService.h"
 #include "platform/PictureStatic.h"
 #include "platform/PrintDialogService.h"
@@ -374,6 +375,15 @@ void CPlovexView::OnFilePrintPreview()
 
 void CPlovexView::Print(QPrinter& printer)
 {
+    // Printed to a file: a FIFO would hold the window until another program reads it.
+    const QString file = printer.outputFileName();
+    if (const std::optional<QString> special
+        = file.isEmpty() ? std::nullopt : SpecialFileReason(file)) {
+        Messages().MessageBox(this,
+            QString("Cannot print the graph to \"%1\".\n\n%2")
+                .arg(QDir::toNativeSeparators(file), *special));
+        return;
+    }
     if (!PrintGraphPage(printer, GraphPicture(), GraphCaption()))
         Messages().MessageBox(this, "Cannot print the graph: the printer did not accept the page.");
 }
