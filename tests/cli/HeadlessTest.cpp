@@ -505,6 +505,8 @@ TEST(Headless, FailedSavesNameTheSystemsReason)
         int status;
         const char* err;
         const char* cleanUp;
+        const char* kept = nullptr; // the old content a refused save leaves
+        const char* expression = "x";
     } cases[] = {
         { "immutable file", ": > f.pxg && chattr +i f.pxg", "f.pxg", 2,
             "plovex: cannot write f.pxg: Operation not permitted\n", "chattr -i f.pxg" },
@@ -515,6 +517,13 @@ TEST(Headless, FailedSavesNameTheSystemsReason)
             "rw/f.pxg", 2, "plovex: cannot write rw/f.pxg: Read-only file system\n", "umount rw" },
         { "immutable folder", "mkdir d && : > d/f.pxg && chattr +i d", "d/f.pxg", 0, "",
             "chattr -i d" },
+        // No inode left for a temporary file, and no room for the new bytes: refused before
+        // the old content is touched.
+        { "full disk without a free inode",
+            "mkdir full && mount -t tmpfs -o size=16k,nr_inodes=3 tmpfs full && printf old > "
+            "full/f.pxg && { head -c 65536 /dev/zero > full/fill 2>/dev/null || true; }",
+            "full/f.pxg", 2, "plovex: cannot write full/f.pxg: No space left on device\n",
+            "umount full", "old", "\"$(head -c 9000 /dev/zero | tr '\\0' x)\"" },
     };
     int run = 0;
     for (const auto& c : cases) {
@@ -529,11 +538,15 @@ TEST(Headless, FailedSavesNameTheSystemsReason)
         }
         ++run;
         const Outcome outcome
-            = RunScript(QString("\"$P\" --expression=x --save=%1").arg(c.target), directory.path());
+            = RunScript(QString("\"$P\" --expression=%1 --save=%2").arg(c.expression, c.target),
+                directory.path());
         EXPECT_EQ(outcome.status, c.status);
         EXPECT_EQ(outcome.err, c.err);
         if (c.status == 0) {
             EXPECT_EQ(ReadAll(directory.filePath(c.target)), QByteArray("\x01x") + kDefaultTrailer);
+        }
+        if (c.kept) {
+            EXPECT_EQ(ReadAll(directory.filePath(c.target)), QByteArray(c.kept));
         }
         EXPECT_EQ(RunScript(c.cleanUp, directory.path()).status, 0);
     }
