@@ -1,15 +1,16 @@
 #include "view/EngineTexts.h"
 
 #include "engine/Numbers.h"
+#include "platform/ByteText.h"
 
 #include <QRegularExpression>
 #include <QStringList>
 
 namespace plovex {
 
-QString EngineTexts::ParseError(const ParseResult& result)
+QString EngineTexts::ParseError(const ParseResult& result, std::string_view expression)
 {
-    const QString detail = QString::fromStdString(result.detail);
+    const QString detail = BytesToTextAs(result.detail, expression);
     switch (result.error) {
     case ParseError::UnrecognisedSymbol:
         return tr("Parse Error: Unrecognised symbol '%1'.").arg(detail);
@@ -22,7 +23,7 @@ QString EngineTexts::ParseError(const ParseResult& result)
     case ParseError::None:
         break;
     }
-    return QString::fromStdString(result.message);
+    return BytesToTextAs(result.message, expression);
 }
 
 QString EngineTexts::Status(const std::string& status)

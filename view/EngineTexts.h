@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace plovex {
 
@@ -16,7 +17,8 @@ class EngineTexts {
     Q_DECLARE_TR_FUNCTIONS(EngineTexts)
 
 public:
-    static QString ParseError(const ParseResult& result);
+    // The character or name it quotes as the box that holds `expression` shows it.
+    static QString ParseError(const ParseResult& result, std::string_view expression);
     // The form's status: "WORKING", "DONE", or the mouse position, which needs no words.
     static QString Status(const std::string& status);
     // The statistics text, "Maximum: 1.000000" and so on, line by line.

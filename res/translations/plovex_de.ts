@@ -11,14 +11,6 @@
 <context>
     <name>DialogTemplate</name>
     <message>
-        <source>Plot</source>
-        <translation>Zeichnen</translation>
-    </message>
-    <message>
-        <source>Do not clear previous graph</source>
-        <translation>Vorherigen Graphen behalten</translation>
-    </message>
-    <message>
         <source>X Scale:</source>
         <translation>X-Skala:</translation>
     </message>
@@ -29,26 +21,6 @@
     <message>
         <source>Quality:</source>
         <translation>Qualität:</translation>
-    </message>
-    <message>
-        <source>Plot dy/dx</source>
-        <translation>Ableitung</translation>
-    </message>
-    <message>
-        <source>Evaluate</source>
-        <translation>Wert</translation>
-    </message>
-    <message>
-        <source>Eval dy/dx</source>
-        <translation>dy/dx-Wert</translation>
-    </message>
-    <message>
-        <source>Integrate</source>
-        <translation>Integrieren</translation>
-    </message>
-    <message>
-        <source>Implicit function</source>
-        <translation>Implizit</translation>
     </message>
     <message>
         <source>OK</source>
@@ -75,6 +47,34 @@ von den Plovex-Autoren.</translation>
     <message>
         <source>%1 Help</source>
         <translation>Hilfe zu %1</translation>
+    </message>
+    <message>
+        <source>&amp;Plot</source>
+        <translation>&amp;Zeichnen</translation>
+    </message>
+    <message>
+        <source>Plot &amp;dy/dx</source>
+        <translation>A&amp;bleitung</translation>
+    </message>
+    <message>
+        <source>Eva&amp;l dy/dx</source>
+        <translation>d&amp;y/dx-Wert</translation>
+    </message>
+    <message>
+        <source>Ev&amp;aluate</source>
+        <translation>&amp;Wert</translation>
+    </message>
+    <message>
+        <source>&amp;Integrate</source>
+        <translation>&amp;Integrieren</translation>
+    </message>
+    <message>
+        <source>Do &amp;not clear previous graph</source>
+        <translation>&amp;Vorherigen Graphen behalten</translation>
+    </message>
+    <message>
+        <source>I&amp;mplicit function</source>
+        <translation>I&amp;mplizit</translation>
     </message>
 </context>
 <context>
@@ -150,10 +150,6 @@ von den Plovex-Autoren.</translation>
         <translation>Öffnen</translation>
     </message>
     <message>
-        <source>Save As</source>
-        <translation>Speichern unter</translation>
-    </message>
-    <message>
         <source>Save changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
     </message>
@@ -187,6 +183,26 @@ von den Plovex-Autoren.</translation>
     <message>
         <source>It is neither a file nor a device that can be written to.</source>
         <translation>Es ist weder eine Datei noch ein beschreibbares Gerät.</translation>
+    </message>
+    <message>
+        <source>It is a named pipe (FIFO), not a file.</source>
+        <translation>Es ist eine benannte Pipe (FIFO), keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file.</source>
+        <translation>Es ist ein Socket, keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is a character device, not a file.</source>
+        <translation>Es ist ein zeichenorientiertes Gerät, keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is a block device, not a file.</source>
+        <translation>Es ist ein blockorientiertes Gerät, keine Datei.</translation>
+    </message>
+    <message>
+        <source>It is a special file, not a file.</source>
+        <translation>Es ist eine Spezialdatei, keine gewöhnliche Datei.</translation>
     </message>
 </context>
 <context>
@@ -497,34 +513,6 @@ floor: die größte ganze Zahl, die nicht größer als das Argument ist
 Winkel werden im Bogenmaß angegeben.</translation>
     </message>
     <message>
-        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
-
-Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
-
-Plot dy/dx: plots the derivative f&apos;(x) of the function.
-
-Integrate: evaluates the definite integral of the function between two limits that you type.
-
-Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
-
-The information box shows the maximum, minimum and mean of the plotted values after each plot.
-
-Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve.</source>
-        <translation>X-Skala und Y-Skala: die Anzahl der Pixel pro Einheit entlang jeder Achse. Geben Sie einen Wert ein oder verwenden Sie die Schaltflächen + und -, die den Graphen sofort neu zeichnen.
-
-Qualität: die Anzahl der Abtastwerte in jeder Pixelspalte. Eine niedrigere Qualität ist schneller, doch die Kurve kann gepunktet erscheinen; eine höhere Qualität ist langsamer, zeichnet aber eine durchgehende Linie.
-
-Ableitung: zeichnet die Ableitung f&apos;(x) der Funktion.
-
-Integrieren: berechnet das bestimmte Integral der Funktion zwischen zwei Grenzen, die Sie eingeben.
-
-Wert und dy/dx-Wert: geben den Wert der Funktion oder ihrer Ableitung an einer Stelle x an, die Sie wählen.
-
-Das Informationsfeld zeigt nach jedem Zeichnen das Maximum, das Minimum und den Mittelwert der gezeichneten Werte.
-
-Bewegen Sie die Maus über den Graphen, um die Koordinaten unter dem Zeiger zu sehen. Ein * dahinter bedeutet, dass der Punkt auf der Kurve liegt.</translation>
-    </message>
-    <message>
         <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
 
 Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
@@ -561,6 +549,42 @@ Implizite Funktionen (zuerst „Implizit“ ankreuzen):
 tan(x*y)
 tan(x/y)
 sin(x*y/(x+y))</translation>
+    </message>
+    <message>
+        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
+
+Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
+
+Plot dy/dx: plots the derivative f&apos;(x) of the function.
+
+Integrate: evaluates the definite integral of the function between two limits that you type.
+
+Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
+
+The information box shows the maximum, minimum and mean of the plotted values after each plot.
+
+Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve.
+
+Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
+
+Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.</source>
+        <translation>X-Skala und Y-Skala: die Anzahl der Pixel pro Einheit entlang jeder Achse. Geben Sie einen Wert ein oder verwenden Sie die Schaltflächen + und -, die den Graphen sofort neu zeichnen.
+
+Qualität: die Anzahl der Abtastwerte in jeder Pixelspalte. Eine niedrigere Qualität ist schneller, doch die Kurve kann gepunktet erscheinen; eine höhere Qualität ist langsamer, zeichnet aber eine durchgehende Linie.
+
+Ableitung: zeichnet die Ableitung f&apos;(x) der Funktion.
+
+Integrieren: berechnet das bestimmte Integral der Funktion zwischen zwei Grenzen, die Sie eingeben.
+
+Wert und dy/dx-Wert: geben den Wert der Funktion oder ihrer Ableitung an einer Stelle x an, die Sie wählen.
+
+Das Informationsfeld zeigt nach jedem Zeichnen das Maximum, das Minimum und den Mittelwert der gezeichneten Werte.
+
+Bewegen Sie die Maus über den Graphen, um die Koordinaten unter dem Zeiger zu sehen. Ein * dahinter bedeutet, dass der Punkt auf der Kurve liegt.
+
+Gitter: Ansicht &gt; Gitter (Strg+G) legt unter jeden Graphen ein Gitter mit beschrifteten Teilstrichen, um Werte am Bild abzulesen. Die Linien liegen 1, 2 oder 5 mal eine Zehnerpotenz an Einheiten auseinander, mindestens 40 Pixel, und folgen so den Skalen. Die Wahl gilt für jeden Graphen und wird gespeichert; ist „Vorherigen Graphen behalten“ angekreuzt, wird kein Gitter gezeichnet.
+
+Tastatur: Die Eingabetaste im Ausdrucksfeld zeichnet. Alt mit dem unterstrichenen Buchstaben einer Schaltfläche drückt sie (Alt+Z zeichnet); Alt+Umschalt mit einer Pfeiltaste ändert eine Skala wie ihre Schaltflächen + und -.</translation>
     </message>
 </context>
 <context>
@@ -780,6 +804,25 @@ sin(x*y/(x+y))</translation>
     <message>
         <source>Cannot print the graph: the printer did not accept the page.</source>
         <translation>Der Graph kann nicht gedruckt werden: Der Drucker hat die Seite nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>Export Graph</source>
+        <translation>Graph exportieren</translation>
+    </message>
+    <message>
+        <source>Cannot print the graph to &quot;%1&quot;.
+
+%2</source>
+        <translation>Der Graph kann nicht in „%1“ gedruckt werden.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::DocumentTemplate</name>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
     </message>
 </context>
 </TS>

@@ -11,14 +11,6 @@
 <context>
     <name>DialogTemplate</name>
     <message>
-        <source>Plot</source>
-        <translation>Trazar</translation>
-    </message>
-    <message>
-        <source>Do not clear previous graph</source>
-        <translation>No borrar gráfica anterior</translation>
-    </message>
-    <message>
         <source>X Scale:</source>
         <translation>Escala X:</translation>
     </message>
@@ -29,26 +21,6 @@
     <message>
         <source>Quality:</source>
         <translation>Calidad:</translation>
-    </message>
-    <message>
-        <source>Plot dy/dx</source>
-        <translation>Trazar dy/dx</translation>
-    </message>
-    <message>
-        <source>Evaluate</source>
-        <translation>Evaluar</translation>
-    </message>
-    <message>
-        <source>Eval dy/dx</source>
-        <translation>Eval. dy/dx</translation>
-    </message>
-    <message>
-        <source>Integrate</source>
-        <translation>Integrar</translation>
-    </message>
-    <message>
-        <source>Implicit function</source>
-        <translation>Implícita</translation>
     </message>
     <message>
         <source>OK</source>
@@ -75,6 +47,34 @@ por los autores de Plovex.</translation>
     <message>
         <source>%1 Help</source>
         <translation>Ayuda de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Plot</source>
+        <translation>&amp;Trazar</translation>
+    </message>
+    <message>
+        <source>Plot &amp;dy/dx</source>
+        <translation>Trazar d&amp;y/dx</translation>
+    </message>
+    <message>
+        <source>Eva&amp;l dy/dx</source>
+        <translation>Eva&amp;l. dy/dx</translation>
+    </message>
+    <message>
+        <source>Ev&amp;aluate</source>
+        <translation>Evalua&amp;r</translation>
+    </message>
+    <message>
+        <source>&amp;Integrate</source>
+        <translation>&amp;Integrar</translation>
+    </message>
+    <message>
+        <source>Do &amp;not clear previous graph</source>
+        <translation>&amp;No borrar gráfica anterior</translation>
+    </message>
+    <message>
+        <source>I&amp;mplicit function</source>
+        <translation>I&amp;mplícita</translation>
     </message>
 </context>
 <context>
@@ -150,10 +150,6 @@ por los autores de Plovex.</translation>
         <translation>Abrir</translation>
     </message>
     <message>
-        <source>Save As</source>
-        <translation>Guardar como</translation>
-    </message>
-    <message>
         <source>Save changes to %1?</source>
         <translation>¿Guardar los cambios en %1?</translation>
     </message>
@@ -187,6 +183,26 @@ por los autores de Plovex.</translation>
     <message>
         <source>It is neither a file nor a device that can be written to.</source>
         <translation>No es ni un archivo ni un dispositivo en el que se pueda escribir.</translation>
+    </message>
+    <message>
+        <source>It is a named pipe (FIFO), not a file.</source>
+        <translation>Es una tubería con nombre (FIFO), no un archivo.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file.</source>
+        <translation>Es un socket, no un archivo.</translation>
+    </message>
+    <message>
+        <source>It is a character device, not a file.</source>
+        <translation>Es un dispositivo de caracteres, no un archivo.</translation>
+    </message>
+    <message>
+        <source>It is a block device, not a file.</source>
+        <translation>Es un dispositivo de bloques, no un archivo.</translation>
+    </message>
+    <message>
+        <source>It is a special file, not a file.</source>
+        <translation>Es un archivo especial, no un archivo normal.</translation>
     </message>
 </context>
 <context>
@@ -497,34 +513,6 @@ floor: el mayor entero que no supera al argumento (parte entera)
 Los ángulos se expresan en radianes.</translation>
     </message>
     <message>
-        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
-
-Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
-
-Plot dy/dx: plots the derivative f&apos;(x) of the function.
-
-Integrate: evaluates the definite integral of the function between two limits that you type.
-
-Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
-
-The information box shows the maximum, minimum and mean of the plotted values after each plot.
-
-Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve.</source>
-        <translation>Escala X y Escala Y: el número de píxeles por unidad a lo largo de cada eje. Escriba un valor o use los botones + y -, que vuelven a trazar la gráfica al instante.
-
-Calidad: el número de muestras que se toman en cada columna de píxeles. Una calidad baja es más rápida, pero la curva puede verse punteada; una calidad alta es más lenta, pero traza una línea continua.
-
-Trazar dy/dx: traza la derivada f&apos;(x) de la función.
-
-Integrar: calcula la integral definida de la función entre dos límites que usted escribe.
-
-Evaluar y Eval. dy/dx: dan el valor de la función, o de su derivada, en el x que usted elija.
-
-El cuadro de información muestra el máximo, el mínimo y la media de los valores trazados después de cada trazado.
-
-Mueva el ratón sobre la gráfica para ver las coordenadas bajo el puntero. Un * detrás de ellas indica que el punto está sobre la curva.</translation>
-    </message>
-    <message>
         <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
 
 Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
@@ -561,6 +549,42 @@ Funciones implícitas (marque antes «Implícita»):
 tan(x*y)
 tan(x/y)
 sin(x*y/(x+y))</translation>
+    </message>
+    <message>
+        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
+
+Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
+
+Plot dy/dx: plots the derivative f&apos;(x) of the function.
+
+Integrate: evaluates the definite integral of the function between two limits that you type.
+
+Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
+
+The information box shows the maximum, minimum and mean of the plotted values after each plot.
+
+Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve.
+
+Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
+
+Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.</source>
+        <translation>Escala X y Escala Y: el número de píxeles por unidad a lo largo de cada eje. Escriba un valor o use los botones + y -, que vuelven a trazar la gráfica al instante.
+
+Calidad: el número de muestras que se toman en cada columna de píxeles. Una calidad baja es más rápida, pero la curva puede verse punteada; una calidad alta es más lenta, pero traza una línea continua.
+
+Trazar dy/dx: traza la derivada f&apos;(x) de la función.
+
+Integrar: calcula la integral definida de la función entre dos límites que usted escribe.
+
+Evaluar y Eval. dy/dx: dan el valor de la función, o de su derivada, en el x que usted elija.
+
+El cuadro de información muestra el máximo, el mínimo y la media de los valores trazados después de cada trazado.
+
+Mueva el ratón sobre la gráfica para ver las coordenadas bajo el puntero. Un * detrás de ellas indica que el punto está sobre la curva.
+
+Cuadrícula: Ver &gt; Cuadrícula (Ctrl+G) dibuja bajo cada gráfica una cuadrícula con marcas rotuladas, para leer valores en la imagen. Las líneas están separadas 1, 2 o 5 veces una potencia de diez unidades, al menos 40 píxeles, de modo que siguen las escalas. La elección vale para todas las gráficas y se recuerda; con «No borrar gráfica anterior» marcada no se dibuja cuadrícula.
+
+Teclado: Intro en el cuadro de la expresión traza la gráfica. Alt con la letra subrayada de un botón lo pulsa (Alt+T traza); Alt+Mayús con una tecla de flecha cambia una escala como sus botones + y -.</translation>
     </message>
 </context>
 <context>
@@ -780,6 +804,25 @@ sin(x*y/(x+y))</translation>
     <message>
         <source>Cannot print the graph: the printer did not accept the page.</source>
         <translation>No se puede imprimir la gráfica: la impresora no aceptó la página.</translation>
+    </message>
+    <message>
+        <source>Export Graph</source>
+        <translation>Exportar gráfica</translation>
+    </message>
+    <message>
+        <source>Cannot print the graph to &quot;%1&quot;.
+
+%2</source>
+        <translation>No se puede imprimir la gráfica en «%1».
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::DocumentTemplate</name>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
     </message>
 </context>
 </TS>

@@ -11,14 +11,6 @@
 <context>
     <name>DialogTemplate</name>
     <message>
-        <source>Plot</source>
-        <translation>Tracer</translation>
-    </message>
-    <message>
-        <source>Do not clear previous graph</source>
-        <translation>Garder le graphe précédent</translation>
-    </message>
-    <message>
         <source>X Scale:</source>
         <translation>Éch. X&#xa0;:</translation>
     </message>
@@ -29,26 +21,6 @@
     <message>
         <source>Quality:</source>
         <translation>Qualité&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Plot dy/dx</source>
-        <translation>Tracer dy/dx</translation>
-    </message>
-    <message>
-        <source>Evaluate</source>
-        <translation>Évaluer</translation>
-    </message>
-    <message>
-        <source>Eval dy/dx</source>
-        <translation>Éval. dy/dx</translation>
-    </message>
-    <message>
-        <source>Integrate</source>
-        <translation>Intégrer</translation>
-    </message>
-    <message>
-        <source>Implicit function</source>
-        <translation>Implicite</translation>
     </message>
     <message>
         <source>OK</source>
@@ -75,6 +47,34 @@ par les auteurs de Plovex.</translation>
     <message>
         <source>%1 Help</source>
         <translation>Aide de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Plot</source>
+        <translation>&amp;Tracer</translation>
+    </message>
+    <message>
+        <source>Plot &amp;dy/dx</source>
+        <translation>Tracer d&amp;y/dx</translation>
+    </message>
+    <message>
+        <source>Eva&amp;l dy/dx</source>
+        <translation>É&amp;val. dy/dx</translation>
+    </message>
+    <message>
+        <source>Ev&amp;aluate</source>
+        <translation>Éva&amp;luer</translation>
+    </message>
+    <message>
+        <source>&amp;Integrate</source>
+        <translation>&amp;Intégrer</translation>
+    </message>
+    <message>
+        <source>Do &amp;not clear previous graph</source>
+        <translation>&amp;Garder le graphe précédent</translation>
+    </message>
+    <message>
+        <source>I&amp;mplicit function</source>
+        <translation>I&amp;mplicite</translation>
     </message>
 </context>
 <context>
@@ -150,10 +150,6 @@ par les auteurs de Plovex.</translation>
         <translation>Ouvrir</translation>
     </message>
     <message>
-        <source>Save As</source>
-        <translation>Enregistrer sous</translation>
-    </message>
-    <message>
         <source>Save changes to %1?</source>
         <translation>Enregistrer les modifications de %1&#xa0;?</translation>
     </message>
@@ -187,6 +183,26 @@ par les auteurs de Plovex.</translation>
     <message>
         <source>It is neither a file nor a device that can be written to.</source>
         <translation>Ce n’est ni un fichier ni un périphérique où l’on peut écrire.</translation>
+    </message>
+    <message>
+        <source>It is a named pipe (FIFO), not a file.</source>
+        <translation>C’est un tube nommé (FIFO), pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file.</source>
+        <translation>C’est un socket, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a character device, not a file.</source>
+        <translation>C’est un périphérique caractère, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a block device, not a file.</source>
+        <translation>C’est un périphérique bloc, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a special file, not a file.</source>
+        <translation>C’est un fichier spécial, pas un fichier ordinaire.</translation>
     </message>
 </context>
 <context>
@@ -497,34 +513,6 @@ floor&#xa0;: la partie entière, le plus grand entier inférieur ou égal à l�
 Les angles sont en radians.</translation>
     </message>
     <message>
-        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
-
-Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
-
-Plot dy/dx: plots the derivative f&apos;(x) of the function.
-
-Integrate: evaluates the definite integral of the function between two limits that you type.
-
-Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
-
-The information box shows the maximum, minimum and mean of the plotted values after each plot.
-
-Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve.</source>
-        <translation>Échelles X et Y (Éch. X, Éch. Y)&#xa0;: le nombre de pixels par unité le long de chaque axe. Saisissez une valeur ou utilisez les boutons + et -, qui retracent aussitôt le graphe.
-
-Qualité&#xa0;: le nombre d’échantillons pris dans chaque colonne de pixels. Une qualité basse est plus rapide mais la courbe peut être pointillée&#xa0;; une qualité élevée est plus lente mais trace une ligne continue.
-
-Tracer dy/dx&#xa0;: trace la dérivée f&apos;(x) de la fonction.
-
-Intégrer&#xa0;: calcule l’intégrale définie de la fonction entre deux bornes que vous saisissez.
-
-Évaluer et Éval. dy/dx&#xa0;: donnent la valeur de la fonction, ou de sa dérivée, en un x de votre choix.
-
-La zone d’information affiche le maximum, le minimum et la moyenne des valeurs tracées après chaque tracé.
-
-Déplacez la souris sur le graphe pour voir les coordonnées sous le pointeur. Un * à leur suite signifie que le point est sur la courbe.</translation>
-    </message>
-    <message>
         <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
 
 Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
@@ -561,6 +549,42 @@ Fonctions implicites (cochez d’abord «&#xa0;Implicite&#xa0;»)&#xa0;:
 tan(x*y)
 tan(x/y)
 sin(x*y/(x+y))</translation>
+    </message>
+    <message>
+        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
+
+Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
+
+Plot dy/dx: plots the derivative f&apos;(x) of the function.
+
+Integrate: evaluates the definite integral of the function between two limits that you type.
+
+Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
+
+The information box shows the maximum, minimum and mean of the plotted values after each plot.
+
+Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve.
+
+Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
+
+Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.</source>
+        <translation>Échelles X et Y (Éch. X, Éch. Y)&#xa0;: le nombre de pixels par unité le long de chaque axe. Saisissez une valeur ou utilisez les boutons + et -, qui retracent aussitôt le graphe.
+
+Qualité&#xa0;: le nombre d’échantillons pris dans chaque colonne de pixels. Une qualité basse est plus rapide mais la courbe peut être pointillée&#xa0;; une qualité élevée est plus lente mais trace une ligne continue.
+
+Tracer dy/dx&#xa0;: trace la dérivée f&apos;(x) de la fonction.
+
+Intégrer&#xa0;: calcule l’intégrale définie de la fonction entre deux bornes que vous saisissez.
+
+Évaluer et Éval. dy/dx&#xa0;: donnent la valeur de la fonction, ou de sa dérivée, en un x de votre choix.
+
+La zone d’information affiche le maximum, le minimum et la moyenne des valeurs tracées après chaque tracé.
+
+Déplacez la souris sur le graphe pour voir les coordonnées sous le pointeur. Un * à leur suite signifie que le point est sur la courbe.
+
+Grille&#xa0;: Affichage &gt; Grille (Ctrl+G) trace sous chaque graphe une grille aux graduations étiquetées, pour lire des valeurs sur l’image. Les lignes sont espacées de 1, 2 ou 5 fois une puissance de dix unités, d’au moins 40 pixels, et suivent donc les échelles. Le choix vaut pour tous les graphes et est mémorisé&#xa0;; quand «&#xa0;Garder le graphe précédent&#xa0;» est coché, aucune grille n’est tracée.
+
+Clavier&#xa0;: Entrée dans la zone de l’expression trace le graphe. Alt avec la lettre soulignée d’un bouton l’actionne (Alt+T trace)&#xa0;; Alt+Maj avec une flèche change une échelle comme ses boutons + et -.</translation>
     </message>
 </context>
 <context>
@@ -780,6 +804,25 @@ sin(x*y/(x+y))</translation>
     <message>
         <source>Cannot print the graph: the printer did not accept the page.</source>
         <translation>Impossible d’imprimer le graphe&#xa0;: l’imprimante n’a pas accepté la page.</translation>
+    </message>
+    <message>
+        <source>Export Graph</source>
+        <translation>Exporter le graphe</translation>
+    </message>
+    <message>
+        <source>Cannot print the graph to &quot;%1&quot;.
+
+%2</source>
+        <translation>Impossible d’imprimer le graphe dans «&#xa0;%1&#xa0;».
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::DocumentTemplate</name>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
     </message>
 </context>
 </TS>

@@ -11,14 +11,6 @@
 <context>
     <name>DialogTemplate</name>
     <message>
-        <source>Plot</source>
-        <translation>Traçar</translation>
-    </message>
-    <message>
-        <source>Do not clear previous graph</source>
-        <translation>Não apagar gráfico anterior</translation>
-    </message>
-    <message>
         <source>X Scale:</source>
         <translation>Escala X:</translation>
     </message>
@@ -29,26 +21,6 @@
     <message>
         <source>Quality:</source>
         <translation>Qualid.:</translation>
-    </message>
-    <message>
-        <source>Plot dy/dx</source>
-        <translation>Traçar dy/dx</translation>
-    </message>
-    <message>
-        <source>Evaluate</source>
-        <translation>Avaliar</translation>
-    </message>
-    <message>
-        <source>Eval dy/dx</source>
-        <translation>Aval. dy/dx</translation>
-    </message>
-    <message>
-        <source>Integrate</source>
-        <translation>Integrar</translation>
-    </message>
-    <message>
-        <source>Implicit function</source>
-        <translation>Implícita</translation>
     </message>
     <message>
         <source>OK</source>
@@ -75,6 +47,34 @@ pelos autores do Plovex.</translation>
     <message>
         <source>%1 Help</source>
         <translation>Ajuda do %1</translation>
+    </message>
+    <message>
+        <source>&amp;Plot</source>
+        <translation>&amp;Traçar</translation>
+    </message>
+    <message>
+        <source>Plot &amp;dy/dx</source>
+        <translation>Traçar d&amp;y/dx</translation>
+    </message>
+    <message>
+        <source>Eva&amp;l dy/dx</source>
+        <translation>Ava&amp;l. dy/dx</translation>
+    </message>
+    <message>
+        <source>Ev&amp;aluate</source>
+        <translation>A&amp;valiar</translation>
+    </message>
+    <message>
+        <source>&amp;Integrate</source>
+        <translation>&amp;Integrar</translation>
+    </message>
+    <message>
+        <source>Do &amp;not clear previous graph</source>
+        <translation>&amp;Não apagar gráfico anterior</translation>
+    </message>
+    <message>
+        <source>I&amp;mplicit function</source>
+        <translation>I&amp;mplícita</translation>
     </message>
 </context>
 <context>
@@ -150,10 +150,6 @@ pelos autores do Plovex.</translation>
         <translation>Abrir</translation>
     </message>
     <message>
-        <source>Save As</source>
-        <translation>Salvar como</translation>
-    </message>
-    <message>
         <source>Save changes to %1?</source>
         <translation>Salvar as alterações em %1?</translation>
     </message>
@@ -187,6 +183,26 @@ pelos autores do Plovex.</translation>
     <message>
         <source>It is neither a file nor a device that can be written to.</source>
         <translation>Não é um arquivo nem um dispositivo em que se possa gravar.</translation>
+    </message>
+    <message>
+        <source>It is a named pipe (FIFO), not a file.</source>
+        <translation>É um pipe nomeado (FIFO), não um arquivo.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file.</source>
+        <translation>É um socket, não um arquivo.</translation>
+    </message>
+    <message>
+        <source>It is a character device, not a file.</source>
+        <translation>É um dispositivo de caracteres, não um arquivo.</translation>
+    </message>
+    <message>
+        <source>It is a block device, not a file.</source>
+        <translation>É um dispositivo de bloco, não um arquivo.</translation>
+    </message>
+    <message>
+        <source>It is a special file, not a file.</source>
+        <translation>É um arquivo especial, não um arquivo comum.</translation>
     </message>
 </context>
 <context>
@@ -497,34 +513,6 @@ floor: o maior inteiro que não é maior que o argumento (parte inteira)
 Os ângulos são em radianos.</translation>
     </message>
     <message>
-        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
-
-Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
-
-Plot dy/dx: plots the derivative f&apos;(x) of the function.
-
-Integrate: evaluates the definite integral of the function between two limits that you type.
-
-Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
-
-The information box shows the maximum, minimum and mean of the plotted values after each plot.
-
-Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve.</source>
-        <translation>Escala X e Escala Y: o número de pixels por unidade ao longo de cada eixo. Digite um valor ou use os botões + e -, que traçam o gráfico de novo na hora.
-
-Qualidade (Qualid.): o número de amostras tomadas em cada coluna de pixels. Uma qualidade menor é mais rápida, mas a curva pode sair pontilhada; uma qualidade maior é mais lenta, mas traça uma linha contínua.
-
-Traçar dy/dx: traça a derivada f&apos;(x) da função.
-
-Integrar: calcula a integral definida da função entre dois limites que você digita.
-
-Avaliar e Aval. dy/dx: dão o valor da função, ou de sua derivada, no x que você escolher.
-
-A caixa de informações mostra o máximo, o mínimo e a média dos valores traçados após cada traçado.
-
-Mova o mouse sobre o gráfico para ver as coordenadas sob o ponteiro. Um * depois delas indica que o ponto está sobre a curva.</translation>
-    </message>
-    <message>
         <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
 
 Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
@@ -561,6 +549,42 @@ Funções implícitas (marque antes &quot;Implícita&quot;):
 tan(x*y)
 tan(x/y)
 sin(x*y/(x+y))</translation>
+    </message>
+    <message>
+        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
+
+Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
+
+Plot dy/dx: plots the derivative f&apos;(x) of the function.
+
+Integrate: evaluates the definite integral of the function between two limits that you type.
+
+Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
+
+The information box shows the maximum, minimum and mean of the plotted values after each plot.
+
+Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve.
+
+Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
+
+Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.</source>
+        <translation>Escala X e Escala Y: o número de pixels por unidade ao longo de cada eixo. Digite um valor ou use os botões + e -, que traçam o gráfico de novo na hora.
+
+Qualidade (Qualid.): o número de amostras tomadas em cada coluna de pixels. Uma qualidade menor é mais rápida, mas a curva pode sair pontilhada; uma qualidade maior é mais lenta, mas traça uma linha contínua.
+
+Traçar dy/dx: traça a derivada f&apos;(x) da função.
+
+Integrar: calcula a integral definida da função entre dois limites que você digita.
+
+Avaliar e Aval. dy/dx: dão o valor da função, ou de sua derivada, no x que você escolher.
+
+A caixa de informações mostra o máximo, o mínimo e a média dos valores traçados após cada traçado.
+
+Mova o mouse sobre o gráfico para ver as coordenadas sob o ponteiro. Um * depois delas indica que o ponto está sobre a curva.
+
+Grade: Exibir &gt; Grade (Ctrl+G) desenha sob cada gráfico uma grade com marcas rotuladas, para ler valores na imagem. As linhas ficam a 1, 2 ou 5 vezes uma potência de dez unidades umas das outras, a pelo menos 40 pixels, e assim acompanham as escalas. A escolha vale para todos os gráficos e é lembrada; com &quot;Não apagar gráfico anterior&quot; marcado, nenhuma grade é desenhada.
+
+Teclado: Enter na caixa da expressão traça o gráfico. Alt com a letra sublinhada de um botão o aciona (Alt+T traça); Alt+Shift com uma tecla de seta muda uma escala como seus botões + e -.</translation>
     </message>
 </context>
 <context>
@@ -780,6 +804,25 @@ sin(x*y/(x+y))</translation>
     <message>
         <source>Cannot print the graph: the printer did not accept the page.</source>
         <translation>Não é possível imprimir o gráfico: a impressora não aceitou a página.</translation>
+    </message>
+    <message>
+        <source>Export Graph</source>
+        <translation>Exportar gráfico</translation>
+    </message>
+    <message>
+        <source>Cannot print the graph to &quot;%1&quot;.
+
+%2</source>
+        <translation>Não é possível imprimir o gráfico em &quot;%1&quot;.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::DocumentTemplate</name>
+    <message>
+        <source>Save As</source>
+        <translation>Salvar como</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
 #include "help/CHelpDlg.h"
+#include "platform/ByteText.h"
 #include "platform/DialogControls.h"
 #include "platform/StringTable.h"
 #include "platform/Translations.h"
@@ -287,13 +288,14 @@ TEST(Translations, NoCaptionIsClipped)
 // them; in English they read exactly as the command line prints them.
 TEST(Translations, TheWindowsEnglishIsTheCommandLines)
 {
-    for (const char* expression : { "x+@", "x+\xCF\x80", ")", "y", "sinn(x)", "x" }) {
+    for (const char* expression : { "x+@", "x+\xCF\x80", "x+\xE9", ")", "y", "sinn(x)", "x" }) {
         SCOPED_TRACE(expression);
         TokenList queue;
         TokenList operators;
         std::string postfix;
         const ParseResult result = Parse(expression, false, queue, operators, postfix);
-        EXPECT_EQ(EngineTexts::ParseError(result), QString::fromStdString(result.message));
+        EXPECT_EQ(
+            EngineTexts::ParseError(result, expression), BytesToTextAs(result.message, expression));
     }
     EXPECT_EQ(EngineTexts::SweepStall(100000.0f, 3.5f),
         QString::fromStdString(SweepStallText(100000.0f, 3.5f)));
