@@ -1,6 +1,5 @@
 #include "app/Headless.h"
 
-#include "app/DocumentFile.h"
 #include "engine/Evaluator.h"
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
@@ -10,7 +9,7 @@
 #include "platform/ImageFileWriter.h"
 #include "platform/StringTable.h"
 #include "res/Resource.h"
-#include "view/FormFields.h"
+#include "view/DocumentFile.h"
 #include "view/GraphRenderer.h"
 #include "view/ImageSurface.h"
 #include "view/Integration.h"
@@ -315,20 +314,18 @@ Outcome<int> Command::Render()
     Outcome<GraphSettings> settings = Settings();
     if (!settings.Ok())
         return settings.Error();
-    FormFields fields;
-    fields.m_xScale = settings.Value().xScale;
-    fields.m_yScale = settings.Value().yScale;
-    fields.m_quality = settings.Value().quality;
-    fields.m_implicit = settings.Value().implicit;
-    fields.m_derivative = m_parser.isSet("dydx");
-    fields.m_grid = m_parser.isSet("grid");
+    const GraphView& view = settings.Value();
     TokenList queue;
-    Outcome<bool> parsed = ParseInto(queue, fields.m_implicit);
+    Outcome<bool> parsed = ParseInto(queue, settings.Value().implicit);
     if (!parsed.Ok())
         return parsed.Error();
 
     ImageSurface surface(width, height);
-    const RenderTotals totals = DrawGraph(fields, Program::Compile(queue), surface);
+    const std::vector<PlotItem> items { { Program::Compile(queue), settings.Value().implicit,
+        m_parser.isSet("dydx") } };
+    const RenderResult result
+        = DrawGraph(view, { false, m_parser.isSet("grid") }, items, 0, surface);
+    const RenderTotals& totals = result.totals;
 
     // Encoded in memory first, so that the file is written by the one writer of every file.
     QBuffer image;
@@ -341,15 +338,14 @@ Outcome<int> Command::Render()
     if (Status written = WriteFile(path, image.data()))
         return *written;
 
-    const Statistics statistics
-        = ComputeStatistics(totals, fields.m_yScale, fields.m_quality, width);
+    const Statistics& statistics = result.statistics;
     // An image written to standard output keeps it to itself: the statistics go to the errors.
     std::FILE* stream = IsStandardOutput(path) ? stderr : stdout;
     PrintLine(stream, "Maximum: " + Format(statistics.maximum));
     PrintLine(stream, "Minimum: " + Format(statistics.minimum));
     PrintLine(stream, "Mean: " + Format(statistics.mean));
     if (totals.sweepStalledAt)
-        Warn(SweepStallText(fields.m_quality, *totals.sweepStalledAt));
+        Warn(SweepStallText(view.quality, *totals.sweepStalledAt));
     return 0;
 }
 
@@ -374,7 +370,8 @@ Outcome<int> Command::Save()
     }
     QString reason;
     const std::optional<QByteArray> bytes
-        = EncodeDocumentFile(expression.Value(), settings.Value(), reason);
+        = EncodeDocumentFile({ StoredFunction { expression.Value(), settings.Value().implicit } },
+            settings.Value(), reason);
     if (!bytes)
         return Failure { kUsageError, QString("cannot write %1: %2").arg(path, reason) };
     if (Status written = WriteFile(path, *bytes))

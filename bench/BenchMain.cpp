@@ -364,7 +364,7 @@ public:
     void DrawText(int, int, const std::string&, Rgb) override { }
     void SetProgressRange(int, int) override { }
     void SetProgressPos(int) override { }
-    void PushFields() override { }
+    void PushFields(const std::string&) override { }
 
 private:
     int m_width;
@@ -400,9 +400,9 @@ std::string RegisterRender(const char* expression, bool implicit, int width, int
             for (auto _ : state) {
                 const double start = ThreadSeconds();
                 // On one thread: the clock is this thread's.
-                const float sum = DrawGraph(fields, *program, *surface, 1).sum;
+                const float sum = DrawFields(fields, *program, *surface, 1).totals.sum;
                 const double early = ThreadSeconds();
-                const float blankSum = DrawGraph(fields, *program, *blankSurface, 1).sum;
+                const float blankSum = DrawFields(fields, *program, *blankSurface, 1).totals.sum;
                 const double middle = ThreadSeconds();
                 const double total = BareSampling(fields, *program, width, height, false);
                 const double late = ThreadSeconds();
@@ -437,20 +437,18 @@ void RegisterGridCost()
     const auto surface = std::make_shared<ImageSurface>(kAreaWidth, kAreaHeight);
     benchmark::RegisterBenchmark("grid/clear",
         [surface](benchmark::State& state) {
-            FormFields fields;
             const int hw = kAreaWidth / 2;
             const int hh = kAreaHeight / 2;
             const auto clear = [&](bool grid) {
-                fields.m_grid = grid;
                 const double start = ThreadSeconds();
                 surface->SetFill(kBackground);
                 surface->Rectangle(0, 0, kAreaWidth, kAreaHeight);
                 if (grid)
-                    DrawGridLines(fields, *surface);
+                    DrawGridLines({}, *surface);
                 surface->Line(0, hh, kAreaWidth, hh);
                 surface->Line(hw, 0, hw, kAreaHeight);
                 if (grid)
-                    DrawGridLabels(fields, *surface);
+                    DrawGridLabels({}, *surface);
                 surface->RestoreFill();
                 return ThreadSeconds() - start;
             };

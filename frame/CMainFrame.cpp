@@ -1,12 +1,12 @@
 #include "frame/CMainFrame.h"
 
-#include "app/CPlovexDoc.h"
 #include "frame/CChildFrame.h"
 #include "help/CHelpDlg.h"
 #include "platform/RecentFileList.h"
 #include "platform/StringTable.h"
 #include "platform/ToolWindow.h"
 #include "res/Resource.h"
+#include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
 
 #include <QAction>

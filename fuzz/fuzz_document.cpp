@@ -2,7 +2,7 @@
 // expressions and settings through the file format, including lengths that need the two
 // longer length prefixes.
 
-#include "app/DocumentCodec.h"
+#include "document/DocumentCodec.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,8 +1,6 @@
 #include "view/CPlovexView.h"
 
-#include "app/CPlovexDoc.h"
-#include "app/DocumentCodec.h"
-#include "app/ImageExport.h"
+#include "document/DocumentCodec.h"
 #include "engine/Evaluator.h"
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
@@ -16,11 +14,13 @@
 #include "platform/VectorState.h"
 #include "res/Resource.h"
 #include "view/CInputDlg.h"
+#include "view/CPlovexDoc.h"
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
 #include "view/GraphDescription.h"
 #include "view/GraphPage.h"
 #include "view/GraphRenderer.h"
+#include "view/ImageExport.h"
 #include "view/Integration.h"
 
 #include <QAbstractButton>
@@ -122,8 +122,21 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
     // Every expression a document can hold fits, so nothing is ever cut off.
     expressionBox->setMaxLength(static_cast<int>(kMaxDocumentBytes));
     connect(expressionBox, &QLineEdit::textEdited, this, &CPlovexView::OnExpressionEdited);
-    connect(&m_document, &CPlovexDoc::ExpressionChanged, this,
-        &CPlovexView::OnDocumentExpressionChanged);
+    connect(&m_document, &CPlovexDoc::FunctionChanged, this, &CPlovexView::OnFunctionChanged);
+    connect(&m_document, &CPlovexDoc::FunctionInserted, this, [this](std::size_t index) {
+        if (index <= m_selected)
+            ++m_selected;
+    });
+    connect(&m_document, &CPlovexDoc::FunctionRemoved, this, &CPlovexView::OnFunctionRemoved);
+    connect(
+        &m_document, &CPlovexDoc::FunctionMoved, this, [this](std::size_t from, std::size_t to) {
+            if (m_selected == from)
+                m_selected = to;
+            else if (from < m_selected && m_selected <= to)
+                --m_selected;
+            else if (to <= m_selected && m_selected < from)
+                ++m_selected;
+        });
     // Attaches the control objects and shows the defaults.
     UpdateData(false);
     CreateGraphMenu();
@@ -147,11 +160,11 @@ void CPlovexView::OnInitialUpdate()
 {
     UpdateData(false);
     const CPlovexDoc& document = GetDocument();
-    m_expression = document.Expression();
-    m_xScale = document.Settings().xScale;
-    m_yScale = document.Settings().yScale;
-    m_quality = document.Settings().quality;
-    m_implicit = document.Settings().implicit;
+    m_expression = document.Expression(m_selected);
+    m_xScale = document.View().xScale;
+    m_yScale = document.View().yScale;
+    m_quality = document.View().quality;
+    m_implicit = document.Function(m_selected).implicit;
     UpdateData(false);
     EnableExplicitCommands();
     OnPlot();
@@ -159,7 +172,8 @@ void CPlovexView::OnInitialUpdate()
 
 void CPlovexView::StoreSettings()
 {
-    GetDocument().SetSettings({ m_xScale, m_yScale, m_quality, m_implicit });
+    GetDocument().SetView({ m_xScale, m_yScale, m_quality });
+    GetDocument().SetImplicit(m_selected, m_implicit);
 }
 
 // The document follows the box as the user types, so that Save writes what the box shows and
@@ -167,7 +181,7 @@ void CPlovexView::StoreSettings()
 void CPlovexView::OnExpressionEdited()
 {
     ReadControlsQuietly();
-    GetDocument().SetExpression(m_expression);
+    GetDocument().SetExpression(m_expression, m_selected);
 }
 
 void CPlovexView::OnSettingEdited()
@@ -176,13 +190,32 @@ void CPlovexView::OnSettingEdited()
     StoreSettings();
 }
 
-// Another form of the document changed its text: every form shows the same.
-void CPlovexView::OnDocumentExpressionChanged()
+// Another form of the document changed the selected function's text or kind: every form
+// shows the same.
+void CPlovexView::OnFunctionChanged(std::size_t index)
 {
-    if (m_expression == GetDocument().Expression())
+    if (index != m_selected)
         return;
-    m_expression = GetDocument().Expression();
-    SetDlgItemText(res::kExpressionEdit, m_expression);
+    const GraphFunction& function = GetDocument().Function(index);
+    if (m_expression != function.expression) {
+        m_expression = function.expression;
+        SetDlgItemText(res::kExpressionEdit, m_expression);
+    }
+    if (m_implicit != function.implicit) {
+        m_implicit = function.implicit;
+        qobject_cast<QAbstractButton*>(GetDlgItem(res::kImplicitCheck))->setChecked(m_implicit);
+        EnableExplicitCommands();
+    }
+}
+
+// The selection stays on its function, or once that is gone, on the one that took its place.
+void CPlovexView::OnFunctionRemoved(std::size_t index)
+{
+    const bool removedSelected = index == m_selected;
+    if (index < m_selected || m_selected == GetDocument().Count())
+        --m_selected;
+    if (removedSelected)
+        OnFunctionChanged(m_selected);
 }
 
 void CPlovexView::DoDataExchange(DataExchange& exchange)
@@ -420,8 +453,8 @@ void CPlovexView::OnIntegrate()
     UpdateData(false);
     // The dialogs have just painted; the integration's evaluations must not pay for it.
     ClearUpperVectorState();
-    const Integral integral
-        = Integrate(Program::Compile(GetDocument().PostfixQueue()), lower, upper);
+    const Integral integral = Integrate(
+        Program::Compile(GetDocument().Function(m_selected).PostfixQueue()), lower, upper);
     ShowResult(integral.sum);
     if (integral.stoppedAt) {
         Messages().MessageBox(this,
@@ -437,30 +470,35 @@ void CPlovexView::ShowResult(double value)
 void CPlovexView::ParseExpression()
 {
     CPlovexDoc& document = GetDocument();
-    document.SetExpression(m_expression);
-    document.SetParsedExpression(m_expression);
-    const ParseResult result = Parse(
-        m_expression, m_implicit, document.PostfixQueue(), document.OperatorStack(), m_postfix);
+    document.SetExpression(m_expression, m_selected);
+    const ParseResult result = document.Parse(m_selected);
+    m_postfix = document.Function(m_selected).PostfixText();
     if (!result.Ok())
         Messages().MessageBox(this, QString::fromStdString(result.message));
 }
 
 double CPlovexView::Evaluate(float x, float y, bool subCall) const
 {
-    return plovex::Evaluate(GetDocument().PostfixQueue(), m_derivative, x, y, subCall);
+    return plovex::Evaluate(
+        GetDocument().Function(m_selected).PostfixQueue(), m_derivative, x, y, subCall);
 }
 
 void CPlovexView::DrawGraph()
 {
-    const Program program = Program::Compile(GetDocument().PostfixQueue());
-    m_drawnExpression = GetDocument().ParsedExpression();
+    const GraphFunction& selected = GetDocument().Function(m_selected);
+    std::size_t statisticsItem = 0;
+    const std::vector<PlotItem> items
+        = PlotItems(GetDocument().Model().Functions(), m_selected, m_derivative, statisticsItem);
+    m_drawnExpression = selected.ParsedExpression();
     m_drawnImplicit = m_implicit;
     m_drawnDerivative = m_derivative;
     FormSurface surface(*this);
-    const RenderTotals totals = plovex::DrawGraph(*this, program, surface);
+    const RenderResult result = plovex::DrawGraph(
+        { m_xScale, m_yScale, m_quality }, { m_noClear, m_grid }, items, statisticsItem, surface);
+    const RenderTotals& totals = result.totals;
+    m_info = StatisticsText(result.statistics, FormatFixed);
     surface.Finish();
-    m_graphArea->SetDescription(
-        BytesToText(DescribeGraph(GetDocument().ParsedExpression(), *this)));
+    m_graphArea->SetDescription(BytesToText(DescribeGraph(selected.ParsedExpression(), *this)));
     // Said once the picture and its statistics show: the graph ends where the sweep stalled.
     if (totals.sweepStalledAt) {
         UpdateData(false);

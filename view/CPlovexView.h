@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QString>
+#include <cstddef>
 #include <string>
 
 class QMenu;
@@ -48,13 +49,14 @@ public:
     void OnEvaluateDerivative();
     void OnIntegrate();
 
-    // m_expression into the document, parsed into its postfix queue and m_postfix; a parse
-    // error is shown in a message box.
+    // m_expression into the selected function, parsed into its postfix queue and m_postfix; a
+    // parse error is shown in a message box.
     void ParseExpression();
-    // The document's postfix queue at (x, y); the difference quotient in derivative mode
+    // The selected function's postfix queue at (x, y); the difference quotient in derivative mode
     // unless `subCall` is set.
     double Evaluate(float x, float y, bool subCall) const;
-    // Renders the postfix queue into the graph area with the current fields.
+    // Renders every shown function's postfix queue into the graph area with the current fields;
+    // the statistics are the selected function's.
     void DrawGraph();
 
     // What the graph area shows, pixel for pixel.
@@ -86,7 +88,8 @@ private:
     void EnableExplicitCommands();
     void OnExpressionEdited();
     void OnSettingEdited();
-    void OnDocumentExpressionChanged();
+    void OnFunctionChanged(std::size_t index);
+    void OnFunctionRemoved(std::size_t index);
     void ChangeScale(float FormFields::*scale, float change);
     void EvaluateAtPoint(const char* prompt, bool derivative);
     void ShowResult(double value);
@@ -94,6 +97,9 @@ private:
     void Print(QPrinter& printer);
 
     CPlovexDoc& m_document;
+    // The function the form's boxes, commands and statistics act on; it follows the function
+    // when others are added, removed or moved.
+    std::size_t m_selected = 0;
     QMenu* m_graphMenu = nullptr;
     // What the last rendering drew, for the caption.
     std::string m_drawnExpression;

@@ -1,12 +1,12 @@
 #include "ShellFixture.h"
 #include "app/CPlovexApp.h"
-#include "app/CPlovexDoc.h"
-#include "app/DocumentCodec.h"
 #include "app/DocumentTemplate.h"
+#include "document/DocumentCodec.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
 #include "help/CHelpDlg.h"
 #include "res/Resource.h"
+#include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "app/DocumentCodec.h"
+#include "document/DocumentCodec.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
