@@ -157,8 +157,8 @@ TEST_F(ShellTest, MenusWithAndWithoutAGraph)
             "&Export Graph... (32772)", "-", "&Print...\tCtrl+P (57607)",
             "Print Pre&view... (57609)", "-", "Recent File (57616)", "-", "E&xit (57665)" }));
     EXPECT_EQ(Items(Menu(frame, "&View")),
-        (std::vector<std::string> {
-            "&Toolbar (59392)", "&Status Bar (59393)", "&Grid\tCtrl+G (32780)" }));
+        (std::vector<std::string> { "&Toolbar (59392)", "&Status Bar (59393)",
+            "&Grid\tCtrl+G (32780)", "&Function List\tCtrl+Shift+L (32800)" }));
     EXPECT_EQ(Items(Menu(frame, "&Window")),
         (std::vector<std::string> { "&New Window (57648)", "&Cascade (57650)", "&Tile (57651)",
             "&Arrange Icons (57649)" }));
@@ -703,6 +703,8 @@ TEST_F(ShellTest, WindowCommandsArrangeTheGraphWindows)
     const QSize size = children[0]->size();
     // Room for three windows side by side.
     frame.showNormal();
+    // The room is the graph windows' alone.
+    Trigger(app, res::kCmdViewFunctionList);
     frame.resize(size.width() * 3 + 100, size.height() * 2);
 
     Trigger(app, res::kCmdWindowTile);
