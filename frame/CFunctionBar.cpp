@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
+#include <QShortcut>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -57,6 +58,13 @@ CFunctionBar::CFunctionBar(
     setWidget(contents);
     connect(m_list, &QListWidget::currentRowChanged, this, &CFunctionBar::OnCurrentRowChanged);
     connect(m_list, &QListWidget::itemChanged, this, &CFunctionBar::OnItemChanged);
+    // Escape goes back to the form's expression box.
+    auto* back
+        = new QShortcut(QKeySequence(Qt::Key_Escape), m_list, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(back, &QShortcut::activated, this, [this] {
+        if (m_view)
+            m_view->GetDlgItem(res::kExpressionEdit)->setFocus();
+    });
     connect(m_list, &FunctionList::SwatchDoubleClicked, this, [this](int row) {
         if (!m_view)
             return;

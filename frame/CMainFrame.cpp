@@ -25,6 +25,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
@@ -222,7 +223,6 @@ void CMainFrame::CreateActions()
 
     // The function list and the commands on the active form's selected function.
     action = CreateAction(res::kCmdViewFunctionList, "&Function List");
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
     action->setCheckable(true);
     // The list's buttons have short captions, so that the dock stays narrow.
     const struct {
@@ -421,6 +421,13 @@ void CMainFrame::CreateFunctionBar()
             toggle->setChecked(!m_functionBar->isHidden());
             SaveFunctionBarPlace();
         }
+    });
+    // The keyboard's way into the list: shown if it was not, and the focus in it.
+    auto* goToList = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), this);
+    connect(goToList, &QShortcut::activated, this, [this, toggle] {
+        m_functionBar->show();
+        toggle->setChecked(true);
+        m_functionBar->List()->setFocus();
     });
     connect(
         m_functionBar, &QDockWidget::dockLocationChanged, this, &CMainFrame::SaveFunctionBarPlace);

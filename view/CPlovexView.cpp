@@ -181,7 +181,22 @@ void CPlovexView::OnInitialUpdate()
     m_implicit = document.Function(m_selected).implicit;
     UpdateData(false);
     EnableExplicitCommands();
+    ParseOtherFunctions();
     OnPlot();
+}
+
+// A document just opened holds functions no parse has seen: each is parsed once, as its own
+// Plot would, so that the first rendering draws them all.
+void CPlovexView::ParseOtherFunctions()
+{
+    CPlovexDoc& document = GetDocument();
+    for (std::size_t i = 0; i < document.Count(); ++i) {
+        if (i == m_selected || document.Function(i).ParsedExpression() == document.Expression(i))
+            continue;
+        const ParseResult result = document.Parse(i);
+        if (!result.Ok())
+            Messages().MessageBox(this, QString::fromStdString(result.message));
+    }
 }
 
 void CPlovexView::StoreSettings()

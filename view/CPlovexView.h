@@ -127,6 +127,7 @@ private:
     std::size_t m_selected = 0;
     QMenu* m_graphMenu = nullptr;
     void ShowSelectedFunction();
+    void ParseOtherFunctions();
     void MoveFunction(int places);
     void Redraw();
 
