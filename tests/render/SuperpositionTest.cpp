@@ -85,8 +85,9 @@ TEST(Superposition, IsTheOneFunctionRendersInListOrder)
                 EXPECT_EQ(together.statistics.maximum, single.statistics.maximum);
                 EXPECT_EQ(together.statistics.minimum, single.statistics.minimum);
                 EXPECT_EQ(std::isnan(together.statistics.mean), std::isnan(single.statistics.mean));
-                if (!std::isnan(single.statistics.mean))
+                if (!std::isnan(single.statistics.mean)) {
                     EXPECT_EQ(together.statistics.mean, single.statistics.mean);
+                }
             }
         }
         EXPECT_FALSE(expected.empty());
