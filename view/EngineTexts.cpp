@@ -1,5 +1,6 @@
 #include "view/EngineTexts.h"
 
+#include "document/FunctionPalette.h"
 #include "engine/Numbers.h"
 #include "platform/ByteText.h"
 
@@ -69,6 +70,22 @@ QString EngineTexts::IntegralStop(float stoppedAt, float upper)
               "the step 0.01 no longer changes x. The result is the integral up to that point.")
         .arg(QString::fromStdString(FormatFixed(stoppedAt)),
             QString::fromStdString(FormatFixed(upper)));
+}
+
+QString EngineTexts::ColourName(Rgb colour)
+{
+    // The palette's names, for lupdate: the document layer writes them in English.
+    static const char* const kNames[] = {
+        QT_TR_NOOP("blue"),
+        QT_TR_NOOP("vermillion"),
+        QT_TR_NOOP("bluish green"),
+        QT_TR_NOOP("reddish purple"),
+        QT_TR_NOOP("orange"),
+        QT_TR_NOOP("sky blue"),
+        QT_TR_NOOP("black"),
+    };
+    Q_UNUSED(kNames);
+    return tr(plovex::ColourName(colour).c_str());
 }
 
 QString EngineTexts::DocumentError(const std::string& error)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/Rgb.h"
 #include "engine/ParseResult.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,8 @@ public:
     static QString IntegralStop(float stoppedAt, float upper);
     // Why the codec refused a document.
     static QString DocumentError(const std::string& error);
+    // A palette colour's name ("blue"), or the colour's #rrggbb.
+    static QString ColourName(Rgb colour);
 };
 
 } // namespace plovex

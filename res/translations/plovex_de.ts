@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ColourDialogService</name>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+</context>
+<context>
     <name>DataExchange</name>
     <message>
         <source>Please enter a number.</source>
@@ -141,6 +148,34 @@ von den Plovex-Autoren.</translation>
     <message>
         <source>The file claims an expression of %1 characters but holds only %2.</source>
         <translation>Die Datei gibt einen Ausdruck von %1 Zeichen an, enthält aber nur %2.</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>vermillion</source>
+        <translation>zinnoberrot</translation>
+    </message>
+    <message>
+        <source>bluish green</source>
+        <translation>blaugrün</translation>
+    </message>
+    <message>
+        <source>reddish purple</source>
+        <translation>rotviolett</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>sky blue</source>
+        <translation>himmelblau</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>schwarz</translation>
     </message>
 </context>
 <context>
@@ -586,6 +621,61 @@ Gitter: Ansicht &gt; Gitter (Strg+G) legt unter jeden Graphen ein Gitter mit bes
 
 Tastatur: Die Eingabetaste im Ausdrucksfeld zeichnet. Alt mit dem unterstrichenen Buchstaben einer Schaltfläche drückt sie (Alt+Z zeichnet); Alt+Umschalt mit einer Pfeiltaste ändert eine Skala wie ihre Schaltflächen + und -.</translation>
     </message>
+    <message>
+        <source>Functions</source>
+        <translation>Funktionen</translation>
+    </message>
+    <message>
+        <source>Show or hide the list of the graph&apos;s functions (Ctrl+Shift+L goes to it)
+Toggle Function List</source>
+        <translation>Die Liste der Funktionen des Graphen ein- oder ausblenden (Strg+Umschalt+L springt zu ihr)
+Funktionsliste</translation>
+    </message>
+    <message>
+        <source>Add an empty function after the selected one
+New Function</source>
+        <translation>Eine leere Funktion nach der ausgewählten hinzufügen
+Neue Funktion</translation>
+    </message>
+    <message>
+        <source>Delete the selected function
+Delete Function</source>
+        <translation>Die ausgewählte Funktion löschen
+Funktion löschen</translation>
+    </message>
+    <message>
+        <source>Choose the colour of the selected function
+Colour</source>
+        <translation>Die Farbe der ausgewählten Funktion wählen
+Farbe</translation>
+    </message>
+    <message>
+        <source>Move the selected function up the list
+Move Up</source>
+        <translation>Die ausgewählte Funktion in der Liste nach oben verschieben
+Nach oben</translation>
+    </message>
+    <message>
+        <source>Move the selected function down the list
+Move Down</source>
+        <translation>Die ausgewählte Funktion in der Liste nach unten verschieben
+Nach unten</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFunctionBar</name>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>sichtbar</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>ausgeblendet</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CHelpDlg</name>
@@ -735,6 +825,50 @@ Tastatur: Die Eingabetaste im Ausdrucksfeld zeichnet. Alt mit dem unterstrichene
     <message>
         <source>Standard</source>
         <translation>Standard</translation>
+    </message>
+    <message>
+        <source>&amp;Function List</source>
+        <translation>&amp;Funktionsliste</translation>
+    </message>
+    <message>
+        <source>&amp;New Function</source>
+        <translation>&amp;Neue Funktion</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Function</source>
+        <translation>Funktion &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>&amp;Farbe...</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Auf</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Ab</translation>
     </message>
 </context>
 <context>

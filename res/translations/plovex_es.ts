@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ColourDialogService</name>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+</context>
+<context>
     <name>DataExchange</name>
     <message>
         <source>Please enter a number.</source>
@@ -141,6 +148,34 @@ por los autores de Plovex.</translation>
     <message>
         <source>The file claims an expression of %1 characters but holds only %2.</source>
         <translation>El archivo indica una expresión de %1 caracteres, pero solo contiene %2.</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>vermillion</source>
+        <translation>bermellón</translation>
+    </message>
+    <message>
+        <source>bluish green</source>
+        <translation>verde azulado</translation>
+    </message>
+    <message>
+        <source>reddish purple</source>
+        <translation>púrpura rojizo</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>naranja</translation>
+    </message>
+    <message>
+        <source>sky blue</source>
+        <translation>azul cielo</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>negro</translation>
     </message>
 </context>
 <context>
@@ -586,6 +621,61 @@ Cuadrícula: Ver &gt; Cuadrícula (Ctrl+G) dibuja bajo cada gráfica una cuadrí
 
 Teclado: Intro en el cuadro de la expresión traza la gráfica. Alt con la letra subrayada de un botón lo pulsa (Alt+T traza); Alt+Mayús con una tecla de flecha cambia una escala como sus botones + y -.</translation>
     </message>
+    <message>
+        <source>Functions</source>
+        <translation>Funciones</translation>
+    </message>
+    <message>
+        <source>Show or hide the list of the graph&apos;s functions (Ctrl+Shift+L goes to it)
+Toggle Function List</source>
+        <translation>Mostrar u ocultar la lista de funciones de la gráfica (Ctrl+Mayús+L lleva a ella)
+Lista de funciones</translation>
+    </message>
+    <message>
+        <source>Add an empty function after the selected one
+New Function</source>
+        <translation>Añadir una función vacía después de la seleccionada
+Nueva función</translation>
+    </message>
+    <message>
+        <source>Delete the selected function
+Delete Function</source>
+        <translation>Eliminar la función seleccionada
+Eliminar función</translation>
+    </message>
+    <message>
+        <source>Choose the colour of the selected function
+Colour</source>
+        <translation>Elegir el color de la función seleccionada
+Color</translation>
+    </message>
+    <message>
+        <source>Move the selected function up the list
+Move Up</source>
+        <translation>Subir la función seleccionada en la lista
+Subir</translation>
+    </message>
+    <message>
+        <source>Move the selected function down the list
+Move Down</source>
+        <translation>Bajar la función seleccionada en la lista
+Bajar</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFunctionBar</name>
+    <message>
+        <source>(empty)</source>
+        <translation>(vacía)</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>visible</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>oculta</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CHelpDlg</name>
@@ -735,6 +825,50 @@ Teclado: Intro en el cuadro de la expresión traza la gráfica. Alt con la letra
     <message>
         <source>Standard</source>
         <translation>Estándar</translation>
+    </message>
+    <message>
+        <source>&amp;Function List</source>
+        <translation>&amp;Lista de funciones</translation>
+    </message>
+    <message>
+        <source>&amp;New Function</source>
+        <translation>&amp;Nueva función</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Function</source>
+        <translation>&amp;Eliminar función</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>&amp;Color...</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
     </message>
 </context>
 <context>

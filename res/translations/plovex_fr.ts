@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ColourDialogService</name>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+</context>
+<context>
     <name>DataExchange</name>
     <message>
         <source>Please enter a number.</source>
@@ -141,6 +148,34 @@ par les auteurs de Plovex.</translation>
     <message>
         <source>The file claims an expression of %1 characters but holds only %2.</source>
         <translation>Le fichier annonce une expression de %1 caractères mais n’en contient que %2.</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>vermillion</source>
+        <translation>vermillon</translation>
+    </message>
+    <message>
+        <source>bluish green</source>
+        <translation>vert bleuté</translation>
+    </message>
+    <message>
+        <source>reddish purple</source>
+        <translation>pourpre rougeâtre</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>sky blue</source>
+        <translation>bleu ciel</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>noir</translation>
     </message>
 </context>
 <context>
@@ -586,6 +621,61 @@ Grille&#xa0;: Affichage &gt; Grille (Ctrl+G) trace sous chaque graphe une grille
 
 Clavier&#xa0;: Entrée dans la zone de l’expression trace le graphe. Alt avec la lettre soulignée d’un bouton l’actionne (Alt+T trace)&#xa0;; Alt+Maj avec une flèche change une échelle comme ses boutons + et -.</translation>
     </message>
+    <message>
+        <source>Functions</source>
+        <translation>Fonctions</translation>
+    </message>
+    <message>
+        <source>Show or hide the list of the graph&apos;s functions (Ctrl+Shift+L goes to it)
+Toggle Function List</source>
+        <translation>Afficher ou masquer la liste des fonctions du graphe (Ctrl+Maj+L y mène)
+Liste des fonctions</translation>
+    </message>
+    <message>
+        <source>Add an empty function after the selected one
+New Function</source>
+        <translation>Ajouter une fonction vide après la fonction sélectionnée
+Nouvelle fonction</translation>
+    </message>
+    <message>
+        <source>Delete the selected function
+Delete Function</source>
+        <translation>Supprimer la fonction sélectionnée
+Supprimer la fonction</translation>
+    </message>
+    <message>
+        <source>Choose the colour of the selected function
+Colour</source>
+        <translation>Choisir la couleur de la fonction sélectionnée
+Couleur</translation>
+    </message>
+    <message>
+        <source>Move the selected function up the list
+Move Up</source>
+        <translation>Monter la fonction sélectionnée dans la liste
+Monter</translation>
+    </message>
+    <message>
+        <source>Move the selected function down the list
+Move Down</source>
+        <translation>Descendre la fonction sélectionnée dans la liste
+Descendre</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFunctionBar</name>
+    <message>
+        <source>(empty)</source>
+        <translation>(vide)</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>affichée</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>masquée</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CHelpDlg</name>
@@ -735,6 +825,50 @@ Clavier&#xa0;: Entrée dans la zone de l’expression trace le graphe. Alt avec 
     <message>
         <source>Standard</source>
         <translation>Standard</translation>
+    </message>
+    <message>
+        <source>&amp;Function List</source>
+        <translation>&amp;Liste des fonctions</translation>
+    </message>
+    <message>
+        <source>&amp;New Function</source>
+        <translation>&amp;Nouvelle fonction</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouvelle</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Function</source>
+        <translation>&amp;Supprimer la fonction</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>&amp;Couleur...</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>ColourDialogService</name>
+    <message>
+        <source>Colour</source>
+        <translation>Cor</translation>
+    </message>
+</context>
+<context>
     <name>DataExchange</name>
     <message>
         <source>Please enter a number.</source>
@@ -141,6 +148,34 @@ pelos autores do Plovex.</translation>
     <message>
         <source>The file claims an expression of %1 characters but holds only %2.</source>
         <translation>O arquivo indica uma expressão de %1 caracteres, mas contém apenas %2.</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>vermillion</source>
+        <translation>vermelhão</translation>
+    </message>
+    <message>
+        <source>bluish green</source>
+        <translation>verde-azulado</translation>
+    </message>
+    <message>
+        <source>reddish purple</source>
+        <translation>púrpura-avermelhado</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>laranja</translation>
+    </message>
+    <message>
+        <source>sky blue</source>
+        <translation>azul-celeste</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>preto</translation>
     </message>
 </context>
 <context>
@@ -586,6 +621,61 @@ Grade: Exibir &gt; Grade (Ctrl+G) desenha sob cada gráfico uma grade com marcas
 
 Teclado: Enter na caixa da expressão traça o gráfico. Alt com a letra sublinhada de um botão o aciona (Alt+T traça); Alt+Shift com uma tecla de seta muda uma escala como seus botões + e -.</translation>
     </message>
+    <message>
+        <source>Functions</source>
+        <translation>Funções</translation>
+    </message>
+    <message>
+        <source>Show or hide the list of the graph&apos;s functions (Ctrl+Shift+L goes to it)
+Toggle Function List</source>
+        <translation>Exibir ou ocultar a lista de funções do gráfico (Ctrl+Shift+L leva a ela)
+Lista de funções</translation>
+    </message>
+    <message>
+        <source>Add an empty function after the selected one
+New Function</source>
+        <translation>Adicionar uma função vazia após a selecionada
+Nova função</translation>
+    </message>
+    <message>
+        <source>Delete the selected function
+Delete Function</source>
+        <translation>Excluir a função selecionada
+Excluir função</translation>
+    </message>
+    <message>
+        <source>Choose the colour of the selected function
+Colour</source>
+        <translation>Escolher a cor da função selecionada
+Cor</translation>
+    </message>
+    <message>
+        <source>Move the selected function up the list
+Move Up</source>
+        <translation>Subir a função selecionada na lista
+Subir</translation>
+    </message>
+    <message>
+        <source>Move the selected function down the list
+Move Down</source>
+        <translation>Descer a função selecionada na lista
+Descer</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFunctionBar</name>
+    <message>
+        <source>(empty)</source>
+        <translation>(vazia)</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>visível</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>oculta</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CHelpDlg</name>
@@ -735,6 +825,50 @@ Teclado: Enter na caixa da expressão traça o gráfico. Alt com a letra sublinh
     <message>
         <source>Standard</source>
         <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>&amp;Function List</source>
+        <translation>&amp;Lista de funções</translation>
+    </message>
+    <message>
+        <source>&amp;New Function</source>
+        <translation>&amp;Nova função</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nova</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Function</source>
+        <translation>&amp;Excluir função</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>&amp;Cor...</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>&amp;Descer</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descer</translation>
     </message>
 </context>
 <context>

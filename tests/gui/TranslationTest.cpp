@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 #include "app/CPlovexApp.h"
-#include "app/DocumentCodec.h"
+#include "document/DocumentCodec.h"
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
 #include "engine/TokenList.h"
@@ -195,6 +195,15 @@ TEST_F(TranslatedShell, MenusShowTheLanguageWithOneMnemonicPerKey)
         ExpectUniqueMnemonics("menu bar", titles);
         CChildFrame& child = *frame.ChildFrames().front();
         ExpectUniqueMnemonics("graph menu", MenuTexts(*ViewOf(child).GraphMenu()));
+        // Lists whose actions make their context menus.
+        for (const QWidget* widget : frame.findChildren<QWidget*>()) {
+            if (widget->contextMenuPolicy() != Qt::ActionsContextMenu)
+                continue;
+            QStringList texts;
+            for (const QAction* action : widget->actions())
+                texts << action->text();
+            ExpectUniqueMnemonics(widget->objectName() + " menu", texts);
+        }
         // Qt's translated texts still find the window-menu items a graph window cannot do.
         EXPECT_EQ(VisibleActions(*child.systemMenu()), englishSystemMenu);
         ExpectUniqueMnemonics("save prompt",
