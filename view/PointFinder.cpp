@@ -192,6 +192,27 @@ std::vector<FoundPoint> FindIntersections(
     return points;
 }
 
+const char* PointKindName(PointKind kind)
+{
+    switch (kind) {
+    case PointKind::Root:
+        return "root";
+    case PointKind::Minimum:
+        return "minimum";
+    case PointKind::Maximum:
+        return "maximum";
+    case PointKind::Intersection:
+        return "intersection";
+    }
+    return "";
+}
+
+std::string PointLimitText()
+{
+    return "More than " + std::to_string(kMaxPoints) + " points were found; the first "
+        + std::to_string(kMaxPoints) + " in order of x are listed.";
+}
+
 PointList InOrderOfX(std::vector<FoundPoint> points)
 {
     std::stable_sort(points.begin(), points.end(), [](const FoundPoint& a, const FoundPoint& b) {

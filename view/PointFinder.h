@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace plovex {
@@ -50,6 +51,12 @@ struct PointList {
     // More points were found than one command reports; `points` holds the first.
     bool cut = false;
 };
+
+// "root", "minimum", "maximum", "intersection": the command line's words.
+const char* PointKindName(PointKind kind);
+
+// What the user is told when a command found more points than it reports.
+std::string PointLimitText();
 
 // In order of x (a NaN x last); points at one x keep their order. At most kMaxPoints.
 PointList InOrderOfX(std::vector<FoundPoint> points);

@@ -37,6 +37,24 @@ TableXs MakeTableXs(float from, float to, float step)
     return table;
 }
 
+std::string TableRefusalText(TableRefusal refusal)
+{
+    switch (refusal) {
+    case TableRefusal::None:
+        break;
+    case TableRefusal::BadStep:
+        return "The step must be a number other than 0.";
+    case TableRefusal::BadLimit:
+        return "From and To must be numbers.";
+    case TableRefusal::AwayFromTo:
+        return "The step leads away from To: give it the sign of To - From.";
+    case TableRefusal::TooManyRows:
+        return "The table would have more than " + std::to_string(kMaxTableRows)
+            + " rows: choose a larger step or a shorter range.";
+    }
+    return "";
+}
+
 std::vector<TableRow> TabulateValues(const std::vector<float>& xs,
     const std::function<double(float)>& value, const std::function<double(float)>& quotient)
 {

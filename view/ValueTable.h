@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace plovex {
@@ -30,6 +31,9 @@ struct TableXs {
 };
 
 TableXs MakeTableXs(float from, float to, float step);
+
+// Why a table is refused, in a sentence.
+std::string TableRefusalText(TableRefusal refusal);
 
 struct TableRow {
     float x;
