@@ -16,12 +16,16 @@
 #include "platform/VectorState.h"
 #include "res/Resource.h"
 #include "view/CInputDlg.h"
+#include "view/CTableQuestionDlg.h"
+#include "view/CValueTableDlg.h"
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
 #include "view/GraphDescription.h"
 #include "view/GraphPage.h"
 #include "view/GraphRenderer.h"
 #include "view/Integration.h"
+#include "view/PointerReadout.h"
+#include "view/ValueTable.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -282,6 +286,12 @@ void CPlovexView::mouseMoveEvent(QMouseEvent* event)
     OnMouseMove(event->position().toPoint());
 }
 
+void CPlovexView::leaveEvent(QEvent* event)
+{
+    emit Readout(QString());
+    FormView::leaveEvent(event);
+}
+
 void CPlovexView::OnMouseMove(const QPoint& point)
 {
     // Every movement reads the form, so a prompt here would come back at each one and trap
@@ -290,10 +300,14 @@ void CPlovexView::OnMouseMove(const QPoint& point)
     const QSize client = m_graphArea->ClientSize();
     const QPoint pixel = m_graphArea->ToClient(*this, point);
     if (pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= client.width()
-        || pixel.y() >= client.height())
+        || pixel.y() >= client.height()) {
+        emit Readout(QString());
         return;
+    }
     const int hw = client.width() / 2;
     const int hh = client.height() / 2;
+    emit Readout(QString::fromStdString(
+        PointerReadoutText(pixel.x() - hw, hh - pixel.y(), m_xScale, m_yScale)));
     const int gx = TruncateToInt(static_cast<double>(pixel.x() - hw) / m_xScale);
     const int gy = TruncateToInt(static_cast<double>(hh - pixel.y()) / m_yScale);
     char text[32];
@@ -325,10 +339,73 @@ QImage CPlovexView::GraphPicture() const
     return m_graphArea->Picture();
 }
 
+QString CPlovexView::DrawnFunction() const
+{
+    return m_drawnExpression.empty() ? QString("0") : BytesToText(m_drawnExpression);
+}
+
+std::vector<float> CPlovexView::VisibleColumns() const
+{
+    return ColumnXs(m_graphArea->ClientSize().width(), m_drawnXScale);
+}
+
+PointList CPlovexView::FindPoints(bool roots, bool extrema)
+{
+    const Program program = Program::Compile(GetDocument().PostfixQueue());
+    const bool derivative = m_drawnDerivative;
+    const ValueAt valueAt = [&](float x) { return program.Evaluate(derivative, x, 0.0f); };
+    const std::vector<float> columns = VisibleColumns();
+    std::vector<FoundPoint> found;
+    if (roots)
+        found = FindRoots(valueAt, columns);
+    if (extrema) {
+        const std::vector<FoundPoint> more = FindExtrema(valueAt, columns);
+        found.insert(found.end(), more.begin(), more.end());
+    }
+    PointList list = InOrderOfX(std::move(found));
+    // Where the renderer would put each point: pixel offsets from the origin, scaled.
+    const QSize client = m_graphArea->ClientSize();
+    QList<QPointF> marks;
+    for (const FoundPoint& point : list.points) {
+        marks << QPointF(client.width() / 2 + static_cast<double>(point.x) * m_drawnXScale,
+            client.height() / 2 - point.y * m_drawnYScale);
+    }
+    m_graphArea->SetMarks(marks, QColor(0, 0, 255));
+    return list;
+}
+
+void CPlovexView::OnTableOfValues()
+{
+    CTableQuestionDlg question(window());
+    question.m_from = m_tableFrom;
+    question.m_to = m_tableTo;
+    question.m_step = m_tableStep;
+    TableXs table;
+    // A refused table asks again, with the numbers as the user left them.
+    for (;;) {
+        if (question.DoModal() != res::kIdOk)
+            return;
+        m_tableFrom = question.m_from;
+        m_tableTo = question.m_to;
+        m_tableStep = question.m_step;
+        table = MakeTableXs(question.m_from, question.m_to, question.m_step);
+        if (table.refusal == TableRefusal::None)
+            break;
+        Messages().MessageBox(this, QString::fromStdString(TableRefusalText(table.refusal)));
+    }
+    const Program program = Program::Compile(GetDocument().PostfixQueue());
+    const bool derivative = m_drawnDerivative;
+    const std::vector<TableRow> rows = TabulateValues(
+        table.xs, [&](float x) { return program.Evaluate(derivative, x, 0.0f); },
+        [&](float x) { return program.Evaluate(true, x, 0.0f); });
+    CValueTableDlg dialog(
+        m_drawnDerivative ? "d/dx (" + DrawnFunction() + ")" : DrawnFunction(), rows, window());
+    Messages().RunModal(dialog);
+}
+
 QString CPlovexView::GraphCaption() const
 {
-    const QString expression
-        = m_drawnExpression.empty() ? QString("0") : BytesToText(m_drawnExpression);
+    const QString expression = DrawnFunction();
     if (m_drawnImplicit)
         return expression + " = 0";
     if (m_drawnDerivative)
@@ -456,6 +533,8 @@ void CPlovexView::DrawGraph()
     m_drawnExpression = GetDocument().ParsedExpression();
     m_drawnImplicit = m_implicit;
     m_drawnDerivative = m_derivative;
+    m_drawnXScale = m_xScale;
+    m_drawnYScale = m_yScale;
     FormSurface surface(*this);
     const RenderTotals totals = plovex::DrawGraph(*this, program, surface);
     surface.Finish();

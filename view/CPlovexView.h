@@ -2,6 +2,7 @@
 
 #include "platform/FormView.h"
 #include "view/FormFields.h"
+#include "view/PointFinder.h"
 
 #include <QImage>
 #include <QString>
@@ -57,6 +58,18 @@ public:
     // Renders the postfix queue into the graph area with the current fields.
     void DrawGraph();
 
+    // The function the last rendering drew, as the expression box showed it.
+    QString DrawnFunction() const;
+    // Whether the last rendering drew an explicit function, which the Tools commands work on.
+    bool DrawnExplicit() const { return !m_drawnImplicit; }
+    // The x of the graph area's columns at the last rendering's scale.
+    std::vector<float> VisibleColumns() const;
+    // Roots, extrema or both of the function drawn, over the visible columns, in order of x;
+    // each is marked on the graph with a ring until the next rendering.
+    PointList FindPoints(bool roots, bool extrema);
+    // Asks for From, To and Step and shows the table of the function drawn.
+    void OnTableOfValues();
+
     // What the graph area shows, pixel for pixel.
     QImage GraphPicture() const;
     // The function of the last rendering: "y = x^2", "y = d/dx (x^2)", "x^2+y^2-25 = 0".
@@ -74,9 +87,15 @@ public:
     QProgressBar* m_progress = nullptr;
     PictureStatic* m_graphArea = nullptr;
 
+signals:
+    // The graph point under the pointer, to the decimals its scale warrants; empty when the
+    // pointer is off the graph.
+    void Readout(const QString& text);
+
 protected:
     void DoDataExchange(DataExchange& exchange) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -99,6 +118,12 @@ private:
     std::string m_drawnExpression;
     bool m_drawnImplicit = false;
     bool m_drawnDerivative = false;
+    float m_drawnXScale = 10.0f;
+    float m_drawnYScale = 10.0f;
+    // The last table asked for: the next one starts from it.
+    float m_tableFrom = -5.0f;
+    float m_tableTo = 5.0f;
+    float m_tableStep = 1.0f;
 };
 
 } // namespace plovex
