@@ -102,6 +102,17 @@ void DataTable::OnExportCsv(const QString& proposedName)
         Messages().MessageBox(window(), QString("Cannot write %1: %2").arg(path, reason));
 }
 
+bool DataTable::event(QEvent* event)
+{
+    // A tool window shares its owner's shortcuts, and the owner's Copy would take the key.
+    if (event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        event->accept();
+        return true;
+    }
+    return QTableWidget::event(event);
+}
+
 void DataTable::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Copy)) {

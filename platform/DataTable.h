@@ -29,6 +29,7 @@ public:
     void OnExportCsv(const QString& proposedName);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -132,6 +133,17 @@ TEST_F(ShellTest, PointsWindowCopiesExportsAndShowsTheChosenPoint)
     EXPECT_NEAR(view.m_graphArea->Marks()[0].y(), 119.0, 1e-3);
 
     points.CopyButton()->click();
+    EXPECT_EQ(QApplication::clipboard()->text(),
+        "Function\tKind\tx\ty\nx^3-2*x-5\troot\t2.0945516\t9.536743e-07\n");
+
+    // Ctrl+C in the list copies the rows: the tool window shares the main window's shortcuts,
+    // whose Copy would copy the graph's picture.
+    QApplication::clipboard()->setText("before");
+    QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_C, Qt::ControlModifier);
+    QApplication::sendEvent(points.Table(), &override);
+    EXPECT_TRUE(override.isAccepted());
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier);
+    QApplication::sendEvent(points.Table(), &press);
     EXPECT_EQ(QApplication::clipboard()->text(),
         "Function\tKind\tx\ty\nx^3-2*x-5\troot\t2.0945516\t9.536743e-07\n");
 
