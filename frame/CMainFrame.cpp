@@ -493,6 +493,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     m_helpWindow->hide();
+    m_pointsWindow->hide();
     QMainWindow::closeEvent(event);
 }
 

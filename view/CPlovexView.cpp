@@ -18,6 +18,7 @@
 #include "view/CInputDlg.h"
 #include "view/CTableQuestionDlg.h"
 #include "view/CValueTableDlg.h"
+#include "view/DrawingSurface.h"
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
 #include "view/GraphDescription.h"
@@ -370,7 +371,7 @@ PointList CPlovexView::FindPoints(bool roots, bool extrema)
         marks << QPointF(client.width() / 2 + static_cast<double>(point.x) * m_drawnXScale,
             client.height() / 2 - point.y * m_drawnYScale);
     }
-    m_graphArea->SetMarks(marks, QColor(0, 0, 255));
+    m_graphArea->SetMarks(marks, QColor(kCurve.red, kCurve.green, kCurve.blue));
     return list;
 }
 
