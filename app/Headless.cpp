@@ -132,6 +132,9 @@ private:
     }
     // False when the expression does not parse (its message printed already).
     Outcome<bool> ParseInto(TokenList& queue, bool implicit);
+    // Another explicit function, compiled from what its parse leaves (a failed parse's message
+    // printed, as for the expression).
+    Program ParseFunction(const std::string& expression);
 
     Outcome<int> Postfix();
     Outcome<int> EvaluateAt();
@@ -247,6 +250,19 @@ Outcome<bool> Command::ParseInto(TokenList& queue, bool implicit)
     return result.Ok();
 }
 
+Program Command::ParseFunction(const std::string& expression)
+{
+    TokenList queue;
+    TokenList operators;
+    std::string postfix;
+    const ParseResult result = Parse(expression, false, queue, operators, postfix);
+    if (!result.Ok()) {
+        PrintLine(stderr, result.message);
+        m_parseFailed = true;
+    }
+    return Program::Compile(queue);
+}
+
 Outcome<int> Command::Postfix()
 {
     Outcome<GraphSettings> settings = Settings();
@@ -356,10 +372,26 @@ Outcome<int> Command::Points()
         std::vector<FoundPoint> extrema = FindExtrema(valueAt, columns);
         found.insert(found.end(), extrema.begin(), extrema.end());
     }
+    if (m_parser.isSet("intersections")) {
+        // The other functions are numbered after the expression's, which is the first.
+        const QStringList others = m_parser.values("function");
+        for (int i = 0; i < others.size(); ++i) {
+            const Program g = ParseFunction(others[i].toStdString());
+            std::vector<FoundPoint> met = FindIntersections(
+                valueAt, [&](float x) { return g.Evaluate(false, x, 0.0f); }, i + 2, columns);
+            found.insert(found.end(), met.begin(), met.end());
+        }
+    }
     const PointList list = InOrderOfX(std::move(found));
-    for (const FoundPoint& point : list.points)
-        PrintLine(stdout,
-            std::string(PointKindName(point.kind)) + " " + Format(point.x) + " " + Format(point.y));
+    for (const FoundPoint& point : list.points) {
+        std::string line = std::string(PointKindName(point.kind)) + " " + Format(point.x) + " "
+            + Format(point.y);
+        if (point.kind == PointKind::Intersection) {
+            line += ' ';
+            line += std::to_string(point.other);
+        }
+        PrintLine(stdout, line);
+    }
     if (list.cut)
         Warn(PointLimitText());
     return 0;
@@ -493,12 +525,12 @@ Outcome<int> Command::Run()
             chosen << action;
     }
     // Roots and extrema come as one list in order of x.
-    if (m_parser.isSet("roots") || m_parser.isSet("extrema"))
+    if (m_parser.isSet("roots") || m_parser.isSet("extrema") || m_parser.isSet("intersections"))
         chosen << "points";
     if (chosen.size() != 1) {
         return Failure { kUsageError,
             "choose one of --postfix, --evaluate, --render, --integrate, --save, --table, and "
-            "--roots or --extrema or both" };
+            "any of --roots, --extrema and --intersections" };
     }
     const QString& action = chosen.first();
     Outcome<int> status = action == "postfix" ? Postfix()
@@ -595,6 +627,10 @@ int RunHeadless(int argc, char** argv)
         { "extrema",
             "Print the minima and maxima over the graph area's columns: minimum X Y, "
             "maximum X Y." },
+        { "intersections",
+            "Print where the expression meets each --function over the graph area's columns: "
+            "intersection X Y N, N the other function's number (the expression is 1)." },
+        { "function", "Another explicit function, after the expression's (repeatable).", "EXPR" },
         { "table", "Print x, f(x) and the difference quotient for x = FROM + k*STEP up to TO.",
             "FROM,TO,STEP" },
         { "exact", "Print numbers with %.17g instead of %f." },

@@ -108,6 +108,19 @@ const std::vector<CommandCase>& Results()
             "", 0 }, // roots of what Plot dy/dx draws
         { { "--expression=x)", "--roots", "--size=4x4" }, "root 0.000000 0.000000\n",
             "Parse Error: Unmatched parentheses.\n", 1 },
+        // Intersections with each --function, numbered after the expression's.
+        { { "--expression=x^2", "--intersections", "--function=x+2", "--function=0-x^2+2" },
+            "intersection -1.000000 1.000000 2\nintersection -1.000000 1.000000 3\n"
+            "intersection 1.000000 1.000000 3\nintersection 2.000000 4.000000 2\n",
+            "", 0 },
+        { { "--expression=x^2", "--intersections", "--roots", "--function=x+2.05", "--exact" },
+            "intersection -1.0165750980377197 1.033424973487854 2\nroot 0 0\n"
+            "intersection 2.0165750980377197 4.0665750503540039 2\n",
+            "", 0 },
+        { { "--expression=x^2", "--intersections" }, "", "", 0 }, // nothing to meet
+        { { "--expression=x^2", "--intersections", "--function=x)" },
+            "intersection 0.000000 0.000000 2\nintersection 1.000000 1.000000 2\n",
+            "Parse Error: Unmatched parentheses.\n", 1 },
         { { "--expression=x^2", "--table=-0.1,0.1,0.1" },
             "-0.100000 0.010000 -0.190000\n0.000000 0.000000 0.010000\n"
             "0.100000 0.010000 0.210000\n",
