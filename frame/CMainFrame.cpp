@@ -736,12 +736,8 @@ void CMainFrame::OnFindPoints(bool roots, bool extrema)
     CPlovexView* view = ActiveView();
     if (!view)
         return;
-    if (!view->DrawnExplicit()) {
-        Messages().MessageBox(view,
-            "Roots and extrema are found on explicit functions: clear Implicit function and "
-            "plot.");
+    if (!view->CheckDrawnExplicit())
         return;
-    }
     const PointList list = view->FindPoints(roots, extrema);
     const std::vector<float> columns = view->VisibleColumns();
     const QString what = roots ? "Roots" : "Minima and maxima";

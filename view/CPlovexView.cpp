@@ -345,6 +345,16 @@ QString CPlovexView::DrawnFunction() const
     return m_drawnExpression.empty() ? QString("0") : BytesToText(m_drawnExpression);
 }
 
+bool CPlovexView::CheckDrawnExplicit()
+{
+    if (m_drawnImplicit) {
+        Messages().MessageBox(this,
+            "Roots, extrema and tables of values are found for explicit functions: clear "
+            "Implicit function and plot.");
+    }
+    return !m_drawnImplicit;
+}
+
 std::vector<float> CPlovexView::VisibleColumns() const
 {
     return ColumnXs(m_graphArea->ClientSize().width(), m_drawnXScale);
@@ -377,6 +387,8 @@ PointList CPlovexView::FindPoints(bool roots, bool extrema)
 
 void CPlovexView::OnTableOfValues()
 {
+    if (!CheckDrawnExplicit())
+        return;
     CTableQuestionDlg question(window());
     question.m_from = m_tableFrom;
     question.m_to = m_tableTo;

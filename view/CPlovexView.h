@@ -60,8 +60,9 @@ public:
 
     // The function the last rendering drew, as the expression box showed it.
     QString DrawnFunction() const;
-    // Whether the last rendering drew an explicit function, which the Tools commands work on.
-    bool DrawnExplicit() const { return !m_drawnImplicit; }
+    // Whether the last rendering drew an explicit function, which the Tools commands work on;
+    // when it did not, the user is told so.
+    bool CheckDrawnExplicit();
     // The x of the graph area's columns at the last rendering's scale.
     std::vector<float> VisibleColumns() const;
     // Roots, extrema or both of the function drawn, over the visible columns, in order of x;

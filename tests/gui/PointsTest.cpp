@@ -174,10 +174,14 @@ TEST_F(ShellTest, ImplicitGraphsAndIntersectionsAreTold)
     qobject_cast<QCheckBox*>(view.GetDlgItem(res::kImplicitCheck))->click();
     TypeAndPlot(view, "x^2+y^2-25");
     Trigger(app, res::kCmdFindRoots);
+    Trigger(app, res::kCmdTableOfValues);
     Trigger(app, res::kCmdFindIntersections);
-    ASSERT_EQ(m_messages.messages.size(), 2u);
-    EXPECT_EQ(m_messages.messages[0],
-        "Roots and extrema are found on explicit functions: clear Implicit function and plot.");
+    ASSERT_EQ(m_messages.messages.size(), 3u);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(m_messages.messages[i],
+            "Roots, extrema and tables of values are found for explicit functions: clear "
+            "Implicit function and plot.");
+    }
     EXPECT_FALSE(app.MainFrame().PointsWindow().isVisible());
 }
 
