@@ -741,7 +741,7 @@ void CMainFrame::OnFindPoints(bool roots, bool extrema)
     const PointList list = view->FindPoints(roots, extrema);
     const std::vector<float> columns = view->VisibleColumns();
     const QString what = roots ? "Roots" : "Minima and maxima";
-    QString summary = QString("%1 of y = %2").arg(what, view->DrawnFunction());
+    QString summary = QString("%1 of %2").arg(what, view->GraphCaption());
     if (!columns.empty()) {
         summary += QString(" for x from %1 to %2")
                        .arg(QString::fromStdString(FormatField(columns.front())),
