@@ -532,6 +532,8 @@ Outcome<int> Command::Run()
             "choose one of --postfix, --evaluate, --render, --integrate, --save, --table, and "
             "any of --roots, --extrema and --intersections" };
     }
+    if (m_parser.isSet("function") && !m_parser.isSet("intersections"))
+        return Failure { kUsageError, "--function is used with --intersections" };
     const QString& action = chosen.first();
     Outcome<int> status = action == "postfix" ? Postfix()
         : action == "evaluate"                ? EvaluateAt()

@@ -182,42 +182,32 @@ TEST(Headless, UsageErrorsExitWithTwoAndPrintNothing)
     ASSERT_TRUE(directory.isValid());
     const QString render = "--render=" + directory.filePath("out.png");
     const QStringList commands[] = {
-        { "--bogus" },
-        { "--expression=x", "--postfix", "--bogus" },
+        { "--bogus" }, { "--expression=x", "--postfix", "--bogus" },
         { "--expression=x" }, // no action
         { "--expression=x", "--postfix", "--evaluate=1" }, // two actions
         { "--postfix" }, // no expression
-        { "--expression=x", "--evaluate" },
-        { "--expression=x", "--evaluate=" },
-        { "--expression=x", "--evaluate=abc" },
-        { "--expression=x", "--evaluate=1,5" },
-        { "--expression=x", "--evaluate=inf" },
-        { "--expression=x", "--evaluate=nan" },
-        { "--expression=x", "--evaluate=0x10" },
-        { "--expression=x", "--evaluate=2.5.1" },
+        { "--expression=x", "--evaluate" }, { "--expression=x", "--evaluate=" },
+        { "--expression=x", "--evaluate=abc" }, { "--expression=x", "--evaluate=1,5" },
+        { "--expression=x", "--evaluate=inf" }, { "--expression=x", "--evaluate=nan" },
+        { "--expression=x", "--evaluate=0x10" }, { "--expression=x", "--evaluate=2.5.1" },
         { "--expression=x", "--integrate", "--from=0" },
         { "--expression=x", "--integrate", "--to=1" },
         { "--expression=x", "--integrate", "--from=a", "--to=1" },
         { "--expression=x", render }, // no size
-        { "--expression=x", render, "--size=0x10" },
-        { "--expression=x", render, "--size=10x0" },
-        { "--expression=x", render, "--size=10" },
-        { "--expression=x", render, "--size=-10x10" },
-        { "--expression=x", render, "--size=10x10x10" },
-        { "--expression=x", render, "--size=axb" },
+        { "--expression=x", render, "--size=0x10" }, { "--expression=x", render, "--size=10x0" },
+        { "--expression=x", render, "--size=10" }, { "--expression=x", render, "--size=-10x10" },
+        { "--expression=x", render, "--size=10x10x10" }, { "--expression=x", render, "--size=axb" },
         { "--expression=x", render, "--size=99999999x10" },
         { "--expression=x", render, "--size=10x10", "--quality=q" },
         { "--expression=x", render, "--size=10x10", "--xscale=" },
         { "--expression=x", render, "--size=10x10", "--yscale=1e" },
         { "--expression=x", "--render=" + directory.filePath("out.unknown"), "--size=10x10" },
-        { "--expression=x", "--postfix", "stray" },
-        { "--expression=x", "--roots", "--postfix" },
+        { "--expression=x", "--postfix", "stray" }, { "--expression=x", "--roots", "--postfix" },
         { "--expression=x", "--roots", "--size=0x1" },
         { "--expression=x*y", "--roots", "--implicit" }, // explicit functions only
-        { "--expression=x", "--table=1,2" },
-        { "--expression=x", "--table=1,2,a" },
-        { "--expression=x", "--table=1,2,nan" },
-        { "--expression=x", "--table=1;2;3" },
+        { "--expression=x", "--table=1,2" }, { "--expression=x", "--table=1,2,a" },
+        { "--expression=x", "--table=1,2,nan" }, { "--expression=x", "--table=1;2;3" },
+        { "--expression=x", "--roots", "--function=x+1" }, // nothing to meet without the command
     };
     for (const QStringList& arguments : commands) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
