@@ -94,7 +94,7 @@ void DataTable::OnCopy()
 void DataTable::OnExportCsv(const QString& proposedName)
 {
     const QString path = FileDialogs().GetSaveFileName(
-        window(), proposedName, "CSV files (*.csv);;All files (*)", "csv");
+        window(), "Export CSV", proposedName, "CSV files (*.csv);;All files (*)", "csv");
     if (path.isEmpty())
         return;
     QString reason;

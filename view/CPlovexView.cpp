@@ -9,6 +9,7 @@
 #include "engine/Program.h"
 #include "platform/ByteText.h"
 #include "platform/FileDialogService.h"
+#include "platform/FileStore.h"
 #include "platform/MessageService.h"
 #include "platform/PictureStatic.h"
 #include "platform/PrintDialogService.h"
@@ -438,7 +439,8 @@ void CPlovexView::OnExportGraph()
     QString proposed = QFileInfo(document.Title()).completeBaseName() + ".png";
     if (!document.PathName().isEmpty())
         proposed = QFileInfo(document.PathName()).dir().filePath(proposed);
-    const QString path = FileDialogs().GetSaveFileName(window(), proposed, ExportFilter(), "png");
+    const QString path
+        = FileDialogs().GetSaveFileName(window(), "Export Graph", proposed, ExportFilter(), "png");
     if (path.isEmpty())
         return;
     QString error;
@@ -463,6 +465,15 @@ void CPlovexView::OnFilePrintPreview()
 
 void CPlovexView::Print(QPrinter& printer)
 {
+    // Printed to a file: a FIFO would hold the window until another program reads it.
+    const QString file = printer.outputFileName();
+    if (const std::optional<QString> special
+        = file.isEmpty() ? std::nullopt : SpecialFileReason(file)) {
+        Messages().MessageBox(this,
+            QString("Cannot print the graph to \"%1\".\n\n%2")
+                .arg(QDir::toNativeSeparators(file), *special));
+        return;
+    }
     if (!PrintGraphPage(printer, GraphPicture(), GraphCaption()))
         Messages().MessageBox(this, "Cannot print the graph: the printer did not accept the page.");
 }
@@ -532,7 +543,7 @@ void CPlovexView::ParseExpression()
     const ParseResult result = Parse(
         m_expression, m_implicit, document.PostfixQueue(), document.OperatorStack(), m_postfix);
     if (!result.Ok())
-        Messages().MessageBox(this, QString::fromStdString(result.message));
+        Messages().MessageBox(this, BytesToTextAs(result.message, m_expression));
 }
 
 double CPlovexView::Evaluate(float x, float y, bool subCall) const

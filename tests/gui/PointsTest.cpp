@@ -33,14 +33,7 @@ namespace {
 
 CPlovexView& ActiveView(const CPlovexApp& app)
 {
-    return ViewOf(*app.MainFrame().ActiveChild());
-}
-
-void Trigger(const CPlovexApp& app, int command)
-{
-    QAction* action = app.MainFrame().Action(command);
-    ASSERT_NE(action, nullptr) << command;
-    action->trigger();
+    return ViewOf(Active(app));
 }
 
 Program Compile(const std::string& expression)
