@@ -1,6 +1,5 @@
 #include "app/CPlovexApp.h"
 
-#include "app/CPlovexDoc.h"
 #include "app/DocumentTemplate.h"
 #include "frame/CAboutDlg.h"
 #include "frame/CChildFrame.h"
@@ -8,6 +7,7 @@
 #include "platform/FileDialogService.h"
 #include "platform/StringTable.h"
 #include "res/Resource.h"
+#include "view/CPlovexDoc.h"
 
 #include <QAction>
 #include <QApplication>

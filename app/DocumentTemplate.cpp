@@ -1,12 +1,12 @@
 #include "app/DocumentTemplate.h"
 
-#include "app/CPlovexDoc.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
 #include "platform/FileDialogService.h"
 #include "platform/MessageService.h"
 #include "platform/RecentFileList.h"
 #include "platform/StringTable.h"
+#include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
 
 #include <QDir>

@@ -1,6 +1,7 @@
 #include "app/Headless.h"
 
-#include "app/DocumentFile.h"
+#include "document/FunctionPalette.h"
+#include "document/GraphModel.h"
 #include "engine/Evaluator.h"
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
@@ -11,7 +12,7 @@
 #include "platform/ImageFileWriter.h"
 #include "platform/StringTable.h"
 #include "res/Resource.h"
-#include "view/FormFields.h"
+#include "view/DocumentFile.h"
 #include "view/GraphRenderer.h"
 #include "view/ImageSurface.h"
 #include "view/Integration.h"
@@ -37,7 +38,9 @@
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
+#include <utility>
 #include <variant>
+#include <vector>
 
 namespace plovex {
 namespace {
@@ -105,6 +108,37 @@ std::optional<std::string> RawExpression(int argc, char** argv)
     return expression;
 }
 
+// A function that --function or --implicit-function adds, with its bytes as given.
+struct AddedFunction {
+    bool implicit;
+    std::string expression;
+};
+
+// The functions the options add, in the order given, with their bytes exactly (as for
+// --expression).
+std::vector<AddedFunction> RawFunctions(int argc, char** argv)
+{
+    std::vector<AddedFunction> functions;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        for (const auto& [option, implicit] : { std::pair { std::string_view("--function"), false },
+                 std::pair { std::string_view("--implicit-function"), true } }) {
+            if (argument.substr(0, option.size() + 1) == std::string(option) + "=")
+                functions.push_back({ implicit, std::string(argument.substr(option.size() + 1)) });
+            else if (argument == option && i + 1 < argc)
+                functions.push_back({ implicit, std::string(argv[++i]) });
+        }
+    }
+    return functions;
+}
+
+std::string ListLine(std::size_t number, const StoredFunction& function)
+{
+    return std::to_string(number) + (function.implicit ? " implicit " : " explicit ")
+        + ColourHex(function.colour) + (function.shown ? " shown " : " hidden ")
+        + function.expression;
+}
+
 bool IsStandardOutput(const QString& path)
 {
     struct stat file { };
@@ -115,9 +149,11 @@ bool IsStandardOutput(const QString& path)
 
 class Command {
 public:
-    Command(QCommandLineParser& parser, std::optional<std::string> rawExpression)
+    Command(QCommandLineParser& parser, std::optional<std::string> rawExpression,
+        std::vector<AddedFunction> added)
         : m_parser(parser)
         , m_rawExpression(std::move(rawExpression))
+        , m_added(std::move(added))
     { }
 
     Outcome<int> Run();
@@ -127,6 +163,8 @@ private:
     Outcome<std::string> Expression();
     // The document's settings, or the defaults, with those the options give instead.
     Outcome<GraphSettings> Settings();
+    // The graph's functions: the document's or --expression's, then those the options add.
+    Outcome<std::vector<StoredFunction>> Functions();
     Outcome<float> Number(const QString& name, std::optional<float> fallback = std::nullopt);
     [[nodiscard]] Status WriteFile(const QString& path, QByteArrayView bytes);
     std::string Format(double value) const
@@ -135,9 +173,6 @@ private:
     }
     // False when the expression does not parse (its message printed already).
     Outcome<bool> ParseInto(TokenList& queue, bool implicit);
-    // Another explicit function, compiled from what its parse leaves (a failed parse's message
-    // printed, as for the expression).
-    Program ParseFunction(const std::string& expression);
 
     Outcome<int> Postfix();
     Outcome<int> EvaluateAt();
@@ -150,9 +185,11 @@ private:
     Outcome<int> Points();
     Outcome<int> Table();
     Outcome<int> Save();
+    Outcome<int> List();
 
     QCommandLineParser& m_parser;
     std::optional<std::string> m_rawExpression;
+    std::vector<AddedFunction> m_added;
     std::optional<DocumentFile> m_document;
     std::string m_postfix;
     bool m_parseFailed = false;
@@ -217,6 +254,30 @@ Outcome<GraphSettings> Command::Settings()
         stored.implicit || m_parser.isSet("implicit") };
 }
 
+Outcome<std::vector<StoredFunction>> Command::Functions()
+{
+    Outcome<std::string> expression = Expression();
+    if (!expression.Ok())
+        return expression.Error();
+    Outcome<GraphSettings> settings = Settings();
+    if (!settings.Ok())
+        return settings.Error();
+    std::vector<StoredFunction> functions;
+    if (m_document)
+        functions = m_document->decoded.functions;
+    else
+        functions.emplace_back();
+    functions.front().expression = expression.Value();
+    functions.front().implicit = settings.Value().implicit;
+    for (const AddedFunction& added : m_added) {
+        std::vector<Rgb> colours;
+        for (const StoredFunction& function : functions)
+            colours.push_back(function.colour);
+        functions.push_back({ added.expression, added.implicit, NextFunctionColour(colours) });
+    }
+    return functions;
+}
+
 Status Command::WriteFile(const QString& path, QByteArrayView bytes)
 {
     QString reason;
@@ -252,19 +313,6 @@ Outcome<bool> Command::ParseInto(TokenList& queue, bool implicit)
         m_parseFailed = true;
     }
     return result.Ok();
-}
-
-Program Command::ParseFunction(const std::string& expression)
-{
-    TokenList queue;
-    TokenList operators;
-    std::string postfix;
-    const ParseResult result = Parse(expression, false, queue, operators, postfix);
-    if (!result.Ok()) {
-        PrintLine(stderr, result.message);
-        m_parseFailed = true;
-    }
-    return Program::Compile(queue);
 }
 
 Outcome<int> Command::Postfix()
@@ -377,12 +425,26 @@ Outcome<int> Command::Points()
         found.insert(found.end(), extrema.begin(), extrema.end());
     }
     if (m_parser.isSet("intersections")) {
-        // The other functions are numbered after the expression's, which is the first.
-        const QStringList others = m_parser.values("function");
-        for (int i = 0; i < others.size(); ++i) {
-            const Program g = ParseFunction(others[i].toStdString());
+        // The expression's is function 1; every other shown explicit function of the list
+        // (--function, or the document's) is met by it, under its own number.
+        Outcome<std::vector<StoredFunction>> stored = Functions();
+        if (!stored.Ok())
+            return stored.Error();
+        GraphModel model;
+        model.Load(stored.Value(), {});
+        for (std::size_t i = 1; i < model.Count(); ++i) {
+            GraphFunction& other = model.Function(i);
+            if (!other.shown || other.implicit)
+                continue;
+            const ParseResult result = other.Parse();
+            if (!result.Ok()) {
+                PrintLine(stderr, result.message);
+                m_parseFailed = true;
+            }
+            const Program g = Program::Compile(other.PostfixQueue());
             std::vector<FoundPoint> met = FindIntersections(
-                valueAt, [&](float x) { return g.Evaluate(false, x, 0.0f); }, i + 2, columns);
+                valueAt, [&](float x) { return g.Evaluate(false, x, 0.0f); },
+                static_cast<int>(i + 1), columns);
             found.insert(found.end(), met.begin(), met.end());
         }
     }
@@ -449,20 +511,29 @@ Outcome<int> Command::Render()
     Outcome<GraphSettings> settings = Settings();
     if (!settings.Ok())
         return settings.Error();
-    FormFields fields;
-    fields.m_xScale = settings.Value().xScale;
-    fields.m_yScale = settings.Value().yScale;
-    fields.m_quality = settings.Value().quality;
-    fields.m_implicit = settings.Value().implicit;
-    fields.m_derivative = m_parser.isSet("dydx");
-    fields.m_grid = m_parser.isSet("grid");
-    TokenList queue;
-    Outcome<bool> parsed = ParseInto(queue, fields.m_implicit);
-    if (!parsed.Ok())
-        return parsed.Error();
+    const GraphView& view = settings.Value();
+    Outcome<std::vector<StoredFunction>> stored = Functions();
+    if (!stored.Ok())
+        return stored.Error();
+    GraphModel model;
+    model.Load(stored.Value(), view);
+    // Each function parsed as the window's Plot parses it; an error is told and the
+    // rendering goes on with what the parse left. The statistics are the first function's.
+    for (std::size_t i = 0; i < model.Count(); ++i) {
+        const ParseResult result = model.Function(i).Parse();
+        if (!result.Ok()) {
+            PrintLine(stderr, result.message);
+            m_parseFailed = true;
+        }
+    }
 
     ImageSurface surface(width, height);
-    const RenderTotals totals = DrawGraph(fields, Program::Compile(queue), surface);
+    std::size_t statisticsItem = 0;
+    const std::vector<PlotItem> items
+        = PlotItems(model.Functions(), 0, m_parser.isSet("dydx"), statisticsItem);
+    const RenderResult result
+        = DrawGraph(view, { false, m_parser.isSet("grid") }, items, statisticsItem, surface);
+    const RenderTotals& totals = result.totals;
 
     // Encoded in memory first, so that the file is written by the one writer of every file.
     QBuffer image;
@@ -475,24 +546,23 @@ Outcome<int> Command::Render()
     if (Status written = WriteFile(path, image.data()))
         return *written;
 
-    const Statistics statistics
-        = ComputeStatistics(totals, fields.m_yScale, fields.m_quality, width);
+    const Statistics& statistics = result.statistics;
     // An image written to standard output keeps it to itself: the statistics go to the errors.
     std::FILE* stream = IsStandardOutput(path) ? stderr : stdout;
     PrintLine(stream, "Maximum: " + Format(statistics.maximum));
     PrintLine(stream, "Minimum: " + Format(statistics.minimum));
     PrintLine(stream, "Mean: " + Format(statistics.mean));
     if (totals.sweepStalledAt)
-        Warn(SweepStallText(fields.m_quality, *totals.sweepStalledAt));
+        Warn(SweepStallText(view.quality, *totals.sweepStalledAt));
     return 0;
 }
 
 Outcome<int> Command::Save()
 {
     const QString path = m_parser.value("save");
-    Outcome<std::string> expression = Expression();
-    if (!expression.Ok())
-        return expression.Error();
+    Outcome<std::vector<StoredFunction>> functions = Functions();
+    if (!functions.Ok())
+        return functions.Error();
     Outcome<GraphSettings> settings = Settings();
     if (!settings.Ok())
         return settings.Error();
@@ -501,18 +571,29 @@ Outcome<int> Command::Save()
     Outcome<const DocumentFile*> document = LoadDocument();
     if (!document.Ok())
         return document.Error();
-    if (document.Value() && settings.Value() == document.Value()->decoded.settings) {
+    if (document.Value() && m_added.empty()
+        && settings.Value() == document.Value()->decoded.settings) {
         if (Status written = WriteFile(path, document.Value()->bytes))
             return *written;
         return 0;
     }
     QString reason;
     const std::optional<QByteArray> bytes
-        = EncodeDocumentFile(expression.Value(), settings.Value(), reason);
+        = EncodeDocumentFile(functions.Value(), settings.Value(), reason);
     if (!bytes)
         return Failure { kUsageError, QString("cannot write %1: %2").arg(path, reason) };
     if (Status written = WriteFile(path, *bytes))
         return *written;
+    return 0;
+}
+
+Outcome<int> Command::List()
+{
+    Outcome<std::vector<StoredFunction>> functions = Functions();
+    if (!functions.Ok())
+        return functions.Error();
+    for (std::size_t i = 0; i < functions.Value().size(); ++i)
+        PrintLine(stdout, ListLine(i + 1, functions.Value()[i]));
     return 0;
 }
 
@@ -522,7 +603,8 @@ Outcome<int> Command::Run()
         return Failure { kUsageError,
             QString("unexpected argument '%1'").arg(m_parser.positionalArguments().first()) };
     }
-    const QStringList actions { "postfix", "evaluate", "render", "integrate", "save", "table" };
+    const QStringList actions { "postfix", "evaluate", "render", "integrate", "save", "list",
+        "table" };
     QStringList chosen;
     for (const QString& action : actions) {
         if (m_parser.isSet(action))
@@ -533,16 +615,15 @@ Outcome<int> Command::Run()
         chosen << "points";
     if (chosen.size() != 1) {
         return Failure { kUsageError,
-            "choose one of --postfix, --evaluate, --render, --integrate, --save, --table, and "
-            "any of --roots, --extrema and --intersections" };
+            "choose one of --postfix, --evaluate, --render, --integrate, --save, --list, "
+            "--table, and any of --roots, --extrema and --intersections" };
     }
-    if (m_parser.isSet("function") && !m_parser.isSet("intersections"))
-        return Failure { kUsageError, "--function is used with --intersections" };
     const QString& action = chosen.first();
     Outcome<int> status = action == "postfix" ? Postfix()
         : action == "evaluate"                ? EvaluateAt()
         : action == "render"                  ? Render()
         : action == "integrate"               ? IntegrateRange()
+        : action == "list"                    ? List()
         : action == "points"                  ? Points()
         : action == "table"                   ? Table()
                                               : Save();
@@ -648,18 +729,30 @@ int RunHeadless(int argc, char** argv)
             "Print the minima and maxima over the graph area's columns: minimum X Y, "
             "maximum X Y." },
         { "intersections",
-            "Print where the expression meets each --function over the graph area's columns: "
-            "intersection X Y N, N the other function's number (the expression is 1)." },
-        { "function", "Another explicit function, after the expression's (repeatable).", "EXPR" },
+            "Print where the first function meets each other shown explicit one (--function, or "
+            "a document's) over the graph area's columns: intersection X Y N, N the other "
+            "function's number." },
         { "table", "Print x, f(x) and the difference quotient for x = FROM + k*STEP up to TO.",
             "FROM,TO,STEP" },
         { "exact", "Print numbers with %.17g instead of %f." },
+        { "function",
+            "Add an explicit function y = f(x) to the graph, after --expression's or the "
+            "document's, in the next palette colour (may be repeated).",
+            "EXPR" },
+        { "implicit-function",
+            "Add an implicit function f(x, y) = 0 to the graph, as --function adds an explicit "
+            "one.",
+            "EXPR" },
+        { "list",
+            "Print the graph's functions, one a line: number, kind (explicit or implicit), "
+            "colour #rrggbb, shown or hidden, and the expression." },
     });
     QStringList arguments = QCoreApplication::arguments();
     // "--expression -x": an expression may start with a minus sign.
     for (int i = 1; i + 1 < arguments.size(); ++i) {
-        if (arguments[i] == "--expression") {
-            arguments[i] = "--expression=" + arguments[i + 1];
+        if (arguments[i] == "--expression" || arguments[i] == "--function"
+            || arguments[i] == "--implicit-function") {
+            arguments[i] += "=" + arguments[i + 1];
             arguments.removeAt(i + 1);
         }
     }
@@ -675,7 +768,8 @@ int RunHeadless(int argc, char** argv)
         std::printf("plovex %s\n", PLOVEX_VERSION);
         return Finish(0);
     }
-    Outcome<int> status = Command(parser, RawExpression(argc, argv)).Run();
+    Outcome<int> status
+        = Command(parser, RawExpression(argc, argv), RawFunctions(argc, argv)).Run();
     if (status.Ok())
         return Finish(status.Value());
     std::fprintf(stderr, "plovex: %s\n", qPrintable(status.Error().message));

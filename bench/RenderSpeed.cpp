@@ -1,11 +1,12 @@
 #include "bench/RenderSpeed.h"
 
-#include "app/CPlovexDoc.h"
+#include "engine/Numbers.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
 #include "platform/ImageFileWriter.h"
 #include "platform/PictureStatic.h"
+#include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
 #include "view/FormFields.h"
 #include "view/GraphRenderer.h"
@@ -108,7 +109,12 @@ void PrintWindowAgainstHeadless()
     ImageSurface surface(size.width(), size.height());
     double headlessProcessor = 0.0;
     const double headless = FastestSeconds(
-        kRuns, [&] { (void)DrawGraph(fields, program, surface); }, &headlessProcessor);
+        kRuns,
+        [&] {
+            fields.m_info
+                = StatisticsText(DrawFields(fields, program, surface).statistics, FormatFixed);
+        },
+        &headlessProcessor);
     if (fields.m_info != view.m_info)
         std::printf("  the window's statistics differ from the image's:\n%s\n%s\n",
             view.m_info.c_str(), fields.m_info.c_str());
@@ -149,7 +155,7 @@ void PrintThreadsAgainstOne()
                        kRuns + 2,
                        [&] {
                            for (int i = 0; i < repeat; ++i)
-                               (void)DrawGraph(fields, program, surface, threads);
+                               (void)DrawFields(fields, program, surface, threads);
                        },
                        &processor)
                 / repeat;
@@ -187,7 +193,7 @@ void PrintEncodingAgainstRendering()
         QImage image;
         const double rendering = FastestSeconds(kRuns, [&] {
             ImageSurface surface(1920, 1080);
-            (void)DrawGraph(fields, program, surface);
+            (void)DrawFields(fields, program, surface);
             image = surface.Image();
         });
         qint64 bytes = 0;

@@ -1,6 +1,6 @@
 #include "frame/CChildFrame.h"
 
-#include "app/CPlovexDoc.h"
+#include "view/CPlovexDoc.h"
 
 #include <QAction>
 #include <QCloseEvent>

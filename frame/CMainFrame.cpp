@@ -1,15 +1,17 @@
 #include "frame/CMainFrame.h"
 
-#include "app/CPlovexDoc.h"
 #include "engine/Numbers.h"
 #include "frame/CChildFrame.h"
+#include "frame/CFunctionBar.h"
 #include "frame/CPointsDlg.h"
+#include "frame/FunctionList.h"
 #include "help/CHelpDlg.h"
 #include "platform/MessageService.h"
 #include "platform/RecentFileList.h"
 #include "platform/StringTable.h"
 #include "platform/ToolWindow.h"
 #include "res/Resource.h"
+#include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
 
 #include <QAction>
@@ -26,6 +28,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
@@ -38,6 +41,11 @@ namespace {
 
 // The grid choice in the settings, beside the recent-file list.
 constexpr const char* kGridSetting = "Settings/Grid";
+// Where the function list was docked, whether it floated (and where), whether it showed.
+constexpr const char* kFunctionListArea = "Settings/FunctionListArea";
+constexpr const char* kFunctionListFloating = "Settings/FunctionListFloating";
+constexpr const char* kFunctionListGeometry = "Settings/FunctionListGeometry";
+constexpr const char* kFunctionListShown = "Settings/FunctionListShown";
 
 QStringList LocalFiles(const QMimeData* data)
 {
@@ -108,6 +116,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    CreateFunctionBar();
     OnUpdateFrameMenu();
 
     qApp->installEventFilter(this);
@@ -117,6 +126,7 @@ CMainFrame::CMainFrame(QWidget* parent)
 
 CMainFrame::~CMainFrame()
 {
+    m_functionBar->SetView(nullptr);
     // The area and the graph windows outlive this part of the frame: their last signals
     // must not reach it.
     qApp->removeEventFilter(this);
@@ -215,15 +225,48 @@ void CMainFrame::CreateActions()
     action->setChecked(QSettings().value(kGridSetting, false).toBool());
     connect(action, &QAction::toggled, this, &CMainFrame::OnViewGrid);
 
+    // The function list and the commands on the active form's selected function.
+    action = CreateAction(res::kCmdViewFunctionList, "&Function List");
+    action->setCheckable(true);
+    // The list's buttons have short captions, so that the dock stays narrow.
+    const struct {
+        int id;
+        const char* text;
+        const char* button;
+        QKeySequence key;
+        void (CPlovexView::*handler)();
+    } functionCommands[] = {
+        { res::kCmdFunctionNew, "&New Function", "New", QKeySequence(Qt::Key_Insert),
+            &CPlovexView::OnNewFunction },
+        { res::kCmdFunctionDelete, "&Delete Function", "Delete", QKeySequence(Qt::Key_Delete),
+            &CPlovexView::OnDeleteFunction },
+        { res::kCmdFunctionColour, "&Colour...", "Colour", QKeySequence(Qt::Key_F2),
+            &CPlovexView::OnFunctionColour },
+        { res::kCmdFunctionMoveUp, "Move &Up", "Up", QKeySequence(Qt::ALT | Qt::Key_Up),
+            &CPlovexView::OnMoveFunctionUp },
+        { res::kCmdFunctionMoveDown, "Move Do&wn", "Down", QKeySequence(Qt::ALT | Qt::Key_Down),
+            &CPlovexView::OnMoveFunctionDown },
+    };
+    for (const auto& command : functionCommands) {
+        action = CreateAction(command.id, command.text);
+        action->setIconText(command.button);
+        // The keys belong to the list: elsewhere Insert and Delete edit the focused box.
+        action->setShortcut(command.key);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this,
+            [this, handler = command.handler] { OnViewCommand(handler); });
+    }
+
     // The Tools commands work on the active graph's function as the last rendering drew it.
     action = CreateAction(res::kCmdFindRoots, "Find &Roots");
-    connect(action, &QAction::triggered, this, [this] { OnFindPoints(true, false); });
+    connect(action, &QAction::triggered, this, [this] { OnFindPoints(PointSearch::Roots); });
 
     action = CreateAction(res::kCmdFindExtrema, "Find &Extrema");
-    connect(action, &QAction::triggered, this, [this] { OnFindPoints(false, true); });
+    connect(action, &QAction::triggered, this, [this] { OnFindPoints(PointSearch::Extrema); });
 
     action = CreateAction(res::kCmdFindIntersections, "Find &Intersections");
-    connect(action, &QAction::triggered, this, &CMainFrame::OnFindIntersections);
+    connect(
+        action, &QAction::triggered, this, [this] { OnFindPoints(PointSearch::Intersections); });
 
     action = CreateAction(res::kCmdTableOfValues, "&Table of Values...");
     connect(action, &QAction::triggered, this,
@@ -298,6 +341,7 @@ void CMainFrame::CreateMenus()
     m_viewMenu->addAction(Action(res::kCmdViewToolbar));
     m_viewMenu->addAction(Action(res::kCmdViewStatusBar));
     m_viewMenu->addAction(Action(res::kCmdViewGrid));
+    m_viewMenu->addAction(Action(res::kCmdViewFunctionList));
 
     m_toolsMenu = new QMenu("&Tools", this);
     m_toolsMenu->addAction(Action(res::kCmdFindRoots));
@@ -376,6 +420,62 @@ void CMainFrame::CreateStatusBar()
 
     QAction* toggle = Action(res::kCmdViewStatusBar);
     connect(toggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
+}
+
+// On the right at first; afterwards where the user left it, shown or hidden as it was.
+void CMainFrame::CreateFunctionBar()
+{
+    QList<QAction*> commands;
+    for (const int id : { res::kCmdFunctionNew, res::kCmdFunctionDelete, res::kCmdFunctionColour,
+             res::kCmdFunctionMoveUp, res::kCmdFunctionMoveDown })
+        commands << Action(id);
+    m_functionBar = new CFunctionBar(
+        commands, [this](int id) { return Action(id); }, this);
+    QSettings settings;
+    const auto area = static_cast<Qt::DockWidgetArea>(
+        settings.value(kFunctionListArea, int(Qt::RightDockWidgetArea)).toInt());
+    addDockWidget(
+        m_functionBar->isAreaAllowed(area) ? area : Qt::RightDockWidgetArea, m_functionBar);
+    if (settings.value(kFunctionListFloating, false).toBool()) {
+        m_functionBar->setFloating(true);
+        m_functionBar->restoreGeometry(settings.value(kFunctionListGeometry).toByteArray());
+    }
+    const bool shown = settings.value(kFunctionListShown, true).toBool();
+    m_functionBar->setVisible(shown);
+
+    QAction* toggle = Action(res::kCmdViewFunctionList);
+    toggle->setChecked(shown);
+    connect(toggle, &QAction::triggered, this, [this](bool show) {
+        m_functionBar->setVisible(show);
+        if (show)
+            m_functionBar->List()->setFocus();
+    });
+    // Hidden by its close button or shown again; not when the whole window hides.
+    connect(m_functionBar, &QDockWidget::visibilityChanged, this, [this, toggle] {
+        if (m_functionBar->isVisible() || m_functionBar->isHidden()) {
+            toggle->setChecked(!m_functionBar->isHidden());
+            SaveFunctionBarPlace();
+        }
+    });
+    // The keyboard's way into the list: shown if it was not, and the focus in it.
+    auto* goToList = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), this);
+    connect(goToList, &QShortcut::activated, this, [this, toggle] {
+        m_functionBar->show();
+        toggle->setChecked(true);
+        m_functionBar->List()->setFocus();
+    });
+    connect(
+        m_functionBar, &QDockWidget::dockLocationChanged, this, &CMainFrame::SaveFunctionBarPlace);
+    connect(m_functionBar, &QDockWidget::topLevelChanged, this, &CMainFrame::SaveFunctionBarPlace);
+}
+
+void CMainFrame::SaveFunctionBarPlace()
+{
+    QSettings settings;
+    settings.setValue(kFunctionListArea, int(dockWidgetArea(m_functionBar)));
+    settings.setValue(kFunctionListFloating, m_functionBar->isFloating());
+    settings.setValue(kFunctionListGeometry, m_functionBar->saveGeometry());
+    settings.setValue(kFunctionListShown, !m_functionBar->isHidden());
 }
 
 void CMainFrame::AddChild(CChildFrame* child)
@@ -535,6 +635,8 @@ void CMainFrame::OnUpdateFrameMenu()
         { res::kCmdFileSave, res::kCmdExportGraph, res::kCmdFilePrint, res::kCmdFilePrintPreview })
         Action(id)->setEnabled(graph);
     OnUpdateEditCommands();
+    // A window that closes hands the list to the next active one, or to none.
+    m_functionBar->SetView(ActiveView());
     const QMenu* file = graph ? m_fileMenuGraph : m_fileMenuNoDocument;
     const QList<QAction*> current = menuBar()->actions();
     if (!current.isEmpty() && current.first() == file->menuAction())
@@ -756,17 +858,24 @@ void CMainFrame::OnHelpUsing()
     ShowToolWindow(*m_helpWindow);
 }
 
-void CMainFrame::OnFindPoints(bool roots, bool extrema)
+void CMainFrame::OnFindPoints(PointSearch kinds)
 {
+    using Kinds = PointSearch;
     CPlovexView* view = ActiveView();
-    if (!view)
+    if (!view || !view->CheckDrawnExplicit())
         return;
-    if (!view->CheckDrawnExplicit())
+    if (kinds == Kinds::Intersections && view->IntersectionPartners().empty()) {
+        Messages().MessageBox(view,
+            "There is no other shown explicit function in this graph to meet: add one with "
+            "New Function, or show one in the function list.");
         return;
-    const PointList list = view->FindPoints(roots, extrema);
+    }
+    const PointList list = view->FindPoints(kinds);
     const std::vector<float> columns = view->VisibleColumns();
-    const QString what = roots ? "Roots" : "Minima and maxima";
-    QString summary = QString("%1 of %2").arg(what, view->GraphCaption());
+    const QString what = kinds == Kinds::Roots ? "Roots"
+        : kinds == Kinds::Extrema              ? "Minima and maxima"
+                                               : "Intersections";
+    QString summary = QString("%1 of %2").arg(what, view->DrawnCurve());
     if (!columns.empty()) {
         summary += QString(" for x from %1 to %2")
                        .arg(QString::fromStdString(FormatField(columns.front())),
@@ -778,16 +887,6 @@ void CMainFrame::OnFindPoints(bool roots, bool extrema)
     ShowToolWindow(*m_pointsWindow);
     if (list.cut)
         Messages().MessageBox(view, QString::fromStdString(PointLimitText()));
-}
-
-void CMainFrame::OnFindIntersections()
-{
-    CPlovexView* view = ActiveView();
-    if (!view)
-        return;
-    Messages().MessageBox(view,
-        "A graph shows one function: there is no other function for it to meet. Find Roots "
-        "finds where it meets the x-axis.");
 }
 
 // Every form draws by the new choice from its next rendering on; the active one draws again now.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/KeyLocks.h"
+#include "view/PointFinder.h"
 
 #include <QHash>
 #include <QList>
@@ -16,6 +17,7 @@ class QMenu;
 namespace plovex {
 
 class CChildFrame;
+class CFunctionBar;
 class CHelpDlg;
 class CPointsDlg;
 class CPlovexView;
@@ -41,6 +43,8 @@ public:
     QToolBar* ToolBar() const { return m_toolBar; }
     QLabel* MessagePane() const { return m_messagePane; }
     QLabel* Indicator(int stringId) const { return m_indicators.value(stringId); }
+    // The "Functions" dock: the active graph window's functions.
+    CFunctionBar* FunctionBar() const { return m_functionBar; }
 
     // The action behind command `id`: a menu item, toolbar button or accelerator.
     QAction* Action(int id) const { return m_actions.value(id); }
@@ -85,6 +89,8 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    void CreateFunctionBar();
+    void SaveFunctionBarPlace();
 
     void OnUpdateFrameMenu();
     void OnUpdateFrameTitle();
@@ -102,8 +108,7 @@ private:
     void OnWindowActivated(CChildFrame* child);
     void OnChildClosed(CChildFrame* child);
     void OnHelpUsing();
-    void OnFindPoints(bool roots, bool extrema);
-    void OnFindIntersections();
+    void OnFindPoints(PointSearch kinds);
     void OnViewGrid(bool shown);
     void UpdateKeyLocks();
     // Where `child` goes one cascade step after `from`: one title bar below and right, or the
@@ -122,6 +127,7 @@ private:
     QLabel* m_readoutPane = nullptr;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_messagePane = nullptr;
+    CFunctionBar* m_functionBar = nullptr;
     QHash<int, QLabel*> m_indicators;
     QHash<int, QAction*> m_actions;
     QAction* m_recentPlaceholder = nullptr;

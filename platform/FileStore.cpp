@@ -39,15 +39,22 @@ bool WriteDirectly(const QString& path, QByteArrayView bytes, QString& reason)
     return WriteAll(file, bytes, reason);
 }
 
-// For a folder where no new file can be made: the old content is overwritten from the start
-// and cut to the new length only once every byte is in, so a failure midway keeps the file's
-// length and the old bytes past the point reached.
+// For a folder where no new file can be made: the space is reserved, then the old content is
+// overwritten from the start and cut to the new length only once every byte is in.
 bool WriteInPlace(const QString& path, QByteArrayView bytes, QString& reason)
 {
     // Opened by hand: QFile's write-only mode would empty the file first.
     const int descriptor = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
     if (descriptor < 0) {
         reason = qt_error_string(errno);
+        return false;
+    }
+    // Room for every byte first, so a full disk or quota refuses the save before a single old
+    // byte is overwritten. A file system without the call reserves nothing; then go on.
+    const int reserved = ::posix_fallocate(descriptor, 0, static_cast<off_t>(bytes.size()));
+    if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL) {
+        ::close(descriptor);
+        reason = qt_error_string(reserved);
         return false;
     }
     QFile file;

@@ -61,6 +61,7 @@ inline constexpr int kStrNameYScaleUp = 207;
 inline constexpr int kStrNameYScaleDown = 208;
 inline constexpr int kStrNameHelpTopics = 209;
 inline constexpr int kStrNameHelpText = 210;
+inline constexpr int kStrNameFunctionList = 211;
 
 // Commands.
 inline constexpr int kCmdUsingPlovex = 32771;
@@ -88,6 +89,14 @@ inline constexpr int kCmdViewStatusBar = 59393;
 
 // The grid and tick labels (View > Grid), the program's own command.
 inline constexpr int kCmdViewGrid = 32780;
+
+// The function list (View > Function List) and its commands on the selected function.
+inline constexpr int kCmdViewFunctionList = 32800;
+inline constexpr int kCmdFunctionNew = 32801;
+inline constexpr int kCmdFunctionDelete = 32802;
+inline constexpr int kCmdFunctionColour = 32803;
+inline constexpr int kCmdFunctionMoveUp = 32804;
+inline constexpr int kCmdFunctionMoveDown = 32805;
 
 // Getting a graph out of its window: export, print, copy as a picture.
 inline constexpr int kCmdExportGraph = 32772;

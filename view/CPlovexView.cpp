@@ -1,13 +1,12 @@
 #include "view/CPlovexView.h"
 
-#include "app/CPlovexDoc.h"
-#include "app/DocumentCodec.h"
-#include "app/ImageExport.h"
+#include "document/DocumentCodec.h"
 #include "engine/Evaluator.h"
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "platform/ByteText.h"
+#include "platform/ColourDialogService.h"
 #include "platform/FileDialogService.h"
 #include "platform/FileStore.h"
 #include "platform/MessageService.h"
@@ -17,6 +16,7 @@
 #include "platform/VectorState.h"
 #include "res/Resource.h"
 #include "view/CInputDlg.h"
+#include "view/CPlovexDoc.h"
 #include "view/CTableQuestionDlg.h"
 #include "view/CValueTableDlg.h"
 #include "view/DrawingSurface.h"
@@ -25,6 +25,7 @@
 #include "view/GraphDescription.h"
 #include "view/GraphPage.h"
 #include "view/GraphRenderer.h"
+#include "view/ImageExport.h"
 #include "view/Integration.h"
 #include "view/PointerReadout.h"
 #include "view/ValueTable.h"
@@ -41,6 +42,7 @@
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QProgressBar>
+#include <QStringList>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -105,6 +107,17 @@ int TruncateToInt(double quotient)
     return static_cast<int>(quotient);
 }
 
+// A function's line of the caption, its bytes shown faithfully.
+QString FunctionCaption(const std::string& expression, bool implicit, bool derivative)
+{
+    const QString text = expression.empty() ? QString("0") : BytesToText(expression);
+    if (implicit)
+        return text + " = 0";
+    if (derivative)
+        return "y = d/dx (" + text + ")";
+    return "y = " + text;
+}
+
 } // namespace
 
 CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
@@ -128,8 +141,22 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
     // Every expression a document can hold fits, so nothing is ever cut off.
     expressionBox->setMaxLength(static_cast<int>(kMaxDocumentBytes));
     connect(expressionBox, &QLineEdit::textEdited, this, &CPlovexView::OnExpressionEdited);
-    connect(&m_document, &CPlovexDoc::ExpressionChanged, this,
-        &CPlovexView::OnDocumentExpressionChanged);
+    connect(&m_document, &CPlovexDoc::FunctionChanged, this, &CPlovexView::OnFunctionChanged);
+    connect(&m_document, &CPlovexDoc::FunctionInserted, this, [this](std::size_t index) {
+        if (index <= m_selected)
+            ++m_selected;
+        emit SelectionChanged();
+    });
+    connect(&m_document, &CPlovexDoc::FunctionRemoved, this, &CPlovexView::OnFunctionRemoved);
+    connect(
+        &m_document, &CPlovexDoc::FunctionMoved, this, [this](std::size_t from, std::size_t to) {
+            if (m_selected == from)
+                m_selected = to;
+            else if (from < m_selected && m_selected <= to)
+                --m_selected;
+            else if (to <= m_selected && m_selected < from)
+                ++m_selected;
+        });
     // Attaches the control objects and shows the defaults.
     UpdateData(false);
     CreateGraphMenu();
@@ -153,19 +180,35 @@ void CPlovexView::OnInitialUpdate()
 {
     UpdateData(false);
     const CPlovexDoc& document = GetDocument();
-    m_expression = document.Expression();
-    m_xScale = document.Settings().xScale;
-    m_yScale = document.Settings().yScale;
-    m_quality = document.Settings().quality;
-    m_implicit = document.Settings().implicit;
+    m_expression = document.Expression(m_selected);
+    m_xScale = document.View().xScale;
+    m_yScale = document.View().yScale;
+    m_quality = document.View().quality;
+    m_implicit = document.Function(m_selected).implicit;
     UpdateData(false);
     EnableExplicitCommands();
+    ParseOtherFunctions();
     OnPlot();
+}
+
+// A document just opened holds functions no parse has seen: each is parsed once, as its own
+// Plot would, so that the first rendering draws them all.
+void CPlovexView::ParseOtherFunctions()
+{
+    CPlovexDoc& document = GetDocument();
+    for (std::size_t i = 0; i < document.Count(); ++i) {
+        if (i == m_selected || document.Function(i).ParsedExpression() == document.Expression(i))
+            continue;
+        const ParseResult result = document.Parse(i);
+        if (!result.Ok())
+            Messages().MessageBox(this, BytesToTextAs(result.message, document.Expression(i)));
+    }
 }
 
 void CPlovexView::StoreSettings()
 {
-    GetDocument().SetSettings({ m_xScale, m_yScale, m_quality, m_implicit });
+    GetDocument().SetView({ m_xScale, m_yScale, m_quality });
+    GetDocument().SetImplicit(m_selected, m_implicit);
 }
 
 // The document follows the box as the user types, so that Save writes what the box shows and
@@ -173,7 +216,7 @@ void CPlovexView::StoreSettings()
 void CPlovexView::OnExpressionEdited()
 {
     ReadControlsQuietly();
-    GetDocument().SetExpression(m_expression);
+    GetDocument().SetExpression(m_expression, m_selected);
 }
 
 void CPlovexView::OnSettingEdited()
@@ -182,13 +225,34 @@ void CPlovexView::OnSettingEdited()
     StoreSettings();
 }
 
-// Another form of the document changed its text: every form shows the same.
-void CPlovexView::OnDocumentExpressionChanged()
+// Another form of the document changed the selected function's text or kind: every form
+// shows the same.
+void CPlovexView::OnFunctionChanged(std::size_t index)
 {
-    if (m_expression == GetDocument().Expression())
+    if (index != m_selected)
         return;
-    m_expression = GetDocument().Expression();
-    SetDlgItemText(res::kExpressionEdit, m_expression);
+    const GraphFunction& function = GetDocument().Function(index);
+    if (m_expression != function.expression) {
+        m_expression = function.expression;
+        SetDlgItemText(res::kExpressionEdit, m_expression);
+    }
+    if (m_implicit != function.implicit) {
+        m_implicit = function.implicit;
+        qobject_cast<QAbstractButton*>(GetDlgItem(res::kImplicitCheck))->setChecked(m_implicit);
+        EnableExplicitCommands();
+    }
+}
+
+// The selection stays on its function, or once that is gone, on the one that took its place.
+void CPlovexView::OnFunctionRemoved(std::size_t index)
+{
+    const bool removedSelected = index == m_selected;
+    if (index < m_selected || m_selected == GetDocument().Count())
+        --m_selected;
+    if (removedSelected)
+        ShowSelectedFunction();
+    else
+        emit SelectionChanged();
 }
 
 void CPlovexView::DoDataExchange(DataExchange& exchange)
@@ -223,9 +287,103 @@ void CPlovexView::Plot(bool derivative)
     UpdateData(true);
     StoreSettings();
     ParseExpression();
+    GetDocument().SetShown(m_selected, true);
     // Also after a parse error: whatever the parse left in the queue is drawn.
     DrawGraph();
     UpdateData(false);
+}
+
+void CPlovexView::SelectFunction(std::size_t index)
+{
+    if (index >= GetDocument().Count())
+        return;
+    // The scales the boxes hold, as a scale button reads them; the text typed is already the
+    // function's.
+    ReadControlsQuietly();
+    m_selected = index;
+    ShowSelectedFunction();
+    Redraw();
+}
+
+void CPlovexView::ShowSelectedFunction()
+{
+    emit SelectionChanged();
+    const GraphFunction& function = GetDocument().Function(m_selected);
+    m_expression = function.expression;
+    m_implicit = function.implicit;
+    m_postfix = function.PostfixText();
+    UpdateData(false);
+    EnableExplicitCommands();
+}
+
+// As a scale button draws: the last parse of every function, whatever the boxes hold now.
+void CPlovexView::Redraw()
+{
+    DrawGraph();
+    UpdateData(false);
+}
+
+void CPlovexView::OnNewFunction()
+{
+    ReadControlsQuietly();
+    m_selected = GetDocument().AddFunction(m_selected);
+    ShowSelectedFunction();
+    Redraw();
+    GetDlgItem(res::kExpressionEdit)->setFocus();
+}
+
+void CPlovexView::OnDeleteFunction()
+{
+    ReadControlsQuietly();
+    // The form follows the removal through the document's signal.
+    GetDocument().DeleteFunction(m_selected);
+    Redraw();
+}
+
+void CPlovexView::OnFunctionColour()
+{
+    const Rgb current = GetDocument().Function(m_selected).colour;
+    const std::optional<QColor> chosen
+        = ColourDialogs().GetColour(window(), QColor(current.red, current.green, current.blue));
+    if (!chosen)
+        return;
+    SetFunctionColour(m_selected,
+        { static_cast<std::uint8_t>(chosen->red()), static_cast<std::uint8_t>(chosen->green()),
+            static_cast<std::uint8_t>(chosen->blue()) });
+}
+
+void CPlovexView::OnMoveFunctionUp()
+{
+    MoveFunction(-1);
+}
+
+void CPlovexView::OnMoveFunctionDown()
+{
+    MoveFunction(1);
+}
+
+void CPlovexView::MoveFunction(int places)
+{
+    const auto to = static_cast<std::ptrdiff_t>(m_selected) + places;
+    if (to < 0 || to >= static_cast<std::ptrdiff_t>(GetDocument().Count()))
+        return;
+    ReadControlsQuietly();
+    GetDocument().MoveFunction(m_selected, static_cast<std::size_t>(to));
+    Redraw();
+}
+
+void CPlovexView::SetFunctionColour(std::size_t index, Rgb colour)
+{
+    ReadControlsQuietly();
+    GetDocument().SetColour(index, colour);
+    Redraw();
+}
+
+void CPlovexView::SetFunctionShown(std::size_t index, bool shown)
+{
+    ReadControlsQuietly();
+    GetDocument().SetShown(index, shown);
+    Redraw();
 }
 
 void CPlovexView::OnXScaleUp()
@@ -343,17 +501,35 @@ QImage CPlovexView::GraphPicture() const
 
 QString CPlovexView::DrawnFunction() const
 {
-    return m_drawnExpression.empty() ? QString("0") : BytesToText(m_drawnExpression);
+    const std::string& expression = GetDocument().Function(m_selected).ParsedExpression();
+    return expression.empty() ? QString("0") : BytesToText(expression);
+}
+
+QString CPlovexView::DrawnCurve() const
+{
+    return m_drawnDerivative ? "y = d/dx (" + DrawnFunction() + ")" : "y = " + DrawnFunction();
 }
 
 bool CPlovexView::CheckDrawnExplicit()
 {
-    if (m_drawnImplicit) {
+    const bool implicit = GetDocument().Function(m_selected).implicit;
+    if (implicit) {
         Messages().MessageBox(this,
             "Roots, extrema and tables of values are found for explicit functions: clear "
             "Implicit function and plot.");
     }
-    return !m_drawnImplicit;
+    return !implicit;
+}
+
+std::vector<std::size_t> CPlovexView::IntersectionPartners() const
+{
+    std::vector<std::size_t> partners;
+    for (std::size_t i = 0; i < GetDocument().Count(); ++i) {
+        const GraphFunction& function = GetDocument().Function(i);
+        if (i != m_selected && function.shown && !function.implicit)
+            partners.push_back(i);
+    }
+    return partners;
 }
 
 std::vector<float> CPlovexView::VisibleColumns() const
@@ -361,18 +537,29 @@ std::vector<float> CPlovexView::VisibleColumns() const
     return ColumnXs(m_graphArea->ClientSize().width(), m_drawnXScale);
 }
 
-PointList CPlovexView::FindPoints(bool roots, bool extrema)
+PointList CPlovexView::FindPoints(PointSearch kinds)
 {
-    const Program program = Program::Compile(GetDocument().PostfixQueue());
+    const GraphFunction& selected = GetDocument().Function(m_selected);
+    const Program program = Program::Compile(selected.PostfixQueue());
+    // The selected function as drawn: its derivative after Plot dy/dx.
     const bool derivative = m_drawnDerivative;
     const ValueAt valueAt = [&](float x) { return program.Evaluate(derivative, x, 0.0f); };
     const std::vector<float> columns = VisibleColumns();
     std::vector<FoundPoint> found;
-    if (roots)
-        found = FindRoots(valueAt, columns);
-    if (extrema) {
-        const std::vector<FoundPoint> more = FindExtrema(valueAt, columns);
+    const auto add = [&found](const std::vector<FoundPoint>& more) {
         found.insert(found.end(), more.begin(), more.end());
+    };
+    if (kinds == PointSearch::Roots)
+        add(FindRoots(valueAt, columns));
+    if (kinds == PointSearch::Extrema)
+        add(FindExtrema(valueAt, columns));
+    if (kinds == PointSearch::Intersections) {
+        for (const std::size_t other : IntersectionPartners()) {
+            const Program partner = Program::Compile(GetDocument().Function(other).PostfixQueue());
+            add(FindIntersections(
+                valueAt, [&](float x) { return partner.Evaluate(false, x, 0.0f); },
+                static_cast<int>(other + 1), columns));
+        }
     }
     PointList list = InOrderOfX(std::move(found));
     // Where the renderer would put each point: pixel offsets from the origin, scaled.
@@ -382,7 +569,8 @@ PointList CPlovexView::FindPoints(bool roots, bool extrema)
         marks << QPointF(client.width() / 2 + static_cast<double>(point.x) * m_drawnXScale,
             client.height() / 2 - point.y * m_drawnYScale);
     }
-    m_graphArea->SetMarks(marks, QColor(kCurve.red, kCurve.green, kCurve.blue));
+    m_graphArea->SetMarks(
+        marks, QColor(selected.colour.red, selected.colour.green, selected.colour.blue));
     return list;
 }
 
@@ -407,24 +595,21 @@ void CPlovexView::OnTableOfValues()
             break;
         Messages().MessageBox(this, QString::fromStdString(TableRefusalText(table.refusal)));
     }
-    const Program program = Program::Compile(GetDocument().PostfixQueue());
+    const Program program = Program::Compile(GetDocument().Function(m_selected).PostfixQueue());
     const bool derivative = m_drawnDerivative;
     const std::vector<TableRow> rows = TabulateValues(
         table.xs, [&](float x) { return program.Evaluate(derivative, x, 0.0f); },
         [&](float x) { return program.Evaluate(true, x, 0.0f); });
-    CValueTableDlg dialog(
-        m_drawnDerivative ? "d/dx (" + DrawnFunction() + ")" : DrawnFunction(), rows, window());
+    CValueTableDlg dialog(DrawnCurve(), rows, window());
     Messages().RunModal(dialog);
 }
 
 QString CPlovexView::GraphCaption() const
 {
-    const QString expression = DrawnFunction();
-    if (m_drawnImplicit)
-        return expression + " = 0";
-    if (m_drawnDerivative)
-        return "y = d/dx (" + expression + ")";
-    return "y = " + expression;
+    QStringList lines;
+    for (const CaptionLine& line : m_drawn)
+        lines << line.text;
+    return lines.join('\n');
 }
 
 void CPlovexView::OnCopyGraph()
@@ -474,7 +659,7 @@ void CPlovexView::Print(QPrinter& printer)
                 .arg(QDir::toNativeSeparators(file), *special));
         return;
     }
-    if (!PrintGraphPage(printer, GraphPicture(), GraphCaption()))
+    if (!PrintGraphPage(printer, GraphPicture(), m_drawn))
         Messages().MessageBox(this, "Cannot print the graph: the printer did not accept the page.");
 }
 
@@ -521,8 +706,8 @@ void CPlovexView::OnIntegrate()
     UpdateData(false);
     // The dialogs have just painted; the integration's evaluations must not pay for it.
     ClearUpperVectorState();
-    const Integral integral
-        = Integrate(Program::Compile(GetDocument().PostfixQueue()), lower, upper);
+    const Integral integral = Integrate(
+        Program::Compile(GetDocument().Function(m_selected).PostfixQueue()), lower, upper);
     ShowResult(integral.sum);
     if (integral.stoppedAt) {
         Messages().MessageBox(this,
@@ -538,32 +723,48 @@ void CPlovexView::ShowResult(double value)
 void CPlovexView::ParseExpression()
 {
     CPlovexDoc& document = GetDocument();
-    document.SetExpression(m_expression);
-    document.SetParsedExpression(m_expression);
-    const ParseResult result = Parse(
-        m_expression, m_implicit, document.PostfixQueue(), document.OperatorStack(), m_postfix);
+    document.SetExpression(m_expression, m_selected);
+    const ParseResult result = document.Parse(m_selected);
+    m_postfix = document.Function(m_selected).PostfixText();
     if (!result.Ok())
         Messages().MessageBox(this, BytesToTextAs(result.message, m_expression));
 }
 
 double CPlovexView::Evaluate(float x, float y, bool subCall) const
 {
-    return plovex::Evaluate(GetDocument().PostfixQueue(), m_derivative, x, y, subCall);
+    return plovex::Evaluate(
+        GetDocument().Function(m_selected).PostfixQueue(), m_derivative, x, y, subCall);
 }
 
 void CPlovexView::DrawGraph()
 {
-    const Program program = Program::Compile(GetDocument().PostfixQueue());
-    m_drawnExpression = GetDocument().ParsedExpression();
-    m_drawnImplicit = m_implicit;
+    const CPlovexDoc& document = GetDocument();
+    const GraphFunction& selected = document.Function(m_selected);
+    std::size_t statisticsItem = 0;
+    const std::vector<PlotItem> items
+        = PlotItems(document.Model().Functions(), m_selected, m_derivative, statisticsItem);
+    // One function keeps the plain black caption; several are told apart by their colours.
+    m_drawn.clear();
+    for (std::size_t i = 0; i < document.Count(); ++i) {
+        const GraphFunction& function = document.Function(i);
+        if (!function.shown)
+            continue;
+        const Rgb colour = document.Count() > 1 ? function.colour : Rgb { 0, 0, 0 };
+        m_drawn.push_back({ FunctionCaption(function.ParsedExpression(), function.implicit,
+                                m_derivative && i == m_selected),
+            QColor(colour.red, colour.green, colour.blue) });
+    }
     m_drawnDerivative = m_derivative;
     m_drawnXScale = m_xScale;
     m_drawnYScale = m_yScale;
     FormSurface surface(*this);
-    const RenderTotals totals = plovex::DrawGraph(*this, program, surface);
+    const RenderResult result = plovex::DrawGraph(
+        { m_xScale, m_yScale, m_quality }, { m_noClear, m_grid }, items, statisticsItem, surface);
+    const RenderTotals& totals = result.totals;
+    m_info = StatisticsText(result.statistics, FormatFixed);
     surface.Finish();
-    m_graphArea->SetDescription(
-        BytesToText(DescribeGraph(GetDocument().ParsedExpression(), *this)));
+    m_graphArea->SetDescription(BytesToText(DescribeFunctions(document.Model().Functions())
+        + DescribeGraph(selected.ParsedExpression(), *this)));
     // Said once the picture and its statistics show: the graph ends where the sweep stalled.
     if (totals.sweepStalledAt) {
         UpdateData(false);

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "document/Rgb.h"
 #include "platform/FormView.h"
 #include "view/FormFields.h"
+#include "view/GraphPage.h"
 #include "view/PointFinder.h"
 
 #include <QImage>
 #include <QString>
+#include <cstddef>
 #include <string>
+#include <vector>
 
 class QMenu;
 class QPrinter;
@@ -49,31 +53,55 @@ public:
     void OnEvaluateDerivative();
     void OnIntegrate();
 
-    // m_expression into the document, parsed into its postfix queue and m_postfix; a parse
-    // error is shown in a message box.
+    // The function the form's boxes and commands act on, and whose statistics it shows.
+    std::size_t SelectedFunction() const { return m_selected; }
+    // Shows function `index` in the boxes and draws the graph again, as a scale button does,
+    // so that the statistics and the readout are its own.
+    void SelectFunction(std::size_t index);
+    // The list commands on the selected function, each drawing the graph again: a new empty
+    // function after it, selected, with the focus in the expression box; the selected one
+    // deleted (never the last one left); its colour chosen; moved one place up or down.
+    void OnNewFunction();
+    void OnDeleteFunction();
+    void OnFunctionColour();
+    void OnMoveFunctionUp();
+    void OnMoveFunctionDown();
+    // A function's colour or shown state, and the graph drawn again.
+    void SetFunctionColour(std::size_t index, Rgb colour);
+    void SetFunctionShown(std::size_t index, bool shown);
+
+    // m_expression into the selected function, parsed into its postfix queue and m_postfix; a
+    // parse error is shown in a message box.
     void ParseExpression();
-    // The document's postfix queue at (x, y); the difference quotient in derivative mode
+    // The selected function's postfix queue at (x, y); the difference quotient in derivative mode
     // unless `subCall` is set.
     double Evaluate(float x, float y, bool subCall) const;
-    // Renders the postfix queue into the graph area with the current fields.
+    // Renders every shown function's postfix queue into the graph area with the current fields;
+    // the statistics are the selected function's.
     void DrawGraph();
 
-    // The function the last rendering drew, as the expression box showed it.
+    // The selected function as it was last parsed, which the Tools commands work on.
     QString DrawnFunction() const;
+    // That function's curve as the last rendering drew it: "y = x^2", "y = d/dx (x^2)".
+    QString DrawnCurve() const;
     // Whether the last rendering drew an explicit function, which the Tools commands work on;
     // when it did not, the user is told so.
     bool CheckDrawnExplicit();
     // The x of the graph area's columns at the last rendering's scale.
     std::vector<float> VisibleColumns() const;
-    // Roots, extrema or both of the function drawn, over the visible columns, in order of x;
-    // each is marked on the graph with a ring until the next rendering.
-    PointList FindPoints(bool roots, bool extrema);
-    // Asks for From, To and Step and shows the table of the function drawn.
+    // The other shown explicit functions, which Find Intersections meets the selected one with.
+    std::vector<std::size_t> IntersectionPartners() const;
+    // The selected function's roots, extrema, or intersections with every partner, as the last
+    // rendering drew it, over the visible columns, in order of x; each is marked on the graph
+    // with a ring in the function's colour until the next rendering.
+    PointList FindPoints(PointSearch kinds);
+    // Asks for From, To and Step and shows the table of the selected function as drawn.
     void OnTableOfValues();
 
     // What the graph area shows, pixel for pixel.
     QImage GraphPicture() const;
-    // The function of the last rendering: "y = x^2", "y = d/dx (x^2)", "x^2+y^2-25 = 0".
+    // The functions of the last rendering, one a line: "y = x^2", "y = d/dx (x^2)",
+    // "x^2+y^2-25 = 0".
     QString GraphCaption() const;
     // The graph's picture to the clipboard, as an image.
     void OnCopyGraph();
@@ -89,6 +117,8 @@ public:
     PictureStatic* m_graphArea = nullptr;
 
 signals:
+    // Another function became the selected one.
+    void SelectionChanged();
     // The graph point under the pointer, to the decimals its scale warrants; empty when the
     // pointer is off the graph.
     void Readout(const QString& text);
@@ -106,7 +136,8 @@ private:
     void EnableExplicitCommands();
     void OnExpressionEdited();
     void OnSettingEdited();
-    void OnDocumentExpressionChanged();
+    void OnFunctionChanged(std::size_t index);
+    void OnFunctionRemoved(std::size_t index);
     void ChangeScale(float FormFields::*scale, float change);
     void EvaluateAtPoint(const char* prompt, bool derivative);
     void ShowResult(double value);
@@ -114,10 +145,18 @@ private:
     void Print(QPrinter& printer);
 
     CPlovexDoc& m_document;
+    // The function the form's boxes, commands and statistics act on; it follows the function
+    // when others are added, removed or moved.
+    std::size_t m_selected = 0;
     QMenu* m_graphMenu = nullptr;
-    // What the last rendering drew, for the caption.
-    std::string m_drawnExpression;
-    bool m_drawnImplicit = false;
+    void ShowSelectedFunction();
+    void ParseOtherFunctions();
+    void MoveFunction(int places);
+    void Redraw();
+
+    // What the last rendering drew, for the caption: each function's line and colour.
+    std::vector<CaptionLine> m_drawn;
+    // The scales and derivative mode of the last rendering, where its points lie.
     bool m_drawnDerivative = false;
     float m_drawnXScale = 10.0f;
     float m_drawnYScale = 10.0f;

@@ -21,7 +21,7 @@ QString Number(double value)
 } // namespace
 
 CValueTableDlg::CValueTableDlg(
-    const QString& function, const std::vector<TableRow>& rows, QWidget* parent)
+    const QString& curve, const std::vector<TableRow>& rows, QWidget* parent)
     : QDialog(parent)
     , m_table(new DataTable({ "x", "f(x)", "dy/dx" }, this))
     , m_copy(new QPushButton("&Copy", this))
@@ -36,7 +36,7 @@ CValueTableDlg::CValueTableDlg(
     for (QPushButton* button : { m_copy, m_export })
         button->setAutoDefault(false);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("y = " + function, this));
+    layout->addWidget(new QLabel(curve, this));
     layout->addWidget(m_table, 1);
     layout->addWidget(buttons);
     resize(480, 420);

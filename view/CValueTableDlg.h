@@ -12,13 +12,13 @@ namespace plovex {
 
 class DataTable;
 
-// A table of values of one function: x, f(x) and dy/dx, one row each, with Copy, Export CSV
-// and Close.
+// A table of values of one curve ("y = x^2"): x, f(x) and dy/dx, one row each, with Copy,
+// Export CSV and Close.
 class CValueTableDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CValueTableDlg(const QString& function, const std::vector<TableRow>& rows, QWidget* parent);
+    CValueTableDlg(const QString& curve, const std::vector<TableRow>& rows, QWidget* parent);
 
     DataTable* Table() const { return m_table; }
     QPushButton* CopyButton() const { return m_copy; }

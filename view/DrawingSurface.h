@@ -1,21 +1,13 @@
 #pragma once
 
+#include "document/Rgb.h"
+
 #include <cstddef>
-#include <cstdint>
 #include <string>
 
 namespace plovex {
 
-struct Rgb {
-    std::uint8_t red;
-    std::uint8_t green;
-    std::uint8_t blue;
-
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-
 inline constexpr Rgb kBackground { 250, 240, 230 };
-inline constexpr Rgb kCurve { 0, 0, 255 };
 inline constexpr Rgb kPen { 0, 0, 0 };
 
 struct Pixel {
@@ -69,8 +61,8 @@ public:
     virtual void SetProgressRange(int low, int high) = 0;
     virtual void SetProgressPos(int position) = 0;
 
-    // Shows the form fields in the controls (status and statistics among them).
-    virtual void PushFields() = 0;
+    // Shows `status` in the form's status field, and the other form fields in their controls.
+    virtual void PushFields(const std::string& status) = 0;
 };
 
 } // namespace plovex

@@ -46,8 +46,9 @@ void FormSurface::SetProgressPos(int position)
     }
 }
 
-void FormSurface::PushFields()
+void FormSurface::PushFields(const std::string& status)
 {
+    m_view.m_status = status;
     for (QWidget* control : m_view.PushFields())
         m_unpainted.push_back(control);
     PaintIfDue();

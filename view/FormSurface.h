@@ -23,7 +23,7 @@ public:
 
     void SetProgressRange(int low, int high) override;
     void SetProgressPos(int position) override;
-    void PushFields() override;
+    void PushFields(const std::string& status) override;
 
     // After the rendering: the graph area gets the finished picture and the bar its last
     // position, painted when the event loop runs again.

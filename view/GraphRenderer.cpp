@@ -1,9 +1,9 @@
 #include "view/GraphRenderer.h"
 
+#include "document/GraphFunction.h"
 #include "engine/Numbers.h"
 #include "engine/Program.h"
 #include "view/DrawingSurface.h"
-#include "view/FormFields.h"
 #include "view/GridLayout.h"
 #include "view/SamplePipeline.h"
 
@@ -48,6 +48,14 @@ struct Running {
     }
 };
 
+// What the sampling of one item reads: the view's scales and quality, and the item's mode.
+struct Sampling {
+    float xScale;
+    float yScale;
+    float quality;
+    bool derivative;
+};
+
 // How a rendering splits its samples: `threads` evaluate blocks of `blockSamples` samples.
 struct Plan {
     unsigned threads;
@@ -77,30 +85,42 @@ Plan MakePlan(const Program& program, double samples, unsigned threads)
 // Curve pixels go to the surface a run at a time, one call instead of one per pixel; the run
 // is handed over before every progress report, so the surface sees the same order of pixels
 // and progress positions as if each were sent on its own.
+// The progress bar runs once across all items: an item's positions are shifted by the widths
+// of the items before it. An item sampled for its statistics alone draws no pixel.
 class PixelRun {
 public:
-    explicit PixelRun(DrawingSurface& surface)
+    PixelRun(DrawingSurface& surface, const PlotItem& item, int progressOffset)
         : m_surface(surface)
+        , m_colour(item.colour)
+        , m_drawn(item.drawn)
+        , m_progressOffset(progressOffset)
     { }
     ~PixelRun() { Flush(); }
 
-    void Add(int x, int y) { m_pixels.push_back({ x, y }); }
+    void Add(int x, int y)
+    {
+        if (m_drawn)
+            m_pixels.push_back({ x, y });
+    }
 
     void Flush()
     {
         if (!m_pixels.empty())
-            m_surface.SetPixels(m_pixels.data(), m_pixels.size(), kCurve);
+            m_surface.SetPixels(m_pixels.data(), m_pixels.size(), m_colour);
         m_pixels.clear();
     }
 
     void Progress(int position)
     {
         Flush();
-        m_surface.SetProgressPos(position);
+        m_surface.SetProgressPos(position + m_progressOffset);
     }
 
 private:
     DrawingSurface& m_surface;
+    Rgb m_colour;
+    bool m_drawn;
+    int m_progressOffset;
     std::vector<Pixel> m_pixels;
 };
 
@@ -194,22 +214,22 @@ void TakeColumn(Running& running, PixelRun& run, int px, int hw, int hh, const s
 // One thread: samples are evaluated a batch at a time and then drawn. The evaluations run back
 // to back, undisturbed by the drawing's hard-to-predict branches (which sample lands on the
 // curve) and calls, and the float sum's long chain of roundings overlaps with them.
-std::optional<float> SampleExplicitAlone(const FormFields& fields, const Program& program,
+std::optional<float> SampleExplicitAlone(const Sampling& sampling, const Program& program,
     PixelRun& run, int hw, int hh, Running& running)
 {
     constexpr std::size_t kBatch = 64;
-    const double yScale = fields.m_yScale;
+    const double yScale = sampling.yScale;
     float offsets[kBatch];
     float values[kBatch];
-    ExplicitSweep sweep(hw, 1.0 / static_cast<double>(fields.m_quality));
+    ExplicitSweep sweep(hw, 1.0 / static_cast<double>(sampling.quality));
     while (sweep.More()) {
         std::size_t count = 0;
         while (sweep.More() && count < kBatch) {
             const float px = sweep.Next();
-            const float x = static_cast<float>(static_cast<double>(px) / fields.m_xScale);
+            const float x = static_cast<float>(static_cast<double>(px) / sampling.xScale);
             offsets[count] = px;
             values[count++]
-                = TakeExplicit(running, program.Evaluate(fields.m_derivative, x, 0.0f), yScale);
+                = TakeExplicit(running, program.Evaluate(sampling.derivative, x, 0.0f), yScale);
         }
         for (std::size_t i = 0; i < count; ++i)
             DrawExplicit(run, hw, hh, offsets[i], values[i]);
@@ -218,13 +238,13 @@ std::optional<float> SampleExplicitAlone(const FormFields& fields, const Program
     return sweep.StalledAt();
 }
 
-void SampleImplicitAlone(const FormFields& fields, const Program& program, PixelRun& run,
+void SampleImplicitAlone(const Sampling& sampling, const Program& program, PixelRun& run,
     const std::vector<float>& rows, int hw, int hh, Running& running)
 {
     std::vector<std::uint8_t> points(rows.size());
     for (int px = -hw; px < hw; ++px) {
-        const float x = static_cast<float>(static_cast<double>(px) / fields.m_xScale);
-        EvaluateColumn(program, fields.m_derivative, x, rows, points.data());
+        const float x = static_cast<float>(static_cast<double>(px) / sampling.xScale);
+        EvaluateColumn(program, sampling.derivative, x, rows, points.data());
         TakeColumn(running, run, px, hw, hh, points.data());
     }
 }
@@ -233,10 +253,10 @@ void SampleImplicitAlone(const FormFields& fields, const Program& program, Pixel
 // taken, block after block in the order of the sweep, into the running values and onto the
 // surface. Evaluating has no side effects, so the running values and the surface see the
 // same samples, pixels and progress positions in the same order as on one thread.
-std::optional<float> SampleExplicitTogether(const FormFields& fields, const Program& program,
+std::optional<float> SampleExplicitTogether(const Sampling& sampling, const Program& program,
     PixelRun& run, int hw, int hh, const Plan& plan, Running& running)
 {
-    const double yScale = fields.m_yScale;
+    const double yScale = sampling.yScale;
     // The buffers grow as the sweep fills them: a quality that ends the sweep early costs no
     // memory for the samples it was expected to take.
     struct Block {
@@ -245,8 +265,8 @@ std::optional<float> SampleExplicitTogether(const FormFields& fields, const Prog
     };
     std::vector<Block> blocks(plan.threads * kSlotsPerThread);
     // The workers read their own copies of the fields.
-    const float xScale = fields.m_xScale;
-    const bool derivative = fields.m_derivative;
+    const float xScale = sampling.xScale;
+    const bool derivative = sampling.derivative;
     SamplePipeline pipeline(plan.threads, blocks.size(), [&, xScale, derivative](std::size_t slot) {
         Block& block = blocks[slot];
         for (std::size_t i = 0; i < block.offsets.size(); ++i) {
@@ -254,7 +274,7 @@ std::optional<float> SampleExplicitTogether(const FormFields& fields, const Prog
             block.values[i] = program.Evaluate(derivative, x, 0.0f);
         }
     });
-    ExplicitSweep sweep(hw, 1.0 / static_cast<double>(fields.m_quality));
+    ExplicitSweep sweep(hw, 1.0 / static_cast<double>(sampling.quality));
     for (;;) {
         while (sweep.More() && !pipeline.Full()) {
             Block& block = blocks[pipeline.NextSlot()];
@@ -276,7 +296,7 @@ std::optional<float> SampleExplicitTogether(const FormFields& fields, const Prog
     return sweep.StalledAt();
 }
 
-void SampleImplicitTogether(const FormFields& fields, const Program& program, PixelRun& run,
+void SampleImplicitTogether(const Sampling& sampling, const Program& program, PixelRun& run,
     const std::vector<float>& rows, int hw, int hh, const Plan& plan, Running& running)
 {
     const int blockColumns = static_cast<int>(
@@ -290,8 +310,8 @@ void SampleImplicitTogether(const FormFields& fields, const Program& program, Pi
     std::vector<Block> blocks(plan.threads * kSlotsPerThread);
     for (Block& block : blocks)
         block.points.resize(static_cast<std::size_t>(blockColumns) * rows.size());
-    const float xScale = fields.m_xScale;
-    const bool derivative = fields.m_derivative;
+    const float xScale = sampling.xScale;
+    const bool derivative = sampling.derivative;
     SamplePipeline pipeline(plan.threads, blocks.size(), [&, xScale, derivative](std::size_t slot) {
         Block& block = blocks[slot];
         for (int column = 0; column < block.columns; ++column) {
@@ -321,74 +341,101 @@ void SampleImplicitTogether(const FormFields& fields, const Program& program, Pi
 }
 
 // Returns where the sweep stalled, if it did.
-std::optional<float> SampleExplicit(const FormFields& fields, const Program& program,
-    DrawingSurface& surface, int hw, int hh, unsigned threads, Running& running)
+std::optional<float> SampleExplicit(const Sampling& sampling, const Program& program, PixelRun& run,
+    int hw, int hh, unsigned threads, Running& running)
 {
-    const double step = 1.0 / static_cast<double>(fields.m_quality);
+    const double step = 1.0 / static_cast<double>(sampling.quality);
     const double expected = std::isfinite(step) && step > 0.0 ? 2.0 * hw / step : 1.0;
     const Plan plan = MakePlan(program, expected, threads);
-    PixelRun run(surface);
     if (plan.threads == 1)
-        return SampleExplicitAlone(fields, program, run, hw, hh, running);
-    return SampleExplicitTogether(fields, program, run, hw, hh, plan, running);
+        return SampleExplicitAlone(sampling, program, run, hw, hh, running);
+    return SampleExplicitTogether(sampling, program, run, hw, hh, plan, running);
 }
 
-void SampleImplicit(const FormFields& fields, const Program& program, DrawingSurface& surface,
-    int hw, int hh, unsigned threads, Running& running)
+void SampleImplicit(const Sampling& sampling, const Program& program, PixelRun& run, int hw, int hh,
+    unsigned threads, Running& running)
 {
     // Every column samples the same rows, so their y values are worked out once: a division
     // on the per-sample path costs as much as evaluating a short expression.
     std::vector<float> rows;
     for (int py = -hh; py < hh; ++py)
-        rows.push_back(static_cast<float>(static_cast<double>(py) / fields.m_yScale));
+        rows.push_back(static_cast<float>(static_cast<double>(py) / sampling.yScale));
     const Plan plan = MakePlan(
         program, 2.0 * hw * static_cast<double>(std::max<std::size_t>(rows.size(), 1)), threads);
-    PixelRun run(surface);
     if (plan.threads == 1)
-        SampleImplicitAlone(fields, program, run, rows, hw, hh, running);
+        SampleImplicitAlone(sampling, program, run, rows, hw, hh, running);
     else
-        SampleImplicitTogether(fields, program, run, rows, hw, hh, plan, running);
+        SampleImplicitTogether(sampling, program, run, rows, hw, hh, plan, running);
 }
 
 } // namespace
 
-RenderTotals DrawGraph(
-    FormFields& fields, const Program& program, DrawingSurface& surface, unsigned threads)
+std::vector<PlotItem> PlotItems(const std::vector<GraphFunction>& functions, std::size_t selected,
+    bool derivative, std::size_t& statisticsItem)
+{
+    std::vector<PlotItem> items;
+    statisticsItem = 0;
+    for (std::size_t i = 0; i < functions.size(); ++i) {
+        const GraphFunction& function = functions[i];
+        if (!function.shown && i != selected)
+            continue;
+        if (i == selected)
+            statisticsItem = items.size();
+        items.push_back({ Program::Compile(function.PostfixQueue()), function.implicit,
+            derivative && i == selected, function.colour, function.shown });
+    }
+    return items;
+}
+
+RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
+    const std::vector<PlotItem>& items, std::size_t statisticsItem, DrawingSurface& surface,
+    unsigned threads)
 {
     const int width = surface.Width();
     const int height = surface.Height();
     const int hw = width / 2;
     const int hh = height / 2;
-    Running running;
     surface.SetFill(kBackground);
-    if (!fields.m_noClear) {
+    if (!options.noClear) {
         surface.RepaintForm();
         surface.Rectangle(0, 0, width, height);
-        if (fields.m_grid)
-            DrawGridLines(fields, surface);
+        if (options.grid)
+            DrawGridLines(view, surface);
         surface.Line(0, hh, width, hh);
         surface.Line(hw, 0, hw, height);
-        if (fields.m_grid)
-            DrawGridLabels(fields, surface);
+        if (options.grid)
+            DrawGridLabels(view, surface);
     }
-    surface.SetProgressRange(-hw, hw);
+    // One item's sweep covers the columns from -hw to hw.
+    const int span = 2 * hw;
+    const int last = hw + span * static_cast<int>(items.empty() ? 0 : items.size() - 1);
+    surface.SetProgressRange(-hw, last);
     surface.SetProgressPos(-hw);
-    fields.m_status = "WORKING";
-    surface.PushFields();
+    surface.PushFields("WORKING");
+    Running statistics;
     std::optional<float> stalledAt;
-    if (fields.m_implicit)
-        SampleImplicit(fields, program, surface, hw, hh, threads, running);
-    else
-        stalledAt = SampleExplicit(fields, program, surface, hw, hh, threads, running);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const PlotItem& item = items[i];
+        const Sampling sampling { view.xScale, view.yScale, view.quality, item.derivative };
+        Running running;
+        PixelRun run(surface, item, span * static_cast<int>(i));
+        if (item.implicit) {
+            SampleImplicit(sampling, item.program, run, hw, hh, threads, running);
+        } else {
+            const std::optional<float> stalled
+                = SampleExplicit(sampling, item.program, run, hw, hh, threads, running);
+            if (!stalledAt)
+                stalledAt = stalled;
+        }
+        if (i == statisticsItem)
+            statistics = running;
+    }
     surface.DrawIcon(width - kIconOffset, height - kIconOffset);
-    surface.SetProgressPos(hw);
-    fields.m_status = "DONE";
-    surface.PushFields();
+    surface.SetProgressPos(last);
+    surface.PushFields("DONE");
     surface.RestoreFill();
-    const RenderTotals totals { running.maximum, running.minimum, running.sum, stalledAt };
-    fields.m_info = StatisticsText(
-        ComputeStatistics(totals, fields.m_yScale, fields.m_quality, width), FormatFixed);
-    return totals;
+    const RenderTotals totals { statistics.maximum, statistics.minimum, statistics.sum, stalledAt };
+    return { totals, ComputeStatistics(totals, view.yScale, view.quality, width) };
 }
 
 std::string SweepStallText(float quality, float position)

@@ -1,13 +1,18 @@
 #pragma once
 
+#include "document/GraphView.h"
+#include "document/Rgb.h"
+#include "engine/Program.h"
+
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace plovex {
 
 class DrawingSurface;
-class Program;
-struct FormFields;
+class GraphFunction;
 
 // The running values a rendering ends with, before they are scaled into the statistics.
 struct RenderTotals {
@@ -27,14 +32,46 @@ struct Statistics {
     double mean;
 };
 
-// Samples `program` over the surface (explicit y = f(x) or implicit f(x, y) = 0 by
-// fields.m_implicit) and draws it; sets m_status to "WORKING" then "DONE" and leaves the
-// statistics text in m_info. Derivative mode is fields.m_derivative. The samples are
-// evaluated on `threads` threads, the caller's among them; 0 takes every core when the
-// rendering is big enough to gain from it. The surface is called on the caller's thread only,
-// and everything it sees and returns is the same for every number of threads.
-RenderTotals DrawGraph(
-    FormFields& fields, const Program& program, DrawingSurface& surface, unsigned threads = 0);
+// What the rendering of one function's statistics gives.
+struct RenderResult {
+    RenderTotals totals;
+    Statistics statistics;
+};
+
+// One function as a rendering samples it: y = f(x), or f(x, y) = 0 when implicit, each value
+// the difference quotient when `derivative` is set. A function that is not `drawn` is sampled
+// for its statistics alone.
+struct PlotItem {
+    Program program;
+    bool implicit = false;
+    bool derivative = false;
+    Rgb colour { 0, 0, 255 };
+    bool drawn = true;
+};
+
+// How a form draws: the area cleared first (with its grid when `grid`), or the new curves drawn
+// over what it shows.
+struct RenderOptions {
+    bool noClear = false;
+    bool grid = false;
+};
+
+// The items a form draws of `functions`: each shown one in list order, `selected` as its
+// derivative when `derivative` is set; a hidden `selected` is sampled but not drawn, so that
+// the statistics are always its own. `*statisticsItem` becomes the selected one's index.
+std::vector<PlotItem> PlotItems(const std::vector<GraphFunction>& functions, std::size_t selected,
+    bool derivative, std::size_t& statisticsItem);
+
+// Clears the surface's area (unless options.noClear), then samples and draws each item in
+// order in its colour, the progress bar running once across them all; the status goes to
+// the surface as "WORKING" then "DONE". Returns the running values and statistics of
+// items[statisticsItem], and where the explicit sweep stalled if it did for any item. The
+// samples are evaluated on `threads` threads, the caller's among them; 0 takes every core
+// when the rendering is big enough to gain from it. The surface is called on the caller's
+// thread only, and everything it sees and returns is the same for every number of threads.
+RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
+    const std::vector<PlotItem>& items, std::size_t statisticsItem, DrawingSurface& surface,
+    unsigned threads = 0);
 
 // What the user is told when the sweep stalled at `position` for `quality`.
 std::string SweepStallText(float quality, float position);

@@ -1,7 +1,6 @@
 #include "view/GridLayout.h"
 
 #include "view/DrawingSurface.h"
-#include "view/FormFields.h"
 
 #include <algorithm>
 #include <cmath>
@@ -187,16 +186,14 @@ void GridLayout::DrawLabels(DrawingSurface& surface) const
     }
 }
 
-void DrawGridLines(const FormFields& fields, DrawingSurface& surface)
+void DrawGridLines(const GraphView& view, DrawingSurface& surface)
 {
-    GridLayout(fields.m_xScale, fields.m_yScale, surface.Width(), surface.Height())
-        .DrawLines(surface);
+    GridLayout(view.xScale, view.yScale, surface.Width(), surface.Height()).DrawLines(surface);
 }
 
-void DrawGridLabels(const FormFields& fields, DrawingSurface& surface)
+void DrawGridLabels(const GraphView& view, DrawingSurface& surface)
 {
-    GridLayout(fields.m_xScale, fields.m_yScale, surface.Width(), surface.Height())
-        .DrawLabels(surface);
+    GridLayout(view.xScale, view.yScale, surface.Width(), surface.Height()).DrawLabels(surface);
 }
 
 } // namespace plovex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/GraphView.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,7 +9,6 @@
 namespace plovex {
 
 class DrawingSurface;
-struct FormFields;
 
 // The grid and tick labels of a cleared graph area: per axis the spacing of its lines, where
 // they lie and what their labels read, and where on the area the labels fit.
@@ -64,7 +65,7 @@ private:
 };
 
 // The grid's parts of a rendering: the lines under the axes, the labels over them.
-void DrawGridLines(const FormFields& fields, DrawingSurface& surface);
-void DrawGridLabels(const FormFields& fields, DrawingSurface& surface);
+void DrawGridLines(const GraphView& view, DrawingSurface& surface);
+void DrawGridLabels(const GraphView& view, DrawingSurface& surface);
 
 } // namespace plovex

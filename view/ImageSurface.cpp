@@ -250,7 +250,7 @@ void ImageSurface::SetProgressRange(int, int)
 void ImageSurface::SetProgressPos(int)
 { }
 
-void ImageSurface::PushFields()
+void ImageSurface::PushFields(const std::string&)
 { }
 
 void ImageSurface::DrawLine(int x0, int y0, int x1, int y1)

@@ -39,7 +39,7 @@ public:
     void DrawText(int left, int top, const std::string& text, Rgb colour) override;
     void SetProgressRange(int low, int high) override;
     void SetProgressPos(int position) override;
-    void PushFields() override;
+    void PushFields(const std::string& status) override;
 
 private:
     QRgb* Pixels();

@@ -22,6 +22,9 @@ namespace plovex {
 
 enum class PointKind { Root, Minimum, Maximum, Intersection };
 
+// What one command looks for.
+enum class PointSearch { Roots, Extrema, Intersections };
+
 struct FoundPoint {
     PointKind kind;
     float x;

@@ -182,32 +182,42 @@ TEST(Headless, UsageErrorsExitWithTwoAndPrintNothing)
     ASSERT_TRUE(directory.isValid());
     const QString render = "--render=" + directory.filePath("out.png");
     const QStringList commands[] = {
-        { "--bogus" }, { "--expression=x", "--postfix", "--bogus" },
+        { "--bogus" },
+        { "--expression=x", "--postfix", "--bogus" },
         { "--expression=x" }, // no action
         { "--expression=x", "--postfix", "--evaluate=1" }, // two actions
         { "--postfix" }, // no expression
-        { "--expression=x", "--evaluate" }, { "--expression=x", "--evaluate=" },
-        { "--expression=x", "--evaluate=abc" }, { "--expression=x", "--evaluate=1,5" },
-        { "--expression=x", "--evaluate=inf" }, { "--expression=x", "--evaluate=nan" },
-        { "--expression=x", "--evaluate=0x10" }, { "--expression=x", "--evaluate=2.5.1" },
+        { "--expression=x", "--evaluate" },
+        { "--expression=x", "--evaluate=" },
+        { "--expression=x", "--evaluate=abc" },
+        { "--expression=x", "--evaluate=1,5" },
+        { "--expression=x", "--evaluate=inf" },
+        { "--expression=x", "--evaluate=nan" },
+        { "--expression=x", "--evaluate=0x10" },
+        { "--expression=x", "--evaluate=2.5.1" },
         { "--expression=x", "--integrate", "--from=0" },
         { "--expression=x", "--integrate", "--to=1" },
         { "--expression=x", "--integrate", "--from=a", "--to=1" },
         { "--expression=x", render }, // no size
-        { "--expression=x", render, "--size=0x10" }, { "--expression=x", render, "--size=10x0" },
-        { "--expression=x", render, "--size=10" }, { "--expression=x", render, "--size=-10x10" },
-        { "--expression=x", render, "--size=10x10x10" }, { "--expression=x", render, "--size=axb" },
+        { "--expression=x", render, "--size=0x10" },
+        { "--expression=x", render, "--size=10x0" },
+        { "--expression=x", render, "--size=10" },
+        { "--expression=x", render, "--size=-10x10" },
+        { "--expression=x", render, "--size=10x10x10" },
+        { "--expression=x", render, "--size=axb" },
         { "--expression=x", render, "--size=99999999x10" },
         { "--expression=x", render, "--size=10x10", "--quality=q" },
         { "--expression=x", render, "--size=10x10", "--xscale=" },
         { "--expression=x", render, "--size=10x10", "--yscale=1e" },
         { "--expression=x", "--render=" + directory.filePath("out.unknown"), "--size=10x10" },
-        { "--expression=x", "--postfix", "stray" }, { "--expression=x", "--roots", "--postfix" },
+        { "--expression=x", "--postfix", "stray" },
+        { "--expression=x", "--roots", "--postfix" },
         { "--expression=x", "--roots", "--size=0x1" },
         { "--expression=x*y", "--roots", "--implicit" }, // explicit functions only
-        { "--expression=x", "--table=1,2" }, { "--expression=x", "--table=1,2,a" },
-        { "--expression=x", "--table=1,2,nan" }, { "--expression=x", "--table=1;2;3" },
-        { "--expression=x", "--roots", "--function=x+1" }, // nothing to meet without the command
+        { "--expression=x", "--table=1,2" },
+        { "--expression=x", "--table=1,2,a" },
+        { "--expression=x", "--table=1,2,nan" },
+        { "--expression=x", "--table=1;2;3" },
     };
     for (const QStringList& arguments : commands) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
@@ -569,6 +579,8 @@ TEST(Headless, FailedSavesNameTheSystemsReason)
         int status;
         const char* err;
         const char* cleanUp;
+        const char* kept = nullptr; // the old content a refused save leaves
+        const char* expression = "x";
     } cases[] = {
         { "immutable file", ": > f.pxg && chattr +i f.pxg", "f.pxg", 2,
             "plovex: cannot write f.pxg: Operation not permitted\n", "chattr -i f.pxg" },
@@ -579,6 +591,13 @@ TEST(Headless, FailedSavesNameTheSystemsReason)
             "rw/f.pxg", 2, "plovex: cannot write rw/f.pxg: Read-only file system\n", "umount rw" },
         { "immutable folder", "mkdir d && : > d/f.pxg && chattr +i d", "d/f.pxg", 0, "",
             "chattr -i d" },
+        // No inode left for a temporary file, and no room for the new bytes: refused before
+        // the old content is touched.
+        { "full disk without a free inode",
+            "mkdir full && mount -t tmpfs -o size=16k,nr_inodes=3 tmpfs full && printf old > "
+            "full/f.pxg && { head -c 65536 /dev/zero > full/fill 2>/dev/null || true; }",
+            "full/f.pxg", 2, "plovex: cannot write full/f.pxg: No space left on device\n",
+            "umount full", "old", "\"$(head -c 9000 /dev/zero | tr '\\0' x)\"" },
     };
     int run = 0;
     for (const auto& c : cases) {
@@ -593,11 +612,15 @@ TEST(Headless, FailedSavesNameTheSystemsReason)
         }
         ++run;
         const Outcome outcome
-            = RunScript(QString("\"$P\" --expression=x --save=%1").arg(c.target), directory.path());
+            = RunScript(QString("\"$P\" --expression=%1 --save=%2").arg(c.expression, c.target),
+                directory.path());
         EXPECT_EQ(outcome.status, c.status);
         EXPECT_EQ(outcome.err, c.err);
         if (c.status == 0) {
             EXPECT_EQ(ReadAll(directory.filePath(c.target)), QByteArray("\x01x") + kDefaultTrailer);
+        }
+        if (c.kept) {
+            EXPECT_EQ(ReadAll(directory.filePath(c.target)), QByteArray(c.kept));
         }
         EXPECT_EQ(RunScript(c.cleanUp, directory.path()).status, 0);
     }

@@ -109,7 +109,8 @@ TEST_F(ShellTest, TheGraphWindowNamesEveryControlOnce)
     }
     for (const int id : { res::kXScaleUpButton, res::kYScaleUpButton })
         EXPECT_EQ(qobject_cast<QAbstractButton*>(view.GetDlgItem(id))->text(), "+");
-    EXPECT_EQ(view.GetDlgItem(res::kYScaleDownButton)->toolTip(), "Decrease Y scale (Alt+Down)");
+    EXPECT_EQ(
+        view.GetDlgItem(res::kYScaleDownButton)->toolTip(), "Decrease Y scale (Alt+Shift+Down)");
 
     // The toolbar's buttons show only icons: they say their tooltips.
     std::vector<std::string> buttons;

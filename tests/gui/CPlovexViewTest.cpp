@@ -1,10 +1,10 @@
 #include "view/CPlovexView.h"
 
 #include "FakeMessages.h"
-#include "app/CPlovexDoc.h"
 #include "platform/DialogUnits.h"
 #include "platform/PictureStatic.h"
 #include "res/Resource.h"
+#include "view/CPlovexDoc.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "AccessibleNames.h"
-#include "app/CPlovexDoc.h"
 #include "platform/FileDialogService.h"
 #include "res/Resource.h"
+#include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
 
 #include <QAbstractButton>

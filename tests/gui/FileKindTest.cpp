@@ -1,10 +1,10 @@
 #include "ShellFixture.h"
 #include "app/CPlovexApp.h"
-#include "app/CPlovexDoc.h"
 #include "app/DocumentTemplate.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
 #include "res/Resource.h"
+#include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
+#include "../render/FormRendering.h"
 #include "ShellFixture.h"
 #include "app/CPlovexApp.h"
-#include "app/CPlovexDoc.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
@@ -8,6 +8,7 @@
 #include "frame/CMainFrame.h"
 #include "platform/PictureStatic.h"
 #include "res/Resource.h"
+#include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
 #include "view/GraphRenderer.h"
 #include "view/ImageSurface.h"
@@ -45,7 +46,7 @@ QImage Rendered(const CPlovexView& view, bool grid)
     fields.m_grid = grid;
     const QSize size = view.m_graphArea->ClientSize();
     ImageSurface surface(size.width(), size.height());
-    DrawGraph(fields, Program::Compile(view.GetDocument().PostfixQueue()), surface);
+    DrawFormGraph(fields, Program::Compile(view.GetDocument().Function(0).PostfixQueue()), surface);
     return surface.Image();
 }
 
@@ -88,7 +89,7 @@ TEST(GridSurface, ClearingWipesTheLastGrid)
             fields.m_yScale = c.scale;
             fields.m_quality = 1.0f;
             fields.m_grid = grid;
-            DrawGraph(fields, program, surface);
+            DrawFormGraph(fields, program, surface);
             return std::as_const(surface).Image();
         };
         ImageSurface freshPlain(c.width, c.height);

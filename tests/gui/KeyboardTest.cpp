@@ -1,9 +1,9 @@
 #include "ShellFixture.h"
 #include "app/CPlovexApp.h"
-#include "app/CPlovexDoc.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
 #include "res/Resource.h"
+#include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
 
 #include <QAbstractButton>
@@ -28,7 +28,8 @@ TEST(Keyboard, EveryButtonAndCheckBoxHasItsOwnKey)
     const struct {
         int id;
         Qt::Key key;
-        const char* underlined; // the caption with its mnemonic; "" for a sign
+        const char*
+            underlined; // the caption with its mnemonic; "" for a sign, keyed with Alt+Shift
     } keys[] = {
         { res::kPlotButton, Qt::Key_P, "&Plot" },
         { res::kPlotDerivativeButton, Qt::Key_D, "Plot &dy/dx" },
@@ -57,7 +58,10 @@ TEST(Keyboard, EveryButtonAndCheckBoxHasItsOwnKey)
         }
         box->setFocus();
         clicks.clear();
-        QTest::keyClick(box, k.key, Qt::AltModifier);
+        const Qt::KeyboardModifiers modifiers = *k.underlined != '\0'
+            ? Qt::KeyboardModifiers(Qt::AltModifier)
+            : Qt::AltModifier | Qt::ShiftModifier;
+        QTest::keyClick(box, k.key, modifiers);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !clicks.empty(); }, 1000));
         EXPECT_EQ(clicks, (std::map<int, int> { { k.id, 1 } }));
     }

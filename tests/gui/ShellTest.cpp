@@ -1,12 +1,12 @@
 #include "ShellFixture.h"
 #include "app/CPlovexApp.h"
-#include "app/CPlovexDoc.h"
-#include "app/DocumentCodec.h"
 #include "app/DocumentTemplate.h"
+#include "document/DocumentCodec.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
 #include "help/CHelpDlg.h"
 #include "res/Resource.h"
+#include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
 
 #include <QAction>
@@ -151,8 +151,8 @@ TEST_F(ShellTest, MenusWithAndWithoutAGraph)
             "&Export Graph... (32772)", "-", "&Print...\tCtrl+P (57607)",
             "Print Pre&view... (57609)", "-", "Recent File (57616)", "-", "E&xit (57665)" }));
     EXPECT_EQ(Items(Menu(frame, "&View")),
-        (std::vector<std::string> {
-            "&Toolbar (59392)", "&Status Bar (59393)", "&Grid\tCtrl+G (32780)" }));
+        (std::vector<std::string> { "&Toolbar (59392)", "&Status Bar (59393)",
+            "&Grid\tCtrl+G (32780)", "&Function List (32800)" }));
     EXPECT_EQ(Items(Menu(frame, "&Window")),
         (std::vector<std::string> { "&New Window (57648)", "&Cascade (57650)", "&Tile (57651)",
             "&Arrange Icons (57649)" }));
@@ -723,6 +723,8 @@ TEST_F(ShellTest, WindowCommandsArrangeTheGraphWindows)
     const QSize size = children[0]->size();
     // Room for three windows side by side.
     frame.showNormal();
+    // The room is the graph windows' alone.
+    Trigger(app, res::kCmdViewFunctionList);
     frame.resize(size.width() * 3 + 100, size.height() * 2);
 
     Trigger(app, res::kCmdWindowTile);

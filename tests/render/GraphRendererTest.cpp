@@ -1,5 +1,6 @@
 #include "view/GraphRenderer.h"
 
+#include "FormRendering.h"
 #include "RecordingSurface.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
@@ -49,7 +50,7 @@ public:
         const ParseResult result
             = Parse(expression, setup.implicit, queue, operators, m_fields.m_postfix);
         EXPECT_TRUE(result.Ok()) << result.message;
-        m_totals = DrawGraph(m_fields, Program::Compile(queue), m_surface, setup.threads);
+        m_totals = DrawFormGraph(m_fields, Program::Compile(queue), m_surface, setup.threads);
     }
 
     const FormFields& Fields() const { return m_fields; }

@@ -1,5 +1,6 @@
 #include "view/GridLayout.h"
 
+#include "FormRendering.h"
 #include "RecordingSurface.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
@@ -94,13 +95,13 @@ TEST(GridLayout, StepLinesAndLabelsOfAnAxis)
     }
 }
 
-const FormFields kNoFields;
+FormFields unusedFields;
 
 // A surface that measures text as `charWidth` pixels a character and `height` high.
 class MeasuringSurface : public RecordingSurface {
 public:
     MeasuringSurface(int width, int height, int charWidth, int textHeight)
-        : RecordingSurface(width, height, kNoFields)
+        : RecordingSurface(width, height, unusedFields)
         , m_charWidth(charWidth)
         , m_textHeight(textHeight)
     { }
@@ -212,7 +213,7 @@ struct GridRendering {
         TokenList queue;
         TokenList operators;
         EXPECT_TRUE(Parse(expression, implicit, queue, operators, fields.m_postfix).Ok());
-        totals = DrawGraph(fields, Program::Compile(queue), surface);
+        totals = DrawFormGraph(fields, Program::Compile(queue), surface);
     }
 
     FormFields fields;

@@ -1,5 +1,6 @@
 #include "platform/ImageFileWriter.h"
 
+#include "FormRendering.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
@@ -23,7 +24,7 @@ QImage Graph(const char* expression, bool implicit)
     TokenList operators;
     (void)Parse(expression, implicit, queue, operators, fields.m_postfix);
     ImageSurface surface(301, 151);
-    DrawGraph(fields, Program::Compile(queue), surface);
+    DrawFormGraph(fields, Program::Compile(queue), surface);
     return surface.Image();
 }
 

@@ -1,5 +1,6 @@
 #include "view/ImageSurface.h"
 
+#include "FormRendering.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
@@ -171,7 +172,7 @@ TEST(ImageSurface, DrawsAGraphWithIconAndClipsRowH)
     fields.m_quality = 1.0f;
     ASSERT_TRUE(Parse("x", false, queue, operators, fields.m_postfix).Ok());
     ImageSurface surface(100, 60);
-    (void)DrawGraph(fields, Program::Compile(queue), surface);
+    (void)DrawFormGraph(fields, Program::Compile(queue), surface);
 
     EXPECT_EQ(At(surface, 0, 0), kBlack); // border
     EXPECT_EQ(At(surface, 99, 59), kBlack);
@@ -226,7 +227,7 @@ TEST(ImageSurface, ARenderingOnAUsedSurfaceEqualsOneOnAFreshSurface)
         FormFields fields;
         fields.m_implicit = implicit;
         EXPECT_TRUE(Parse(expression, implicit, queue, operators, fields.m_postfix).Ok());
-        (void)DrawGraph(fields, Program::Compile(queue), surface);
+        (void)DrawFormGraph(fields, Program::Compile(queue), surface);
     };
     const struct {
         const char* expression;

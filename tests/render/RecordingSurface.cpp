@@ -15,7 +15,7 @@ std::string Numbers(std::initializer_list<int> values)
 
 } // namespace
 
-RecordingSurface::RecordingSurface(int width, int height, const FormFields& fields)
+RecordingSurface::RecordingSurface(int width, int height, FormFields& fields)
     : m_width(width)
     , m_height(height)
     , m_fields(fields)
@@ -102,8 +102,9 @@ void RecordingSurface::SetProgressPos(int position)
     m_progress.push_back(position);
 }
 
-void RecordingSurface::PushFields()
+void RecordingSurface::PushFields(const std::string& status)
 {
+    m_fields.m_status = status;
     // The statistics must not be in the fields yet at any push: the caller pushes them.
     m_calls.push_back("PushFields " + m_fields.m_status + (m_fields.m_info.empty() ? "" : " info"));
 }

@@ -14,8 +14,9 @@ struct FormFields;
 // pixels and progress positions on their own for the tests that look at those alone.
 class RecordingSurface : public DrawingSurface {
 public:
-    // `fields` is read at every PushFields, to record what the controls would show.
-    RecordingSurface(int width, int height, const FormFields& fields);
+    // `fields` takes the status at every PushFields, as the form's do, and is read to record
+    // what the controls would show.
+    RecordingSurface(int width, int height, FormFields& fields);
 
     const std::vector<std::string>& Calls() const { return m_calls; }
     const std::vector<std::pair<int, int>>& Pixels() const { return m_pixels; }
@@ -38,12 +39,12 @@ public:
     void DrawText(int left, int top, const std::string& text, Rgb colour) override;
     void SetProgressRange(int low, int high) override;
     void SetProgressPos(int position) override;
-    void PushFields() override;
+    void PushFields(const std::string& status) override;
 
 private:
     int m_width;
     int m_height;
-    const FormFields& m_fields;
+    FormFields& m_fields;
     std::vector<std::string> m_calls;
     std::vector<std::pair<int, int>> m_pixels;
     std::vector<int> m_progress;

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/DocumentCodec.h"
+#include "document/DocumentCodec.h"
 
 #include <QByteArray>
 #include <QString>
 #include <optional>
-#include <string_view>
+#include <vector>
 
 namespace plovex {
 
@@ -22,9 +22,9 @@ struct DocumentFile {
 std::optional<DocumentFile> ReadDocumentFile(
     const QString& path, QString& reason, bool& unreadable);
 
-// The file's bytes for `expression` with `settings`; nothing when they exceed what a document
-// may hold, and `reason` says so.
+// The file's bytes for `functions` with `view`; nothing when they exceed what a document may
+// hold, and `reason` says so.
 std::optional<QByteArray> EncodeDocumentFile(
-    std::string_view expression, const GraphSettings& settings, QString& reason);
+    const std::vector<StoredFunction>& functions, const GraphView& view, QString& reason);
 
 } // namespace plovex

@@ -1,4 +1,4 @@
-#include "app/ImageExport.h"
+#include "view/ImageExport.h"
 
 #include "platform/FileStore.h"
 #include "platform/ImageFileWriter.h"

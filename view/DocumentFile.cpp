@@ -1,4 +1,4 @@
-#include "app/DocumentFile.h"
+#include "view/DocumentFile.h"
 
 #include "platform/FileStore.h"
 
@@ -21,9 +21,9 @@ std::optional<DocumentFile> ReadDocumentFile(const QString& path, QString& reaso
 }
 
 std::optional<QByteArray> EncodeDocumentFile(
-    std::string_view expression, const GraphSettings& settings, QString& reason)
+    const std::vector<StoredFunction>& functions, const GraphView& view, QString& reason)
 {
-    const std::vector<std::uint8_t> bytes = EncodeDocument(expression, settings);
+    const std::vector<std::uint8_t> bytes = EncodeDocument(functions, view);
     if (bytes.size() > kMaxDocumentBytes) {
         reason = QString("The expression is too long: a graph document holds at most %1 bytes.")
                      .arg(kMaxDocumentBytes);

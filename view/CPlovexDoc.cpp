@@ -1,7 +1,7 @@
-#include "app/CPlovexDoc.h"
+#include "view/CPlovexDoc.h"
 
-#include "app/DocumentFile.h"
 #include "platform/FileStore.h"
+#include "view/DocumentFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,20 +27,84 @@ CPlovexDoc::CPlovexDoc(QObject* parent)
     : QObject(parent)
 { }
 
-void CPlovexDoc::SetExpression(const std::string& expression)
+void CPlovexDoc::Changed(std::size_t index)
 {
-    if (expression == m_expression)
-        return;
-    m_expression = expression;
     UpdateModified();
-    emit ExpressionChanged();
+    emit FunctionChanged(index);
 }
 
-void CPlovexDoc::SetSettings(const GraphSettings& settings)
+void CPlovexDoc::SetExpression(const std::string& expression, std::size_t index)
 {
-    if (settings == m_settings)
+    GraphFunction& function = m_model.Function(index);
+    if (expression == function.expression)
         return;
-    m_settings = settings;
+    function.expression = expression;
+    Changed(index);
+}
+
+void CPlovexDoc::SetImplicit(std::size_t index, bool implicit)
+{
+    GraphFunction& function = m_model.Function(index);
+    if (implicit == function.implicit)
+        return;
+    function.implicit = implicit;
+    Changed(index);
+}
+
+void CPlovexDoc::SetColour(std::size_t index, Rgb colour)
+{
+    GraphFunction& function = m_model.Function(index);
+    if (colour == function.colour)
+        return;
+    function.colour = colour;
+    Changed(index);
+}
+
+void CPlovexDoc::SetShown(std::size_t index, bool shown)
+{
+    GraphFunction& function = m_model.Function(index);
+    if (shown == function.shown)
+        return;
+    function.shown = shown;
+    Changed(index);
+}
+
+ParseResult CPlovexDoc::Parse(std::size_t index)
+{
+    return m_model.Function(index).Parse();
+}
+
+std::size_t CPlovexDoc::AddFunction(std::size_t after)
+{
+    const std::size_t index = m_model.Add(after);
+    UpdateModified();
+    emit FunctionInserted(index);
+    return index;
+}
+
+void CPlovexDoc::DeleteFunction(std::size_t index)
+{
+    if (m_model.Count() < 2 || index >= m_model.Count())
+        return;
+    m_model.Remove(index);
+    UpdateModified();
+    emit FunctionRemoved(index);
+}
+
+void CPlovexDoc::MoveFunction(std::size_t from, std::size_t to)
+{
+    if (from == to || from >= m_model.Count() || to >= m_model.Count())
+        return;
+    m_model.Move(from, to);
+    UpdateModified();
+    emit FunctionMoved(from, to);
+}
+
+void CPlovexDoc::SetView(const GraphView& view)
+{
+    if (view == m_model.View())
+        return;
+    m_model.SetView(view);
     UpdateModified();
 }
 
@@ -60,7 +124,7 @@ void CPlovexDoc::SetTitle(const QString& title)
 
 void CPlovexDoc::UpdateModified()
 {
-    const bool modified = m_expression != m_savedExpression || !(m_settings == m_savedSettings);
+    const bool modified = m_model.IsModified();
     if (modified == m_modified)
         return;
     m_modified = modified;
@@ -88,10 +152,7 @@ bool CPlovexDoc::OnOpenDocument(const QString& path, QString& error, QString& wa
                       .arg(QDir::toNativeSeparators(path));
     }
     m_fileBytes = file->bytes;
-    m_savedExpression = std::move(document.expression);
-    m_savedSettings = document.settings;
-    m_expression = m_savedExpression;
-    m_settings = m_savedSettings;
+    m_model.Load(document.functions, document.settings);
     SetPathName(path);
     UpdateModified();
     return true;
@@ -108,7 +169,8 @@ bool CPlovexDoc::OnSaveDocument(const QString& path, QString& error)
     QString reason;
     QByteArray bytes = m_fileBytes;
     if (m_modified || bytes.isEmpty()) {
-        std::optional<QByteArray> encoded = EncodeDocumentFile(m_expression, m_settings, reason);
+        std::optional<QByteArray> encoded
+            = EncodeDocumentFile(m_model.Stored(), m_model.View(), reason);
         if (!encoded) {
             error = SaveError(path, reason);
             return false;
@@ -120,8 +182,7 @@ bool CPlovexDoc::OnSaveDocument(const QString& path, QString& error)
         return false;
     }
     m_fileBytes = bytes;
-    m_savedExpression = m_expression;
-    m_savedSettings = m_settings;
+    m_model.MarkSaved();
     SetPathName(path);
     UpdateModified();
     return true;

@@ -1,0 +1,249 @@
+#include "document/DocumentCodec.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace plovex {
+namespace {
+
+void AppendLittleEndian(std::vector<std::uint8_t>& bytes, std::uint32_t value, int size)
+{
+    for (int i = 0; i < size; ++i)
+        bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+std::uint32_t ReadLittleEndian(const std::uint8_t* data, int size)
+{
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | data[i];
+    return value;
+}
+
+DecodedDocument Failure(std::string error)
+{
+    return { false, {}, std::move(error), {}, StoredSettings::Absent, {} };
+}
+
+constexpr std::uint8_t kTrailerMark[] = { 'P', 'X', 'G', 'S' };
+constexpr std::uint8_t kVersion1 = 1;
+constexpr std::uint8_t kVersion2 = 2;
+constexpr std::size_t kTrailerHead = sizeof kTrailerMark + 2;
+constexpr std::uint8_t kVersion1Fields = 13;
+constexpr std::uint8_t kVersion2Fields = 16;
+constexpr std::uint8_t kImplicitFlag = 0x01;
+constexpr std::uint8_t kHiddenFlag = 0x02;
+// A further function's flags and colour, before its expression's prefix.
+constexpr std::size_t kFunctionHead = 4;
+
+float ReadFloat(const std::uint8_t* data)
+{
+    return std::bit_cast<float>(ReadLittleEndian(data, 4));
+}
+
+std::uint8_t Flags(const StoredFunction& function)
+{
+    return static_cast<std::uint8_t>(
+        (function.implicit ? kImplicitFlag : 0) | (function.shown ? 0 : kHiddenFlag));
+}
+
+void AppendColour(std::vector<std::uint8_t>& bytes, Rgb colour)
+{
+    bytes.insert(bytes.end(), { colour.red, colour.green, colour.blue });
+}
+
+// Reads the length-prefixed expression at `offset` and moves `offset` past it; false, with the
+// reason in `error`, when it does not fit in the `size` bytes.
+bool ReadExpression(const std::uint8_t* data, std::size_t size, std::size_t& offset,
+    std::string& expression, std::string* error = nullptr)
+{
+    const auto fail = [error](const std::string& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (offset >= size)
+        return fail("The file is empty.");
+    std::uint32_t length = data[offset++];
+    if (length == 0xFF) {
+        if (size - offset < 2)
+            return fail("The file ends inside the length of the expression.");
+        length = ReadLittleEndian(data + offset, 2);
+        offset += 2;
+        if (length == 0xFFFF) {
+            if (size - offset < 4)
+                return fail("The file ends inside the length of the expression.");
+            length = ReadLittleEndian(data + offset, 4);
+            offset += 4;
+        }
+    }
+    if (size - offset < length) {
+        return fail("The file claims an expression of " + std::to_string(length)
+            + " characters but holds only " + std::to_string(size - offset) + ".");
+    }
+    expression.assign(reinterpret_cast<const char*>(data + offset), length);
+    offset += length;
+    return true;
+}
+
+// What the bytes after the first expression hold, or nothing when they are no trailer.
+struct Trailer {
+    GraphSettings settings;
+    std::vector<StoredFunction> functions; // the first one's expression still to be set
+};
+
+std::optional<Trailer> DecodeTrailer(const std::uint8_t* data, std::size_t size)
+{
+    if (size < kTrailerHead || !std::equal(std::begin(kTrailerMark), std::end(kTrailerMark), data))
+        return std::nullopt;
+    const std::uint8_t version = data[4];
+    const std::uint8_t fields = data[5];
+    // From version 2 on, the other functions may follow the fields.
+    const bool listed = version >= kVersion2;
+    if (version < kVersion1 || fields < kVersion1Fields || size - kTrailerHead < fields
+        || (!listed && size - kTrailerHead != fields))
+        return std::nullopt;
+    const std::uint8_t* field = data + kTrailerHead;
+    const std::uint8_t flags = field[12];
+    const std::uint8_t known = version == kVersion1 ? kImplicitFlag : kImplicitFlag | kHiddenFlag;
+    if (version <= kVersion2 && (flags & ~known) != 0)
+        return std::nullopt;
+    Trailer trailer;
+    trailer.settings = { { ReadFloat(field), ReadFloat(field + 4), ReadFloat(field + 8) },
+        (flags & kImplicitFlag) != 0 };
+    // No box takes a NaN, so no saved graph has one.
+    const GraphSettings& settings = trailer.settings;
+    if (std::isnan(settings.xScale) || std::isnan(settings.yScale) || std::isnan(settings.quality))
+        return std::nullopt;
+    StoredFunction first;
+    first.implicit = settings.implicit;
+    if (listed) {
+        first.shown = (flags & kHiddenFlag) == 0;
+        if (fields >= kVersion2Fields)
+            first.colour = { field[13], field[14], field[15] };
+    }
+    trailer.functions.push_back(first);
+
+    std::size_t offset = kTrailerHead + fields;
+    if (offset == size)
+        return trailer;
+    if (size - offset < 4)
+        return std::nullopt;
+    const std::uint32_t count = ReadLittleEndian(data + offset, 4);
+    offset += 4;
+    // Each function takes its head and a prefix byte at least: a count the bytes cannot hold
+    // is refused before anything is made for it.
+    if (count == 0 || count > (size - offset) / (kFunctionHead + 1))
+        return std::nullopt;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        if (size - offset < kFunctionHead)
+            return std::nullopt;
+        const std::uint8_t functionFlags = data[offset];
+        if (version <= kVersion2 && (functionFlags & ~known) != 0)
+            return std::nullopt;
+        StoredFunction function;
+        function.implicit = (functionFlags & kImplicitFlag) != 0;
+        function.shown = (functionFlags & kHiddenFlag) == 0;
+        function.colour = { data[offset + 1], data[offset + 2], data[offset + 3] };
+        offset += kFunctionHead;
+        if (!ReadExpression(data, size, offset, function.expression))
+            return std::nullopt;
+        trailer.functions.push_back(std::move(function));
+    }
+    if (offset != size)
+        return std::nullopt;
+    return trailer;
+}
+
+void AppendSettings(std::vector<std::uint8_t>& bytes, std::uint8_t version, std::uint8_t fields,
+    const GraphView& view, std::uint8_t flags)
+{
+    bytes.insert(bytes.end(), std::begin(kTrailerMark), std::end(kTrailerMark));
+    bytes.push_back(version);
+    bytes.push_back(fields);
+    for (const float value : { view.xScale, view.yScale, view.quality })
+        AppendLittleEndian(bytes, std::bit_cast<std::uint32_t>(value), 4);
+    bytes.push_back(flags);
+}
+
+} // namespace
+
+std::vector<std::uint8_t> EncodeDocument(std::string_view expression, const GraphSettings& settings)
+{
+    std::vector<std::uint8_t> bytes = EncodeDocument(expression);
+    AppendSettings(bytes, kVersion1, kVersion1Fields, settings,
+        settings.implicit ? kImplicitFlag : std::uint8_t { 0 });
+    return bytes;
+}
+
+std::vector<std::uint8_t> EncodeDocument(
+    const std::vector<StoredFunction>& functions, const GraphView& view)
+{
+    const StoredFunction& first = functions.front();
+    if (functions.size() == 1 && first.shown && first.colour == kFunctionPalette[0])
+        return EncodeDocument(first.expression, GraphSettings { view, first.implicit });
+    std::vector<std::uint8_t> bytes = EncodeDocument(first.expression);
+    AppendSettings(bytes, kVersion2, kVersion2Fields, view, Flags(first));
+    AppendColour(bytes, first.colour);
+    // A graph of one function ends here, and a reader of version 1 still reads its settings.
+    if (functions.size() == 1)
+        return bytes;
+    AppendLittleEndian(bytes, static_cast<std::uint32_t>(functions.size() - 1), 4);
+    for (std::size_t i = 1; i < functions.size(); ++i) {
+        bytes.push_back(Flags(functions[i]));
+        AppendColour(bytes, functions[i].colour);
+        const std::vector<std::uint8_t> expression = EncodeDocument(functions[i].expression);
+        bytes.insert(bytes.end(), expression.begin(), expression.end());
+    }
+    return bytes;
+}
+
+std::vector<std::uint8_t> EncodeDocument(std::string_view expression)
+{
+    const auto length = static_cast<std::uint32_t>(expression.size());
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(expression.size() + 7);
+    if (length < 0xFF) {
+        bytes.push_back(static_cast<std::uint8_t>(length));
+    } else {
+        bytes.push_back(0xFF);
+        if (length < 0xFFFE) {
+            AppendLittleEndian(bytes, length, 2);
+        } else {
+            AppendLittleEndian(bytes, 0xFFFF, 2);
+            AppendLittleEndian(bytes, length, 4);
+        }
+    }
+    bytes.insert(bytes.end(), expression.begin(), expression.end());
+    return bytes;
+}
+
+DecodedDocument DecodeDocument(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return Failure("The file is empty.");
+    DecodedDocument document { true, {}, {}, {}, StoredSettings::Absent, {} };
+    std::size_t offset = 0;
+    if (!ReadExpression(data, size, offset, document.expression, &document.error))
+        return Failure(document.error);
+    std::optional<Trailer> trailer;
+    if (offset < size) {
+        trailer = DecodeTrailer(data + offset, size - offset);
+        document.stored = trailer ? StoredSettings::Read : StoredSettings::Damaged;
+    }
+    if (trailer) {
+        document.settings = trailer->settings;
+        document.functions = std::move(trailer->functions);
+    } else {
+        document.functions.emplace_back();
+    }
+    document.functions.front().expression = document.expression;
+    return document;
+}
+
+} // namespace plovex

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "document/GraphSettings.h"
+#include "document/StoredFunction.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plovex {
+
+// The most a graph document file may hold, prefix and settings included. Far beyond any
+// expression anyone types, small enough that the expression box can show it whole and that a
+// wrong file (or a device that never ends) is never read into memory without bound.
+inline constexpr std::size_t kMaxDocumentBytes = 1024 * 1024;
+
+// A graph document file starts with the first function's expression as a length-prefixed
+// string:
+//   L < 255            one byte L
+//   L < 0xFFFE         0xFF, then L as a little-endian 16-bit word
+//   otherwise          0xFF, 0xFFFF, then L as a little-endian 32-bit count
+// followed by the L characters, with no terminator. A reader that wants only the expression
+// stops there; the graph settings follow it in a trailer:
+//   "PXGS"             4 bytes, the trailer's mark
+//   version            1 byte, 1 or 2 (a later version only appends fields)
+//   n                  1 byte, the number of bytes of fields that follow: 13 in version 1,
+//                      16 in version 2
+//   x scale, y scale, quality   each a little-endian 32-bit IEEE float
+//   flags              1 byte: bit 0 the first function is implicit; in version 2 bit 1 it is
+//                      hidden; the other bits are 0
+// Version 2 goes on, within n:
+//   colour             3 bytes, the first function's red, green and blue (blue when n < 16)
+// and when the graph has more functions, after the n bytes, to the end of the file, the
+// others in order:
+//   count              4 bytes, little-endian, 1 or more
+//   per function       flags (as the first function's), colour (3 bytes), and the expression
+//                      as a length-prefixed string, as the first one's
+// A reader of version 1 reads the settings of a one-function version 2 file; with more
+// functions it finds the trailer damaged.
+// A graph of one shown function in the first palette colour is written as version 1, byte for
+// byte. A file without the trailer has the default settings.
+std::vector<std::uint8_t> EncodeDocument(std::string_view expression);
+std::vector<std::uint8_t> EncodeDocument(
+    std::string_view expression, const GraphSettings& settings);
+// `functions` holds one function at least.
+std::vector<std::uint8_t> EncodeDocument(
+    const std::vector<StoredFunction>& functions, const GraphView& view);
+
+enum class StoredSettings {
+    Absent, // a file of the expression alone: the defaults
+    Read,
+    // Bytes after the expression that are no trailer this reader knows: the first function
+    // alone, explicit and shown in its colour, with the default view.
+    Damaged,
+};
+
+struct [[nodiscard]] DecodedDocument {
+    bool ok = false;
+    std::string expression; // the first function's
+    std::string error; // why the bytes are not a document, when !ok
+    GraphSettings settings;
+    StoredSettings stored = StoredSettings::Absent;
+    // Every function, the first one first; one at least when ok.
+    std::vector<StoredFunction> functions;
+};
+
+// Never reads past the bytes or trusts a length before checking it against them. A damaged
+// trailer still gives the expression.
+DecodedDocument DecodeDocument(const std::uint8_t* data, std::size_t size);
+
+inline DecodedDocument DecodeDocument(const std::vector<std::uint8_t>& bytes)
+{
+    return DecodeDocument(bytes.data(), bytes.size());
+}
+
+} // namespace plovex

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "document/GraphModel.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <cstddef>
+#include <string>
+
+namespace plovex {
+
+// One graph document as the windows hold it: the graph's model, which every change goes
+// through so that the windows hear of it, and what the windows show of the document: its
+// title, the file behind it and whether it differs from that file.
+class CPlovexDoc : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CPlovexDoc(QObject* parent = nullptr);
+
+    const GraphModel& Model() const { return m_model; }
+    std::size_t Count() const { return m_model.Count(); }
+    const GraphFunction& Function(std::size_t index) const { return m_model.Function(index); }
+
+    // The text a function's expression boxes show, as bytes; the first function's by default,
+    // which is what a reader of the expression alone gets.
+    const std::string& Expression(std::size_t index = 0) const
+    {
+        return m_model.Function(index).expression;
+    }
+    void SetExpression(const std::string& expression, std::size_t index = 0);
+    void SetImplicit(std::size_t index, bool implicit);
+    void SetColour(std::size_t index, Rgb colour);
+    void SetShown(std::size_t index, bool shown);
+    // The function's expression as its kind says into its parse state.
+    [[nodiscard]] ParseResult Parse(std::size_t index);
+
+    // A new empty function after `after`, in the next colour, hidden until its first Plot;
+    // its index.
+    std::size_t AddFunction(std::size_t after);
+    // Never the last one left.
+    void DeleteFunction(std::size_t index);
+    void MoveFunction(std::size_t from, std::size_t to);
+
+    // The view of the form that last changed it.
+    const GraphView& View() const { return m_model.View(); }
+    void SetView(const GraphView& view);
+
+    // Empty until the document is opened from or saved to a file.
+    const QString& PathName() const { return m_pathName; }
+    // Gives the document its file; the title becomes the file's name.
+    void SetPathName(const QString& path);
+
+    // "Graph1" for a new document, the file's name once it has one.
+    const QString& Title() const { return m_title; }
+    void SetTitle(const QString& title);
+
+    // Whether the functions or the view differ from the file's (from a new document's empty
+    // function and default view): typing and undoing it leaves a document unmodified.
+    bool IsModified() const { return m_modified; }
+
+    // Reads the document file at `path`. On failure the document is left as it was and
+    // `error` says why in a sentence that names the file. A file whose settings are damaged
+    // opens its first function with the default settings, and `warning` says so. A FIFO, a
+    // device, a socket or a folder is refused without being opened, so nothing waits for
+    // another program.
+    [[nodiscard]] bool OnOpenDocument(const QString& path, QString& error, QString& warning);
+    // Writes the document to `path`, safely (see WriteWholeFile). An unmodified document
+    // writes the very bytes it was read from. On success the document takes `path` and is
+    // unmodified; on failure `error` names the file and the system's reason. Only a regular
+    // file (or a new one) is written: a FIFO, a device, a socket or a folder is refused.
+    [[nodiscard]] bool OnSaveDocument(const QString& path, QString& error);
+
+signals:
+    void TitleChanged();
+    void ModifiedChanged();
+    // What the document stores of one function changed (text, kind, colour, shown).
+    void FunctionChanged(std::size_t index);
+    // The list itself changed: a function was added at `index`, removed from it, or moved.
+    void FunctionInserted(std::size_t index);
+    void FunctionRemoved(std::size_t index);
+    void FunctionMoved(std::size_t from, std::size_t to);
+
+private:
+    void UpdateModified();
+    void Changed(std::size_t index);
+
+    GraphModel m_model;
+    QString m_pathName;
+    QString m_title;
+    // What the file holds, exactly as read or written.
+    QByteArray m_fileBytes;
+    bool m_modified = false;
+};
+
+} // namespace plovex
