@@ -159,6 +159,31 @@ TEST_F(ShellTest, PointsWindowCopiesExportsAndShowsTheChosenPoint)
     EXPECT_TRUE(m_messages.messages.empty());
 }
 
+TEST_F(ShellTest, FindIntersectionsMeetsEveryOtherShownExplicitFunction)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CPlovexView& view = ActiveView(app);
+    TypeAndPlot(view, "x^2");
+    Trigger(app, res::kCmdFindIntersections);
+    ASSERT_EQ(m_messages.messages.size(), 1u); // one function: nothing to meet
+    view.OnNewFunction();
+    TypeAndPlot(view, "x+2");
+    view.OnNewFunction();
+    qobject_cast<QCheckBox*>(view.GetDlgItem(res::kImplicitCheck))->click();
+    TypeAndPlot(view, "x^2+y^2-25"); // implicit: not met
+    view.SelectFunction(0);
+    Trigger(app, res::kCmdFindIntersections);
+    const CPointsDlg& points = app.MainFrame().PointsWindow();
+    EXPECT_EQ(
+        points.Summary()->text(), "Intersections of y = x^2 for x from -30.5 to 30.4: 2 found.");
+    EXPECT_EQ(points.Table()->Rows(),
+        (QList<QStringList> { { "x^2", "intersection with function 2", "-1", "1" },
+            { "x^2", "intersection with function 2", "2", "4" } }));
+    ASSERT_EQ(view.m_graphArea->Marks().size(), 2);
+    EXPECT_EQ(m_messages.messages.size(), 1u);
+}
+
 TEST_F(ShellTest, ImplicitGraphsAndIntersectionsAreTold)
 {
     CPlovexApp app;
