@@ -74,6 +74,18 @@ constexpr ControlTemplate kHelpDialogControls[] = {
     { res::kIdCancel, K::PushButton, "Close", 279, 161, 50, 14, S::kTabStop | S::kNeverDefault },
 };
 
+// From, To and Step of a table of values, each box after its label.
+constexpr ControlTemplate kTableQuestionControls[] = {
+    { res::kIdStatic, K::Static, "&From:", 7, 9, 30, 8, S::kNone },
+    { res::kTableFromEdit, K::Edit, "", 40, 7, 70, 14, kBox },
+    { res::kIdStatic, K::Static, "&To:", 7, 27, 30, 8, S::kNone },
+    { res::kTableToEdit, K::Edit, "", 40, 25, 70, 14, kBox },
+    { res::kIdStatic, K::Static, "&Step:", 7, 45, 30, 8, S::kNone },
+    { res::kTableStepEdit, K::Edit, "", 40, 43, 70, 14, kBox },
+    { res::kIdOk, K::PushButton, "OK", 120, 7, 50, 14, S::kDefault | S::kTabStop },
+    { res::kIdCancel, K::PushButton, "Cancel", 120, 25, 50, 14, S::kTabStop },
+};
+
 constexpr DialogTemplate kGraphForm { res::kGraphFormTemplate, "", 320, 199, 10,
     kGraphFormControls };
 constexpr DialogTemplate kInputDialog { res::kInputTemplate, "%1", 272, 57, 8,
@@ -82,6 +94,8 @@ constexpr DialogTemplate kAboutDialog { res::kAboutTemplate, "About Plovex", 235
     kAboutDialogControls };
 constexpr DialogTemplate kHelpDialog { res::kHelpTemplate, "%1 Help", 336, 182, 10,
     kHelpDialogControls };
+constexpr DialogTemplate kTableQuestion { res::kTableQuestionTemplate, "Table of Values", 177, 64,
+    8, kTableQuestionControls };
 
 } // namespace
 
@@ -103,6 +117,11 @@ const DialogTemplate& AboutDialogTemplate()
 const DialogTemplate& HelpDialogTemplate()
 {
     return kHelpDialog;
+}
+
+const DialogTemplate& TableQuestionTemplate()
+{
+    return kTableQuestion;
 }
 
 } // namespace plovex

@@ -16,4 +16,7 @@ const DialogTemplate& AboutDialogTemplate();
 // Template 131: the help window.
 const DialogTemplate& HelpDialogTemplate();
 
+// Template 132: From, To and Step of a table of values.
+const DialogTemplate& TableQuestionTemplate();
+
 } // namespace plovex
