@@ -95,6 +95,7 @@ CChildFrame* DocumentTemplate::CreateNewFrame(CPlovexDoc& document)
     auto* view = new CPlovexView(document);
     view->m_grid = m_mainFrame->GridShown();
     frame->SetView(view);
+    m_mainFrame->AttachView(*view);
     frame->SetCloseQuery([this](CChildFrame& closing) { return CanCloseFrame(closing); });
     connect(frame, &CChildFrame::Closed, this, [this, &document] { UpdateFrameCounts(document); });
     connect(frame, &QObject::destroyed, this, &DocumentTemplate::OnFrameDestroyed);

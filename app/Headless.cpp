@@ -16,6 +16,8 @@
 #include "view/GraphRenderer.h"
 #include "view/ImageSurface.h"
 #include "view/Integration.h"
+#include "view/PointFinder.h"
+#include "view/ValueTable.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
@@ -47,6 +49,9 @@ constexpr int kParseFailed = 1;
 constexpr int kUsageError = 2;
 constexpr int kStoppedShort = 3;
 constexpr int kMaxImageSide = 20000;
+// The graph area of a new window, where --size does not say otherwise.
+constexpr int kDefaultAreaWidth = 610;
+constexpr int kDefaultAreaHeight = 238;
 
 // A failure that ends the command with a message on standard error.
 struct Failure {
@@ -171,8 +176,14 @@ private:
 
     Outcome<int> Postfix();
     Outcome<int> EvaluateAt();
+    // --size as width and height, or the default graph area when `required` is false.
+    Outcome<std::pair<int, int>> AreaSize(bool required);
+    // The expression parsed as an explicit function, compiled; settings as the options give.
+    Outcome<Program> ExplicitProgram(const char* option, GraphSettings& settings);
     Outcome<int> Render();
     Outcome<int> IntegrateRange();
+    Outcome<int> Points();
+    Outcome<int> Table();
     Outcome<int> Save();
     Outcome<int> List();
 
@@ -358,10 +369,13 @@ Outcome<int> Command::IntegrateRange()
     return kStoppedShort;
 }
 
-Outcome<int> Command::Render()
+Outcome<std::pair<int, int>> Command::AreaSize(bool required)
 {
-    if (!m_parser.isSet("size"))
-        return Failure { kUsageError, "--size=WxH is required with --render" };
+    if (!m_parser.isSet("size")) {
+        if (required)
+            return Failure { kUsageError, "--size=WxH is required with --render" };
+        return std::pair { kDefaultAreaWidth, kDefaultAreaHeight };
+    }
     static const QRegularExpression sizePattern("^\\s*(\\d{1,9})\\s*x\\s*(\\d{1,9})\\s*$");
     const QRegularExpressionMatch size = sizePattern.match(m_parser.value("size"));
     const int width = size.hasMatch() ? size.captured(1).toInt() : 0;
@@ -372,6 +386,120 @@ Outcome<int> Command::Render()
                 .arg(m_parser.value("size"))
                 .arg(kMaxImageSide) };
     }
+    return std::pair { width, height };
+}
+
+Outcome<Program> Command::ExplicitProgram(const char* option, GraphSettings& settings)
+{
+    Outcome<GraphSettings> read = Settings();
+    if (!read.Ok())
+        return read.Error();
+    settings = read.Value();
+    if (settings.implicit)
+        return Failure { kUsageError, QString("--%1 works on explicit functions").arg(option) };
+    TokenList queue;
+    Outcome<bool> parsed = ParseInto(queue, false);
+    if (!parsed.Ok())
+        return parsed.Error();
+    return Program::Compile(queue);
+}
+
+Outcome<int> Command::Points()
+{
+    Outcome<std::pair<int, int>> size = AreaSize(false);
+    if (!size.Ok())
+        return size.Error();
+    GraphSettings settings;
+    Outcome<Program> program = ExplicitProgram("roots", settings);
+    if (!program.Ok())
+        return program.Error();
+    const bool derivative = m_parser.isSet("dydx");
+    const Program& f = program.Value();
+    const ValueAt valueAt = [&](float x) { return f.Evaluate(derivative, x, 0.0f); };
+    const std::vector<float> columns = ColumnXs(size.Value().first, settings.xScale);
+    std::vector<FoundPoint> found;
+    if (m_parser.isSet("roots"))
+        found = FindRoots(valueAt, columns);
+    if (m_parser.isSet("extrema")) {
+        std::vector<FoundPoint> extrema = FindExtrema(valueAt, columns);
+        found.insert(found.end(), extrema.begin(), extrema.end());
+    }
+    if (m_parser.isSet("intersections")) {
+        // The expression's is function 1; every other shown explicit function of the list
+        // (--function, or the document's) is met by it, under its own number.
+        Outcome<std::vector<StoredFunction>> stored = Functions();
+        if (!stored.Ok())
+            return stored.Error();
+        GraphModel model;
+        model.Load(stored.Value(), {});
+        for (std::size_t i = 1; i < model.Count(); ++i) {
+            GraphFunction& other = model.Function(i);
+            if (!other.shown || other.implicit)
+                continue;
+            const ParseResult result = other.Parse();
+            if (!result.Ok()) {
+                PrintLine(stderr, result.message);
+                m_parseFailed = true;
+            }
+            const Program g = Program::Compile(other.PostfixQueue());
+            std::vector<FoundPoint> met = FindIntersections(
+                valueAt, [&](float x) { return g.Evaluate(false, x, 0.0f); },
+                static_cast<int>(i + 1), columns);
+            found.insert(found.end(), met.begin(), met.end());
+        }
+    }
+    const PointList list = InOrderOfX(std::move(found));
+    for (const FoundPoint& point : list.points) {
+        std::string line = std::string(PointKindName(point.kind)) + " " + Format(point.x) + " "
+            + Format(point.y);
+        if (point.kind == PointKind::Intersection) {
+            line += ' ';
+            line += std::to_string(point.other);
+        }
+        PrintLine(stdout, line);
+    }
+    if (list.cut)
+        Warn(PointLimitText());
+    return 0;
+}
+
+Outcome<int> Command::Table()
+{
+    const QString text = m_parser.value("table");
+    const QStringList parts = text.split(',');
+    std::optional<float> numbers[3];
+    for (int i = 0; i < 3 && parts.size() == 3; ++i)
+        numbers[i] = ParseDecimal(parts[i].toStdString());
+    if (!numbers[0] || !numbers[1] || !numbers[2])
+        return Failure { kUsageError,
+            QString("--table: '%1' is not FROM,TO,STEP (three numbers)").arg(text) };
+    GraphSettings settings;
+    Outcome<Program> program = ExplicitProgram("table", settings);
+    if (!program.Ok())
+        return program.Error();
+    const TableXs table = MakeTableXs(*numbers[0], *numbers[1], *numbers[2]);
+    if (table.refusal != TableRefusal::None) {
+        // A sentence in the window, a clause after the option here.
+        QString reason = QString::fromStdString(TableRefusalText(table.refusal));
+        reason[0] = reason[0].toLower();
+        reason.chop(1);
+        return Failure { kUsageError, "--table: " + reason };
+    }
+    const bool derivative = m_parser.isSet("dydx");
+    const Program& f = program.Value();
+    for (const TableRow& row : TabulateValues(
+             table.xs, [&](float x) { return f.Evaluate(derivative, x, 0.0f); },
+             [&](float x) { return f.Evaluate(true, x, 0.0f); }))
+        PrintLine(stdout, Format(row.x) + " " + Format(row.value) + " " + Format(row.quotient));
+    return 0;
+}
+
+Outcome<int> Command::Render()
+{
+    Outcome<std::pair<int, int>> size = AreaSize(true);
+    if (!size.Ok())
+        return size.Error();
+    const auto [width, height] = size.Value();
     const QString path = m_parser.value("render");
     // A name without an extension (/dev/stdout, a FIFO) gets a PNG.
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -475,15 +603,20 @@ Outcome<int> Command::Run()
         return Failure { kUsageError,
             QString("unexpected argument '%1'").arg(m_parser.positionalArguments().first()) };
     }
-    const QStringList actions { "postfix", "evaluate", "render", "integrate", "save", "list" };
+    const QStringList actions { "postfix", "evaluate", "render", "integrate", "save", "list",
+        "table" };
     QStringList chosen;
     for (const QString& action : actions) {
         if (m_parser.isSet(action))
             chosen << action;
     }
+    // Roots and extrema come as one list in order of x.
+    if (m_parser.isSet("roots") || m_parser.isSet("extrema") || m_parser.isSet("intersections"))
+        chosen << "points";
     if (chosen.size() != 1) {
         return Failure { kUsageError,
-            "choose one of --postfix, --evaluate, --render, --integrate, --save and --list" };
+            "choose one of --postfix, --evaluate, --render, --integrate, --save, --list, "
+            "--table, and any of --roots, --extrema and --intersections" };
     }
     const QString& action = chosen.first();
     Outcome<int> status = action == "postfix" ? Postfix()
@@ -491,6 +624,8 @@ Outcome<int> Command::Run()
         : action == "render"                  ? Render()
         : action == "integrate"               ? IntegrateRange()
         : action == "list"                    ? List()
+        : action == "points"                  ? Points()
+        : action == "table"                   ? Table()
                                               : Save();
     if (status.Ok() && m_parseFailed)
         return kParseFailed;
@@ -587,6 +722,18 @@ int RunHeadless(int argc, char** argv)
             "--yscale, --quality, --implicit). With --document alone it copies the "
             "document byte for byte.",
             "FILE" },
+        { "roots",
+            "Print the roots over the graph area's columns (--size, default 610x238, and "
+            "--xscale): one line each, in order of x: root X Y." },
+        { "extrema",
+            "Print the minima and maxima over the graph area's columns: minimum X Y, "
+            "maximum X Y." },
+        { "intersections",
+            "Print where the first function meets each other shown explicit one (--function, or "
+            "a document's) over the graph area's columns: intersection X Y N, N the other "
+            "function's number." },
+        { "table", "Print x, f(x) and the difference quotient for x = FROM + k*STEP up to TO.",
+            "FROM,TO,STEP" },
         { "exact", "Print numbers with %.17g instead of %f." },
         { "function",
             "Add an explicit function y = f(x) to the graph, after --expression's or the "

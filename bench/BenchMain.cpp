@@ -13,6 +13,7 @@
 #include "view/GraphRenderer.h"
 #include "view/GridLayout.h"
 #include "view/ImageSurface.h"
+#include "view/PointFinder.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -519,6 +520,39 @@ void PrintFunctionsCost(const Collector& collector)
         kAreaWidth, kAreaHeight, eight, ones, eight / ones);
 }
 
+// Find Extrema on x*sin(x) across a 1920-pixel area at the default scale: the samples of every
+// column, then a golden-section search inside each bracket.
+constexpr const char* kFindExtremaName = "points/find extrema x*sin(x) 1920 columns";
+
+void RegisterFindExtrema()
+{
+    const auto program = std::make_shared<const Program>(CompileFormula("x*sin(x)", false));
+    benchmark::RegisterBenchmark(kFindExtremaName,
+        [program](benchmark::State& state) {
+            const std::vector<float> columns = ColumnXs(kLargeWidth, 10.0f);
+            const ValueAt valueAt = [&](float x) { return program->Evaluate(false, x, 0.0f); };
+            std::size_t found = 0;
+            for (auto _ : state) {
+                const std::vector<FoundPoint> extrema = FindExtrema(valueAt, columns);
+                found = extrema.size();
+                benchmark::DoNotOptimize(extrema.data());
+            }
+            state.counters["points"] = static_cast<double>(found);
+        })
+        ->MinTime(kMinSecondsPerRepetition)
+        ->Repetitions(kRepetitions)
+        ->ReportAggregatesOnly(true)
+        ->ComputeStatistics("fastest", Fastest);
+}
+
+void PrintFindExtrema(const Collector& collector)
+{
+    std::printf("Find Extrema on x*sin(x) over %d columns: %.3f ms for %.0f points (fastest of "
+                "%d)\n\n",
+        kLargeWidth, collector.Nanoseconds(kFindExtremaName) / 1e6,
+        collector.Nanoseconds(std::string(kFindExtremaName) + "#points"), kRepetitions);
+}
+
 void PrintGridCost(const Collector& collector)
 {
     const double plain = collector.Nanoseconds("grid/clear#plain") / 1e6;
@@ -621,6 +655,7 @@ int main(int argc, char** argv)
     renders.push_back(RegisterRender("sin(x*y/(x+y))", true, kLargeWidth, kLargeHeight));
     RegisterGridCost();
     RegisterFunctionsCost();
+    RegisterFindExtrema();
     const std::vector<EvaluationCase> evaluations = RegisterEvaluations();
 
     Collector collector;
@@ -632,6 +667,7 @@ int main(int argc, char** argv)
     PrintRenders(collector, renders);
     PrintGridCost(collector);
     PrintFunctionsCost(collector);
+    PrintFindExtrema(collector);
     PrintEvaluations(collector, evaluations);
     return 0;
 }

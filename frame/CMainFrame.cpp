@@ -1,15 +1,19 @@
 #include "frame/CMainFrame.h"
 
+#include "engine/Numbers.h"
 #include "frame/CChildFrame.h"
 #include "frame/CFunctionBar.h"
+#include "frame/CPointsDlg.h"
 #include "frame/FunctionList.h"
 #include "help/CHelpDlg.h"
+#include "platform/MessageService.h"
 #include "platform/RecentFileList.h"
 #include "platform/StringTable.h"
 #include "platform/ToolWindow.h"
 #include "res/Resource.h"
 #include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
+#include "view/EngineTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -94,6 +98,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent)
     , m_mdiArea(new QMdiArea(this))
     , m_helpWindow(new CHelpDlg(this))
+    , m_pointsWindow(new CPointsDlg(this))
 {
     setWindowTitle(LoadString(res::kStrAppTitle));
     setWindowIcon(QIcon(":/icons/plovex.svg"));
@@ -253,6 +258,21 @@ void CMainFrame::CreateActions()
             [this, handler = command.handler] { OnViewCommand(handler); });
     }
 
+    // The Tools commands work on the active graph's function as the last rendering drew it.
+    action = CreateAction(res::kCmdFindRoots, tr("Find &Roots"));
+    connect(action, &QAction::triggered, this, [this] { OnFindPoints(PointSearch::Roots); });
+
+    action = CreateAction(res::kCmdFindExtrema, tr("Find &Extrema"));
+    connect(action, &QAction::triggered, this, [this] { OnFindPoints(PointSearch::Extrema); });
+
+    action = CreateAction(res::kCmdFindIntersections, tr("Find &Intersections"));
+    connect(
+        action, &QAction::triggered, this, [this] { OnFindPoints(PointSearch::Intersections); });
+
+    action = CreateAction(res::kCmdTableOfValues, tr("&Table of Values..."));
+    connect(action, &QAction::triggered, this,
+        [this] { OnViewCommand(&CPlovexView::OnTableOfValues); });
+
     CreateAction(res::kCmdWindowNew, tr("&New Window"));
 
     action = CreateAction(res::kCmdWindowCascade, tr("&Cascade"));
@@ -325,6 +345,13 @@ void CMainFrame::CreateMenus()
     m_viewMenu->addAction(Action(res::kCmdViewGrid));
     m_viewMenu->addAction(Action(res::kCmdViewFunctionList));
 
+    m_toolsMenu = new QMenu(tr("&Tools"), this);
+    m_toolsMenu->addAction(Action(res::kCmdFindRoots));
+    m_toolsMenu->addAction(Action(res::kCmdFindExtrema));
+    m_toolsMenu->addAction(Action(res::kCmdFindIntersections));
+    m_toolsMenu->addSeparator();
+    m_toolsMenu->addAction(Action(res::kCmdTableOfValues));
+
     m_windowMenu = new QMenu(tr("&Window"), this);
     m_windowMenu->addAction(Action(res::kCmdWindowNew));
     m_windowMenu->addAction(Action(res::kCmdWindowCascade));
@@ -373,6 +400,15 @@ void CMainFrame::CreateStatusBar()
     // The message pane shows "Ready" whenever no prompt covers it.
     m_messagePane = new QLabel(LoadString(res::kStrIdle));
     statusBar()->addWidget(m_messagePane, 1);
+    m_readoutPane = new QLabel;
+    m_readoutPane->setObjectName("ReadoutPane");
+    // Room for a usual readout from the start, so the panes do not jump as the pointer moves.
+    m_readoutPane->setMinimumWidth(
+        m_readoutPane->fontMetrics().horizontalAdvance("x = -00.000, y = -00.000") + 12);
+    statusBar()->addPermanentWidget(m_readoutPane);
+    // A chosen point of the Points window shows until the next prompt covers it.
+    connect(m_pointsWindow, &CPointsDlg::PointChosen, this,
+        [this](const QString& text) { statusBar()->showMessage(text); });
     for (const int id :
         { res::kStrIndicatorCaps, res::kStrIndicatorNum, res::kStrIndicatorScroll }) {
         auto* indicator = new QLabel;
@@ -461,6 +497,11 @@ void CMainFrame::AddChild(CChildFrame* child)
     connect(child, &CChildFrame::Closed, this, [this, child] { OnChildClosed(child); });
     connect(child, &CChildFrame::Closed, this, update);
     connect(child, &QObject::destroyed, this, update);
+}
+
+void CMainFrame::AttachView(CPlovexView& view)
+{
+    connect(&view, &CPlovexView::Readout, m_readoutPane, &QLabel::setText);
 }
 
 void CMainFrame::ActivateChild(CChildFrame* child)
@@ -554,6 +595,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     m_helpWindow->hide();
+    m_pointsWindow->hide();
     QMainWindow::closeEvent(event);
 }
 
@@ -604,8 +646,10 @@ void CMainFrame::OnUpdateFrameMenu()
     menuBar()->clear();
     menuBar()->addMenu(graph ? m_fileMenuGraph : m_fileMenuNoDocument);
     menuBar()->addMenu(m_viewMenu);
-    if (graph)
+    if (graph) {
+        menuBar()->addMenu(m_toolsMenu);
         menuBar()->addMenu(m_windowMenu);
+    }
     menuBar()->addMenu(m_helpMenu);
 }
 
@@ -814,6 +858,38 @@ void CMainFrame::OnWindowArrange()
 void CMainFrame::OnHelpUsing()
 {
     ShowToolWindow(*m_helpWindow);
+}
+
+void CMainFrame::OnFindPoints(PointSearch kinds)
+{
+    using Kinds = PointSearch;
+    CPlovexView* view = ActiveView();
+    if (!view || !view->CheckDrawnExplicit())
+        return;
+    if (kinds == Kinds::Intersections && view->IntersectionPartners().empty()) {
+        Messages().MessageBox(view,
+            tr("There is no other shown explicit function in this graph to meet: add one with "
+               "New Function, or show one in the function list."));
+        return;
+    }
+    const PointList list = view->FindPoints(kinds);
+    const std::vector<float> columns = view->VisibleColumns();
+    // Whole phrases, each with the one before it as %1, so that a language can order them.
+    QString summary = kinds == Kinds::Roots ? tr("Roots of %1")
+        : kinds == Kinds::Extrema           ? tr("Minima and maxima of %1")
+                                            : tr("Intersections of %1");
+    summary = summary.arg(view->DrawnCurve());
+    if (!columns.empty()) {
+        summary = tr("%1 for x from %2 to %3")
+                      .arg(summary, QString::fromStdString(FormatField(columns.front())),
+                          QString::fromStdString(FormatField(columns.back())));
+    }
+    summary = list.points.empty() ? tr("%1: none found.").arg(summary)
+                                  : tr("%1: %2 found.").arg(summary).arg(list.points.size());
+    m_pointsWindow->SetPoints(view->DrawnFunction(), list.points, summary);
+    ShowToolWindow(*m_pointsWindow);
+    if (list.cut)
+        Messages().MessageBox(view, EngineTexts::PointLimit());
 }
 
 // Every form draws by the new choice from its next rendering on; the active one draws again now.

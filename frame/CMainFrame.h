@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/KeyLocks.h"
+#include "view/PointFinder.h"
 
 #include <QHash>
 #include <QList>
@@ -18,6 +19,7 @@ namespace plovex {
 class CChildFrame;
 class CFunctionBar;
 class CHelpDlg;
+class CPointsDlg;
 class CPlovexView;
 class RecentFileList;
 
@@ -35,6 +37,9 @@ public:
 
     QMdiArea* MdiArea() const { return m_mdiArea; }
     CHelpDlg& HelpWindow() const { return *m_helpWindow; }
+    CPointsDlg& PointsWindow() const { return *m_pointsWindow; }
+    // The precise position of the pointer over a graph: "x = 1.25, y = -0.375".
+    QLabel* ReadoutPane() const { return m_readoutPane; }
     QToolBar* ToolBar() const { return m_toolBar; }
     QLabel* MessagePane() const { return m_messagePane; }
     QLabel* Indicator(int stringId) const { return m_indicators.value(stringId); }
@@ -46,6 +51,8 @@ public:
 
     // Takes `child` into the document area, still hidden.
     void AddChild(CChildFrame* child);
+    // The form of a new graph window: its pointer readout goes to the status bar.
+    void AttachView(CPlovexView& view);
     // Shows the new window `child` inside the visible area, cascaded from the last one, and
     // makes it the active graph window.
     void ActivateChild(CChildFrame* child);
@@ -101,6 +108,7 @@ private:
     void OnWindowActivated(CChildFrame* child);
     void OnChildClosed(CChildFrame* child);
     void OnHelpUsing();
+    void OnFindPoints(PointSearch kinds);
     void OnViewGrid(bool shown);
     void UpdateKeyLocks();
     // Where `child` goes one cascade step after `from`: one title bar below and right, or the
@@ -115,6 +123,8 @@ private:
 
     QMdiArea* m_mdiArea;
     CHelpDlg* m_helpWindow;
+    CPointsDlg* m_pointsWindow;
+    QLabel* m_readoutPane = nullptr;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_messagePane = nullptr;
     CFunctionBar* m_functionBar = nullptr;
@@ -125,6 +135,7 @@ private:
     QMenu* m_fileMenuNoDocument = nullptr;
     QMenu* m_fileMenuGraph = nullptr;
     QMenu* m_viewMenu = nullptr;
+    QMenu* m_toolsMenu = nullptr;
     QMenu* m_windowMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QList<QAction*> m_windowList;

@@ -64,6 +64,14 @@ QImage PictureStatic::Picture() const
 void PictureStatic::SetPicture(const QImage& picture)
 {
     m_picture = picture.convertToFormat(QImage::Format_RGB32);
+    m_marks.clear();
+    update();
+}
+
+void PictureStatic::SetMarks(const QList<QPointF>& centres, const QColor& colour)
+{
+    m_marks = centres;
+    m_markColour = colour;
     update();
 }
 
@@ -81,6 +89,21 @@ void PictureStatic::paintEvent(QPaintEvent* event)
         painter.drawImage(contentsRect().topLeft(), m_picture);
     else
         painter.fillRect(contentsRect(), palette().window());
+    if (!m_marks.isEmpty()) {
+        constexpr double kRingRadius = 4.5;
+        painter.setClipRect(contentsRect());
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(m_markColour, 1.5));
+        painter.setBrush(Qt::NoBrush);
+        // A pixel's centre is half a pixel inside its corner.
+        const QPointF origin = QPointF(contentsRect().topLeft()) + QPointF(0.5, 0.5);
+        // Far off the area (a pole's value) nothing shows: such rings are not drawn at all.
+        const QRectF near = QRectF(contentsRect()).adjusted(-10, -10, 10, 10);
+        for (const QPointF& centre : m_marks) {
+            if (near.contains(origin + centre))
+                painter.drawEllipse(origin + centre, kRingRadius, kRingRadius);
+        }
+    }
     painter.end();
     QFrame::paintEvent(event);
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QColor>
 #include <QFrame>
 #include <QImage>
+#include <QList>
+#include <QPointF>
 
 namespace plovex {
 
@@ -27,6 +30,11 @@ public:
     // Shows `picture` at the next paint.
     void SetPicture(const QImage& picture);
 
+    // Small rings of `colour` centred on `centres` (client coordinates) over the picture,
+    // until the next SetPicture.
+    void SetMarks(const QList<QPointF>& centres, const QColor& colour);
+    const QList<QPointF>& Marks() const { return m_marks; }
+
     // What the picture shows, in words.
     const QString& Description() const { return m_description; }
     // Sets the description and announces it, also when it reads as before: a new picture
@@ -39,6 +47,8 @@ protected:
 private:
     QImage m_picture;
     QString m_description;
+    QList<QPointF> m_marks;
+    QColor m_markColour;
 };
 
 } // namespace plovex

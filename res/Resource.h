@@ -103,6 +103,17 @@ inline constexpr int kCmdExportGraph = 32772;
 inline constexpr int kCmdCopyGraph = 32773;
 inline constexpr int kCmdFilePrintPreview = 57609;
 
+// Roots, extrema, intersections and a table of values (the Tools menu), the program's own.
+inline constexpr int kCmdFindRoots = 32790;
+inline constexpr int kCmdFindExtrema = 32791;
+inline constexpr int kCmdFindIntersections = 32792;
+inline constexpr int kCmdTableOfValues = 32793;
+// The table's question (template 132) and its three number boxes.
+inline constexpr int kTableQuestionTemplate = 132;
+inline constexpr int kTableFromEdit = 1021;
+inline constexpr int kTableToEdit = 1022;
+inline constexpr int kTableStepEdit = 1023;
+
 // Strings.
 inline constexpr int kStrAppTitle = 57344;
 inline constexpr int kStrIdle = 57345; // "Ready"

@@ -17,6 +17,9 @@
 #include "res/Resource.h"
 #include "view/CInputDlg.h"
 #include "view/CPlovexDoc.h"
+#include "view/CTableQuestionDlg.h"
+#include "view/CValueTableDlg.h"
+#include "view/DrawingSurface.h"
 #include "view/EngineTexts.h"
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
@@ -25,6 +28,8 @@
 #include "view/GraphRenderer.h"
 #include "view/ImageExport.h"
 #include "view/Integration.h"
+#include "view/PointerReadout.h"
+#include "view/ValueTable.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -446,6 +451,12 @@ void CPlovexView::mouseMoveEvent(QMouseEvent* event)
     OnMouseMove(event->position().toPoint());
 }
 
+void CPlovexView::leaveEvent(QEvent* event)
+{
+    emit Readout(QString());
+    FormView::leaveEvent(event);
+}
+
 void CPlovexView::OnMouseMove(const QPoint& point)
 {
     // Every movement reads the form, so a prompt here would come back at each one and trap
@@ -454,10 +465,14 @@ void CPlovexView::OnMouseMove(const QPoint& point)
     const QSize client = m_graphArea->ClientSize();
     const QPoint pixel = m_graphArea->ToClient(*this, point);
     if (pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= client.width()
-        || pixel.y() >= client.height())
+        || pixel.y() >= client.height()) {
+        emit Readout(QString());
         return;
+    }
     const int hw = client.width() / 2;
     const int hh = client.height() / 2;
+    emit Readout(QString::fromStdString(
+        PointerReadoutText(pixel.x() - hw, hh - pixel.y(), m_xScale, m_yScale)));
     const int gx = TruncateToInt(static_cast<double>(pixel.x() - hw) / m_xScale);
     const int gy = TruncateToInt(static_cast<double>(hh - pixel.y()) / m_yScale);
     char text[32];
@@ -487,6 +502,111 @@ void CPlovexView::contextMenuEvent(QContextMenuEvent* event)
 QImage CPlovexView::GraphPicture() const
 {
     return m_graphArea->Picture();
+}
+
+QString CPlovexView::DrawnFunction() const
+{
+    const std::string& expression = GetDocument().Function(m_selected).ParsedExpression();
+    return expression.empty() ? QString("0") : BytesToText(expression);
+}
+
+QString CPlovexView::DrawnCurve() const
+{
+    return m_drawnDerivative ? "y = d/dx (" + DrawnFunction() + ")" : "y = " + DrawnFunction();
+}
+
+bool CPlovexView::CheckDrawnExplicit()
+{
+    const bool implicit = GetDocument().Function(m_selected).implicit;
+    if (implicit) {
+        Messages().MessageBox(this,
+            tr("Roots, extrema and tables of values are found for explicit functions: clear "
+               "Implicit function and plot."));
+    }
+    return !implicit;
+}
+
+std::vector<std::size_t> CPlovexView::IntersectionPartners() const
+{
+    std::vector<std::size_t> partners;
+    for (std::size_t i = 0; i < GetDocument().Count(); ++i) {
+        const GraphFunction& function = GetDocument().Function(i);
+        if (i != m_selected && function.shown && !function.implicit)
+            partners.push_back(i);
+    }
+    return partners;
+}
+
+std::vector<float> CPlovexView::VisibleColumns() const
+{
+    return ColumnXs(m_graphArea->ClientSize().width(), m_drawnXScale);
+}
+
+PointList CPlovexView::FindPoints(PointSearch kinds)
+{
+    const GraphFunction& selected = GetDocument().Function(m_selected);
+    const Program program = Program::Compile(selected.PostfixQueue());
+    // The selected function as drawn: its derivative after Plot dy/dx.
+    const bool derivative = m_drawnDerivative;
+    const ValueAt valueAt = [&](float x) { return program.Evaluate(derivative, x, 0.0f); };
+    const std::vector<float> columns = VisibleColumns();
+    std::vector<FoundPoint> found;
+    const auto add = [&found](const std::vector<FoundPoint>& more) {
+        found.insert(found.end(), more.begin(), more.end());
+    };
+    if (kinds == PointSearch::Roots)
+        add(FindRoots(valueAt, columns));
+    if (kinds == PointSearch::Extrema)
+        add(FindExtrema(valueAt, columns));
+    if (kinds == PointSearch::Intersections) {
+        for (const std::size_t other : IntersectionPartners()) {
+            const Program partner = Program::Compile(GetDocument().Function(other).PostfixQueue());
+            add(FindIntersections(
+                valueAt, [&](float x) { return partner.Evaluate(false, x, 0.0f); },
+                static_cast<int>(other + 1), columns));
+        }
+    }
+    PointList list = InOrderOfX(std::move(found));
+    // Where the renderer would put each point: pixel offsets from the origin, scaled.
+    const QSize client = m_graphArea->ClientSize();
+    QList<QPointF> marks;
+    for (const FoundPoint& point : list.points) {
+        marks << QPointF(client.width() / 2 + static_cast<double>(point.x) * m_drawnXScale,
+            client.height() / 2 - point.y * m_drawnYScale);
+    }
+    m_graphArea->SetMarks(
+        marks, QColor(selected.colour.red, selected.colour.green, selected.colour.blue));
+    return list;
+}
+
+void CPlovexView::OnTableOfValues()
+{
+    if (!CheckDrawnExplicit())
+        return;
+    CTableQuestionDlg question(window());
+    question.m_from = m_tableFrom;
+    question.m_to = m_tableTo;
+    question.m_step = m_tableStep;
+    TableXs table;
+    // A refused table asks again, with the numbers as the user left them.
+    for (;;) {
+        if (question.DoModal() != res::kIdOk)
+            return;
+        m_tableFrom = question.m_from;
+        m_tableTo = question.m_to;
+        m_tableStep = question.m_step;
+        table = MakeTableXs(question.m_from, question.m_to, question.m_step);
+        if (table.refusal == TableRefusal::None)
+            break;
+        Messages().MessageBox(this, EngineTexts::TableRefusalText(table.refusal));
+    }
+    const Program program = Program::Compile(GetDocument().Function(m_selected).PostfixQueue());
+    const bool derivative = m_drawnDerivative;
+    const std::vector<TableRow> rows = TabulateValues(
+        table.xs, [&](float x) { return program.Evaluate(derivative, x, 0.0f); },
+        [&](float x) { return program.Evaluate(true, x, 0.0f); });
+    CValueTableDlg dialog(DrawnCurve(), rows, window());
+    Messages().RunModal(dialog);
 }
 
 QString CPlovexView::GraphCaption() const
@@ -639,6 +759,9 @@ void CPlovexView::DrawGraph()
                                 m_derivative && i == m_selected),
             QColor(colour.red, colour.green, colour.blue) });
     }
+    m_drawnDerivative = m_derivative;
+    m_drawnXScale = m_xScale;
+    m_drawnYScale = m_yScale;
     FormSurface surface(*this);
     const RenderResult result = plovex::DrawGraph(
         { m_xScale, m_yScale, m_quality }, { m_noClear, m_grid }, items, statisticsItem, surface);

@@ -4,6 +4,7 @@
 #include "platform/FormView.h"
 #include "view/FormFields.h"
 #include "view/GraphPage.h"
+#include "view/PointFinder.h"
 
 #include <QImage>
 #include <QString>
@@ -79,6 +80,24 @@ public:
     // the statistics are the selected function's.
     void DrawGraph();
 
+    // The selected function as it was last parsed, which the Tools commands work on.
+    QString DrawnFunction() const;
+    // That function's curve as the last rendering drew it: "y = x^2", "y = d/dx (x^2)".
+    QString DrawnCurve() const;
+    // Whether the last rendering drew an explicit function, which the Tools commands work on;
+    // when it did not, the user is told so.
+    bool CheckDrawnExplicit();
+    // The x of the graph area's columns at the last rendering's scale.
+    std::vector<float> VisibleColumns() const;
+    // The other shown explicit functions, which Find Intersections meets the selected one with.
+    std::vector<std::size_t> IntersectionPartners() const;
+    // The selected function's roots, extrema, or intersections with every partner, as the last
+    // rendering drew it, over the visible columns, in order of x; each is marked on the graph
+    // with a ring in the function's colour until the next rendering.
+    PointList FindPoints(PointSearch kinds);
+    // Asks for From, To and Step and shows the table of the selected function as drawn.
+    void OnTableOfValues();
+
     // What the graph area shows, pixel for pixel.
     QImage GraphPicture() const;
     // The functions of the last rendering, one a line: "y = x^2", "y = d/dx (x^2)",
@@ -100,10 +119,14 @@ public:
 signals:
     // Another function became the selected one.
     void SelectionChanged();
+    // The graph point under the pointer, to the decimals its scale warrants; empty when the
+    // pointer is off the graph.
+    void Readout(const QString& text);
 
 protected:
     void DoDataExchange(DataExchange& exchange) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -133,6 +156,14 @@ private:
 
     // What the last rendering drew, for the caption: each function's line and colour.
     std::vector<CaptionLine> m_drawn;
+    // The scales and derivative mode of the last rendering, where its points lie.
+    bool m_drawnDerivative = false;
+    float m_drawnXScale = 10.0f;
+    float m_drawnYScale = 10.0f;
+    // The last table asked for: the next one starts from it.
+    float m_tableFrom = -5.0f;
+    float m_tableTo = 5.0f;
+    float m_tableStep = 1.0f;
 };
 
 } // namespace plovex

@@ -3,6 +3,7 @@
 #include "document/FunctionPalette.h"
 #include "engine/Numbers.h"
 #include "platform/ByteText.h"
+#include "view/PointFinder.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -70,6 +71,31 @@ QString EngineTexts::IntegralStop(float stoppedAt, float upper)
               "the step 0.01 no longer changes x. The result is the integral up to that point.")
         .arg(QString::fromStdString(FormatFixed(stoppedAt)),
             QString::fromStdString(FormatFixed(upper)));
+}
+
+QString EngineTexts::TableRefusalText(TableRefusal refusal)
+{
+    switch (refusal) {
+    case TableRefusal::None:
+        break;
+    case TableRefusal::BadStep:
+        return tr("The step must be a number other than 0.");
+    case TableRefusal::BadLimit:
+        return tr("From and To must be numbers.");
+    case TableRefusal::AwayFromTo:
+        return tr("The step leads away from To: give it the sign of To - From.");
+    case TableRefusal::TooManyRows:
+        return tr("The table would have more than %1 rows: choose a larger step or a shorter "
+                  "range.")
+            .arg(kMaxTableRows);
+    }
+    return QString();
+}
+
+QString EngineTexts::PointLimit()
+{
+    return tr("More than %1 points were found; the first %1 in order of x are listed.")
+        .arg(kMaxPoints);
 }
 
 QString EngineTexts::ColourName(Rgb colour)

@@ -2,6 +2,7 @@
 
 #include "document/Rgb.h"
 #include "engine/ParseResult.h"
+#include "view/ValueTable.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -28,6 +29,10 @@ public:
     static QString IntegralStop(float stoppedAt, float upper);
     // Why the codec refused a document.
     static QString DocumentError(const std::string& error);
+    // Why a table of values is refused.
+    static QString TableRefusalText(TableRefusal refusal);
+    // That a search found more points than it lists.
+    static QString PointLimit();
     // A palette colour's name ("blue"), or the colour's #rrggbb.
     static QString ColourName(Rgb colour);
 };

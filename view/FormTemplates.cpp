@@ -93,6 +93,23 @@ constexpr ControlTemplate kHelpDialogControls[] = {
         S::kTabStop | S::kNeverDefault },
 };
 
+// From, To and Step of a table of values, each box after its label.
+constexpr ControlTemplate kTableQuestionControls[] = {
+    { res::kIdStatic, K::Static, QT_TRANSLATE_NOOP("DialogTemplate", "&From:"), 7, 9, 30, 8,
+        S::kNone },
+    { res::kTableFromEdit, K::Edit, "", 40, 7, 70, 14, kBox },
+    { res::kIdStatic, K::Static, QT_TRANSLATE_NOOP("DialogTemplate", "&To:"), 7, 27, 30, 8,
+        S::kNone },
+    { res::kTableToEdit, K::Edit, "", 40, 25, 70, 14, kBox },
+    { res::kIdStatic, K::Static, QT_TRANSLATE_NOOP("DialogTemplate", "&Step:"), 7, 45, 30, 8,
+        S::kNone },
+    { res::kTableStepEdit, K::Edit, "", 40, 43, 70, 14, kBox },
+    { res::kIdOk, K::PushButton, QT_TRANSLATE_NOOP("DialogTemplate", "OK"), 120, 7, 50, 14,
+        S::kDefault | S::kTabStop },
+    { res::kIdCancel, K::PushButton, QT_TRANSLATE_NOOP("DialogTemplate", "Cancel"), 120, 25, 50, 14,
+        S::kTabStop },
+};
+
 constexpr DialogTemplate kGraphForm { res::kGraphFormTemplate, "", 320, 199, 10,
     kGraphFormControls };
 constexpr DialogTemplate kInputDialog { res::kInputTemplate, "%1", 272, 57, 8,
@@ -101,6 +118,8 @@ constexpr DialogTemplate kAboutDialog { res::kAboutTemplate,
     QT_TRANSLATE_NOOP("DialogTemplate", "About Plovex"), 235, 55, 8, kAboutDialogControls };
 constexpr DialogTemplate kHelpDialog { res::kHelpTemplate,
     QT_TRANSLATE_NOOP("DialogTemplate", "%1 Help"), 336, 182, 10, kHelpDialogControls };
+constexpr DialogTemplate kTableQuestion { res::kTableQuestionTemplate,
+    QT_TRANSLATE_NOOP("DialogTemplate", "Table of Values"), 177, 64, 8, kTableQuestionControls };
 
 } // namespace
 
@@ -124,10 +143,15 @@ const DialogTemplate& HelpDialogTemplate()
     return kHelpDialog;
 }
 
+const DialogTemplate& TableQuestionTemplate()
+{
+    return kTableQuestion;
+}
+
 std::span<const DialogTemplate* const> DialogTemplates()
 {
     static const DialogTemplate* const templates[]
-        = { &kGraphForm, &kInputDialog, &kAboutDialog, &kHelpDialog };
+        = { &kGraphForm, &kInputDialog, &kAboutDialog, &kHelpDialog, &kTableQuestion };
     return templates;
 }
 

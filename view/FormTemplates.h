@@ -16,6 +16,9 @@ const DialogTemplate& AboutDialogTemplate();
 // Template 131: the help window.
 const DialogTemplate& HelpDialogTemplate();
 
+// Template 132: From, To and Step of a table of values.
+const DialogTemplate& TableQuestionTemplate();
+
 // Every template above, for what holds for all of them (their captions fit in every language).
 std::span<const DialogTemplate* const> DialogTemplates();
 

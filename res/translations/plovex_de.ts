@@ -83,6 +83,22 @@ von den Plovex-Autoren.</translation>
         <source>I&amp;mplicit function</source>
         <translation>I&amp;mplizit</translation>
     </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>&amp;Step:</source>
+        <translation>&amp;Schritt:</translation>
+    </message>
+    <message>
+        <source>Table of Values</source>
+        <translation>Wertetabelle</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFile</name>
@@ -176,6 +192,26 @@ von den Plovex-Autoren.</translation>
     <message>
         <source>black</source>
         <translation>schwarz</translation>
+    </message>
+    <message>
+        <source>The step must be a number other than 0.</source>
+        <translation>Der Schritt muss eine Zahl ungleich 0 sein.</translation>
+    </message>
+    <message>
+        <source>From and To must be numbers.</source>
+        <translation>„Von“ und „Bis“ müssen Zahlen sein.</translation>
+    </message>
+    <message>
+        <source>The step leads away from To: give it the sign of To - From.</source>
+        <translation>Der Schritt führt von „Bis“ weg: Geben Sie ihm das Vorzeichen von Bis - Von.</translation>
+    </message>
+    <message>
+        <source>The table would have more than %1 rows: choose a larger step or a shorter range.</source>
+        <translation>Die Tabelle hätte mehr als %1 Zeilen: Wählen Sie einen größeren Schritt oder einen kürzeren Bereich.</translation>
+    </message>
+    <message>
+        <source>More than %1 points were found; the first %1 in order of x are listed.</source>
+        <translation>Es wurden mehr als %1 Punkte gefunden; die ersten %1 nach x geordnet werden aufgelistet.</translation>
     </message>
 </context>
 <context>
@@ -506,26 +542,6 @@ Geben Sie eine Funktion von x ein, und Plovex zeichnet sie. Sie können das Bild
 Wählen Sie links ein Thema, um mehr zu erfahren.</translation>
     </message>
     <message>
-        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
-
-Example: x^2 + 5*x + 6
-
-Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same.
-
-Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
-
-Example: x^2 + y^2 - 25 draws a circle of radius 5.</source>
-        <translation>Geben Sie eine Funktion von x in das Feld oben im Graphenfenster ein und klicken Sie auf „Zeichnen“. Plovex zeichnet y = f(x) über den ganzen Graphen, dessen Achsen sich in seiner Mitte schneiden.
-
-Beispiel: x^2 + 5*x + 6
-
-Eingebaute Funktionen können mit oder ohne Klammern geschrieben werden: sin x und sin(x) bedeuten dasselbe.
-
-Implizite Funktionen: Kreuzen Sie „Implizit“ an und geben Sie f(x, y) ohne Gleichheitszeichen ein. Plovex zeichnet jeden Punkt, an dem f(x, y) = 0 gilt.
-
-Beispiel: x^2 + y^2 - 25 zeichnet einen Kreis mit dem Radius 5.</translation>
-    </message>
-    <message>
         <source>The built-in functions:
 
 Trigonometric: sin, cos, tan, cosec, sec, cot
@@ -546,18 +562,6 @@ sqrt: die Quadratwurzel, dasselbe wie die Potenz 1/2
 floor: die größte ganze Zahl, die nicht größer als das Argument ist
 
 Winkel werden im Bogenmaß angegeben.</translation>
-    </message>
-    <message>
-        <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
-
-Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
-
-Example: x*sin x</source>
-        <translation>Taschenrechner: Geben Sie einen Rechenausdruck ohne x ein, etwa 2^10/3, klicken Sie auf „Zeichnen“ und lesen Sie das Ergebnis im Informationsfeld ab: Maximum, Minimum und Mittelwert zeigen alle diesen Wert.
-
-Gleichungen lösen: Kreuzen Sie „Implizit“ an und geben Sie eine Funktion von x allein ein. Gezeichnet wird die Menge, in der f(x) = 0 gilt: senkrechte Linien, deren Lage auf der x-Achse die Nullstellen der Funktion angibt.
-
-Beispiel: x*sin x</translation>
     </message>
     <message>
         <source>Some inputs to try, with suggested settings:
@@ -584,42 +588,6 @@ Implizite Funktionen (zuerst „Implizit“ ankreuzen):
 tan(x*y)
 tan(x/y)
 sin(x*y/(x+y))</translation>
-    </message>
-    <message>
-        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
-
-Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
-
-Plot dy/dx: plots the derivative f&apos;(x) of the function.
-
-Integrate: evaluates the definite integral of the function between two limits that you type.
-
-Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
-
-The information box shows the maximum, minimum and mean of the plotted values after each plot.
-
-Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve.
-
-Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
-
-Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.</source>
-        <translation>X-Skala und Y-Skala: die Anzahl der Pixel pro Einheit entlang jeder Achse. Geben Sie einen Wert ein oder verwenden Sie die Schaltflächen + und -, die den Graphen sofort neu zeichnen.
-
-Qualität: die Anzahl der Abtastwerte in jeder Pixelspalte. Eine niedrigere Qualität ist schneller, doch die Kurve kann gepunktet erscheinen; eine höhere Qualität ist langsamer, zeichnet aber eine durchgehende Linie.
-
-Ableitung: zeichnet die Ableitung f&apos;(x) der Funktion.
-
-Integrieren: berechnet das bestimmte Integral der Funktion zwischen zwei Grenzen, die Sie eingeben.
-
-Wert und dy/dx-Wert: geben den Wert der Funktion oder ihrer Ableitung an einer Stelle x an, die Sie wählen.
-
-Das Informationsfeld zeigt nach jedem Zeichnen das Maximum, das Minimum und den Mittelwert der gezeichneten Werte.
-
-Bewegen Sie die Maus über den Graphen, um die Koordinaten unter dem Zeiger zu sehen. Ein * dahinter bedeutet, dass der Punkt auf der Kurve liegt.
-
-Gitter: Ansicht &gt; Gitter (Strg+G) legt unter jeden Graphen ein Gitter mit beschrifteten Teilstrichen, um Werte am Bild abzulesen. Die Linien liegen 1, 2 oder 5 mal eine Zehnerpotenz an Einheiten auseinander, mindestens 40 Pixel, und folgen so den Skalen. Die Wahl gilt für jeden Graphen und wird gespeichert; ist „Vorherigen Graphen behalten“ angekreuzt, wird kein Gitter gezeichnet.
-
-Tastatur: Die Eingabetaste im Ausdrucksfeld zeichnet. Alt mit dem unterstrichenen Buchstaben einer Schaltfläche drückt sie (Alt+Z zeichnet); Alt+Umschalt mit einer Pfeiltaste ändert eine Skala wie ihre Schaltflächen + und -.</translation>
     </message>
     <message>
         <source>Functions</source>
@@ -660,6 +628,122 @@ Nach oben</translation>
 Move Down</source>
         <translation>Die ausgewählte Funktion in der Liste nach unten verschieben
 Nach unten</translation>
+    </message>
+    <message>
+        <source>Find where the function crosses zero in the visible x range
+Find Roots</source>
+        <translation>Stellen suchen, an denen die Funktion im sichtbaren x-Bereich null wird
+Nullstellen suchen</translation>
+    </message>
+    <message>
+        <source>Find the function&apos;s minima and maxima in the visible x range
+Find Extrema</source>
+        <translation>Minima und Maxima der Funktion im sichtbaren x-Bereich suchen
+Extrema suchen</translation>
+    </message>
+    <message>
+        <source>Find where the function meets the graph&apos;s other functions in the visible x range
+Find Intersections</source>
+        <translation>Stellen suchen, an denen die Funktion im sichtbaren x-Bereich die anderen Funktionen des Graphen trifft
+Schnittpunkte suchen</translation>
+    </message>
+    <message>
+        <source>List x, f(x) and dy/dx from one x to another in steps
+Table of Values</source>
+        <translation>x, f(x) und dy/dx von einem x bis zu einem anderen in Schritten auflisten
+Wertetabelle</translation>
+    </message>
+    <message>
+        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
+
+Example: x^2 + 5*x + 6
+
+Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same.
+
+Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
+
+Example: x^2 + y^2 - 25 draws a circle of radius 5.
+
+Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.</source>
+        <translation>Geben Sie eine Funktion von x in das Feld oben im Graphenfenster ein und klicken Sie auf „Zeichnen“. Plovex zeichnet y = f(x) über den ganzen Graphen, dessen Achsen sich in seiner Mitte schneiden.
+
+Beispiel: x^2 + 5*x + 6
+
+Eingebaute Funktionen können mit oder ohne Klammern geschrieben werden: sin x und sin(x) bedeuten dasselbe.
+
+Implizite Funktionen: Kreuzen Sie „Implizit“ an und geben Sie f(x, y) ohne Gleichheitszeichen ein. Plovex zeichnet jeden Punkt, an dem f(x, y) = 0 gilt.
+
+Beispiel: x^2 + y^2 - 25 zeichnet einen Kreis mit dem Radius 5.
+
+Mehrere Funktionen: Die Liste „Funktionen“ neben den Graphen (Ansicht &gt; Funktionsliste, Strg+Umschalt+L) enthält jede Funktion des Graphen, jede in ihrer eigenen Farbe. „Neue Funktion“ (Einfg) fügt eine hinzu; wählen Sie eine Zeile, um ihre Funktion im Formular zu bearbeiten. Das Kästchen einer Zeile blendet ihre Funktion ein oder aus (Leertaste), „Farbe...“ (F2) ändert ihre Farbe, und „Funktion löschen“, „Nach oben“ und „Nach unten“ (Alt+Auf, Alt+Ab) tun, was sie sagen. „Zeichnen“ zeichnet jede eingeblendete Funktion; die Statistik, die Zeigeranzeige, „Wert“, „dy/dx-Wert“, „Integrieren“ und „Ableitung“ wirken auf die ausgewählte.</translation>
+    </message>
+    <message>
+        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
+
+Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
+
+Plot dy/dx: plots the derivative f&apos;(x) of the function.
+
+Integrate: evaluates the definite integral of the function between two limits that you type.
+
+Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
+
+The information box shows the maximum, minimum and mean of the plotted values after each plot.
+
+Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
+
+Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
+
+Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.
+
+Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
+
+A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f grows as the search closes in (a pole, as 1/x at 0, or a jump, as tan x at pi/2), no root is listed.
+
+A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. An intersection of two functions is a root of their difference; its y is the value of the first.
+
+Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
+        <translation>X-Skala und Y-Skala: die Anzahl der Pixel pro Einheit entlang jeder Achse. Geben Sie einen Wert ein oder verwenden Sie die Schaltflächen + und -, die den Graphen sofort neu zeichnen.
+
+Qualität: die Anzahl der Abtastwerte in jeder Pixelspalte. Eine niedrigere Qualität ist schneller, doch die Kurve kann gepunktet erscheinen; eine höhere Qualität ist langsamer, zeichnet aber eine durchgehende Linie.
+
+Ableitung: zeichnet die Ableitung f&apos;(x) der Funktion.
+
+Integrieren: berechnet das bestimmte Integral der Funktion zwischen zwei Grenzen, die Sie eingeben.
+
+Wert und dy/dx-Wert: geben den Wert der Funktion oder ihrer Ableitung an einer Stelle x an, die Sie wählen.
+
+Das Informationsfeld zeigt nach jedem Zeichnen das Maximum, das Minimum und den Mittelwert der gezeichneten Werte.
+
+Bewegen Sie die Maus über den Graphen, um die Koordinaten unter dem Zeiger zu sehen. Ein * dahinter bedeutet, dass der Punkt auf der Kurve liegt. Die Statusleiste des Hauptfensters zeigt denselben Punkt mit so vielen Nachkommastellen, wie die Skala hergibt, etwa x = 1.25, y = -0.375 bei Skala 80.
+
+Gitter: Ansicht &gt; Gitter (Strg+G) legt unter jeden Graphen ein Gitter mit beschrifteten Teilstrichen, um Werte am Bild abzulesen. Die Linien liegen 1, 2 oder 5 mal eine Zehnerpotenz an Einheiten auseinander, mindestens 40 Pixel, und folgen so den Skalen. Die Wahl gilt für jeden Graphen und wird gespeichert; ist „Vorherigen Graphen behalten“ angekreuzt, wird kein Gitter gezeichnet.
+
+Tastatur: Die Eingabetaste im Ausdrucksfeld zeichnet. Alt mit dem unterstrichenen Buchstaben einer Schaltfläche drückt sie (Alt+Z zeichnet); Alt+Umschalt mit einer Pfeiltaste ändert eine Skala wie ihre Schaltflächen + und -.
+
+Menü Extras: „Nullstellen suchen“, „Extrema suchen“ und „Schnittpunkte suchen“ (mit jeder anderen eingeblendeten expliziten Funktion) untersuchen die ausgewählte Funktion, wie der Graph sie zeigt, über seinen x-Bereich: ein Abtastwert je Pixelspalte, an dem x, mit dem der Graph gezeichnet wird. Die gefundenen Punkte stehen im Fenster „Punkte“ (Funktion, Art, x und y, nach x geordnet) und sind im Graphen eingekreist, bis er neu gezeichnet wird. Wählen Sie eine Zeile, um ihren Punkt in der Statusleiste zu sehen; „Kopieren“ (Strg+C) kopiert die Zeilen mit einer Kopfzeile und einem Tabulator zwischen den Spalten, „CSV exportieren“ speichert sie als Datei. Ein Befehl listet höchstens 1000 Punkte auf.
+
+Eine Nullstelle wird zwischen je zwei benachbarten Abtastwerten mit verschiedenem Vorzeichen gefunden und an jedem Abtastwert, der genau 0 ist. Ihr x ist eine Zahl, an der f gleich 0 ist oder an der f zur nächsten Zahl hin (so genau, wie die Zahlen des Programms reichen) das Vorzeichen wechselt, ohne dort betragsmäßig größer zu sein. Wo der Betrag von f wächst, je enger die Suche wird (ein Pol wie bei 1/x in 0 oder ein Sprung wie bei tan x in pi/2), wird keine Nullstelle aufgeführt.
+
+Ein Maximum (Minimum) wird an jedem Abtastwert gefunden, der über (unter) seinen beiden Nachbarn liegt; eine Folge gleicher Abtastwerte zählt einmal. Sein x ergibt einen Wert, der nicht kleiner (größer) ist als die Abtastwerte um ihn herum und als die Zahlen direkt daneben. Ein Schnittpunkt zweier Funktionen ist eine Nullstelle ihrer Differenz; sein y ist der Wert der ersten.
+
+„Wertetabelle“ fragt nach „Von“, „Bis“ und „Schritt“ und listet x, f(x) und dy/dx (wie „dy/dx-Wert“ es liefert) für x = Von, Von + Schritt, ... bis Bis auf. Ein Schritt von 0, ein Schritt, der von „Bis“ wegführt, oder mehr als 100000 Zeilen werden abgelehnt. „Kopieren“ und „CSV exportieren“ arbeiten wie im Fenster „Punkte“.</translation>
+    </message>
+    <message>
+        <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
+
+Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
+
+Example: x*sin x
+
+From a terminal: plovex --expression=EXPR --roots (or --extrema, or both) prints one line per point in order of x: root, minimum or maximum, then x and y. The options --size=WxH (the graph area, 610x238 unless given), --xscale and --dydx choose the columns and the function as the window would; --intersections prints where the expression meets each other explicit function (--function=EXPR, once for each), the other&apos;s number last. plovex --expression=EXPR --table=FROM,TO,STEP prints x, f(x) and dy/dx on each line. --exact prints every number in full.</source>
+        <translation>Taschenrechner: Geben Sie einen Rechenausdruck ohne x ein, etwa 2^10/3, klicken Sie auf „Zeichnen“ und lesen Sie das Ergebnis im Informationsfeld ab: Maximum, Minimum und Mittelwert zeigen alle diesen Wert.
+
+Gleichungen lösen: Kreuzen Sie „Implizit“ an und geben Sie eine Funktion von x allein ein. Gezeichnet wird die Menge, in der f(x) = 0 gilt: senkrechte Linien, deren Lage auf der x-Achse die Nullstellen der Funktion angibt.
+
+Beispiel: x*sin x
+
+Im Terminal: plovex --expression=EXPR --roots (oder --extrema, oder beides) gibt je Punkt eine Zeile nach x geordnet aus: root, minimum oder maximum, dann x und y. Die Optionen --size=WxH (die Graphenfläche, 610x238, wenn nicht angegeben), --xscale und --dydx wählen die Spalten und die Funktion wie das Fenster; --intersections gibt aus, wo der Ausdruck jede andere explizite Funktion trifft (--function=EXPR, einmal für jede), die Nummer der anderen zuletzt. plovex --expression=EXPR --table=FROM,TO,STEP gibt in jeder Zeile x, f(x) und dy/dx aus. --exact gibt jede Zahl vollständig aus.</translation>
     </message>
 </context>
 <context>
@@ -870,6 +954,54 @@ Nach unten</translation>
         <source>Down</source>
         <translation>Ab</translation>
     </message>
+    <message>
+        <source>Find &amp;Roots</source>
+        <translation>&amp;Nullstellen suchen</translation>
+    </message>
+    <message>
+        <source>Find &amp;Extrema</source>
+        <translation>&amp;Extrema suchen</translation>
+    </message>
+    <message>
+        <source>Find &amp;Intersections</source>
+        <translation>&amp;Schnittpunkte suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Table of Values...</source>
+        <translation>&amp;Wertetabelle...</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
+        <translation>Dieser Graph zeigt keine andere explizite Funktion, die geschnitten werden könnte: Fügen Sie mit „Neue Funktion“ eine hinzu oder blenden Sie eine in der Funktionsliste ein.</translation>
+    </message>
+    <message>
+        <source>Roots of %1</source>
+        <translation>Nullstellen von %1</translation>
+    </message>
+    <message>
+        <source>Minima and maxima of %1</source>
+        <translation>Minima und Maxima von %1</translation>
+    </message>
+    <message>
+        <source>Intersections of %1</source>
+        <translation>Schnittpunkte von %1</translation>
+    </message>
+    <message>
+        <source>%1 for x from %2 to %3</source>
+        <translation>%1 für x von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <translation>%1: keine gefunden.</translation>
+    </message>
+    <message>
+        <source>%1: %2 found.</source>
+        <translation>%1: %2 gefunden.</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CPlovexApp</name>
@@ -950,6 +1082,83 @@ Nach unten</translation>
         <translation>Der Graph kann nicht in „%1“ gedruckt werden.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Roots, extrema and tables of values are found for explicit functions: clear Implicit function and plot.</source>
+        <translation>Nullstellen, Extrema und Wertetabellen gibt es nur für explizite Funktionen: Entfernen Sie das Häkchen bei „Implizit“ und zeichnen Sie neu.</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CPointsDlg</name>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>root</source>
+        <translation>Nullstelle</translation>
+    </message>
+    <message>
+        <source>minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>intersection with function %1</source>
+        <translation>Schnittpunkt mit Funktion %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2: x = %3, y = %4</source>
+        <translation>%1 von %2: x = %3, y = %4</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CValueTableDlg</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>%1 - Table of Values</source>
+        <translation>%1 - Wertetabelle</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::DataTable</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

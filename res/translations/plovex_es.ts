@@ -83,6 +83,22 @@ por los autores de Plovex.</translation>
         <source>I&amp;mplicit function</source>
         <translation>I&amp;mplícita</translation>
     </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Desde:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Hasta:</translation>
+    </message>
+    <message>
+        <source>&amp;Step:</source>
+        <translation>&amp;Paso:</translation>
+    </message>
+    <message>
+        <source>Table of Values</source>
+        <translation>Tabla de valores</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFile</name>
@@ -176,6 +192,26 @@ por los autores de Plovex.</translation>
     <message>
         <source>black</source>
         <translation>negro</translation>
+    </message>
+    <message>
+        <source>The step must be a number other than 0.</source>
+        <translation>El paso debe ser un número distinto de 0.</translation>
+    </message>
+    <message>
+        <source>From and To must be numbers.</source>
+        <translation>«Desde» y «Hasta» deben ser números.</translation>
+    </message>
+    <message>
+        <source>The step leads away from To: give it the sign of To - From.</source>
+        <translation>El paso se aleja de «Hasta»: dele el signo de Hasta - Desde.</translation>
+    </message>
+    <message>
+        <source>The table would have more than %1 rows: choose a larger step or a shorter range.</source>
+        <translation>La tabla tendría más de %1 filas: elija un paso mayor o un intervalo más corto.</translation>
+    </message>
+    <message>
+        <source>More than %1 points were found; the first %1 in order of x are listed.</source>
+        <translation>Se encontraron más de %1 puntos; se listan los %1 primeros en orden de x.</translation>
     </message>
 </context>
 <context>
@@ -506,26 +542,6 @@ Escriba una función de x y Plovex la traza. Puede estirar o comprimir la imagen
 Elija un tema a la izquierda para leer más.</translation>
     </message>
     <message>
-        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
-
-Example: x^2 + 5*x + 6
-
-Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same.
-
-Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
-
-Example: x^2 + y^2 - 25 draws a circle of radius 5.</source>
-        <translation>Escriba una función de x en el cuadro de la parte superior de la ventana de la gráfica y pulse «Trazar». Plovex traza y = f(x) a lo ancho de la gráfica, cuyos ejes se cruzan en su centro.
-
-Ejemplo: x^2 + 5*x + 6
-
-Las funciones incorporadas se pueden escribir con o sin paréntesis: sin x y sin(x) significan lo mismo.
-
-Funciones implícitas: marque «Implícita» y escriba f(x, y) sin signo igual. Plovex traza todos los puntos donde f(x, y) = 0.
-
-Ejemplo: x^2 + y^2 - 25 traza una circunferencia de radio 5.</translation>
-    </message>
-    <message>
         <source>The built-in functions:
 
 Trigonometric: sin, cos, tan, cosec, sec, cot
@@ -546,18 +562,6 @@ sqrt: la raíz cuadrada, lo mismo que elevar a la potencia 1/2
 floor: el mayor entero que no supera al argumento (parte entera)
 
 Los ángulos se expresan en radianes.</translation>
-    </message>
-    <message>
-        <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
-
-Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
-
-Example: x*sin x</source>
-        <translation>Calculadora: escriba una expresión aritmética sin x, como 2^10/3, pulse «Trazar» y lea el resultado en el cuadro de información: el máximo, el mínimo y la media muestran todos ese valor.
-
-Resolución de ecuaciones: marque «Implícita» y escriba una función solo de x. La gráfica trazada es el conjunto donde f(x) = 0: rectas verticales cuyas posiciones en el eje x son los valores de x en los que la función se anula.
-
-Ejemplo: x*sin x</translation>
     </message>
     <message>
         <source>Some inputs to try, with suggested settings:
@@ -584,42 +588,6 @@ Funciones implícitas (marque antes «Implícita»):
 tan(x*y)
 tan(x/y)
 sin(x*y/(x+y))</translation>
-    </message>
-    <message>
-        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
-
-Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
-
-Plot dy/dx: plots the derivative f&apos;(x) of the function.
-
-Integrate: evaluates the definite integral of the function between two limits that you type.
-
-Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
-
-The information box shows the maximum, minimum and mean of the plotted values after each plot.
-
-Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve.
-
-Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
-
-Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.</source>
-        <translation>Escala X y Escala Y: el número de píxeles por unidad a lo largo de cada eje. Escriba un valor o use los botones + y -, que vuelven a trazar la gráfica al instante.
-
-Calidad: el número de muestras que se toman en cada columna de píxeles. Una calidad baja es más rápida, pero la curva puede verse punteada; una calidad alta es más lenta, pero traza una línea continua.
-
-Trazar dy/dx: traza la derivada f&apos;(x) de la función.
-
-Integrar: calcula la integral definida de la función entre dos límites que usted escribe.
-
-Evaluar y Eval. dy/dx: dan el valor de la función, o de su derivada, en el x que usted elija.
-
-El cuadro de información muestra el máximo, el mínimo y la media de los valores trazados después de cada trazado.
-
-Mueva el ratón sobre la gráfica para ver las coordenadas bajo el puntero. Un * detrás de ellas indica que el punto está sobre la curva.
-
-Cuadrícula: Ver &gt; Cuadrícula (Ctrl+G) dibuja bajo cada gráfica una cuadrícula con marcas rotuladas, para leer valores en la imagen. Las líneas están separadas 1, 2 o 5 veces una potencia de diez unidades, al menos 40 píxeles, de modo que siguen las escalas. La elección vale para todas las gráficas y se recuerda; con «No borrar gráfica anterior» marcada no se dibuja cuadrícula.
-
-Teclado: Intro en el cuadro de la expresión traza la gráfica. Alt con la letra subrayada de un botón lo pulsa (Alt+T traza); Alt+Mayús con una tecla de flecha cambia una escala como sus botones + y -.</translation>
     </message>
     <message>
         <source>Functions</source>
@@ -660,6 +628,122 @@ Subir</translation>
 Move Down</source>
         <translation>Bajar la función seleccionada en la lista
 Bajar</translation>
+    </message>
+    <message>
+        <source>Find where the function crosses zero in the visible x range
+Find Roots</source>
+        <translation>Buscar dónde la función se anula en el intervalo de x visible
+Buscar raíces</translation>
+    </message>
+    <message>
+        <source>Find the function&apos;s minima and maxima in the visible x range
+Find Extrema</source>
+        <translation>Buscar los mínimos y máximos de la función en el intervalo de x visible
+Buscar extremos</translation>
+    </message>
+    <message>
+        <source>Find where the function meets the graph&apos;s other functions in the visible x range
+Find Intersections</source>
+        <translation>Buscar dónde la función corta las otras funciones de la gráfica en el intervalo de x visible
+Buscar intersecciones</translation>
+    </message>
+    <message>
+        <source>List x, f(x) and dy/dx from one x to another in steps
+Table of Values</source>
+        <translation>Listar x, f(x) y dy/dx de un x a otro, paso a paso
+Tabla de valores</translation>
+    </message>
+    <message>
+        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
+
+Example: x^2 + 5*x + 6
+
+Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same.
+
+Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
+
+Example: x^2 + y^2 - 25 draws a circle of radius 5.
+
+Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.</source>
+        <translation>Escriba una función de x en el cuadro de la parte superior de la ventana de la gráfica y pulse «Trazar». Plovex traza y = f(x) a lo ancho de la gráfica, cuyos ejes se cruzan en su centro.
+
+Ejemplo: x^2 + 5*x + 6
+
+Las funciones incorporadas se pueden escribir con o sin paréntesis: sin x y sin(x) significan lo mismo.
+
+Funciones implícitas: marque «Implícita» y escriba f(x, y) sin signo igual. Plovex traza todos los puntos donde f(x, y) = 0.
+
+Ejemplo: x^2 + y^2 - 25 traza una circunferencia de radio 5.
+
+Varias funciones: la lista «Funciones» junto a las gráficas (Ver &gt; Lista de funciones, Ctrl+Mayús+L) contiene cada función de la gráfica, cada una en su color. «Nueva función» (Insert) añade una; elija una fila para editar su función en el formulario. La casilla de una fila muestra u oculta su función (Espacio), «Color...» (F2) cambia su color, y «Eliminar función», «Subir» y «Bajar» (Alt+Arriba, Alt+Abajo) hacen lo que dicen. «Trazar» dibuja cada función visible; las estadísticas, la lectura del puntero, «Evaluar», «Eval. dy/dx», «Integrar» y «Trazar dy/dx» actúan sobre la seleccionada.</translation>
+    </message>
+    <message>
+        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
+
+Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
+
+Plot dy/dx: plots the derivative f&apos;(x) of the function.
+
+Integrate: evaluates the definite integral of the function between two limits that you type.
+
+Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
+
+The information box shows the maximum, minimum and mean of the plotted values after each plot.
+
+Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
+
+Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
+
+Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.
+
+Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
+
+A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f grows as the search closes in (a pole, as 1/x at 0, or a jump, as tan x at pi/2), no root is listed.
+
+A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. An intersection of two functions is a root of their difference; its y is the value of the first.
+
+Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
+        <translation>Escala X y Escala Y: el número de píxeles por unidad a lo largo de cada eje. Escriba un valor o use los botones + y -, que vuelven a trazar la gráfica al instante.
+
+Calidad: el número de muestras que se toman en cada columna de píxeles. Una calidad baja es más rápida, pero la curva puede verse punteada; una calidad alta es más lenta, pero traza una línea continua.
+
+Trazar dy/dx: traza la derivada f&apos;(x) de la función.
+
+Integrar: calcula la integral definida de la función entre dos límites que usted escribe.
+
+Evaluar y Eval. dy/dx: dan el valor de la función, o de su derivada, en el x que usted elija.
+
+El cuadro de información muestra el máximo, el mínimo y la media de los valores trazados después de cada trazado.
+
+Mueva el ratón sobre la gráfica para ver las coordenadas bajo el puntero. Un * detrás de ellas indica que el punto está sobre la curva. La barra de estado de la ventana principal muestra el mismo punto con tantos decimales como justifica la escala, por ejemplo x = 1.25, y = -0.375 con escala 80.
+
+Cuadrícula: Ver &gt; Cuadrícula (Ctrl+G) dibuja bajo cada gráfica una cuadrícula con marcas rotuladas, para leer valores en la imagen. Las líneas están separadas 1, 2 o 5 veces una potencia de diez unidades, al menos 40 píxeles, de modo que siguen las escalas. La elección vale para todas las gráficas y se recuerda; con «No borrar gráfica anterior» marcada no se dibuja cuadrícula.
+
+Teclado: Intro en el cuadro de la expresión traza la gráfica. Alt con la letra subrayada de un botón lo pulsa (Alt+T traza); Alt+Mayús con una tecla de flecha cambia una escala como sus botones + y -.
+
+Menú Herramientas: «Buscar raíces», «Buscar extremos» y «Buscar intersecciones» (con cada otra función explícita visible) examinan la función seleccionada tal como la muestra la gráfica, en su intervalo de x: una muestra por columna de píxeles, en el x con que se traza la gráfica. Los puntos encontrados se listan en la ventana «Puntos» (función, tipo, x e y, en orden de x) y se marcan con un círculo en la gráfica hasta que se vuelve a trazar. Elija una fila para ver su punto en la barra de estado; «Copiar» (Ctrl+C) copia las filas con una línea de encabezado y un tabulador entre las columnas, y «Exportar CSV» las guarda en un archivo. Una orden lista como máximo 1000 puntos.
+
+Se encuentra una raíz entre cada dos muestras vecinas de signo opuesto, y en cada muestra que vale exactamente 0. Su x es un número donde f vale 0, o donde f cambia de signo hacia el número siguiente (tan cerca como llegan los números del programa) sin ser allí mayor en valor absoluto. Donde el valor absoluto de f crece a medida que la búsqueda se estrecha (un polo, como 1/x en 0, o un salto, como tan x en pi/2), no se lista ninguna raíz.
+
+Se encuentra un máximo (mínimo) en cada muestra por encima (por debajo) de sus dos vecinas; una serie de muestras iguales cuenta una vez. Su x da un valor no menor (mayor) que las muestras que lo rodean y que los números justo a su lado. Una intersección de dos funciones es una raíz de su diferencia; su y es el valor de la primera.
+
+«Tabla de valores» pide «Desde», «Hasta» y «Paso» y lista x, f(x) y dy/dx (como lo da «Eval. dy/dx») para x = Desde, Desde + Paso, ... hasta Hasta. Se rechaza un paso de 0, un paso que se aleja de Hasta o más de 100000 filas. «Copiar» y «Exportar CSV» funcionan como en la ventana «Puntos».</translation>
+    </message>
+    <message>
+        <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
+
+Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
+
+Example: x*sin x
+
+From a terminal: plovex --expression=EXPR --roots (or --extrema, or both) prints one line per point in order of x: root, minimum or maximum, then x and y. The options --size=WxH (the graph area, 610x238 unless given), --xscale and --dydx choose the columns and the function as the window would; --intersections prints where the expression meets each other explicit function (--function=EXPR, once for each), the other&apos;s number last. plovex --expression=EXPR --table=FROM,TO,STEP prints x, f(x) and dy/dx on each line. --exact prints every number in full.</source>
+        <translation>Calculadora: escriba una expresión aritmética sin x, como 2^10/3, pulse «Trazar» y lea el resultado en el cuadro de información: el máximo, el mínimo y la media muestran todos ese valor.
+
+Resolución de ecuaciones: marque «Implícita» y escriba una función solo de x. La gráfica trazada es el conjunto donde f(x) = 0: rectas verticales cuyas posiciones en el eje x son los valores de x en los que la función se anula.
+
+Ejemplo: x*sin x
+
+Desde un terminal: plovex --expression=EXPR --roots (o --extrema, o ambas) escribe una línea por punto en orden de x: root, minimum o maximum, y luego x e y. Las opciones --size=WxH (el área de la gráfica, 610x238 si no se indica), --xscale y --dydx eligen las columnas y la función como lo haría la ventana; --intersections escribe dónde la expresión corta a cada otra función explícita (--function=EXPR, una vez por cada una), con el número de la otra al final. plovex --expression=EXPR --table=FROM,TO,STEP escribe x, f(x) y dy/dx en cada línea. --exact escribe cada número completo.</translation>
     </message>
 </context>
 <context>
@@ -870,6 +954,54 @@ Bajar</translation>
         <source>Down</source>
         <translation>Bajar</translation>
     </message>
+    <message>
+        <source>Find &amp;Roots</source>
+        <translation>Buscar &amp;raíces</translation>
+    </message>
+    <message>
+        <source>Find &amp;Extrema</source>
+        <translation>Buscar &amp;extremos</translation>
+    </message>
+    <message>
+        <source>Find &amp;Intersections</source>
+        <translation>Buscar &amp;intersecciones</translation>
+    </message>
+    <message>
+        <source>&amp;Table of Values...</source>
+        <translation>&amp;Tabla de valores...</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
+        <translation>Esta gráfica no muestra ninguna otra función explícita con la que cortarse: añada una con «Nueva función» o muestre una en la lista de funciones.</translation>
+    </message>
+    <message>
+        <source>Roots of %1</source>
+        <translation>Raíces de %1</translation>
+    </message>
+    <message>
+        <source>Minima and maxima of %1</source>
+        <translation>Mínimos y máximos de %1</translation>
+    </message>
+    <message>
+        <source>Intersections of %1</source>
+        <translation>Intersecciones de %1</translation>
+    </message>
+    <message>
+        <source>%1 for x from %2 to %3</source>
+        <translation>%1 para x de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <translation>%1: no se encontró ninguno.</translation>
+    </message>
+    <message>
+        <source>%1: %2 found.</source>
+        <translation>%1: %2 encontrados.</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CPlovexApp</name>
@@ -950,6 +1082,83 @@ Bajar</translation>
         <translation>No se puede imprimir la gráfica en «%1».
 
 %2</translation>
+    </message>
+    <message>
+        <source>Roots, extrema and tables of values are found for explicit functions: clear Implicit function and plot.</source>
+        <translation>Las raíces, los extremos y las tablas de valores solo se calculan para funciones explícitas: desmarque «Implícita» y trace.</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CPointsDlg</name>
+    <message>
+        <source>Function</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>root</source>
+        <translation>raíz</translation>
+    </message>
+    <message>
+        <source>minimum</source>
+        <translation>mínimo</translation>
+    </message>
+    <message>
+        <source>maximum</source>
+        <translation>máximo</translation>
+    </message>
+    <message>
+        <source>intersection with function %1</source>
+        <translation>intersección con la función %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2: x = %3, y = %4</source>
+        <translation>%1 de %2: x = %3, y = %4</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CValueTableDlg</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>%1 - Table of Values</source>
+        <translation>%1 - Tabla de valores</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::DataTable</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,22 @@ par les auteurs de Plovex.</translation>
         <source>I&amp;mplicit function</source>
         <translation>I&amp;mplicite</translation>
     </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;De&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;À&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Step:</source>
+        <translation>&amp;Pas&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Table of Values</source>
+        <translation>Table de valeurs</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFile</name>
@@ -176,6 +192,26 @@ par les auteurs de Plovex.</translation>
     <message>
         <source>black</source>
         <translation>noir</translation>
+    </message>
+    <message>
+        <source>The step must be a number other than 0.</source>
+        <translation>Le pas doit être un nombre différent de 0.</translation>
+    </message>
+    <message>
+        <source>From and To must be numbers.</source>
+        <translation>«&#xa0;De&#xa0;» et «&#xa0;À&#xa0;» doivent être des nombres.</translation>
+    </message>
+    <message>
+        <source>The step leads away from To: give it the sign of To - From.</source>
+        <translation>Le pas s’éloigne de «&#xa0;À&#xa0;»&#xa0;: donnez-lui le signe de À - De.</translation>
+    </message>
+    <message>
+        <source>The table would have more than %1 rows: choose a larger step or a shorter range.</source>
+        <translation>La table aurait plus de %1 lignes&#xa0;: choisissez un pas plus grand ou un intervalle plus court.</translation>
+    </message>
+    <message>
+        <source>More than %1 points were found; the first %1 in order of x are listed.</source>
+        <translation>Plus de %1 points ont été trouvés&#xa0;; les %1 premiers dans l’ordre des x sont listés.</translation>
     </message>
 </context>
 <context>
@@ -506,26 +542,6 @@ Saisissez une fonction de x et Plovex la trace. Vous pouvez étirer ou comprimer
 Choisissez une rubrique à gauche pour en savoir plus.</translation>
     </message>
     <message>
-        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
-
-Example: x^2 + 5*x + 6
-
-Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same.
-
-Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
-
-Example: x^2 + y^2 - 25 draws a circle of radius 5.</source>
-        <translation>Saisissez une fonction de x dans la zone en haut de la fenêtre du graphe et cliquez sur «&#xa0;Tracer&#xa0;». Plovex trace y = f(x) sur toute la largeur du graphe, dont les axes se croisent en son centre.
-
-Exemple&#xa0;: x^2 + 5*x + 6
-
-Les fonctions intégrées s’écrivent avec ou sans parenthèses&#xa0;: sin x et sin(x) signifient la même chose.
-
-Fonctions implicites&#xa0;: cochez «&#xa0;Implicite&#xa0;» et saisissez f(x, y) sans signe égal. Plovex trace tous les points où f(x, y) = 0.
-
-Exemple&#xa0;: x^2 + y^2 - 25 trace un cercle de rayon 5.</translation>
-    </message>
-    <message>
         <source>The built-in functions:
 
 Trigonometric: sin, cos, tan, cosec, sec, cot
@@ -546,18 +562,6 @@ sqrt&#xa0;: la racine carrée, comme l’élévation à la puissance 1/2
 floor&#xa0;: la partie entière, le plus grand entier inférieur ou égal à l’argument
 
 Les angles sont en radians.</translation>
-    </message>
-    <message>
-        <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
-
-Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
-
-Example: x*sin x</source>
-        <translation>Calculatrice&#xa0;: saisissez une expression arithmétique sans x, par exemple 2^10/3, cliquez sur «&#xa0;Tracer&#xa0;» et lisez le résultat dans la zone d’information&#xa0;: le maximum, le minimum et la moyenne affichent tous cette valeur.
-
-Résolution d’équations&#xa0;: cochez «&#xa0;Implicite&#xa0;» et saisissez une fonction de x seul. Le graphe tracé est l’ensemble où f(x) = 0&#xa0;: des droites verticales dont les positions sur l’axe des x sont les valeurs de x où la fonction s’annule.
-
-Exemple&#xa0;: x*sin x</translation>
     </message>
     <message>
         <source>Some inputs to try, with suggested settings:
@@ -584,42 +588,6 @@ Fonctions implicites (cochez d’abord «&#xa0;Implicite&#xa0;»)&#xa0;:
 tan(x*y)
 tan(x/y)
 sin(x*y/(x+y))</translation>
-    </message>
-    <message>
-        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
-
-Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
-
-Plot dy/dx: plots the derivative f&apos;(x) of the function.
-
-Integrate: evaluates the definite integral of the function between two limits that you type.
-
-Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
-
-The information box shows the maximum, minimum and mean of the plotted values after each plot.
-
-Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve.
-
-Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
-
-Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.</source>
-        <translation>Échelles X et Y (Éch. X, Éch. Y)&#xa0;: le nombre de pixels par unité le long de chaque axe. Saisissez une valeur ou utilisez les boutons + et -, qui retracent aussitôt le graphe.
-
-Qualité&#xa0;: le nombre d’échantillons pris dans chaque colonne de pixels. Une qualité basse est plus rapide mais la courbe peut être pointillée&#xa0;; une qualité élevée est plus lente mais trace une ligne continue.
-
-Tracer dy/dx&#xa0;: trace la dérivée f&apos;(x) de la fonction.
-
-Intégrer&#xa0;: calcule l’intégrale définie de la fonction entre deux bornes que vous saisissez.
-
-Évaluer et Éval. dy/dx&#xa0;: donnent la valeur de la fonction, ou de sa dérivée, en un x de votre choix.
-
-La zone d’information affiche le maximum, le minimum et la moyenne des valeurs tracées après chaque tracé.
-
-Déplacez la souris sur le graphe pour voir les coordonnées sous le pointeur. Un * à leur suite signifie que le point est sur la courbe.
-
-Grille&#xa0;: Affichage &gt; Grille (Ctrl+G) trace sous chaque graphe une grille aux graduations étiquetées, pour lire des valeurs sur l’image. Les lignes sont espacées de 1, 2 ou 5 fois une puissance de dix unités, d’au moins 40 pixels, et suivent donc les échelles. Le choix vaut pour tous les graphes et est mémorisé&#xa0;; quand «&#xa0;Garder le graphe précédent&#xa0;» est coché, aucune grille n’est tracée.
-
-Clavier&#xa0;: Entrée dans la zone de l’expression trace le graphe. Alt avec la lettre soulignée d’un bouton l’actionne (Alt+T trace)&#xa0;; Alt+Maj avec une flèche change une échelle comme ses boutons + et -.</translation>
     </message>
     <message>
         <source>Functions</source>
@@ -660,6 +628,122 @@ Monter</translation>
 Move Down</source>
         <translation>Descendre la fonction sélectionnée dans la liste
 Descendre</translation>
+    </message>
+    <message>
+        <source>Find where the function crosses zero in the visible x range
+Find Roots</source>
+        <translation>Chercher où la fonction s’annule dans l’intervalle de x visible
+Chercher les racines</translation>
+    </message>
+    <message>
+        <source>Find the function&apos;s minima and maxima in the visible x range
+Find Extrema</source>
+        <translation>Chercher les minimums et maximums de la fonction dans l’intervalle de x visible
+Chercher les extremums</translation>
+    </message>
+    <message>
+        <source>Find where the function meets the graph&apos;s other functions in the visible x range
+Find Intersections</source>
+        <translation>Chercher où la fonction rencontre les autres fonctions du graphe dans l’intervalle de x visible
+Chercher les intersections</translation>
+    </message>
+    <message>
+        <source>List x, f(x) and dy/dx from one x to another in steps
+Table of Values</source>
+        <translation>Lister x, f(x) et dy/dx d’un x à un autre, pas à pas
+Table de valeurs</translation>
+    </message>
+    <message>
+        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
+
+Example: x^2 + 5*x + 6
+
+Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same.
+
+Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
+
+Example: x^2 + y^2 - 25 draws a circle of radius 5.
+
+Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.</source>
+        <translation>Saisissez une fonction de x dans la zone en haut de la fenêtre du graphe et cliquez sur «&#xa0;Tracer&#xa0;». Plovex trace y = f(x) sur toute la largeur du graphe, dont les axes se croisent en son centre.
+
+Exemple&#xa0;: x^2 + 5*x + 6
+
+Les fonctions intégrées s’écrivent avec ou sans parenthèses&#xa0;: sin x et sin(x) signifient la même chose.
+
+Fonctions implicites&#xa0;: cochez «&#xa0;Implicite&#xa0;» et saisissez f(x, y) sans signe égal. Plovex trace tous les points où f(x, y) = 0.
+
+Exemple&#xa0;: x^2 + y^2 - 25 trace un cercle de rayon 5.
+
+Plusieurs fonctions&#xa0;: la liste «&#xa0;Fonctions&#xa0;» à côté des graphes (Affichage &gt; Liste des fonctions, Ctrl+Maj+L) contient chaque fonction du graphe, chacune dans sa couleur. «&#xa0;Nouvelle fonction&#xa0;» (Inser) en ajoute une&#xa0;; choisissez une ligne pour modifier sa fonction dans le formulaire. La case d’une ligne affiche ou masque sa fonction (Espace), «&#xa0;Couleur...&#xa0;» (F2) change sa couleur, et «&#xa0;Supprimer la fonction&#xa0;», «&#xa0;Monter&#xa0;» et «&#xa0;Descendre&#xa0;» (Alt+Haut, Alt+Bas) font ce qu’ils disent. «&#xa0;Tracer&#xa0;» trace chaque fonction affichée&#xa0;; les statistiques, l’affichage du pointeur, «&#xa0;Évaluer&#xa0;», «&#xa0;Éval. dy/dx&#xa0;», «&#xa0;Intégrer&#xa0;» et «&#xa0;Tracer dy/dx&#xa0;» agissent sur la fonction sélectionnée.</translation>
+    </message>
+    <message>
+        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
+
+Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
+
+Plot dy/dx: plots the derivative f&apos;(x) of the function.
+
+Integrate: evaluates the definite integral of the function between two limits that you type.
+
+Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
+
+The information box shows the maximum, minimum and mean of the plotted values after each plot.
+
+Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
+
+Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
+
+Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.
+
+Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
+
+A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f grows as the search closes in (a pole, as 1/x at 0, or a jump, as tan x at pi/2), no root is listed.
+
+A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. An intersection of two functions is a root of their difference; its y is the value of the first.
+
+Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
+        <translation>Échelles X et Y (Éch. X, Éch. Y)&#xa0;: le nombre de pixels par unité le long de chaque axe. Saisissez une valeur ou utilisez les boutons + et -, qui retracent aussitôt le graphe.
+
+Qualité&#xa0;: le nombre d’échantillons pris dans chaque colonne de pixels. Une qualité basse est plus rapide mais la courbe peut être pointillée&#xa0;; une qualité élevée est plus lente mais trace une ligne continue.
+
+Tracer dy/dx&#xa0;: trace la dérivée f&apos;(x) de la fonction.
+
+Intégrer&#xa0;: calcule l’intégrale définie de la fonction entre deux bornes que vous saisissez.
+
+Évaluer et Éval. dy/dx&#xa0;: donnent la valeur de la fonction, ou de sa dérivée, en un x de votre choix.
+
+La zone d’information affiche le maximum, le minimum et la moyenne des valeurs tracées après chaque tracé.
+
+Déplacez la souris sur le graphe pour voir les coordonnées sous le pointeur. Un * à leur suite signifie que le point est sur la courbe. La barre d’état de la fenêtre principale affiche le même point avec autant de décimales que l’échelle le justifie, par exemple x = 1.25, y = -0.375 à l’échelle 80.
+
+Grille&#xa0;: Affichage &gt; Grille (Ctrl+G) trace sous chaque graphe une grille aux graduations étiquetées, pour lire des valeurs sur l’image. Les lignes sont espacées de 1, 2 ou 5 fois une puissance de dix unités, d’au moins 40 pixels, et suivent donc les échelles. Le choix vaut pour tous les graphes et est mémorisé&#xa0;; quand «&#xa0;Garder le graphe précédent&#xa0;» est coché, aucune grille n’est tracée.
+
+Clavier&#xa0;: Entrée dans la zone de l’expression trace le graphe. Alt avec la lettre soulignée d’un bouton l’actionne (Alt+T trace)&#xa0;; Alt+Maj avec une flèche change une échelle comme ses boutons + et -.
+
+Menu Outils&#xa0;: «&#xa0;Chercher les racines&#xa0;», «&#xa0;Chercher les extremums&#xa0;» et «&#xa0;Chercher les intersections&#xa0;» (avec chaque autre fonction explicite affichée) examinent la fonction sélectionnée telle que le graphe la montre, sur l’intervalle de x du graphe&#xa0;: un échantillon par colonne de pixels, au x avec lequel le graphe est tracé. Les points trouvés sont listés dans la fenêtre «&#xa0;Points&#xa0;» (fonction, type, x et y, dans l’ordre des x) et entourés sur le graphe jusqu’à ce qu’il soit retracé. Choisissez une ligne pour voir son point dans la barre d’état&#xa0;; «&#xa0;Copier&#xa0;» (Ctrl+C) copie les lignes avec une ligne d’en-tête et une tabulation entre les colonnes, et «&#xa0;Exporter en CSV&#xa0;» les enregistre dans un fichier. Une commande liste au plus 1000 points.
+
+Une racine est trouvée entre deux échantillons voisins de signes opposés, et en tout échantillon exactement nul. Son x est un nombre où f vaut 0, ou bien où f change de signe vers le nombre suivant (aussi près que vont les nombres du programme) sans y être plus grande en valeur absolue. Là où la valeur absolue de f croît à mesure que la recherche se resserre (un pôle, comme 1/x en 0, ou un saut, comme tan x en pi/2), aucune racine n’est listée.
+
+Un maximum (minimum) est trouvé en tout échantillon supérieur (inférieur) à ses deux voisins&#xa0;; une suite d’échantillons égaux compte une fois. Son x donne une valeur qui n’est pas plus petite (plus grande) que les échantillons autour de lui ni que les nombres juste à côté. Une intersection de deux fonctions est une racine de leur différence&#xa0;; son y est la valeur de la première.
+
+«&#xa0;Table de valeurs&#xa0;» demande «&#xa0;De&#xa0;», «&#xa0;À&#xa0;» et «&#xa0;Pas&#xa0;» et liste x, f(x) et dy/dx (tel que le donne «&#xa0;Éval. dy/dx&#xa0;») pour x = De, De + Pas, ... jusqu’à À. Un pas nul, un pas qui s’éloigne de À, ou plus de 100000 lignes sont refusés. «&#xa0;Copier&#xa0;» et «&#xa0;Exporter en CSV&#xa0;» fonctionnent comme dans la fenêtre «&#xa0;Points&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
+
+Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
+
+Example: x*sin x
+
+From a terminal: plovex --expression=EXPR --roots (or --extrema, or both) prints one line per point in order of x: root, minimum or maximum, then x and y. The options --size=WxH (the graph area, 610x238 unless given), --xscale and --dydx choose the columns and the function as the window would; --intersections prints where the expression meets each other explicit function (--function=EXPR, once for each), the other&apos;s number last. plovex --expression=EXPR --table=FROM,TO,STEP prints x, f(x) and dy/dx on each line. --exact prints every number in full.</source>
+        <translation>Calculatrice&#xa0;: saisissez une expression arithmétique sans x, par exemple 2^10/3, cliquez sur «&#xa0;Tracer&#xa0;» et lisez le résultat dans la zone d’information&#xa0;: le maximum, le minimum et la moyenne affichent tous cette valeur.
+
+Résolution d’équations&#xa0;: cochez «&#xa0;Implicite&#xa0;» et saisissez une fonction de x seul. Le graphe tracé est l’ensemble où f(x) = 0&#xa0;: des droites verticales dont les positions sur l’axe des x sont les valeurs de x où la fonction s’annule.
+
+Exemple&#xa0;: x*sin x
+
+Depuis un terminal&#xa0;: plovex --expression=EXPR --roots (ou --extrema, ou les deux) affiche une ligne par point dans l’ordre des x&#xa0;: root, minimum ou maximum, puis x et y. Les options --size=WxH (la zone du graphe, 610x238 par défaut), --xscale et --dydx choisissent les colonnes et la fonction comme le ferait la fenêtre&#xa0;; --intersections affiche où l’expression rencontre chaque autre fonction explicite (--function=EXPR, une fois pour chacune), le numéro de l’autre en dernier. plovex --expression=EXPR --table=FROM,TO,STEP affiche x, f(x) et dy/dx sur chaque ligne. --exact affiche chaque nombre en entier.</translation>
     </message>
 </context>
 <context>
@@ -870,6 +954,54 @@ Descendre</translation>
         <source>Down</source>
         <translation>Descendre</translation>
     </message>
+    <message>
+        <source>Find &amp;Roots</source>
+        <translation>Chercher les &amp;racines</translation>
+    </message>
+    <message>
+        <source>Find &amp;Extrema</source>
+        <translation>Chercher les &amp;extremums</translation>
+    </message>
+    <message>
+        <source>Find &amp;Intersections</source>
+        <translation>Chercher les &amp;intersections</translation>
+    </message>
+    <message>
+        <source>&amp;Table of Values...</source>
+        <translation>&amp;Table de valeurs...</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
+        <translation>Ce graphe n’affiche aucune autre fonction explicite à croiser&#xa0;: ajoutez-en une avec «&#xa0;Nouvelle fonction&#xa0;», ou affichez-en une dans la liste des fonctions.</translation>
+    </message>
+    <message>
+        <source>Roots of %1</source>
+        <translation>Racines de %1</translation>
+    </message>
+    <message>
+        <source>Minima and maxima of %1</source>
+        <translation>Minimums et maximums de %1</translation>
+    </message>
+    <message>
+        <source>Intersections of %1</source>
+        <translation>Intersections de %1</translation>
+    </message>
+    <message>
+        <source>%1 for x from %2 to %3</source>
+        <translation>%1 pour x de %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <translation>%1&#xa0;: aucun point trouvé.</translation>
+    </message>
+    <message>
+        <source>%1: %2 found.</source>
+        <translation>%1&#xa0;: %2 trouvé(s).</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CPlovexApp</name>
@@ -950,6 +1082,83 @@ Descendre</translation>
         <translation>Impossible d’imprimer le graphe dans «&#xa0;%1&#xa0;».
 
 %2</translation>
+    </message>
+    <message>
+        <source>Roots, extrema and tables of values are found for explicit functions: clear Implicit function and plot.</source>
+        <translation>Les racines, les extremums et les tables de valeurs ne se calculent que pour les fonctions explicites&#xa0;: décochez «&#xa0;Implicite&#xa0;» et tracez.</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CPointsDlg</name>
+    <message>
+        <source>Function</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>root</source>
+        <translation>racine</translation>
+    </message>
+    <message>
+        <source>minimum</source>
+        <translation>minimum</translation>
+    </message>
+    <message>
+        <source>maximum</source>
+        <translation>maximum</translation>
+    </message>
+    <message>
+        <source>intersection with function %1</source>
+        <translation>intersection avec la fonction %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2: x = %3, y = %4</source>
+        <translation>%1 de %2&#xa0;: x = %3, y = %4</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CValueTableDlg</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>%1 - Table of Values</source>
+        <translation>%1 - Table de valeurs</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::DataTable</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,22 @@ pelos autores do Plovex.</translation>
         <source>I&amp;mplicit function</source>
         <translation>I&amp;mplícita</translation>
     </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;De:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Até:</translation>
+    </message>
+    <message>
+        <source>&amp;Step:</source>
+        <translation>&amp;Passo:</translation>
+    </message>
+    <message>
+        <source>Table of Values</source>
+        <translation>Tabela de valores</translation>
+    </message>
 </context>
 <context>
     <name>DocumentFile</name>
@@ -176,6 +192,26 @@ pelos autores do Plovex.</translation>
     <message>
         <source>black</source>
         <translation>preto</translation>
+    </message>
+    <message>
+        <source>The step must be a number other than 0.</source>
+        <translation>O passo deve ser um número diferente de 0.</translation>
+    </message>
+    <message>
+        <source>From and To must be numbers.</source>
+        <translation>&quot;De&quot; e &quot;Até&quot; devem ser números.</translation>
+    </message>
+    <message>
+        <source>The step leads away from To: give it the sign of To - From.</source>
+        <translation>O passo se afasta de &quot;Até&quot;: dê a ele o sinal de Até - De.</translation>
+    </message>
+    <message>
+        <source>The table would have more than %1 rows: choose a larger step or a shorter range.</source>
+        <translation>A tabela teria mais de %1 linhas: escolha um passo maior ou um intervalo menor.</translation>
+    </message>
+    <message>
+        <source>More than %1 points were found; the first %1 in order of x are listed.</source>
+        <translation>Foram encontrados mais de %1 pontos; os %1 primeiros em ordem de x são listados.</translation>
     </message>
 </context>
 <context>
@@ -506,26 +542,6 @@ Digite uma função de x e o Plovex traça o gráfico. Você pode esticar ou com
 Escolha um tópico à esquerda para saber mais.</translation>
     </message>
     <message>
-        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
-
-Example: x^2 + 5*x + 6
-
-Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same.
-
-Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
-
-Example: x^2 + y^2 - 25 draws a circle of radius 5.</source>
-        <translation>Digite uma função de x na caixa no alto da janela do gráfico e clique em &quot;Traçar&quot;. O Plovex traça y = f(x) ao longo de todo o gráfico, cujos eixos se cruzam no centro.
-
-Exemplo: x^2 + 5*x + 6
-
-As funções embutidas podem ser escritas com ou sem parênteses: sin x e sin(x) significam o mesmo.
-
-Funções implícitas: marque &quot;Implícita&quot; e digite f(x, y) sem sinal de igual. O Plovex traça todos os pontos em que f(x, y) = 0.
-
-Exemplo: x^2 + y^2 - 25 traça uma circunferência de raio 5.</translation>
-    </message>
-    <message>
         <source>The built-in functions:
 
 Trigonometric: sin, cos, tan, cosec, sec, cot
@@ -546,18 +562,6 @@ sqrt: a raiz quadrada, o mesmo que elevar à potência 1/2
 floor: o maior inteiro que não é maior que o argumento (parte inteira)
 
 Os ângulos são em radianos.</translation>
-    </message>
-    <message>
-        <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
-
-Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
-
-Example: x*sin x</source>
-        <translation>Calculadora: digite uma expressão aritmética sem x, como 2^10/3, clique em &quot;Traçar&quot; e leia o resultado na caixa de informações: o máximo, o mínimo e a média mostram todos esse valor.
-
-Resolução de equações: marque &quot;Implícita&quot; e digite uma função só de x. O gráfico traçado é o conjunto em que f(x) = 0: retas verticais cujas posições no eixo x são os valores de x em que a função se anula.
-
-Exemplo: x*sin x</translation>
     </message>
     <message>
         <source>Some inputs to try, with suggested settings:
@@ -584,42 +588,6 @@ Funções implícitas (marque antes &quot;Implícita&quot;):
 tan(x*y)
 tan(x/y)
 sin(x*y/(x+y))</translation>
-    </message>
-    <message>
-        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
-
-Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
-
-Plot dy/dx: plots the derivative f&apos;(x) of the function.
-
-Integrate: evaluates the definite integral of the function between two limits that you type.
-
-Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
-
-The information box shows the maximum, minimum and mean of the plotted values after each plot.
-
-Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve.
-
-Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
-
-Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.</source>
-        <translation>Escala X e Escala Y: o número de pixels por unidade ao longo de cada eixo. Digite um valor ou use os botões + e -, que traçam o gráfico de novo na hora.
-
-Qualidade (Qualid.): o número de amostras tomadas em cada coluna de pixels. Uma qualidade menor é mais rápida, mas a curva pode sair pontilhada; uma qualidade maior é mais lenta, mas traça uma linha contínua.
-
-Traçar dy/dx: traça a derivada f&apos;(x) da função.
-
-Integrar: calcula a integral definida da função entre dois limites que você digita.
-
-Avaliar e Aval. dy/dx: dão o valor da função, ou de sua derivada, no x que você escolher.
-
-A caixa de informações mostra o máximo, o mínimo e a média dos valores traçados após cada traçado.
-
-Mova o mouse sobre o gráfico para ver as coordenadas sob o ponteiro. Um * depois delas indica que o ponto está sobre a curva.
-
-Grade: Exibir &gt; Grade (Ctrl+G) desenha sob cada gráfico uma grade com marcas rotuladas, para ler valores na imagem. As linhas ficam a 1, 2 ou 5 vezes uma potência de dez unidades umas das outras, a pelo menos 40 pixels, e assim acompanham as escalas. A escolha vale para todos os gráficos e é lembrada; com &quot;Não apagar gráfico anterior&quot; marcado, nenhuma grade é desenhada.
-
-Teclado: Enter na caixa da expressão traça o gráfico. Alt com a letra sublinhada de um botão o aciona (Alt+T traça); Alt+Shift com uma tecla de seta muda uma escala como seus botões + e -.</translation>
     </message>
     <message>
         <source>Functions</source>
@@ -660,6 +628,122 @@ Subir</translation>
 Move Down</source>
         <translation>Descer a função selecionada na lista
 Descer</translation>
+    </message>
+    <message>
+        <source>Find where the function crosses zero in the visible x range
+Find Roots</source>
+        <translation>Encontrar onde a função se anula no intervalo de x visível
+Encontrar raízes</translation>
+    </message>
+    <message>
+        <source>Find the function&apos;s minima and maxima in the visible x range
+Find Extrema</source>
+        <translation>Encontrar os mínimos e máximos da função no intervalo de x visível
+Encontrar extremos</translation>
+    </message>
+    <message>
+        <source>Find where the function meets the graph&apos;s other functions in the visible x range
+Find Intersections</source>
+        <translation>Encontrar onde a função cruza as outras funções do gráfico no intervalo de x visível
+Encontrar interseções</translation>
+    </message>
+    <message>
+        <source>List x, f(x) and dy/dx from one x to another in steps
+Table of Values</source>
+        <translation>Listar x, f(x) e dy/dx de um x a outro, passo a passo
+Tabela de valores</translation>
+    </message>
+    <message>
+        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
+
+Example: x^2 + 5*x + 6
+
+Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same.
+
+Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
+
+Example: x^2 + y^2 - 25 draws a circle of radius 5.
+
+Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.</source>
+        <translation>Digite uma função de x na caixa no alto da janela do gráfico e clique em &quot;Traçar&quot;. O Plovex traça y = f(x) ao longo de todo o gráfico, cujos eixos se cruzam no centro.
+
+Exemplo: x^2 + 5*x + 6
+
+As funções embutidas podem ser escritas com ou sem parênteses: sin x e sin(x) significam o mesmo.
+
+Funções implícitas: marque &quot;Implícita&quot; e digite f(x, y) sem sinal de igual. O Plovex traça todos os pontos em que f(x, y) = 0.
+
+Exemplo: x^2 + y^2 - 25 traça uma circunferência de raio 5.
+
+Várias funções: a lista &quot;Funções&quot; ao lado dos gráficos (Exibir &gt; Lista de funções, Ctrl+Shift+L) contém cada função do gráfico, cada uma em sua cor. &quot;Nova função&quot; (Insert) adiciona uma; escolha uma linha para editar sua função no formulário. A caixa de uma linha exibe ou oculta sua função (Espaço), &quot;Cor...&quot; (F2) muda sua cor, e &quot;Excluir função&quot;, &quot;Subir&quot; e &quot;Descer&quot; (Alt+Cima, Alt+Baixo) fazem o que dizem. &quot;Traçar&quot; desenha cada função visível; as estatísticas, a leitura do ponteiro, &quot;Avaliar&quot;, &quot;Aval. dy/dx&quot;, &quot;Integrar&quot; e &quot;Traçar dy/dx&quot; agem sobre a selecionada.</translation>
+    </message>
+    <message>
+        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
+
+Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
+
+Plot dy/dx: plots the derivative f&apos;(x) of the function.
+
+Integrate: evaluates the definite integral of the function between two limits that you type.
+
+Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
+
+The information box shows the maximum, minimum and mean of the plotted values after each plot.
+
+Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
+
+Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
+
+Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.
+
+Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
+
+A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f grows as the search closes in (a pole, as 1/x at 0, or a jump, as tan x at pi/2), no root is listed.
+
+A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. An intersection of two functions is a root of their difference; its y is the value of the first.
+
+Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
+        <translation>Escala X e Escala Y: o número de pixels por unidade ao longo de cada eixo. Digite um valor ou use os botões + e -, que traçam o gráfico de novo na hora.
+
+Qualidade (Qualid.): o número de amostras tomadas em cada coluna de pixels. Uma qualidade menor é mais rápida, mas a curva pode sair pontilhada; uma qualidade maior é mais lenta, mas traça uma linha contínua.
+
+Traçar dy/dx: traça a derivada f&apos;(x) da função.
+
+Integrar: calcula a integral definida da função entre dois limites que você digita.
+
+Avaliar e Aval. dy/dx: dão o valor da função, ou de sua derivada, no x que você escolher.
+
+A caixa de informações mostra o máximo, o mínimo e a média dos valores traçados após cada traçado.
+
+Mova o mouse sobre o gráfico para ver as coordenadas sob o ponteiro. Um * depois delas indica que o ponto está sobre a curva. A barra de status da janela principal mostra o mesmo ponto com tantas casas decimais quanto a escala justifica, por exemplo x = 1.25, y = -0.375 na escala 80.
+
+Grade: Exibir &gt; Grade (Ctrl+G) desenha sob cada gráfico uma grade com marcas rotuladas, para ler valores na imagem. As linhas ficam a 1, 2 ou 5 vezes uma potência de dez unidades umas das outras, a pelo menos 40 pixels, e assim acompanham as escalas. A escolha vale para todos os gráficos e é lembrada; com &quot;Não apagar gráfico anterior&quot; marcado, nenhuma grade é desenhada.
+
+Teclado: Enter na caixa da expressão traça o gráfico. Alt com a letra sublinhada de um botão o aciona (Alt+T traça); Alt+Shift com uma tecla de seta muda uma escala como seus botões + e -.
+
+Menu Ferramentas: &quot;Encontrar raízes&quot;, &quot;Encontrar extremos&quot; e &quot;Encontrar interseções&quot; (com cada outra função explícita visível) examinam a função selecionada como o gráfico a mostra, no intervalo de x do gráfico: uma amostra por coluna de pixels, no x com que o gráfico é traçado. Os pontos encontrados são listados na janela &quot;Pontos&quot; (função, tipo, x e y, em ordem de x) e circulados no gráfico até que ele seja traçado de novo. Escolha uma linha para ver seu ponto na barra de status; &quot;Copiar&quot; (Ctrl+C) copia as linhas com uma linha de cabeçalho e uma tabulação entre as colunas, e &quot;Exportar CSV&quot; as salva em um arquivo. Um comando lista no máximo 1000 pontos.
+
+Uma raiz é encontrada entre cada duas amostras vizinhas de sinais opostos, e em cada amostra que vale exatamente 0. Seu x é um número onde f vale 0, ou onde f muda de sinal rumo ao número seguinte (tão perto quanto vão os números do programa) sem ser ali maior em valor absoluto. Onde o valor absoluto de f cresce à medida que a busca se estreita (um polo, como 1/x em 0, ou um salto, como tan x em pi/2), nenhuma raiz é listada.
+
+Um máximo (mínimo) é encontrado em cada amostra acima (abaixo) de suas duas vizinhas; uma sequência de amostras iguais conta uma vez. Seu x dá um valor não menor (maior) que as amostras ao redor e que os números logo ao lado. Uma interseção de duas funções é uma raiz da diferença entre elas; seu y é o valor da primeira.
+
+&quot;Tabela de valores&quot; pede &quot;De&quot;, &quot;Até&quot; e &quot;Passo&quot; e lista x, f(x) e dy/dx (como &quot;Aval. dy/dx&quot; o dá) para x = De, De + Passo, ... até Até. Um passo 0, um passo que se afasta de Até ou mais de 100000 linhas são recusados. &quot;Copiar&quot; e &quot;Exportar CSV&quot; funcionam como na janela &quot;Pontos&quot;.</translation>
+    </message>
+    <message>
+        <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
+
+Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
+
+Example: x*sin x
+
+From a terminal: plovex --expression=EXPR --roots (or --extrema, or both) prints one line per point in order of x: root, minimum or maximum, then x and y. The options --size=WxH (the graph area, 610x238 unless given), --xscale and --dydx choose the columns and the function as the window would; --intersections prints where the expression meets each other explicit function (--function=EXPR, once for each), the other&apos;s number last. plovex --expression=EXPR --table=FROM,TO,STEP prints x, f(x) and dy/dx on each line. --exact prints every number in full.</source>
+        <translation>Calculadora: digite uma expressão aritmética sem x, como 2^10/3, clique em &quot;Traçar&quot; e leia o resultado na caixa de informações: o máximo, o mínimo e a média mostram todos esse valor.
+
+Resolução de equações: marque &quot;Implícita&quot; e digite uma função só de x. O gráfico traçado é o conjunto em que f(x) = 0: retas verticais cujas posições no eixo x são os valores de x em que a função se anula.
+
+Exemplo: x*sin x
+
+Em um terminal: plovex --expression=EXPR --roots (ou --extrema, ou ambos) imprime uma linha por ponto em ordem de x: root, minimum ou maximum, depois x e y. As opções --size=WxH (a área do gráfico, 610x238 se não for dada), --xscale e --dydx escolhem as colunas e a função como a janela faria; --intersections imprime onde a expressão cruza cada outra função explícita (--function=EXPR, uma vez para cada), com o número da outra por último. plovex --expression=EXPR --table=FROM,TO,STEP imprime x, f(x) e dy/dx em cada linha. --exact imprime cada número por completo.</translation>
     </message>
 </context>
 <context>
@@ -870,6 +954,54 @@ Descer</translation>
         <source>Down</source>
         <translation>Descer</translation>
     </message>
+    <message>
+        <source>Find &amp;Roots</source>
+        <translation>Encontrar &amp;raízes</translation>
+    </message>
+    <message>
+        <source>Find &amp;Extrema</source>
+        <translation>Encontrar &amp;extremos</translation>
+    </message>
+    <message>
+        <source>Find &amp;Intersections</source>
+        <translation>Encontrar &amp;interseções</translation>
+    </message>
+    <message>
+        <source>&amp;Table of Values...</source>
+        <translation>&amp;Tabela de valores...</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Ferramentas</translation>
+    </message>
+    <message>
+        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
+        <translation>Este gráfico não mostra nenhuma outra função explícita para cruzar: adicione uma com &quot;Nova função&quot; ou exiba uma na lista de funções.</translation>
+    </message>
+    <message>
+        <source>Roots of %1</source>
+        <translation>Raízes de %1</translation>
+    </message>
+    <message>
+        <source>Minima and maxima of %1</source>
+        <translation>Mínimos e máximos de %1</translation>
+    </message>
+    <message>
+        <source>Intersections of %1</source>
+        <translation>Interseções de %1</translation>
+    </message>
+    <message>
+        <source>%1 for x from %2 to %3</source>
+        <translation>%1 para x de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <translation>%1: nenhum encontrado.</translation>
+    </message>
+    <message>
+        <source>%1: %2 found.</source>
+        <translation>%1: %2 encontrados.</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CPlovexApp</name>
@@ -950,6 +1082,83 @@ Descer</translation>
         <translation>Não é possível imprimir o gráfico em &quot;%1&quot;.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Roots, extrema and tables of values are found for explicit functions: clear Implicit function and plot.</source>
+        <translation>Raízes, extremos e tabelas de valores só são calculados para funções explícitas: desmarque &quot;Implícita&quot; e trace.</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CPointsDlg</name>
+    <message>
+        <source>Function</source>
+        <translation>Função</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>root</source>
+        <translation>raiz</translation>
+    </message>
+    <message>
+        <source>minimum</source>
+        <translation>mínimo</translation>
+    </message>
+    <message>
+        <source>maximum</source>
+        <translation>máximo</translation>
+    </message>
+    <message>
+        <source>intersection with function %1</source>
+        <translation>interseção com a função %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2: x = %3, y = %4</source>
+        <translation>%1 de %2: x = %3, y = %4</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CValueTableDlg</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>%1 - Table of Values</source>
+        <translation>%1 - Tabela de valores</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::DataTable</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Arquivos CSV (*.csv);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Não é possível gravar %1: %2</translation>
     </message>
 </context>
 <context>

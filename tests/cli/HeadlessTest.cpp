@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -90,6 +91,52 @@ const std::vector<CommandCase>& Results()
             3 },
         { { "--expression=x)", "--integrate", "--from=0", "--to=1" }, "0.505000\n",
             "Parse Error: Unmatched parentheses.\n", 1 },
+        // Points over the columns of a 610x238 area unless --size says otherwise.
+        { { "--expression=x^3-2*x-5", "--roots" }, "root 2.094552 0.000001\n", "", 0 },
+        { { "--expression=x^3-2*x-5", "--extrema", "--roots" },
+            "maximum -0.816408 -3.911338\nminimum 0.816718 -6.088662\nroot 2.094552 0.000001\n", "",
+            0 },
+        { { "--expression=x^2", "--roots", "--extrema" },
+            "root 0.000000 0.000000\nminimum 0.000000 0.000000\n", "", 0 },
+        { { "--expression=sin x", "--extrema", "--size=80x10" },
+            "minimum -1.570820 -1.000000\nmaximum 1.570820 1.000000\n", "", 0 },
+        { { "--expression=1/x", "--roots", "--size=61x10", "--xscale=7" }, "", "", 0 },
+        { { "--expression=3", "--roots", "--extrema" }, "", "", 0 },
+        { { "--expression=sqrt(x)", "--roots", "--extrema", "--size=40x10" },
+            "root 0.000000 0.000000\n", "", 0 },
+        { { "--expression=x^2", "--roots", "--size=20x1", "--dydx" }, "root -0.005000 0.000000\n",
+            "", 0 }, // roots of what Plot dy/dx draws
+        { { "--expression=x)", "--roots", "--size=4x4" }, "root 0.000000 0.000000\n",
+            "Parse Error: Unmatched parentheses.\n", 1 },
+        // Intersections with each --function, numbered after the expression's.
+        { { "--expression=x^2", "--intersections", "--function=x+2", "--function=0-x^2+2" },
+            "intersection -1.000000 1.000000 2\nintersection -1.000000 1.000000 3\n"
+            "intersection 1.000000 1.000000 3\nintersection 2.000000 4.000000 2\n",
+            "", 0 },
+        { { "--expression=x^2", "--intersections", "--roots", "--function=x+2.05", "--exact" },
+            "intersection -1.0165750980377197 1.033424973487854 2\nroot 0 0\n"
+            "intersection 2.0165750980377197 4.0665750503540039 2\n",
+            "", 0 },
+        { { "--expression=x^2", "--intersections" }, "", "", 0 }, // nothing to meet
+        { { "--expression=x^2", "--intersections", "--function=x)" },
+            "intersection 0.000000 0.000000 2\nintersection 1.000000 1.000000 2\n",
+            "Parse Error: Unmatched parentheses.\n", 1 },
+        { { "--expression=x^2", "--table=-0.1,0.1,0.1" },
+            "-0.100000 0.010000 -0.190000\n0.000000 0.000000 0.010000\n"
+            "0.100000 0.010000 0.210000\n",
+            "", 0 },
+        { { "--expression=x^2", "--table= 2 ,1, -0.5 ", "--dydx" },
+            "2.000000 4.010010 4.010010\n1.500000 3.009987 3.009987\n"
+            "1.000000 2.010000 2.010000\n",
+            "", 0 },
+        { { "--expression=x", "--table=0,1,0" }, "",
+            "plovex: --table: the step must be a number other than 0\n", 2 },
+        { { "--expression=x", "--table=0,1,-1" }, "",
+            "plovex: --table: the step leads away from To: give it the sign of To - From\n", 2 },
+        { { "--expression=x", "--table=0,100000,1" }, "",
+            "plovex: --table: the table would have more than 100000 rows: choose a larger step "
+            "or a shorter range\n",
+            2 },
     };
     return cases;
 }
@@ -115,6 +162,15 @@ TEST(Headless, ExactOutput)
             "1.0099993944168091\n", "", 0 },
         { { "--expression=x", "--integrate", "--from=0", "--to=1", "--exact" },
             "0.50499975681304932\n", "", 0 },
+        { { "--expression=x^3-2*x-5", "--roots", "--exact" },
+            "root 2.0945515632629395 9.5367431640625e-07\n", "", 0 },
+        { { "--expression=tan x", "--roots", "--size=100x10", "--exact" },
+            "root -3.1415927410125732 -8.7422776573475858e-08\nroot 0 0\n"
+            "root 3.1415927410125732 8.7422776573475858e-08\n",
+            "", 0 }, // and no pole
+        { { "--expression=x^2", "--table=1,2,0.5", "--exact" },
+            "1 1 2.0099997969716741\n1.5 2.25 3.0099869447198571\n2 4 4.0100098552557046\n", "",
+            0 },
         { { "--expression=3*x^2+2*x-1", "--postfix", "--exact" },
             "(3.000000)x(2.000000)^*(2.000000)x*+(1.000000)-\n", "", 0 },
     });
@@ -155,6 +211,13 @@ TEST(Headless, UsageErrorsExitWithTwoAndPrintNothing)
         { "--expression=x", render, "--size=10x10", "--yscale=1e" },
         { "--expression=x", "--render=" + directory.filePath("out.unknown"), "--size=10x10" },
         { "--expression=x", "--postfix", "stray" },
+        { "--expression=x", "--roots", "--postfix" },
+        { "--expression=x", "--roots", "--size=0x1" },
+        { "--expression=x*y", "--roots", "--implicit" }, // explicit functions only
+        { "--expression=x", "--table=1,2" },
+        { "--expression=x", "--table=1,2,a" },
+        { "--expression=x", "--table=1,2,nan" },
+        { "--expression=x", "--table=1;2;3" },
     };
     for (const QStringList& arguments : commands) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
@@ -166,6 +229,17 @@ TEST(Headless, UsageErrorsExitWithTwoAndPrintNothing)
     }
     // A refused render writes nothing.
     EXPECT_TRUE(QDir(directory.path()).isEmpty());
+}
+
+TEST(Headless, MoreThanAThousandPointsAreToldAndCut)
+{
+    // Every column of 0 is a root: 1002 of them.
+    const Outcome outcome = RunPlovex({ "--expression=0", "--roots", "--size=1002x1" });
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 1000);
+    EXPECT_EQ(outcome.out.substr(0, 24), "root -50.099998 0.000000");
+    EXPECT_EQ(outcome.err,
+        "plovex: More than 1000 points were found; the first 1000 in order of x are listed.\n");
 }
 
 TEST(Headless, HelpAndVersion)

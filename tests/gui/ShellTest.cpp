@@ -140,7 +140,11 @@ TEST_F(ShellTest, MenusWithAndWithoutAGraph)
     CPlovexApp app;
     ASSERT_TRUE(app.InitInstance({}));
     const CMainFrame& frame = app.MainFrame();
-    EXPECT_EQ(MenuBar(frame), (std::vector<std::string> { "&File", "&View", "&Window", "&Help" }));
+    EXPECT_EQ(MenuBar(frame),
+        (std::vector<std::string> { "&File", "&View", "&Tools", "&Window", "&Help" }));
+    EXPECT_EQ(Items(Menu(frame, "&Tools")),
+        (std::vector<std::string> { "Find &Roots (32790)", "Find &Extrema (32791)",
+            "Find &Intersections (32792)", "-", "&Table of Values... (32793)" }));
     EXPECT_EQ(Items(Menu(frame, "&File")),
         (std::vector<std::string> { "&New\tCtrl+N (57600)", "&Open...\tCtrl+O (57601)",
             "&Close (57602)", "&Save\tCtrl+S (57603)", "Save &As... (57604)",
@@ -170,7 +174,8 @@ TEST_F(ShellTest, MenusWithAndWithoutAGraph)
     }
 
     Trigger(app, res::kCmdFileNew);
-    EXPECT_EQ(MenuBar(frame), (std::vector<std::string> { "&File", "&View", "&Window", "&Help" }));
+    EXPECT_EQ(MenuBar(frame),
+        (std::vector<std::string> { "&File", "&View", "&Tools", "&Window", "&Help" }));
     for (const int id : { res::kCmdFileSave, res::kCmdFilePrint, res::kCmdEditCopy }) {
         SCOPED_TRACE(id);
         EXPECT_TRUE(frame.Action(id)->isEnabled());

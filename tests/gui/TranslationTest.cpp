@@ -17,6 +17,7 @@
 #include "view/FormTemplates.h"
 #include "view/GraphRenderer.h"
 #include "view/Integration.h"
+#include "view/PointFinder.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -46,10 +47,10 @@ struct Language {
 };
 
 const Language kLanguages[] = {
-    { "de_DE", "de", { "&Datei", "&Ansicht", "&Fenster", "&Hilfe" } },
-    { "fr_FR", "fr", { "&Fichier", "&Affichage", "Fe&nêtre", "Ai&de" } },
-    { "es_ES", "es", { "&Archivo", "&Ver", "V&entana", "Ay&uda" } },
-    { "pt_BR", "pt_BR", { "&Arquivo", "E&xibir", "&Janela", "Aj&uda" } },
+    { "de_DE", "de", { "&Datei", "&Ansicht", "E&xtras", "&Fenster", "&Hilfe" } },
+    { "fr_FR", "fr", { "&Fichier", "&Affichage", "&Outils", "Fe&nêtre", "Ai&de" } },
+    { "es_ES", "es", { "&Archivo", "&Ver", "&Herramientas", "V&entana", "Ay&uda" } },
+    { "pt_BR", "pt_BR", { "&Arquivo", "E&xibir", "&Ferramentas", "&Janela", "Aj&uda" } },
 };
 
 // The program's translation and Qt's for `language` while it lives.
@@ -318,6 +319,11 @@ TEST(Translations, TheWindowsEnglishIsTheCommandLines)
         ASSERT_FALSE(decoded.ok);
         EXPECT_EQ(EngineTexts::DocumentError(decoded.error), QString::fromStdString(decoded.error));
     }
+    EXPECT_EQ(EngineTexts::PointLimit(), QString::fromStdString(PointLimitText()));
+    for (const TableRefusal refusal : { TableRefusal::None, TableRefusal::BadStep,
+             TableRefusal::BadLimit, TableRefusal::AwayFromTo, TableRefusal::TooManyRows })
+        EXPECT_EQ(EngineTexts::TableRefusalText(refusal),
+            QString::fromStdString(TableRefusalText(refusal)));
     for (const char* status : { "WORKING", "DONE", "(3,-4) *" })
         EXPECT_EQ(EngineTexts::Status(status), status);
 }

@@ -1,0 +1,231 @@
+#include "view/PointFinder.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace plovex {
+namespace {
+
+constexpr float kLargest = std::numeric_limits<float>::max();
+// Where golden-section search probes a side of its bracket: 2 - golden ratio.
+constexpr double kGoldenProbe = 0.3819660112501051;
+
+// An infinite end of a bracket counts as the largest float for arithmetic: the midpoint of
+// (-inf, 0) is then finite, and that of (-inf, -max) rounds to -max, its neighbour.
+double Finite(float x)
+{
+    return std::clamp(
+        static_cast<double>(x), -static_cast<double>(kLargest), static_cast<double>(kLargest));
+}
+
+float Midpoint(float a, float b)
+{
+    return static_cast<float>((Finite(a) + Finite(b)) / 2.0);
+}
+
+// A bracket's ends: two different x, neither of them NaN (a zero scale's centre column).
+bool Ordered(float a, float b)
+{
+    return a < b || b < a;
+}
+
+bool OppositeSigns(double a, double b)
+{
+    return (a < 0.0 && b > 0.0) || (a > 0.0 && b < 0.0);
+}
+
+// Bisection of a finite sign change between a and b down to neighbouring floats. Nothing
+// when a midpoint has no value (the change is across a gap, not a root) or when |f| ends
+// larger than at both samples (a pole or a jump).
+std::optional<FoundPoint> Bisect(const ValueAt& f, float a, double fa, float b, double fb)
+{
+    const double start = std::min(std::fabs(fa), std::fabs(fb));
+    for (;;) {
+        const float mid = Midpoint(a, b);
+        if (mid == a || mid == b)
+            break;
+        const double value = f(mid);
+        if (value == 0.0)
+            return FoundPoint { PointKind::Root, mid, value };
+        if (std::isnan(value))
+            return std::nullopt;
+        if ((value < 0.0) == (fa < 0.0)) {
+            a = mid;
+            fa = value;
+        } else {
+            b = mid;
+            fb = value;
+        }
+    }
+    const double end = std::min(std::fabs(fa), std::fabs(fb));
+    if (end > start)
+        return std::nullopt;
+    // Of two ends as close to zero, the lower x.
+    const bool takeA = std::fabs(fa) < std::fabs(fb) || (std::fabs(fa) == std::fabs(fb) && a < b);
+    return takeA ? FoundPoint { PointKind::Root, a, fa } : FoundPoint { PointKind::Root, b, fb };
+}
+
+std::vector<double> ValuesAt(const ValueAt& f, const std::vector<float>& columns)
+{
+    std::vector<double> values;
+    values.reserve(columns.size());
+    for (const float x : columns)
+        values.push_back(f(x));
+    return values;
+}
+
+// The next float from x towards `end`; `end` itself when none lies between.
+float Toward(float x, float end)
+{
+    return std::nextafter(x, end);
+}
+
+// Golden-section search for a maximum of `sign` * f inside (low, high), starting from the
+// bracket's best sample c. The best point found only ever gets better, and the bracket's ends
+// are never better than it, so once low and high are c's neighbouring floats c is a float
+// maximum no worse than any sample of the bracket.
+FoundPoint Climb(
+    const ValueAt& f, double sign, PointKind kind, float low, float c, double fc, float high)
+{
+    const auto better = [sign](double value, double than) { return sign * value > sign * than; };
+    for (;;) {
+        const bool rightOpen = Toward(c, high) != high;
+        const bool leftOpen = Toward(c, low) != low;
+        if (!rightOpen && !leftOpen)
+            break;
+        const double right = Finite(high) - Finite(c);
+        const double left = Finite(c) - Finite(low);
+        const bool goRight = rightOpen && (!leftOpen || right >= left);
+        const float end = goRight ? high : low;
+        float probe = static_cast<float>(Finite(c) + kGoldenProbe * (Finite(end) - Finite(c)));
+        if (probe == c || probe == end)
+            probe = Toward(c, end);
+        const double value = f(probe);
+        if (better(value, fc)) {
+            (goRight ? low : high) = c;
+            c = probe;
+            fc = value;
+        } else {
+            (goRight ? high : low) = probe;
+        }
+    }
+    return { kind, c, fc };
+}
+
+} // namespace
+
+std::vector<float> ColumnXs(int width, float xScale, float offset)
+{
+    const int hw = width / 2;
+    std::vector<float> columns;
+    columns.reserve(static_cast<std::size_t>(std::max(0, 2 * hw)));
+    for (int px = -hw; px < hw; ++px) {
+        double position = px;
+        if (offset != 0.0f)
+            position += offset;
+        columns.push_back(static_cast<float>(position / xScale));
+    }
+    return columns;
+}
+
+std::vector<FoundPoint> FindRoots(const ValueAt& f, const std::vector<float>& columns)
+{
+    const std::vector<double> values = ValuesAt(f, columns);
+    std::vector<FoundPoint> roots;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (values[i] == 0.0)
+            roots.push_back({ PointKind::Root, columns[i], values[i] });
+        if (i + 1 == values.size() || !std::isfinite(values[i]) || !std::isfinite(values[i + 1])
+            || !OppositeSigns(values[i], values[i + 1]) || !Ordered(columns[i], columns[i + 1]))
+            continue;
+        if (const auto root = Bisect(f, columns[i], values[i], columns[i + 1], values[i + 1]))
+            roots.push_back(*root);
+    }
+    return roots;
+}
+
+std::vector<FoundPoint> FindExtrema(const ValueAt& f, const std::vector<float>& columns)
+{
+    const std::vector<double> values = ValuesAt(f, columns);
+    std::vector<FoundPoint> extrema;
+    const std::size_t count = values.size();
+    // Runs of equal values, each compared with the samples on either side of it.
+    std::size_t first = 0;
+    while (first < count) {
+        std::size_t last = first;
+        while (last + 1 < count && values[last + 1] == values[first])
+            ++last;
+        if (first > 0 && last + 1 < count) {
+            const double value = values[first];
+            const double before = values[first - 1];
+            const double after = values[last + 1];
+            const bool maximum = value > before && value > after;
+            const bool minimum = value < before && value < after;
+            if ((maximum || minimum) && Ordered(columns[first - 1], columns[last + 1])) {
+                const float a = columns[first - 1];
+                const float b = columns[last + 1];
+                extrema.push_back(Climb(f, maximum ? 1.0 : -1.0,
+                    maximum ? PointKind::Maximum : PointKind::Minimum, std::min(a, b),
+                    columns[first + (last - first) / 2], value, std::max(a, b)));
+            }
+        }
+        first = last + 1;
+    }
+    return extrema;
+}
+
+std::vector<FoundPoint> FindIntersections(
+    const ValueAt& f, const ValueAt& g, int other, const std::vector<float>& columns)
+{
+    const auto difference = [&](float x) {
+        return static_cast<double>(static_cast<float>(f(x)))
+            - static_cast<double>(static_cast<float>(g(x)));
+    };
+    std::vector<FoundPoint> points = FindRoots(difference, columns);
+    for (FoundPoint& point : points) {
+        point.kind = PointKind::Intersection;
+        point.y = f(point.x);
+        point.other = other;
+    }
+    return points;
+}
+
+const char* PointKindName(PointKind kind)
+{
+    switch (kind) {
+    case PointKind::Root:
+        return "root";
+    case PointKind::Minimum:
+        return "minimum";
+    case PointKind::Maximum:
+        return "maximum";
+    case PointKind::Intersection:
+        return "intersection";
+    }
+    return "";
+}
+
+std::string PointLimitText()
+{
+    return "More than " + std::to_string(kMaxPoints) + " points were found; the first "
+        + std::to_string(kMaxPoints) + " in order of x are listed.";
+}
+
+PointList InOrderOfX(std::vector<FoundPoint> points)
+{
+    std::stable_sort(points.begin(), points.end(), [](const FoundPoint& a, const FoundPoint& b) {
+        if (std::isnan(a.x) || std::isnan(b.x))
+            return !std::isnan(a.x) && std::isnan(b.x);
+        return a.x < b.x;
+    });
+    PointList list;
+    list.cut = points.size() > kMaxPoints;
+    if (list.cut)
+        points.resize(kMaxPoints);
+    list.points = std::move(points);
+    return list;
+}
+
+} // namespace plovex

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace plovex {
+
+// Roots, extrema and intersections of explicit functions over the columns of a graph area.
+// Brackets come from one sample per column; inside a bracket x moves over floats only,
+// halving in double and rounding to float, so every point found is exact for the evaluator:
+// - a root for every pair of neighbouring samples with finite values of opposite sign and
+//   every sample whose value is exactly 0; its x is a float where f is 0, or where f changes
+//   sign towards a neighbouring float whose |f| is no smaller. A sign change across which
+//   |f| grows as the bracket shrinks (1/x at 0, tan x at pi/2) is a pole or a jump: none.
+// - a maximum (minimum) for every sample, or run of equal samples, above (below) both
+//   neighbours; its x has a value no smaller (larger) than every sample of its bracket and
+//   both neighbouring floats.
+// - an intersection of f and g where f - g, taken in double from the two float values, has
+//   a root; its y is f(x).
+
+enum class PointKind { Root, Minimum, Maximum, Intersection };
+
+// What one command looks for.
+enum class PointSearch { Roots, Extrema, Intersections };
+
+struct FoundPoint {
+    PointKind kind;
+    float x;
+    double y;
+    // An intersection's other function: its 1-based number in the list; 0 for the others.
+    int other = 0;
+};
+
+// The function's value at x, from the program's own evaluator.
+using ValueAt = std::function<double(float)>;
+
+// The x of every column the renderer samples, left to right: px from -W/2 up to, not
+// including, W/2, with x = (px + offset) / xScale rounded to float. An offset of 0 adds nothing.
+std::vector<float> ColumnXs(int width, float xScale, float offset = 0.0f);
+
+std::vector<FoundPoint> FindRoots(const ValueAt& f, const std::vector<float>& columns);
+std::vector<FoundPoint> FindExtrema(const ValueAt& f, const std::vector<float>& columns);
+// `other` is g's number in the list of functions.
+std::vector<FoundPoint> FindIntersections(
+    const ValueAt& f, const ValueAt& g, int other, const std::vector<float>& columns);
+
+// One command reports at most this many points.
+inline constexpr std::size_t kMaxPoints = 1000;
+
+struct PointList {
+    std::vector<FoundPoint> points;
+    // More points were found than one command reports; `points` holds the first.
+    bool cut = false;
+};
+
+// "root", "minimum", "maximum", "intersection": the command line's words.
+const char* PointKindName(PointKind kind);
+
+// What the user is told when a command found more points than it reports.
+std::string PointLimitText();
+
+// In order of x (a NaN x last); points at one x keep their order. At most kMaxPoints.
+PointList InOrderOfX(std::vector<FoundPoint> points);
+
+} // namespace plovex
