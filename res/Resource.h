@@ -89,6 +89,14 @@ inline constexpr int kCmdViewStatusBar = 59393;
 // The grid and tick labels (View > Grid), the program's own command.
 inline constexpr int kCmdViewGrid = 32780;
 
+// Moving around the graph (View menu): zoom, the default view, equal scales, view history.
+inline constexpr int kCmdViewZoomIn = 32800;
+inline constexpr int kCmdViewZoomOut = 32801;
+inline constexpr int kCmdViewReset = 32802;
+inline constexpr int kCmdViewEqualScales = 32803;
+inline constexpr int kCmdViewBack = 32804;
+inline constexpr int kCmdViewForward = 32805;
+
 // Getting a graph out of its window: export, print, copy as a picture.
 inline constexpr int kCmdExportGraph = 32772;
 inline constexpr int kCmdCopyGraph = 32773;

@@ -22,6 +22,7 @@
 #include "view/GraphRenderer.h"
 #include "view/ImageExport.h"
 #include "view/Integration.h"
+#include "view/ViewNavigation.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -35,6 +36,7 @@
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QProgressBar>
+#include <QWheelEvent>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -140,6 +142,7 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
     // Attaches the control objects and shows the defaults.
     UpdateData(false);
     CreateGraphMenu();
+    m_clock.start();
 }
 
 void CPlovexView::CreateGraphMenu()
@@ -164,6 +167,9 @@ void CPlovexView::OnInitialUpdate()
     m_xScale = document.View().xScale;
     m_yScale = document.View().yScale;
     m_quality = document.View().quality;
+    m_xOffset = document.View().xOffset;
+    m_yOffset = document.View().yOffset;
+    m_history = ViewHistory(CurrentView());
     m_implicit = document.Function(m_selected).implicit;
     UpdateData(false);
     EnableExplicitCommands();
@@ -172,7 +178,7 @@ void CPlovexView::OnInitialUpdate()
 
 void CPlovexView::StoreSettings()
 {
-    GetDocument().SetView({ m_xScale, m_yScale, m_quality });
+    GetDocument().SetView(CurrentView());
     GetDocument().SetImplicit(m_selected, m_implicit);
 }
 
@@ -253,6 +259,8 @@ void CPlovexView::Plot(bool derivative)
     // Also after a parse error: whatever the parse left in the queue is drawn.
     DrawGraph();
     UpdateData(false);
+    // Scales typed and plotted are a change of the view.
+    RecordView();
 }
 
 void CPlovexView::OnXScaleUp()
@@ -286,6 +294,153 @@ void CPlovexView::ChangeScale(float FormFields::*scale, float change)
     // The queue of the last parse, whatever the expression box holds now.
     DrawGraph();
     UpdateData(false);
+    RecordView();
+}
+
+void CPlovexView::RecordView()
+{
+    m_history.Record(CurrentView());
+    emit HistoryChanged();
+}
+
+std::optional<QPointF> CPlovexView::AreaOffset(const QPointF& point) const
+{
+    const QSize client = m_graphArea->ClientSize();
+    const QPoint pixel = m_graphArea->ToClient(*this, point.toPoint());
+    if (pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= client.width()
+        || pixel.y() >= client.height())
+        return std::nullopt;
+    return QPointF(pixel.x() - client.width() / 2, client.height() / 2 - pixel.y());
+}
+
+void CPlovexView::ShowView(const GraphView& view)
+{
+    // What the user typed stays in the boxes; only the scales change there.
+    ReadControlsQuietly();
+    m_xScale = view.xScale;
+    m_yScale = view.yScale;
+    m_xOffset = view.xOffset;
+    m_yOffset = view.yOffset;
+    StoreSettings();
+    SetDlgItemText(res::kXScaleEdit, FormatField(m_xScale));
+    SetDlgItemText(res::kYScaleEdit, FormatField(m_yScale));
+    DrawGraph();
+    UpdateData(false);
+}
+
+bool CPlovexView::Zoom(double xFactor, double yFactor, const QPointF& offset)
+{
+    ReadControlsQuietly();
+    const QSize client = m_graphArea->ClientSize();
+    const std::optional<GraphView> zoomed = ZoomAbout(
+        CurrentView(), xFactor, yFactor, offset.x(), offset.y(), client.width(), client.height());
+    if (!zoomed) {
+        emit Message(xFactor > 1.0 || yFactor > 1.0
+                ? tr("Cannot zoom in further: neighbouring pixels would show the same value.")
+                : tr("Cannot zoom out further: the scale would leave the range of numbers."));
+        return false;
+    }
+    ShowView(*zoomed);
+    return true;
+}
+
+void CPlovexView::OnZoomIn()
+{
+    if (Zoom(kZoomStep, kZoomStep, {}))
+        RecordView();
+}
+
+void CPlovexView::OnZoomOut()
+{
+    if (Zoom(1.0 / kZoomStep, 1.0 / kZoomStep, {}))
+        RecordView();
+}
+
+void CPlovexView::OnResetView()
+{
+    ReadControlsQuietly();
+    ShowView(ResetView(CurrentView()));
+    RecordView();
+}
+
+void CPlovexView::OnEqualScales()
+{
+    ReadControlsQuietly();
+    const QSize client = m_graphArea->ClientSize();
+    const std::optional<GraphView> equal
+        = EqualScales(CurrentView(), client.width(), client.height());
+    if (!equal) {
+        emit Message(tr("Cannot make the scales equal: the x scale cannot be used for y."));
+        return;
+    }
+    ShowView(*equal);
+    RecordView();
+}
+
+void CPlovexView::OnViewBack()
+{
+    if (!m_history.CanGoBack())
+        return;
+    ShowView(m_history.Back());
+    emit HistoryChanged();
+}
+
+void CPlovexView::OnViewForward()
+{
+    if (!m_history.CanGoForward())
+        return;
+    ShowView(m_history.Forward());
+    emit HistoryChanged();
+}
+
+void CPlovexView::wheelEvent(QWheelEvent* event)
+{
+    const std::optional<QPointF> offset = AreaOffset(event->position());
+    if (!offset) {
+        FormView::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    const QPoint angle = event->angleDelta();
+    m_wheelDelta += angle.y() != 0 ? angle.y() : angle.x();
+    const int notches = m_wheelDelta / QWheelEvent::DefaultDeltasPerStep;
+    if (notches == 0)
+        return;
+    m_wheelDelta -= notches * QWheelEvent::DefaultDeltasPerStep;
+    // Away from the user zooms in.
+    const double factor = std::pow(kZoomStep, notches);
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const bool xOnly = modifiers & Qt::ShiftModifier;
+    const bool yOnly = (modifiers & Qt::ControlModifier) && !xOnly;
+    if (Zoom(yOnly ? 1.0 : factor, xOnly ? 1.0 : factor, *offset)) {
+        m_history.RecordWheel(CurrentView(), m_clock.elapsed());
+        emit HistoryChanged();
+    }
+}
+
+void CPlovexView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !AreaOffset(event->position())) {
+        FormView::mousePressEvent(event);
+        return;
+    }
+    ReadControlsQuietly();
+    m_dragFrom = event->position();
+    m_dragView = CurrentView();
+    m_dragged = false;
+}
+
+void CPlovexView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !m_dragFrom) {
+        FormView::mouseReleaseEvent(event);
+        return;
+    }
+    m_dragFrom.reset();
+    unsetCursor();
+    // A click without a drag changes nothing.
+    if (m_dragged)
+        RecordView();
 }
 
 void CPlovexView::OnViewGrid()
@@ -312,6 +467,14 @@ void CPlovexView::EnableExplicitCommands()
 
 void CPlovexView::mouseMoveEvent(QMouseEvent* event)
 {
+    if (m_dragFrom && (event->buttons() & Qt::LeftButton)) {
+        const QPointF moved = event->position() - *m_dragFrom;
+        if (moved != QPointF(0, 0) || m_dragged) {
+            m_dragged = true;
+            setCursor(Qt::ClosedHandCursor);
+            ShowView(PanBy(m_dragView, moved.x(), moved.y()));
+        }
+    }
     OnMouseMove(event->position().toPoint());
 }
 
@@ -327,8 +490,12 @@ void CPlovexView::OnMouseMove(const QPoint& point)
         return;
     const int hw = client.width() / 2;
     const int hh = client.height() / 2;
-    const int gx = TruncateToInt(static_cast<double>(pixel.x() - hw) / m_xScale);
-    const int gy = TruncateToInt(static_cast<double>(hh - pixel.y()) / m_yScale);
+    // From the pixel's offset plus the view's, as the renderer takes its samples; an unmoved
+    // view adds nothing.
+    const double px = pixel.x() - hw;
+    const double py = hh - pixel.y();
+    const int gx = TruncateToInt((m_xOffset == 0.0 ? px : px + m_xOffset) / m_xScale);
+    const int gy = TruncateToInt((m_yOffset == 0.0 ? py : py + m_yOffset) / m_yScale);
     char text[32];
     std::snprintf(text, sizeof text, "(%d,%d)", gx, gy);
     m_status = text;
@@ -493,8 +660,8 @@ void CPlovexView::DrawGraph()
     m_drawnImplicit = m_implicit;
     m_drawnDerivative = m_derivative;
     FormSurface surface(*this);
-    const RenderResult result = plovex::DrawGraph(
-        { m_xScale, m_yScale, m_quality }, { m_noClear, m_grid }, items, statisticsItem, surface);
+    const RenderResult result
+        = plovex::DrawGraph(CurrentView(), { m_noClear, m_grid }, items, statisticsItem, surface);
     const RenderTotals& totals = result.totals;
     m_info = StatisticsText(result.statistics, FormatFixed);
     surface.Finish();
