@@ -1,5 +1,7 @@
 #include "app/Headless.h"
 
+#include "document/FunctionPalette.h"
+#include "document/GraphModel.h"
 #include "engine/Evaluator.h"
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
@@ -32,7 +34,9 @@
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
+#include <utility>
 #include <variant>
+#include <vector>
 
 namespace plovex {
 namespace {
@@ -97,6 +101,37 @@ std::optional<std::string> RawExpression(int argc, char** argv)
     return expression;
 }
 
+// A function that --function or --implicit-function adds, with its bytes as given.
+struct AddedFunction {
+    bool implicit;
+    std::string expression;
+};
+
+// The functions the options add, in the order given, with their bytes exactly (as for
+// --expression).
+std::vector<AddedFunction> RawFunctions(int argc, char** argv)
+{
+    std::vector<AddedFunction> functions;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        for (const auto& [option, implicit] : { std::pair { std::string_view("--function"), false },
+                 std::pair { std::string_view("--implicit-function"), true } }) {
+            if (argument.substr(0, option.size() + 1) == std::string(option) + "=")
+                functions.push_back({ implicit, std::string(argument.substr(option.size() + 1)) });
+            else if (argument == option && i + 1 < argc)
+                functions.push_back({ implicit, std::string(argv[++i]) });
+        }
+    }
+    return functions;
+}
+
+std::string ListLine(std::size_t number, const StoredFunction& function)
+{
+    return std::to_string(number) + (function.implicit ? " implicit " : " explicit ")
+        + ColourHex(function.colour) + (function.shown ? " shown " : " hidden ")
+        + function.expression;
+}
+
 bool IsStandardOutput(const QString& path)
 {
     struct stat file { };
@@ -107,9 +142,11 @@ bool IsStandardOutput(const QString& path)
 
 class Command {
 public:
-    Command(QCommandLineParser& parser, std::optional<std::string> rawExpression)
+    Command(QCommandLineParser& parser, std::optional<std::string> rawExpression,
+        std::vector<AddedFunction> added)
         : m_parser(parser)
         , m_rawExpression(std::move(rawExpression))
+        , m_added(std::move(added))
     { }
 
     Outcome<int> Run();
@@ -119,6 +156,8 @@ private:
     Outcome<std::string> Expression();
     // The document's settings, or the defaults, with those the options give instead.
     Outcome<GraphSettings> Settings();
+    // The graph's functions: the document's or --expression's, then those the options add.
+    Outcome<std::vector<StoredFunction>> Functions();
     Outcome<float> Number(const QString& name, std::optional<float> fallback = std::nullopt);
     [[nodiscard]] Status Centre(GraphView& view);
     [[nodiscard]] Status WriteFile(const QString& path, QByteArrayView bytes);
@@ -134,9 +173,11 @@ private:
     Outcome<int> Render();
     Outcome<int> IntegrateRange();
     Outcome<int> Save();
+    Outcome<int> List();
 
     QCommandLineParser& m_parser;
     std::optional<std::string> m_rawExpression;
+    std::vector<AddedFunction> m_added;
     std::optional<DocumentFile> m_document;
     std::string m_postfix;
     bool m_parseFailed = false;
@@ -232,6 +273,30 @@ Status Command::Centre(GraphView& view)
     view.xOffset = xOffset == 0.0 ? 0.0 : xOffset;
     view.yOffset = yOffset == 0.0 ? 0.0 : yOffset;
     return std::nullopt;
+}
+
+Outcome<std::vector<StoredFunction>> Command::Functions()
+{
+    Outcome<std::string> expression = Expression();
+    if (!expression.Ok())
+        return expression.Error();
+    Outcome<GraphSettings> settings = Settings();
+    if (!settings.Ok())
+        return settings.Error();
+    std::vector<StoredFunction> functions;
+    if (m_document)
+        functions = m_document->decoded.functions;
+    else
+        functions.emplace_back();
+    functions.front().expression = expression.Value();
+    functions.front().implicit = settings.Value().implicit;
+    for (const AddedFunction& added : m_added) {
+        std::vector<Rgb> colours;
+        for (const StoredFunction& function : functions)
+            colours.push_back(function.colour);
+        functions.push_back({ added.expression, added.implicit, NextFunctionColour(colours) });
+    }
+    return functions;
 }
 
 Status Command::WriteFile(const QString& path, QByteArrayView bytes)
@@ -350,16 +415,27 @@ Outcome<int> Command::Render()
     if (!settings.Ok())
         return settings.Error();
     const GraphView& view = settings.Value();
-    TokenList queue;
-    Outcome<bool> parsed = ParseInto(queue, settings.Value().implicit);
-    if (!parsed.Ok())
-        return parsed.Error();
+    Outcome<std::vector<StoredFunction>> stored = Functions();
+    if (!stored.Ok())
+        return stored.Error();
+    GraphModel model;
+    model.Load(stored.Value(), view);
+    // Each function parsed as the window's Plot parses it; an error is told and the
+    // rendering goes on with what the parse left. The statistics are the first function's.
+    for (std::size_t i = 0; i < model.Count(); ++i) {
+        const ParseResult result = model.Function(i).Parse();
+        if (!result.Ok()) {
+            PrintLine(stderr, result.message);
+            m_parseFailed = true;
+        }
+    }
 
     ImageSurface surface(width, height);
-    const std::vector<PlotItem> items { { Program::Compile(queue), settings.Value().implicit,
-        m_parser.isSet("dydx") } };
+    std::size_t statisticsItem = 0;
+    const std::vector<PlotItem> items
+        = PlotItems(model.Functions(), 0, m_parser.isSet("dydx"), statisticsItem);
     const RenderResult result
-        = DrawGraph(view, { false, m_parser.isSet("grid") }, items, 0, surface);
+        = DrawGraph(view, { false, m_parser.isSet("grid") }, items, statisticsItem, surface);
     const RenderTotals& totals = result.totals;
 
     // Encoded in memory first, so that the file is written by the one writer of every file.
@@ -387,9 +463,9 @@ Outcome<int> Command::Render()
 Outcome<int> Command::Save()
 {
     const QString path = m_parser.value("save");
-    Outcome<std::string> expression = Expression();
-    if (!expression.Ok())
-        return expression.Error();
+    Outcome<std::vector<StoredFunction>> functions = Functions();
+    if (!functions.Ok())
+        return functions.Error();
     Outcome<GraphSettings> settings = Settings();
     if (!settings.Ok())
         return settings.Error();
@@ -398,19 +474,29 @@ Outcome<int> Command::Save()
     Outcome<const DocumentFile*> document = LoadDocument();
     if (!document.Ok())
         return document.Error();
-    if (document.Value() && settings.Value() == document.Value()->decoded.settings) {
+    if (document.Value() && m_added.empty()
+        && settings.Value() == document.Value()->decoded.settings) {
         if (Status written = WriteFile(path, document.Value()->bytes))
             return *written;
         return 0;
     }
     QString reason;
     const std::optional<QByteArray> bytes
-        = EncodeDocumentFile({ StoredFunction { expression.Value(), settings.Value().implicit } },
-            settings.Value(), reason);
+        = EncodeDocumentFile(functions.Value(), settings.Value(), reason);
     if (!bytes)
         return Failure { kUsageError, QString("cannot write %1: %2").arg(path, reason) };
     if (Status written = WriteFile(path, *bytes))
         return *written;
+    return 0;
+}
+
+Outcome<int> Command::List()
+{
+    Outcome<std::vector<StoredFunction>> functions = Functions();
+    if (!functions.Ok())
+        return functions.Error();
+    for (std::size_t i = 0; i < functions.Value().size(); ++i)
+        PrintLine(stdout, ListLine(i + 1, functions.Value()[i]));
     return 0;
 }
 
@@ -420,7 +506,7 @@ Outcome<int> Command::Run()
         return Failure { kUsageError,
             QString("unexpected argument '%1'").arg(m_parser.positionalArguments().first()) };
     }
-    const QStringList actions { "postfix", "evaluate", "render", "integrate", "save" };
+    const QStringList actions { "postfix", "evaluate", "render", "integrate", "save", "list" };
     QStringList chosen;
     for (const QString& action : actions) {
         if (m_parser.isSet(action))
@@ -428,13 +514,14 @@ Outcome<int> Command::Run()
     }
     if (chosen.size() != 1) {
         return Failure { kUsageError,
-            "choose one of --postfix, --evaluate, --render, --integrate and --save" };
+            "choose one of --postfix, --evaluate, --render, --integrate, --save and --list" };
     }
     const QString& action = chosen.first();
     Outcome<int> status = action == "postfix" ? Postfix()
         : action == "evaluate"                ? EvaluateAt()
         : action == "render"                  ? Render()
         : action == "integrate"               ? IntegrateRange()
+        : action == "list"                    ? List()
                                               : Save();
     if (status.Ok() && m_parseFailed)
         return kParseFailed;
@@ -522,12 +609,24 @@ int RunHeadless(int argc, char** argv)
             "document byte for byte.",
             "FILE" },
         { "exact", "Print numbers with %.17g instead of %f." },
+        { "function",
+            "Add an explicit function y = f(x) to the graph, after --expression's or the "
+            "document's, in the next palette colour (may be repeated).",
+            "EXPR" },
+        { "implicit-function",
+            "Add an implicit function f(x, y) = 0 to the graph, as --function adds an explicit "
+            "one.",
+            "EXPR" },
+        { "list",
+            "Print the graph's functions, one a line: number, kind (explicit or implicit), "
+            "colour #rrggbb, shown or hidden, and the expression." },
     });
     QStringList arguments = QCoreApplication::arguments();
     // "--expression -x": an expression may start with a minus sign.
     for (int i = 1; i + 1 < arguments.size(); ++i) {
-        if (arguments[i] == "--expression") {
-            arguments[i] = "--expression=" + arguments[i + 1];
+        if (arguments[i] == "--expression" || arguments[i] == "--function"
+            || arguments[i] == "--implicit-function") {
+            arguments[i] += "=" + arguments[i + 1];
             arguments.removeAt(i + 1);
         }
     }
@@ -543,7 +642,8 @@ int RunHeadless(int argc, char** argv)
         std::printf("plovex %s\n", PLOVEX_VERSION);
         return Finish(0);
     }
-    Outcome<int> status = Command(parser, RawExpression(argc, argv)).Run();
+    Outcome<int> status
+        = Command(parser, RawExpression(argc, argv), RawFunctions(argc, argv)).Run();
     if (status.Ok())
         return Finish(status.Value());
     std::fprintf(stderr, "plovex: %s\n", qPrintable(status.Error().message));

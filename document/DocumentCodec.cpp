@@ -36,8 +36,8 @@ constexpr std::uint8_t kVersion2 = 2;
 constexpr std::uint8_t kVersion3 = 3;
 constexpr std::size_t kTrailerHead = sizeof kTrailerMark + 2;
 constexpr std::uint8_t kVersion1Fields = 13;
-constexpr std::uint8_t kVersion2Fields = 17;
-constexpr std::uint8_t kVersion3Fields = 33;
+constexpr std::uint8_t kVersion2Fields = 16;
+constexpr std::uint8_t kVersion3Fields = 32;
 constexpr std::uint8_t kImplicitFlag = 0x01;
 constexpr std::uint8_t kHiddenFlag = 0x02;
 // A further function's flags and colour, before its expression's prefix.

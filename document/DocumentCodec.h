@@ -25,12 +25,12 @@ inline constexpr std::size_t kMaxDocumentBytes = 1024 * 1024;
 //   "PXGS"             4 bytes, the trailer's mark
 //   version            1 byte, 1, 2 or 3 (a later version only appends fields)
 //   n                  1 byte, the number of bytes of fields that follow: 13 in version 1,
-//                      17 in version 2, 33 in version 3
+//                      16 in version 2, 32 in version 3
 //   x scale, y scale, quality   each a little-endian 32-bit IEEE float
 //   flags              1 byte: bit 0 the first function is implicit; in version 2 bit 1 it is
 //                      hidden; the other bits are 0
 // Version 2 goes on, within n:
-//   colour             3 bytes, the first function's red, green and blue (blue when n < 17)
+//   colour             3 bytes, the first function's red, green and blue (blue when n < 16)
 // Version 3 goes on, within n:
 //   x offset, y offset each a little-endian 64-bit IEEE double: the view's pan in pixels
 // and when the graph has more functions, after the n bytes, to the end of the file, the

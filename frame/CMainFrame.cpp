@@ -1,6 +1,8 @@
 #include "frame/CMainFrame.h"
 
 #include "frame/CChildFrame.h"
+#include "frame/CFunctionBar.h"
+#include "frame/FunctionList.h"
 #include "help/CHelpDlg.h"
 #include "platform/RecentFileList.h"
 #include "platform/StringTable.h"
@@ -23,6 +25,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
@@ -35,6 +38,11 @@ namespace {
 
 // The grid choice in the settings, beside the recent-file list.
 constexpr const char* kGridSetting = "Settings/Grid";
+// Where the function list was docked, whether it floated (and where), whether it showed.
+constexpr const char* kFunctionListArea = "Settings/FunctionListArea";
+constexpr const char* kFunctionListFloating = "Settings/FunctionListFloating";
+constexpr const char* kFunctionListGeometry = "Settings/FunctionListGeometry";
+constexpr const char* kFunctionListShown = "Settings/FunctionListShown";
 
 QStringList LocalFiles(const QMimeData* data)
 {
@@ -104,6 +112,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    CreateFunctionBar();
     OnUpdateFrameMenu();
 
     qApp->installEventFilter(this);
@@ -113,6 +122,7 @@ CMainFrame::CMainFrame(QWidget* parent)
 
 CMainFrame::~CMainFrame()
 {
+    m_functionBar->SetView(nullptr);
     // The area and the graph windows outlive this part of the frame: their last signals
     // must not reach it.
     qApp->removeEventFilter(this);
@@ -245,6 +255,37 @@ void CMainFrame::CreateActions()
         ->setShortcuts(
             { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) });
     Action(res::kCmdViewZoomOut)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    // The function list and the commands on the active form's selected function.
+    action = CreateAction(res::kCmdViewFunctionList, "&Function List");
+    action->setCheckable(true);
+    // The list's buttons have short captions, so that the dock stays narrow.
+    const struct {
+        int id;
+        const char* text;
+        const char* button;
+        QKeySequence key;
+        void (CPlovexView::*handler)();
+    } functionCommands[] = {
+        { res::kCmdFunctionNew, "&New Function", "New", QKeySequence(Qt::Key_Insert),
+            &CPlovexView::OnNewFunction },
+        { res::kCmdFunctionDelete, "&Delete Function", "Delete", QKeySequence(Qt::Key_Delete),
+            &CPlovexView::OnDeleteFunction },
+        { res::kCmdFunctionColour, "&Colour...", "Colour", QKeySequence(Qt::Key_F2),
+            &CPlovexView::OnFunctionColour },
+        { res::kCmdFunctionMoveUp, "Move &Up", "Up", QKeySequence(Qt::ALT | Qt::Key_Up),
+            &CPlovexView::OnMoveFunctionUp },
+        { res::kCmdFunctionMoveDown, "Move Do&wn", "Down", QKeySequence(Qt::ALT | Qt::Key_Down),
+            &CPlovexView::OnMoveFunctionDown },
+    };
+    for (const auto& command : functionCommands) {
+        action = CreateAction(command.id, command.text);
+        action->setIconText(command.button);
+        // The keys belong to the list: elsewhere Insert and Delete edit the focused box.
+        action->setShortcut(command.key);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this,
+            [this, handler = command.handler] { OnViewCommand(handler); });
+    }
 
     CreateAction(res::kCmdWindowNew, "&New Window");
 
@@ -315,6 +356,7 @@ void CMainFrame::CreateMenus()
     m_viewMenu->addAction(Action(res::kCmdViewToolbar));
     m_viewMenu->addAction(Action(res::kCmdViewStatusBar));
     m_viewMenu->addAction(Action(res::kCmdViewGrid));
+    m_viewMenu->addAction(Action(res::kCmdViewFunctionList));
     m_viewMenu->addSeparator();
     for (const int id :
         { res::kCmdViewZoomIn, res::kCmdViewZoomOut, res::kCmdViewReset, res::kCmdViewEqualScales })
@@ -354,12 +396,16 @@ void CMainFrame::CreateToolBar()
     m_toolBar->addAction(Action(res::kCmdFilePrint));
     m_toolBar->addSeparator();
     // Only the commands the theme has a picture for: a text button would crowd the bar.
+    bool navigation = false;
     for (const int id : { res::kCmdViewBack, res::kCmdViewForward, res::kCmdViewZoomIn,
              res::kCmdViewZoomOut, res::kCmdViewReset }) {
-        if (!Action(id)->icon().isNull())
-            m_toolBar->addAction(Action(id));
+        if (Action(id)->icon().isNull())
+            continue;
+        m_toolBar->addAction(Action(id));
+        navigation = true;
     }
-    m_toolBar->addSeparator();
+    if (navigation)
+        m_toolBar->addSeparator();
     m_toolBar->addAction(Action(res::kCmdAppAbout));
     // A button shows only its icon: a screen reader says its tooltip.
     for (QAction* action : m_toolBar->actions()) {
@@ -391,6 +437,62 @@ void CMainFrame::CreateStatusBar()
 
     QAction* toggle = Action(res::kCmdViewStatusBar);
     connect(toggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
+}
+
+// On the right at first; afterwards where the user left it, shown or hidden as it was.
+void CMainFrame::CreateFunctionBar()
+{
+    QList<QAction*> commands;
+    for (const int id : { res::kCmdFunctionNew, res::kCmdFunctionDelete, res::kCmdFunctionColour,
+             res::kCmdFunctionMoveUp, res::kCmdFunctionMoveDown })
+        commands << Action(id);
+    m_functionBar = new CFunctionBar(
+        commands, [this](int id) { return Action(id); }, this);
+    QSettings settings;
+    const auto area = static_cast<Qt::DockWidgetArea>(
+        settings.value(kFunctionListArea, int(Qt::RightDockWidgetArea)).toInt());
+    addDockWidget(
+        m_functionBar->isAreaAllowed(area) ? area : Qt::RightDockWidgetArea, m_functionBar);
+    if (settings.value(kFunctionListFloating, false).toBool()) {
+        m_functionBar->setFloating(true);
+        m_functionBar->restoreGeometry(settings.value(kFunctionListGeometry).toByteArray());
+    }
+    const bool shown = settings.value(kFunctionListShown, true).toBool();
+    m_functionBar->setVisible(shown);
+
+    QAction* toggle = Action(res::kCmdViewFunctionList);
+    toggle->setChecked(shown);
+    connect(toggle, &QAction::triggered, this, [this](bool show) {
+        m_functionBar->setVisible(show);
+        if (show)
+            m_functionBar->List()->setFocus();
+    });
+    // Hidden by its close button or shown again; not when the whole window hides.
+    connect(m_functionBar, &QDockWidget::visibilityChanged, this, [this, toggle] {
+        if (m_functionBar->isVisible() || m_functionBar->isHidden()) {
+            toggle->setChecked(!m_functionBar->isHidden());
+            SaveFunctionBarPlace();
+        }
+    });
+    // The keyboard's way into the list: shown if it was not, and the focus in it.
+    auto* goToList = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), this);
+    connect(goToList, &QShortcut::activated, this, [this, toggle] {
+        m_functionBar->show();
+        toggle->setChecked(true);
+        m_functionBar->List()->setFocus();
+    });
+    connect(
+        m_functionBar, &QDockWidget::dockLocationChanged, this, &CMainFrame::SaveFunctionBarPlace);
+    connect(m_functionBar, &QDockWidget::topLevelChanged, this, &CMainFrame::SaveFunctionBarPlace);
+}
+
+void CMainFrame::SaveFunctionBarPlace()
+{
+    QSettings settings;
+    settings.setValue(kFunctionListArea, int(dockWidgetArea(m_functionBar)));
+    settings.setValue(kFunctionListFloating, m_functionBar->isFloating());
+    settings.setValue(kFunctionListGeometry, m_functionBar->saveGeometry());
+    settings.setValue(kFunctionListShown, !m_functionBar->isHidden());
 }
 
 void CMainFrame::AddChild(CChildFrame* child)
@@ -546,6 +648,8 @@ void CMainFrame::OnUpdateFrameMenu()
         Action(id)->setEnabled(graph);
     OnUpdateViewHistory();
     OnUpdateEditCommands();
+    // A window that closes hands the list to the next active one, or to none.
+    m_functionBar->SetView(ActiveView());
     const QMenu* file = graph ? m_fileMenuGraph : m_fileMenuNoDocument;
     const QList<QAction*> current = menuBar()->actions();
     if (!current.isEmpty() && current.first() == file->menuAction())

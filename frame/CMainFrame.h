@@ -16,6 +16,7 @@ class QMenu;
 namespace plovex {
 
 class CChildFrame;
+class CFunctionBar;
 class CHelpDlg;
 class CPlovexView;
 class RecentFileList;
@@ -37,6 +38,8 @@ public:
     QToolBar* ToolBar() const { return m_toolBar; }
     QLabel* MessagePane() const { return m_messagePane; }
     QLabel* Indicator(int stringId) const { return m_indicators.value(stringId); }
+    // The "Functions" dock: the active graph window's functions.
+    CFunctionBar* FunctionBar() const { return m_functionBar; }
 
     // The action behind command `id`: a menu item, toolbar button or accelerator.
     QAction* Action(int id) const { return m_actions.value(id); }
@@ -81,6 +84,8 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    void CreateFunctionBar();
+    void SaveFunctionBarPlace();
 
     void OnUpdateFrameMenu();
     void OnUpdateFrameTitle();
@@ -109,6 +114,7 @@ private:
     CHelpDlg* m_helpWindow;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_messagePane = nullptr;
+    CFunctionBar* m_functionBar = nullptr;
     QHash<int, QLabel*> m_indicators;
     QHash<int, QAction*> m_actions;
     QAction* m_recentPlaceholder = nullptr;

@@ -61,6 +61,7 @@ inline constexpr int kStrNameYScaleUp = 207;
 inline constexpr int kStrNameYScaleDown = 208;
 inline constexpr int kStrNameHelpTopics = 209;
 inline constexpr int kStrNameHelpText = 210;
+inline constexpr int kStrNameFunctionList = 211;
 
 // Commands.
 inline constexpr int kCmdUsingPlovex = 32771;
@@ -89,13 +90,21 @@ inline constexpr int kCmdViewStatusBar = 59393;
 // The grid and tick labels (View > Grid), the program's own command.
 inline constexpr int kCmdViewGrid = 32780;
 
+// The function list (View > Function List) and its commands on the selected function.
+inline constexpr int kCmdViewFunctionList = 32800;
+inline constexpr int kCmdFunctionNew = 32801;
+inline constexpr int kCmdFunctionDelete = 32802;
+inline constexpr int kCmdFunctionColour = 32803;
+inline constexpr int kCmdFunctionMoveUp = 32804;
+inline constexpr int kCmdFunctionMoveDown = 32805;
+
 // Moving around the graph (View menu): zoom, the default view, equal scales, view history.
-inline constexpr int kCmdViewZoomIn = 32800;
-inline constexpr int kCmdViewZoomOut = 32801;
-inline constexpr int kCmdViewReset = 32802;
-inline constexpr int kCmdViewEqualScales = 32803;
-inline constexpr int kCmdViewBack = 32804;
-inline constexpr int kCmdViewForward = 32805;
+inline constexpr int kCmdViewZoomIn = 32820;
+inline constexpr int kCmdViewZoomOut = 32821;
+inline constexpr int kCmdViewReset = 32822;
+inline constexpr int kCmdViewEqualScales = 32823;
+inline constexpr int kCmdViewBack = 32824;
+inline constexpr int kCmdViewForward = 32825;
 
 // Getting a graph out of its window: export, print, copy as a picture.
 inline constexpr int kCmdExportGraph = 32772;

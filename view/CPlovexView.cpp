@@ -6,6 +6,7 @@
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "platform/ByteText.h"
+#include "platform/ColourDialogService.h"
 #include "platform/FileDialogService.h"
 #include "platform/MessageService.h"
 #include "platform/PictureStatic.h"
@@ -36,6 +37,7 @@
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QProgressBar>
+#include <QStringList>
 #include <QWheelEvent>
 #include <cmath>
 #include <cstdio>
@@ -101,6 +103,17 @@ int TruncateToInt(double quotient)
     return static_cast<int>(quotient);
 }
 
+// A function's line of the caption, its bytes shown faithfully.
+QString FunctionCaption(const std::string& expression, bool implicit, bool derivative)
+{
+    const QString text = expression.empty() ? QString("0") : BytesToText(expression);
+    if (implicit)
+        return text + " = 0";
+    if (derivative)
+        return "y = d/dx (" + text + ")";
+    return "y = " + text;
+}
+
 } // namespace
 
 CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
@@ -128,6 +141,7 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
     connect(&m_document, &CPlovexDoc::FunctionInserted, this, [this](std::size_t index) {
         if (index <= m_selected)
             ++m_selected;
+        emit SelectionChanged();
     });
     connect(&m_document, &CPlovexDoc::FunctionRemoved, this, &CPlovexView::OnFunctionRemoved);
     connect(
@@ -173,7 +187,22 @@ void CPlovexView::OnInitialUpdate()
     m_implicit = document.Function(m_selected).implicit;
     UpdateData(false);
     EnableExplicitCommands();
+    ParseOtherFunctions();
     OnPlot();
+}
+
+// A document just opened holds functions no parse has seen: each is parsed once, as its own
+// Plot would, so that the first rendering draws them all.
+void CPlovexView::ParseOtherFunctions()
+{
+    CPlovexDoc& document = GetDocument();
+    for (std::size_t i = 0; i < document.Count(); ++i) {
+        if (i == m_selected || document.Function(i).ParsedExpression() == document.Expression(i))
+            continue;
+        const ParseResult result = document.Parse(i);
+        if (!result.Ok())
+            Messages().MessageBox(this, QString::fromStdString(result.message));
+    }
 }
 
 void CPlovexView::StoreSettings()
@@ -221,7 +250,9 @@ void CPlovexView::OnFunctionRemoved(std::size_t index)
     if (index < m_selected || m_selected == GetDocument().Count())
         --m_selected;
     if (removedSelected)
-        OnFunctionChanged(m_selected);
+        ShowSelectedFunction();
+    else
+        emit SelectionChanged();
 }
 
 void CPlovexView::DoDataExchange(DataExchange& exchange)
@@ -256,11 +287,105 @@ void CPlovexView::Plot(bool derivative)
     UpdateData(true);
     StoreSettings();
     ParseExpression();
+    GetDocument().SetShown(m_selected, true);
     // Also after a parse error: whatever the parse left in the queue is drawn.
     DrawGraph();
     UpdateData(false);
     // Scales typed and plotted are a change of the view.
     RecordView();
+}
+
+void CPlovexView::SelectFunction(std::size_t index)
+{
+    if (index >= GetDocument().Count())
+        return;
+    // The scales the boxes hold, as a scale button reads them; the text typed is already the
+    // function's.
+    ReadControlsQuietly();
+    m_selected = index;
+    ShowSelectedFunction();
+    Redraw();
+}
+
+void CPlovexView::ShowSelectedFunction()
+{
+    emit SelectionChanged();
+    const GraphFunction& function = GetDocument().Function(m_selected);
+    m_expression = function.expression;
+    m_implicit = function.implicit;
+    m_postfix = function.PostfixText();
+    UpdateData(false);
+    EnableExplicitCommands();
+}
+
+// As a scale button draws: the last parse of every function, whatever the boxes hold now.
+void CPlovexView::Redraw()
+{
+    DrawGraph();
+    UpdateData(false);
+}
+
+void CPlovexView::OnNewFunction()
+{
+    ReadControlsQuietly();
+    m_selected = GetDocument().AddFunction(m_selected);
+    ShowSelectedFunction();
+    Redraw();
+    GetDlgItem(res::kExpressionEdit)->setFocus();
+}
+
+void CPlovexView::OnDeleteFunction()
+{
+    ReadControlsQuietly();
+    // The form follows the removal through the document's signal.
+    GetDocument().DeleteFunction(m_selected);
+    Redraw();
+}
+
+void CPlovexView::OnFunctionColour()
+{
+    const Rgb current = GetDocument().Function(m_selected).colour;
+    const std::optional<QColor> chosen
+        = ColourDialogs().GetColour(window(), QColor(current.red, current.green, current.blue));
+    if (!chosen)
+        return;
+    SetFunctionColour(m_selected,
+        { static_cast<std::uint8_t>(chosen->red()), static_cast<std::uint8_t>(chosen->green()),
+            static_cast<std::uint8_t>(chosen->blue()) });
+}
+
+void CPlovexView::OnMoveFunctionUp()
+{
+    MoveFunction(-1);
+}
+
+void CPlovexView::OnMoveFunctionDown()
+{
+    MoveFunction(1);
+}
+
+void CPlovexView::MoveFunction(int places)
+{
+    const auto to = static_cast<std::ptrdiff_t>(m_selected) + places;
+    if (to < 0 || to >= static_cast<std::ptrdiff_t>(GetDocument().Count()))
+        return;
+    ReadControlsQuietly();
+    GetDocument().MoveFunction(m_selected, static_cast<std::size_t>(to));
+    Redraw();
+}
+
+void CPlovexView::SetFunctionColour(std::size_t index, Rgb colour)
+{
+    ReadControlsQuietly();
+    GetDocument().SetColour(index, colour);
+    Redraw();
+}
+
+void CPlovexView::SetFunctionShown(std::size_t index, bool shown)
+{
+    ReadControlsQuietly();
+    GetDocument().SetShown(index, shown);
+    Redraw();
 }
 
 void CPlovexView::OnXScaleUp()
@@ -527,13 +652,10 @@ QImage CPlovexView::GraphPicture() const
 
 QString CPlovexView::GraphCaption() const
 {
-    const QString expression
-        = m_drawnExpression.empty() ? QString("0") : BytesToText(m_drawnExpression);
-    if (m_drawnImplicit)
-        return expression + " = 0";
-    if (m_drawnDerivative)
-        return "y = d/dx (" + expression + ")";
-    return "y = " + expression;
+    QStringList lines;
+    for (const CaptionLine& line : m_drawn)
+        lines << line.text;
+    return lines.join('\n');
 }
 
 void CPlovexView::OnCopyGraph()
@@ -573,7 +695,7 @@ void CPlovexView::OnFilePrintPreview()
 
 void CPlovexView::Print(QPrinter& printer)
 {
-    if (!PrintGraphPage(printer, GraphPicture(), GraphCaption()))
+    if (!PrintGraphPage(printer, GraphPicture(), m_drawn))
         Messages().MessageBox(this, "Cannot print the graph: the printer did not accept the page.");
 }
 
@@ -652,20 +774,30 @@ double CPlovexView::Evaluate(float x, float y, bool subCall) const
 
 void CPlovexView::DrawGraph()
 {
-    const GraphFunction& selected = GetDocument().Function(m_selected);
+    const CPlovexDoc& document = GetDocument();
+    const GraphFunction& selected = document.Function(m_selected);
     std::size_t statisticsItem = 0;
     const std::vector<PlotItem> items
-        = PlotItems(GetDocument().Model().Functions(), m_selected, m_derivative, statisticsItem);
-    m_drawnExpression = selected.ParsedExpression();
-    m_drawnImplicit = m_implicit;
-    m_drawnDerivative = m_derivative;
+        = PlotItems(document.Model().Functions(), m_selected, m_derivative, statisticsItem);
+    // One function keeps the plain black caption; several are told apart by their colours.
+    m_drawn.clear();
+    for (std::size_t i = 0; i < document.Count(); ++i) {
+        const GraphFunction& function = document.Function(i);
+        if (!function.shown)
+            continue;
+        const Rgb colour = document.Count() > 1 ? function.colour : Rgb { 0, 0, 0 };
+        m_drawn.push_back({ FunctionCaption(function.ParsedExpression(), function.implicit,
+                                m_derivative && i == m_selected),
+            QColor(colour.red, colour.green, colour.blue) });
+    }
     FormSurface surface(*this);
     const RenderResult result
         = plovex::DrawGraph(CurrentView(), { m_noClear, m_grid }, items, statisticsItem, surface);
     const RenderTotals& totals = result.totals;
     m_info = StatisticsText(result.statistics, FormatFixed);
     surface.Finish();
-    m_graphArea->SetDescription(BytesToText(DescribeGraph(selected.ParsedExpression(), *this)));
+    m_graphArea->SetDescription(BytesToText(DescribeFunctions(document.Model().Functions())
+        + DescribeGraph(selected.ParsedExpression(), *this)));
     // Said once the picture and its statistics show: the graph ends where the sweep stalled.
     if (totals.sweepStalledAt) {
         UpdateData(false);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "document/GraphView.h"
+#include "document/Rgb.h"
 #include "platform/FormView.h"
 #include "view/FormFields.h"
+#include "view/GraphPage.h"
 #include "view/ViewHistory.h"
 
 #include <QElapsedTimer>
@@ -12,6 +14,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QMenu;
 class QPrinter;
@@ -71,6 +74,23 @@ public:
     void OnEvaluateDerivative();
     void OnIntegrate();
 
+    // The function the form's boxes and commands act on, and whose statistics it shows.
+    std::size_t SelectedFunction() const { return m_selected; }
+    // Shows function `index` in the boxes and draws the graph again, as a scale button does,
+    // so that the statistics and the readout are its own.
+    void SelectFunction(std::size_t index);
+    // The list commands on the selected function, each drawing the graph again: a new empty
+    // function after it, selected, with the focus in the expression box; the selected one
+    // deleted (never the last one left); its colour chosen; moved one place up or down.
+    void OnNewFunction();
+    void OnDeleteFunction();
+    void OnFunctionColour();
+    void OnMoveFunctionUp();
+    void OnMoveFunctionDown();
+    // A function's colour or shown state, and the graph drawn again.
+    void SetFunctionColour(std::size_t index, Rgb colour);
+    void SetFunctionShown(std::size_t index, bool shown);
+
     // m_expression into the selected function, parsed into its postfix queue and m_postfix; a
     // parse error is shown in a message box.
     void ParseExpression();
@@ -83,7 +103,8 @@ public:
 
     // What the graph area shows, pixel for pixel.
     QImage GraphPicture() const;
-    // The function of the last rendering: "y = x^2", "y = d/dx (x^2)", "x^2+y^2-25 = 0".
+    // The functions of the last rendering, one a line: "y = x^2", "y = d/dx (x^2)",
+    // "x^2+y^2-25 = 0".
     QString GraphCaption() const;
     // The graph's picture to the clipboard, as an image.
     void OnCopyGraph();
@@ -103,6 +124,8 @@ signals:
     void HistoryChanged();
     // A short note for the status bar: why a zoom was refused.
     void Message(const QString& text);
+    // Another function became the selected one.
+    void SelectionChanged();
 
 protected:
     void DoDataExchange(DataExchange& exchange) override;
@@ -150,10 +173,13 @@ private:
     // when others are added, removed or moved.
     std::size_t m_selected = 0;
     QMenu* m_graphMenu = nullptr;
-    // What the last rendering drew, for the caption.
-    std::string m_drawnExpression;
-    bool m_drawnImplicit = false;
-    bool m_drawnDerivative = false;
+    void ShowSelectedFunction();
+    void ParseOtherFunctions();
+    void MoveFunction(int places);
+    void Redraw();
+
+    // What the last rendering drew, for the caption: each function's line and colour.
+    std::vector<CaptionLine> m_drawn;
 };
 
 } // namespace plovex

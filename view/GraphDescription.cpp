@@ -1,5 +1,7 @@
 #include "view/GraphDescription.h"
 
+#include "document/FunctionPalette.h"
+#include "document/GraphFunction.h"
 #include "engine/Numbers.h"
 #include "view/FormFields.h"
 
@@ -20,6 +22,22 @@ std::string OneLine(std::string text)
 }
 
 } // namespace
+
+std::string DescribeFunctions(const std::vector<GraphFunction>& functions)
+{
+    if (functions.size() < 2)
+        return {};
+    std::string text;
+    for (const GraphFunction& function : functions) {
+        if (!function.shown)
+            continue;
+        text += text.empty() ? "Shown: " : ", ";
+        text
+            += IsBlank(function.ParsedExpression()) ? "no expression" : function.ParsedExpression();
+        text += (function.implicit ? " = 0 in " : " in ") + ColourName(function.colour);
+    }
+    return (text.empty() ? "Nothing shown" : text) + ". Selected: ";
+}
 
 std::string DescribeGraph(const std::string& expression, const FormFields& fields)
 {

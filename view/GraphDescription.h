@@ -1,10 +1,17 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace plovex {
 
+class GraphFunction;
 struct FormFields;
+
+// For a graph of several functions, the ones shown with their colours, before the selected
+// function's description: "Shown: x^2 in blue, x^2+y^2-25 = 0 in vermillion. Selected: ".
+// Empty for a graph of one function.
+std::string DescribeFunctions(const std::vector<GraphFunction>& functions);
 
 // What a rendering drew, in words a screen reader can say: `expression` (the text its
 // postfix queue was parsed from), explicit or implicit, the derivative when derivative mode

@@ -11,7 +11,8 @@
 
 namespace plovex {
 
-bool PrintGraphPage(QPrinter& printer, const QImage& picture, const QString& caption)
+bool PrintGraphPage(
+    QPrinter& printer, const QImage& picture, const std::vector<CaptionLine>& caption)
 {
     QPainter painter;
     if (!painter.begin(&printer))
@@ -23,13 +24,19 @@ bool PrintGraphPage(QPrinter& printer, const QImage& picture, const QString& cap
     QFont font = QGuiApplication::font();
     font.setPointSize(12);
     painter.setFont(font);
-    const QRect captionRect
-        = painter.boundingRect(page, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption);
-    painter.drawText(page, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption);
+    constexpr int kFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+    int captionBottom = page.top();
+    for (const CaptionLine& line : caption) {
+        const QRect rest(page.left(), captionBottom, page.width(), page.bottom() - captionBottom);
+        painter.setPen(line.colour);
+        const QRect lineRect = painter.boundingRect(rest, kFlags, line.text);
+        painter.drawText(rest, kFlags, line.text);
+        captionBottom = lineRect.bottom() + 1;
+    }
 
     const int gap = QFontMetrics(font, &printer).height();
-    const QRect free(page.left(), captionRect.bottom() + 1 + gap, page.width(),
-        std::max(0, page.height() - captionRect.height() - gap));
+    const QRect free(page.left(), captionBottom + gap, page.width(),
+        std::max(0, page.height() - (captionBottom - page.top()) - gap));
     if (picture.isNull() || free.isEmpty())
         return painter.end();
     const int scale = std::min(free.width() / picture.width(), free.height() / picture.height());

@@ -116,6 +116,8 @@ TEST_F(ShellTest, TileAndCascadeKeepEveryWindowInside)
             Trigger(app, res::kCmdFileNew);
         const QList<CChildFrame*> children = frame.ChildFrames();
         const QSize size = children[0]->size();
+        // The room is the graph windows' alone.
+        Trigger(app, res::kCmdViewFunctionList);
         SetArea(frame, QSize(size.width() * c.columns + 10, size.height() * c.rows + 10));
 
         Trigger(app, res::kCmdWindowTile);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDockWidget>
+#include <QPointer>
+#include <functional>
+
+class QAction;
+class QListWidgetItem;
+class QToolBar;
+
+namespace plovex {
+
+class CPlovexView;
+class FunctionList;
+
+// The "Functions" dock of the main window: the functions of the active graph window's
+// document, its selected function highlighted. Choosing a row selects that function in the
+// form, ticking a box shows or hides it; the commands act on the form's selection.
+class CFunctionBar : public QDockWidget {
+    Q_OBJECT
+
+public:
+    // `commands` in the order the bar's buttons and the rows' context menu show them; `action`
+    // gives the command behind an id.
+    CFunctionBar(const QList<QAction*>& commands, std::function<QAction*(int)> action,
+        QWidget* parent = nullptr);
+
+    // The form whose functions the list shows; nullptr for none.
+    void SetView(CPlovexView* view);
+    CPlovexView* View() const { return m_view; }
+    FunctionList* List() const { return m_list; }
+
+private:
+    void Refresh();
+    void UpdateRow(int row);
+    void UpdateCommands();
+    void OnCurrentRowChanged(int row);
+    void OnItemChanged(QListWidgetItem* item);
+
+    FunctionList* m_list;
+    QToolBar* m_commands;
+    std::function<QAction*(int)> m_action;
+    QPointer<CPlovexView> m_view;
+    QList<QMetaObject::Connection> m_connections;
+    // Set while the list is filled from the document, whose changes are no user's.
+    bool m_updating = false;
+};
+
+} // namespace plovex
