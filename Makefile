@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test test-nogui bench fuzz sanitize screenshot install format clean
+.PHONY: all deps build run test test-nogui bench fuzz sanitize screenshot install package format clean
 
 all: build
 
@@ -63,8 +63,23 @@ screenshot: build
 install: build
 	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX),)
 
+# dist/plovex_VERSION-REVISION_ARCH.deb: a release build with Debian's hardening flags,
+# packed by CPack from what `make install` installs, and checked by lintian.
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+CCACHE = $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+package: deps
+	@scripts/install-deps package
+	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+		-DPLOVEX_BUILD_PACKAGE=ON $(CCACHE) $(CMAKE_FLAGS) \
+		-DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) CPPFLAGS) $$($(DEB_FLAGS) CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" >/dev/null
+	@cmake --build build-package -j $(JOBS)
+	@rm -f dist/plovex_*.deb
+	cd build-package && cpack
+	lintian --fail-on error,warning --display-info dist/plovex_*.deb
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-bench build-fuzz build-nogui build-sanitize
+	rm -rf build build-bench build-fuzz build-nogui build-package build-sanitize dist
