@@ -23,6 +23,7 @@
 #include "view/GraphRenderer.h"
 #include "view/ImageExport.h"
 #include "view/Integration.h"
+#include "view/RenderingGuard.h"
 #include "view/ViewNavigation.h"
 
 #include <QAbstractButton>
@@ -35,9 +36,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QStringList>
+#include <QTimer>
 #include <QWheelEvent>
 #include <cmath>
 #include <cstdio>
@@ -50,6 +53,7 @@ constexpr const char* kEvaluatePrompt = "Evaluate function for what value of x?"
 constexpr const char* kEvaluateDerivativePrompt = "Evaluate dy/dx for what value of x?";
 constexpr const char* kLowerLimitPrompt = "Enter lower limit for integration:";
 constexpr const char* kUpperLimitPrompt = "Enter upper limit for integration:";
+constexpr const char* kStoppedText = "Rendering stopped:\r\nno statistics.";
 
 // The handler of each button's click.
 struct Command {
@@ -774,8 +778,41 @@ double CPlovexView::Evaluate(float x, float y, bool subCall) const
 
 void CPlovexView::DrawGraph()
 {
+    // Asked again while rendering (the view moved meanwhile): that rendering stops, and this
+    // one follows once it has.
+    if (m_rendering) {
+        m_stopRequested = true;
+        m_redrawWaiting = true;
+        return;
+    }
+    m_rendering = true;
+    std::optional<float> stalledAt;
+    QPointer<QWidget> closing;
+    {
+        const RenderingGuard guard(*this);
+        do {
+            m_redrawWaiting = false;
+            m_stopRequested = false;
+            stalledAt = RenderOnce();
+        } while (m_redrawWaiting);
+        m_rendering = false;
+        m_stopRequested = false;
+        closing = guard.Closing();
+    }
+    if (closing) {
+        QTimer::singleShot(0, closing, [closing] { closing->close(); });
+        return;
+    }
+    // Said once the picture and its statistics show: the graph ends where the sweep stalled.
+    if (stalledAt) {
+        UpdateData(false);
+        Messages().MessageBox(this, QString::fromStdString(SweepStallText(m_quality, *stalledAt)));
+    }
+}
+
+std::optional<float> CPlovexView::RenderOnce()
+{
     const CPlovexDoc& document = GetDocument();
-    const GraphFunction& selected = document.Function(m_selected);
     std::size_t statisticsItem = 0;
     const std::vector<PlotItem> items
         = PlotItems(document.Model().Functions(), m_selected, m_derivative, statisticsItem);
@@ -794,16 +831,12 @@ void CPlovexView::DrawGraph()
     const RenderResult result
         = plovex::DrawGraph(CurrentView(), { m_noClear, m_grid }, items, statisticsItem, surface);
     const RenderTotals& totals = result.totals;
-    m_info = StatisticsText(result.statistics, FormatFixed);
+    // A stopped rendering's running values cover part of the samples: no statistics.
+    m_info = totals.stopped ? kStoppedText : StatisticsText(result.statistics, FormatFixed);
     surface.Finish();
     m_graphArea->SetDescription(BytesToText(DescribeFunctions(document.Model().Functions())
-        + DescribeGraph(selected.ParsedExpression(), *this)));
-    // Said once the picture and its statistics show: the graph ends where the sweep stalled.
-    if (totals.sweepStalledAt) {
-        UpdateData(false);
-        Messages().MessageBox(
-            this, QString::fromStdString(SweepStallText(m_quality, *totals.sweepStalledAt)));
-    }
+        + DescribeGraph(document.Function(m_selected).ParsedExpression(), *this)));
+    return totals.sweepStalledAt;
 }
 
 } // namespace plovex

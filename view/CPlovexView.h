@@ -70,6 +70,13 @@ public:
         return { m_xScale, m_yScale, m_quality, m_xOffset, m_yOffset };
     }
     const ViewHistory& History() const { return m_history; }
+
+    // Ends the rendering under way at its next batch of samples (Esc does this).
+    void StopRendering() { m_stopRequested = m_rendering; }
+    bool StopRequested() const { return m_stopRequested; }
+    bool Rendering() const { return m_rendering; }
+    // The left button is moving the picture.
+    bool Dragging() const { return m_dragFrom.has_value(); }
     void OnEvaluate();
     void OnEvaluateDerivative();
     void OnIntegrate();
@@ -158,6 +165,8 @@ private:
     void ShowResult(double value);
     void CreateGraphMenu();
     void Print(QPrinter& printer);
+    // One rendering with the current fields; where the explicit sweep stalled, if it did.
+    std::optional<float> RenderOnce();
 
     CPlovexDoc& m_document;
     ViewHistory m_history;
@@ -169,6 +178,11 @@ private:
     std::optional<QPointF> m_dragFrom;
     GraphView m_dragView;
     bool m_dragged = false;
+    // A rendering is under way (the event loop runs now and then meanwhile), it was asked to
+    // stop, and the view changed so that another must follow it.
+    bool m_rendering = false;
+    bool m_stopRequested = false;
+    bool m_redrawWaiting = false;
     // The function the form's boxes, commands and statistics act on; it follows the function
     // when others are added, removed or moved.
     std::size_t m_selected = 0;

@@ -115,11 +115,22 @@ public:
         m_surface.SetProgressPos(position + m_progressOffset);
     }
 
+    // Asked between batches of samples; once the surface has said stop, the answer stays.
+    bool Stopped()
+    {
+        if (!m_stopped) {
+            Flush();
+            m_stopped = m_surface.Stopped();
+        }
+        return m_stopped;
+    }
+
 private:
     DrawingSurface& m_surface;
     Rgb m_colour;
     bool m_drawn;
     int m_progressOffset;
+    bool m_stopped = false;
     std::vector<Pixel> m_pixels;
 };
 
@@ -239,6 +250,8 @@ std::optional<float> SampleExplicitAlone(const Sampling& sampling, const Program
         for (std::size_t i = 0; i < count; ++i)
             DrawExplicit(run, hw, hh, offsets[i], values[i], view.yOffset);
         run.Flush();
+        if (run.Stopped())
+            return std::nullopt;
     }
     return sweep.StalledAt();
 }
@@ -251,6 +264,8 @@ void SampleImplicitAlone(const Sampling& sampling, const Program& program, Pixel
         EvaluateColumn(
             program, sampling.derivative, GraphX(sampling.view, px), rows, points.data());
         TakeColumn(running, run, px, hw, hh, sampling.view.yOffset, points.data());
+        if (run.Stopped())
+            return;
     }
 }
 
@@ -296,6 +311,8 @@ std::optional<float> SampleExplicitTogether(const Sampling& sampling, const Prog
                 TakeExplicit(running, block.values[i], yScale), yOffset);
         run.Flush();
         pipeline.ReleaseOldest();
+        if (run.Stopped())
+            return std::nullopt;
     }
     return sweep.StalledAt();
 }
@@ -340,6 +357,8 @@ void SampleImplicitTogether(const Sampling& sampling, const Program& program, Pi
             TakeColumn(running, run, block.first + column, hw, hh, view.yOffset,
                 block.points.data() + static_cast<std::size_t>(column) * rows.size());
         pipeline.ReleaseOldest();
+        if (run.Stopped())
+            return;
     }
 }
 
@@ -420,7 +439,8 @@ RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
     surface.PushFields("WORKING");
     Running statistics;
     std::optional<float> stalledAt;
-    for (std::size_t i = 0; i < items.size(); ++i) {
+    bool stopped = false;
+    for (std::size_t i = 0; i < items.size() && !stopped; ++i) {
         const PlotItem& item = items[i];
         const Sampling sampling { view, item.derivative };
         Running running;
@@ -435,6 +455,14 @@ RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
         }
         if (i == statisticsItem)
             statistics = running;
+        stopped = run.Stopped();
+    }
+    // A stopped rendering leaves the picture as far as it got, without the finishing touches.
+    if (stopped) {
+        surface.PushFields("STOPPED");
+        surface.RestoreFill();
+        return { { statistics.maximum, statistics.minimum, statistics.sum, std::nullopt, true },
+            {} };
     }
     surface.DrawIcon(width - kIconOffset, height - kIconOffset);
     surface.SetProgressPos(last);
