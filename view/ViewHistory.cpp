@@ -6,10 +6,22 @@ ViewHistory::ViewHistory(const GraphView& first)
     : m_entries { first }
 { }
 
+namespace {
+
+// Where the view lies: its scales and offsets, bit for bit. The quality is no part of it.
+bool SamePlace(const GraphView& a, const GraphView& b)
+{
+    GraphView same = b;
+    same.quality = a.quality;
+    return a == same;
+}
+
+} // namespace
+
 void ViewHistory::Record(const GraphView& view)
 {
     m_lastNotch.reset();
-    if (view == Current())
+    if (SamePlace(view, Current()))
         return;
     m_entries.resize(m_index + 1);
     m_entries.push_back(view);

@@ -25,7 +25,7 @@ public:
     bool CanGoBack() const { return m_index > 0; }
     bool CanGoForward() const { return m_index + 1 < m_entries.size(); }
 
-    // A new entry, unless `view` is the current one.
+    // A new entry, unless `view` lies where the current one does (the quality aside).
     void Record(const GraphView& view);
     // A wheel notch at `milliseconds` (any steady clock): it joins the entry of the notch before
     // when nothing else came between and the pause was shorter than a run's.

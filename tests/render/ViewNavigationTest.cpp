@@ -100,6 +100,57 @@ TEST(ViewNavigation, APanByWholePixelsShiftsThePicture)
     }
 }
 
+// A surface that asks to stop after `allowed` questions: the rendering ends there with what it
+// drew, says STOPPED and draws no icon; every thread count stops the same way.
+class StoppingSurface : public RecordingSurface {
+public:
+    StoppingSurface(int width, int height, FormFields& fields, int allowed)
+        : RecordingSurface(width, height, fields)
+        , m_allowed(allowed)
+    { }
+    bool Stopped() override { return m_allowed-- <= 0; }
+
+private:
+    int m_allowed;
+};
+
+TEST(ViewNavigation, AStoppedRenderingKeepsWhatItDrew)
+{
+    const struct {
+        const char* expression;
+        bool implicit;
+        int allowed;
+        unsigned threads;
+    } cases[] = {
+        { "x*sin(x)", false, 3, 1 },
+        { "x^2+y^2-10", true, 20, 1 },
+        { "x^2+y^2-10", true, 20, 4 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expression + std::string(" on ") + std::to_string(c.threads));
+        TokenList queue;
+        TokenList operators;
+        std::string postfix;
+        (void)Parse(c.expression, c.implicit, queue, operators, postfix);
+        const std::vector<PlotItem> items { { Program::Compile(queue), c.implicit, false } };
+        FormFields fields;
+        StoppingSurface stopping(120, 80, fields, c.allowed);
+        const RenderResult stopped = DrawGraph({}, {}, items, 0, stopping, c.threads);
+        EXPECT_TRUE(stopped.totals.stopped);
+        EXPECT_EQ(fields.m_status, "STOPPED");
+        FormFields full;
+        RecordingSurface whole(120, 80, full);
+        const RenderResult finished = DrawGraph({}, {}, items, 0, whole, c.threads);
+        EXPECT_FALSE(finished.totals.stopped);
+        // What was drawn is the start of the whole picture, and less than all of it.
+        const auto& part = stopping.Pixels();
+        ASSERT_LT(part.size(), whole.Pixels().size());
+        EXPECT_TRUE(std::equal(part.begin(), part.end(), whole.Pixels().begin()));
+        const auto icon = [](const std::string& call) { return call.rfind("DrawIcon", 0) == 0; };
+        EXPECT_EQ(std::count_if(stopping.Calls().begin(), stopping.Calls().end(), icon), 0);
+    }
+}
+
 // The coordinates of a moved view: (px + offset) / scale in double, rounded once; an unmoved
 // view divides px alone. Axes fall where 0 does, and not at all outside the area.
 TEST(ViewNavigation, CoordinatesAndAxesFollowTheOffset)
