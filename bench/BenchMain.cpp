@@ -467,6 +467,58 @@ void RegisterGridCost()
         ->ComputeStatistics("fastest", Fastest);
 }
 
+// Eight functions on one default area, and the same eight drawn one to an area each, timed
+// in turns (counters "eight" and "ones", in ns): what a graph of several functions costs
+// beyond its functions.
+constexpr const char* kEightFunctions[] = {
+    "x^2+5*x+6",
+    "sin(x)*10",
+    "x-x^3/6",
+    "x*sin(x)",
+    "sqrt(abs(x))*3",
+    "cos(x)^2*8",
+    "1/((x^2+1)^1.5)*20",
+    "e^(x/10)",
+};
+
+void RegisterFunctionsCost()
+{
+    auto items = std::make_shared<std::vector<PlotItem>>();
+    for (const char* expression : kEightFunctions)
+        items->push_back({ CompileFormula(expression, false), false, false, { 0, 0, 255 } });
+    const auto surface = std::make_shared<ImageSurface>(kAreaWidth, kAreaHeight);
+    benchmark::RegisterBenchmark("functions/eight",
+        [items, surface](benchmark::State& state) {
+            double eight = std::numeric_limits<double>::infinity();
+            double ones = eight;
+            for (auto _ : state) {
+                const double start = ThreadSeconds();
+                benchmark::DoNotOptimize(DrawGraph({}, {}, *items, 0, *surface, 1).totals.sum);
+                const double middle = ThreadSeconds();
+                for (const PlotItem& item : *items)
+                    benchmark::DoNotOptimize(
+                        DrawGraph({}, {}, { item }, 0, *surface, 1).totals.sum);
+                eight = std::min(eight, middle - start);
+                ones = std::min(ones, ThreadSeconds() - middle);
+            }
+            state.counters["eight"] = eight * 1e9;
+            state.counters["ones"] = ones * 1e9;
+        })
+        ->MinTime(kMinSecondsPerRepetition)
+        ->Repetitions(kRepetitions)
+        ->ReportAggregatesOnly(true)
+        ->ComputeStatistics("fastest", Fastest);
+}
+
+void PrintFunctionsCost(const Collector& collector)
+{
+    const double eight = collector.Nanoseconds("functions/eight#eight") / 1e6;
+    const double ones = collector.Nanoseconds("functions/eight#ones") / 1e6;
+    std::printf("Eight functions on a default %dx%d render: %.3f ms (each alone on its own "
+                "render, together %.3f ms; ratio %.3f; target well under 5 ms)\n\n",
+        kAreaWidth, kAreaHeight, eight, ones, eight / ones);
+}
+
 void PrintGridCost(const Collector& collector)
 {
     const double plain = collector.Nanoseconds("grid/clear#plain") / 1e6;
@@ -568,6 +620,7 @@ int main(int argc, char** argv)
             RegisterRender(formula.expression, formula.implicit, kAreaWidth, kAreaHeight));
     renders.push_back(RegisterRender("sin(x*y/(x+y))", true, kLargeWidth, kLargeHeight));
     RegisterGridCost();
+    RegisterFunctionsCost();
     const std::vector<EvaluationCase> evaluations = RegisterEvaluations();
 
     Collector collector;
@@ -578,6 +631,7 @@ int main(int argc, char** argv)
     PrintRenderSpeeds();
     PrintRenders(collector, renders);
     PrintGridCost(collector);
+    PrintFunctionsCost(collector);
     PrintEvaluations(collector, evaluations);
     return 0;
 }

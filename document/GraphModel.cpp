@@ -17,6 +17,8 @@ std::size_t GraphModel::Add(std::size_t after)
     const std::size_t index = std::min(after + 1, m_functions.size());
     StoredFunction function;
     function.colour = NextFunctionColour(Colours());
+    // Nothing to draw yet: its first Plot shows it.
+    function.shown = false;
     m_functions.insert(m_functions.begin() + static_cast<std::ptrdiff_t>(index),
         GraphFunction(std::move(function)));
     return index;

@@ -24,7 +24,8 @@ public:
     const GraphView& View() const { return m_view; }
     void SetView(const GraphView& view) { m_view = view; }
 
-    // A new empty explicit function just after `after`, in the next colour; its index.
+    // A new empty explicit function just after `after`, in the next colour, hidden until its
+    // first Plot; its index.
     std::size_t Add(std::size_t after);
     // Appends `function`; its index.
     std::size_t Append(const StoredFunction& function);

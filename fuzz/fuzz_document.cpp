@@ -1,6 +1,6 @@
-// Decodes arbitrary bytes as a graph document, settings trailer included, and round-trips
-// expressions and settings through the file format, including lengths that need the two
-// longer length prefixes.
+// Decodes arbitrary bytes as a graph document, settings trailer and function list included,
+// and round-trips expressions, settings and function lists through the file format, including
+// lengths that need the two longer length prefixes.
 
 #include "document/DocumentCodec.h"
 
@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace plovex {
 namespace {
@@ -40,6 +41,43 @@ void RoundTrip(std::string_view expression, const GraphSettings& settings = {})
         Fail("a truncated document was accepted, or refused without a reason");
 }
 
+// The functions of a decoded document written again read back as themselves; a list that
+// was not read is the first function alone, as a new graph has it.
+void RoundTripFunctions(const DecodedDocument& decoded)
+{
+    if (decoded.functions.empty() || decoded.functions.front().expression != decoded.expression)
+        Fail("a decoded document lost its first function");
+    if (decoded.stored != StoredSettings::Read
+        && !(decoded.functions == std::vector<StoredFunction> { { decoded.expression } }))
+        Fail("functions that were not read are not the first expression alone");
+    const GraphSettings& settings = decoded.settings;
+    const DecodedDocument again = DecodeDocument(EncodeDocument(decoded.functions, settings));
+    if (!again.ok || !(again.functions == decoded.functions) || !(again.settings == settings))
+        Fail("encoded functions do not decode to themselves");
+}
+
+// The input cut into functions at its zero bytes, each taking its kind, shown flag and
+// colour from the byte after the cut.
+void RoundTripPieces(std::string_view bytes)
+{
+    std::vector<StoredFunction> functions;
+    std::size_t start = 0;
+    for (std::size_t at = 0; at <= bytes.size(); ++at) {
+        if (at < bytes.size() && bytes[at] != '\0')
+            continue;
+        const auto flags = static_cast<std::uint8_t>(at + 1 < bytes.size() ? bytes[at + 1] : 0);
+        functions.push_back({ std::string(bytes.substr(start, at - start)), (flags & 1) != 0,
+            { flags, static_cast<std::uint8_t>(flags * 3), static_cast<std::uint8_t>(at) },
+            (flags & 2) == 0 });
+        start = at + 1;
+    }
+    const GraphView view { 2.0f, -0.0f, 1e30f };
+    const DecodedDocument decoded = DecodeDocument(EncodeDocument(functions, view));
+    if (!decoded.ok || decoded.stored != StoredSettings::Read || !(decoded.functions == functions)
+        || !(static_cast<const GraphView&>(decoded.settings) == view))
+        Fail("a function list does not decode to itself");
+}
+
 } // namespace
 } // namespace plovex
 
@@ -53,12 +91,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (decoded.stored != StoredSettings::Read && !(decoded.settings == GraphSettings {}))
             Fail("settings that were not read are not the defaults");
         RoundTrip(decoded.expression, decoded.settings);
+        RoundTripFunctions(decoded);
     } else if (decoded.error.empty()) {
         Fail("a document was refused without a reason");
     }
 
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     RoundTrip(bytes);
+    RoundTripPieces(bytes);
     // The input repeated to a length near one of the boundaries of the length prefix forms
     // (picked by the first two bytes), so that all three forms and their edges are met.
     const std::size_t boundary = data && size >= 2 ? (data[0] >> 6 == 1 ? 0xFF

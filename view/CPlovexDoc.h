@@ -36,7 +36,8 @@ public:
     // The function's expression as its kind says into its parse state.
     [[nodiscard]] ParseResult Parse(std::size_t index);
 
-    // A new empty function after `after`, in the next colour; its index.
+    // A new empty function after `after`, in the next colour, hidden until its first Plot;
+    // its index.
     std::size_t AddFunction(std::size_t after);
     // Never the last one left.
     void DeleteFunction(std::size_t index);

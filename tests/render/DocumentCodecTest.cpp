@@ -194,3 +194,87 @@ TEST(DocumentCodec, ReadsTheSettingsTrailer)
 
 } // namespace
 } // namespace plovex
+
+namespace plovex {
+namespace {
+
+// Every function's bytes, kind, colour and shown flag, in order; one shown blue function is
+// written as version 1 writes it.
+TEST(DocumentCodec, RoundTripsFunctions)
+{
+    const GraphView view { 2.5f, -1.0f, 0.5f };
+    const struct {
+        const char* name;
+        std::vector<StoredFunction> functions;
+        std::uint8_t version;
+    } cases[] = {
+        { "one blue", { { "x^2" } }, 1 },
+        { "one implicit blue", { { "x*y", true } }, 1 },
+        { "one hidden", { { "x^2", false, { 0, 0, 255 }, false } }, 2 },
+        { "one red", { { "x^2", false, { 170, 0, 0 } } }, 2 },
+        { "three",
+            { { "sin(x)" }, { "x-x^3/6", false, { 213, 94, 0 }, false },
+                { std::string("x\0\xFFy", 4), true, { 0, 158, 115 } } },
+            2 },
+        { "long second", { { "" }, { std::string(70000, '1'), false, { 1, 2, 3 } } }, 2 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Bytes bytes = EncodeDocument(c.functions, view);
+        const std::size_t trailer = EncodeDocument(c.functions[0].expression).size();
+        ASSERT_GT(bytes.size(), trailer + 5);
+        EXPECT_EQ(bytes[trailer + 4], c.version);
+        if (c.version == 1) {
+            EXPECT_EQ(bytes,
+                EncodeDocument(
+                    c.functions[0].expression, GraphSettings { view, c.functions[0].implicit }));
+        }
+        const DecodedDocument decoded = DecodeDocument(bytes);
+        ASSERT_TRUE(decoded.ok) << decoded.error;
+        EXPECT_EQ(decoded.stored, StoredSettings::Read);
+        EXPECT_EQ(decoded.functions, c.functions);
+        EXPECT_EQ(decoded.expression, c.functions[0].expression);
+        EXPECT_TRUE(decoded.settings == (GraphSettings { view, c.functions[0].implicit }));
+    }
+}
+
+// A damaged function list opens the first function alone with the default settings.
+TEST(DocumentCodec, ADamagedFunctionListKeepsTheFirstFunctionAlone)
+{
+    const std::vector<StoredFunction> functions { { "x", true }, { "y", false, { 1, 2, 3 } } };
+    const Bytes good = EncodeDocument(functions, GraphView { 2.0f, 3.0f, 4.0f });
+    // "x", "PXGS", version, n, 16 bytes of fields: the count starts at 24.
+    constexpr std::size_t kCount = 24;
+    const auto changed = [&](std::size_t at, std::uint8_t value) {
+        Bytes bytes = good;
+        bytes[at] = value;
+        return bytes;
+    };
+    Bytes longer = good;
+    longer.push_back(0);
+    const struct {
+        const char* name;
+        Bytes bytes;
+    } cases[] = {
+        { "cut", Bytes(good.begin(), good.end() - 1) },
+        { "one byte too many", longer },
+        { "count zero", changed(kCount, 0) },
+        { "count too big", changed(kCount, 2) },
+        { "huge count", changed(kCount + 3, 0x80) },
+        { "unknown flag", changed(kCount + 4, 0x04) },
+        { "unknown first flag", changed(20, 0x05) },
+        { "cut inside the count", Bytes(good.begin(), good.begin() + kCount + 2) },
+        { "length beyond the end", changed(kCount + 8, 9) },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const DecodedDocument decoded = DecodeDocument(c.bytes);
+        ASSERT_TRUE(decoded.ok) << decoded.error;
+        EXPECT_EQ(decoded.stored, StoredSettings::Damaged);
+        EXPECT_EQ(decoded.functions, (std::vector<StoredFunction> { { "x" } }));
+        EXPECT_TRUE(decoded.settings == GraphSettings {});
+    }
+}
+
+} // namespace
+} // namespace plovex
