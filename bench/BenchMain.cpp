@@ -13,6 +13,7 @@
 #include "view/GraphRenderer.h"
 #include "view/GridLayout.h"
 #include "view/ImageSurface.h"
+#include "view/ViewNavigation.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -519,6 +520,54 @@ void PrintFunctionsCost(const Collector& collector)
         kAreaWidth, kAreaHeight, eight, ones, eight / ones);
 }
 
+// One wheel notch as the form takes it: the zoom about the pointer (which checks that the new
+// view is usable) and the rendering at the new view, on one thread. The notches go in and out
+// in turns, so the view stays near the default.
+constexpr struct {
+    const char* name;
+    const char* expression;
+    bool implicit;
+} kWheelGraphs[] = {
+    { "wheel/explicit", "x*sin(x)", false },
+    { "wheel/implicit", "x^2+y^2-100", true },
+};
+
+void RegisterWheelSteps()
+{
+    for (const auto& graph : kWheelGraphs) {
+        const auto program
+            = std::make_shared<const Program>(CompileFormula(graph.expression, graph.implicit));
+        const auto surface = std::make_shared<ImageSurface>(kAreaWidth, kAreaHeight);
+        const bool implicit = graph.implicit;
+        benchmark::RegisterBenchmark(graph.name,
+            [program, surface, implicit](benchmark::State& state) {
+                GraphView view;
+                bool in = true;
+                const std::vector<PlotItem> items { { *program, implicit, false } };
+                for (auto _ : state) {
+                    const double factor = in ? 1.25 : 1.0 / 1.25;
+                    view = ZoomAbout(view, factor, factor, 100.5, -30, kAreaWidth, kAreaHeight)
+                               .value_or(GraphView {});
+                    benchmark::DoNotOptimize(DrawGraph(view, {}, items, 0, *surface, 1).totals.sum);
+                    in = !in;
+                }
+            })
+            ->MinTime(kMinSecondsPerRepetition)
+            ->Repetitions(kRepetitions)
+            ->ReportAggregatesOnly(true)
+            ->ComputeStatistics("fastest", Fastest);
+    }
+}
+
+void PrintWheelSteps(const Collector& collector)
+{
+    std::printf("One wheel step (zoom about the pointer, then render) on a default %dx%d graph: "
+                "explicit x*sin(x) %.3f ms, implicit x^2+y^2-100 %.3f ms (target well under 100, "
+                "the time in which the window must answer)\n\n",
+        kAreaWidth, kAreaHeight, collector.Nanoseconds("wheel/explicit") / 1e6,
+        collector.Nanoseconds("wheel/implicit") / 1e6);
+}
+
 void PrintGridCost(const Collector& collector)
 {
     const double plain = collector.Nanoseconds("grid/clear#plain") / 1e6;
@@ -621,6 +670,7 @@ int main(int argc, char** argv)
     renders.push_back(RegisterRender("sin(x*y/(x+y))", true, kLargeWidth, kLargeHeight));
     RegisterGridCost();
     RegisterFunctionsCost();
+    RegisterWheelSteps();
     const std::vector<EvaluationCase> evaluations = RegisterEvaluations();
 
     Collector collector;
@@ -632,6 +682,7 @@ int main(int argc, char** argv)
     PrintRenders(collector, renders);
     PrintGridCost(collector);
     PrintFunctionsCost(collector);
+    PrintWheelSteps(collector);
     PrintEvaluations(collector, evaluations);
     return 0;
 }
