@@ -134,6 +134,12 @@ std::vector<CChildFrame*> DocumentTemplate::Frames(const CPlovexDoc& document) c
 
 bool DocumentTemplate::DoSave(CPlovexDoc& document, bool replace)
 {
+    // What the forms show is what is saved: a number box that holds no number brings its
+    // prompt, and nothing is written.
+    for (CChildFrame* frame : Frames(document)) {
+        if (!qobject_cast<CPlovexView*>(frame->widget())->UpdateData(true))
+            return false;
+    }
     QString path = document.PathName();
     if (replace || path.isEmpty()) {
         QString proposed = path;
@@ -146,7 +152,7 @@ bool DocumentTemplate::DoSave(CPlovexDoc& document, bool replace)
             proposed += m_filterExtension;
         }
         path = FileDialogs().GetSaveFileName(
-            m_mainFrame, proposed, m_filterName, m_filterExtension.mid(1));
+            m_mainFrame, "Save As", proposed, m_filterName, m_filterExtension.mid(1));
         if (path.isEmpty())
             return false;
     }

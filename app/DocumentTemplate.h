@@ -40,7 +40,9 @@ public:
     std::vector<CChildFrame*> Frames(const CPlovexDoc& document) const;
 
     // Save keeps the document's file; Save As (`replace`) and a document without a file ask
-    // for a name. false when the user cancelled or the file could not be written.
+    // for a name. The document's forms are read first: a number box that holds no number
+    // brings the invalid-number prompt and nothing is saved. false when the user cancelled, a
+    // form could not be read or the file could not be written.
     bool DoSave(CPlovexDoc& document, bool replace);
     // For a changed document the save, discard or cancel question; false: cancel.
     bool SaveModified(CPlovexDoc& document);

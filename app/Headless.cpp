@@ -7,6 +7,7 @@
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
+#include "platform/ByteText.h"
 #include "platform/FileStore.h"
 #include "platform/ImageFileWriter.h"
 #include "platform/StringTable.h"
@@ -26,7 +27,9 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
+#include <clocale>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -329,7 +332,8 @@ Outcome<bool> Command::ParseInto(TokenList& queue, bool implicit)
     TokenList operators;
     const ParseResult result = Parse(expression.Value(), implicit, queue, operators, m_postfix);
     if (!result.Ok()) {
-        PrintLine(stderr, result.message);
+        // In UTF-8, naming the character as the window's box shows it.
+        PrintLine(stderr, BytesToTextAs(result.message, expression.Value()).toStdString());
         m_parseFailed = true;
     }
     return result.Ok();
@@ -542,6 +546,14 @@ int Finish(int status)
     return outputLost || errorsLost ? kUsageError : status;
 }
 
+// Qt's own diagnostics (a runtime folder it had to make up, a font it could not find) are
+// no part of a command's output; only a fatal one, which ends the process, is told.
+void DropQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "plovex: %s\n", qPrintable(message));
+}
+
 } // namespace
 
 bool IsHeadlessCommand(int argc, char** argv)
@@ -557,6 +569,10 @@ bool IsHeadlessCommand(int argc, char** argv)
 
 int RunHeadless(int argc, char** argv)
 {
+    // A reader that goes away makes the next write fail with "Broken pipe" and status 2, as
+    // any other output that cannot be written, rather than end the process unannounced.
+    std::signal(SIGPIPE, SIG_IGN);
+    qInstallMessageHandler(DropQtMessages);
     // The grid's labels need fonts, which come with a QGuiApplication. A command shows no
     // window, so its platform is the offscreen one: no display needed.
     std::unique_ptr<QCoreApplication> application;
@@ -566,6 +582,8 @@ int RunHeadless(int argc, char** argv)
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
+    // The system's reasons ("No space left on device") stay English, as all the output does.
+    std::setlocale(LC_MESSAGES, "C");
     QCoreApplication::setApplicationName("plovex");
     QCoreApplication::setApplicationVersion(PLOVEX_VERSION);
 

@@ -33,9 +33,9 @@ ParseResult Fail(ParseError error, std::string_view detail)
     return { error, std::move(message) };
 }
 
-// The whole UTF-8 character that starts at `index`, so a message never shows half of one;
-// a byte that starts no valid sequence shows as U+FFFD.
-std::string_view CharacterAt(std::string_view text, std::size_t index)
+// The length of the UTF-8 sequence that starts at `index`, or 0 when no valid one starts
+// there.
+std::size_t SequenceLength(std::string_view text, std::size_t index)
 {
     const auto byte = static_cast<unsigned char>(text[index]);
     std::size_t length = 1;
@@ -48,17 +48,38 @@ std::string_view CharacterAt(std::string_view text, std::size_t index)
     else if (byte >= 0x80)
         length = 0;
     if (length == 0 || index + length > text.size())
-        return "\xEF\xBF\xBD";
+        return 0;
     for (std::size_t i = 1; i < length; ++i) {
         if ((static_cast<unsigned char>(text[index + i]) & 0xC0) != 0x80)
-            return "\xEF\xBF\xBD";
+            return 0;
     }
+    if (length == 1)
+        return 1;
     // The second byte also rules out overlong forms, surrogates and code points past U+10FFFF.
     const auto second = static_cast<unsigned char>(text[index + 1]);
     if ((byte == 0xE0 && second < 0xA0) || (byte == 0xED && second >= 0xA0)
         || (byte == 0xF0 && second < 0x90) || (byte == 0xF4 && second >= 0x90))
-        return "\xEF\xBF\xBD";
-    return text.substr(index, length);
+        return 0;
+    return length;
+}
+
+bool IsUtf8(std::string_view text)
+{
+    for (std::size_t index = 0; index < text.size();) {
+        const std::size_t length = SequenceLength(text, index);
+        if (length == 0)
+            return false;
+        index += length;
+    }
+    return true;
+}
+
+// The character at `index` as the expression box shows the text: a whole UTF-8 character in
+// a text that is UTF-8, a single byte (a Latin-1 character) in any other. "x+\xE9" shows as
+// "x+é", so its message names the byte E9, which reads as é the same way.
+std::string_view CharacterAt(std::string_view text, std::size_t index)
+{
+    return text.substr(index, IsUtf8(text) ? SequenceLength(text, index) : 1);
 }
 
 // Moves operators to the queue until a '(' is removed; the '(' is discarded.

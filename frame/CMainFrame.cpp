@@ -517,7 +517,7 @@ void CMainFrame::AddChild(CChildFrame* child)
 void CMainFrame::ActivateChild(CChildFrame* child)
 {
     if (!child->isVisible()) {
-        child->move(NextWindowPosition(child->size()));
+        child->move(FreeWindowPosition(*child));
         m_lastPlaced = child;
     }
     child->show();
@@ -753,20 +753,45 @@ void CMainFrame::OnViewCommand(void (CPlovexView::*command)())
         (view->*command)();
 }
 
-QPoint CMainFrame::NextWindowPosition(const QSize& size) const
+QPoint CMainFrame::CascadeStep(const CChildFrame& child, const QPoint& from) const
 {
+    QStyleOptionTitleBar option;
+    option.initFrom(&child);
+    const int step = child.style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, &child);
+    const QPoint position = from + QPoint(step, step);
     const QSize area = m_mdiArea->viewport()->size();
-    QPoint position(0, 0);
-    if (m_lastPlaced && !m_lastPlaced->IsClosed() && !m_lastPlaced->isMinimized()) {
-        QStyleOptionTitleBar option;
-        option.initFrom(m_lastPlaced);
-        const int step
-            = m_lastPlaced->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, m_lastPlaced);
-        position = m_lastPlaced->pos() + QPoint(step, step);
-    }
-    if (position.x() + size.width() > area.width() || position.y() + size.height() > area.height())
-        position = QPoint(0, 0);
+    if (position.x() + child.width() > area.width()
+        || position.y() + child.height() > area.height())
+        return QPoint(0, 0);
     return position;
+}
+
+QPoint CMainFrame::NextWindowPosition(const CChildFrame& child) const
+{
+    if (m_lastPlaced && !m_lastPlaced->IsClosed() && !m_lastPlaced->isMinimized())
+        return CascadeStep(child, m_lastPlaced->pos());
+    return QPoint(0, 0);
+}
+
+QPoint CMainFrame::FreeWindowPosition(const CChildFrame& child) const
+{
+    QList<CChildFrame*> open = NormalChildFrames();
+    open.removeAll(&child);
+    const auto taken = [&open](const QPoint& position) {
+        return std::any_of(open.cbegin(), open.cend(),
+            [&position](const CChildFrame* other) { return other->pos() == position; });
+    };
+    // Along the cascade until a free place, or back where it started when every place on
+    // the way is taken.
+    const QPoint next = NextWindowPosition(child);
+    QList<QPoint> visited;
+    for (QPoint position = next; !visited.contains(position);
+         position = CascadeStep(child, position)) {
+        if (!taken(position))
+            return position;
+        visited.append(position);
+    }
+    return next;
 }
 
 void CMainFrame::OnWindowCascade()
@@ -775,7 +800,7 @@ void CMainFrame::OnWindowCascade()
     CChildFrame* active = ActiveChild();
     m_lastPlaced = nullptr;
     for (CChildFrame* child : NormalChildFrames()) {
-        child->move(NextWindowPosition(child->size()));
+        child->move(NextWindowPosition(*child));
         child->raise();
         m_lastPlaced = child;
     }

@@ -105,9 +105,14 @@ private:
     void OnHelpUsing();
     void OnViewGrid(bool shown);
     void UpdateKeyLocks();
-    // Where a new window of `size` goes: one title bar below and right of the last placed
-    // window, or the top left when it would cross an edge of the visible area.
-    QPoint NextWindowPosition(const QSize& size) const;
+    // Where `child` goes one cascade step after `from`: one title bar below and right, or the
+    // top left when it would cross an edge of the visible area there.
+    QPoint CascadeStep(const CChildFrame& child, const QPoint& from) const;
+    // Where `child` goes after the last placed window; the top left when there is none.
+    QPoint NextWindowPosition(const CChildFrame& child) const;
+    // NextWindowPosition, or the first place after it along the cascade where no open window
+    // stands: a window exactly over another would hide it.
+    QPoint FreeWindowPosition(const CChildFrame& child) const;
     QList<CChildFrame*> NormalChildFrames() const;
 
     QMdiArea* m_mdiArea;

@@ -38,6 +38,13 @@ QString BytesToText(std::string_view bytes)
     return text ? *std::move(text) : FromLatin1(bytes);
 }
 
+QString BytesToTextAs(std::string_view bytes, std::string_view whole)
+{
+    if (DecodeUtf8(whole))
+        return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return FromLatin1(bytes);
+}
+
 std::string TextToBytes(const QString& text, std::string_view previous)
 {
     const std::optional<QString> previousUtf8 = DecodeUtf8(previous);

@@ -5,14 +5,18 @@
 #include "platform/StringTable.h"
 #include "res/Resource.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTextCursor>
 
 namespace plovex {
 namespace {
@@ -31,11 +35,42 @@ bool Has(const ControlTemplate& control, unsigned style)
     return (control.style & style) != 0;
 }
 
+// A multi-line box. The style draws no focus frame around one, so a read-only box reached
+// by the keyboard shows the focus as a one-line box does: its text selected, ready to copy,
+// and a caret to move and select with. Leaving it takes the selection away again.
+class TextBox final : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QPlainTextEdit::focusInEvent(event);
+        const Qt::FocusReason reason = event->reason();
+        if (isReadOnly()
+            && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+                || reason == Qt::ShortcutFocusReason))
+            selectAll();
+    }
+
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QPlainTextEdit::focusOutEvent(event);
+        if (isReadOnly() && event->reason() != Qt::PopupFocusReason) {
+            QTextCursor cursor = textCursor();
+            cursor.clearSelection();
+            setTextCursor(cursor);
+        }
+    }
+};
+
 QWidget* CreateEdit(const ControlTemplate& control, QWidget& parent)
 {
     if (Has(control, ControlStyle::kMultiLine)) {
-        auto* edit = new QPlainTextEdit(&parent);
+        auto* edit = new TextBox(&parent);
         edit->setReadOnly(Has(control, ControlStyle::kReadOnly));
+        if (edit->isReadOnly())
+            edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         edit->setLineWrapMode(Has(control, ControlStyle::kAutoHScroll)
                 ? QPlainTextEdit::NoWrap
                 : QPlainTextEdit::WidgetWidth);
@@ -73,6 +108,8 @@ QWidget* CreatePushButton(const ControlTemplate& control, QWidget& parent)
         button->setDefault(true);
     if (Has(control, ControlStyle::kNeverDefault))
         button->setAutoDefault(false);
+    if (control.shortcut != nullptr)
+        button->setShortcut(QKeySequence(QString::fromLatin1(control.shortcut)));
     return button;
 }
 
@@ -175,9 +212,14 @@ void NameControls(const DialogTemplate& dialogTemplate, const std::vector<QWidge
         if (control.nameId != 0) {
             const QString name = LoadString(control.nameId);
             widget->setAccessibleName(name);
-            // A button whose caption is only a sign shows what it does under the pointer.
-            if (control.kind == ControlKind::PushButton)
-                widget->setToolTip(name);
+            // A button whose caption is only a sign shows what it does under the pointer,
+            // and the key that does it.
+            if (control.kind == ControlKind::PushButton) {
+                const QKeySequence keys = qobject_cast<QAbstractButton*>(widget)->shortcut();
+                widget->setToolTip(control.shortcut == nullptr
+                        ? name
+                        : QString("%1 (%2)").arg(name, keys.toString(QKeySequence::NativeText)));
+            }
         } else if (control.kind == ControlKind::Static) {
             label = qobject_cast<QLabel*>(widget);
         } else if (TakesLabel(control.kind) && label != nullptr) {

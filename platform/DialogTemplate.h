@@ -48,6 +48,9 @@ struct ControlTemplate {
     // The string resource that names the control for assistive technology, where no label
     // before it and no caption of its own says what it is; 0 for none.
     int nameId = 0;
+    // A key ("Alt+Shift+Up") that presses a push button whose caption holds no letter for a
+    // mnemonic; shown with the name under the pointer. nullptr for none.
+    const char* shortcut = nullptr;
 };
 
 // A window laid out as a table of controls. The dialog units follow from the template's font

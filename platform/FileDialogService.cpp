@@ -24,10 +24,10 @@ public:
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     }
 
-    QString GetSaveFileName(QWidget* parent, const QString& proposed, const QString& filter,
-        const QString& defaultSuffix) override
+    QString GetSaveFileName(QWidget* parent, const QString& title, const QString& proposed,
+        const QString& filter, const QString& defaultSuffix) override
     {
-        QFileDialog dialog(parent, "Save As");
+        QFileDialog dialog(parent, title);
         dialog.setWindowModality(Qt::WindowModal);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

@@ -17,10 +17,11 @@ public:
 
     // An existing file chosen in an Open dialog with `filter`; empty when cancelled.
     virtual QString GetOpenFileName(QWidget* parent, const QString& filter) = 0;
-    // A file name chosen in a Save As dialog starting from `proposed`; a name typed without
-    // an extension gets `defaultSuffix` (no dot). Empty when cancelled.
-    virtual QString GetSaveFileName(QWidget* parent, const QString& proposed, const QString& filter,
-        const QString& defaultSuffix)
+    // A file name chosen in a save dialog titled `title` ("Save As", "Export Graph")
+    // starting from `proposed`; a name typed without an extension gets `defaultSuffix` (no
+    // dot). Empty when cancelled.
+    virtual QString GetSaveFileName(QWidget* parent, const QString& title, const QString& proposed,
+        const QString& filter, const QString& defaultSuffix)
         = 0;
     // The save, discard or cancel question for the changed document `title`.
     virtual SaveAnswer AskSaveChanges(QWidget* parent, const QString& title) = 0;

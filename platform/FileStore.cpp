@@ -3,7 +3,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace plovex {
 namespace {
@@ -36,12 +39,53 @@ bool WriteDirectly(const QString& path, QByteArrayView bytes, QString& reason)
     return WriteAll(file, bytes, reason);
 }
 
-bool ReplaceRegularFile(const QString& path, QByteArrayView bytes, QString& reason)
+// For a folder where no new file can be made: the space is reserved, then the old content is
+// overwritten from the start and cut to the new length only once every byte is in.
+bool WriteInPlace(const QString& path, QByteArrayView bytes, QString& reason)
 {
+    // Opened by hand: QFile's write-only mode would empty the file first.
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        reason = qt_error_string(errno);
+        return false;
+    }
+    // Room for every byte first, so a full disk or quota refuses the save before a single old
+    // byte is overwritten. A file system without the call reserves nothing; then go on.
+    const int reserved = ::posix_fallocate(descriptor, 0, static_cast<off_t>(bytes.size()));
+    if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL) {
+        ::close(descriptor);
+        reason = qt_error_string(reserved);
+        return false;
+    }
+    QFile file;
+    if (!file.open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered,
+            QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        reason = file.errorString();
+        return false;
+    }
+    if (!WriteAll(file, bytes, reason))
+        return false;
+    if (!file.resize(bytes.size())) {
+        reason = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool ReplaceRegularFile(const QString& path, bool exists, QByteArrayView bytes, QString& reason)
+{
+    // The system's own reason for a file that cannot be written: "Read-only file system",
+    // "Operation not permitted" for an immutable file.
+    if (exists && ::access(QFile::encodeName(path).constData(), W_OK) != 0) {
+        reason = qt_error_string(errno);
+        return false;
+    }
     // Unbuffered: a buffered QSaveFile commits a file that a full disk cut short.
     QSaveFile file(path);
-    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        if (exists)
+            return WriteInPlace(path, bytes, reason);
         reason = file.errorString();
         return false;
     }
@@ -54,13 +98,33 @@ bool ReplaceRegularFile(const QString& path, QByteArrayView bytes, QString& reas
     return true;
 }
 
+QString NotAFile(const char* kind)
+{
+    return QString("It is %1, not a file.").arg(QString::fromLatin1(kind));
+}
+
+const char* SpecialKind(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISFIFO(mode))
+        return "a named pipe (FIFO)";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    if (S_ISCHR(mode))
+        return "a character device";
+    if (S_ISBLK(mode))
+        return "a block device";
+    return "a special file";
+}
+
 } // namespace
 
 std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 limit, QString& reason)
 {
     const QFileInfo info(path);
     if (info.isDir()) {
-        reason = "It is a folder, not a file.";
+        reason = NotAFile("a folder");
         return std::nullopt;
     }
     const QString tooLarge
@@ -101,18 +165,26 @@ bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString& reason)
 {
     struct stat status { };
     if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return ReplaceRegularFile(path, bytes, reason);
+        return ReplaceRegularFile(path, false, bytes, reason);
     if (S_ISREG(status.st_mode))
-        return ReplaceRegularFile(path, bytes, reason);
+        return ReplaceRegularFile(path, true, bytes, reason);
     if (S_ISFIFO(status.st_mode) || S_ISCHR(status.st_mode))
         return WriteDirectly(path, bytes, reason);
     if (S_ISDIR(status.st_mode))
-        reason = "It is a folder, not a file.";
+        reason = NotAFile("a folder");
     else if (S_ISBLK(status.st_mode))
         reason = "It is a block device: a disk is never written to directly.";
     else
         reason = "It is neither a file nor a device that can be written to.";
     return false;
+}
+
+std::optional<QString> SpecialFileReason(const QString& path)
+{
+    struct stat status { };
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || S_ISREG(status.st_mode))
+        return std::nullopt;
+    return NotAFile(SpecialKind(status.st_mode));
 }
 
 } // namespace plovex

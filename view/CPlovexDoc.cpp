@@ -133,6 +133,11 @@ void CPlovexDoc::UpdateModified()
 
 bool CPlovexDoc::OnOpenDocument(const QString& path, QString& error, QString& warning)
 {
+    // A FIFO or a terminal would hold the window until its other end acts.
+    if (const std::optional<QString> special = SpecialFileReason(path)) {
+        error = OpenError(path, *special);
+        return false;
+    }
     QString reason;
     bool unreadable = false;
     std::optional<DocumentFile> file = ReadDocumentFile(path, reason, unreadable);
@@ -155,6 +160,12 @@ bool CPlovexDoc::OnOpenDocument(const QString& path, QString& error, QString& wa
 
 bool CPlovexDoc::OnSaveDocument(const QString& path, QString& error)
 {
+    // A FIFO without a reader would hold the window, and /dev/null would take the document
+    // and report it saved.
+    if (const std::optional<QString> special = SpecialFileReason(path)) {
+        error = SaveError(path, *special);
+        return false;
+    }
     QString reason;
     QByteArray bytes = m_fileBytes;
     if (m_modified || bytes.isEmpty()) {

@@ -62,11 +62,14 @@ public:
 
     // Reads the document file at `path`. On failure the document is left as it was and
     // `error` says why in a sentence that names the file. A file whose settings are damaged
-    // opens its first function with the default settings, and `warning` says so.
+    // opens its first function with the default settings, and `warning` says so. A FIFO, a
+    // device, a socket or a folder is refused without being opened, so nothing waits for
+    // another program.
     [[nodiscard]] bool OnOpenDocument(const QString& path, QString& error, QString& warning);
     // Writes the document to `path`, safely (see WriteWholeFile). An unmodified document
     // writes the very bytes it was read from. On success the document takes `path` and is
-    // unmodified; on failure `error` names the file and the system's reason.
+    // unmodified; on failure `error` names the file and the system's reason. Only a regular
+    // file (or a new one) is written: a FIFO, a device, a socket or a folder is refused.
     [[nodiscard]] bool OnSaveDocument(const QString& path, QString& error);
 
 signals:

@@ -8,6 +8,7 @@
 #include "platform/ByteText.h"
 #include "platform/ColourDialogService.h"
 #include "platform/FileDialogService.h"
+#include "platform/FileStore.h"
 #include "platform/MessageService.h"
 #include "platform/PictureStatic.h"
 #include "platform/PrintDialogService.h"
@@ -205,7 +206,7 @@ void CPlovexView::ParseOtherFunctions()
             continue;
         const ParseResult result = document.Parse(i);
         if (!result.Ok())
-            Messages().MessageBox(this, QString::fromStdString(result.message));
+            Messages().MessageBox(this, BytesToTextAs(result.message, document.Expression(i)));
     }
 }
 
@@ -674,7 +675,8 @@ void CPlovexView::OnExportGraph()
     QString proposed = QFileInfo(document.Title()).completeBaseName() + ".png";
     if (!document.PathName().isEmpty())
         proposed = QFileInfo(document.PathName()).dir().filePath(proposed);
-    const QString path = FileDialogs().GetSaveFileName(window(), proposed, ExportFilter(), "png");
+    const QString path
+        = FileDialogs().GetSaveFileName(window(), "Export Graph", proposed, ExportFilter(), "png");
     if (path.isEmpty())
         return;
     QString error;
@@ -699,6 +701,15 @@ void CPlovexView::OnFilePrintPreview()
 
 void CPlovexView::Print(QPrinter& printer)
 {
+    // Printed to a file: a FIFO would hold the window until another program reads it.
+    const QString file = printer.outputFileName();
+    if (const std::optional<QString> special
+        = file.isEmpty() ? std::nullopt : SpecialFileReason(file)) {
+        Messages().MessageBox(this,
+            QString("Cannot print the graph to \"%1\".\n\n%2")
+                .arg(QDir::toNativeSeparators(file), *special));
+        return;
+    }
     if (!PrintGraphPage(printer, GraphPicture(), m_drawn))
         Messages().MessageBox(this, "Cannot print the graph: the printer did not accept the page.");
 }
@@ -767,7 +778,7 @@ void CPlovexView::ParseExpression()
     const ParseResult result = document.Parse(m_selected);
     m_postfix = document.Function(m_selected).PostfixText();
     if (!result.Ok())
-        Messages().MessageBox(this, QString::fromStdString(result.message));
+        Messages().MessageBox(this, BytesToTextAs(result.message, m_expression));
 }
 
 double CPlovexView::Evaluate(float x, float y, bool subCall) const

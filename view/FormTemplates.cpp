@@ -11,38 +11,41 @@ using K = ControlKind;
 constexpr unsigned kBox = S::kBorder | S::kAutoHScroll | S::kTabStop;
 constexpr unsigned kLabel = S::kCentreVertically;
 
-// In tab order; positions and sizes in dialog units. A box takes its name from the label
-// before it; the others that no label or caption names have a name string.
+// In tab order, which follows the layout row by row, left to right; positions and sizes in
+// dialog units. A box takes its name from the label before it; the others that no label or
+// caption names have a name string. Every button and check box has its own Alt key, none
+// of them a menu's (File, Edit, View, Window, Help); the sign buttons, whose captions have no
+// letter, take Alt and the arrow of their direction.
 constexpr ControlTemplate kGraphFormControls[] = {
     { res::kExpressionEdit, K::Edit, "", 7, 7, 233, 14, kBox, res::kStrNameExpression },
-    { res::kPlotButton, K::PushButton, "Plot", 242, 7, 31, 14, S::kTabStop },
+    { res::kPlotButton, K::PushButton, "&Plot", 242, 7, 31, 14, S::kTabStop },
+    { res::kPlotDerivativeButton, K::PushButton, "Plot &dy/dx", 275, 7, 38, 14, S::kTabStop },
     { res::kPostfixEdit, K::Edit, "", 7, 22, 193, 13, kBox | S::kReadOnly, res::kStrNamePostfix },
-    { res::kGraphArea, K::Frame, "", 7, 64, 306, 128, S::kNone, res::kStrNameGraph },
-    { res::kNoClearCheck, K::CheckBox, "Do not clear previous graph", 7, 38, 94, 10, S::kTabStop },
-    { res::kStatusStatic, K::Static, "", 275, 38, 38, 9, S::kSunken },
-    { res::kIdStatic, K::Static, "X Scale:", 7, 50, 26, 12, kLabel },
-    { res::kXScaleEdit, K::Edit, "", 33, 49, 16, 12, kBox },
-    { res::kIdStatic, K::Static, "Y Scale:", 77, 49, 26, 12, kLabel },
-    { res::kYScaleEdit, K::Edit, "", 103, 49, 15, 12, kBox },
-    { res::kXScaleUpButton, K::PushButton, "+", 50, 49, 11, 12, S::kTabStop,
-        res::kStrNameXScaleUp },
-    { res::kXScaleDownButton, K::PushButton, "-", 62, 49, 11, 12, S::kTabStop,
-        res::kStrNameXScaleDown },
-    { res::kYScaleUpButton, K::PushButton, "+", 120, 49, 11, 12, S::kTabStop,
-        res::kStrNameYScaleUp },
-    { res::kYScaleDownButton, K::PushButton, "-", 132, 49, 11, 12, S::kTabStop,
-        res::kStrNameYScaleDown },
-    { res::kIdStatic, K::Static, "Quality:", 148, 49, 26, 12, kLabel },
-    { res::kQualityEdit, K::Edit, "", 174, 49, 15, 12, kBox },
-    { res::kPlotDerivativeButton, K::PushButton, "Plot dy/dx", 275, 7, 38, 14, S::kTabStop },
-    { res::kProgressBar, K::ProgressBar, "", 275, 57, 38, 6, S::kNone, res::kStrNameProgress },
+    { res::kEvalDerivativeButton, K::PushButton, "Eva&l dy/dx", 202, 22, 38, 13, S::kTabStop },
+    { res::kEvaluateButton, K::PushButton, "Ev&aluate", 242, 22, 31, 13, S::kTabStop },
+    { res::kIntegrateButton, K::PushButton, "&Integrate", 275, 22, 38, 13, S::kTabStop },
+    { res::kNoClearCheck, K::CheckBox, "Do &not clear previous graph", 7, 38, 94, 10, S::kTabStop },
+    { res::kImplicitCheck, K::CheckBox, "I&mplicit function", 135, 38, 55, 10, S::kTabStop },
     { res::kInfoEdit, K::Edit, "", 191, 36, 82, 27,
         S::kBorder | S::kReadOnly | S::kMultiLine | S::kVScroll | S::kTabStop,
         res::kStrNameStatistics },
-    { res::kEvaluateButton, K::PushButton, "Evaluate", 242, 22, 31, 13, S::kTabStop },
-    { res::kEvalDerivativeButton, K::PushButton, "Eval dy/dx", 202, 22, 38, 13, S::kTabStop },
-    { res::kIntegrateButton, K::PushButton, "Integrate", 275, 22, 38, 13, S::kTabStop },
-    { res::kImplicitCheck, K::CheckBox, "Implicit function", 135, 38, 55, 10, S::kTabStop },
+    { res::kStatusStatic, K::Static, "", 275, 38, 38, 9, S::kSunken },
+    { res::kIdStatic, K::Static, "X Scale:", 7, 50, 26, 12, kLabel },
+    { res::kXScaleEdit, K::Edit, "", 33, 49, 16, 12, kBox },
+    { res::kXScaleUpButton, K::PushButton, "+", 50, 49, 11, 12, S::kTabStop, res::kStrNameXScaleUp,
+        "Alt+Shift+Right" },
+    { res::kXScaleDownButton, K::PushButton, "-", 62, 49, 11, 12, S::kTabStop,
+        res::kStrNameXScaleDown, "Alt+Shift+Left" },
+    { res::kIdStatic, K::Static, "Y Scale:", 77, 49, 26, 12, kLabel },
+    { res::kYScaleEdit, K::Edit, "", 103, 49, 15, 12, kBox },
+    { res::kYScaleUpButton, K::PushButton, "+", 120, 49, 11, 12, S::kTabStop, res::kStrNameYScaleUp,
+        "Alt+Shift+Up" },
+    { res::kYScaleDownButton, K::PushButton, "-", 132, 49, 11, 12, S::kTabStop,
+        res::kStrNameYScaleDown, "Alt+Shift+Down" },
+    { res::kIdStatic, K::Static, "Quality:", 148, 49, 26, 12, kLabel },
+    { res::kQualityEdit, K::Edit, "", 174, 49, 15, 12, kBox },
+    { res::kProgressBar, K::ProgressBar, "", 275, 57, 38, 6, S::kNone, res::kStrNameProgress },
+    { res::kGraphArea, K::Frame, "", 7, 64, 306, 128, S::kNone, res::kStrNameGraph },
 };
 
 constexpr ControlTemplate kInputDialogControls[] = {

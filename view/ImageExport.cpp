@@ -37,6 +37,10 @@ QString ExportFilter()
 
 bool ExportImage(const QImage& image, const QString& path, QString& error)
 {
+    if (const std::optional<QString> special = SpecialFileReason(path)) {
+        error = ExportError(path, *special);
+        return false;
+    }
     const QString format = QFileInfo(path).suffix().toLower();
     if (!ExportFormats().contains(format)) {
         error = ExportError(path,

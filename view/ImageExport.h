@@ -15,6 +15,7 @@ QString ExportFilter();
 
 // Writes `image` to `path` in the format its extension names (.png, .bmp, .jpg, ...).
 // false with the message for the user in `error`; a file that was there stays as it was.
+// Only a regular file (or a new one) is written: a FIFO or a device is refused at once.
 bool ExportImage(const QImage& image, const QString& path, QString& error);
 
 } // namespace plovex

@@ -175,16 +175,20 @@ TEST(Parser, ShowsAWholeCharacterOutsideAscii)
         { "\u00e9", "Parse Error: Unrecognised symbol '\u00e9'.", "" },
         { "2\u20ac", "Parse Error: Unrecognised symbol '\u20ac'.", "(2.000000)" }, // three bytes
         { "x\U0001F600x", "Parse Error: Unrecognised symbol '\U0001F600'.", "x" }, // four bytes
-        // Bytes that start no character as typed show as the replacement character.
-        { "x\xff", "Parse Error: Unrecognised symbol '\uFFFD'.", "x" },
-        { "\x80x", "Parse Error: Unrecognised symbol '\uFFFD'.", "" },
-        { "x\xc3", "Parse Error: Unrecognised symbol '\uFFFD'.", "x" }, // cut off at the end
-        { "\xe2\x82x", "Parse Error: Unrecognised symbol '\uFFFD'.", "" },
-        { "\xc0\xaf", "Parse Error: Unrecognised symbol '\uFFFD'.", "" }, // overlong "/"
-        { "\xe0\x80\xaf", "Parse Error: Unrecognised symbol '\uFFFD'.", "" }, // overlong "/"
-        { "\xed\xa0\x80", "Parse Error: Unrecognised symbol '\uFFFD'.", "" }, // a surrogate
-        { "\xf0\x80\x80\xaf", "Parse Error: Unrecognised symbol '\uFFFD'.", "" },
-        { "\xf4\x90\x80\x80", "Parse Error: Unrecognised symbol '\uFFFD'.", "" }, // > U+10FFFF
+        // A text that is no UTF-8 shows each byte as its Latin-1 character: the message holds
+        // the one byte, which reads back the same way (the byte E9 as \u00e9).
+        { "x\xff", "Parse Error: Unrecognised symbol '\xff'.", "x" },
+        { "x+\xe9", "Parse Error: Unrecognised symbol '\xe9'.", "x" },
+        { "\x80x", "Parse Error: Unrecognised symbol '\x80'.", "" },
+        { "x\xc3", "Parse Error: Unrecognised symbol '\xc3'.", "x" }, // cut off at the end
+        { "\xe2\x82x", "Parse Error: Unrecognised symbol '\xe2'.", "" },
+        { "\xc0\xaf", "Parse Error: Unrecognised symbol '\xc0'.", "" }, // overlong "/"
+        { "\xe0\x80\xaf", "Parse Error: Unrecognised symbol '\xe0'.", "" }, // overlong "/"
+        { "\xed\xa0\x80", "Parse Error: Unrecognised symbol '\xed'.", "" }, // a surrogate
+        { "\xf0\x80\x80\xaf", "Parse Error: Unrecognised symbol '\xf0'.", "" },
+        { "\xf4\x90\x80\x80", "Parse Error: Unrecognised symbol '\xf4'.", "" }, // > U+10FFFF
+        // A UTF-8 character in a text that is not UTF-8 as a whole shows as its bytes do.
+        { "\u00e9\xe9", "Parse Error: Unrecognised symbol '\xc3'.", "" },
         { "\xed\x9f\xbf", "Parse Error: Unrecognised symbol '\uD7FF'.", "" },
         { "\xf4\x8f\xbf\xbf", "Parse Error: Unrecognised symbol '\U0010FFFF'.", "" },
     };

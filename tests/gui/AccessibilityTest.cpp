@@ -82,10 +82,10 @@ TEST_F(ShellTest, TheGraphWindowNamesEveryControlOnce)
     const std::vector<std::string> names = FocusableNames(*child);
     ExpectNamedOnce(names);
     EXPECT_EQ(names,
-        (std::vector<std::string> { "Expression", "Plot", "Postfix form",
-            "Do not clear previous graph", "X Scale", "Y Scale", "Increase X scale",
-            "Decrease X scale", "Increase Y scale", "Decrease Y scale", "Quality", "Plot dy/dx",
-            "Statistics", "Evaluate", "Eval dy/dx", "Integrate", "Implicit function" }));
+        (std::vector<std::string> { "Expression", "Plot", "Plot dy/dx", "Postfix form",
+            "Eval dy/dx", "Evaluate", "Integrate", "Do not clear previous graph",
+            "Implicit function", "Statistics", "X Scale", "Increase X scale", "Decrease X scale",
+            "Y Scale", "Increase Y scale", "Decrease Y scale", "Quality" }));
 
     CPlovexView& view = ViewOf(*child);
     QAccessibleInterface* graph = FindByRole(*child, QAccessible::Graphic);
@@ -109,7 +109,8 @@ TEST_F(ShellTest, TheGraphWindowNamesEveryControlOnce)
     }
     for (const int id : { res::kXScaleUpButton, res::kYScaleUpButton })
         EXPECT_EQ(qobject_cast<QAbstractButton*>(view.GetDlgItem(id))->text(), "+");
-    EXPECT_EQ(view.GetDlgItem(res::kYScaleDownButton)->toolTip(), "Decrease Y scale");
+    EXPECT_EQ(
+        view.GetDlgItem(res::kYScaleDownButton)->toolTip(), "Decrease Y scale (Alt+Shift+Down)");
 
     // The toolbar's buttons show only icons: they say their tooltips.
     std::vector<std::string> buttons;

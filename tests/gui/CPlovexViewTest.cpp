@@ -139,17 +139,17 @@ TEST(CPlovexViewForm, EveryCaptionFitsItsControl)
         int id;
         const char* caption;
     } captioned[] = {
-        { res::kPlotButton, "Plot" },
-        { res::kNoClearCheck, "Do not clear previous graph" },
+        { res::kPlotButton, "&Plot" },
+        { res::kNoClearCheck, "Do &not clear previous graph" },
         { res::kXScaleUpButton, "+" },
         { res::kXScaleDownButton, "-" },
         { res::kYScaleUpButton, "+" },
         { res::kYScaleDownButton, "-" },
-        { res::kPlotDerivativeButton, "Plot dy/dx" },
-        { res::kEvaluateButton, "Evaluate" },
-        { res::kEvalDerivativeButton, "Eval dy/dx" },
-        { res::kIntegrateButton, "Integrate" },
-        { res::kImplicitCheck, "Implicit function" },
+        { res::kPlotDerivativeButton, "Plot &dy/dx" },
+        { res::kEvaluateButton, "Ev&aluate" },
+        { res::kEvalDerivativeButton, "Eva&l dy/dx" },
+        { res::kIntegrateButton, "&Integrate" },
+        { res::kImplicitCheck, "I&mplicit function" },
     };
     for (const auto& control : captioned) {
         SCOPED_TRACE(control.caption);
@@ -161,7 +161,9 @@ TEST(CPlovexViewForm, EveryCaptionFitsItsControl)
         const bool check = qobject_cast<QCheckBox*>(button) != nullptr;
         const QRect room = button->style()->subElementRect(
             check ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button);
-        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), room.width());
+        // The mnemonic's "&" is not drawn: the letter after it is underlined.
+        const QString shown = QString(button->text()).remove(u'&');
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(shown), room.width());
     }
     std::vector<std::string> labels;
     for (QLabel* label : view.findChildren<QLabel*>()) {
@@ -176,7 +178,8 @@ TEST(CPlovexViewForm, EveryCaptionFitsItsControl)
     EXPECT_EQ(labels, (Strings { "Quality:", "X Scale:", "Y Scale:" }));
 }
 
-TEST(CPlovexViewForm, TabOrderIsTemplateOrder)
+// Row by row, left to right, as the form shows its controls.
+TEST(CPlovexViewForm, TabOrderFollowsTheLayout)
 {
     CPlovexDoc document;
     CPlovexView view(document);
@@ -191,8 +194,8 @@ TEST(CPlovexViewForm, TabOrderIsTemplateOrder)
         while (widget->focusPolicy() != Qt::StrongFocus)
             widget = widget->nextInFocusChain();
     }
-    const std::vector<int> expected { 1000, 1001, 1002, 1004, 1006, 1007, 1008, 1009, 1010, 1011,
-        1012, 1014, 1016, 1017, 1018, 1019, 1013 };
+    const std::vector<int> expected { 1000, 1001, 1014, 1002, 1018, 1017, 1019, 1004, 1013, 1016,
+        1006, 1008, 1009, 1007, 1010, 1011, 1012 };
     EXPECT_EQ(order, expected);
     for (int id = res::kExpressionEdit; id <= res::kIntegrateButton; ++id)
         EXPECT_TRUE(view.GetDlgItem(id)->isEnabled()) << id;

@@ -50,13 +50,6 @@ private:
     ColourDialogService* m_previous;
 };
 
-void Trigger(const CPlovexApp& app, int command)
-{
-    QAction* action = app.MainFrame().Action(command);
-    ASSERT_TRUE(action && action->isEnabled()) << command;
-    action->trigger();
-}
-
 void Click(CPlovexView& view, int id)
 {
     qobject_cast<QAbstractButton*>(view.GetDlgItem(id))->click();

@@ -65,14 +65,6 @@ private:
     PrintDialogService* m_previous;
 };
 
-void Trigger(const CPlovexApp& app, int command)
-{
-    QAction* action = app.MainFrame().Action(command);
-    ASSERT_NE(action, nullptr) << command;
-    ASSERT_TRUE(action->isEnabled()) << command;
-    action->trigger();
-}
-
 QImage Rgb(const QImage& image)
 {
     return image.convertToFormat(QImage::Format_RGB32);
@@ -325,11 +317,23 @@ TEST_F(ShellTest, PrintPutsTheGraphWholePixelsOnOnePage)
         EXPECT_FALSE(QFile::exists(TempPath("cancelled.pdf")));
         EXPECT_TRUE(m_messages.messages.empty());
     }
-    FakePrintDialogs printers(TempPath("no/such/page.pdf"));
+    {
+        FakePrintDialogs printers(TempPath("no/such/page.pdf"));
+        Trigger(app, res::kCmdFilePrint);
+        EXPECT_EQ(m_messages.messages,
+            std::vector<std::string> {
+                "Cannot print the graph: the printer did not accept the page." });
+    }
+    // A file to print into that is no file (a folder here; a FIFO would wait for a reader)
+    // is refused before the printer opens it.
+    m_messages.messages.clear();
+    FakePrintDialogs printers(TempPath(""));
     Trigger(app, res::kCmdFilePrint);
     EXPECT_EQ(m_messages.messages,
-        std::vector<std::string> {
-            "Cannot print the graph: the printer did not accept the page." });
+        std::vector<std::string> { QString("Cannot print the graph to \"%1\".\n\nIt is a folder, "
+                                           "not a file.")
+                                       .arg(TempPath(""))
+                                       .toStdString() });
 }
 
 TEST_F(ShellTest, TheCaptionSaysWhichFunctionTheGraphShows)

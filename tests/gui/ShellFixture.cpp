@@ -1,10 +1,13 @@
 #include "ShellFixture.h"
 
+#include "app/CPlovexApp.h"
 #include "frame/CChildFrame.h"
+#include "frame/CMainFrame.h"
 #include "res/Resource.h"
 #include "view/CPlovexView.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -38,9 +41,10 @@ QString FakeFileDialogs::GetOpenFileName(QWidget*, const QString& filter)
     return NextFileName();
 }
 
-QString FakeFileDialogs::GetSaveFileName(
-    QWidget*, const QString& proposed, const QString& filter, const QString& defaultSuffix)
+QString FakeFileDialogs::GetSaveFileName(QWidget*, const QString& title, const QString& proposed,
+    const QString& filter, const QString& defaultSuffix)
 {
+    saveTitles.push_back(title.toStdString());
     asked.push_back(QString("save %1 %2 %3").arg(proposed, filter, defaultSuffix).toStdString());
     return NextFileName();
 }
@@ -86,6 +90,21 @@ QByteArray ShellTest::ReadFile(const QString& path)
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     return file.readAll();
+}
+
+CChildFrame& Active(const CPlovexApp& app)
+{
+    CChildFrame* child = app.MainFrame().ActiveChild();
+    EXPECT_NE(child, nullptr);
+    return *child;
+}
+
+void Trigger(const CPlovexApp& app, int command)
+{
+    QAction* action = app.MainFrame().Action(command);
+    ASSERT_NE(action, nullptr) << command;
+    ASSERT_TRUE(action->isEnabled()) << command;
+    action->trigger();
 }
 
 CPlovexView& ViewOf(CChildFrame& frame)

@@ -16,6 +16,7 @@ class QWidget;
 namespace plovex {
 
 class CChildFrame;
+class CPlovexApp;
 class CPlovexView;
 
 // Answers the document commands' questions from a script while it lives; a question with
@@ -26,8 +27,8 @@ public:
     ~FakeFileDialogs() override;
 
     QString GetOpenFileName(QWidget* parent, const QString& filter) override;
-    QString GetSaveFileName(QWidget* parent, const QString& proposed, const QString& filter,
-        const QString& defaultSuffix) override;
+    QString GetSaveFileName(QWidget* parent, const QString& title, const QString& proposed,
+        const QString& filter, const QString& defaultSuffix) override;
     SaveAnswer AskSaveChanges(QWidget* parent, const QString& title) override;
 
     std::deque<QString> fileNames; // for Open and Save As, in turn; "" cancels
@@ -36,6 +37,8 @@ public:
     // What was asked, one line each: "open Plovex Graph (*.pxg);;All Files (*)",
     // "save Graph1.pxg Plovex Graph (*.pxg) pxg", "ask Graph1".
     std::vector<std::string> asked;
+    // The titles of the save dialogs, in turn: "Save As", "Export Graph".
+    std::vector<std::string> saveTitles;
 
 private:
     QString NextFileName();
@@ -67,6 +70,10 @@ inline const QByteArray kDefaultSettingsTrailer(
     "PXGS\x01\x0D\x00\x00\x20\x41\x00\x00\x20\x41\x00\x00\x20\x41\x00", 19);
 
 CPlovexView& ViewOf(CChildFrame& frame);
+// The active graph window; the test fails when there is none.
+CChildFrame& Active(const CPlovexApp& app);
+// Runs the command `id` as its menu item or key would; the test fails when it is disabled.
+void Trigger(const CPlovexApp& app, int command);
 // Replaces the expression box's text as a person would.
 void Type(CPlovexView& view, const QString& expression);
 // Types `expression` into the form and presses Plot, as a person would.

@@ -89,6 +89,11 @@ QByteArray Document(const QByteArray& expression)
     return char(expression.size()) + expression;
 }
 
+QLineEdit& ExpressionBox(CChildFrame& frame)
+{
+    return *qobject_cast<QLineEdit*>(ViewOf(frame).GetDlgItem(res::kExpressionEdit));
+}
+
 // Files written meanwhile may grow to `bytes` only; writes beyond fail with EFBIG instead
 // of the signal that would end the process.
 class FileSizeLimit {
@@ -111,21 +116,6 @@ private:
     rlimit m_previous {};
     void (*m_handler)(int);
 };
-
-CChildFrame& Active(const CPlovexApp& app)
-{
-    CChildFrame* child = app.MainFrame().ActiveChild();
-    EXPECT_NE(child, nullptr);
-    return *child;
-}
-
-void Trigger(const CPlovexApp& app, int command)
-{
-    QAction* action = app.MainFrame().Action(command);
-    ASSERT_NE(action, nullptr) << command;
-    ASSERT_TRUE(action->isEnabled()) << command;
-    action->trigger();
-}
 
 TEST_F(ShellTest, StartsMaximisedWithOneNewPlottedGraph)
 {
@@ -481,6 +471,31 @@ TEST_F(ShellTest, OpenPlotsTheDocumentAtOnceEvenWhenItDoesNotParse)
     EXPECT_EQ(app.Template().Documents().size(), 4u);
 }
 
+// The parse error names the character as the box shows it, whatever the document's bytes.
+TEST_F(ShellTest, AParseErrorNamesTheCharacterAsTheBoxShowsIt)
+{
+    const struct {
+        const char* name;
+        QByteArray expression;
+        const char16_t* shown;
+        const char16_t* message;
+    } cases[] = {
+        { "Latin-1", "x+\xE9", u"x+\u00E9", u"Parse Error: Unrecognised symbol '\u00E9'." },
+        { "UTF-8", "x+\xCF\x80", u"x+\u03C0", u"Parse Error: Unrecognised symbol '\u03C0'." },
+        { "UTF-8 in Latin-1", "\xC3\xA9\xE9", u"\u00C3\u00A9\u00E9",
+            u"Parse Error: Unrecognised symbol '\u00C3'." },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_messages.messages.clear();
+        CPlovexApp app;
+        ASSERT_TRUE(app.InitInstance({ WriteFile("symbol.pxg", Document(c.expression)) }));
+        EXPECT_EQ(ExpressionBox(Active(app)).text(), QStringView(c.shown).toString());
+        EXPECT_EQ(m_messages.messages,
+            std::vector<std::string> { QStringView(c.message).toString().toStdString() });
+    }
+}
+
 TEST_F(ShellTest, BadFilesOpenNoDocumentAndSayWhy)
 {
     CPlovexApp app;
@@ -824,11 +839,6 @@ QByteArray Bytes(const std::vector<std::uint8_t>& bytes)
 {
     return QByteArray(
         reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-}
-
-QLineEdit& ExpressionBox(CChildFrame& frame)
-{
-    return *qobject_cast<QLineEdit*>(ViewOf(frame).GetDlgItem(res::kExpressionEdit));
 }
 
 // Whatever bytes a document holds, opening it shows them, asks nothing on closing and saves

@@ -34,14 +34,6 @@ void SetArea(CMainFrame& frame, const QSize& area)
     ASSERT_EQ(Area(frame).size(), area);
 }
 
-void Trigger(const CPlovexApp& app, int command)
-{
-    QAction* action = app.MainFrame().Action(command);
-    ASSERT_NE(action, nullptr) << command;
-    ASSERT_TRUE(action->isEnabled()) << command;
-    action->trigger();
-}
-
 // Chooses the window titled `title` from the Window menu, as a person would.
 void ChooseFromWindowMenu(const CMainFrame& frame, const QString& title)
 {
@@ -91,6 +83,30 @@ TEST_F(ShellTest, NewWindowsCascadeInsideTheAreaAndWrapToTheTopLeft)
         previous = position;
     }
     EXPECT_GT(wraps, 0);
+}
+
+// A window exactly over another hides it: a new one takes the next free place instead.
+TEST_F(ShellTest, ANewWindowNeverLandsOnAnOpenOne)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CMainFrame& frame = app.MainFrame();
+    SetArea(frame, frame.ActiveChild()->size() * 2);
+    CChildFrame& first = Active(app);
+    EXPECT_EQ(first.pos(), QPoint(0, 0));
+    Trigger(app, res::kCmdFileNew);
+    const QPoint step = Active(app).pos();
+    ASSERT_GT(step.x(), 0);
+    // The last placed window is gone: the cascade starts again at the top left, where the
+    // first window still stands.
+    Trigger(app, res::kCmdFileClose);
+    DeleteClosedWindows();
+    Trigger(app, res::kCmdFileNew);
+    EXPECT_EQ(Active(app).pos(), step);
+    // The next place is taken by a window moved there.
+    first.move(step * 2);
+    Trigger(app, res::kCmdFileNew);
+    EXPECT_EQ(Active(app).pos(), step * 3);
 }
 
 TEST_F(ShellTest, TileAndCascadeKeepEveryWindowInside)
