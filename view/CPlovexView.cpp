@@ -465,9 +465,15 @@ bool CPlovexView::Zoom(double xFactor, double yFactor, const QPointF& offset)
     const std::optional<GraphView> zoomed = ZoomAbout(
         CurrentView(), xFactor, yFactor, offset.x(), offset.y(), client.width(), client.height());
     if (!zoomed) {
-        emit Message(xFactor > 1.0 || yFactor > 1.0
-                ? tr("Cannot zoom in further: neighbouring pixels would show the same value.")
-                : tr("Cannot zoom out further: the scale would leave the range of numbers."));
+        const bool in = xFactor > 1.0 || yFactor > 1.0;
+        if (!ZoomKeepsScales(CurrentView(), xFactor, yFactor))
+            emit Message(in ? tr("Cannot zoom in further: the scale would become infinite.")
+                            : tr("Cannot zoom out further: the scale would become zero."));
+        else
+            emit Message(in
+                    ? tr("Cannot zoom in further: neighbouring pixels would show the same value.")
+                    : tr("Cannot zoom out further: neighbouring pixels would show the same "
+                         "value."));
         return false;
     }
     ShowView(*zoomed);

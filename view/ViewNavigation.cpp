@@ -48,14 +48,20 @@ bool ViewUsable(const GraphView& view, int width, int height)
         && Distinct(height, [&](int py) { return GraphY(view, py); });
 }
 
+bool ZoomKeepsScales(const GraphView& view, double xFactor, double yFactor)
+{
+    return ScaleUsable(static_cast<float>(static_cast<double>(view.xScale) * xFactor))
+        && ScaleUsable(static_cast<float>(static_cast<double>(view.yScale) * yFactor));
+}
+
 std::optional<GraphView> ZoomAbout(const GraphView& view, double xFactor, double yFactor, double px,
     double py, int width, int height)
 {
+    if (!ZoomKeepsScales(view, xFactor, yFactor))
+        return std::nullopt;
     GraphView zoomed = view;
     zoomed.xScale = static_cast<float>(static_cast<double>(view.xScale) * xFactor);
     zoomed.yScale = static_cast<float>(static_cast<double>(view.yScale) * yFactor);
-    if (!ScaleUsable(zoomed.xScale) || !ScaleUsable(zoomed.yScale))
-        return std::nullopt;
     zoomed.xOffset = KeptOffset(view.xOffset, px, view.xScale, zoomed.xScale);
     zoomed.yOffset = KeptOffset(view.yOffset, py, view.yScale, zoomed.yScale);
     if (!ViewUsable(zoomed, width, height))

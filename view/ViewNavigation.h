@@ -16,6 +16,10 @@ inline constexpr double kZoomStep = 1.25;
 std::optional<GraphView> ZoomAbout(const GraphView& view, double xFactor, double yFactor, double px,
     double py, int width, int height);
 
+// Whether scales multiplied by these factors (in double, rounded to float) stay finite and
+// not zero: a refused zoom that fails this went beyond the range of numbers.
+bool ZoomKeepsScales(const GraphView& view, double xFactor, double yFactor);
+
 // The picture follows the pointer: `right` pixels to the right and `down` pixels down.
 GraphView PanBy(const GraphView& view, double right, double down);
 

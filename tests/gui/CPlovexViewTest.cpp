@@ -1017,9 +1017,16 @@ TEST_F(ViewTest, ARefusedZoomSaysWhy)
     EXPECT_EQ(Text(res::kXScaleEdit), "3e+38");
     EXPECT_EQ(Picture(), before);
     ASSERT_EQ(notes.size(), 1);
-    EXPECT_EQ(
-        notes.first(), "Cannot zoom in further: neighbouring pixels would show the same value.");
+    EXPECT_EQ(notes.first(), "Cannot zoom in further: the scale would become infinite.");
     EXPECT_EQ(view.History().Size(), 2u); // the typed scale, not the refused zoom
+    // Far from the origin the floats run out before the scale does.
+    Type(res::kXScaleEdit, "1000");
+    Plot("x");
+    view.m_xOffset = 1e9;
+    view.OnZoomIn();
+    ASSERT_EQ(notes.size(), 2);
+    EXPECT_EQ(
+        notes.last(), "Cannot zoom in further: neighbouring pixels would show the same value.");
 }
 
 } // namespace
