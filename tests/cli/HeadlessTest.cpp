@@ -100,6 +100,10 @@ const std::vector<CommandCase>& Results()
             "root 0.000000 0.000000\nminimum 0.000000 0.000000\n", "", 0 },
         { { "--expression=sin x", "--extrema", "--size=80x10" },
             "minimum -1.570820 -1.000000\nmaximum 1.570820 1.000000\n", "", 0 },
+        // A moved view: the columns of the area around the centre given.
+        { { "--expression=sin x", "--extrema", "--size=80x10", "--center=3,0" },
+            "maximum 1.570820 1.000000\nminimum 4.712461 -1.000000\n", "", 0 },
+        { { "--expression=x^3-2*x-5", "--roots", "--center=100,0" }, "", "", 0 },
         { { "--expression=1/x", "--roots", "--size=61x10", "--xscale=7" }, "", "", 0 },
         { { "--expression=3", "--roots", "--extrema" }, "", "", 0 },
         { { "--expression=sqrt(x)", "--roots", "--extrema", "--size=40x10" },
