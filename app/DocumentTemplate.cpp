@@ -13,10 +13,14 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <algorithm>
 
 namespace plovex {
 namespace {
+
+// Long enough to read a sentence, short enough not to linger over the next command's prompt.
+constexpr int kMessageMilliseconds = 5000;
 
 // Fields of the document string, separated by line breaks.
 enum DocumentStringField {
@@ -94,6 +98,10 @@ CChildFrame* DocumentTemplate::CreateNewFrame(CPlovexDoc& document)
     // Fitted inside the area, where the window has its title bar and borders.
     auto* view = new CPlovexView(document);
     view->m_grid = m_mainFrame->GridShown();
+    connect(view, &CPlovexView::HistoryChanged, m_mainFrame, &CMainFrame::OnUpdateViewHistory);
+    connect(view, &CPlovexView::Message, m_mainFrame, [this](const QString& text) {
+        m_mainFrame->statusBar()->showMessage(text, kMessageMilliseconds);
+    });
     frame->SetView(view);
     m_mainFrame->AttachView(*view);
     frame->SetCloseQuery([this](CChildFrame& closing) { return CanCloseFrame(closing); });

@@ -13,6 +13,7 @@
 #include "platform/StringTable.h"
 #include "res/Resource.h"
 #include "view/DocumentFile.h"
+#include "view/GraphCoordinates.h"
 #include "view/GraphRenderer.h"
 #include "view/ImageSurface.h"
 #include "view/Integration.h"
@@ -30,6 +31,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <clocale>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -166,6 +168,7 @@ private:
     // The graph's functions: the document's or --expression's, then those the options add.
     Outcome<std::vector<StoredFunction>> Functions();
     Outcome<float> Number(const QString& name, std::optional<float> fallback = std::nullopt);
+    [[nodiscard]] Status Centre(GraphView& view);
     [[nodiscard]] Status WriteFile(const QString& path, QByteArrayView bytes);
     std::string Format(double value) const
     {
@@ -250,8 +253,41 @@ Outcome<GraphSettings> Command::Settings()
     Outcome<float> quality = Number("quality", stored.quality);
     if (!quality.Ok())
         return quality.Error();
-    return GraphSettings { xScale.Value(), yScale.Value(), quality.Value(),
-        stored.implicit || m_parser.isSet("implicit") };
+    GraphSettings settings = stored;
+    settings.xScale = xScale.Value();
+    settings.yScale = yScale.Value();
+    settings.quality = quality.Value();
+    settings.implicit = stored.implicit || m_parser.isSet("implicit");
+    if (m_parser.isSet("center")) {
+        Status centred = Centre(settings);
+        if (centred)
+            return *centred;
+    }
+    return settings;
+}
+
+// --center=X,Y: the graph point at the area's centre, with the scales already chosen. The
+// offsets are X · xScale and Y · yScale in double; the point 0,0 is the unmoved view.
+Status Command::Centre(GraphView& view)
+{
+    const QString text = m_parser.value("center");
+    const QStringList parts = text.split(',');
+    const std::optional<float> x
+        = parts.size() == 2 ? ParseDecimal(parts[0].toStdString()) : std::nullopt;
+    const std::optional<float> y
+        = parts.size() == 2 ? ParseDecimal(parts[1].toStdString()) : std::nullopt;
+    if (!x || !y)
+        return Failure { kUsageError, QString("--center: '%1' is not X,Y").arg(text) };
+    const double xOffset = static_cast<double>(*x) * view.xScale;
+    const double yOffset = static_cast<double>(*y) * view.yScale;
+    if (!std::isfinite(xOffset) || !std::isfinite(yOffset)) {
+        return Failure { kUsageError,
+            QString("--center: '%1' lies beyond what these scales can show").arg(text) };
+    }
+    // -0 is no move either, and a document stores it as none.
+    view.xOffset = xOffset == 0.0 ? 0.0 : xOffset;
+    view.yOffset = yOffset == 0.0 ? 0.0 : yOffset;
+    return std::nullopt;
 }
 
 Outcome<std::vector<StoredFunction>> Command::Functions()
@@ -416,7 +452,7 @@ Outcome<int> Command::Points()
     const bool derivative = m_parser.isSet("dydx");
     const Program& f = program.Value();
     const ValueAt valueAt = [&](float x) { return f.Evaluate(derivative, x, 0.0f); };
-    const std::vector<float> columns = ColumnXs(size.Value().first, settings.xScale);
+    const std::vector<float> columns = ColumnXs(settings, size.Value().first);
     std::vector<FoundPoint> found;
     if (m_parser.isSet("roots"))
         found = FindRoots(valueAt, columns);
@@ -713,6 +749,10 @@ int RunHeadless(int argc, char** argv)
         { "xscale", "Pixels per unit along x (default 10).", "S" },
         { "yscale", "Pixels per unit along y (default 10).", "S" },
         { "quality", "Samples per pixel column (default 10).", "Q" },
+        { "center",
+            "The graph point at the centre of the area for --render and --save (default 0,0, "
+            "or the document's view).",
+            "X,Y" },
         { "grid",
             "Draw a grid and tick labels under the curve with --render, as View > Grid does "
             "in the window: lines 1, 2 or 5 times a power of ten units apart, at least 40 "

@@ -33,9 +33,11 @@ DecodedDocument Failure(std::string error)
 constexpr std::uint8_t kTrailerMark[] = { 'P', 'X', 'G', 'S' };
 constexpr std::uint8_t kVersion1 = 1;
 constexpr std::uint8_t kVersion2 = 2;
+constexpr std::uint8_t kVersion3 = 3;
 constexpr std::size_t kTrailerHead = sizeof kTrailerMark + 2;
 constexpr std::uint8_t kVersion1Fields = 13;
 constexpr std::uint8_t kVersion2Fields = 16;
+constexpr std::uint8_t kVersion3Fields = 32;
 constexpr std::uint8_t kImplicitFlag = 0x01;
 constexpr std::uint8_t kHiddenFlag = 0x02;
 // A further function's flags and colour, before its expression's prefix.
@@ -44,6 +46,20 @@ constexpr std::size_t kFunctionHead = 4;
 float ReadFloat(const std::uint8_t* data)
 {
     return std::bit_cast<float>(ReadLittleEndian(data, 4));
+}
+
+double ReadDouble(const std::uint8_t* data)
+{
+    const std::uint64_t low = ReadLittleEndian(data, 4);
+    const std::uint64_t high = ReadLittleEndian(data + 4, 4);
+    return std::bit_cast<double>(high << 32 | low);
+}
+
+void AppendDouble(std::vector<std::uint8_t>& bytes, double value)
+{
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    AppendLittleEndian(bytes, static_cast<std::uint32_t>(bits), 4);
+    AppendLittleEndian(bytes, static_cast<std::uint32_t>(bits >> 32), 4);
 }
 
 std::uint8_t Flags(const StoredFunction& function)
@@ -111,7 +127,7 @@ std::optional<Trailer> DecodeTrailer(const std::uint8_t* data, std::size_t size)
     const std::uint8_t* field = data + kTrailerHead;
     const std::uint8_t flags = field[12];
     const std::uint8_t known = version == kVersion1 ? kImplicitFlag : kImplicitFlag | kHiddenFlag;
-    if (version <= kVersion2 && (flags & ~known) != 0)
+    if (version <= kVersion3 && (flags & ~known) != 0)
         return std::nullopt;
     Trailer trailer;
     trailer.settings = { { ReadFloat(field), ReadFloat(field + 4), ReadFloat(field + 8) },
@@ -120,6 +136,13 @@ std::optional<Trailer> DecodeTrailer(const std::uint8_t* data, std::size_t size)
     const GraphSettings& settings = trailer.settings;
     if (std::isnan(settings.xScale) || std::isnan(settings.yScale) || std::isnan(settings.quality))
         return std::nullopt;
+    if (version >= kVersion3 && fields >= kVersion3Fields) {
+        trailer.settings.xOffset = ReadDouble(field + kVersion2Fields);
+        trailer.settings.yOffset = ReadDouble(field + kVersion2Fields + 8);
+        // Panning never leaves the finite numbers.
+        if (!std::isfinite(settings.xOffset) || !std::isfinite(settings.yOffset))
+            return std::nullopt;
+    }
     StoredFunction first;
     first.implicit = settings.implicit;
     if (listed) {
@@ -144,7 +167,7 @@ std::optional<Trailer> DecodeTrailer(const std::uint8_t* data, std::size_t size)
         if (size - offset < kFunctionHead)
             return std::nullopt;
         const std::uint8_t functionFlags = data[offset];
-        if (version <= kVersion2 && (functionFlags & ~known) != 0)
+        if (version <= kVersion3 && (functionFlags & ~known) != 0)
             return std::nullopt;
         StoredFunction function;
         function.implicit = (functionFlags & kImplicitFlag) != 0;
@@ -175,6 +198,9 @@ void AppendSettings(std::vector<std::uint8_t>& bytes, std::uint8_t version, std:
 
 std::vector<std::uint8_t> EncodeDocument(std::string_view expression, const GraphSettings& settings)
 {
+    if (settings.HasOffset())
+        return EncodeDocument(
+            { StoredFunction { std::string(expression), settings.implicit } }, settings);
     std::vector<std::uint8_t> bytes = EncodeDocument(expression);
     AppendSettings(bytes, kVersion1, kVersion1Fields, settings,
         settings.implicit ? kImplicitFlag : std::uint8_t { 0 });
@@ -185,11 +211,17 @@ std::vector<std::uint8_t> EncodeDocument(
     const std::vector<StoredFunction>& functions, const GraphView& view)
 {
     const StoredFunction& first = functions.front();
-    if (functions.size() == 1 && first.shown && first.colour == kFunctionPalette[0])
+    const bool moved = view.HasOffset();
+    if (functions.size() == 1 && first.shown && first.colour == kFunctionPalette[0] && !moved)
         return EncodeDocument(first.expression, GraphSettings { view, first.implicit });
     std::vector<std::uint8_t> bytes = EncodeDocument(first.expression);
-    AppendSettings(bytes, kVersion2, kVersion2Fields, view, Flags(first));
+    AppendSettings(bytes, moved ? kVersion3 : kVersion2, moved ? kVersion3Fields : kVersion2Fields,
+        view, Flags(first));
     AppendColour(bytes, first.colour);
+    if (moved) {
+        AppendDouble(bytes, view.xOffset);
+        AppendDouble(bytes, view.yOffset);
+    }
     // A graph of one function ends here, and a reader of version 1 still reads its settings.
     if (functions.size() == 1)
         return bytes;

@@ -133,6 +133,7 @@ CMainFrame::~CMainFrame()
     qApp->removeEventFilter(this);
     qApp->disconnect(this);
     m_mdiArea->disconnect(this);
+    m_functionBar->disconnect(this);
     // Closed windows waiting to be deleted too: the area no longer lists them.
     for (QMdiSubWindow* window : m_mdiArea->findChildren<QMdiSubWindow*>())
         window->disconnect(this);
@@ -226,6 +227,40 @@ void CMainFrame::CreateActions()
     action->setChecked(QSettings().value(kGridSetting, false).toBool());
     connect(action, &QAction::toggled, this, &CMainFrame::OnViewGrid);
 
+    // Moving around the active graph; the icons come from the desktop's theme where it has them.
+    const struct {
+        int id;
+        const char* text;
+        const char* icon;
+        QKeySequence key;
+        void (CPlovexView::*command)();
+    } navigation[] = {
+        { res::kCmdViewZoomIn, QT_TR_NOOP("Zoom &In"), "zoom-in", QKeySequence::ZoomIn,
+            &CPlovexView::OnZoomIn },
+        { res::kCmdViewZoomOut, QT_TR_NOOP("Zoom &Out"), "zoom-out", QKeySequence::ZoomOut,
+            &CPlovexView::OnZoomOut },
+        { res::kCmdViewReset, QT_TR_NOOP("&Reset View"), "zoom-original",
+            QKeySequence(Qt::CTRL | Qt::Key_0), &CPlovexView::OnResetView },
+        { res::kCmdViewEqualScales, QT_TR_NOOP("&Equal Scales"), nullptr, QKeySequence(),
+            &CPlovexView::OnEqualScales },
+        { res::kCmdViewBack, QT_TR_NOOP("&Back"), "go-previous",
+            QKeySequence(Qt::ALT | Qt::Key_Left), &CPlovexView::OnViewBack },
+        { res::kCmdViewForward, QT_TR_NOOP("For&ward"), "go-next",
+            QKeySequence(Qt::ALT | Qt::Key_Right), &CPlovexView::OnViewForward },
+    };
+    for (const auto& command : navigation) {
+        action = CreateAction(command.id, tr(command.text));
+        if (command.icon)
+            action->setIcon(QIcon::fromTheme(command.icon));
+        action->setShortcut(command.key);
+        connect(action, &QAction::triggered, this,
+            [this, handler = command.command] { OnViewCommand(handler); });
+    }
+    // Ctrl+= as well: on most keyboards + needs Shift.
+    Action(res::kCmdViewZoomIn)
+        ->setShortcuts(
+            { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) });
+    Action(res::kCmdViewZoomOut)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     // The function list and the commands on the active form's selected function.
     action = CreateAction(res::kCmdViewFunctionList, tr("&Function List"));
     action->setCheckable(true);
@@ -344,6 +379,13 @@ void CMainFrame::CreateMenus()
     m_viewMenu->addAction(Action(res::kCmdViewStatusBar));
     m_viewMenu->addAction(Action(res::kCmdViewGrid));
     m_viewMenu->addAction(Action(res::kCmdViewFunctionList));
+    m_viewMenu->addSeparator();
+    for (const int id :
+        { res::kCmdViewZoomIn, res::kCmdViewZoomOut, res::kCmdViewReset, res::kCmdViewEqualScales })
+        m_viewMenu->addAction(Action(id));
+    m_viewMenu->addSeparator();
+    m_viewMenu->addAction(Action(res::kCmdViewBack));
+    m_viewMenu->addAction(Action(res::kCmdViewForward));
 
     m_toolsMenu = new QMenu(tr("&Tools"), this);
     m_toolsMenu->addAction(Action(res::kCmdFindRoots));
@@ -382,6 +424,17 @@ void CMainFrame::CreateToolBar()
     m_toolBar->addSeparator();
     m_toolBar->addAction(Action(res::kCmdFilePrint));
     m_toolBar->addSeparator();
+    // Only the commands the theme has a picture for: a text button would crowd the bar.
+    bool navigation = false;
+    for (const int id : { res::kCmdViewBack, res::kCmdViewForward, res::kCmdViewZoomIn,
+             res::kCmdViewZoomOut, res::kCmdViewReset }) {
+        if (Action(id)->icon().isNull())
+            continue;
+        m_toolBar->addAction(Action(id));
+        navigation = true;
+    }
+    if (navigation)
+        m_toolBar->addSeparator();
     m_toolBar->addAction(Action(res::kCmdAppAbout));
     // A button shows only its icon: a screen reader says its tooltip.
     for (QAction* action : m_toolBar->actions()) {
@@ -633,9 +686,11 @@ void CMainFrame::OnUpdateFrameMenu()
 {
     const bool graph = !ChildFrames().isEmpty();
     // The toolbar's buttons and the keys act on the active graph.
-    for (const int id :
-        { res::kCmdFileSave, res::kCmdExportGraph, res::kCmdFilePrint, res::kCmdFilePrintPreview })
+    for (const int id : { res::kCmdFileSave, res::kCmdExportGraph, res::kCmdFilePrint,
+             res::kCmdFilePrintPreview, res::kCmdViewZoomIn, res::kCmdViewZoomOut,
+             res::kCmdViewReset, res::kCmdViewEqualScales })
         Action(id)->setEnabled(graph);
+    OnUpdateViewHistory();
     OnUpdateEditCommands();
     // A window that closes hands the list to the next active one, or to none.
     m_functionBar->SetView(ActiveView());
@@ -729,6 +784,13 @@ void CMainFrame::OnEditPaste()
         line->paste();
     else if (auto* text = qobject_cast<QPlainTextEdit*>(FocusedBox()))
         text->paste();
+}
+
+void CMainFrame::OnUpdateViewHistory()
+{
+    const CPlovexView* view = ActiveView();
+    Action(res::kCmdViewBack)->setEnabled(view && view->CanGoBack());
+    Action(res::kCmdViewForward)->setEnabled(view && view->CanGoForward());
 }
 
 void CMainFrame::OnViewCommand(void (CPlovexView::*command)())

@@ -69,6 +69,8 @@ public:
 
     // View > Grid: whether graph windows draw the grid and tick labels.
     bool GridShown() const;
+    // Back and Forward follow the active graph's view history.
+    void OnUpdateViewHistory();
 
     // Asked before the main window closes (Exit, the close box); false keeps it open.
     void SetCloseQuery(std::function<bool()> query);

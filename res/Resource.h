@@ -98,6 +98,14 @@ inline constexpr int kCmdFunctionColour = 32803;
 inline constexpr int kCmdFunctionMoveUp = 32804;
 inline constexpr int kCmdFunctionMoveDown = 32805;
 
+// Moving around the graph (View menu): zoom, the default view, equal scales, view history.
+inline constexpr int kCmdViewZoomIn = 32820;
+inline constexpr int kCmdViewZoomOut = 32821;
+inline constexpr int kCmdViewReset = 32822;
+inline constexpr int kCmdViewEqualScales = 32823;
+inline constexpr int kCmdViewBack = 32824;
+inline constexpr int kCmdViewForward = 32825;
+
 // Getting a graph out of its window: export, print, copy as a picture.
 inline constexpr int kCmdExportGraph = 32772;
 inline constexpr int kCmdCopyGraph = 32773;

@@ -23,13 +23,16 @@
 #include "view/EngineTexts.h"
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
+#include "view/GraphCoordinates.h"
 #include "view/GraphDescription.h"
 #include "view/GraphPage.h"
 #include "view/GraphRenderer.h"
 #include "view/ImageExport.h"
 #include "view/Integration.h"
 #include "view/PointerReadout.h"
+#include "view/RenderingGuard.h"
 #include "view/ValueTable.h"
+#include "view/ViewNavigation.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -41,9 +44,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QStringList>
+#include <QTimer>
+#include <QWheelEvent>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -165,6 +171,7 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
     // Attaches the control objects and shows the defaults.
     UpdateData(false);
     CreateGraphMenu();
+    m_clock.start();
 }
 
 void CPlovexView::CreateGraphMenu()
@@ -189,6 +196,9 @@ void CPlovexView::OnInitialUpdate()
     m_xScale = document.View().xScale;
     m_yScale = document.View().yScale;
     m_quality = document.View().quality;
+    m_xOffset = document.View().xOffset;
+    m_yOffset = document.View().yOffset;
+    m_history = ViewHistory(CurrentView());
     m_implicit = document.Function(m_selected).implicit;
     UpdateData(false);
     EnableExplicitCommands();
@@ -212,7 +222,7 @@ void CPlovexView::ParseOtherFunctions()
 
 void CPlovexView::StoreSettings()
 {
-    GetDocument().SetView({ m_xScale, m_yScale, m_quality });
+    GetDocument().SetView(CurrentView());
     GetDocument().SetImplicit(m_selected, m_implicit);
 }
 
@@ -296,6 +306,8 @@ void CPlovexView::Plot(bool derivative)
     // Also after a parse error: whatever the parse left in the queue is drawn.
     DrawGraph();
     UpdateData(false);
+    // Scales typed and plotted are a change of the view.
+    RecordView();
 }
 
 void CPlovexView::SelectFunction(std::size_t index)
@@ -422,6 +434,159 @@ void CPlovexView::ChangeScale(float FormFields::*scale, float change)
     // The queue of the last parse, whatever the expression box holds now.
     DrawGraph();
     UpdateData(false);
+    RecordView();
+}
+
+void CPlovexView::RecordView()
+{
+    m_history.Record(CurrentView());
+    emit HistoryChanged();
+}
+
+std::optional<QPointF> CPlovexView::AreaOffset(const QPointF& point) const
+{
+    const QSize client = m_graphArea->ClientSize();
+    const QPoint pixel = m_graphArea->ToClient(*this, point.toPoint());
+    if (pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= client.width()
+        || pixel.y() >= client.height())
+        return std::nullopt;
+    return QPointF(pixel.x() - client.width() / 2, client.height() / 2 - pixel.y());
+}
+
+void CPlovexView::ShowView(const GraphView& view)
+{
+    // What the user typed stays in the boxes; only the scales change there.
+    ReadControlsQuietly();
+    m_xScale = view.xScale;
+    m_yScale = view.yScale;
+    m_xOffset = view.xOffset;
+    m_yOffset = view.yOffset;
+    StoreSettings();
+    SetDlgItemText(res::kXScaleEdit, FormatField(m_xScale));
+    SetDlgItemText(res::kYScaleEdit, FormatField(m_yScale));
+    DrawGraph();
+    UpdateData(false);
+}
+
+bool CPlovexView::Zoom(double xFactor, double yFactor, const QPointF& offset)
+{
+    ReadControlsQuietly();
+    const QSize client = m_graphArea->ClientSize();
+    const std::optional<GraphView> zoomed = ZoomAbout(
+        CurrentView(), xFactor, yFactor, offset.x(), offset.y(), client.width(), client.height());
+    if (!zoomed) {
+        const bool in = xFactor > 1.0 || yFactor > 1.0;
+        if (!ZoomKeepsScales(CurrentView(), xFactor, yFactor))
+            emit Message(in ? tr("Cannot zoom in further: the scale would become infinite.")
+                            : tr("Cannot zoom out further: the scale would become zero."));
+        else
+            emit Message(in
+                    ? tr("Cannot zoom in further: neighbouring pixels would show the same value.")
+                    : tr("Cannot zoom out further: neighbouring pixels would show the same "
+                         "value."));
+        return false;
+    }
+    ShowView(*zoomed);
+    return true;
+}
+
+void CPlovexView::OnZoomIn()
+{
+    if (Zoom(kZoomStep, kZoomStep, {}))
+        RecordView();
+}
+
+void CPlovexView::OnZoomOut()
+{
+    if (Zoom(1.0 / kZoomStep, 1.0 / kZoomStep, {}))
+        RecordView();
+}
+
+void CPlovexView::OnResetView()
+{
+    ReadControlsQuietly();
+    ShowView(ResetView(CurrentView()));
+    RecordView();
+}
+
+void CPlovexView::OnEqualScales()
+{
+    ReadControlsQuietly();
+    const QSize client = m_graphArea->ClientSize();
+    const std::optional<GraphView> equal
+        = EqualScales(CurrentView(), client.width(), client.height());
+    if (!equal) {
+        emit Message(tr("Cannot make the scales equal: the x scale cannot be used for y."));
+        return;
+    }
+    ShowView(*equal);
+    RecordView();
+}
+
+void CPlovexView::OnViewBack()
+{
+    if (!m_history.CanGoBack())
+        return;
+    ShowView(m_history.Back());
+    emit HistoryChanged();
+}
+
+void CPlovexView::OnViewForward()
+{
+    if (!m_history.CanGoForward())
+        return;
+    ShowView(m_history.Forward());
+    emit HistoryChanged();
+}
+
+void CPlovexView::wheelEvent(QWheelEvent* event)
+{
+    const std::optional<QPointF> offset = AreaOffset(event->position());
+    if (!offset) {
+        FormView::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    const QPoint angle = event->angleDelta();
+    m_wheelDelta += angle.y() != 0 ? angle.y() : angle.x();
+    const int notches = m_wheelDelta / QWheelEvent::DefaultDeltasPerStep;
+    if (notches == 0)
+        return;
+    m_wheelDelta -= notches * QWheelEvent::DefaultDeltasPerStep;
+    // Away from the user zooms in.
+    const double factor = std::pow(kZoomStep, notches);
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const bool xOnly = modifiers & Qt::ShiftModifier;
+    const bool yOnly = (modifiers & Qt::ControlModifier) && !xOnly;
+    if (Zoom(yOnly ? 1.0 : factor, xOnly ? 1.0 : factor, *offset)) {
+        m_history.RecordWheel(CurrentView(), m_clock.elapsed());
+        emit HistoryChanged();
+    }
+}
+
+void CPlovexView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !AreaOffset(event->position())) {
+        FormView::mousePressEvent(event);
+        return;
+    }
+    ReadControlsQuietly();
+    m_dragFrom = event->position();
+    m_dragView = CurrentView();
+    m_dragged = false;
+}
+
+void CPlovexView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !m_dragFrom) {
+        FormView::mouseReleaseEvent(event);
+        return;
+    }
+    m_dragFrom.reset();
+    unsetCursor();
+    // A click without a drag changes nothing.
+    if (m_dragged)
+        RecordView();
 }
 
 void CPlovexView::OnViewGrid()
@@ -448,6 +613,14 @@ void CPlovexView::EnableExplicitCommands()
 
 void CPlovexView::mouseMoveEvent(QMouseEvent* event)
 {
+    if (m_dragFrom && (event->buttons() & Qt::LeftButton)) {
+        const QPointF moved = event->position() - *m_dragFrom;
+        if (moved != QPointF(0, 0) || m_dragged) {
+            m_dragged = true;
+            setCursor(Qt::ClosedHandCursor);
+            ShowView(PanBy(m_dragView, moved.x(), moved.y()));
+        }
+    }
     OnMouseMove(event->position().toPoint());
 }
 
@@ -471,10 +644,16 @@ void CPlovexView::OnMouseMove(const QPoint& point)
     }
     const int hw = client.width() / 2;
     const int hh = client.height() / 2;
-    emit Readout(QString::fromStdString(
-        PointerReadoutText(pixel.x() - hw, hh - pixel.y(), m_xScale, m_yScale)));
-    const int gx = TruncateToInt(static_cast<double>(pixel.x() - hw) / m_xScale);
-    const int gy = TruncateToInt(static_cast<double>(hh - pixel.y()) / m_yScale);
+    // From the pixel's offset plus the view's, as the renderer takes its samples; an unmoved
+    // view adds nothing.
+    const double px = pixel.x() - hw;
+    const double py = hh - pixel.y();
+    const double gxPixels = m_xOffset == 0.0 ? px : px + m_xOffset;
+    const double gyPixels = m_yOffset == 0.0 ? py : py + m_yOffset;
+    emit Readout(
+        QString::fromStdString(PointerReadoutText(gxPixels, gyPixels, m_xScale, m_yScale)));
+    const int gx = TruncateToInt(gxPixels / m_xScale);
+    const int gy = TruncateToInt(gyPixels / m_yScale);
     char text[32];
     std::snprintf(text, sizeof text, "(%d,%d)", gx, gy);
     m_status = text;
@@ -539,7 +718,7 @@ std::vector<std::size_t> CPlovexView::IntersectionPartners() const
 
 std::vector<float> CPlovexView::VisibleColumns() const
 {
-    return ColumnXs(m_graphArea->ClientSize().width(), m_drawnXScale);
+    return ColumnXs(m_drawnView, m_graphArea->ClientSize().width());
 }
 
 PointList CPlovexView::FindPoints(PointSearch kinds)
@@ -571,8 +750,9 @@ PointList CPlovexView::FindPoints(PointSearch kinds)
     const QSize client = m_graphArea->ClientSize();
     QList<QPointF> marks;
     for (const FoundPoint& point : list.points) {
-        marks << QPointF(client.width() / 2 + static_cast<double>(point.x) * m_drawnXScale,
-            client.height() / 2 - point.y * m_drawnYScale);
+        marks << QPointF(client.width() / 2 + static_cast<double>(point.x) * m_drawnView.xScale
+                - m_drawnView.xOffset,
+            client.height() / 2 - point.y * m_drawnView.yScale + m_drawnView.yOffset);
     }
     m_graphArea->SetMarks(
         marks, QColor(selected.colour.red, selected.colour.green, selected.colour.blue));
@@ -743,8 +923,41 @@ double CPlovexView::Evaluate(float x, float y, bool subCall) const
 
 void CPlovexView::DrawGraph()
 {
+    // Asked again while rendering (the view moved meanwhile): that rendering stops, and this
+    // one follows once it has.
+    if (m_rendering) {
+        m_stopRequested = true;
+        m_redrawWaiting = true;
+        return;
+    }
+    m_rendering = true;
+    std::optional<float> stalledAt;
+    QPointer<QWidget> closing;
+    {
+        const RenderingGuard guard(*this);
+        do {
+            m_redrawWaiting = false;
+            m_stopRequested = false;
+            stalledAt = RenderOnce();
+        } while (m_redrawWaiting);
+        m_rendering = false;
+        m_stopRequested = false;
+        closing = guard.Closing();
+    }
+    if (closing) {
+        QTimer::singleShot(0, closing, [closing] { closing->close(); });
+        return;
+    }
+    // Said once the picture and its statistics show: the graph ends where the sweep stalled.
+    if (stalledAt) {
+        UpdateData(false);
+        Messages().MessageBox(this, EngineTexts::SweepStall(m_quality, *stalledAt));
+    }
+}
+
+std::optional<float> CPlovexView::RenderOnce()
+{
     const CPlovexDoc& document = GetDocument();
-    const GraphFunction& selected = document.Function(m_selected);
     std::size_t statisticsItem = 0;
     const std::vector<PlotItem> items
         = PlotItems(document.Model().Functions(), m_selected, m_derivative, statisticsItem);
@@ -760,21 +973,18 @@ void CPlovexView::DrawGraph()
             QColor(colour.red, colour.green, colour.blue) });
     }
     m_drawnDerivative = m_derivative;
-    m_drawnXScale = m_xScale;
-    m_drawnYScale = m_yScale;
+    m_drawnView = CurrentView();
     FormSurface surface(*this);
-    const RenderResult result = plovex::DrawGraph(
-        { m_xScale, m_yScale, m_quality }, { m_noClear, m_grid }, items, statisticsItem, surface);
+    const RenderResult result
+        = plovex::DrawGraph(m_drawnView, { m_noClear, m_grid }, items, statisticsItem, surface);
     const RenderTotals& totals = result.totals;
-    m_info = StatisticsText(result.statistics, FormatFixed);
+    // A stopped rendering's running values cover part of the samples: no statistics.
+    m_info = totals.stopped ? EngineTexts::kRenderingStopped
+                            : StatisticsText(result.statistics, FormatFixed);
     surface.Finish();
     m_graphArea->SetDescription(BytesToText(DescribeFunctions(document.Model().Functions())
-        + DescribeGraph(selected.ParsedExpression(), *this)));
-    // Said once the picture and its statistics show: the graph ends where the sweep stalled.
-    if (totals.sweepStalledAt) {
-        UpdateData(false);
-        Messages().MessageBox(this, EngineTexts::SweepStall(m_quality, *totals.sweepStalledAt));
-    }
+        + DescribeGraph(document.Function(m_selected).ParsedExpression(), *this)));
+    return totals.sweepStalledAt;
 }
 
 } // namespace plovex

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "document/GraphView.h"
 #include "document/Rgb.h"
 #include "platform/FormView.h"
 #include "view/FormFields.h"
 #include "view/GraphPage.h"
 #include "view/PointFinder.h"
+#include "view/ViewHistory.h"
 
+#include <QElapsedTimer>
 #include <QImage>
+#include <QPointF>
 #include <QString>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +54,30 @@ public:
     void OnViewGrid();
     // The readout: `point` in the form's client coordinates.
     void OnMouseMove(const QPoint& point);
+
+    // View menu: zoom about the centre, back to the default view, round circles, and through
+    // the form's view history.
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnResetView();
+    void OnEqualScales();
+    void OnViewBack();
+    void OnViewForward();
+    bool CanGoBack() const { return m_history.CanGoBack(); }
+    bool CanGoForward() const { return m_history.CanGoForward(); }
+    // The scales, quality and offset the form draws with.
+    GraphView CurrentView() const
+    {
+        return { m_xScale, m_yScale, m_quality, m_xOffset, m_yOffset };
+    }
+    const ViewHistory& History() const { return m_history; }
+
+    // Ends the rendering under way at its next batch of samples (Esc does this).
+    void StopRendering() { m_stopRequested = m_rendering; }
+    bool StopRequested() const { return m_stopRequested; }
+    bool Rendering() const { return m_rendering; }
+    // The left button is moving the picture.
+    bool Dragging() const { return m_dragFrom.has_value(); }
     void OnEvaluate();
     void OnEvaluateDerivative();
     void OnIntegrate();
@@ -117,6 +146,10 @@ public:
     PictureStatic* m_graphArea = nullptr;
 
 signals:
+    // The history moved, so Back and Forward may have become possible or impossible.
+    void HistoryChanged();
+    // A short note for the status bar: why a zoom was refused.
+    void Message(const QString& text);
     // Another function became the selected one.
     void SelectionChanged();
     // The graph point under the pointer, to the decimals its scale warrants; empty when the
@@ -127,6 +160,9 @@ protected:
     void DoDataExchange(DataExchange& exchange) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -139,12 +175,37 @@ private:
     void OnFunctionChanged(std::size_t index);
     void OnFunctionRemoved(std::size_t index);
     void ChangeScale(float FormFields::*scale, float change);
+    // The graph area's client pixel under `point` of the form, as an offset from its centre
+    // (right and up); none outside the area.
+    std::optional<QPointF> AreaOffset(const QPointF& point) const;
+    // Shows `view` (its scales and offset; the quality stays) and draws the last parse with it.
+    void ShowView(const GraphView& view);
+    // A zoom by these factors about `offset` (see AreaOffset), refused with a message when
+    // the view would not be usable; whether it was made.
+    bool Zoom(double xFactor, double yFactor, const QPointF& offset);
+    void RecordView();
     void EvaluateAtPoint(const char* prompt, bool derivative);
     void ShowResult(double value);
     void CreateGraphMenu();
     void Print(QPrinter& printer);
+    // One rendering with the current fields; where the explicit sweep stalled, if it did.
+    std::optional<float> RenderOnce();
 
     CPlovexDoc& m_document;
+    ViewHistory m_history;
+    // Wheel notches are counted in eighths of a degree, 120 to a notch; fine-grained wheels
+    // send less at a time, which adds up here.
+    int m_wheelDelta = 0;
+    QElapsedTimer m_clock;
+    // While the left button drags the picture: where it went down, and the view then.
+    std::optional<QPointF> m_dragFrom;
+    GraphView m_dragView;
+    bool m_dragged = false;
+    // A rendering is under way (the event loop runs now and then meanwhile), it was asked to
+    // stop, and the view changed so that another must follow it.
+    bool m_rendering = false;
+    bool m_stopRequested = false;
+    bool m_redrawWaiting = false;
     // The function the form's boxes, commands and statistics act on; it follows the function
     // when others are added, removed or moved.
     std::size_t m_selected = 0;
@@ -156,10 +217,9 @@ private:
 
     // What the last rendering drew, for the caption: each function's line and colour.
     std::vector<CaptionLine> m_drawn;
-    // The scales and derivative mode of the last rendering, where its points lie.
+    // The view and derivative mode of the last rendering, where its points lie.
     bool m_drawnDerivative = false;
-    float m_drawnXScale = 10.0f;
-    float m_drawnYScale = 10.0f;
+    GraphView m_drawnView;
     // The last table asked for: the next one starts from it.
     float m_tableFrom = -5.0f;
     float m_tableTo = 5.0f;

@@ -63,6 +63,9 @@ public:
 
     // Shows `status` in the form's status field, and the other form fields in their controls.
     virtual void PushFields(const std::string& status) = 0;
+
+    // Asked now and then while samples are taken: whether the rendering is to end at once.
+    virtual bool Stopped() { return false; }
 };
 
 } // namespace plovex

@@ -39,6 +39,9 @@ QString EngineTexts::Status(const std::string& status)
 
 QString EngineTexts::Statistics(const std::string& info)
 {
+    // Fields keep their line breaks as "\r\n", which a translation file does not hold.
+    if (info == kRenderingStopped)
+        return tr("Rendering stopped:\nno statistics.").replace(u'\n', QStringLiteral("\r\n"));
     QStringList lines = QString::fromStdString(info).split(QStringLiteral("\r\n"));
     for (QString& line : lines) {
         const qsizetype colon = line.indexOf(QStringLiteral(": "));

@@ -19,6 +19,9 @@ class EngineTexts {
     Q_DECLARE_TR_FUNCTIONS(EngineTexts)
 
 public:
+    // What the statistics box shows of a rendering stopped before its end.
+    static constexpr const char* kRenderingStopped = "Rendering stopped:\r\nno statistics.";
+
     // The character or name it quotes as the box that holds `expression` shows it.
     static QString ParseError(const ParseResult& result, std::string_view expression);
     // The form's status: "WORKING", "DONE", or the mouse position, which needs no words.

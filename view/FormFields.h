@@ -14,6 +14,9 @@ struct FormFields {
     float m_xScale = 10.0f;
     float m_yScale = 10.0f;
     float m_quality = 10.0f;
+    // How far the view has been moved, in pixels (see GraphView).
+    double m_xOffset = 0.0;
+    double m_yOffset = 0.0;
     std::string m_info;
     bool m_implicit = false;
     bool m_derivative = false;

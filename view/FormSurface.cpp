@@ -4,6 +4,7 @@
 #include "platform/VectorState.h"
 #include "view/CPlovexView.h"
 
+#include <QCoreApplication>
 #include <QProgressBar>
 #include <utility>
 
@@ -11,6 +12,8 @@ namespace plovex {
 namespace {
 
 constexpr qint64 kFrameMilliseconds = 30;
+// Well within the tenth of a second in which a window must answer.
+constexpr qint64 kEventsMilliseconds = 30;
 // At a high quality the bar is set hundreds of times to the same position in a row; the clock
 // is read when it moves and now and then between.
 constexpr unsigned kCallsPerClockCheck = 64;
@@ -26,6 +29,19 @@ FormSurface::FormSurface(CPlovexView& view)
     if (m_view.m_noClear)
         Image() = m_view.m_graphArea->Picture();
     m_sincePainted.start();
+    m_sinceEvents.start();
+}
+
+bool FormSurface::Stopped()
+{
+    if (m_sinceEvents.hasExpired(kEventsMilliseconds)) {
+        // The picture so far is what a repaint meanwhile shows.
+        HandOver();
+        QCoreApplication::processEvents();
+        m_sinceEvents.restart();
+        ClearUpperVectorState();
+    }
+    return m_view.StopRequested();
 }
 
 void FormSurface::SetProgressRange(int low, int high)

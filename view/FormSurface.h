@@ -24,6 +24,9 @@ public:
     void SetProgressRange(int low, int high) override;
     void SetProgressPos(int position) override;
     void PushFields(const std::string& status) override;
+    // Every few hundredths of a second the event loop runs, so that Esc, the wheel, a drag and
+    // a close reach the window (see RenderingGuard); whether the form asked to stop.
+    bool Stopped() override;
 
     // After the rendering: the graph area gets the finished picture and the bar its last
     // position, painted when the event loop runs again.
@@ -35,6 +38,7 @@ private:
 
     CPlovexView& m_view;
     QElapsedTimer m_sincePainted;
+    QElapsedTimer m_sinceEvents;
     std::vector<QWidget*> m_unpainted;
     int m_progressPos = 0;
     unsigned m_callsSinceCheck = 0;

@@ -4,6 +4,7 @@
 #include "engine/Numbers.h"
 #include "engine/Program.h"
 #include "view/DrawingSurface.h"
+#include "view/GraphCoordinates.h"
 #include "view/GridLayout.h"
 #include "view/SamplePipeline.h"
 
@@ -48,11 +49,9 @@ struct Running {
     }
 };
 
-// What the sampling of one item reads: the view's scales and quality, and the item's mode.
+// What the sampling of one item reads: the view, and the item's mode.
 struct Sampling {
-    float xScale;
-    float yScale;
-    float quality;
+    GraphView view;
     bool derivative;
 };
 
@@ -116,11 +115,22 @@ public:
         m_surface.SetProgressPos(position + m_progressOffset);
     }
 
+    // Asked between batches of samples; once the surface has said stop, the answer stays.
+    bool Stopped()
+    {
+        if (!m_stopped) {
+            Flush();
+            m_stopped = m_surface.Stopped();
+        }
+        return m_stopped;
+    }
+
 private:
     DrawingSurface& m_surface;
     Rgb m_colour;
     bool m_drawn;
     int m_progressOffset;
+    bool m_stopped = false;
     std::vector<Pixel> m_pixels;
 };
 
@@ -174,14 +184,17 @@ float TakeExplicit(Running& running, double v, double yScale)
     return y;
 }
 
-void DrawExplicit(PixelRun& run, int hw, int hh, float px, float y)
+// A moved view draws the scaled value y where an unmoved one draws y - yOffset, taken in
+// double: a pan by whole pixels then moves every point by exactly that many rows.
+void DrawExplicit(PixelRun& run, int hw, int hh, float px, float y, double yOffset)
 {
+    const double shown = yOffset == 0.0 ? y : y - yOffset;
     // Both bounds included; a NaN value is no point of the curve.
-    if (!(y >= static_cast<float>(-hh) && y <= static_cast<float>(hh)))
+    if (!(shown >= -hh && shown <= hh))
         return;
     // Row and column in double: a float sum can be off by one near whole numbers.
     run.Add(static_cast<int>(static_cast<double>(hw) + px),
-        static_cast<int>(static_cast<double>(hh) - y));
+        static_cast<int>(static_cast<double>(hh) - shown));
     const int whole = static_cast<int>(px);
     if (whole % kProgressEvery == 0)
         run.Progress(whole);
@@ -196,12 +209,14 @@ void EvaluateColumn(const Program& program, bool derivative, float x,
         *points++ = std::fabs(program.Evaluate(derivative, x, y)) <= 0.5;
 }
 
-void TakeColumn(Running& running, PixelRun& run, int px, int hw, int hh, const std::uint8_t* points)
+void TakeColumn(Running& running, PixelRun& run, int px, int hw, int hh, double yOffset,
+    const std::uint8_t* points)
 {
     for (int py = -hh; py < hh; ++py) {
         if (!*points++)
             continue;
-        const auto offset = static_cast<float>(py);
+        // The graph y of the point, in pixels.
+        const auto offset = static_cast<float>(yOffset == 0.0 ? py : py + yOffset);
         running.sum = static_cast<float>(static_cast<double>(running.sum) + offset);
         running.Extend(offset);
         run.Add(hw + px, hh - py);
@@ -218,22 +233,25 @@ std::optional<float> SampleExplicitAlone(const Sampling& sampling, const Program
     PixelRun& run, int hw, int hh, Running& running)
 {
     constexpr std::size_t kBatch = 64;
-    const double yScale = sampling.yScale;
+    const GraphView& view = sampling.view;
+    const double yScale = view.yScale;
     float offsets[kBatch];
     float values[kBatch];
-    ExplicitSweep sweep(hw, 1.0 / static_cast<double>(sampling.quality));
+    ExplicitSweep sweep(hw, 1.0 / static_cast<double>(view.quality));
     while (sweep.More()) {
         std::size_t count = 0;
         while (sweep.More() && count < kBatch) {
             const float px = sweep.Next();
-            const float x = static_cast<float>(static_cast<double>(px) / sampling.xScale);
+            const float x = GraphX(view, px);
             offsets[count] = px;
             values[count++]
                 = TakeExplicit(running, program.Evaluate(sampling.derivative, x, 0.0f), yScale);
         }
         for (std::size_t i = 0; i < count; ++i)
-            DrawExplicit(run, hw, hh, offsets[i], values[i]);
+            DrawExplicit(run, hw, hh, offsets[i], values[i], view.yOffset);
         run.Flush();
+        if (run.Stopped())
+            return std::nullopt;
     }
     return sweep.StalledAt();
 }
@@ -243,9 +261,11 @@ void SampleImplicitAlone(const Sampling& sampling, const Program& program, Pixel
 {
     std::vector<std::uint8_t> points(rows.size());
     for (int px = -hw; px < hw; ++px) {
-        const float x = static_cast<float>(static_cast<double>(px) / sampling.xScale);
-        EvaluateColumn(program, sampling.derivative, x, rows, points.data());
-        TakeColumn(running, run, px, hw, hh, points.data());
+        EvaluateColumn(
+            program, sampling.derivative, GraphX(sampling.view, px), rows, points.data());
+        TakeColumn(running, run, px, hw, hh, sampling.view.yOffset, points.data());
+        if (run.Stopped())
+            return;
     }
 }
 
@@ -256,7 +276,8 @@ void SampleImplicitAlone(const Sampling& sampling, const Program& program, Pixel
 std::optional<float> SampleExplicitTogether(const Sampling& sampling, const Program& program,
     PixelRun& run, int hw, int hh, const Plan& plan, Running& running)
 {
-    const double yScale = sampling.yScale;
+    const double yScale = sampling.view.yScale;
+    const double yOffset = sampling.view.yOffset;
     // The buffers grow as the sweep fills them: a quality that ends the sweep early costs no
     // memory for the samples it was expected to take.
     struct Block {
@@ -265,16 +286,14 @@ std::optional<float> SampleExplicitTogether(const Sampling& sampling, const Prog
     };
     std::vector<Block> blocks(plan.threads * kSlotsPerThread);
     // The workers read their own copies of the fields.
-    const float xScale = sampling.xScale;
+    const GraphView view = sampling.view;
     const bool derivative = sampling.derivative;
-    SamplePipeline pipeline(plan.threads, blocks.size(), [&, xScale, derivative](std::size_t slot) {
+    SamplePipeline pipeline(plan.threads, blocks.size(), [&, view, derivative](std::size_t slot) {
         Block& block = blocks[slot];
-        for (std::size_t i = 0; i < block.offsets.size(); ++i) {
-            const float x = static_cast<float>(static_cast<double>(block.offsets[i]) / xScale);
-            block.values[i] = program.Evaluate(derivative, x, 0.0f);
-        }
+        for (std::size_t i = 0; i < block.offsets.size(); ++i)
+            block.values[i] = program.Evaluate(derivative, GraphX(view, block.offsets[i]), 0.0f);
     });
-    ExplicitSweep sweep(hw, 1.0 / static_cast<double>(sampling.quality));
+    ExplicitSweep sweep(hw, 1.0 / static_cast<double>(view.quality));
     for (;;) {
         while (sweep.More() && !pipeline.Full()) {
             Block& block = blocks[pipeline.NextSlot()];
@@ -288,10 +307,12 @@ std::optional<float> SampleExplicitTogether(const Sampling& sampling, const Prog
             break;
         const Block& block = blocks[pipeline.WaitForOldest()];
         for (std::size_t i = 0; i < block.offsets.size(); ++i)
-            DrawExplicit(
-                run, hw, hh, block.offsets[i], TakeExplicit(running, block.values[i], yScale));
+            DrawExplicit(run, hw, hh, block.offsets[i],
+                TakeExplicit(running, block.values[i], yScale), yOffset);
         run.Flush();
         pipeline.ReleaseOldest();
+        if (run.Stopped())
+            return std::nullopt;
     }
     return sweep.StalledAt();
 }
@@ -310,13 +331,12 @@ void SampleImplicitTogether(const Sampling& sampling, const Program& program, Pi
     std::vector<Block> blocks(plan.threads * kSlotsPerThread);
     for (Block& block : blocks)
         block.points.resize(static_cast<std::size_t>(blockColumns) * rows.size());
-    const float xScale = sampling.xScale;
+    const GraphView view = sampling.view;
     const bool derivative = sampling.derivative;
-    SamplePipeline pipeline(plan.threads, blocks.size(), [&, xScale, derivative](std::size_t slot) {
+    SamplePipeline pipeline(plan.threads, blocks.size(), [&, view, derivative](std::size_t slot) {
         Block& block = blocks[slot];
         for (int column = 0; column < block.columns; ++column) {
-            const int px = block.first + column;
-            const float x = static_cast<float>(static_cast<double>(px) / xScale);
+            const float x = GraphX(view, block.first + column);
             EvaluateColumn(program, derivative, x, rows,
                 block.points.data() + static_cast<std::size_t>(column) * rows.size());
         }
@@ -334,9 +354,11 @@ void SampleImplicitTogether(const Sampling& sampling, const Program& program, Pi
             break;
         const Block& block = blocks[pipeline.WaitForOldest()];
         for (int column = 0; column < block.columns; ++column)
-            TakeColumn(running, run, block.first + column, hw, hh,
+            TakeColumn(running, run, block.first + column, hw, hh, view.yOffset,
                 block.points.data() + static_cast<std::size_t>(column) * rows.size());
         pipeline.ReleaseOldest();
+        if (run.Stopped())
+            return;
     }
 }
 
@@ -344,7 +366,7 @@ void SampleImplicitTogether(const Sampling& sampling, const Program& program, Pi
 std::optional<float> SampleExplicit(const Sampling& sampling, const Program& program, PixelRun& run,
     int hw, int hh, unsigned threads, Running& running)
 {
-    const double step = 1.0 / static_cast<double>(sampling.quality);
+    const double step = 1.0 / static_cast<double>(sampling.view.quality);
     const double expected = std::isfinite(step) && step > 0.0 ? 2.0 * hw / step : 1.0;
     const Plan plan = MakePlan(program, expected, threads);
     if (plan.threads == 1)
@@ -359,7 +381,7 @@ void SampleImplicit(const Sampling& sampling, const Program& program, PixelRun& 
     // on the per-sample path costs as much as evaluating a short expression.
     std::vector<float> rows;
     for (int py = -hh; py < hh; ++py)
-        rows.push_back(static_cast<float>(static_cast<double>(py) / sampling.yScale));
+        rows.push_back(GraphY(sampling.view, py));
     const Plan plan = MakePlan(
         program, 2.0 * hw * static_cast<double>(std::max<std::size_t>(rows.size(), 1)), threads);
     if (plan.threads == 1)
@@ -401,8 +423,11 @@ RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
         surface.Rectangle(0, 0, width, height);
         if (options.grid)
             DrawGridLines(view, surface);
-        surface.Line(0, hh, width, hh);
-        surface.Line(hw, 0, hw, height);
+        // The axes where x = 0 and y = 0 fall: through the centre until the view is moved.
+        if (const std::optional<int> row = AxisRow(view, height))
+            surface.Line(0, *row, width, *row);
+        if (const std::optional<int> column = AxisColumn(view, width))
+            surface.Line(*column, 0, *column, height);
         if (options.grid)
             DrawGridLabels(view, surface);
     }
@@ -414,9 +439,10 @@ RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
     surface.PushFields("WORKING");
     Running statistics;
     std::optional<float> stalledAt;
-    for (std::size_t i = 0; i < items.size(); ++i) {
+    bool stopped = false;
+    for (std::size_t i = 0; i < items.size() && !stopped; ++i) {
         const PlotItem& item = items[i];
-        const Sampling sampling { view.xScale, view.yScale, view.quality, item.derivative };
+        const Sampling sampling { view, item.derivative };
         Running running;
         PixelRun run(surface, item, span * static_cast<int>(i));
         if (item.implicit) {
@@ -429,6 +455,14 @@ RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
         }
         if (i == statisticsItem)
             statistics = running;
+        stopped = run.Stopped();
+    }
+    // A stopped rendering leaves the picture as far as it got, without the finishing touches.
+    if (stopped) {
+        surface.PushFields("STOPPED");
+        surface.RestoreFill();
+        return { { statistics.maximum, statistics.minimum, statistics.sum, std::nullopt, true },
+            {} };
     }
     surface.DrawIcon(width - kIconOffset, height - kIconOffset);
     surface.SetProgressPos(last);

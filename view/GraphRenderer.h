@@ -22,6 +22,8 @@ struct RenderTotals {
     // The explicit sweep's last position (a pixel offset from the centre) when the quality's
     // step stopped moving it before the right edge: far fewer samples than asked were drawn.
     std::optional<float> sweepStalledAt;
+    // The surface asked to stop before the last sample: the running values are partial.
+    bool stopped = false;
 };
 
 // The three numbers of the information box, in double from the running values:
@@ -64,11 +66,12 @@ std::vector<PlotItem> PlotItems(const std::vector<GraphFunction>& functions, std
 
 // Clears the surface's area (unless options.noClear), then samples and draws each item in
 // order in its colour, the progress bar running once across them all; the status goes to
-// the surface as "WORKING" then "DONE". Returns the running values and statistics of
-// items[statisticsItem], and where the explicit sweep stalled if it did for any item. The
-// samples are evaluated on `threads` threads, the caller's among them; 0 takes every core
-// when the rendering is big enough to gain from it. The surface is called on the caller's
-// thread only, and everything it sees and returns is the same for every number of threads.
+// the surface as "WORKING" then "DONE", or "STOPPED" when the surface asked to stop (the
+// picture then stays as far as it was drawn, and the statistics mean nothing). Returns the running
+// values and statistics of items[statisticsItem], and where the explicit sweep stalled if it did
+// for any item. The samples are evaluated on `threads` threads, the caller's among them; 0 takes
+// every core when the rendering is big enough to gain from it. The surface is called on the
+// caller's thread only, and everything it sees and returns is the same for every number of threads.
 RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
     const std::vector<PlotItem>& items, std::size_t statisticsItem, DrawingSurface& surface,
     unsigned threads = 0);

@@ -1,6 +1,7 @@
 #include "view/GridLayout.h"
 
 #include "view/DrawingSurface.h"
+#include "view/GraphCoordinates.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,6 +26,8 @@ constexpr int kLabelGap = 2;
 constexpr int kLabelSpacing = 4;
 // The icon's top-left corner lies this far from the right and bottom edges.
 constexpr int kIconCorner = 37;
+// Multiples of a step beyond this are no longer whole numbers apart in a double.
+constexpr double kMaxMultiple = 1e15;
 
 // units · 10^exponent with the decimals the exponent needs: (15, -1) -> "1.5", (10, -1) ->
 // "1.0", (2, 3) -> "2000".
@@ -73,10 +76,17 @@ double GridLayout::Step::Value() const
 }
 
 GridLayout::GridLayout(float xScale, float yScale, int width, int height)
+    : GridLayout(GraphView { xScale, yScale }, width, height)
+{ }
+
+GridLayout::GridLayout(const GraphView& view, int width, int height)
     : m_width(width)
     , m_height(height)
-    , m_columns(Marks(xScale, width / 2, width, false))
-    , m_rows(Marks(yScale, height / 2, height, true))
+    // An axis out of view lies beyond the edge it left by.
+    , m_axisColumn(AxisColumn(view, width).value_or(view.xOffset > 0 ? -1 : width))
+    , m_axisRow(AxisRow(view, height).value_or(view.yOffset < 0 ? -1 : height))
+    , m_columns(Marks(view.xScale, width / 2, width, false, view.xOffset))
+    , m_rows(Marks(view.yScale, height / 2, height, true, view.yOffset))
 { }
 
 std::optional<GridLayout::Step> GridLayout::ChooseStep(float scale)
@@ -99,21 +109,31 @@ std::optional<GridLayout::Step> GridLayout::ChooseStep(float scale)
     return std::nullopt;
 }
 
-std::vector<GridLayout::Mark> GridLayout::Marks(float scale, int half, int size, bool upwards)
+std::vector<GridLayout::Mark> GridLayout::Marks(
+    float scale, int half, int size, bool upwards, double offset)
 {
     const std::optional<Step> step = ChooseStep(scale);
     if (!step)
         return {};
     const double value = step->Value();
     const double pixels = scale;
-    // Lines are at least 40 pixels apart, so none inside the area is further out than this.
-    const int reach = static_cast<int>(size / (value * std::fabs(pixels))) + 1;
-    std::vector<std::pair<int, int>> lines; // position, multiple of the step
-    for (int k = -reach; k <= reach; ++k) {
+    // Lines are at least 40 pixels apart, so none inside the area is further out than this
+    // from the multiple of the step nearest the centre.
+    const long long reach = static_cast<long long>(size / (value * std::fabs(pixels))) + 1;
+    const double centre = std::round(offset / (value * pixels));
+    // So far out that the multiples no longer tell neighbouring lines apart: no grid.
+    if (!(std::fabs(centre) < kMaxMultiple))
+        return {};
+    const auto middle = static_cast<long long>(centre);
+    std::vector<std::pair<int, long long>> lines; // position, multiple of the step
+    for (long long k = middle - reach; k <= middle + reach; ++k) {
         if (k == 0)
             continue;
-        const double offset = (k * value) * pixels;
-        const double position = std::floor(upwards ? half - offset : half + offset);
+        const double distance = (static_cast<double>(k) * value) * pixels;
+        double position = upwards ? half - distance : half + distance;
+        if (offset != 0.0)
+            position = upwards ? position + offset : position - offset;
+        position = std::floor(position);
         if (position > 0.0 && position < size - 1.0)
             lines.emplace_back(static_cast<int>(position), k);
     }
@@ -122,23 +142,21 @@ std::vector<GridLayout::Mark> GridLayout::Marks(float scale, int half, int size,
     std::vector<Mark> marks;
     bool fixed = true;
     for (const auto& [position, k] : lines) {
-        marks.push_back(
-            { position, FixedText(static_cast<long long>(k) * step->mantissa, step->exponent) });
+        marks.push_back({ position, FixedText(k * step->mantissa, step->exponent) });
         fixed = fixed && marks.back().label.size() <= kMaxFixedLength;
     }
     // One form for the whole axis.
     if (!fixed) {
         for (std::size_t i = 0; i < marks.size(); ++i)
-            marks[i].label = ExponentText(
-                static_cast<long long>(lines[i].second) * step->mantissa, step->exponent);
+            marks[i].label = ExponentText(lines[i].second * step->mantissa, step->exponent);
     }
     return marks;
 }
 
 std::vector<GridLayout::Label> GridLayout::PlaceLabels(const DrawingSurface& surface) const
 {
-    const int hw = m_width / 2;
-    const int hh = m_height / 2;
+    const int hw = m_axisColumn;
+    const int hh = m_axisRow;
     const Label icon { m_width - kIconCorner, m_height - kIconCorner, m_width, m_height, {} };
     std::vector<Label> placed;
     const auto place = [&](Label label) {
@@ -157,12 +175,20 @@ std::vector<GridLayout::Label> GridLayout::PlaceLabels(const DrawingSurface& sur
     for (const Mark& mark : m_columns) {
         const TextSize size = surface.MeasureText(mark.label);
         const int left = mark.position - size.width / 2;
-        const int top = hh + kLabelGap;
+        int top = hh + kLabelGap;
+        if (hh < 0)
+            top = 1 + kLabelGap;
+        else if (hh >= m_height)
+            top = m_height - 1 - kLabelGap - size.height;
         place({ left, top, left + size.width, top + size.height, mark.label });
     }
     for (const Mark& mark : m_rows) {
         const TextSize size = surface.MeasureText(mark.label);
-        const int right = hw - kLabelGap;
+        int right = hw - kLabelGap;
+        if (hw < 0)
+            right = 1 + kLabelGap + size.width;
+        else if (hw >= m_width)
+            right = m_width - 1 - kLabelGap;
         const int top = mark.position - size.height / 2;
         place({ right - size.width, top, right, top + size.height, mark.label });
     }
@@ -188,12 +214,12 @@ void GridLayout::DrawLabels(DrawingSurface& surface) const
 
 void DrawGridLines(const GraphView& view, DrawingSurface& surface)
 {
-    GridLayout(view.xScale, view.yScale, surface.Width(), surface.Height()).DrawLines(surface);
+    GridLayout(view, surface.Width(), surface.Height()).DrawLines(surface);
 }
 
 void DrawGridLabels(const GraphView& view, DrawingSurface& surface)
 {
-    GridLayout(view.xScale, view.yScale, surface.Width(), surface.Height()).DrawLabels(surface);
+    GridLayout(view, surface.Width(), surface.Height()).DrawLabels(surface);
 }
 
 } // namespace plovex

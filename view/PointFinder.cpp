@@ -116,20 +116,6 @@ FoundPoint Climb(
 
 } // namespace
 
-std::vector<float> ColumnXs(int width, float xScale, float offset)
-{
-    const int hw = width / 2;
-    std::vector<float> columns;
-    columns.reserve(static_cast<std::size_t>(std::max(0, 2 * hw)));
-    for (int px = -hw; px < hw; ++px) {
-        double position = px;
-        if (offset != 0.0f)
-            position += offset;
-        columns.push_back(static_cast<float>(position / xScale));
-    }
-    return columns;
-}
-
 std::vector<FoundPoint> FindRoots(const ValueAt& f, const std::vector<float>& columns)
 {
     const std::vector<double> values = ValuesAt(f, columns);

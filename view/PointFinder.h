@@ -36,10 +36,6 @@ struct FoundPoint {
 // The function's value at x, from the program's own evaluator.
 using ValueAt = std::function<double(float)>;
 
-// The x of every column the renderer samples, left to right: px from -W/2 up to, not
-// including, W/2, with x = (px + offset) / xScale rounded to float. An offset of 0 adds nothing.
-std::vector<float> ColumnXs(int width, float xScale, float offset = 0.0f);
-
 std::vector<FoundPoint> FindRoots(const ValueAt& f, const std::vector<float>& columns);
 std::vector<FoundPoint> FindExtrema(const ValueAt& f, const std::vector<float>& columns);
 // `other` is g's number in the list of functions.

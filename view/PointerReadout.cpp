@@ -13,7 +13,7 @@ namespace {
 // Beyond this a float has no more digits to show.
 constexpr int kMostDecimals = 12;
 
-std::string Coordinate(int offset, float scale)
+std::string Coordinate(double offset, float scale)
 {
     const double value = offset / static_cast<double>(scale);
     if (!std::isfinite(value))
@@ -35,7 +35,7 @@ std::string Coordinate(int offset, float scale)
 
 } // namespace
 
-std::string PointerReadoutText(int dx, int dy, float xScale, float yScale)
+std::string PointerReadoutText(double dx, double dy, float xScale, float yScale)
 {
     return "x = " + Coordinate(dx, xScale) + ", y = " + Coordinate(dy, yScale);
 }

@@ -8,6 +8,6 @@ namespace plovex {
 // decimals as its scale makes a pixel worth (one more than the digits of the scale: 3 at
 // 80 pixels per unit), trailing zeros dropped. `dx` and `dy` are the pixel offsets from the
 // origin, right and up.
-std::string PointerReadoutText(int dx, int dy, float xScale, float yScale);
+std::string PointerReadoutText(double dx, double dy, float xScale, float yScale);
 
 } // namespace plovex

@@ -213,6 +213,12 @@ von den Plovex-Autoren.</translation>
         <source>More than %1 points were found; the first %1 in order of x are listed.</source>
         <translation>Es wurden mehr als %1 Punkte gefunden; die ersten %1 nach x geordnet werden aufgelistet.</translation>
     </message>
+    <message>
+        <source>Rendering stopped:
+no statistics.</source>
+        <translation>Zeichnen abgebrochen:
+keine Statistik.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>
@@ -745,6 +751,42 @@ Beispiel: x*sin x
 
 Im Terminal: plovex --expression=EXPR --roots (oder --extrema, oder beides) gibt je Punkt eine Zeile nach x geordnet aus: root, minimum oder maximum, dann x und y. Die Optionen --size=WxH (die Graphenfläche, 610x238, wenn nicht angegeben), --xscale und --dydx wählen die Spalten und die Funktion wie das Fenster; --intersections gibt aus, wo der Ausdruck jede andere explizite Funktion trifft (--function=EXPR, einmal für jede), die Nummer der anderen zuletzt. plovex --expression=EXPR --table=FROM,TO,STEP gibt in jeder Zeile x, f(x) und dy/dx aus. --exact gibt jede Zahl vollständig aus.</translation>
     </message>
+    <message>
+        <source>Zoom in on the centre of the graph
+Zoom In</source>
+        <translation>Auf die Mitte des Graphen hineinzoomen
+Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom out from the centre of the graph
+Zoom Out</source>
+        <translation>Von der Mitte des Graphen herauszoomen
+Verkleinern</translation>
+    </message>
+    <message>
+        <source>Show the graph at scales 10 with the origin at the centre
+Reset View</source>
+        <translation>Den Graphen mit den Skalen 10 und dem Ursprung in der Mitte zeigen
+Ansicht zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Give the y axis the scale of the x axis, so that circles look round
+Equal Scales</source>
+        <translation>Der y-Achse die Skala der x-Achse geben, damit Kreise rund aussehen
+Gleiche Skalen</translation>
+    </message>
+    <message>
+        <source>Go back to the previous view of the graph
+Back</source>
+        <translation>Zur vorherigen Ansicht des Graphen zurückgehen
+Zurück</translation>
+    </message>
+    <message>
+        <source>Go forward to the next view of the graph
+Forward</source>
+        <translation>Zur nächsten Ansicht des Graphen vorgehen
+Vorwärts</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CFunctionBar</name>
@@ -1002,6 +1044,30 @@ Im Terminal: plovex --expression=EXPR --roots (oder --extrema, oder beides) gibt
         <source>%1: %2 found.</source>
         <translation>%1: %2 gefunden.</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Reset View</source>
+        <translation>Ansicht &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Equal Scales</source>
+        <translation>Gleiche Sk&amp;alen</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>Zu&amp;rück</translation>
+    </message>
+    <message>
+        <source>For&amp;ward</source>
+        <translation>V&amp;orwärts</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CPlovexApp</name>
@@ -1086,6 +1152,26 @@ Im Terminal: plovex --expression=EXPR --roots (oder --extrema, oder beides) gibt
     <message>
         <source>Roots, extrema and tables of values are found for explicit functions: clear Implicit function and plot.</source>
         <translation>Nullstellen, Extrema und Wertetabellen gibt es nur für explizite Funktionen: Entfernen Sie das Häkchen bei „Implizit“ und zeichnen Sie neu.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom in further: the scale would become infinite.</source>
+        <translation>Weiter vergrößern geht nicht: Die Skala würde unendlich.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom out further: the scale would become zero.</source>
+        <translation>Weiter verkleinern geht nicht: Die Skala würde null.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom in further: neighbouring pixels would show the same value.</source>
+        <translation>Weiter vergrößern geht nicht: Benachbarte Pixel würden denselben Wert zeigen.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom out further: neighbouring pixels would show the same value.</source>
+        <translation>Weiter verkleinern geht nicht: Benachbarte Pixel würden denselben Wert zeigen.</translation>
+    </message>
+    <message>
+        <source>Cannot make the scales equal: the x scale cannot be used for y.</source>
+        <translation>Die Skalen können nicht gleich gemacht werden: Die x-Skala ist für y nicht verwendbar.</translation>
     </message>
 </context>
 <context>

@@ -213,6 +213,12 @@ por los autores de Plovex.</translation>
         <source>More than %1 points were found; the first %1 in order of x are listed.</source>
         <translation>Se encontraron más de %1 puntos; se listan los %1 primeros en orden de x.</translation>
     </message>
+    <message>
+        <source>Rendering stopped:
+no statistics.</source>
+        <translation>Trazado detenido:
+sin estadísticas.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>
@@ -745,6 +751,42 @@ Ejemplo: x*sin x
 
 Desde un terminal: plovex --expression=EXPR --roots (o --extrema, o ambas) escribe una línea por punto en orden de x: root, minimum o maximum, y luego x e y. Las opciones --size=WxH (el área de la gráfica, 610x238 si no se indica), --xscale y --dydx eligen las columnas y la función como lo haría la ventana; --intersections escribe dónde la expresión corta a cada otra función explícita (--function=EXPR, una vez por cada una), con el número de la otra al final. plovex --expression=EXPR --table=FROM,TO,STEP escribe x, f(x) y dy/dx en cada línea. --exact escribe cada número completo.</translation>
     </message>
+    <message>
+        <source>Zoom in on the centre of the graph
+Zoom In</source>
+        <translation>Acercar hacia el centro de la gráfica
+Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom out from the centre of the graph
+Zoom Out</source>
+        <translation>Alejar desde el centro de la gráfica
+Alejar</translation>
+    </message>
+    <message>
+        <source>Show the graph at scales 10 with the origin at the centre
+Reset View</source>
+        <translation>Mostrar la gráfica con escalas 10 y el origen en el centro
+Restablecer vista</translation>
+    </message>
+    <message>
+        <source>Give the y axis the scale of the x axis, so that circles look round
+Equal Scales</source>
+        <translation>Dar al eje y la escala del eje x, para que las circunferencias se vean redondas
+Igualar escalas</translation>
+    </message>
+    <message>
+        <source>Go back to the previous view of the graph
+Back</source>
+        <translation>Volver a la vista anterior de la gráfica
+Atrás</translation>
+    </message>
+    <message>
+        <source>Go forward to the next view of the graph
+Forward</source>
+        <translation>Ir a la vista siguiente de la gráfica
+Adelante</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CFunctionBar</name>
@@ -1002,6 +1044,30 @@ Desde un terminal: plovex --expression=EXPR --roots (o --extrema, o ambas) escri
         <source>%1: %2 found.</source>
         <translation>%1: %2 encontrados.</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ale&amp;jar</translation>
+    </message>
+    <message>
+        <source>&amp;Reset View</source>
+        <translation>&amp;Restablecer vista</translation>
+    </message>
+    <message>
+        <source>&amp;Equal Scales</source>
+        <translation>&amp;Igualar escalas</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>A&amp;trás</translation>
+    </message>
+    <message>
+        <source>For&amp;ward</source>
+        <translation>A&amp;delante</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CPlovexApp</name>
@@ -1086,6 +1152,26 @@ Desde un terminal: plovex --expression=EXPR --roots (o --extrema, o ambas) escri
     <message>
         <source>Roots, extrema and tables of values are found for explicit functions: clear Implicit function and plot.</source>
         <translation>Las raíces, los extremos y las tablas de valores solo se calculan para funciones explícitas: desmarque «Implícita» y trace.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom in further: the scale would become infinite.</source>
+        <translation>No se puede acercar más: la escala se volvería infinita.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom out further: the scale would become zero.</source>
+        <translation>No se puede alejar más: la escala se volvería cero.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom in further: neighbouring pixels would show the same value.</source>
+        <translation>No se puede acercar más: píxeles vecinos mostrarían el mismo valor.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom out further: neighbouring pixels would show the same value.</source>
+        <translation>No se puede alejar más: píxeles vecinos mostrarían el mismo valor.</translation>
+    </message>
+    <message>
+        <source>Cannot make the scales equal: the x scale cannot be used for y.</source>
+        <translation>No se pueden igualar las escalas: la escala x no sirve para y.</translation>
     </message>
 </context>
 <context>

@@ -213,6 +213,12 @@ par les auteurs de Plovex.</translation>
         <source>More than %1 points were found; the first %1 in order of x are listed.</source>
         <translation>Plus de %1 points ont été trouvés&#xa0;; les %1 premiers dans l’ordre des x sont listés.</translation>
     </message>
+    <message>
+        <source>Rendering stopped:
+no statistics.</source>
+        <translation>Tracé interrompu&#xa0;:
+pas de statistiques.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>
@@ -745,6 +751,42 @@ Exemple&#xa0;: x*sin x
 
 Depuis un terminal&#xa0;: plovex --expression=EXPR --roots (ou --extrema, ou les deux) affiche une ligne par point dans l’ordre des x&#xa0;: root, minimum ou maximum, puis x et y. Les options --size=WxH (la zone du graphe, 610x238 par défaut), --xscale et --dydx choisissent les colonnes et la fonction comme le ferait la fenêtre&#xa0;; --intersections affiche où l’expression rencontre chaque autre fonction explicite (--function=EXPR, une fois pour chacune), le numéro de l’autre en dernier. plovex --expression=EXPR --table=FROM,TO,STEP affiche x, f(x) et dy/dx sur chaque ligne. --exact affiche chaque nombre en entier.</translation>
     </message>
+    <message>
+        <source>Zoom in on the centre of the graph
+Zoom In</source>
+        <translation>Zoomer vers le centre du graphe
+Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom out from the centre of the graph
+Zoom Out</source>
+        <translation>Dézoomer depuis le centre du graphe
+Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Show the graph at scales 10 with the origin at the centre
+Reset View</source>
+        <translation>Afficher le graphe aux échelles 10 avec l’origine au centre
+Réinitialiser la vue</translation>
+    </message>
+    <message>
+        <source>Give the y axis the scale of the x axis, so that circles look round
+Equal Scales</source>
+        <translation>Donner à l’axe des y l’échelle de l’axe des x, pour que les cercles paraissent ronds
+Échelles égales</translation>
+    </message>
+    <message>
+        <source>Go back to the previous view of the graph
+Back</source>
+        <translation>Revenir à la vue précédente du graphe
+Précédent</translation>
+    </message>
+    <message>
+        <source>Go forward to the next view of the graph
+Forward</source>
+        <translation>Aller à la vue suivante du graphe
+Suivant</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CFunctionBar</name>
@@ -1002,6 +1044,30 @@ Depuis un terminal&#xa0;: plovex --expression=EXPR --roots (ou --extrema, ou les
         <source>%1: %2 found.</source>
         <translation>%1&#xa0;: %2 trouvé(s).</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Reset View</source>
+        <translation>Réi&amp;nitialiser la vue</translation>
+    </message>
+    <message>
+        <source>&amp;Equal Scales</source>
+        <translation>Éc&amp;helles égales</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>For&amp;ward</source>
+        <translation>&amp;Suivant</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CPlovexApp</name>
@@ -1086,6 +1152,26 @@ Depuis un terminal&#xa0;: plovex --expression=EXPR --roots (ou --extrema, ou les
     <message>
         <source>Roots, extrema and tables of values are found for explicit functions: clear Implicit function and plot.</source>
         <translation>Les racines, les extremums et les tables de valeurs ne se calculent que pour les fonctions explicites&#xa0;: décochez «&#xa0;Implicite&#xa0;» et tracez.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom in further: the scale would become infinite.</source>
+        <translation>Impossible de zoomer davantage&#xa0;: l’échelle deviendrait infinie.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom out further: the scale would become zero.</source>
+        <translation>Impossible de dézoomer davantage&#xa0;: l’échelle deviendrait nulle.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom in further: neighbouring pixels would show the same value.</source>
+        <translation>Impossible de zoomer davantage&#xa0;: des pixels voisins montreraient la même valeur.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom out further: neighbouring pixels would show the same value.</source>
+        <translation>Impossible de dézoomer davantage&#xa0;: des pixels voisins montreraient la même valeur.</translation>
+    </message>
+    <message>
+        <source>Cannot make the scales equal: the x scale cannot be used for y.</source>
+        <translation>Impossible d’égaliser les échelles&#xa0;: l’échelle des x n’est pas utilisable pour y.</translation>
     </message>
 </context>
 <context>

@@ -213,6 +213,12 @@ pelos autores do Plovex.</translation>
         <source>More than %1 points were found; the first %1 in order of x are listed.</source>
         <translation>Foram encontrados mais de %1 pontos; os %1 primeiros em ordem de x são listados.</translation>
     </message>
+    <message>
+        <source>Rendering stopped:
+no statistics.</source>
+        <translation>Traçado interrompido:
+sem estatísticas.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>
@@ -745,6 +751,42 @@ Exemplo: x*sin x
 
 Em um terminal: plovex --expression=EXPR --roots (ou --extrema, ou ambos) imprime uma linha por ponto em ordem de x: root, minimum ou maximum, depois x e y. As opções --size=WxH (a área do gráfico, 610x238 se não for dada), --xscale e --dydx escolhem as colunas e a função como a janela faria; --intersections imprime onde a expressão cruza cada outra função explícita (--function=EXPR, uma vez para cada), com o número da outra por último. plovex --expression=EXPR --table=FROM,TO,STEP imprime x, f(x) e dy/dx em cada linha. --exact imprime cada número por completo.</translation>
     </message>
+    <message>
+        <source>Zoom in on the centre of the graph
+Zoom In</source>
+        <translation>Ampliar a partir do centro do gráfico
+Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom out from the centre of the graph
+Zoom Out</source>
+        <translation>Reduzir a partir do centro do gráfico
+Reduzir</translation>
+    </message>
+    <message>
+        <source>Show the graph at scales 10 with the origin at the centre
+Reset View</source>
+        <translation>Mostrar o gráfico nas escalas 10 com a origem no centro
+Redefinir visualização</translation>
+    </message>
+    <message>
+        <source>Give the y axis the scale of the x axis, so that circles look round
+Equal Scales</source>
+        <translation>Dar ao eixo y a escala do eixo x, para que as circunferências pareçam redondas
+Igualar escalas</translation>
+    </message>
+    <message>
+        <source>Go back to the previous view of the graph
+Back</source>
+        <translation>Voltar à visualização anterior do gráfico
+Voltar</translation>
+    </message>
+    <message>
+        <source>Go forward to the next view of the graph
+Forward</source>
+        <translation>Avançar para a próxima visualização do gráfico
+Avançar</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CFunctionBar</name>
@@ -1002,6 +1044,30 @@ Em um terminal: plovex --expression=EXPR --roots (ou --extrema, ou ambos) imprim
         <source>%1: %2 found.</source>
         <translation>%1: %2 encontrados.</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reduzir</translation>
+    </message>
+    <message>
+        <source>&amp;Reset View</source>
+        <translation>Redefinir visuali&amp;zação</translation>
+    </message>
+    <message>
+        <source>&amp;Equal Scales</source>
+        <translation>&amp;Igualar escalas</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
+    </message>
+    <message>
+        <source>For&amp;ward</source>
+        <translation>Ava&amp;nçar</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CPlovexApp</name>
@@ -1086,6 +1152,26 @@ Em um terminal: plovex --expression=EXPR --roots (ou --extrema, ou ambos) imprim
     <message>
         <source>Roots, extrema and tables of values are found for explicit functions: clear Implicit function and plot.</source>
         <translation>Raízes, extremos e tabelas de valores só são calculados para funções explícitas: desmarque &quot;Implícita&quot; e trace.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom in further: the scale would become infinite.</source>
+        <translation>Não é possível ampliar mais: a escala se tornaria infinita.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom out further: the scale would become zero.</source>
+        <translation>Não é possível reduzir mais: a escala se tornaria zero.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom in further: neighbouring pixels would show the same value.</source>
+        <translation>Não é possível ampliar mais: pixels vizinhos mostrariam o mesmo valor.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom out further: neighbouring pixels would show the same value.</source>
+        <translation>Não é possível reduzir mais: pixels vizinhos mostrariam o mesmo valor.</translation>
+    </message>
+    <message>
+        <source>Cannot make the scales equal: the x scale cannot be used for y.</source>
+        <translation>Não é possível igualar as escalas: a escala x não serve para y.</translation>
     </message>
 </context>
 <context>

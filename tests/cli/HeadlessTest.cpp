@@ -100,6 +100,10 @@ const std::vector<CommandCase>& Results()
             "root 0.000000 0.000000\nminimum 0.000000 0.000000\n", "", 0 },
         { { "--expression=sin x", "--extrema", "--size=80x10" },
             "minimum -1.570820 -1.000000\nmaximum 1.570820 1.000000\n", "", 0 },
+        // A moved view: the columns of the area around the centre given.
+        { { "--expression=sin x", "--extrema", "--size=80x10", "--center=3,0" },
+            "maximum 1.570820 1.000000\nminimum 4.712461 -1.000000\n", "", 0 },
+        { { "--expression=x^3-2*x-5", "--roots", "--center=100,0" }, "", "", 0 },
         { { "--expression=1/x", "--roots", "--size=61x10", "--xscale=7" }, "", "", 0 },
         { { "--expression=3", "--roots", "--extrema" }, "", "", 0 },
         { { "--expression=sqrt(x)", "--roots", "--extrema", "--size=40x10" },
@@ -745,3 +749,48 @@ int main(int argc, char** argv)
     std::setlocale(LC_ALL, "C");
     return RUN_ALL_TESTS();
 }
+
+namespace plovex {
+namespace {
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// --center moves the view to a graph point; 0,0 is the unmoved view, and a document keeps the
+// view it was saved with.
+TEST(Headless, CenterMovesTheView)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const auto path = [&](const char* name) { return directory.filePath(name); };
+    const QStringList circle { "--expression=x^2+y^2-100", "--implicit", "--size=90x60" };
+    RunTable({
+        // The circle of radius 10 lies outside a 90x60 area about the origin.
+        { circle + QStringList { "--render=" + path("plain.png") },
+            "Maximum: -inf\nMinimum: inf\nMean: 0.000000\n", "", 0 },
+        { circle + QStringList { "--render=" + path("zero.png"), "--center=0,-0" },
+            "Maximum: -inf\nMinimum: inf\nMean: 0.000000\n", "", 0 },
+        // About (4, 7) the area shows y from 4 to 10: the arc between y = 5.4 and 9.9.
+        { circle + QStringList { "--render=" + path("moved.png"), "--center=4,7", "--exact" },
+            "Maximum: 9.9000000000000004\nMinimum: 5.4000000000000004\nMean: 0.40955555555555556\n",
+            "", 0 },
+        { circle + QStringList { "--save=" + path("moved.pxg"), "--center=4,7" }, "", "", 0 },
+        { { "--document=" + path("moved.pxg"), "--render=" + path("again.png"), "--size=90x60",
+              "--exact" },
+            "Maximum: 9.9000000000000004\nMinimum: 5.4000000000000004\nMean: 0.40955555555555556\n",
+            "", 0 },
+        { circle + QStringList { "--render=" + path("bad.png"), "--center=4" }, "",
+            "plovex: --center: '4' is not X,Y\n", 2 },
+        { circle + QStringList { "--render=" + path("far.png"), "--center=1e39,0" }, "",
+            "plovex: --center: '1e39,0' lies beyond what these scales can show\n", 2 },
+    });
+    EXPECT_EQ(ReadBytes(path("zero.png")), ReadBytes(path("plain.png")));
+    EXPECT_EQ(ReadBytes(path("again.png")), ReadBytes(path("moved.png")));
+    EXPECT_NE(ReadBytes(path("moved.png")), ReadBytes(path("plain.png")));
+}
+
+} // namespace
+} // namespace plovex

@@ -7,6 +7,7 @@
 #include "view/CPlovexDoc.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QStyleOption>
 #include <QTest>
+#include <QWheelEvent>
 #include <algorithm>
 #include <clocale>
 #include <gtest/gtest.h>
@@ -918,6 +920,113 @@ TEST_F(ViewTest, NumbersUseAPointInEveryLocale)
     EXPECT_EQ(view.m_info.find(','), std::string::npos) << view.m_info;
     std::setlocale(LC_ALL, saved.c_str());
     QLocale::setDefault(savedQtLocale);
+}
+
+} // namespace
+} // namespace plovex
+
+namespace plovex {
+namespace {
+
+// ---- moving around the graph ----------------------------------------------------------------
+
+void Wheel(QWidget& view, const QPoint& at, int delta, Qt::KeyboardModifiers modifiers = {})
+{
+    QWheelEvent event(at, view.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, modifiers,
+        Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&view, &event);
+}
+
+void Mouse(QWidget& view, QEvent::Type type, const QPoint& at, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, at, view.mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(&view, &event);
+}
+
+// The wheel keeps the readout under the pointer, a drag moves the picture by its distance, a
+// click moves nothing, and Back and Forward give back each earlier picture exactly.
+TEST_F(ViewTest, WheelDragAndHistory)
+{
+    // One sample per column: a pan by whole pixels then moves the picture exactly.
+    Type(res::kQualityEdit, "1");
+    Plot("x*sin(x)");
+    const QImage start = Picture();
+    const QPoint pointer = FormPoint(Hw() + 120, Hh() - 40);
+    const std::string under = ReadoutAt(Hw() + 120, Hh() - 40);
+    const struct {
+        int delta;
+        Qt::KeyboardModifiers modifiers;
+        const char* xScale;
+        const char* yScale;
+    } notches[] = {
+        { 120, Qt::NoModifier, "12.5", "12.5" },
+        { 60, Qt::NoModifier, "12.5", "12.5" }, // half a notch waits for the other half
+        { 60, Qt::NoModifier, "15.625", "15.625" },
+        { -120, Qt::ShiftModifier, "12.5", "15.625" },
+        { -120, Qt::ControlModifier, "12.5", "12.5" },
+    };
+    for (const auto& n : notches) {
+        SCOPED_TRACE(n.delta);
+        Wheel(view, pointer, n.delta, n.modifiers);
+        EXPECT_EQ(Text(res::kXScaleEdit), n.xScale);
+        EXPECT_EQ(Text(res::kYScaleEdit), n.yScale);
+        EXPECT_EQ(ReadoutAt(Hw() + 120, Hh() - 40), under);
+    }
+    EXPECT_EQ(view.History().Size(), 2u); // one run of notches
+    const QImage zoomed = Picture();
+    const double xOffset = view.m_xOffset;
+    const double yOffset = view.m_yOffset;
+
+    Mouse(view, QEvent::MouseButtonPress, pointer, Qt::LeftButton);
+    Mouse(view, QEvent::MouseButtonRelease, pointer, Qt::NoButton);
+    EXPECT_EQ(Picture(), zoomed); // a click is no drag
+    Mouse(view, QEvent::MouseButtonPress, pointer, Qt::LeftButton);
+    Mouse(view, QEvent::MouseMove, pointer + QPoint(17, -9), Qt::LeftButton);
+    Mouse(view, QEvent::MouseButtonRelease, pointer + QPoint(17, -9), Qt::NoButton);
+    EXPECT_EQ(view.m_xOffset, xOffset - 17.0);
+    EXPECT_EQ(view.m_yOffset, yOffset - 9.0);
+    // Away from the border and the icon, which stay where they are.
+    EXPECT_EQ(Picture().copy(18, 1, W() - 60, H() - 50), zoomed.copy(1, 10, W() - 60, H() - 50));
+    const QImage dragged = Picture();
+    EXPECT_EQ(view.History().Size(), 3u);
+
+    view.OnViewBack();
+    EXPECT_EQ(Picture(), zoomed);
+    view.OnViewBack();
+    EXPECT_EQ(Picture(), start);
+    EXPECT_EQ(Text(res::kXScaleEdit), "10");
+    EXPECT_FALSE(view.CanGoBack());
+    view.OnViewForward();
+    view.OnViewForward();
+    EXPECT_EQ(Picture(), dragged);
+    view.OnResetView();
+    EXPECT_EQ(Picture(), start);
+    EXPECT_FALSE(view.CanGoForward());
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+// A zoom the scale cannot take is refused with a note and changes nothing.
+TEST_F(ViewTest, ARefusedZoomSaysWhy)
+{
+    QStringList notes;
+    QObject::connect(&view, &CPlovexView::Message, [&](const QString& text) { notes << text; });
+    Type(res::kXScaleEdit, "3e38");
+    Plot("x");
+    const QImage before = Picture();
+    view.OnZoomIn();
+    EXPECT_EQ(Text(res::kXScaleEdit), "3e+38");
+    EXPECT_EQ(Picture(), before);
+    ASSERT_EQ(notes.size(), 1);
+    EXPECT_EQ(notes.first(), "Cannot zoom in further: the scale would become infinite.");
+    EXPECT_EQ(view.History().Size(), 2u); // the typed scale, not the refused zoom
+    // Far from the origin the floats run out before the scale does.
+    Type(res::kXScaleEdit, "1000");
+    Plot("x");
+    view.m_xOffset = 1e9;
+    view.OnZoomIn();
+    ASSERT_EQ(notes.size(), 2);
+    EXPECT_EQ(
+        notes.last(), "Cannot zoom in further: neighbouring pixels would show the same value.");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
+#include "view/GraphCoordinates.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -13,6 +14,14 @@
 
 namespace plovex {
 namespace {
+
+std::vector<float> Columns(int width, float xScale, double xOffset = 0.0)
+{
+    GraphView view;
+    view.xScale = xScale;
+    view.xOffset = xOffset;
+    return ColumnXs(view, width);
+}
 
 Program Compile(const std::string& expression)
 {
@@ -120,7 +129,7 @@ TEST(PointFinder, RootsFollowTheRule)
             + std::to_string(c.xScale));
         const Program program = Compile(c.expression);
         const ValueAt f = Plain(program);
-        const std::vector<float> columns = ColumnXs(c.width, c.xScale);
+        const std::vector<float> columns = Columns(c.width, c.xScale);
         const PointList roots = InOrderOfX(FindRoots(f, columns));
         EXPECT_EQ(Texts(roots.points), c.roots);
         for (const FoundPoint& root : roots.points) {
@@ -133,14 +142,14 @@ TEST(PointFinder, RootsFollowTheRule)
 TEST(PointFinder, ColumnsAreTheRenderersColumns)
 {
     // One column per pixel offset from -W/2 to W/2 - 1: an odd W's last column is not drawn.
-    EXPECT_EQ(ColumnXs(5, 10.0f), (std::vector<float> { -0.2f, -0.1f, 0.0f, 0.1f }));
+    EXPECT_EQ(Columns(5, 10.0f), (std::vector<float> { -0.2f, -0.1f, 0.0f, 0.1f }));
     EXPECT_EQ(
-        ColumnXs(4, 3.0f), (std::vector<float> { -0.6666667f, -0.33333334f, 0.0f, 0.33333334f }));
-    EXPECT_EQ(ColumnXs(1, 10.0f), std::vector<float> {});
-    const std::vector<float> mirrored = ColumnXs(2, -10.0f);
+        Columns(4, 3.0f), (std::vector<float> { -0.6666667f, -0.33333334f, 0.0f, 0.33333334f }));
+    EXPECT_EQ(Columns(1, 10.0f), std::vector<float> {});
+    const std::vector<float> mirrored = Columns(2, -10.0f);
     EXPECT_EQ(mirrored, (std::vector<float> { 0.1f, 0.0f }));
     EXPECT_TRUE(std::signbit(mirrored[1])); // 0 / -10, as the renderer divides
-    EXPECT_EQ(ColumnXs(4, 10.0f, 0.5f), (std::vector<float> { -0.15f, -0.05f, 0.05f, 0.15f }));
+    EXPECT_EQ(Columns(4, 10.0f, 0.5f), (std::vector<float> { -0.15f, -0.05f, 0.05f, 0.15f }));
 }
 
 struct ExtremaCase {
@@ -179,7 +188,7 @@ TEST(PointFinder, ExtremaFollowTheRule)
             + std::to_string(c.xScale));
         const Program program = Compile(c.expression);
         const ValueAt f = Plain(program);
-        const std::vector<float> columns = ColumnXs(c.width, c.xScale);
+        const std::vector<float> columns = Columns(c.width, c.xScale);
         const PointList extrema = InOrderOfX(FindExtrema(f, columns));
         std::string text;
         for (const FoundPoint& point : extrema.points) {
@@ -197,7 +206,7 @@ TEST(PointFinder, IntersectionsAreRootsOfTheDifference)
 {
     const Program square = Compile("x^2");
     const Program line = Compile("x+2");
-    const std::vector<float> columns = ColumnXs(610, 10.0f);
+    const std::vector<float> columns = Columns(610, 10.0f);
     const PointList points = InOrderOfX(FindIntersections(Plain(square), Plain(line), 2, columns));
     ASSERT_EQ(points.points.size(), 2u);
     EXPECT_EQ(points.points[0].kind, PointKind::Intersection);
@@ -234,7 +243,7 @@ TEST(PointFinder, OneCommandReportsAtMostAThousandPoints)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.width);
         // Every sample of 0 is a root.
-        const PointList roots = InOrderOfX(FindRoots(Plain(zero), ColumnXs(c.width, 10.0f)));
+        const PointList roots = InOrderOfX(FindRoots(Plain(zero), Columns(c.width, 10.0f)));
         EXPECT_EQ(roots.points.size(), c.count);
         EXPECT_EQ(roots.cut, c.cut);
         EXPECT_EQ(roots.points.front().x, -c.width / 20.0f);

@@ -1,0 +1,86 @@
+#include "view/RenderingGuard.h"
+
+#include "platform/PictureStatic.h"
+#include "view/CPlovexView.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <QWidget>
+
+namespace plovex {
+
+RenderingGuard::RenderingGuard(CPlovexView& view)
+    : m_view(view)
+{
+    qApp->installEventFilter(this);
+}
+
+RenderingGuard::~RenderingGuard()
+{
+    qApp->removeEventFilter(this);
+    // In the order they came, to whoever is still there.
+    for (auto& [receiver, event] : m_waiting) {
+        if (receiver)
+            QCoreApplication::postEvent(receiver, event.release());
+    }
+}
+
+bool RenderingGuard::OverOwnGraph(QObject* watched, QEvent* event) const
+{
+    if (watched != &m_view)
+        return false;
+    const QPointF position = event->type() == QEvent::Wheel
+        ? static_cast<QWheelEvent*>(event)->position()
+        : static_cast<QMouseEvent*>(event)->position();
+    const QPoint pixel = m_view.m_graphArea->ToClient(m_view, position.toPoint());
+    return QRect(QPoint(0, 0), m_view.m_graphArea->ClientSize()).contains(pixel);
+}
+
+bool RenderingGuard::eventFilter(QObject* watched, QEvent* event)
+{
+    // Input reaches a window before its widgets; it is judged once it reaches a widget. What a
+    // program sends on its own (a test's clicks) is no input waiting for the rendering.
+    if (!watched->isWidgetType())
+        return false;
+    // No menu shortcut runs a command in the middle of a rendering; the key itself then comes
+    // as a key press, and Esc is claimed here.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    if (!event->spontaneous())
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            m_view.StopRendering();
+            return true;
+        }
+        break;
+    case QEvent::Wheel:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseMove:
+        if (OverOwnGraph(watched, event) || (watched == &m_view && m_view.Dragging()))
+            return false;
+        if (event->type() == QEvent::MouseMove)
+            return watched != &m_view;
+        break;
+    case QEvent::Close:
+        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->isWindow()) {
+            m_closing = widget;
+            m_view.StopRendering();
+            event->ignore();
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+    m_waiting.emplace_back(watched, std::unique_ptr<QEvent>(event->clone()));
+    return true;
+}
+
+} // namespace plovex

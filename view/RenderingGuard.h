@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+#include <utility>
+#include <vector>
+
+class QEvent;
+
+namespace plovex {
+
+class CPlovexView;
+
+// While a form renders, the event loop runs now and then so that the window stays alive; this
+// filter decides what reaches whom meanwhile. Esc stops the rendering; the wheel and the left
+// button over the form's own graph area move the view (which stops the rendering and starts
+// the next); the window manager's close stops the rendering and closes once it has ended.
+// Every other click and key waits, as it would for a form that does not run the loop, and is
+// delivered when the rendering is over; mere pointer moves elsewhere are dropped.
+class RenderingGuard : public QObject {
+    Q_OBJECT
+
+public:
+    explicit RenderingGuard(CPlovexView& view);
+    ~RenderingGuard() override;
+
+    RenderingGuard(const RenderingGuard&) = delete;
+    RenderingGuard& operator=(const RenderingGuard&) = delete;
+
+    // Whether the window was asked to close while the rendering ran.
+    bool CloseWaiting() const { return !m_closing.isNull(); }
+    QWidget* Closing() const { return m_closing; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool OverOwnGraph(QObject* watched, QEvent* event) const;
+
+    CPlovexView& m_view;
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> m_waiting;
+    QPointer<QWidget> m_closing;
+};
+
+} // namespace plovex
