@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test test-nogui bench fuzz sanitize screenshot install package format clean
+.PHONY: all deps build run test test-nogui bench fuzz sanitize screenshot install package format translations clean
 
 all: build
 
@@ -80,6 +80,10 @@ package: deps
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# New and changed window texts into res/translations/*.ts, to be translated there.
+translations: deps
+	@scripts/update-translations
 
 clean:
 	rm -rf build build-bench build-fuzz build-nogui build-package build-sanitize dist

@@ -38,7 +38,8 @@ bool CPlovexApp::InitInstance(const QStringList& files)
 {
     // Settings live under ~/.config/<organisation>/<application>.conf.
     QCoreApplication::setOrganizationName("Local AppWizard-Generated Applications");
-    QCoreApplication::setApplicationName(LoadString(res::kStrAppTitle));
+    // The settings keep their place in every language.
+    QCoreApplication::setApplicationName(StringTable::Application().Text(res::kStrAppTitle));
     QIcon icon(":/icons/plovex.svg");
     icon.addFile(":/icons/plovex-32.png");
     icon.addFile(":/icons/plovex-48.png");
@@ -89,7 +90,7 @@ void CPlovexApp::OnFileNew()
 
 void CPlovexApp::OnFileOpen()
 {
-    const QString filter = m_template->FilterName() + ";;All Files (*)";
+    const QString filter = m_template->FilterName() + ";;" + tr("All Files (*)");
     const QString path = FileDialogs().GetOpenFileName(m_mainFrame.get(), filter);
     if (!path.isEmpty())
         m_template->OpenDocumentFile(path);

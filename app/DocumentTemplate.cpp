@@ -46,7 +46,9 @@ DocumentTemplate::DocumentTemplate(int documentStringId, RecentFileList& recentF
     const QStringList fields = LoadString(documentStringId).split('\n');
     m_documentName = fields.value(kDocName);
     m_filterName = fields.value(kFilterName);
-    m_filterExtension = fields.value(kFilterExtension);
+    // The file format's, whatever the language.
+    m_filterExtension
+        = StringTable::Application().Text(documentStringId).split('\n').value(kFilterExtension);
 }
 
 DocumentTemplate::~DocumentTemplate() = default;
@@ -153,7 +155,7 @@ bool DocumentTemplate::DoSave(CPlovexDoc& document, bool replace)
             proposed += m_filterExtension;
         }
         path = FileDialogs().GetSaveFileName(
-            m_mainFrame, "Save As", proposed, m_filterName, m_filterExtension.mid(1));
+            m_mainFrame, tr("Save As"), proposed, m_filterName, m_filterExtension.mid(1));
         if (path.isEmpty())
             return false;
     }

@@ -1,5 +1,6 @@
 #include "app/CPlovexApp.h"
 #include "app/Headless.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 
@@ -10,6 +11,9 @@ int main(int argc, char** argv)
 
     QApplication application(argc, argv);
     plovex::CPlovexApp::InitApplication();
+    // Before the first window: every text is read in the user's language as it is created.
+    plovex::Translations translations;
+    translations.Install(QLocale().uiLanguages(), plovex::Translations::Folders());
 
     // The arguments Qt has not taken for itself are the documents to open.
     plovex::CPlovexApp app;

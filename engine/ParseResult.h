@@ -12,10 +12,13 @@ enum class ParseError {
     UnrecognisedFunction, // 4
 };
 
-// What a parse ended with: the error and, for an error, the finished message text.
+// What a parse ended with: the error and, for an error, the finished message text and the
+// symbol or function name it quotes (empty for the others), from which a window writes the
+// message in the user's language.
 struct [[nodiscard]] ParseResult {
     ParseError error = ParseError::None;
     std::string message;
+    std::string detail;
 
     bool Ok() const { return error == ParseError::None; }
 };

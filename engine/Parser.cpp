@@ -30,7 +30,7 @@ ParseResult Fail(ParseError error, std::string_view detail)
     case ParseError::None:
         break;
     }
-    return { error, std::move(message) };
+    return { error, std::move(message), std::string(detail) };
 }
 
 // The length of the UTF-8 sequence that starts at `index`, or 0 when no valid one starts

@@ -20,10 +20,13 @@ CChildFrame::CChildFrame(CPlovexDoc& document, QWidget* parent)
     // The window menu offers only what the window can do: no sizing, no staying on top.
     // Removed rather than hidden, as the window shows its actions again on every change of
     // state.
+    // Known by their texts, which Qt's translation may have changed.
+    static const char* const kUnwanted[] = { "&Size", "Stay on &Top", "Ma&ximize" };
     for (QAction* action : systemMenu()->actions()) {
-        const QString text = action->text().remove('&');
-        if (text == "Size" || text == "Stay on Top" || text == "Maximize")
-            systemMenu()->removeAction(action);
+        for (const char* text : kUnwanted) {
+            if (action->text() == QMdiSubWindow::tr(text))
+                systemMenu()->removeAction(action);
+        }
     }
     connect(&m_document, &CPlovexDoc::TitleChanged, this, &CChildFrame::OnUpdateFrameTitle);
     connect(&m_document, &CPlovexDoc::ModifiedChanged, this,

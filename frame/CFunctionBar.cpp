@@ -7,6 +7,7 @@
 #include "res/Resource.h"
 #include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
+#include "view/EngineTexts.h"
 
 #include <QAction>
 #include <QMenu>
@@ -31,8 +32,8 @@ QIcon Swatch(Rgb colour)
 
 QString RowText(const GraphFunction& function)
 {
-    const QString expression
-        = function.expression.empty() ? QString("(empty)") : BytesToText(function.expression);
+    const QString expression = function.expression.empty() ? CFunctionBar::tr("(empty)")
+                                                           : BytesToText(function.expression);
     return function.implicit ? expression + " = 0" : expression;
 }
 
@@ -128,9 +129,9 @@ void CFunctionBar::UpdateRow(int row)
     // What a screen reader says of the row: the expression, its colour and whether it shows.
     item->setData(Qt::AccessibleTextRole,
         QString("%1, %2, %3")
-            .arg(RowText(function), QString::fromStdString(ColourName(function.colour)),
-                function.shown ? "shown" : "hidden"));
-    item->setToolTip(QString::fromStdString(ColourName(function.colour)));
+            .arg(RowText(function), EngineTexts::ColourName(function.colour),
+                function.shown ? tr("shown") : tr("hidden")));
+    item->setToolTip(EngineTexts::ColourName(function.colour));
     m_updating = false;
     UpdateCommands();
 }

@@ -13,6 +13,7 @@
 #include "res/Resource.h"
 #include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
+#include "view/EngineTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -155,72 +156,72 @@ QAction* CMainFrame::CreateAction(int id, const QString& text, const char* icon)
 
 void CMainFrame::CreateActions()
 {
-    QAction* action = CreateAction(res::kCmdFileNew, "&New", "new");
+    QAction* action = CreateAction(res::kCmdFileNew, tr("&New"), "new");
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
 
-    action = CreateAction(res::kCmdFileOpen, "&Open...", "open");
+    action = CreateAction(res::kCmdFileOpen, tr("&Open..."), "open");
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
 
-    CreateAction(res::kCmdFileClose, "&Close");
+    CreateAction(res::kCmdFileClose, tr("&Close"));
 
-    action = CreateAction(res::kCmdFileSave, "&Save", "save");
+    action = CreateAction(res::kCmdFileSave, tr("&Save"), "save");
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
 
-    CreateAction(res::kCmdFileSaveAs, "Save &As...");
+    CreateAction(res::kCmdFileSaveAs, tr("Save &As..."));
 
-    action = CreateAction(res::kCmdExportGraph, "&Export Graph...");
+    action = CreateAction(res::kCmdExportGraph, tr("&Export Graph..."));
     connect(
         action, &QAction::triggered, this, [this] { OnViewCommand(&CPlovexView::OnExportGraph); });
 
-    action = CreateAction(res::kCmdFilePrint, "&Print...", "print");
+    action = CreateAction(res::kCmdFilePrint, tr("&Print..."), "print");
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(
         action, &QAction::triggered, this, [this] { OnViewCommand(&CPlovexView::OnFilePrint); });
     addAction(action);
 
-    action = CreateAction(res::kCmdFilePrintPreview, "Print Pre&view...");
+    action = CreateAction(res::kCmdFilePrintPreview, tr("Print Pre&view..."));
     connect(action, &QAction::triggered, this,
         [this] { OnViewCommand(&CPlovexView::OnFilePrintPreview); });
 
     // The edit commands act on the text box that has the focus; Copy without selected text
     // copies the active graph's picture.
-    action = CreateAction(res::kCmdEditCut, "Cu&t", "cut");
+    action = CreateAction(res::kCmdEditCut, tr("Cu&t"), "cut");
     action->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete) });
     connect(action, &QAction::triggered, this, &CMainFrame::OnEditCut);
     addAction(action);
 
-    action = CreateAction(res::kCmdEditCopy, "&Copy", "copy");
+    action = CreateAction(res::kCmdEditCopy, tr("&Copy"), "copy");
     action->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert) });
     connect(action, &QAction::triggered, this, &CMainFrame::OnEditCopy);
     addAction(action);
 
-    action = CreateAction(res::kCmdEditPaste, "&Paste", "paste");
+    action = CreateAction(res::kCmdEditPaste, tr("&Paste"), "paste");
     action->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert) });
     connect(action, &QAction::triggered, this, &CMainFrame::OnEditPaste);
     addAction(action);
 
-    m_recentPlaceholder = new QAction("Recent File", this);
+    m_recentPlaceholder = new QAction(tr("Recent File"), this);
     m_recentPlaceholder->setData(res::kCmdFileMru1);
     m_recentPlaceholder->setEnabled(false);
     for (int i = 0; i < kRecentFileCount; ++i)
         m_recentFiles << CreateAction(res::kCmdFileMru1 + i, QString());
 
-    action = CreateAction(res::kCmdAppExit, "E&xit");
+    action = CreateAction(res::kCmdAppExit, tr("E&xit"));
     connect(action, &QAction::triggered, this, &QWidget::close);
 
-    action = CreateAction(res::kCmdViewToolbar, "&Toolbar");
+    action = CreateAction(res::kCmdViewToolbar, tr("&Toolbar"));
     action->setCheckable(true);
     action->setChecked(true);
 
-    action = CreateAction(res::kCmdViewStatusBar, "&Status Bar");
+    action = CreateAction(res::kCmdViewStatusBar, tr("&Status Bar"));
     action->setCheckable(true);
     action->setChecked(true);
 
     // One choice for every graph window, off until the user turns it on, kept across runs.
-    action = CreateAction(res::kCmdViewGrid, "&Grid");
+    action = CreateAction(res::kCmdViewGrid, tr("&Grid"));
     action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     action->setCheckable(true);
     action->setChecked(QSettings().value(kGridSetting, false).toBool());
@@ -234,21 +235,21 @@ void CMainFrame::CreateActions()
         QKeySequence key;
         void (CPlovexView::*command)();
     } navigation[] = {
-        { res::kCmdViewZoomIn, "Zoom &In", "zoom-in", QKeySequence::ZoomIn,
+        { res::kCmdViewZoomIn, QT_TR_NOOP("Zoom &In"), "zoom-in", QKeySequence::ZoomIn,
             &CPlovexView::OnZoomIn },
-        { res::kCmdViewZoomOut, "Zoom &Out", "zoom-out", QKeySequence::ZoomOut,
+        { res::kCmdViewZoomOut, QT_TR_NOOP("Zoom &Out"), "zoom-out", QKeySequence::ZoomOut,
             &CPlovexView::OnZoomOut },
-        { res::kCmdViewReset, "&Reset View", "zoom-original", QKeySequence(Qt::CTRL | Qt::Key_0),
-            &CPlovexView::OnResetView },
-        { res::kCmdViewEqualScales, "&Equal Scales", nullptr, QKeySequence(),
+        { res::kCmdViewReset, QT_TR_NOOP("&Reset View"), "zoom-original",
+            QKeySequence(Qt::CTRL | Qt::Key_0), &CPlovexView::OnResetView },
+        { res::kCmdViewEqualScales, QT_TR_NOOP("&Equal Scales"), nullptr, QKeySequence(),
             &CPlovexView::OnEqualScales },
-        { res::kCmdViewBack, "&Back", "go-previous", QKeySequence(Qt::ALT | Qt::Key_Left),
-            &CPlovexView::OnViewBack },
-        { res::kCmdViewForward, "&Forward", "go-next", QKeySequence(Qt::ALT | Qt::Key_Right),
-            &CPlovexView::OnViewForward },
+        { res::kCmdViewBack, QT_TR_NOOP("&Back"), "go-previous",
+            QKeySequence(Qt::ALT | Qt::Key_Left), &CPlovexView::OnViewBack },
+        { res::kCmdViewForward, QT_TR_NOOP("For&ward"), "go-next",
+            QKeySequence(Qt::ALT | Qt::Key_Right), &CPlovexView::OnViewForward },
     };
     for (const auto& command : navigation) {
-        action = CreateAction(command.id, command.text);
+        action = CreateAction(command.id, tr(command.text));
         if (command.icon)
             action->setIcon(QIcon::fromTheme(command.icon));
         action->setShortcut(command.key);
@@ -261,7 +262,7 @@ void CMainFrame::CreateActions()
             { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) });
     Action(res::kCmdViewZoomOut)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     // The function list and the commands on the active form's selected function.
-    action = CreateAction(res::kCmdViewFunctionList, "&Function List");
+    action = CreateAction(res::kCmdViewFunctionList, tr("&Function List"));
     action->setCheckable(true);
     // The list's buttons have short captions, so that the dock stays narrow.
     const struct {
@@ -271,20 +272,20 @@ void CMainFrame::CreateActions()
         QKeySequence key;
         void (CPlovexView::*handler)();
     } functionCommands[] = {
-        { res::kCmdFunctionNew, "&New Function", "New", QKeySequence(Qt::Key_Insert),
-            &CPlovexView::OnNewFunction },
-        { res::kCmdFunctionDelete, "&Delete Function", "Delete", QKeySequence(Qt::Key_Delete),
-            &CPlovexView::OnDeleteFunction },
-        { res::kCmdFunctionColour, "&Colour...", "Colour", QKeySequence(Qt::Key_F2),
-            &CPlovexView::OnFunctionColour },
-        { res::kCmdFunctionMoveUp, "Move &Up", "Up", QKeySequence(Qt::ALT | Qt::Key_Up),
-            &CPlovexView::OnMoveFunctionUp },
-        { res::kCmdFunctionMoveDown, "Move Do&wn", "Down", QKeySequence(Qt::ALT | Qt::Key_Down),
-            &CPlovexView::OnMoveFunctionDown },
+        { res::kCmdFunctionNew, QT_TR_NOOP("&New Function"), QT_TR_NOOP("New"),
+            QKeySequence(Qt::Key_Insert), &CPlovexView::OnNewFunction },
+        { res::kCmdFunctionDelete, QT_TR_NOOP("&Delete Function"), QT_TR_NOOP("Delete"),
+            QKeySequence(Qt::Key_Delete), &CPlovexView::OnDeleteFunction },
+        { res::kCmdFunctionColour, QT_TR_NOOP("&Colour..."), QT_TR_NOOP("Colour"),
+            QKeySequence(Qt::Key_F2), &CPlovexView::OnFunctionColour },
+        { res::kCmdFunctionMoveUp, QT_TR_NOOP("Move &Up"), QT_TR_NOOP("Up"),
+            QKeySequence(Qt::ALT | Qt::Key_Up), &CPlovexView::OnMoveFunctionUp },
+        { res::kCmdFunctionMoveDown, QT_TR_NOOP("Move Do&wn"), QT_TR_NOOP("Down"),
+            QKeySequence(Qt::ALT | Qt::Key_Down), &CPlovexView::OnMoveFunctionDown },
     };
     for (const auto& command : functionCommands) {
-        action = CreateAction(command.id, command.text);
-        action->setIconText(command.button);
+        action = CreateAction(command.id, tr(command.text));
+        action->setIconText(tr(command.button));
         // The keys belong to the list: elsewhere Insert and Delete edit the focused box.
         action->setShortcut(command.key);
         action->setShortcutContext(Qt::WidgetShortcut);
@@ -293,37 +294,37 @@ void CMainFrame::CreateActions()
     }
 
     // The Tools commands work on the active graph's function as the last rendering drew it.
-    action = CreateAction(res::kCmdFindRoots, "Find &Roots");
+    action = CreateAction(res::kCmdFindRoots, tr("Find &Roots"));
     connect(action, &QAction::triggered, this, [this] { OnFindPoints(PointSearch::Roots); });
 
-    action = CreateAction(res::kCmdFindExtrema, "Find &Extrema");
+    action = CreateAction(res::kCmdFindExtrema, tr("Find &Extrema"));
     connect(action, &QAction::triggered, this, [this] { OnFindPoints(PointSearch::Extrema); });
 
-    action = CreateAction(res::kCmdFindIntersections, "Find &Intersections");
+    action = CreateAction(res::kCmdFindIntersections, tr("Find &Intersections"));
     connect(
         action, &QAction::triggered, this, [this] { OnFindPoints(PointSearch::Intersections); });
 
-    action = CreateAction(res::kCmdTableOfValues, "&Table of Values...");
+    action = CreateAction(res::kCmdTableOfValues, tr("&Table of Values..."));
     connect(action, &QAction::triggered, this,
         [this] { OnViewCommand(&CPlovexView::OnTableOfValues); });
 
-    CreateAction(res::kCmdWindowNew, "&New Window");
+    CreateAction(res::kCmdWindowNew, tr("&New Window"));
 
-    action = CreateAction(res::kCmdWindowCascade, "&Cascade");
+    action = CreateAction(res::kCmdWindowCascade, tr("&Cascade"));
     connect(action, &QAction::triggered, this, &CMainFrame::OnWindowCascade);
 
-    action = CreateAction(res::kCmdWindowTile, "&Tile");
+    action = CreateAction(res::kCmdWindowTile, tr("&Tile"));
     connect(action, &QAction::triggered, this, &CMainFrame::OnWindowTile);
 
-    action = CreateAction(res::kCmdWindowArrange, "&Arrange Icons");
+    action = CreateAction(res::kCmdWindowArrange, tr("&Arrange Icons"));
     connect(action, &QAction::triggered, this, &CMainFrame::OnWindowArrange);
 
-    action = CreateAction(res::kCmdUsingPlovex, "&Using Plovex");
+    action = CreateAction(res::kCmdUsingPlovex, tr("&Using Plovex"));
     action->setShortcut(QKeySequence(Qt::Key_F1));
     connect(action, &QAction::triggered, this, &CMainFrame::OnHelpUsing);
     addAction(action);
 
-    CreateAction(res::kCmdAppAbout, "&About Plovex...", "about");
+    CreateAction(res::kCmdAppAbout, tr("&About Plovex..."), "about");
 
     // Commands without a handler anywhere: shown disabled, and their keys stay with the
     // focused box, which undoes by itself.
@@ -334,13 +335,14 @@ void CMainFrame::CreateActions()
         QList<QKeySequence> keys;
     };
     const Unhandled unhandled[] = {
-        { res::kCmdEditUndo, "&Undo", nullptr,
+        { res::kCmdEditUndo, QT_TR_NOOP("&Undo"), nullptr,
             { QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace) } },
-        { res::kCmdNextPane, "Ne&xt Pane", nullptr, { QKeySequence(Qt::Key_F6) } },
-        { res::kCmdPrevPane, "Pre&vious Pane", nullptr, { QKeySequence(Qt::SHIFT | Qt::Key_F6) } },
+        { res::kCmdNextPane, QT_TR_NOOP("Ne&xt Pane"), nullptr, { QKeySequence(Qt::Key_F6) } },
+        { res::kCmdPrevPane, QT_TR_NOOP("Pre&vious Pane"), nullptr,
+            { QKeySequence(Qt::SHIFT | Qt::Key_F6) } },
     };
     for (const Unhandled& command : unhandled) {
-        action = CreateAction(command.id, command.text, command.icon);
+        action = CreateAction(command.id, tr(command.text), command.icon);
         action->setShortcuts(command.keys);
         action->setEnabled(false);
         addAction(action);
@@ -350,7 +352,7 @@ void CMainFrame::CreateActions()
 void CMainFrame::CreateMenus()
 {
     const auto addFileMenu = [this](bool graph) {
-        auto* menu = new QMenu("&File", this);
+        auto* menu = new QMenu(tr("&File"), this);
         menu->addAction(Action(res::kCmdFileNew));
         menu->addAction(Action(res::kCmdFileOpen));
         if (graph) {
@@ -372,7 +374,7 @@ void CMainFrame::CreateMenus()
     m_fileMenuNoDocument = addFileMenu(false);
     m_fileMenuGraph = addFileMenu(true);
 
-    m_viewMenu = new QMenu("&View", this);
+    m_viewMenu = new QMenu(tr("&View"), this);
     m_viewMenu->addAction(Action(res::kCmdViewToolbar));
     m_viewMenu->addAction(Action(res::kCmdViewStatusBar));
     m_viewMenu->addAction(Action(res::kCmdViewGrid));
@@ -385,21 +387,21 @@ void CMainFrame::CreateMenus()
     m_viewMenu->addAction(Action(res::kCmdViewBack));
     m_viewMenu->addAction(Action(res::kCmdViewForward));
 
-    m_toolsMenu = new QMenu("&Tools", this);
+    m_toolsMenu = new QMenu(tr("&Tools"), this);
     m_toolsMenu->addAction(Action(res::kCmdFindRoots));
     m_toolsMenu->addAction(Action(res::kCmdFindExtrema));
     m_toolsMenu->addAction(Action(res::kCmdFindIntersections));
     m_toolsMenu->addSeparator();
     m_toolsMenu->addAction(Action(res::kCmdTableOfValues));
 
-    m_windowMenu = new QMenu("&Window", this);
+    m_windowMenu = new QMenu(tr("&Window"), this);
     m_windowMenu->addAction(Action(res::kCmdWindowNew));
     m_windowMenu->addAction(Action(res::kCmdWindowCascade));
     m_windowMenu->addAction(Action(res::kCmdWindowTile));
     m_windowMenu->addAction(Action(res::kCmdWindowArrange));
     connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::OnUpdateWindowMenu);
 
-    m_helpMenu = new QMenu("&Help", this);
+    m_helpMenu = new QMenu(tr("&Help"), this);
     m_helpMenu->addAction(Action(res::kCmdUsingPlovex));
     m_helpMenu->addAction(Action(res::kCmdAppAbout));
 
@@ -408,7 +410,7 @@ void CMainFrame::CreateMenus()
 
 void CMainFrame::CreateToolBar()
 {
-    m_toolBar = new QToolBar("Standard", this);
+    m_toolBar = new QToolBar(tr("Standard"), this);
     m_toolBar->setObjectName("ToolBar");
     m_toolBar->setIconSize(QSize(16, 15));
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
@@ -928,27 +930,28 @@ void CMainFrame::OnFindPoints(PointSearch kinds)
         return;
     if (kinds == Kinds::Intersections && view->IntersectionPartners().empty()) {
         Messages().MessageBox(view,
-            "There is no other shown explicit function in this graph to meet: add one with "
-            "New Function, or show one in the function list.");
+            tr("There is no other shown explicit function in this graph to meet: add one with "
+               "New Function, or show one in the function list."));
         return;
     }
     const PointList list = view->FindPoints(kinds);
     const std::vector<float> columns = view->VisibleColumns();
-    const QString what = kinds == Kinds::Roots ? "Roots"
-        : kinds == Kinds::Extrema              ? "Minima and maxima"
-                                               : "Intersections";
-    QString summary = QString("%1 of %2").arg(what, view->DrawnCurve());
+    // Whole phrases, each with the one before it as %1, so that a language can order them.
+    QString summary = kinds == Kinds::Roots ? tr("Roots of %1")
+        : kinds == Kinds::Extrema           ? tr("Minima and maxima of %1")
+                                            : tr("Intersections of %1");
+    summary = summary.arg(view->DrawnCurve());
     if (!columns.empty()) {
-        summary += QString(" for x from %1 to %2")
-                       .arg(QString::fromStdString(FormatField(columns.front())),
-                           QString::fromStdString(FormatField(columns.back())));
+        summary = tr("%1 for x from %2 to %3")
+                      .arg(summary, QString::fromStdString(FormatField(columns.front())),
+                          QString::fromStdString(FormatField(columns.back())));
     }
-    summary += list.points.empty() ? QString(": none found.")
-                                   : QString(": %1 found.").arg(list.points.size());
+    summary = list.points.empty() ? tr("%1: none found.").arg(summary)
+                                  : tr("%1: %2 found.").arg(summary).arg(list.points.size());
     m_pointsWindow->SetPoints(view->DrawnFunction(), list.points, summary);
     ShowToolWindow(*m_pointsWindow);
     if (list.cut)
-        Messages().MessageBox(view, QString::fromStdString(PointLimitText()));
+        Messages().MessageBox(view, EngineTexts::PointLimit());
 }
 
 // Every form draws by the new choice from its next rendering on; the active one draws again now.

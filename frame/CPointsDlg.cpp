@@ -22,11 +22,11 @@ QString Coordinate(double value)
 CPointsDlg::CPointsDlg(QWidget* parent)
     : QDialog(parent, Qt::Tool)
     , m_summary(new QLabel(this))
-    , m_table(new DataTable({ "Function", "Kind", "x", "y" }, this))
-    , m_copy(new QPushButton("&Copy", this))
-    , m_export(new QPushButton("&Export CSV...", this))
+    , m_table(new DataTable({ tr("Function"), tr("Kind"), "x", "y" }, this))
+    , m_copy(new QPushButton(tr("&Copy"), this))
+    , m_export(new QPushButton(tr("&Export CSV..."), this))
 {
-    setWindowTitle("Points");
+    setWindowTitle(tr("Points"));
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(m_copy, QDialogButtonBox::ActionRole);
     buttons->addButton(m_export, QDialogButtonBox::ActionRole);
@@ -52,13 +52,13 @@ QString CPointsDlg::KindText(const FoundPoint& point)
 {
     switch (point.kind) {
     case PointKind::Root:
-        return "root";
+        return tr("root");
     case PointKind::Minimum:
-        return "minimum";
+        return tr("minimum");
     case PointKind::Maximum:
-        return "maximum";
+        return tr("maximum");
     case PointKind::Intersection:
-        return QString("intersection with function %1").arg(point.other);
+        return tr("intersection with function %1").arg(point.other);
     }
     return {};
 }
@@ -82,7 +82,7 @@ void CPointsDlg::OnCurrentRowChanged(int row)
     const FoundPoint& point = m_points[static_cast<std::size_t>(row)];
     QString kind = KindText(point);
     kind[0] = kind[0].toUpper();
-    emit PointChosen(QString("%1 of %2: x = %3, y = %4")
+    emit PointChosen(tr("%1 of %2: x = %3, y = %4")
                          .arg(kind, m_function, Coordinate(point.x), Coordinate(point.y)));
 }
 

@@ -12,12 +12,12 @@ namespace plovex {
 namespace {
 
 const char* const kTopicTitles[CHelpDlg::kTopicCount] = {
-    "Introduction",
-    "Plotting Graphs",
-    "Function List",
-    "Additional Features",
-    "Other Uses of Plovex",
-    "Examples",
+    QT_TRANSLATE_NOOP("plovex::CHelpDlg", "Introduction"),
+    QT_TRANSLATE_NOOP("plovex::CHelpDlg", "Plotting Graphs"),
+    QT_TRANSLATE_NOOP("plovex::CHelpDlg", "Function List"),
+    QT_TRANSLATE_NOOP("plovex::CHelpDlg", "Additional Features"),
+    QT_TRANSLATE_NOOP("plovex::CHelpDlg", "Other Uses of Plovex"),
+    QT_TRANSLATE_NOOP("plovex::CHelpDlg", "Examples"),
 };
 
 } // namespace
@@ -51,7 +51,7 @@ void CHelpDlg::OnInitDialog()
     UpdateData(false);
     connect(m_topicList, &QListWidget::itemSelectionChanged, this, &CHelpDlg::OnSelChangeTopicList);
     for (const char* title : kTopicTitles)
-        m_topicList->addItem(title);
+        m_topicList->addItem(tr(title));
     UpdateData(false);
     m_topicList->setFocus();
 }

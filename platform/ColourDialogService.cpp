@@ -3,6 +3,7 @@
 #include "platform/ServiceSlot.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 
 namespace plovex {
 namespace {
@@ -13,7 +14,7 @@ public:
     std::optional<QColor> GetColour(QWidget* parent, const QColor& initial) override
     {
         QColorDialog dialog(initial, parent);
-        dialog.setWindowTitle("Colour");
+        dialog.setWindowTitle(QCoreApplication::translate("ColourDialogService", "Colour"));
         dialog.setWindowModality(Qt::WindowModal);
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;

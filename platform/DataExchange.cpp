@@ -5,6 +5,7 @@
 #include "platform/MessageService.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,7 +15,8 @@ namespace plovex {
 namespace {
 
 // Any equivalent of the framework's own prompt does; this is its wording.
-constexpr const char* kInvalidNumberPrompt = "Please enter a number.";
+constexpr const char* kInvalidNumberPrompt
+    = QT_TRANSLATE_NOOP("DataExchange", "Please enter a number.");
 
 // Fields keep line breaks as "\r\n"; a multi-line box holds "\n".
 QString ToBoxLines(QString text)
@@ -101,6 +103,15 @@ void DataExchange::Text(int id, QString& field)
         NoteChanged(control);
 }
 
+void DataExchange::Display(int id, const std::string& field, QString (*show)(const std::string&))
+{
+    if (ToFields())
+        return;
+    QWidget* control = Item(id);
+    if (control != nullptr && SetControlText(control, show(field)))
+        NoteChanged(control);
+}
+
 void DataExchange::Check(int id, bool& field)
 {
     auto* box = qobject_cast<QAbstractButton*>(Item(id));
@@ -150,7 +161,8 @@ void DataExchange::Float(int id, float& field)
     }
     if (m_prompting == Prompting::Quiet)
         return;
-    Messages().MessageBox(&m_window, QString::fromUtf8(kInvalidNumberPrompt));
+    Messages().MessageBox(
+        &m_window, QCoreApplication::translate("DataExchange", kInvalidNumberPrompt));
     m_failed = true;
     // The box to correct gets the focus with its text selected.
     control->setFocus();

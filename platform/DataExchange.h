@@ -43,6 +43,9 @@ public:
     void Text(int id, std::string& field);
     // A text box or static whose field holds characters, a text of the program's own.
     void Text(int id, QString& field);
+    // A text the program writes and the user cannot change (a status, results), shown as
+    // `show` words it: in the user's language. A read leaves the field as the program wrote it.
+    void Display(int id, const std::string& field, QString (*show)(const std::string&));
     // A check box: checked is true.
     void Check(int id, bool& field);
     // A number box: a decimal number, blanks around it allowed; shown as the shortest text

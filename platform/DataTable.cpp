@@ -94,12 +94,12 @@ void DataTable::OnCopy()
 void DataTable::OnExportCsv(const QString& proposedName)
 {
     const QString path = FileDialogs().GetSaveFileName(
-        window(), "Export CSV", proposedName, "CSV files (*.csv);;All files (*)", "csv");
+        window(), tr("Export CSV"), proposedName, tr("CSV files (*.csv);;All files (*)"), "csv");
     if (path.isEmpty())
         return;
     QString reason;
     if (!WriteWholeFile(path, CsvText().toUtf8(), reason))
-        Messages().MessageBox(window(), QString("Cannot write %1: %2").arg(path, reason));
+        Messages().MessageBox(window(), tr("Cannot write %1: %2").arg(path, reason));
 }
 
 bool DataTable::event(QEvent* event)

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QIcon>
 #include <QKeySequence>
@@ -273,7 +274,8 @@ void DialogControls::NameBuddy(const QLabel& label)
 
 QString DialogControls::Caption(const char* text)
 {
-    return QString::fromUtf8(text).replace(QStringLiteral("%1"), LoadString(res::kStrAppTitle));
+    return QCoreApplication::translate(kTemplateContext, text)
+        .replace(QStringLiteral("%1"), LoadString(res::kStrAppTitle));
 }
 
 QFont DialogControls::TemplateFont(int pointSize)

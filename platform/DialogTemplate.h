@@ -34,6 +34,10 @@ struct ControlStyle {
     static constexpr unsigned kNeverDefault = 1u << 9;
 };
 
+// The context in which captions are translated: a template marks each of its English captions
+// QT_TRANSLATE_NOOP("DialogTemplate", "Plot") for lupdate to find.
+inline constexpr const char* kTemplateContext = "DialogTemplate";
+
 // Position and size in dialog units. In a caption, of a control or of the window, "%1" stands
 // for the application title (string res::kStrAppTitle), so the name is written once.
 struct ControlTemplate {

@@ -2,6 +2,7 @@
 
 #include "platform/ServiceSlot.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -16,7 +17,7 @@ class DialogService final : public FileDialogService {
 public:
     QString GetOpenFileName(QWidget* parent, const QString& filter) override
     {
-        QFileDialog dialog(parent, "Open");
+        QFileDialog dialog(parent, QCoreApplication::translate("FileDialogService", "Open"));
         dialog.setWindowModality(Qt::WindowModal);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -40,13 +41,16 @@ public:
     SaveAnswer AskSaveChanges(QWidget* parent, const QString& title) override
     {
         QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
-            QString("Save changes to %1?").arg(title),
+            QCoreApplication::translate("FileDialogService", "Save changes to %1?").arg(title),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
         box.setWindowModality(Qt::WindowModal);
         box.setDefaultButton(QMessageBox::Save);
-        box.button(QMessageBox::Save)->setText("&Save");
-        box.button(QMessageBox::Discard)->setText("&Discard");
-        box.button(QMessageBox::Cancel)->setText("&Cancel");
+        box.button(QMessageBox::Save)
+            ->setText(QCoreApplication::translate("FileDialogService", "&Save"));
+        box.button(QMessageBox::Discard)
+            ->setText(QCoreApplication::translate("FileDialogService", "&Discard"));
+        box.button(QMessageBox::Cancel)
+            ->setText(QCoreApplication::translate("FileDialogService", "&Cancel"));
         switch (box.exec()) {
         case QMessageBox::Save:
             return SaveAnswer::Save;

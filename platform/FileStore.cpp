@@ -1,5 +1,6 @@
 #include "platform/FileStore.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -98,24 +99,20 @@ bool ReplaceRegularFile(const QString& path, bool exists, QByteArrayView bytes, 
     return true;
 }
 
-QString NotAFile(const char* kind)
-{
-    return QString("It is %1, not a file.").arg(QString::fromLatin1(kind));
-}
-
-const char* SpecialKind(mode_t mode)
+// Whole sentences, so that a translation can word each one as its language needs.
+QString NotAFile(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return "a folder";
+        return QCoreApplication::translate("FileStore", "It is a folder, not a file.");
     if (S_ISFIFO(mode))
-        return "a named pipe (FIFO)";
+        return QCoreApplication::translate("FileStore", "It is a named pipe (FIFO), not a file.");
     if (S_ISSOCK(mode))
-        return "a socket";
+        return QCoreApplication::translate("FileStore", "It is a socket, not a file.");
     if (S_ISCHR(mode))
-        return "a character device";
+        return QCoreApplication::translate("FileStore", "It is a character device, not a file.");
     if (S_ISBLK(mode))
-        return "a block device";
-    return "a special file";
+        return QCoreApplication::translate("FileStore", "It is a block device, not a file.");
+    return QCoreApplication::translate("FileStore", "It is a special file, not a file.");
 }
 
 } // namespace
@@ -124,11 +121,12 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 limit, QStri
 {
     const QFileInfo info(path);
     if (info.isDir()) {
-        reason = NotAFile("a folder");
+        reason = NotAFile(S_IFDIR);
         return std::nullopt;
     }
-    const QString tooLarge
-        = QString("The file holds more than %1 bytes, the most that is read.").arg(limit);
+    const QString tooLarge = QCoreApplication::translate(
+        "FileStore", "The file holds more than %1 bytes, the most that is read.")
+                                 .arg(limit);
     if (info.isFile() && info.size() > limit) {
         reason = tooLarge;
         return std::nullopt;
@@ -171,11 +169,13 @@ bool WriteWholeFile(const QString& path, QByteArrayView bytes, QString& reason)
     if (S_ISFIFO(status.st_mode) || S_ISCHR(status.st_mode))
         return WriteDirectly(path, bytes, reason);
     if (S_ISDIR(status.st_mode))
-        reason = NotAFile("a folder");
+        reason = NotAFile(S_IFDIR);
     else if (S_ISBLK(status.st_mode))
-        reason = "It is a block device: a disk is never written to directly.";
+        reason = QCoreApplication::translate(
+            "FileStore", "It is a block device: a disk is never written to directly.");
     else
-        reason = "It is neither a file nor a device that can be written to.";
+        reason = QCoreApplication::translate(
+            "FileStore", "It is neither a file nor a device that can be written to.");
     return false;
 }
 
@@ -184,7 +184,7 @@ std::optional<QString> SpecialFileReason(const QString& path)
     struct stat status { };
     if (::stat(QFile::encodeName(path).constData(), &status) != 0 || S_ISREG(status.st_mode))
         return std::nullopt;
-    return NotAFile(SpecialKind(status.st_mode));
+    return NotAFile(status.st_mode);
 }
 
 } // namespace plovex

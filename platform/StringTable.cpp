@@ -2,6 +2,8 @@
 
 #include "platform/FileStore.h"
 
+#include <QCoreApplication>
+
 namespace plovex {
 namespace {
 
@@ -101,7 +103,9 @@ const StringTable& StringTable::Application()
 
 QString LoadString(int id)
 {
-    return StringTable::Application().Text(id);
+    const QString text = StringTable::Application().Text(id);
+    return text.isEmpty() ? text
+                          : QCoreApplication::translate("StringTable", text.toUtf8().constData());
 }
 
 } // namespace plovex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -22,6 +23,7 @@ public:
     bool Contains(int id) const { return m_texts.contains(id); }
     // Empty when the table holds no string `id`.
     QString Text(int id) const { return m_texts.value(id); }
+    QList<int> Ids() const { return m_texts.keys(); }
 
     // A file that cannot be read gives an invalid table whose error tells why.
     static StringTable FromFile(const QString& path);

@@ -11,13 +11,13 @@ namespace {
 
 QString OpenError(const QString& path, const QString& reason)
 {
-    return QString("Cannot open the document \"%1\".\n\n%2")
+    return CPlovexDoc::tr("Cannot open the document \"%1\".\n\n%2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
 QString SaveError(const QString& path, const QString& reason)
 {
-    return QString("Cannot save the document \"%1\".\n\n%2")
+    return CPlovexDoc::tr("Cannot save the document \"%1\".\n\n%2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -142,13 +142,14 @@ bool CPlovexDoc::OnOpenDocument(const QString& path, QString& error, QString& wa
     bool unreadable = false;
     std::optional<DocumentFile> file = ReadDocumentFile(path, reason, unreadable);
     if (!file) {
-        error = OpenError(path, unreadable ? reason : "It is not a Plovex graph: " + reason);
+        error
+            = OpenError(path, unreadable ? reason : tr("It is not a Plovex graph: %1").arg(reason));
         return false;
     }
     DecodedDocument& document = file->decoded;
     if (document.stored == StoredSettings::Damaged) {
-        warning = QString("The graph settings stored in \"%1\" are damaged. The expression "
-                          "opens with the default scales and quality.")
+        warning = tr("The graph settings stored in \"%1\" are damaged. The expression opens "
+                     "with the default scales and quality.")
                       .arg(QDir::toNativeSeparators(path));
     }
     m_fileBytes = file->bytes;

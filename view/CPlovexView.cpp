@@ -20,6 +20,7 @@
 #include "view/CTableQuestionDlg.h"
 #include "view/CValueTableDlg.h"
 #include "view/DrawingSurface.h"
+#include "view/EngineTexts.h"
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
 #include "view/GraphCoordinates.h"
@@ -56,11 +57,14 @@
 namespace plovex {
 namespace {
 
-constexpr const char* kEvaluatePrompt = "Evaluate function for what value of x?";
-constexpr const char* kEvaluateDerivativePrompt = "Evaluate dy/dx for what value of x?";
-constexpr const char* kLowerLimitPrompt = "Enter lower limit for integration:";
-constexpr const char* kUpperLimitPrompt = "Enter upper limit for integration:";
-constexpr const char* kStoppedText = "Rendering stopped:\r\nno statistics.";
+constexpr const char* kEvaluatePrompt
+    = QT_TRANSLATE_NOOP("plovex::CPlovexView", "Evaluate function for what value of x?");
+constexpr const char* kEvaluateDerivativePrompt
+    = QT_TRANSLATE_NOOP("plovex::CPlovexView", "Evaluate dy/dx for what value of x?");
+constexpr const char* kLowerLimitPrompt
+    = QT_TRANSLATE_NOOP("plovex::CPlovexView", "Enter lower limit for integration:");
+constexpr const char* kUpperLimitPrompt
+    = QT_TRANSLATE_NOOP("plovex::CPlovexView", "Enter upper limit for integration:");
 
 // The handler of each button's click.
 struct Command {
@@ -173,15 +177,15 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
 void CPlovexView::CreateGraphMenu()
 {
     m_graphMenu = new QMenu(this);
-    const auto add = [this](int id, const char* text, void (CPlovexView::*handler)()) {
+    const auto add = [this](int id, const QString& text, void (CPlovexView::*handler)()) {
         QAction* action = m_graphMenu->addAction(text);
         action->setData(id);
         action->setStatusTip(LoadString(id).section('\n', 0, 0));
         connect(action, &QAction::triggered, this, handler);
     };
-    add(res::kCmdCopyGraph, "&Copy Graph", &CPlovexView::OnCopyGraph);
-    add(res::kCmdExportGraph, "&Export Graph...", &CPlovexView::OnExportGraph);
-    add(res::kCmdFilePrint, "&Print...", &CPlovexView::OnFilePrint);
+    add(res::kCmdCopyGraph, tr("&Copy Graph"), &CPlovexView::OnCopyGraph);
+    add(res::kCmdExportGraph, tr("&Export Graph..."), &CPlovexView::OnExportGraph);
+    add(res::kCmdFilePrint, tr("&Print..."), &CPlovexView::OnFilePrint);
 }
 
 void CPlovexView::OnInitialUpdate()
@@ -273,11 +277,11 @@ void CPlovexView::DoDataExchange(DataExchange& exchange)
     exchange.Text(res::kExpressionEdit, m_expression);
     exchange.Text(res::kPostfixEdit, m_postfix);
     exchange.Check(res::kNoClearCheck, m_noClear);
-    exchange.Text(res::kStatusStatic, m_status);
+    exchange.Display(res::kStatusStatic, m_status, &EngineTexts::Status);
     exchange.Float(res::kXScaleEdit, m_xScale);
     exchange.Float(res::kYScaleEdit, m_yScale);
     exchange.Float(res::kQualityEdit, m_quality);
-    exchange.Text(res::kInfoEdit, m_info);
+    exchange.Display(res::kInfoEdit, m_info, &EngineTexts::Statistics);
     exchange.Check(res::kImplicitCheck, m_implicit);
 }
 
@@ -695,8 +699,8 @@ bool CPlovexView::CheckDrawnExplicit()
     const bool implicit = GetDocument().Function(m_selected).implicit;
     if (implicit) {
         Messages().MessageBox(this,
-            "Roots, extrema and tables of values are found for explicit functions: clear "
-            "Implicit function and plot.");
+            tr("Roots, extrema and tables of values are found for explicit functions: clear "
+               "Implicit function and plot."));
     }
     return !implicit;
 }
@@ -774,7 +778,7 @@ void CPlovexView::OnTableOfValues()
         table = MakeTableXs(question.m_from, question.m_to, question.m_step);
         if (table.refusal == TableRefusal::None)
             break;
-        Messages().MessageBox(this, QString::fromStdString(TableRefusalText(table.refusal)));
+        Messages().MessageBox(this, EngineTexts::TableRefusalText(table.refusal));
     }
     const Program program = Program::Compile(GetDocument().Function(m_selected).PostfixQueue());
     const bool derivative = m_drawnDerivative;
@@ -805,8 +809,8 @@ void CPlovexView::OnExportGraph()
     QString proposed = QFileInfo(document.Title()).completeBaseName() + ".png";
     if (!document.PathName().isEmpty())
         proposed = QFileInfo(document.PathName()).dir().filePath(proposed);
-    const QString path
-        = FileDialogs().GetSaveFileName(window(), "Export Graph", proposed, ExportFilter(), "png");
+    const QString path = FileDialogs().GetSaveFileName(
+        window(), tr("Export Graph"), proposed, ExportFilter(), "png");
     if (path.isEmpty())
         return;
     QString error;
@@ -836,12 +840,13 @@ void CPlovexView::Print(QPrinter& printer)
     if (const std::optional<QString> special
         = file.isEmpty() ? std::nullopt : SpecialFileReason(file)) {
         Messages().MessageBox(this,
-            QString("Cannot print the graph to \"%1\".\n\n%2")
+            tr("Cannot print the graph to \"%1\".\n\n%2")
                 .arg(QDir::toNativeSeparators(file), *special));
         return;
     }
     if (!PrintGraphPage(printer, GraphPicture(), m_drawn))
-        Messages().MessageBox(this, "Cannot print the graph: the printer did not accept the page.");
+        Messages().MessageBox(
+            this, tr("Cannot print the graph: the printer did not accept the page."));
 }
 
 void CPlovexView::OnEvaluate()
@@ -857,7 +862,7 @@ void CPlovexView::OnEvaluateDerivative()
 void CPlovexView::EvaluateAtPoint(const char* prompt, bool derivative)
 {
     CInputDlg dialog(window());
-    dialog.m_prompt = prompt;
+    dialog.m_prompt = tr(prompt).toStdString();
     if (dialog.DoModal() != res::kIdOk)
         return;
     m_derivative = derivative;
@@ -871,11 +876,11 @@ void CPlovexView::OnIntegrate()
 {
     // One dialog for both questions: the second opens showing the lower limit.
     CInputDlg dialog(window());
-    dialog.m_prompt = kLowerLimitPrompt;
+    dialog.m_prompt = tr(kLowerLimitPrompt).toStdString();
     if (dialog.DoModal() != res::kIdOk)
         return;
     const float lower = dialog.m_value;
-    dialog.m_prompt = kUpperLimitPrompt;
+    dialog.m_prompt = tr(kUpperLimitPrompt).toStdString();
     if (dialog.DoModal() != res::kIdOk)
         return;
     const float upper = dialog.m_value;
@@ -891,8 +896,7 @@ void CPlovexView::OnIntegrate()
         Program::Compile(GetDocument().Function(m_selected).PostfixQueue()), lower, upper);
     ShowResult(integral.sum);
     if (integral.stoppedAt) {
-        Messages().MessageBox(this,
-            QString::fromStdString(IntegralStopText(*integral.stoppedAt, upper, FormatFixed)));
+        Messages().MessageBox(this, EngineTexts::IntegralStop(*integral.stoppedAt, upper));
     }
 }
 
@@ -908,7 +912,7 @@ void CPlovexView::ParseExpression()
     const ParseResult result = document.Parse(m_selected);
     m_postfix = document.Function(m_selected).PostfixText();
     if (!result.Ok())
-        Messages().MessageBox(this, BytesToTextAs(result.message, m_expression));
+        Messages().MessageBox(this, EngineTexts::ParseError(result, m_expression));
 }
 
 double CPlovexView::Evaluate(float x, float y, bool subCall) const
@@ -947,7 +951,7 @@ void CPlovexView::DrawGraph()
     // Said once the picture and its statistics show: the graph ends where the sweep stalled.
     if (stalledAt) {
         UpdateData(false);
-        Messages().MessageBox(this, QString::fromStdString(SweepStallText(m_quality, *stalledAt)));
+        Messages().MessageBox(this, EngineTexts::SweepStall(m_quality, *stalledAt));
     }
 }
 
@@ -975,7 +979,8 @@ std::optional<float> CPlovexView::RenderOnce()
         = plovex::DrawGraph(m_drawnView, { m_noClear, m_grid }, items, statisticsItem, surface);
     const RenderTotals& totals = result.totals;
     // A stopped rendering's running values cover part of the samples: no statistics.
-    m_info = totals.stopped ? kStoppedText : StatisticsText(result.statistics, FormatFixed);
+    m_info = totals.stopped ? EngineTexts::kRenderingStopped
+                            : StatisticsText(result.statistics, FormatFixed);
     surface.Finish();
     m_graphArea->SetDescription(BytesToText(DescribeFunctions(document.Model().Functions())
         + DescribeGraph(document.Function(m_selected).ParsedExpression(), *this)));

@@ -24,10 +24,10 @@ CValueTableDlg::CValueTableDlg(
     const QString& curve, const std::vector<TableRow>& rows, QWidget* parent)
     : QDialog(parent)
     , m_table(new DataTable({ "x", "f(x)", "dy/dx" }, this))
-    , m_copy(new QPushButton("&Copy", this))
-    , m_export(new QPushButton("&Export CSV...", this))
+    , m_copy(new QPushButton(tr("&Copy"), this))
+    , m_export(new QPushButton(tr("&Export CSV..."), this))
 {
-    setWindowTitle(LoadString(res::kStrAppTitle) + " - Table of Values");
+    setWindowTitle(tr("%1 - Table of Values").arg(LoadString(res::kStrAppTitle)));
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(m_copy, QDialogButtonBox::ActionRole);
     buttons->addButton(m_export, QDialogButtonBox::ActionRole);

@@ -1,6 +1,9 @@
 #include "view/DocumentFile.h"
 
 #include "platform/FileStore.h"
+#include "view/EngineTexts.h"
+
+#include <QCoreApplication>
 
 namespace plovex {
 
@@ -14,7 +17,7 @@ std::optional<DocumentFile> ReadDocumentFile(const QString& path, QString& reaso
         = DecodeDocument(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
             static_cast<std::size_t>(bytes->size()));
     if (!decoded.ok) {
-        reason = QString::fromStdString(decoded.error);
+        reason = EngineTexts::DocumentError(decoded.error);
         return std::nullopt;
     }
     return DocumentFile { *std::move(bytes), std::move(decoded) };
@@ -25,7 +28,8 @@ std::optional<QByteArray> EncodeDocumentFile(
 {
     const std::vector<std::uint8_t> bytes = EncodeDocument(functions, view);
     if (bytes.size() > kMaxDocumentBytes) {
-        reason = QString("The expression is too long: a graph document holds at most %1 bytes.")
+        reason = QCoreApplication::translate(
+            "DocumentFile", "The expression is too long: a graph document holds at most %1 bytes.")
                      .arg(kMaxDocumentBytes);
         return std::nullopt;
     }

@@ -19,4 +19,7 @@ const DialogTemplate& HelpDialogTemplate();
 // Template 132: From, To and Step of a table of values.
 const DialogTemplate& TableQuestionTemplate();
 
+// Every template above, for what holds for all of them (their captions fit in every language).
+std::span<const DialogTemplate* const> DialogTemplates();
+
 } // namespace plovex

@@ -4,6 +4,7 @@
 #include "platform/ImageFileWriter.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -14,7 +15,7 @@ namespace {
 
 QString ExportError(const QString& path, const QString& reason)
 {
-    return QString("Cannot export the graph to \"%1\".\n\n%2")
+    return QCoreApplication::translate("ImageExport", "Cannot export the graph to \"%1\".\n\n%2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -32,7 +33,8 @@ QStringList ExportFormats()
 
 QString ExportFilter()
 {
-    return QString("Images (*.%1)").arg(ExportFormats().join(" *."));
+    return QCoreApplication::translate("ImageExport", "Images (*.%1)")
+        .arg(ExportFormats().join(" *."));
 }
 
 bool ExportImage(const QImage& image, const QString& path, QString& error)
@@ -44,8 +46,9 @@ bool ExportImage(const QImage& image, const QString& path, QString& error)
     const QString format = QFileInfo(path).suffix().toLower();
     if (!ExportFormats().contains(format)) {
         error = ExportError(path,
-            QString("The name's extension does not say which image format to write. Use one "
-                    "of: %1.")
+            QCoreApplication::translate("ImageExport",
+                "The name's extension does not say which image format to write. Use one of: "
+                "%1.")
                 .arg(ExportFormats().join(", ")));
         return false;
     }

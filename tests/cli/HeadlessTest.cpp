@@ -422,6 +422,51 @@ TEST(Headless, OutputDoesNotDependOnTheLocale)
     EXPECT_EQ(decimalComma.out, "");
 }
 
+// Results, statistics, warnings and errors, the system's reasons and the help included.
+TEST(Headless, OutputIsTheSameInEveryLanguage)
+{
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    ASSERT_TRUE(QDir(directory.path()).mkdir("folder.pxg"));
+    QFile empty(directory.filePath("empty.pxg"));
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    const QList<QStringList> commands = {
+        { "--expression=x^2", "--evaluate=1.5", "--dydx" },
+        { "--expression=x*sin(x)", "--integrate", "--from=0", "--to=2.5" },
+        { "--expression=x", "--integrate", "--from=262000", "--to=263000" },
+        { "--expression=sin(x)", "--render=" + directory.filePath("a.png"), "--size=41x31",
+            "--xscale=5.5", "--grid" },
+        { "--expression=x", "--quality=100000", "--render=" + directory.filePath("b.ppm"),
+            "--size=60x20" },
+        { "--expression=2*(x+foo", "--postfix" },
+        { "--expression=x+y", "--evaluate=1" },
+        { "--expression=x", "--evaluate=2,5" },
+        { "--document=" + directory.filePath("missing.pxg"), "--postfix" },
+        { "--document=" + directory.filePath("folder.pxg"), "--postfix" },
+        { "--document=" + directory.filePath("empty.pxg"), "--postfix" },
+        { "--expression=x", "--save=" + directory.filePath("no/such/folder/x.pxg") },
+        { "--help" },
+    };
+    const QList<QStringList> languages = {
+        { "LANG=de_DE.UTF-8", "LANGUAGE=de" },
+        { "LC_ALL=de_DE.UTF-8", "LANGUAGE=de:fr" },
+        { "LANG=fr_FR.UTF-8", "LC_MESSAGES=fr_FR.UTF-8", "LANGUAGE=fr" },
+    };
+    for (const QStringList& command : commands) {
+        SCOPED_TRACE(command.join(' ').toStdString());
+        const Outcome english = RunPlovex(command, { "LANG=C" });
+        EXPECT_NE(english.out + english.err, "");
+        for (const QStringList& language : languages) {
+            SCOPED_TRACE(language.join(' ').toStdString());
+            const Outcome translated = RunPlovex(command, language);
+            EXPECT_EQ(translated.out, english.out);
+            EXPECT_EQ(translated.err, english.err);
+            EXPECT_EQ(translated.status, english.status);
+        }
+    }
+}
+
 QByteArray ReadAll(const QString& path)
 {
     QFile file(path);

@@ -1,0 +1,1257 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>ColourDialogService</name>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+</context>
+<context>
+    <name>DataExchange</name>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Veuillez saisir un nombre.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogTemplate</name>
+    <message>
+        <source>X Scale:</source>
+        <translation>Éch. X&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Y Scale:</source>
+        <translation>Éch. Y&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>A function plotter for the desktop,
+by the Plovex authors.</source>
+        <translation>Traceur de fonctions pour le bureau,
+par les auteurs de Plovex.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>About Plovex</source>
+        <translation>À propos de Plovex</translation>
+    </message>
+    <message>
+        <source>%1 Help</source>
+        <translation>Aide de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Plot</source>
+        <translation>&amp;Tracer</translation>
+    </message>
+    <message>
+        <source>Plot &amp;dy/dx</source>
+        <translation>Tracer d&amp;y/dx</translation>
+    </message>
+    <message>
+        <source>Eva&amp;l dy/dx</source>
+        <translation>É&amp;val. dy/dx</translation>
+    </message>
+    <message>
+        <source>Ev&amp;aluate</source>
+        <translation>Éva&amp;luer</translation>
+    </message>
+    <message>
+        <source>&amp;Integrate</source>
+        <translation>&amp;Intégrer</translation>
+    </message>
+    <message>
+        <source>Do &amp;not clear previous graph</source>
+        <translation>&amp;Garder le graphe précédent</translation>
+    </message>
+    <message>
+        <source>I&amp;mplicit function</source>
+        <translation>I&amp;mplicite</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;De&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;À&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Step:</source>
+        <translation>&amp;Pas&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Table of Values</source>
+        <translation>Table de valeurs</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentFile</name>
+    <message>
+        <source>The expression is too long: a graph document holds at most %1 bytes.</source>
+        <translation>L’expression est trop longue&#xa0;: un document de graphe contient au plus %1 octets.</translation>
+    </message>
+</context>
+<context>
+    <name>EngineTexts</name>
+    <message>
+        <source>Parse Error: Unrecognised symbol &apos;%1&apos;.</source>
+        <translation>Erreur de syntaxe&#xa0;: symbole «&#xa0;%1&#xa0;» non reconnu.</translation>
+    </message>
+    <message>
+        <source>Parse Error: Unmatched parentheses.</source>
+        <translation>Erreur de syntaxe&#xa0;: parenthèses non appariées.</translation>
+    </message>
+    <message>
+        <source>Parse Error: Variable &apos;y&apos; allowed only in implicit functions.</source>
+        <translation>Erreur de syntaxe&#xa0;: la variable «&#xa0;y&#xa0;» n’est permise que dans les fonctions implicites.</translation>
+    </message>
+    <message>
+        <source>Parse Error: Unrecognised function &apos;%1&apos;.</source>
+        <translation>Erreur de syntaxe&#xa0;: fonction «&#xa0;%1&#xa0;» non reconnue.</translation>
+    </message>
+    <message>
+        <source>WORKING</source>
+        <translation>EN COURS</translation>
+    </message>
+    <message>
+        <source>DONE</source>
+        <translation>TERMINÉ</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Maximum&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Minimum: %1</source>
+        <translation>Minimum&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Mean: %1</source>
+        <translation>Moyenne&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Fewer samples were drawn than the quality asks: at quality %1 the step between samples no longer moves the sampling position from pixel %2 (from the centre) on, so the graph stops there.</source>
+        <translation>Moins d’échantillons ont été tracés que la qualité n’en demande&#xa0;: à la qualité %1, le pas entre deux échantillons ne fait plus avancer la position d’échantillonnage à partir du pixel %2 (compté depuis le centre), le graphe s’arrête donc là.</translation>
+    </message>
+    <message>
+        <source>The integral stopped at x = %1, short of the upper limit %2: from there on adding the step 0.01 no longer changes x. The result is the integral up to that point.</source>
+        <translation>L’intégration s’est arrêtée en x = %1, avant la borne supérieure %2&#xa0;: à partir de là, ajouter le pas 0.01 ne change plus x. Le résultat est l’intégrale jusqu’à ce point.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>The file ends inside the length of the expression.</source>
+        <translation>Le fichier se termine au milieu de la longueur de l’expression.</translation>
+    </message>
+    <message>
+        <source>The file claims an expression of %1 characters but holds only %2.</source>
+        <translation>Le fichier annonce une expression de %1 caractères mais n’en contient que %2.</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>vermillion</source>
+        <translation>vermillon</translation>
+    </message>
+    <message>
+        <source>bluish green</source>
+        <translation>vert bleuté</translation>
+    </message>
+    <message>
+        <source>reddish purple</source>
+        <translation>pourpre rougeâtre</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>sky blue</source>
+        <translation>bleu ciel</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <source>The step must be a number other than 0.</source>
+        <translation>Le pas doit être un nombre différent de 0.</translation>
+    </message>
+    <message>
+        <source>From and To must be numbers.</source>
+        <translation>«&#xa0;De&#xa0;» et «&#xa0;À&#xa0;» doivent être des nombres.</translation>
+    </message>
+    <message>
+        <source>The step leads away from To: give it the sign of To - From.</source>
+        <translation>Le pas s’éloigne de «&#xa0;À&#xa0;»&#xa0;: donnez-lui le signe de À - De.</translation>
+    </message>
+    <message>
+        <source>The table would have more than %1 rows: choose a larger step or a shorter range.</source>
+        <translation>La table aurait plus de %1 lignes&#xa0;: choisissez un pas plus grand ou un intervalle plus court.</translation>
+    </message>
+    <message>
+        <source>More than %1 points were found; the first %1 in order of x are listed.</source>
+        <translation>Plus de %1 points ont été trouvés&#xa0;; les %1 premiers dans l’ordre des x sont listés.</translation>
+    </message>
+    <message>
+        <source>Rendering stopped:
+no statistics.</source>
+        <translation>Tracé interrompu&#xa0;:
+pas de statistiques.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogService</name>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Enregistrer les modifications de %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>FileStore</name>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>C’est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 bytes, the most that is read.</source>
+        <translation>Le fichier contient plus de %1 octets, le maximum qui soit lu.</translation>
+    </message>
+    <message>
+        <source>It is a block device: a disk is never written to directly.</source>
+        <translation>C’est un périphérique bloc&#xa0;: on n’écrit jamais directement sur un disque.</translation>
+    </message>
+    <message>
+        <source>It is neither a file nor a device that can be written to.</source>
+        <translation>Ce n’est ni un fichier ni un périphérique où l’on peut écrire.</translation>
+    </message>
+    <message>
+        <source>It is a named pipe (FIFO), not a file.</source>
+        <translation>C’est un tube nommé (FIFO), pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file.</source>
+        <translation>C’est un socket, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a character device, not a file.</source>
+        <translation>C’est un périphérique caractère, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a block device, not a file.</source>
+        <translation>C’est un périphérique bloc, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is a special file, not a file.</source>
+        <translation>C’est un fichier spécial, pas un fichier ordinaire.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageExport</name>
+    <message>
+        <source>Cannot export the graph to &quot;%1&quot;.
+
+%2</source>
+        <translation>Impossible d’exporter le graphe vers «&#xa0;%1&#xa0;».
+
+%2</translation>
+    </message>
+    <message>
+        <source>Images (*.%1)</source>
+        <translation>Images (*.%1)</translation>
+    </message>
+    <message>
+        <source>The name&apos;s extension does not say which image format to write. Use one of: %1.</source>
+        <translation>L’extension du nom n’indique pas quel format d’image écrire. Utilisez l’une de celles-ci&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>
+Graph
+Graph
+Plovex Graph (*.pxg)
+.pxg
+Plovex.Graph
+Plovex Graph</source>
+        <translation>
+Graphe
+Graphe
+Graphe Plovex (*.pxg)
+.pxg
+Plovex.Graph
+Graphe Plovex</translation>
+    </message>
+    <message>
+        <source>Expression</source>
+        <translation>Expression</translation>
+    </message>
+    <message>
+        <source>Postfix form</source>
+        <translation>Forme postfixée</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graphe</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Increase X scale</source>
+        <translation>Agrandir l’échelle X</translation>
+    </message>
+    <message>
+        <source>Decrease X scale</source>
+        <translation>Réduire l’échelle X</translation>
+    </message>
+    <message>
+        <source>Increase Y scale</source>
+        <translation>Agrandir l’échelle Y</translation>
+    </message>
+    <message>
+        <source>Decrease Y scale</source>
+        <translation>Réduire l’échelle Y</translation>
+    </message>
+    <message>
+        <source>Help topics</source>
+        <translation>Rubriques d’aide</translation>
+    </message>
+    <message>
+        <source>Topic text</source>
+        <translation>Texte de la rubrique</translation>
+    </message>
+    <message>
+        <source>Open the online documentation</source>
+        <translation>Ouvrir la documentation intégrée</translation>
+    </message>
+    <message>
+        <source>Plovex 2</source>
+        <translation>Plovex 2</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>Créer un nouveau document
+Nouveau</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Ouvrir un document existant
+Ouvrir</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>Fermer le document actif
+Fermer</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Enregistrer le document actif
+Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>Enregistrer le document actif sous un nouveau nom
+Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Ouvrir ce document</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard
+Copy</source>
+        <translation>Copier la sélection et la placer dans le presse-papiers
+Copier</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard
+Cut</source>
+        <translation>Couper la sélection et la placer dans le presse-papiers
+Couper</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents
+Paste</source>
+        <translation>Insérer le contenu du presse-papiers
+Coller</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>Annuler la dernière action
+Annuler</translation>
+    </message>
+    <message>
+        <source>Open another window for the active document
+New Window</source>
+        <translation>Ouvrir une autre fenêtre pour le document actif
+Nouvelle fenêtre</translation>
+    </message>
+    <message>
+        <source>Arrange icons at the bottom of the window
+Arrange Icons</source>
+        <translation>Réorganiser les icônes en bas de la fenêtre
+Réorganiser les icônes</translation>
+    </message>
+    <message>
+        <source>Arrange windows so they overlap
+Cascade Windows</source>
+        <translation>Disposer les fenêtres en cascade
+Cascade</translation>
+    </message>
+    <message>
+        <source>Arrange windows as non-overlapping tiles
+Tile Windows</source>
+        <translation>Disposer les fenêtres en mosaïque, sans chevauchement
+Mosaïque</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Afficher les informations sur le programme, le numéro de version et le copyright
+À propos</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Quitter l’application&#xa0;; propose d’enregistrer les documents
+Quitter</translation>
+    </message>
+    <message>
+        <source>Switch to the next window pane
+Next Pane</source>
+        <translation>Passer au volet suivant de la fenêtre
+Volet suivant</translation>
+    </message>
+    <message>
+        <source>Switch back to the previous window pane
+Previous Pane</source>
+        <translation>Revenir au volet précédent de la fenêtre
+Volet précédent</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>MAJ</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>DEF</translation>
+    </message>
+    <message>
+        <source>Save the active graph&apos;s picture as an image file
+Export Graph</source>
+        <translation>Enregistrer l’image du graphe actif dans un fichier image
+Exporter le graphe</translation>
+    </message>
+    <message>
+        <source>Copy the graph&apos;s picture to the Clipboard
+Copy Graph</source>
+        <translation>Copier l’image du graphe dans le presse-papiers
+Copier le graphe</translation>
+    </message>
+    <message>
+        <source>Print the active graph
+Print</source>
+        <translation>Imprimer le graphe actif
+Imprimer</translation>
+    </message>
+    <message>
+        <source>Display the page as it will be printed
+Print Preview</source>
+        <translation>Afficher la page telle qu’elle sera imprimée
+Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Afficher ou masquer la barre d’outils
+Barre d’outils</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Afficher ou masquer la barre d’état
+Barre d’état</translation>
+    </message>
+    <message>
+        <source>Show or hide the grid and tick labels
+Toggle Grid</source>
+        <translation>Afficher ou masquer la grille et les graduations
+Grille</translation>
+    </message>
+    <message>
+        <source>Plovex draws graphs of mathematical functions.
+
+Type a function of x and Plovex plots it. You can stretch or squeeze the picture along either axis, trade speed for detail with the quality setting, draw the graph of the derivative dy/dx, integrate the function between two limits, and draw implicit functions of x and y.
+
+Choose a topic on the left to read more.</source>
+        <translation>Plovex trace les graphes de fonctions mathématiques.
+
+Saisissez une fonction de x et Plovex la trace. Vous pouvez étirer ou comprimer l’image le long de chaque axe, choisir entre vitesse et précision avec le réglage de qualité, tracer le graphe de la dérivée dy/dx, intégrer la fonction entre deux bornes et tracer des fonctions implicites de x et y.
+
+Choisissez une rubrique à gauche pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>The built-in functions:
+
+Trigonometric: sin, cos, tan, cosec, sec, cot
+Inverse trigonometric: asin, acos, atan
+Exponential and logarithmic: e, ln, log
+abs: the modulus (absolute value)
+sqrt: the square root, the same as raising to the power 1/2
+floor: the greatest integer not greater than its argument
+
+Angles are in radians.</source>
+        <translation>Les fonctions intégrées&#xa0;:
+
+Trigonométriques&#xa0;: sin, cos, tan, cosec, sec, cot
+Trigonométriques réciproques&#xa0;: asin, acos, atan
+Exponentielle et logarithmes&#xa0;: e, ln, log
+abs&#xa0;: le module (valeur absolue)
+sqrt&#xa0;: la racine carrée, comme l’élévation à la puissance 1/2
+floor&#xa0;: la partie entière, le plus grand entier inférieur ou égal à l’argument
+
+Les angles sont en radians.</translation>
+    </message>
+    <message>
+        <source>Some inputs to try, with suggested settings:
+
+x*sin(x)  with Quality 50
+x+sin(x)  with X Scale and Y Scale 2
+(cos x)^2  with X Scale 30 and Y Scale 125
+1/((x^2+1)^1.5)  with X Scale 25 and Y Scale 90
+
+Implicit functions (tick Implicit function first):
+
+tan(x*y)
+tan(x/y)
+sin(x*y/(x+y))</source>
+        <translation>Quelques saisies à essayer, avec des réglages conseillés&#xa0;:
+
+x*sin(x)  avec une qualité de 50
+x+sin(x)  avec les échelles X et Y à 2
+(cos x)^2  avec l’échelle X à 30 et l’échelle Y à 125
+1/((x^2+1)^1.5)  avec l’échelle X à 25 et l’échelle Y à 90
+
+Fonctions implicites (cochez d’abord «&#xa0;Implicite&#xa0;»)&#xa0;:
+
+tan(x*y)
+tan(x/y)
+sin(x*y/(x+y))</translation>
+    </message>
+    <message>
+        <source>Functions</source>
+        <translation>Fonctions</translation>
+    </message>
+    <message>
+        <source>Show or hide the list of the graph&apos;s functions (Ctrl+Shift+L goes to it)
+Toggle Function List</source>
+        <translation>Afficher ou masquer la liste des fonctions du graphe (Ctrl+Maj+L y mène)
+Liste des fonctions</translation>
+    </message>
+    <message>
+        <source>Add an empty function after the selected one
+New Function</source>
+        <translation>Ajouter une fonction vide après la fonction sélectionnée
+Nouvelle fonction</translation>
+    </message>
+    <message>
+        <source>Delete the selected function
+Delete Function</source>
+        <translation>Supprimer la fonction sélectionnée
+Supprimer la fonction</translation>
+    </message>
+    <message>
+        <source>Choose the colour of the selected function
+Colour</source>
+        <translation>Choisir la couleur de la fonction sélectionnée
+Couleur</translation>
+    </message>
+    <message>
+        <source>Move the selected function up the list
+Move Up</source>
+        <translation>Monter la fonction sélectionnée dans la liste
+Monter</translation>
+    </message>
+    <message>
+        <source>Move the selected function down the list
+Move Down</source>
+        <translation>Descendre la fonction sélectionnée dans la liste
+Descendre</translation>
+    </message>
+    <message>
+        <source>Find where the function crosses zero in the visible x range
+Find Roots</source>
+        <translation>Chercher où la fonction s’annule dans l’intervalle de x visible
+Chercher les racines</translation>
+    </message>
+    <message>
+        <source>Find the function&apos;s minima and maxima in the visible x range
+Find Extrema</source>
+        <translation>Chercher les minimums et maximums de la fonction dans l’intervalle de x visible
+Chercher les extremums</translation>
+    </message>
+    <message>
+        <source>Find where the function meets the graph&apos;s other functions in the visible x range
+Find Intersections</source>
+        <translation>Chercher où la fonction rencontre les autres fonctions du graphe dans l’intervalle de x visible
+Chercher les intersections</translation>
+    </message>
+    <message>
+        <source>List x, f(x) and dy/dx from one x to another in steps
+Table of Values</source>
+        <translation>Lister x, f(x) et dy/dx d’un x à un autre, pas à pas
+Table de valeurs</translation>
+    </message>
+    <message>
+        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
+
+Example: x^2 + 5*x + 6
+
+Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same.
+
+Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
+
+Example: x^2 + y^2 - 25 draws a circle of radius 5.
+
+Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.</source>
+        <translation>Saisissez une fonction de x dans la zone en haut de la fenêtre du graphe et cliquez sur «&#xa0;Tracer&#xa0;». Plovex trace y = f(x) sur toute la largeur du graphe, dont les axes se croisent en son centre.
+
+Exemple&#xa0;: x^2 + 5*x + 6
+
+Les fonctions intégrées s’écrivent avec ou sans parenthèses&#xa0;: sin x et sin(x) signifient la même chose.
+
+Fonctions implicites&#xa0;: cochez «&#xa0;Implicite&#xa0;» et saisissez f(x, y) sans signe égal. Plovex trace tous les points où f(x, y) = 0.
+
+Exemple&#xa0;: x^2 + y^2 - 25 trace un cercle de rayon 5.
+
+Plusieurs fonctions&#xa0;: la liste «&#xa0;Fonctions&#xa0;» à côté des graphes (Affichage &gt; Liste des fonctions, Ctrl+Maj+L) contient chaque fonction du graphe, chacune dans sa couleur. «&#xa0;Nouvelle fonction&#xa0;» (Inser) en ajoute une&#xa0;; choisissez une ligne pour modifier sa fonction dans le formulaire. La case d’une ligne affiche ou masque sa fonction (Espace), «&#xa0;Couleur...&#xa0;» (F2) change sa couleur, et «&#xa0;Supprimer la fonction&#xa0;», «&#xa0;Monter&#xa0;» et «&#xa0;Descendre&#xa0;» (Alt+Haut, Alt+Bas) font ce qu’ils disent. «&#xa0;Tracer&#xa0;» trace chaque fonction affichée&#xa0;; les statistiques, l’affichage du pointeur, «&#xa0;Évaluer&#xa0;», «&#xa0;Éval. dy/dx&#xa0;», «&#xa0;Intégrer&#xa0;» et «&#xa0;Tracer dy/dx&#xa0;» agissent sur la fonction sélectionnée.</translation>
+    </message>
+    <message>
+        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
+
+Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
+
+Plot dy/dx: plots the derivative f&apos;(x) of the function.
+
+Integrate: evaluates the definite integral of the function between two limits that you type.
+
+Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
+
+The information box shows the maximum, minimum and mean of the plotted values after each plot.
+
+Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
+
+Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
+
+Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.
+
+Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
+
+A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f grows as the search closes in (a pole, as 1/x at 0, or a jump, as tan x at pi/2), no root is listed.
+
+A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. An intersection of two functions is a root of their difference; its y is the value of the first.
+
+Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
+        <translation>Échelles X et Y (Éch. X, Éch. Y)&#xa0;: le nombre de pixels par unité le long de chaque axe. Saisissez une valeur ou utilisez les boutons + et -, qui retracent aussitôt le graphe.
+
+Qualité&#xa0;: le nombre d’échantillons pris dans chaque colonne de pixels. Une qualité basse est plus rapide mais la courbe peut être pointillée&#xa0;; une qualité élevée est plus lente mais trace une ligne continue.
+
+Tracer dy/dx&#xa0;: trace la dérivée f&apos;(x) de la fonction.
+
+Intégrer&#xa0;: calcule l’intégrale définie de la fonction entre deux bornes que vous saisissez.
+
+Évaluer et Éval. dy/dx&#xa0;: donnent la valeur de la fonction, ou de sa dérivée, en un x de votre choix.
+
+La zone d’information affiche le maximum, le minimum et la moyenne des valeurs tracées après chaque tracé.
+
+Déplacez la souris sur le graphe pour voir les coordonnées sous le pointeur. Un * à leur suite signifie que le point est sur la courbe. La barre d’état de la fenêtre principale affiche le même point avec autant de décimales que l’échelle le justifie, par exemple x = 1.25, y = -0.375 à l’échelle 80.
+
+Grille&#xa0;: Affichage &gt; Grille (Ctrl+G) trace sous chaque graphe une grille aux graduations étiquetées, pour lire des valeurs sur l’image. Les lignes sont espacées de 1, 2 ou 5 fois une puissance de dix unités, d’au moins 40 pixels, et suivent donc les échelles. Le choix vaut pour tous les graphes et est mémorisé&#xa0;; quand «&#xa0;Garder le graphe précédent&#xa0;» est coché, aucune grille n’est tracée.
+
+Clavier&#xa0;: Entrée dans la zone de l’expression trace le graphe. Alt avec la lettre soulignée d’un bouton l’actionne (Alt+T trace)&#xa0;; Alt+Maj avec une flèche change une échelle comme ses boutons + et -.
+
+Menu Outils&#xa0;: «&#xa0;Chercher les racines&#xa0;», «&#xa0;Chercher les extremums&#xa0;» et «&#xa0;Chercher les intersections&#xa0;» (avec chaque autre fonction explicite affichée) examinent la fonction sélectionnée telle que le graphe la montre, sur l’intervalle de x du graphe&#xa0;: un échantillon par colonne de pixels, au x avec lequel le graphe est tracé. Les points trouvés sont listés dans la fenêtre «&#xa0;Points&#xa0;» (fonction, type, x et y, dans l’ordre des x) et entourés sur le graphe jusqu’à ce qu’il soit retracé. Choisissez une ligne pour voir son point dans la barre d’état&#xa0;; «&#xa0;Copier&#xa0;» (Ctrl+C) copie les lignes avec une ligne d’en-tête et une tabulation entre les colonnes, et «&#xa0;Exporter en CSV&#xa0;» les enregistre dans un fichier. Une commande liste au plus 1000 points.
+
+Une racine est trouvée entre deux échantillons voisins de signes opposés, et en tout échantillon exactement nul. Son x est un nombre où f vaut 0, ou bien où f change de signe vers le nombre suivant (aussi près que vont les nombres du programme) sans y être plus grande en valeur absolue. Là où la valeur absolue de f croît à mesure que la recherche se resserre (un pôle, comme 1/x en 0, ou un saut, comme tan x en pi/2), aucune racine n’est listée.
+
+Un maximum (minimum) est trouvé en tout échantillon supérieur (inférieur) à ses deux voisins&#xa0;; une suite d’échantillons égaux compte une fois. Son x donne une valeur qui n’est pas plus petite (plus grande) que les échantillons autour de lui ni que les nombres juste à côté. Une intersection de deux fonctions est une racine de leur différence&#xa0;; son y est la valeur de la première.
+
+«&#xa0;Table de valeurs&#xa0;» demande «&#xa0;De&#xa0;», «&#xa0;À&#xa0;» et «&#xa0;Pas&#xa0;» et liste x, f(x) et dy/dx (tel que le donne «&#xa0;Éval. dy/dx&#xa0;») pour x = De, De + Pas, ... jusqu’à À. Un pas nul, un pas qui s’éloigne de À, ou plus de 100000 lignes sont refusés. «&#xa0;Copier&#xa0;» et «&#xa0;Exporter en CSV&#xa0;» fonctionnent comme dans la fenêtre «&#xa0;Points&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
+
+Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
+
+Example: x*sin x
+
+From a terminal: plovex --expression=EXPR --roots (or --extrema, or both) prints one line per point in order of x: root, minimum or maximum, then x and y. The options --size=WxH (the graph area, 610x238 unless given), --xscale and --dydx choose the columns and the function as the window would; --intersections prints where the expression meets each other explicit function (--function=EXPR, once for each), the other&apos;s number last. plovex --expression=EXPR --table=FROM,TO,STEP prints x, f(x) and dy/dx on each line. --exact prints every number in full.</source>
+        <translation>Calculatrice&#xa0;: saisissez une expression arithmétique sans x, par exemple 2^10/3, cliquez sur «&#xa0;Tracer&#xa0;» et lisez le résultat dans la zone d’information&#xa0;: le maximum, le minimum et la moyenne affichent tous cette valeur.
+
+Résolution d’équations&#xa0;: cochez «&#xa0;Implicite&#xa0;» et saisissez une fonction de x seul. Le graphe tracé est l’ensemble où f(x) = 0&#xa0;: des droites verticales dont les positions sur l’axe des x sont les valeurs de x où la fonction s’annule.
+
+Exemple&#xa0;: x*sin x
+
+Depuis un terminal&#xa0;: plovex --expression=EXPR --roots (ou --extrema, ou les deux) affiche une ligne par point dans l’ordre des x&#xa0;: root, minimum ou maximum, puis x et y. Les options --size=WxH (la zone du graphe, 610x238 par défaut), --xscale et --dydx choisissent les colonnes et la fonction comme le ferait la fenêtre&#xa0;; --intersections affiche où l’expression rencontre chaque autre fonction explicite (--function=EXPR, une fois pour chacune), le numéro de l’autre en dernier. plovex --expression=EXPR --table=FROM,TO,STEP affiche x, f(x) et dy/dx sur chaque ligne. --exact affiche chaque nombre en entier.</translation>
+    </message>
+    <message>
+        <source>Zoom in on the centre of the graph
+Zoom In</source>
+        <translation>Zoomer vers le centre du graphe
+Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom out from the centre of the graph
+Zoom Out</source>
+        <translation>Dézoomer depuis le centre du graphe
+Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Show the graph at scales 10 with the origin at the centre
+Reset View</source>
+        <translation>Afficher le graphe aux échelles 10 avec l’origine au centre
+Réinitialiser la vue</translation>
+    </message>
+    <message>
+        <source>Give the y axis the scale of the x axis, so that circles look round
+Equal Scales</source>
+        <translation>Donner à l’axe des y l’échelle de l’axe des x, pour que les cercles paraissent ronds
+Échelles égales</translation>
+    </message>
+    <message>
+        <source>Go back to the previous view of the graph
+Back</source>
+        <translation>Revenir à la vue précédente du graphe
+Précédent</translation>
+    </message>
+    <message>
+        <source>Go forward to the next view of the graph
+Forward</source>
+        <translation>Aller à la vue suivante du graphe
+Suivant</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFunctionBar</name>
+    <message>
+        <source>(empty)</source>
+        <translation>(vide)</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>affichée</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>masquée</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CHelpDlg</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Introduction</translation>
+    </message>
+    <message>
+        <source>Plotting Graphs</source>
+        <translation>Tracer des graphes</translation>
+    </message>
+    <message>
+        <source>Function List</source>
+        <translation>Liste des fonctions</translation>
+    </message>
+    <message>
+        <source>Additional Features</source>
+        <translation>Autres fonctionnalités</translation>
+    </message>
+    <message>
+        <source>Other Uses of Plovex</source>
+        <translation>Autres usages de Plovex</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Exemples</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CMainFrame</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Graph...</source>
+        <translation>E&amp;xporter le graphe...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Aperçu avant impression...</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Fichier récent</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barre d’outils</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barre d’é&amp;tat</translation>
+    </message>
+    <message>
+        <source>&amp;Grid</source>
+        <translation>&amp;Grille</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;Nouvelle fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Mosaïque</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Réorganiser les icônes</translation>
+    </message>
+    <message>
+        <source>&amp;Using Plovex</source>
+        <translation>&amp;Utiliser Plovex</translation>
+    </message>
+    <message>
+        <source>&amp;About Plovex...</source>
+        <translation>À &amp;propos de Plovex...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Pane</source>
+        <translation>Volet &amp;suivant</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Pane</source>
+        <translation>Volet &amp;précédent</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Fe&amp;nêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ai&amp;de</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>&amp;Function List</source>
+        <translation>&amp;Liste des fonctions</translation>
+    </message>
+    <message>
+        <source>&amp;New Function</source>
+        <translation>&amp;Nouvelle fonction</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouvelle</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Function</source>
+        <translation>&amp;Supprimer la fonction</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>&amp;Couleur...</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Find &amp;Roots</source>
+        <translation>Chercher les &amp;racines</translation>
+    </message>
+    <message>
+        <source>Find &amp;Extrema</source>
+        <translation>Chercher les &amp;extremums</translation>
+    </message>
+    <message>
+        <source>Find &amp;Intersections</source>
+        <translation>Chercher les &amp;intersections</translation>
+    </message>
+    <message>
+        <source>&amp;Table of Values...</source>
+        <translation>&amp;Table de valeurs...</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
+        <translation>Ce graphe n’affiche aucune autre fonction explicite à croiser&#xa0;: ajoutez-en une avec «&#xa0;Nouvelle fonction&#xa0;», ou affichez-en une dans la liste des fonctions.</translation>
+    </message>
+    <message>
+        <source>Roots of %1</source>
+        <translation>Racines de %1</translation>
+    </message>
+    <message>
+        <source>Minima and maxima of %1</source>
+        <translation>Minimums et maximums de %1</translation>
+    </message>
+    <message>
+        <source>Intersections of %1</source>
+        <translation>Intersections de %1</translation>
+    </message>
+    <message>
+        <source>%1 for x from %2 to %3</source>
+        <translation>%1 pour x de %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <translation>%1&#xa0;: aucun point trouvé.</translation>
+    </message>
+    <message>
+        <source>%1: %2 found.</source>
+        <translation>%1&#xa0;: %2 trouvé(s).</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Reset View</source>
+        <translation>Réi&amp;nitialiser la vue</translation>
+    </message>
+    <message>
+        <source>&amp;Equal Scales</source>
+        <translation>Éc&amp;helles égales</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>For&amp;ward</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CPlovexApp</name>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CPlovexDoc</name>
+    <message>
+        <source>Cannot open the document &quot;%1&quot;.
+
+%2</source>
+        <translation>Impossible d’ouvrir le document «&#xa0;%1&#xa0;».
+
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot save the document &quot;%1&quot;.
+
+%2</source>
+        <translation>Impossible d’enregistrer le document «&#xa0;%1&#xa0;».
+
+%2</translation>
+    </message>
+    <message>
+        <source>It is not a Plovex graph: %1</source>
+        <translation>Ce n’est pas un graphe Plovex&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The graph settings stored in &quot;%1&quot; are damaged. The expression opens with the default scales and quality.</source>
+        <translation>Les réglages du graphe enregistrés dans «&#xa0;%1&#xa0;» sont endommagés. L’expression s’ouvre avec les échelles et la qualité par défaut.</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CPlovexView</name>
+    <message>
+        <source>Evaluate function for what value of x?</source>
+        <translation>Évaluer la fonction pour quelle valeur de x&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Evaluate dy/dx for what value of x?</source>
+        <translation>Évaluer dy/dx pour quelle valeur de x&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Enter lower limit for integration:</source>
+        <translation>Saisissez la borne inférieure d’intégration&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Enter upper limit for integration:</source>
+        <translation>Saisissez la borne supérieure d’intégration&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Graph</source>
+        <translation>&amp;Copier le graphe</translation>
+    </message>
+    <message>
+        <source>&amp;Export Graph...</source>
+        <translation>E&amp;xporter le graphe...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Cannot print the graph: the printer did not accept the page.</source>
+        <translation>Impossible d’imprimer le graphe&#xa0;: l’imprimante n’a pas accepté la page.</translation>
+    </message>
+    <message>
+        <source>Export Graph</source>
+        <translation>Exporter le graphe</translation>
+    </message>
+    <message>
+        <source>Cannot print the graph to &quot;%1&quot;.
+
+%2</source>
+        <translation>Impossible d’imprimer le graphe dans «&#xa0;%1&#xa0;».
+
+%2</translation>
+    </message>
+    <message>
+        <source>Roots, extrema and tables of values are found for explicit functions: clear Implicit function and plot.</source>
+        <translation>Les racines, les extremums et les tables de valeurs ne se calculent que pour les fonctions explicites&#xa0;: décochez «&#xa0;Implicite&#xa0;» et tracez.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom in further: the scale would become infinite.</source>
+        <translation>Impossible de zoomer davantage&#xa0;: l’échelle deviendrait infinie.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom out further: the scale would become zero.</source>
+        <translation>Impossible de dézoomer davantage&#xa0;: l’échelle deviendrait nulle.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom in further: neighbouring pixels would show the same value.</source>
+        <translation>Impossible de zoomer davantage&#xa0;: des pixels voisins montreraient la même valeur.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom out further: neighbouring pixels would show the same value.</source>
+        <translation>Impossible de dézoomer davantage&#xa0;: des pixels voisins montreraient la même valeur.</translation>
+    </message>
+    <message>
+        <source>Cannot make the scales equal: the x scale cannot be used for y.</source>
+        <translation>Impossible d’égaliser les échelles&#xa0;: l’échelle des x n’est pas utilisable pour y.</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CPointsDlg</name>
+    <message>
+        <source>Function</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>root</source>
+        <translation>racine</translation>
+    </message>
+    <message>
+        <source>minimum</source>
+        <translation>minimum</translation>
+    </message>
+    <message>
+        <source>maximum</source>
+        <translation>maximum</translation>
+    </message>
+    <message>
+        <source>intersection with function %1</source>
+        <translation>intersection avec la fonction %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2: x = %3, y = %4</source>
+        <translation>%1 de %2&#xa0;: x = %3, y = %4</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CValueTableDlg</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>%1 - Table of Values</source>
+        <translation>%1 - Table de valeurs</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::DataTable</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::DocumentTemplate</name>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+</context>
+</TS>

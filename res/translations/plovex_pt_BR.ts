@@ -1,0 +1,1257 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>ColourDialogService</name>
+    <message>
+        <source>Colour</source>
+        <translation>Cor</translation>
+    </message>
+</context>
+<context>
+    <name>DataExchange</name>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Digite um número.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogTemplate</name>
+    <message>
+        <source>X Scale:</source>
+        <translation>Escala X:</translation>
+    </message>
+    <message>
+        <source>Y Scale:</source>
+        <translation>Escala Y:</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualid.:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>A function plotter for the desktop,
+by the Plovex authors.</source>
+        <translation>Traçador de funções para desktop,
+pelos autores do Plovex.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>About Plovex</source>
+        <translation>Sobre o Plovex</translation>
+    </message>
+    <message>
+        <source>%1 Help</source>
+        <translation>Ajuda do %1</translation>
+    </message>
+    <message>
+        <source>&amp;Plot</source>
+        <translation>&amp;Traçar</translation>
+    </message>
+    <message>
+        <source>Plot &amp;dy/dx</source>
+        <translation>Traçar d&amp;y/dx</translation>
+    </message>
+    <message>
+        <source>Eva&amp;l dy/dx</source>
+        <translation>Ava&amp;l. dy/dx</translation>
+    </message>
+    <message>
+        <source>Ev&amp;aluate</source>
+        <translation>A&amp;valiar</translation>
+    </message>
+    <message>
+        <source>&amp;Integrate</source>
+        <translation>&amp;Integrar</translation>
+    </message>
+    <message>
+        <source>Do &amp;not clear previous graph</source>
+        <translation>&amp;Não apagar gráfico anterior</translation>
+    </message>
+    <message>
+        <source>I&amp;mplicit function</source>
+        <translation>I&amp;mplícita</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;De:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Até:</translation>
+    </message>
+    <message>
+        <source>&amp;Step:</source>
+        <translation>&amp;Passo:</translation>
+    </message>
+    <message>
+        <source>Table of Values</source>
+        <translation>Tabela de valores</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentFile</name>
+    <message>
+        <source>The expression is too long: a graph document holds at most %1 bytes.</source>
+        <translation>A expressão é longa demais: um documento de gráfico comporta no máximo %1 bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>EngineTexts</name>
+    <message>
+        <source>Parse Error: Unrecognised symbol &apos;%1&apos;.</source>
+        <translation>Erro de sintaxe: símbolo &quot;%1&quot; não reconhecido.</translation>
+    </message>
+    <message>
+        <source>Parse Error: Unmatched parentheses.</source>
+        <translation>Erro de sintaxe: parênteses desbalanceados.</translation>
+    </message>
+    <message>
+        <source>Parse Error: Variable &apos;y&apos; allowed only in implicit functions.</source>
+        <translation>Erro de sintaxe: a variável &quot;y&quot; só é permitida em funções implícitas.</translation>
+    </message>
+    <message>
+        <source>Parse Error: Unrecognised function &apos;%1&apos;.</source>
+        <translation>Erro de sintaxe: função &quot;%1&quot; não reconhecida.</translation>
+    </message>
+    <message>
+        <source>WORKING</source>
+        <translation>EM CURSO</translation>
+    </message>
+    <message>
+        <source>DONE</source>
+        <translation>PRONTO</translation>
+    </message>
+    <message>
+        <source>Maximum: %1</source>
+        <translation>Máximo: %1</translation>
+    </message>
+    <message>
+        <source>Minimum: %1</source>
+        <translation>Mínimo: %1</translation>
+    </message>
+    <message>
+        <source>Mean: %1</source>
+        <translation>Média: %1</translation>
+    </message>
+    <message>
+        <source>Fewer samples were drawn than the quality asks: at quality %1 the step between samples no longer moves the sampling position from pixel %2 (from the centre) on, so the graph stops there.</source>
+        <translation>Foram traçadas menos amostras do que a qualidade pede: com qualidade %1, o passo entre amostras deixa de mover a posição de amostragem a partir do pixel %2 (contado do centro), por isso o gráfico termina ali.</translation>
+    </message>
+    <message>
+        <source>The integral stopped at x = %1, short of the upper limit %2: from there on adding the step 0.01 no longer changes x. The result is the integral up to that point.</source>
+        <translation>A integração parou em x = %1, antes do limite superior %2: a partir dali, somar o passo 0.01 não altera mais x. O resultado é a integral até esse ponto.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>O arquivo está vazio.</translation>
+    </message>
+    <message>
+        <source>The file ends inside the length of the expression.</source>
+        <translation>O arquivo termina no meio do comprimento da expressão.</translation>
+    </message>
+    <message>
+        <source>The file claims an expression of %1 characters but holds only %2.</source>
+        <translation>O arquivo indica uma expressão de %1 caracteres, mas contém apenas %2.</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>vermillion</source>
+        <translation>vermelhão</translation>
+    </message>
+    <message>
+        <source>bluish green</source>
+        <translation>verde-azulado</translation>
+    </message>
+    <message>
+        <source>reddish purple</source>
+        <translation>púrpura-avermelhado</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>laranja</translation>
+    </message>
+    <message>
+        <source>sky blue</source>
+        <translation>azul-celeste</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>preto</translation>
+    </message>
+    <message>
+        <source>The step must be a number other than 0.</source>
+        <translation>O passo deve ser um número diferente de 0.</translation>
+    </message>
+    <message>
+        <source>From and To must be numbers.</source>
+        <translation>&quot;De&quot; e &quot;Até&quot; devem ser números.</translation>
+    </message>
+    <message>
+        <source>The step leads away from To: give it the sign of To - From.</source>
+        <translation>O passo se afasta de &quot;Até&quot;: dê a ele o sinal de Até - De.</translation>
+    </message>
+    <message>
+        <source>The table would have more than %1 rows: choose a larger step or a shorter range.</source>
+        <translation>A tabela teria mais de %1 linhas: escolha um passo maior ou um intervalo menor.</translation>
+    </message>
+    <message>
+        <source>More than %1 points were found; the first %1 in order of x are listed.</source>
+        <translation>Foram encontrados mais de %1 pontos; os %1 primeiros em ordem de x são listados.</translation>
+    </message>
+    <message>
+        <source>Rendering stopped:
+no statistics.</source>
+        <translation>Traçado interrompido:
+sem estatísticas.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogService</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Salvar as alterações em %1?</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>FileStore</name>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>É uma pasta, não um arquivo.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 bytes, the most that is read.</source>
+        <translation>O arquivo tem mais de %1 bytes, o máximo que é lido.</translation>
+    </message>
+    <message>
+        <source>It is a block device: a disk is never written to directly.</source>
+        <translation>É um dispositivo de bloco: nunca se grava diretamente em um disco.</translation>
+    </message>
+    <message>
+        <source>It is neither a file nor a device that can be written to.</source>
+        <translation>Não é um arquivo nem um dispositivo em que se possa gravar.</translation>
+    </message>
+    <message>
+        <source>It is a named pipe (FIFO), not a file.</source>
+        <translation>É um pipe nomeado (FIFO), não um arquivo.</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file.</source>
+        <translation>É um socket, não um arquivo.</translation>
+    </message>
+    <message>
+        <source>It is a character device, not a file.</source>
+        <translation>É um dispositivo de caracteres, não um arquivo.</translation>
+    </message>
+    <message>
+        <source>It is a block device, not a file.</source>
+        <translation>É um dispositivo de bloco, não um arquivo.</translation>
+    </message>
+    <message>
+        <source>It is a special file, not a file.</source>
+        <translation>É um arquivo especial, não um arquivo comum.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageExport</name>
+    <message>
+        <source>Cannot export the graph to &quot;%1&quot;.
+
+%2</source>
+        <translation>Não é possível exportar o gráfico para &quot;%1&quot;.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Images (*.%1)</source>
+        <translation>Imagens (*.%1)</translation>
+    </message>
+    <message>
+        <source>The name&apos;s extension does not say which image format to write. Use one of: %1.</source>
+        <translation>A extensão do nome não indica qual formato de imagem gravar. Use uma destas: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>
+Graph
+Graph
+Plovex Graph (*.pxg)
+.pxg
+Plovex.Graph
+Plovex Graph</source>
+        <translation>
+Gráfico
+Gráfico
+Gráfico do Plovex (*.pxg)
+.pxg
+Plovex.Graph
+Gráfico do Plovex</translation>
+    </message>
+    <message>
+        <source>Expression</source>
+        <translation>Expressão</translation>
+    </message>
+    <message>
+        <source>Postfix form</source>
+        <translation>Forma pós-fixa</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Increase X scale</source>
+        <translation>Aumentar a escala X</translation>
+    </message>
+    <message>
+        <source>Decrease X scale</source>
+        <translation>Diminuir a escala X</translation>
+    </message>
+    <message>
+        <source>Increase Y scale</source>
+        <translation>Aumentar a escala Y</translation>
+    </message>
+    <message>
+        <source>Decrease Y scale</source>
+        <translation>Diminuir a escala Y</translation>
+    </message>
+    <message>
+        <source>Help topics</source>
+        <translation>Tópicos da ajuda</translation>
+    </message>
+    <message>
+        <source>Topic text</source>
+        <translation>Texto do tópico</translation>
+    </message>
+    <message>
+        <source>Open the online documentation</source>
+        <translation>Abrir a documentação integrada</translation>
+    </message>
+    <message>
+        <source>Plovex 2</source>
+        <translation>Plovex 2</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Pronto</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>Criar um novo documento
+Novo</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Abrir um documento existente
+Abrir</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>Fechar o documento ativo
+Fechar</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Salvar o documento ativo
+Salvar</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>Salvar o documento ativo com outro nome
+Salvar como</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Abrir este documento</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard
+Copy</source>
+        <translation>Copiar a seleção para a área de transferência
+Copiar</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard
+Cut</source>
+        <translation>Recortar a seleção e colocá-la na área de transferência
+Recortar</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents
+Paste</source>
+        <translation>Inserir o conteúdo da área de transferência
+Colar</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>Desfazer a última ação
+Desfazer</translation>
+    </message>
+    <message>
+        <source>Open another window for the active document
+New Window</source>
+        <translation>Abrir outra janela para o documento ativo
+Nova janela</translation>
+    </message>
+    <message>
+        <source>Arrange icons at the bottom of the window
+Arrange Icons</source>
+        <translation>Organizar os ícones na parte inferior da janela
+Organizar ícones</translation>
+    </message>
+    <message>
+        <source>Arrange windows so they overlap
+Cascade Windows</source>
+        <translation>Organizar as janelas sobrepostas
+Janelas em cascata</translation>
+    </message>
+    <message>
+        <source>Arrange windows as non-overlapping tiles
+Tile Windows</source>
+        <translation>Organizar as janelas lado a lado, sem sobreposição
+Janelas lado a lado</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Exibir informações do programa, número da versão e direitos autorais
+Sobre</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Sair do aplicativo; pergunta se os documentos devem ser salvos
+Sair</translation>
+    </message>
+    <message>
+        <source>Switch to the next window pane
+Next Pane</source>
+        <translation>Passar para o próximo painel da janela
+Próximo painel</translation>
+    </message>
+    <message>
+        <source>Switch back to the previous window pane
+Previous Pane</source>
+        <translation>Voltar ao painel anterior da janela
+Painel anterior</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>Save the active graph&apos;s picture as an image file
+Export Graph</source>
+        <translation>Salvar a imagem do gráfico ativo como arquivo de imagem
+Exportar gráfico</translation>
+    </message>
+    <message>
+        <source>Copy the graph&apos;s picture to the Clipboard
+Copy Graph</source>
+        <translation>Copiar a imagem do gráfico para a área de transferência
+Copiar gráfico</translation>
+    </message>
+    <message>
+        <source>Print the active graph
+Print</source>
+        <translation>Imprimir o gráfico ativo
+Imprimir</translation>
+    </message>
+    <message>
+        <source>Display the page as it will be printed
+Print Preview</source>
+        <translation>Exibir a página como será impressa
+Visualizar impressão</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Exibir ou ocultar a barra de ferramentas
+Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Exibir ou ocultar a barra de status
+Barra de status</translation>
+    </message>
+    <message>
+        <source>Show or hide the grid and tick labels
+Toggle Grid</source>
+        <translation>Exibir ou ocultar a grade e as marcas dos eixos
+Grade</translation>
+    </message>
+    <message>
+        <source>Plovex draws graphs of mathematical functions.
+
+Type a function of x and Plovex plots it. You can stretch or squeeze the picture along either axis, trade speed for detail with the quality setting, draw the graph of the derivative dy/dx, integrate the function between two limits, and draw implicit functions of x and y.
+
+Choose a topic on the left to read more.</source>
+        <translation>O Plovex traça gráficos de funções matemáticas.
+
+Digite uma função de x e o Plovex traça o gráfico. Você pode esticar ou comprimir a imagem ao longo de cada eixo, escolher entre velocidade e detalhe com o ajuste de qualidade, traçar o gráfico da derivada dy/dx, integrar a função entre dois limites e traçar funções implícitas de x e y.
+
+Escolha um tópico à esquerda para saber mais.</translation>
+    </message>
+    <message>
+        <source>The built-in functions:
+
+Trigonometric: sin, cos, tan, cosec, sec, cot
+Inverse trigonometric: asin, acos, atan
+Exponential and logarithmic: e, ln, log
+abs: the modulus (absolute value)
+sqrt: the square root, the same as raising to the power 1/2
+floor: the greatest integer not greater than its argument
+
+Angles are in radians.</source>
+        <translation>As funções embutidas:
+
+Trigonométricas: sin, cos, tan, cosec, sec, cot
+Trigonométricas inversas: asin, acos, atan
+Exponencial e logarítmicas: e, ln, log
+abs: o módulo (valor absoluto)
+sqrt: a raiz quadrada, o mesmo que elevar à potência 1/2
+floor: o maior inteiro que não é maior que o argumento (parte inteira)
+
+Os ângulos são em radianos.</translation>
+    </message>
+    <message>
+        <source>Some inputs to try, with suggested settings:
+
+x*sin(x)  with Quality 50
+x+sin(x)  with X Scale and Y Scale 2
+(cos x)^2  with X Scale 30 and Y Scale 125
+1/((x^2+1)^1.5)  with X Scale 25 and Y Scale 90
+
+Implicit functions (tick Implicit function first):
+
+tan(x*y)
+tan(x/y)
+sin(x*y/(x+y))</source>
+        <translation>Algumas entradas para experimentar, com ajustes sugeridos:
+
+x*sin(x)  com qualidade 50
+x+sin(x)  com escala X e escala Y 2
+(cos x)^2  com escala X 30 e escala Y 125
+1/((x^2+1)^1.5)  com escala X 25 e escala Y 90
+
+Funções implícitas (marque antes &quot;Implícita&quot;):
+
+tan(x*y)
+tan(x/y)
+sin(x*y/(x+y))</translation>
+    </message>
+    <message>
+        <source>Functions</source>
+        <translation>Funções</translation>
+    </message>
+    <message>
+        <source>Show or hide the list of the graph&apos;s functions (Ctrl+Shift+L goes to it)
+Toggle Function List</source>
+        <translation>Exibir ou ocultar a lista de funções do gráfico (Ctrl+Shift+L leva a ela)
+Lista de funções</translation>
+    </message>
+    <message>
+        <source>Add an empty function after the selected one
+New Function</source>
+        <translation>Adicionar uma função vazia após a selecionada
+Nova função</translation>
+    </message>
+    <message>
+        <source>Delete the selected function
+Delete Function</source>
+        <translation>Excluir a função selecionada
+Excluir função</translation>
+    </message>
+    <message>
+        <source>Choose the colour of the selected function
+Colour</source>
+        <translation>Escolher a cor da função selecionada
+Cor</translation>
+    </message>
+    <message>
+        <source>Move the selected function up the list
+Move Up</source>
+        <translation>Subir a função selecionada na lista
+Subir</translation>
+    </message>
+    <message>
+        <source>Move the selected function down the list
+Move Down</source>
+        <translation>Descer a função selecionada na lista
+Descer</translation>
+    </message>
+    <message>
+        <source>Find where the function crosses zero in the visible x range
+Find Roots</source>
+        <translation>Encontrar onde a função se anula no intervalo de x visível
+Encontrar raízes</translation>
+    </message>
+    <message>
+        <source>Find the function&apos;s minima and maxima in the visible x range
+Find Extrema</source>
+        <translation>Encontrar os mínimos e máximos da função no intervalo de x visível
+Encontrar extremos</translation>
+    </message>
+    <message>
+        <source>Find where the function meets the graph&apos;s other functions in the visible x range
+Find Intersections</source>
+        <translation>Encontrar onde a função cruza as outras funções do gráfico no intervalo de x visível
+Encontrar interseções</translation>
+    </message>
+    <message>
+        <source>List x, f(x) and dy/dx from one x to another in steps
+Table of Values</source>
+        <translation>Listar x, f(x) e dy/dx de um x a outro, passo a passo
+Tabela de valores</translation>
+    </message>
+    <message>
+        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
+
+Example: x^2 + 5*x + 6
+
+Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same.
+
+Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
+
+Example: x^2 + y^2 - 25 draws a circle of radius 5.
+
+Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.</source>
+        <translation>Digite uma função de x na caixa no alto da janela do gráfico e clique em &quot;Traçar&quot;. O Plovex traça y = f(x) ao longo de todo o gráfico, cujos eixos se cruzam no centro.
+
+Exemplo: x^2 + 5*x + 6
+
+As funções embutidas podem ser escritas com ou sem parênteses: sin x e sin(x) significam o mesmo.
+
+Funções implícitas: marque &quot;Implícita&quot; e digite f(x, y) sem sinal de igual. O Plovex traça todos os pontos em que f(x, y) = 0.
+
+Exemplo: x^2 + y^2 - 25 traça uma circunferência de raio 5.
+
+Várias funções: a lista &quot;Funções&quot; ao lado dos gráficos (Exibir &gt; Lista de funções, Ctrl+Shift+L) contém cada função do gráfico, cada uma em sua cor. &quot;Nova função&quot; (Insert) adiciona uma; escolha uma linha para editar sua função no formulário. A caixa de uma linha exibe ou oculta sua função (Espaço), &quot;Cor...&quot; (F2) muda sua cor, e &quot;Excluir função&quot;, &quot;Subir&quot; e &quot;Descer&quot; (Alt+Cima, Alt+Baixo) fazem o que dizem. &quot;Traçar&quot; desenha cada função visível; as estatísticas, a leitura do ponteiro, &quot;Avaliar&quot;, &quot;Aval. dy/dx&quot;, &quot;Integrar&quot; e &quot;Traçar dy/dx&quot; agem sobre a selecionada.</translation>
+    </message>
+    <message>
+        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
+
+Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
+
+Plot dy/dx: plots the derivative f&apos;(x) of the function.
+
+Integrate: evaluates the definite integral of the function between two limits that you type.
+
+Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
+
+The information box shows the maximum, minimum and mean of the plotted values after each plot.
+
+Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
+
+Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
+
+Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.
+
+Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
+
+A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f grows as the search closes in (a pole, as 1/x at 0, or a jump, as tan x at pi/2), no root is listed.
+
+A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. An intersection of two functions is a root of their difference; its y is the value of the first.
+
+Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
+        <translation>Escala X e Escala Y: o número de pixels por unidade ao longo de cada eixo. Digite um valor ou use os botões + e -, que traçam o gráfico de novo na hora.
+
+Qualidade (Qualid.): o número de amostras tomadas em cada coluna de pixels. Uma qualidade menor é mais rápida, mas a curva pode sair pontilhada; uma qualidade maior é mais lenta, mas traça uma linha contínua.
+
+Traçar dy/dx: traça a derivada f&apos;(x) da função.
+
+Integrar: calcula a integral definida da função entre dois limites que você digita.
+
+Avaliar e Aval. dy/dx: dão o valor da função, ou de sua derivada, no x que você escolher.
+
+A caixa de informações mostra o máximo, o mínimo e a média dos valores traçados após cada traçado.
+
+Mova o mouse sobre o gráfico para ver as coordenadas sob o ponteiro. Um * depois delas indica que o ponto está sobre a curva. A barra de status da janela principal mostra o mesmo ponto com tantas casas decimais quanto a escala justifica, por exemplo x = 1.25, y = -0.375 na escala 80.
+
+Grade: Exibir &gt; Grade (Ctrl+G) desenha sob cada gráfico uma grade com marcas rotuladas, para ler valores na imagem. As linhas ficam a 1, 2 ou 5 vezes uma potência de dez unidades umas das outras, a pelo menos 40 pixels, e assim acompanham as escalas. A escolha vale para todos os gráficos e é lembrada; com &quot;Não apagar gráfico anterior&quot; marcado, nenhuma grade é desenhada.
+
+Teclado: Enter na caixa da expressão traça o gráfico. Alt com a letra sublinhada de um botão o aciona (Alt+T traça); Alt+Shift com uma tecla de seta muda uma escala como seus botões + e -.
+
+Menu Ferramentas: &quot;Encontrar raízes&quot;, &quot;Encontrar extremos&quot; e &quot;Encontrar interseções&quot; (com cada outra função explícita visível) examinam a função selecionada como o gráfico a mostra, no intervalo de x do gráfico: uma amostra por coluna de pixels, no x com que o gráfico é traçado. Os pontos encontrados são listados na janela &quot;Pontos&quot; (função, tipo, x e y, em ordem de x) e circulados no gráfico até que ele seja traçado de novo. Escolha uma linha para ver seu ponto na barra de status; &quot;Copiar&quot; (Ctrl+C) copia as linhas com uma linha de cabeçalho e uma tabulação entre as colunas, e &quot;Exportar CSV&quot; as salva em um arquivo. Um comando lista no máximo 1000 pontos.
+
+Uma raiz é encontrada entre cada duas amostras vizinhas de sinais opostos, e em cada amostra que vale exatamente 0. Seu x é um número onde f vale 0, ou onde f muda de sinal rumo ao número seguinte (tão perto quanto vão os números do programa) sem ser ali maior em valor absoluto. Onde o valor absoluto de f cresce à medida que a busca se estreita (um polo, como 1/x em 0, ou um salto, como tan x em pi/2), nenhuma raiz é listada.
+
+Um máximo (mínimo) é encontrado em cada amostra acima (abaixo) de suas duas vizinhas; uma sequência de amostras iguais conta uma vez. Seu x dá um valor não menor (maior) que as amostras ao redor e que os números logo ao lado. Uma interseção de duas funções é uma raiz da diferença entre elas; seu y é o valor da primeira.
+
+&quot;Tabela de valores&quot; pede &quot;De&quot;, &quot;Até&quot; e &quot;Passo&quot; e lista x, f(x) e dy/dx (como &quot;Aval. dy/dx&quot; o dá) para x = De, De + Passo, ... até Até. Um passo 0, um passo que se afasta de Até ou mais de 100000 linhas são recusados. &quot;Copiar&quot; e &quot;Exportar CSV&quot; funcionam como na janela &quot;Pontos&quot;.</translation>
+    </message>
+    <message>
+        <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
+
+Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
+
+Example: x*sin x
+
+From a terminal: plovex --expression=EXPR --roots (or --extrema, or both) prints one line per point in order of x: root, minimum or maximum, then x and y. The options --size=WxH (the graph area, 610x238 unless given), --xscale and --dydx choose the columns and the function as the window would; --intersections prints where the expression meets each other explicit function (--function=EXPR, once for each), the other&apos;s number last. plovex --expression=EXPR --table=FROM,TO,STEP prints x, f(x) and dy/dx on each line. --exact prints every number in full.</source>
+        <translation>Calculadora: digite uma expressão aritmética sem x, como 2^10/3, clique em &quot;Traçar&quot; e leia o resultado na caixa de informações: o máximo, o mínimo e a média mostram todos esse valor.
+
+Resolução de equações: marque &quot;Implícita&quot; e digite uma função só de x. O gráfico traçado é o conjunto em que f(x) = 0: retas verticais cujas posições no eixo x são os valores de x em que a função se anula.
+
+Exemplo: x*sin x
+
+Em um terminal: plovex --expression=EXPR --roots (ou --extrema, ou ambos) imprime uma linha por ponto em ordem de x: root, minimum ou maximum, depois x e y. As opções --size=WxH (a área do gráfico, 610x238 se não for dada), --xscale e --dydx escolhem as colunas e a função como a janela faria; --intersections imprime onde a expressão cruza cada outra função explícita (--function=EXPR, uma vez para cada), com o número da outra por último. plovex --expression=EXPR --table=FROM,TO,STEP imprime x, f(x) e dy/dx em cada linha. --exact imprime cada número por completo.</translation>
+    </message>
+    <message>
+        <source>Zoom in on the centre of the graph
+Zoom In</source>
+        <translation>Ampliar a partir do centro do gráfico
+Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom out from the centre of the graph
+Zoom Out</source>
+        <translation>Reduzir a partir do centro do gráfico
+Reduzir</translation>
+    </message>
+    <message>
+        <source>Show the graph at scales 10 with the origin at the centre
+Reset View</source>
+        <translation>Mostrar o gráfico nas escalas 10 com a origem no centro
+Redefinir visualização</translation>
+    </message>
+    <message>
+        <source>Give the y axis the scale of the x axis, so that circles look round
+Equal Scales</source>
+        <translation>Dar ao eixo y a escala do eixo x, para que as circunferências pareçam redondas
+Igualar escalas</translation>
+    </message>
+    <message>
+        <source>Go back to the previous view of the graph
+Back</source>
+        <translation>Voltar à visualização anterior do gráfico
+Voltar</translation>
+    </message>
+    <message>
+        <source>Go forward to the next view of the graph
+Forward</source>
+        <translation>Avançar para a próxima visualização do gráfico
+Avançar</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFunctionBar</name>
+    <message>
+        <source>(empty)</source>
+        <translation>(vazia)</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>visível</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>oculta</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CHelpDlg</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Introdução</translation>
+    </message>
+    <message>
+        <source>Plotting Graphs</source>
+        <translation>Traçar gráficos</translation>
+    </message>
+    <message>
+        <source>Function List</source>
+        <translation>Lista de funções</translation>
+    </message>
+    <message>
+        <source>Additional Features</source>
+        <translation>Recursos adicionais</translation>
+    </message>
+    <message>
+        <source>Other Uses of Plovex</source>
+        <translation>Outros usos do Plovex</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Exemplos</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CMainFrame</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salvar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Graph...</source>
+        <translation>E&amp;xportar gráfico...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Visualizar impressão...</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Recor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Co&amp;lar</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Arquivo recente</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra de &amp;ferramentas</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra de &amp;status</translation>
+    </message>
+    <message>
+        <source>&amp;Grid</source>
+        <translation>&amp;Grade</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;Nova janela</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascata</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Lado a lado</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Organizar ícones</translation>
+    </message>
+    <message>
+        <source>&amp;Using Plovex</source>
+        <translation>Como &amp;usar o Plovex</translation>
+    </message>
+    <message>
+        <source>&amp;About Plovex...</source>
+        <translation>&amp;Sobre o Plovex...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Pane</source>
+        <translation>&amp;Próximo painel</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Pane</source>
+        <translation>Painel &amp;anterior</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>E&amp;xibir</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Janela</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>&amp;Function List</source>
+        <translation>&amp;Lista de funções</translation>
+    </message>
+    <message>
+        <source>&amp;New Function</source>
+        <translation>&amp;Nova função</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nova</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Function</source>
+        <translation>&amp;Excluir função</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>&amp;Cor...</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>&amp;Descer</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>Find &amp;Roots</source>
+        <translation>Encontrar &amp;raízes</translation>
+    </message>
+    <message>
+        <source>Find &amp;Extrema</source>
+        <translation>Encontrar &amp;extremos</translation>
+    </message>
+    <message>
+        <source>Find &amp;Intersections</source>
+        <translation>Encontrar &amp;interseções</translation>
+    </message>
+    <message>
+        <source>&amp;Table of Values...</source>
+        <translation>&amp;Tabela de valores...</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Ferramentas</translation>
+    </message>
+    <message>
+        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
+        <translation>Este gráfico não mostra nenhuma outra função explícita para cruzar: adicione uma com &quot;Nova função&quot; ou exiba uma na lista de funções.</translation>
+    </message>
+    <message>
+        <source>Roots of %1</source>
+        <translation>Raízes de %1</translation>
+    </message>
+    <message>
+        <source>Minima and maxima of %1</source>
+        <translation>Mínimos e máximos de %1</translation>
+    </message>
+    <message>
+        <source>Intersections of %1</source>
+        <translation>Interseções de %1</translation>
+    </message>
+    <message>
+        <source>%1 for x from %2 to %3</source>
+        <translation>%1 para x de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <translation>%1: nenhum encontrado.</translation>
+    </message>
+    <message>
+        <source>%1: %2 found.</source>
+        <translation>%1: %2 encontrados.</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reduzir</translation>
+    </message>
+    <message>
+        <source>&amp;Reset View</source>
+        <translation>Redefinir visuali&amp;zação</translation>
+    </message>
+    <message>
+        <source>&amp;Equal Scales</source>
+        <translation>&amp;Igualar escalas</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
+    </message>
+    <message>
+        <source>For&amp;ward</source>
+        <translation>Ava&amp;nçar</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CPlovexApp</name>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CPlovexDoc</name>
+    <message>
+        <source>Cannot open the document &quot;%1&quot;.
+
+%2</source>
+        <translation>Não é possível abrir o documento &quot;%1&quot;.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Cannot save the document &quot;%1&quot;.
+
+%2</source>
+        <translation>Não é possível salvar o documento &quot;%1&quot;.
+
+%2</translation>
+    </message>
+    <message>
+        <source>It is not a Plovex graph: %1</source>
+        <translation>Não é um gráfico do Plovex: %1</translation>
+    </message>
+    <message>
+        <source>The graph settings stored in &quot;%1&quot; are damaged. The expression opens with the default scales and quality.</source>
+        <translation>Os ajustes do gráfico salvos em &quot;%1&quot; estão danificados. A expressão é aberta com as escalas e a qualidade padrão.</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CPlovexView</name>
+    <message>
+        <source>Evaluate function for what value of x?</source>
+        <translation>Avaliar a função em qual valor de x?</translation>
+    </message>
+    <message>
+        <source>Evaluate dy/dx for what value of x?</source>
+        <translation>Avaliar dy/dx em qual valor de x?</translation>
+    </message>
+    <message>
+        <source>Enter lower limit for integration:</source>
+        <translation>Digite o limite inferior de integração:</translation>
+    </message>
+    <message>
+        <source>Enter upper limit for integration:</source>
+        <translation>Digite o limite superior de integração:</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Graph</source>
+        <translation>&amp;Copiar gráfico</translation>
+    </message>
+    <message>
+        <source>&amp;Export Graph...</source>
+        <translation>E&amp;xportar gráfico...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Cannot print the graph: the printer did not accept the page.</source>
+        <translation>Não é possível imprimir o gráfico: a impressora não aceitou a página.</translation>
+    </message>
+    <message>
+        <source>Export Graph</source>
+        <translation>Exportar gráfico</translation>
+    </message>
+    <message>
+        <source>Cannot print the graph to &quot;%1&quot;.
+
+%2</source>
+        <translation>Não é possível imprimir o gráfico em &quot;%1&quot;.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Roots, extrema and tables of values are found for explicit functions: clear Implicit function and plot.</source>
+        <translation>Raízes, extremos e tabelas de valores só são calculados para funções explícitas: desmarque &quot;Implícita&quot; e trace.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom in further: the scale would become infinite.</source>
+        <translation>Não é possível ampliar mais: a escala se tornaria infinita.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom out further: the scale would become zero.</source>
+        <translation>Não é possível reduzir mais: a escala se tornaria zero.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom in further: neighbouring pixels would show the same value.</source>
+        <translation>Não é possível ampliar mais: pixels vizinhos mostrariam o mesmo valor.</translation>
+    </message>
+    <message>
+        <source>Cannot zoom out further: neighbouring pixels would show the same value.</source>
+        <translation>Não é possível reduzir mais: pixels vizinhos mostrariam o mesmo valor.</translation>
+    </message>
+    <message>
+        <source>Cannot make the scales equal: the x scale cannot be used for y.</source>
+        <translation>Não é possível igualar as escalas: a escala x não serve para y.</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CPointsDlg</name>
+    <message>
+        <source>Function</source>
+        <translation>Função</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>root</source>
+        <translation>raiz</translation>
+    </message>
+    <message>
+        <source>minimum</source>
+        <translation>mínimo</translation>
+    </message>
+    <message>
+        <source>maximum</source>
+        <translation>máximo</translation>
+    </message>
+    <message>
+        <source>intersection with function %1</source>
+        <translation>interseção com a função %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2: x = %3, y = %4</source>
+        <translation>%1 de %2: x = %3, y = %4</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CValueTableDlg</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>%1 - Table of Values</source>
+        <translation>%1 - Tabela de valores</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::DataTable</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Arquivos CSV (*.csv);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Não é possível gravar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::DocumentTemplate</name>
+    <message>
+        <source>Save As</source>
+        <translation>Salvar como</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "document/Rgb.h"
+#include "engine/ParseResult.h"
+#include "view/ValueTable.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace plovex {
+
+// The texts that the engine, the renderer and the document codec write in English, through
+// the translation system: the window shows them in the user's language, while the command
+// line, which installs no translation, prints them exactly as those layers write them.
+// Numbers keep their locale-free form in every language.
+class EngineTexts {
+    Q_DECLARE_TR_FUNCTIONS(EngineTexts)
+
+public:
+    // What the statistics box shows of a rendering stopped before its end.
+    static constexpr const char* kRenderingStopped = "Rendering stopped:\r\nno statistics.";
+
+    // The character or name it quotes as the box that holds `expression` shows it.
+    static QString ParseError(const ParseResult& result, std::string_view expression);
+    // The form's status: "WORKING", "DONE", or the mouse position, which needs no words.
+    static QString Status(const std::string& status);
+    // The statistics text, "Maximum: 1.000000" and so on, line by line.
+    static QString Statistics(const std::string& info);
+    static QString SweepStall(float quality, float position);
+    static QString IntegralStop(float stoppedAt, float upper);
+    // Why the codec refused a document.
+    static QString DocumentError(const std::string& error);
+    // Why a table of values is refused.
+    static QString TableRefusalText(TableRefusal refusal);
+    // That a search found more points than it lists.
+    static QString PointLimit();
+    // A palette colour's name ("blue"), or the colour's #rrggbb.
+    static QString ColourName(Rgb colour);
+};
+
+} // namespace plovex
