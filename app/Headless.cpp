@@ -94,18 +94,27 @@ void Warn(const std::string& text)
     PrintLine(stderr, "plovex: " + text);
 }
 
-// The bytes given to --expression, exactly: the arguments Qt hands over have been decoded, and
-// a byte that is not UTF-8 would come back as U+FFFD.
+// The bytes of `option`'s value at argv[i], exactly, as "--option=VALUE" or "--option VALUE"
+// (which moves i on to the value): the arguments Qt hands over have been decoded, and a byte that
+// is not UTF-8 would come back as U+FFFD.
+std::optional<std::string> RawValue(std::string_view option, int& i, int argc, char** argv)
+{
+    const std::string_view argument = argv[i];
+    if (argument.size() > option.size() && argument.substr(0, option.size()) == option
+        && argument[option.size()] == '=')
+        return std::string(argument.substr(option.size() + 1));
+    if (argument == option && i + 1 < argc)
+        return std::string(argv[++i]);
+    return std::nullopt;
+}
+
+// The bytes given to --expression (the last one, as the parser takes it).
 std::optional<std::string> RawExpression(int argc, char** argv)
 {
-    constexpr std::string_view kOption = "--expression";
     std::optional<std::string> expression;
     for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument.substr(0, kOption.size() + 1) == "--expression=")
-            expression = std::string(argument.substr(kOption.size() + 1));
-        else if (argument == kOption && i + 1 < argc)
-            expression = std::string(argv[++i]);
+        if (std::optional<std::string> value = RawValue("--expression", i, argc, argv))
+            expression = std::move(value);
     }
     return expression;
 }
@@ -116,20 +125,16 @@ struct AddedFunction {
     std::string expression;
 };
 
-// The functions the options add, in the order given, with their bytes exactly (as for
-// --expression).
+// The functions the options add, in the order given, with their bytes exactly.
 std::vector<AddedFunction> RawFunctions(int argc, char** argv)
 {
     std::vector<AddedFunction> functions;
     for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        for (const auto& [option, implicit] : { std::pair { std::string_view("--function"), false },
-                 std::pair { std::string_view("--implicit-function"), true } }) {
-            if (argument.substr(0, option.size() + 1) == std::string(option) + "=")
-                functions.push_back({ implicit, std::string(argument.substr(option.size() + 1)) });
-            else if (argument == option && i + 1 < argc)
-                functions.push_back({ implicit, std::string(argv[++i]) });
-        }
+        if (std::optional<std::string> value = RawValue("--function", i, argc, argv))
+            functions.push_back({ false, std::move(*value) });
+        else if (std::optional<std::string> implicit
+            = RawValue("--implicit-function", i, argc, argv))
+            functions.push_back({ true, std::move(*implicit) });
     }
     return functions;
 }
@@ -176,6 +181,13 @@ private:
     }
     // False when the expression does not parse (its message printed already).
     Outcome<bool> ParseInto(TokenList& queue, bool implicit);
+    // A failed parse's message on standard error, naming the character as the window's box
+    // shows `expression` (in UTF-8); the exit status then says so.
+    void ReportParse(const ParseResult& result, const std::string& expression);
+    void ParseReporting(GraphFunction& function)
+    {
+        ReportParse(function.Parse(), function.expression);
+    }
 
     Outcome<int> Postfix();
     Outcome<int> EvaluateAt();
@@ -343,12 +355,16 @@ Outcome<bool> Command::ParseInto(TokenList& queue, bool implicit)
         return expression.Error();
     TokenList operators;
     const ParseResult result = Parse(expression.Value(), implicit, queue, operators, m_postfix);
-    if (!result.Ok()) {
-        // In UTF-8, naming the character as the window's box shows it.
-        PrintLine(stderr, BytesToTextAs(result.message, expression.Value()).toStdString());
-        m_parseFailed = true;
-    }
+    ReportParse(result, expression.Value());
     return result.Ok();
+}
+
+void Command::ReportParse(const ParseResult& result, const std::string& expression)
+{
+    if (result.Ok())
+        return;
+    PrintLine(stderr, BytesToTextAs(result.message, expression).toStdString());
+    m_parseFailed = true;
 }
 
 Outcome<int> Command::Postfix()
@@ -472,11 +488,7 @@ Outcome<int> Command::Points()
             GraphFunction& other = model.Function(i);
             if (!other.shown || other.implicit)
                 continue;
-            const ParseResult result = other.Parse();
-            if (!result.Ok()) {
-                PrintLine(stderr, result.message);
-                m_parseFailed = true;
-            }
+            ParseReporting(other);
             const Program g = Program::Compile(other.PostfixQueue());
             std::vector<FoundPoint> met = FindIntersections(
                 valueAt, [&](float x) { return g.Evaluate(false, x, 0.0f); },
@@ -555,13 +567,8 @@ Outcome<int> Command::Render()
     model.Load(stored.Value(), view);
     // Each function parsed as the window's Plot parses it; an error is told and the
     // rendering goes on with what the parse left. The statistics are the first function's.
-    for (std::size_t i = 0; i < model.Count(); ++i) {
-        const ParseResult result = model.Function(i).Parse();
-        if (!result.Ok()) {
-            PrintLine(stderr, result.message);
-            m_parseFailed = true;
-        }
-    }
+    for (std::size_t i = 0; i < model.Count(); ++i)
+        ParseReporting(model.Function(i));
 
     ImageSurface surface(width, height);
     std::size_t statisticsItem = 0;

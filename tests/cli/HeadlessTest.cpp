@@ -509,10 +509,14 @@ TEST(Headless, DocumentsKeepTheirBytesAndSettings)
     }
 
     const Outcome raw = RunScript("\"$P\" --expression=\"$(printf 'x+\\377\\0611')\" --save=r.pxg "
-                                  "&& \"$P\" --expression \"$(printf '\\351')\" --postfix",
+                                  "&& \"$P\" --expression \"$(printf '\\351')\" --postfix "
+                                  "; \"$P\" --expression=x --function=\"$(printf '\\351')\" "
+                                  "--render=g.png --size=2x2 >/dev/null",
         directory.path());
-    // The byte E9 of a text that is no UTF-8 is named as the box shows it, in UTF-8.
-    EXPECT_EQ(raw.err, "Parse Error: Unrecognised symbol '\u00e9'.\n");
+    // The byte E9 of a text that is no UTF-8 is named as the box shows it, in UTF-8, whichever
+    // command parses it.
+    EXPECT_EQ(raw.err,
+        "Parse Error: Unrecognised symbol '\u00e9'.\nParse Error: Unrecognised symbol '\u00e9'.\n");
     EXPECT_EQ(ReadAll(directory.filePath("r.pxg")),
         QByteArray("\x05x+\xFF"
                    "11")
