@@ -216,7 +216,7 @@ void CPlovexView::ParseOtherFunctions()
             continue;
         const ParseResult result = document.Parse(i);
         if (!result.Ok())
-            Messages().MessageBox(this, BytesToTextAs(result.message, document.Expression(i)));
+            Messages().MessageBox(this, EngineTexts::ParseError(result, document.Expression(i)));
     }
 }
 
