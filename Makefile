@@ -2,6 +2,8 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# Rebuilds of unchanged sources come from ccache where it is installed.
+CCACHE = $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 .PHONY: all deps build run test test-nogui bench fuzz sanitize screenshot install package format translations clean
 
@@ -11,7 +13,7 @@ deps:
 	@scripts/install-deps
 
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CCACHE) $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -26,7 +28,7 @@ test: build
 # The engine and the renderer alone, without Qt, running compiled expressions through the
 # portable switch: proves on every CI run that neither grows a Qt include.
 test-nogui: deps
-	@cmake -S . -B build-nogui -DCMAKE_BUILD_TYPE=Release -DPLOVEX_BUILD_GUI=OFF -DPLOVEX_PORTABLE_DISPATCH=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B build-nogui -DCMAKE_BUILD_TYPE=Release -DPLOVEX_BUILD_GUI=OFF -DPLOVEX_PORTABLE_DISPATCH=ON $(CCACHE) $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build-nogui -j $(JOBS)
 	cd build-nogui && ctest --output-on-failure -j $(JOBS)
 
@@ -66,7 +68,6 @@ install: build
 # dist/plovex_VERSION-REVISION_ARCH.deb: a release build with Debian's hardening flags,
 # packed by CPack from what `make install` installs, and checked by lintian.
 DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
-CCACHE = $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 package: deps
 	@scripts/install-deps package
 	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
