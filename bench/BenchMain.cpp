@@ -553,138 +553,134 @@ void PrintFindExtrema(const Collector& collector)
                 "%d)\n\n",
         kLargeWidth, collector.Nanoseconds(kFindExtremaName) / 1e6,
         collector.Nanoseconds(std::string(kFindExtremaName) + "#points"), kRepetitions);
-    // One wheel notch as the form takes it: the zoom about the pointer (which checks that the new
-    // view is usable) and the rendering at the new view, on one thread. The notches go in and out
-    // in turns, so the view stays near the default.
-    constexpr struct {
-        const char* name;
-        const char* expression;
-        bool implicit;
-    } kWheelGraphs[] = {
-        { "wheel/explicit", "x*sin(x)", false },
-        { "wheel/implicit", "x^2+y^2-100", true },
-    };
+}
 
-    void RegisterWheelSteps()
-    {
-        for (const auto& graph : kWheelGraphs) {
-            const auto program
-                = std::make_shared<const Program>(CompileFormula(graph.expression, graph.implicit));
-            const auto surface = std::make_shared<ImageSurface>(kAreaWidth, kAreaHeight);
-            const bool implicit = graph.implicit;
-            benchmark::RegisterBenchmark(graph.name,
-                [program, surface, implicit](benchmark::State& state) {
-                    GraphView view;
-                    bool in = true;
-                    const std::vector<PlotItem> items { { *program, implicit, false } };
-                    for (auto _ : state) {
-                        const double factor = in ? 1.25 : 1.0 / 1.25;
-                        view = ZoomAbout(view, factor, factor, 100.5, -30, kAreaWidth, kAreaHeight)
-                                   .value_or(GraphView {});
-                        benchmark::DoNotOptimize(
-                            DrawGraph(view, {}, items, 0, *surface, 1).totals.sum);
-                        in = !in;
-                    }
-                })
-                ->MinTime(kMinSecondsPerRepetition)
-                ->Repetitions(kRepetitions)
-                ->ReportAggregatesOnly(true)
-                ->ComputeStatistics("fastest", Fastest);
-        }
-    }
+// One wheel notch as the form takes it: the zoom about the pointer (which checks that the new
+// view is usable) and the rendering at the new view, on one thread. The notches go in and out
+// in turns, so the view stays near the default.
+constexpr struct {
+    const char* name;
+    const char* expression;
+    bool implicit;
+} kWheelGraphs[] = {
+    { "wheel/explicit", "x*sin(x)", false },
+    { "wheel/implicit", "x^2+y^2-100", true },
+};
 
-    void PrintWheelSteps(const Collector& collector)
-    {
-        std::printf(
-            "One wheel step (zoom about the pointer, then render) on a default %dx%d graph: "
-            "explicit x*sin(x) %.3f ms, implicit x^2+y^2-100 %.3f ms (target well under 100, "
-            "the time in which the window must answer)\n\n",
-            kAreaWidth, kAreaHeight, collector.Nanoseconds("wheel/explicit") / 1e6,
-            collector.Nanoseconds("wheel/implicit") / 1e6);
+void RegisterWheelSteps()
+{
+    for (const auto& graph : kWheelGraphs) {
+        const auto program
+            = std::make_shared<const Program>(CompileFormula(graph.expression, graph.implicit));
+        const auto surface = std::make_shared<ImageSurface>(kAreaWidth, kAreaHeight);
+        const bool implicit = graph.implicit;
+        benchmark::RegisterBenchmark(graph.name,
+            [program, surface, implicit](benchmark::State& state) {
+                GraphView view;
+                bool in = true;
+                const std::vector<PlotItem> items { { *program, implicit, false } };
+                for (auto _ : state) {
+                    const double factor = in ? 1.25 : 1.0 / 1.25;
+                    view = ZoomAbout(view, factor, factor, 100.5, -30, kAreaWidth, kAreaHeight)
+                               .value_or(GraphView {});
+                    benchmark::DoNotOptimize(DrawGraph(view, {}, items, 0, *surface, 1).totals.sum);
+                    in = !in;
+                }
+            })
+            ->MinTime(kMinSecondsPerRepetition)
+            ->Repetitions(kRepetitions)
+            ->ReportAggregatesOnly(true)
+            ->ComputeStatistics("fastest", Fastest);
     }
+}
 
-    void PrintGridCost(const Collector& collector)
-    {
-        const double plain = collector.Nanoseconds("grid/clear#plain") / 1e6;
-        const double grid = collector.Nanoseconds("grid/clear#grid") / 1e6;
-        std::printf(
-            "Grid and tick labels on a default %dx%d render: %.3f ms (clearing %.3f ms with "
-            "them, %.3f ms without; target well under 1)\n\n",
-            kAreaWidth, kAreaHeight, grid - plain, grid, plain);
-    }
+void PrintWheelSteps(const Collector& collector)
+{
+    std::printf("One wheel step (zoom about the pointer, then render) on a default %dx%d graph: "
+                "explicit x*sin(x) %.3f ms, implicit x^2+y^2-100 %.3f ms (target well under 100, "
+                "the time in which the window must answer)\n\n",
+        kAreaWidth, kAreaHeight, collector.Nanoseconds("wheel/explicit") / 1e6,
+        collector.Nanoseconds("wheel/implicit") / 1e6);
+}
 
-    double GeometricMean(const std::vector<double>& ratios)
-    {
-        double logSum = 0.0;
-        for (const double ratio : ratios)
-            logSum += std::log(ratio);
-        return std::exp(logSum / static_cast<double>(ratios.size()));
-    }
+void PrintGridCost(const Collector& collector)
+{
+    const double plain = collector.Nanoseconds("grid/clear#plain") / 1e6;
+    const double grid = collector.Nanoseconds("grid/clear#grid") / 1e6;
+    std::printf("Grid and tick labels on a default %dx%d render: %.3f ms (clearing %.3f ms with "
+                "them, %.3f ms without; target well under 1)\n\n",
+        kAreaWidth, kAreaHeight, grid - plain, grid, plain);
+}
 
-    void PrintRenders(const Collector& collector, const std::vector<std::string>& renders)
-    {
-        std::printf("Whole renders through the QImage surface (fastest of %d)\n", kRepetitions);
-        std::printf("%-62s %10s %11s %9s %7s %7s %7s\n", "rendering", "render ms", "evaluate ms",
-            "sweep ms", "ratio", "blank", "r/sweep");
-        double worst = 0.0;
-        double worstBlank = 0.0;
-        double worstOverSweep = 0.0;
-        for (const std::string& render : renders) {
-            const auto milliseconds = [&](const char* counter) {
-                return collector.Nanoseconds("render/" + render + "#" + counter) / 1e6;
-            };
-            const double rendering = milliseconds("render");
-            const double blank = milliseconds("blank");
-            const double bare = milliseconds("bare");
-            const double sweep = milliseconds("sweep");
-            worst = std::max(worst, rendering / bare);
-            worstBlank = std::max(worstBlank, blank / bare);
-            worstOverSweep = std::max(worstOverSweep, rendering / sweep);
-            std::printf("%-62s %10.3f %11.3f %9.3f %7.3f %7.3f %7.3f\n", render.c_str(), rendering,
-                bare, sweep, rendering / bare, blank / bare, rendering / sweep);
-        }
-        std::printf("render/evaluation worst ratio: %.3f (target at most 1.15)\n", worst);
-        std::printf(
-            "blank/evaluation worst ratio (rendering through a surface that draws nothing): "
-            "%.3f\n",
-            worstBlank);
-        std::printf(
-            "render/sweep worst ratio (drawing and progress alone): %.3f\n", worstOverSweep);
-        std::printf("%dx%d implicit render: %.1f ms (target under 60)\n\n", kLargeWidth,
-            kLargeHeight, collector.Nanoseconds("render/" + renders.back() + "#render") / 1e6);
-    }
+double GeometricMean(const std::vector<double>& ratios)
+{
+    double logSum = 0.0;
+    for (const double ratio : ratios)
+        logSum += std::log(ratio);
+    return std::exp(logSum / static_cast<double>(ratios.size()));
+}
 
-    void PrintEvaluations(const Collector& collector, const std::vector<EvaluationCase>& cases)
-    {
-        std::printf("Nanoseconds per evaluation (fastest of %d)\n", kRepetitions);
-        std::printf("%-42s %-8s %7s %9s %9s %9s %8s %8s\n", "expression", "sweep", "samples",
-            "evaluator", "muparser", "native", "ev/mu", "ev/nat");
-        std::vector<double> toMuparser;
-        std::vector<double> toNative;
-        for (const EvaluationCase& c : cases) {
-            const std::string name = c.formula->expression;
-            const auto perSample = [&](const char* engine) {
-                return collector.Nanoseconds(engine + ("/" + name))
-                    / static_cast<double>(c.samples->Count());
-            };
-            const double evaluator = perSample("evaluator");
-            const double muparser = perSample("muparser");
-            const double native = perSample("native");
-            toMuparser.push_back(evaluator / muparser);
-            toNative.push_back(evaluator / native);
-            std::printf("%-42s %-8s %7zu %9.2f %9.2f %9.2f %8.3f %8.3f\n", name.c_str(),
-                c.formula->implicit ? "implicit" : "explicit", c.samples->Count(), evaluator,
-                muparser, native, evaluator / muparser, evaluator / native);
-            if (c.nativeMismatches != 0)
-                std::printf("  native formula differs from the evaluator on %zu samples\n",
-                    c.nativeMismatches);
-        }
-        std::printf(
-            "evaluator/muparser worst: %.3f (target at most 1.5; geometric mean at most 0.9)\n",
-            *std::max_element(toMuparser.begin(), toMuparser.end()));
-        std::printf("evaluator/muparser geometric mean: %.3f\n", GeometricMean(toMuparser));
-        std::printf("evaluator/native geometric mean: %.3f\n", GeometricMean(toNative));
+void PrintRenders(const Collector& collector, const std::vector<std::string>& renders)
+{
+    std::printf("Whole renders through the QImage surface (fastest of %d)\n", kRepetitions);
+    std::printf("%-62s %10s %11s %9s %7s %7s %7s\n", "rendering", "render ms", "evaluate ms",
+        "sweep ms", "ratio", "blank", "r/sweep");
+    double worst = 0.0;
+    double worstBlank = 0.0;
+    double worstOverSweep = 0.0;
+    for (const std::string& render : renders) {
+        const auto milliseconds = [&](const char* counter) {
+            return collector.Nanoseconds("render/" + render + "#" + counter) / 1e6;
+        };
+        const double rendering = milliseconds("render");
+        const double blank = milliseconds("blank");
+        const double bare = milliseconds("bare");
+        const double sweep = milliseconds("sweep");
+        worst = std::max(worst, rendering / bare);
+        worstBlank = std::max(worstBlank, blank / bare);
+        worstOverSweep = std::max(worstOverSweep, rendering / sweep);
+        std::printf("%-62s %10.3f %11.3f %9.3f %7.3f %7.3f %7.3f\n", render.c_str(), rendering,
+            bare, sweep, rendering / bare, blank / bare, rendering / sweep);
     }
+    std::printf("render/evaluation worst ratio: %.3f (target at most 1.15)\n", worst);
+    std::printf("blank/evaluation worst ratio (rendering through a surface that draws nothing): "
+                "%.3f\n",
+        worstBlank);
+    std::printf("render/sweep worst ratio (drawing and progress alone): %.3f\n", worstOverSweep);
+    std::printf("%dx%d implicit render: %.1f ms (target under 60)\n\n", kLargeWidth, kLargeHeight,
+        collector.Nanoseconds("render/" + renders.back() + "#render") / 1e6);
+}
+
+void PrintEvaluations(const Collector& collector, const std::vector<EvaluationCase>& cases)
+{
+    std::printf("Nanoseconds per evaluation (fastest of %d)\n", kRepetitions);
+    std::printf("%-42s %-8s %7s %9s %9s %9s %8s %8s\n", "expression", "sweep", "samples",
+        "evaluator", "muparser", "native", "ev/mu", "ev/nat");
+    std::vector<double> toMuparser;
+    std::vector<double> toNative;
+    for (const EvaluationCase& c : cases) {
+        const std::string name = c.formula->expression;
+        const auto perSample = [&](const char* engine) {
+            return collector.Nanoseconds(engine + ("/" + name))
+                / static_cast<double>(c.samples->Count());
+        };
+        const double evaluator = perSample("evaluator");
+        const double muparser = perSample("muparser");
+        const double native = perSample("native");
+        toMuparser.push_back(evaluator / muparser);
+        toNative.push_back(evaluator / native);
+        std::printf("%-42s %-8s %7zu %9.2f %9.2f %9.2f %8.3f %8.3f\n", name.c_str(),
+            c.formula->implicit ? "implicit" : "explicit", c.samples->Count(), evaluator, muparser,
+            native, evaluator / muparser, evaluator / native);
+        if (c.nativeMismatches != 0)
+            std::printf(
+                "  native formula differs from the evaluator on %zu samples\n", c.nativeMismatches);
+    }
+    std::printf("evaluator/muparser worst: %.3f (target at most 1.5; geometric mean at most 0.9)\n",
+        *std::max_element(toMuparser.begin(), toMuparser.end()));
+    std::printf("evaluator/muparser geometric mean: %.3f\n", GeometricMean(toMuparser));
+    std::printf("evaluator/native geometric mean: %.3f\n", GeometricMean(toNative));
+}
 
 } // namespace
 } // namespace plovex
