@@ -11,14 +11,14 @@
 #include "platform/FileStore.h"
 #include "platform/ImageFileWriter.h"
 #include "platform/StringTable.h"
+#include "render/GraphCoordinates.h"
+#include "render/GraphRenderer.h"
+#include "render/Integration.h"
+#include "render/PointFinder.h"
+#include "render/ValueTable.h"
 #include "res/Resource.h"
 #include "view/DocumentFile.h"
-#include "view/GraphCoordinates.h"
-#include "view/GraphRenderer.h"
 #include "view/ImageSurface.h"
-#include "view/Integration.h"
-#include "view/PointFinder.h"
-#include "view/ValueTable.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>

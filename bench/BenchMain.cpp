@@ -9,13 +9,13 @@
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
-#include "view/FormFields.h"
-#include "view/GraphCoordinates.h"
-#include "view/GraphRenderer.h"
-#include "view/GridLayout.h"
+#include "render/FormFields.h"
+#include "render/GraphCoordinates.h"
+#include "render/GraphRenderer.h"
+#include "render/GridLayout.h"
+#include "render/PointFinder.h"
+#include "render/ViewNavigation.h"
 #include "view/ImageSurface.h"
-#include "view/PointFinder.h"
-#include "view/ViewNavigation.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -365,9 +365,6 @@ public:
     void FillRect(int, int, int, int, Rgb) override { }
     TextSize MeasureText(const std::string&) const override { return { 0, 0 }; }
     void DrawText(int, int, const std::string&, Rgb) override { }
-    void SetProgressRange(int, int) override { }
-    void SetProgressPos(int) override { }
-    void PushFields(const std::string&) override { }
 
 private:
     int m_width;

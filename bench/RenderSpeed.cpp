@@ -6,10 +6,10 @@
 #include "engine/TokenList.h"
 #include "platform/ImageFileWriter.h"
 #include "platform/PictureStatic.h"
+#include "render/FormFields.h"
+#include "render/GraphRenderer.h"
 #include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
-#include "view/FormFields.h"
-#include "view/GraphRenderer.h"
 #include "view/ImageSurface.h"
 
 #include <QApplication>

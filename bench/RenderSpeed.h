@@ -1,7 +1,7 @@
 #pragma once
 
-#include "view/FormFields.h"
-#include "view/GraphRenderer.h"
+#include "render/FormFields.h"
+#include "render/GraphRenderer.h"
 
 namespace plovex {
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/CPlovexView.h"
+
 #include <QDockWidget>
 #include <QPointer>
 #include <functional>
@@ -10,7 +12,6 @@ class QToolBar;
 
 namespace plovex {
 
-class CPlovexView;
 class FunctionList;
 
 // The "Functions" dock of the main window: the functions of the active graph window's

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/KeyLocks.h"
-#include "view/PointFinder.h"
+#include "render/PointFinder.h"
 
 #include <QHash>
 #include <QList>

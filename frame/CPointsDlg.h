@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/PointFinder.h"
+#include "render/PointFinder.h"
 
 #include <QDialog>
 #include <QString>

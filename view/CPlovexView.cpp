@@ -14,25 +14,25 @@
 #include "platform/PrintDialogService.h"
 #include "platform/StringTable.h"
 #include "platform/VectorState.h"
+#include "render/DrawingSurface.h"
+#include "render/GraphCoordinates.h"
+#include "render/GraphDescription.h"
+#include "render/GraphRenderer.h"
+#include "render/Integration.h"
+#include "render/PointerReadout.h"
+#include "render/ValueTable.h"
+#include "render/ViewNavigation.h"
 #include "res/Resource.h"
 #include "view/CInputDlg.h"
 #include "view/CPlovexDoc.h"
 #include "view/CTableQuestionDlg.h"
 #include "view/CValueTableDlg.h"
-#include "view/DrawingSurface.h"
 #include "view/EngineTexts.h"
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
-#include "view/GraphCoordinates.h"
-#include "view/GraphDescription.h"
 #include "view/GraphPage.h"
-#include "view/GraphRenderer.h"
 #include "view/ImageExport.h"
-#include "view/Integration.h"
-#include "view/PointerReadout.h"
 #include "view/RenderingGuard.h"
-#include "view/ValueTable.h"
-#include "view/ViewNavigation.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -975,8 +975,8 @@ std::optional<float> CPlovexView::RenderOnce()
     m_drawnDerivative = m_derivative;
     m_drawnView = CurrentView();
     FormSurface surface(*this);
-    const RenderResult result
-        = plovex::DrawGraph(m_drawnView, { m_noClear, m_grid }, items, statisticsItem, surface);
+    const RenderResult result = plovex::DrawGraph(
+        m_drawnView, { m_noClear, m_grid }, items, statisticsItem, surface, surface);
     const RenderTotals& totals = result.totals;
     // A stopped rendering's running values cover part of the samples: no statistics.
     m_info = totals.stopped ? EngineTexts::kRenderingStopped

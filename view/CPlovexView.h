@@ -3,10 +3,10 @@
 #include "document/GraphView.h"
 #include "document/Rgb.h"
 #include "platform/FormView.h"
-#include "view/FormFields.h"
+#include "render/FormFields.h"
+#include "render/PointFinder.h"
+#include "render/ViewHistory.h"
 #include "view/GraphPage.h"
-#include "view/PointFinder.h"
-#include "view/ViewHistory.h"
 
 #include <QElapsedTimer>
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/ValueTable.h"
+#include "render/ValueTable.h"
 
 #include <QDialog>
 #include <QString>

@@ -3,7 +3,7 @@
 #include "document/FunctionPalette.h"
 #include "engine/Numbers.h"
 #include "platform/ByteText.h"
-#include "view/PointFinder.h"
+#include "render/PointFinder.h"
 
 #include <QRegularExpression>
 #include <QStringList>

@@ -2,7 +2,7 @@
 
 #include "document/Rgb.h"
 #include "engine/ParseResult.h"
-#include "view/ValueTable.h"
+#include "render/ValueTable.h"
 
 #include <QCoreApplication>
 #include <QString>

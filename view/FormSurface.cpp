@@ -62,9 +62,9 @@ void FormSurface::SetProgressPos(int position)
     }
 }
 
-void FormSurface::PushFields(const std::string& status)
+void FormSurface::ShowStatus(RenderStatus status)
 {
-    m_view.m_status = status;
+    m_view.m_status = StatusWord(status);
     for (QWidget* control : m_view.PushFields())
         m_unpainted.push_back(control);
     PaintIfDue();

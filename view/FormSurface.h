@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/RenderProgress.h"
 #include "view/ImageSurface.h"
 
 #include <QElapsedTimer>
@@ -11,19 +12,19 @@ namespace plovex {
 
 class CPlovexView;
 
-// The graph form as the renderer draws on it. The picture grows in an image that starts as
-// what the graph area shows. While the rendering runs no event is handled, so the form is
+// The graph form as the renderer draws on it and reports to it. The picture grows in an image that
+// starts as what the graph area shows. While the rendering runs no event is handled, so the form is
 // painted from here, at once, but only when a frame a person could see has passed: the
 // status, the progress bar and the curve so far. A rendering shorter than a frame paints
 // nothing itself; its result is painted when the event loop runs again. Every call that may
 // paint leaves the vector state clean for the sampling that follows.
-class FormSurface : public ImageSurface {
+class FormSurface : public ImageSurface, public RenderProgress {
 public:
     explicit FormSurface(CPlovexView& view);
 
     void SetProgressRange(int low, int high) override;
     void SetProgressPos(int position) override;
-    void PushFields(const std::string& status) override;
+    void ShowStatus(RenderStatus status) override;
     // Every few hundredths of a second the event loop runs, so that Esc, the wheel, a drag and
     // a close reach the window (see RenderingGuard); whether the form asked to stop.
     bool Stopped() override;

@@ -244,15 +244,6 @@ void ImageSurface::DrawText(int left, int top, const std::string& text, Rgb colo
     m_clearer.Drawn(area);
 }
 
-void ImageSurface::SetProgressRange(int, int)
-{ }
-
-void ImageSurface::SetProgressPos(int)
-{ }
-
-void ImageSurface::PushFields(const std::string&)
-{ }
-
 void ImageSurface::DrawLine(int x0, int y0, int x1, int y1)
 {
     const QRgb pen = ToQRgb(kPen);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "render/DrawingSurface.h"
 #include "view/AreaClearer.h"
-#include "view/DrawingSurface.h"
 
 #include <QImage>
 #include <string>
@@ -10,8 +10,8 @@
 namespace plovex {
 
 // A drawing surface on a QImage: pixels are set through scan lines, and everything that
-// falls outside the image is clipped here. The form parts (repaint, progress, pushing the
-// fields) do nothing; a window's surface overrides them. Text needs a QGuiApplication: the
+// falls outside the image is clipped here. Repainting the form does nothing; a window's
+// surface overrides it. Text needs a QGuiApplication: the
 // labels' font is DejaVu Sans, drawn without smoothing and fully hinted, so the same text gives
 // the same pixels on every platform plugin and desktop setting.
 class ImageSurface : public DrawingSurface {
@@ -37,9 +37,6 @@ public:
     void FillRect(int left, int top, int right, int bottom, Rgb colour) override;
     TextSize MeasureText(const std::string& text) const override;
     void DrawText(int left, int top, const std::string& text, Rgb colour) override;
-    void SetProgressRange(int low, int high) override;
-    void SetProgressPos(int position) override;
-    void PushFields(const std::string& status) override;
 
 private:
     QRgb* Pixels();

@@ -8,10 +8,10 @@
 #include "frame/CMainFrame.h"
 #include "platform/ColourDialogService.h"
 #include "platform/PictureStatic.h"
+#include "render/GraphRenderer.h"
 #include "res/Resource.h"
 #include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
-#include "view/GraphRenderer.h"
 #include "view/ImageSurface.h"
 
 #include <QAbstractButton>

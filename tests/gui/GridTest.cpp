@@ -7,10 +7,10 @@
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
 #include "platform/PictureStatic.h"
+#include "render/GraphRenderer.h"
 #include "res/Resource.h"
 #include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
-#include "view/GraphRenderer.h"
 #include "view/ImageSurface.h"
 
 #include <QAbstractButton>

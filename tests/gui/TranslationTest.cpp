@@ -11,13 +11,13 @@
 #include "platform/DialogControls.h"
 #include "platform/StringTable.h"
 #include "platform/Translations.h"
+#include "render/GraphRenderer.h"
+#include "render/Integration.h"
+#include "render/PointFinder.h"
 #include "res/Resource.h"
 #include "view/CPlovexView.h"
 #include "view/EngineTexts.h"
 #include "view/FormTemplates.h"
-#include "view/GraphRenderer.h"
-#include "view/Integration.h"
-#include "view/PointFinder.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

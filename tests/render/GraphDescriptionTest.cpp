@@ -1,6 +1,6 @@
-#include "view/GraphDescription.h"
+#include "render/GraphDescription.h"
 
-#include "view/FormFields.h"
+#include "render/FormFields.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "view/GraphRenderer.h"
+#include "render/GraphRenderer.h"
 
 #include "FormRendering.h"
 #include "RecordingSurface.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
-#include "view/FormFields.h"
+#include "render/FormFields.h"
 
 #include <algorithm>
 #include <bit>
@@ -82,10 +82,10 @@ TEST(GraphRenderer, DrawsInTheOrderOfTheForm)
         "Line 10 0 10 10",
         "SetProgressRange -10 10",
         "SetProgressPos -10",
-        "PushFields WORKING",
+        "ShowStatus WORKING",
         "DrawIcon -17 -27",
         "SetProgressPos 10",
-        "PushFields DONE",
+        "ShowStatus DONE",
         "RestoreFill",
     };
     EXPECT_EQ(rendering.Surface().Calls(), expected);
@@ -105,10 +105,10 @@ TEST(GraphRenderer, SamplesBetweenWorkingAndTheIcon)
         "Line 45 0 45 60",
         "SetProgressRange -45 45",
         "SetProgressPos -45",
-        "PushFields WORKING",
+        "ShowStatus WORKING",
         "DrawIcon 53 23",
         "SetProgressPos 45",
-        "PushFields DONE",
+        "ShowStatus DONE",
         "RestoreFill",
     };
     EXPECT_EQ(rendering.Surface().CallsOutsideSampling(), expected);
@@ -124,10 +124,10 @@ TEST(GraphRenderer, NoClearModeKeepsTheAreaAndDrawsTheIconAgain)
         "SetFill 250 240 230",
         "SetProgressRange -10 10",
         "SetProgressPos -10",
-        "PushFields WORKING",
+        "ShowStatus WORKING",
         "DrawIcon -17 -27",
         "SetProgressPos 10",
-        "PushFields DONE",
+        "ShowStatus DONE",
         "RestoreFill",
     };
     EXPECT_EQ(rendering.Surface().Calls(), expected);

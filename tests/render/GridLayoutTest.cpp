@@ -1,12 +1,12 @@
-#include "view/GridLayout.h"
+#include "render/GridLayout.h"
 
 #include "FormRendering.h"
 #include "RecordingSurface.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
-#include "view/FormFields.h"
-#include "view/GraphRenderer.h"
+#include "render/FormFields.h"
+#include "render/GraphRenderer.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -242,10 +242,10 @@ TEST(GridLayout, LinesUnderTheAxesLabelsBeforeTheSampling)
         "DrawText 46 84 -2 80 80 80",
         "SetProgressRange -60 60",
         "SetProgressPos -60",
-        "PushFields WORKING",
+        "ShowStatus WORKING",
         "DrawIcon 83 63",
         "SetProgressPos 60",
-        "PushFields DONE",
+        "ShowStatus DONE",
         "RestoreFill",
     };
     EXPECT_EQ(rendering.surface.Calls(), expected);

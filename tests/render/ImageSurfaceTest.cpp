@@ -4,8 +4,8 @@
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
-#include "view/FormFields.h"
-#include "view/GraphRenderer.h"
+#include "render/FormFields.h"
+#include "render/GraphRenderer.h"
 
 #include <QImage>
 #include <climits>

@@ -1,4 +1,4 @@
-#include "view/Integration.h"
+#include "render/Integration.h"
 
 #include "engine/Parser.h"
 #include "engine/Program.h"

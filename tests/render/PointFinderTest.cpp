@@ -1,10 +1,10 @@
-#include "view/PointFinder.h"
+#include "render/PointFinder.h"
 
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
-#include "view/GraphCoordinates.h"
+#include "render/GraphCoordinates.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "view/PointerReadout.h"
+#include "render/PointerReadout.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "RecordingSurface.h"
 
-#include "view/FormFields.h"
+#include "render/FormFields.h"
 
 namespace plovex {
 namespace {
@@ -26,7 +26,7 @@ std::vector<std::string> RecordingSurface::CallsOutsideSampling() const
     std::vector<std::string> calls;
     bool sampling = false;
     for (const std::string& call : m_calls) {
-        if (call == "PushFields WORKING")
+        if (call == "ShowStatus WORKING")
             sampling = true;
         else if (call.rfind("DrawIcon", 0) == 0)
             sampling = false;
@@ -102,11 +102,11 @@ void RecordingSurface::SetProgressPos(int position)
     m_progress.push_back(position);
 }
 
-void RecordingSurface::PushFields(const std::string& status)
+void RecordingSurface::ShowStatus(RenderStatus status)
 {
-    m_fields.m_status = status;
-    // The statistics must not be in the fields yet at any push: the caller pushes them.
-    m_calls.push_back("PushFields " + m_fields.m_status + (m_fields.m_info.empty() ? "" : " info"));
+    m_fields.m_status = StatusWord(status);
+    // The statistics must not be in the fields yet at any status: the caller pushes them.
+    m_calls.push_back("ShowStatus " + m_fields.m_status + (m_fields.m_info.empty() ? "" : " info"));
 }
 
 } // namespace plovex

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "view/DrawingSurface.h"
+#include "render/DrawingSurface.h"
+#include "render/RenderProgress.h"
 
 #include <string>
 #include <utility>
@@ -10,11 +11,12 @@ namespace plovex {
 
 struct FormFields;
 
-// A drawing surface that only remembers: every call in order as a line of text, and the
-// pixels and progress positions on their own for the tests that look at those alone.
-class RecordingSurface : public DrawingSurface {
+// A drawing surface and progress watcher that only remembers: every call in order as a line of
+// text, and the pixels and progress positions on their own for the tests that look at those
+// alone.
+class RecordingSurface : public DrawingSurface, public RenderProgress {
 public:
-    // `fields` takes the status at every PushFields, as the form's do, and is read to record
+    // `fields` takes the status word at every ShowStatus, as the form's do, and is read to record
     // what the controls would show.
     RecordingSurface(int width, int height, FormFields& fields);
 
@@ -39,7 +41,7 @@ public:
     void DrawText(int left, int top, const std::string& text, Rgb colour) override;
     void SetProgressRange(int low, int high) override;
     void SetProgressPos(int position) override;
-    void PushFields(const std::string& status) override;
+    void ShowStatus(RenderStatus status) override;
 
 private:
     int m_width;

@@ -1,8 +1,8 @@
 #include "FormRendering.h"
 #include "RecordingSurface.h"
 #include "document/GraphModel.h"
-#include "view/FormFields.h"
-#include "view/GraphRenderer.h"
+#include "render/FormFields.h"
+#include "render/GraphRenderer.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -105,8 +105,8 @@ TEST(Superposition, TheProgressBarCoversTheWholeRendering)
     FormFields fields;
     RecordingSurface surface(90, 60, fields);
     std::size_t statisticsItem = 0;
-    (void)DrawGraph(
-        model.View(), {}, PlotItems(model.Functions(), 0, false, statisticsItem), 0, surface);
+    (void)DrawGraph(model.View(), {}, PlotItems(model.Functions(), 0, false, statisticsItem), 0,
+        surface, surface);
     EXPECT_EQ(surface.Progress(), (std::vector<int> { -45, -25, 0, 25, 65, 90, 115, 135 }));
     EXPECT_EQ(surface.Calls()[5], "SetProgressRange -45 135");
 }

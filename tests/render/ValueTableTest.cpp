@@ -1,4 +1,4 @@
-#include "view/ValueTable.h"
+#include "render/ValueTable.h"
 
 #include "engine/Numbers.h"
 

@@ -1,14 +1,14 @@
-#include "view/ViewNavigation.h"
+#include "render/ViewNavigation.h"
 
 #include "RecordingSurface.h"
 #include "document/DocumentCodec.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
-#include "view/FormFields.h"
-#include "view/GraphCoordinates.h"
-#include "view/GraphRenderer.h"
-#include "view/ViewHistory.h"
+#include "render/FormFields.h"
+#include "render/GraphCoordinates.h"
+#include "render/GraphRenderer.h"
+#include "render/ViewHistory.h"
 
 #include <algorithm>
 #include <cmath>
@@ -135,12 +135,12 @@ TEST(ViewNavigation, AStoppedRenderingKeepsWhatItDrew)
         const std::vector<PlotItem> items { { Program::Compile(queue), c.implicit, false } };
         FormFields fields;
         StoppingSurface stopping(120, 80, fields, c.allowed);
-        const RenderResult stopped = DrawGraph({}, {}, items, 0, stopping, c.threads);
+        const RenderResult stopped = DrawGraph({}, {}, items, 0, stopping, stopping, c.threads);
         EXPECT_TRUE(stopped.totals.stopped);
         EXPECT_EQ(fields.m_status, "STOPPED");
         FormFields full;
         RecordingSurface whole(120, 80, full);
-        const RenderResult finished = DrawGraph({}, {}, items, 0, whole, c.threads);
+        const RenderResult finished = DrawGraph({}, {}, items, 0, whole, whole, c.threads);
         EXPECT_FALSE(finished.totals.stopped);
         // What was drawn is the start of the whole picture, and less than all of it.
         const auto& part = stopping.Pixels();

@@ -1,12 +1,13 @@
-#include "view/GraphRenderer.h"
+#include "render/GraphRenderer.h"
 
 #include "document/GraphFunction.h"
 #include "engine/Numbers.h"
 #include "engine/Program.h"
-#include "view/DrawingSurface.h"
-#include "view/GraphCoordinates.h"
-#include "view/GridLayout.h"
-#include "view/SamplePipeline.h"
+#include "render/DrawingSurface.h"
+#include "render/GraphCoordinates.h"
+#include "render/GridLayout.h"
+#include "render/RenderProgress.h"
+#include "render/SamplePipeline.h"
 
 #include <algorithm>
 #include <cmath>
@@ -88,8 +89,10 @@ Plan MakePlan(const Program& program, double samples, unsigned threads)
 // of the items before it. An item sampled for its statistics alone draws no pixel.
 class PixelRun {
 public:
-    PixelRun(DrawingSurface& surface, const PlotItem& item, int progressOffset)
+    PixelRun(
+        DrawingSurface& surface, RenderProgress& progress, const PlotItem& item, int progressOffset)
         : m_surface(surface)
+        , m_progress(progress)
         , m_colour(item.colour)
         , m_drawn(item.drawn)
         , m_progressOffset(progressOffset)
@@ -112,21 +115,22 @@ public:
     void Progress(int position)
     {
         Flush();
-        m_surface.SetProgressPos(position + m_progressOffset);
+        m_progress.SetProgressPos(position + m_progressOffset);
     }
 
-    // Asked between batches of samples; once the surface has said stop, the answer stays.
+    // Asked between batches of samples; once the watcher has said stop, the answer stays.
     bool Stopped()
     {
         if (!m_stopped) {
             Flush();
-            m_stopped = m_surface.Stopped();
+            m_stopped = m_progress.Stopped();
         }
         return m_stopped;
     }
 
 private:
     DrawingSurface& m_surface;
+    RenderProgress& m_progress;
     Rgb m_colour;
     bool m_drawn;
     int m_progressOffset;
@@ -413,6 +417,14 @@ RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
     const std::vector<PlotItem>& items, std::size_t statisticsItem, DrawingSurface& surface,
     unsigned threads)
 {
+    RenderProgress unwatched;
+    return DrawGraph(view, options, items, statisticsItem, surface, unwatched, threads);
+}
+
+RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
+    const std::vector<PlotItem>& items, std::size_t statisticsItem, DrawingSurface& surface,
+    RenderProgress& progress, unsigned threads)
+{
     const int width = surface.Width();
     const int height = surface.Height();
     const int hw = width / 2;
@@ -434,9 +446,9 @@ RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
     // One item's sweep covers the columns from -hw to hw.
     const int span = 2 * hw;
     const int last = hw + span * static_cast<int>(items.empty() ? 0 : items.size() - 1);
-    surface.SetProgressRange(-hw, last);
-    surface.SetProgressPos(-hw);
-    surface.PushFields("WORKING");
+    progress.SetProgressRange(-hw, last);
+    progress.SetProgressPos(-hw);
+    progress.ShowStatus(RenderStatus::Working);
     Running statistics;
     std::optional<float> stalledAt;
     bool stopped = false;
@@ -444,7 +456,7 @@ RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
         const PlotItem& item = items[i];
         const Sampling sampling { view, item.derivative };
         Running running;
-        PixelRun run(surface, item, span * static_cast<int>(i));
+        PixelRun run(surface, progress, item, span * static_cast<int>(i));
         if (item.implicit) {
             SampleImplicit(sampling, item.program, run, hw, hh, threads, running);
         } else {
@@ -459,14 +471,14 @@ RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
     }
     // A stopped rendering leaves the picture as far as it got, without the finishing touches.
     if (stopped) {
-        surface.PushFields("STOPPED");
+        progress.ShowStatus(RenderStatus::Stopped);
         surface.RestoreFill();
         return { { statistics.maximum, statistics.minimum, statistics.sum, std::nullopt, true },
             {} };
     }
     surface.DrawIcon(width - kIconOffset, height - kIconOffset);
-    surface.SetProgressPos(last);
-    surface.PushFields("DONE");
+    progress.SetProgressPos(last);
+    progress.ShowStatus(RenderStatus::Done);
     surface.RestoreFill();
     const RenderTotals totals { statistics.maximum, statistics.minimum, statistics.sum, stalledAt };
     return { totals, ComputeStatistics(totals, view.yScale, view.quality, width) };

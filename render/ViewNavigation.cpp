@@ -1,6 +1,6 @@
-#include "view/ViewNavigation.h"
+#include "render/ViewNavigation.h"
 
-#include "view/GraphCoordinates.h"
+#include "render/GraphCoordinates.h"
 
 #include <cmath>
 

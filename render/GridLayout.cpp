@@ -1,7 +1,7 @@
-#include "view/GridLayout.h"
+#include "render/GridLayout.h"
 
-#include "view/DrawingSurface.h"
-#include "view/GraphCoordinates.h"
+#include "render/DrawingSurface.h"
+#include "render/GraphCoordinates.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "view/ViewHistory.h"
+#include "render/ViewHistory.h"
 
 namespace plovex {
 

@@ -13,6 +13,7 @@ namespace plovex {
 
 class DrawingSurface;
 class GraphFunction;
+class RenderProgress;
 
 // The running values a rendering ends with, before they are scaled into the statistics.
 struct RenderTotals {
@@ -65,13 +66,17 @@ std::vector<PlotItem> PlotItems(const std::vector<GraphFunction>& functions, std
     bool derivative, std::size_t& statisticsItem);
 
 // Clears the surface's area (unless options.noClear), then samples and draws each item in
-// order in its colour, the progress bar running once across them all; the status goes to
-// the surface as "WORKING" then "DONE", or "STOPPED" when the surface asked to stop (the
-// picture then stays as far as it was drawn, and the statistics mean nothing). Returns the running
-// values and statistics of items[statisticsItem], and where the explicit sweep stalled if it did
-// for any item. The samples are evaluated on `threads` threads, the caller's among them; 0 takes
-// every core when the rendering is big enough to gain from it. The surface is called on the
-// caller's thread only, and everything it sees and returns is the same for every number of threads.
+// order in its colour, the progress bar running once across them all; `progress` hears the
+// status Working, then Done, or Stopped when it asked to stop (the picture then stays as far as
+// it was drawn, and the statistics mean nothing). Returns the running values and statistics of
+// items[statisticsItem], and where the explicit sweep stalled if it did for any item. The samples
+// are evaluated on `threads` threads, the caller's among them; 0 takes every core when the
+// rendering is big enough to gain from it. The surface and `progress` are called on the caller's
+// thread only, and everything they see and return is the same for every number of threads.
+RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
+    const std::vector<PlotItem>& items, std::size_t statisticsItem, DrawingSurface& surface,
+    RenderProgress& progress, unsigned threads = 0);
+// A rendering nobody watches, such as the command line's.
 RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
     const std::vector<PlotItem>& items, std::size_t statisticsItem, DrawingSurface& surface,
     unsigned threads = 0);

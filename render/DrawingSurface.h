@@ -20,9 +20,8 @@ struct TextSize {
     int height;
 };
 
-// What the renderer draws on: the graph area's pixels, the form around it and its progress
-// bar. Coordinates are the graph area's client pixels, (0, 0) at the top left; a point
-// outside the area is the surface's to clip.
+// What the renderer draws on: the graph area's pixels. Coordinates are the graph area's client
+// pixels, (0, 0) at the top left; a point outside the area is the surface's to clip.
 class DrawingSurface {
 public:
     virtual ~DrawingSurface() = default;
@@ -57,15 +56,6 @@ public:
     // its top-left corner at (left, top): only the letters' own pixels change.
     virtual TextSize MeasureText(const std::string& text) const = 0;
     virtual void DrawText(int left, int top, const std::string& text, Rgb colour) = 0;
-
-    virtual void SetProgressRange(int low, int high) = 0;
-    virtual void SetProgressPos(int position) = 0;
-
-    // Shows `status` in the form's status field, and the other form fields in their controls.
-    virtual void PushFields(const std::string& status) = 0;
-
-    // Asked now and then while samples are taken: whether the rendering is to end at once.
-    virtual bool Stopped() { return false; }
 };
 
 } // namespace plovex

@@ -1,9 +1,9 @@
-#include "view/GraphDescription.h"
+#include "render/GraphDescription.h"
 
 #include "document/FunctionPalette.h"
 #include "document/GraphFunction.h"
 #include "engine/Numbers.h"
-#include "view/FormFields.h"
+#include "render/FormFields.h"
 
 namespace plovex {
 namespace {

@@ -1,4 +1,4 @@
-#include "view/GraphCoordinates.h"
+#include "render/GraphCoordinates.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "view/PointFinder.h"
+#include "render/PointFinder.h"
 
 #include <algorithm>
 #include <cmath>

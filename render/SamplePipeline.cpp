@@ -1,4 +1,4 @@
-#include "view/SamplePipeline.h"
+#include "render/SamplePipeline.h"
 
 #include <system_error>
 #include <utility>
