@@ -34,7 +34,7 @@ QString RowText(const GraphFunction& function)
 {
     const QString expression = function.expression.empty() ? CFunctionBar::tr("(empty)")
                                                            : BytesToText(function.expression);
-    return function.implicit ? expression + " = 0" : expression;
+    return function.kind == CurveKind::Implicit ? expression + " = 0" : expression;
 }
 
 } // namespace

@@ -45,9 +45,10 @@ void CPlovexDoc::SetExpression(const std::string& expression, std::size_t index)
 void CPlovexDoc::SetImplicit(std::size_t index, bool implicit)
 {
     GraphFunction& function = m_model.Function(index);
-    if (implicit == function.implicit)
+    // A parametric or polar curve keeps its kind: the box is for the other two.
+    if (SweepsParameter(function.kind) || implicit == (function.kind == CurveKind::Implicit))
         return;
-    function.implicit = implicit;
+    function.kind = implicit ? CurveKind::Implicit : CurveKind::Explicit;
     Changed(index);
 }
 
@@ -69,7 +70,7 @@ void CPlovexDoc::SetShown(std::size_t index, bool shown)
     Changed(index);
 }
 
-ParseResult CPlovexDoc::Parse(std::size_t index)
+FunctionParse CPlovexDoc::Parse(std::size_t index)
 {
     return m_model.Function(index).Parse();
 }

@@ -34,7 +34,7 @@ public:
     void SetColour(std::size_t index, Rgb colour);
     void SetShown(std::size_t index, bool shown);
     // The function's expression as its kind says into its parse state.
-    [[nodiscard]] ParseResult Parse(std::size_t index);
+    FunctionParse Parse(std::size_t index);
 
     // A new empty function after `after`, in the next colour, hidden until its first Plot;
     // its index.

@@ -199,7 +199,7 @@ void CPlovexView::OnInitialUpdate()
     m_xOffset = document.View().xOffset;
     m_yOffset = document.View().yOffset;
     m_history = ViewHistory(CurrentView());
-    m_implicit = document.Function(m_selected).implicit;
+    m_implicit = document.Function(m_selected).kind == CurveKind::Implicit;
     UpdateData(false);
     EnableExplicitCommands();
     ParseOtherFunctions();
@@ -214,9 +214,9 @@ void CPlovexView::ParseOtherFunctions()
     for (std::size_t i = 0; i < document.Count(); ++i) {
         if (i == m_selected || document.Function(i).ParsedExpression() == document.Expression(i))
             continue;
-        const ParseResult result = document.Parse(i);
-        if (!result.Ok())
-            Messages().MessageBox(this, EngineTexts::ParseError(result, document.Expression(i)));
+        const FunctionParse parse = document.Parse(i);
+        if (!parse.Ok())
+            Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(i), parse));
     }
 }
 
@@ -251,8 +251,8 @@ void CPlovexView::OnFunctionChanged(std::size_t index)
         m_expression = function.expression;
         SetDlgItemText(res::kExpressionEdit, m_expression);
     }
-    if (m_implicit != function.implicit) {
-        m_implicit = function.implicit;
+    if (m_implicit != (function.kind == CurveKind::Implicit)) {
+        m_implicit = function.kind == CurveKind::Implicit;
         qobject_cast<QAbstractButton*>(GetDlgItem(res::kImplicitCheck))->setChecked(m_implicit);
         EnableExplicitCommands();
     }
@@ -327,7 +327,7 @@ void CPlovexView::ShowSelectedFunction()
     emit SelectionChanged();
     const GraphFunction& function = GetDocument().Function(m_selected);
     m_expression = function.expression;
-    m_implicit = function.implicit;
+    m_implicit = function.kind == CurveKind::Implicit;
     m_postfix = function.PostfixText();
     UpdateData(false);
     EnableExplicitCommands();
@@ -696,7 +696,7 @@ QString CPlovexView::DrawnCurve() const
 
 bool CPlovexView::CheckDrawnExplicit()
 {
-    const bool implicit = GetDocument().Function(m_selected).implicit;
+    const bool implicit = GetDocument().Function(m_selected).kind == CurveKind::Implicit;
     if (implicit) {
         Messages().MessageBox(this,
             tr("Roots, extrema and tables of values are found for explicit functions: clear "
@@ -710,7 +710,7 @@ std::vector<std::size_t> CPlovexView::IntersectionPartners() const
     std::vector<std::size_t> partners;
     for (std::size_t i = 0; i < GetDocument().Count(); ++i) {
         const GraphFunction& function = GetDocument().Function(i);
-        if (i != m_selected && function.shown && !function.implicit)
+        if (i != m_selected && function.shown && function.kind == CurveKind::Explicit)
             partners.push_back(i);
     }
     return partners;
@@ -909,10 +909,10 @@ void CPlovexView::ParseExpression()
 {
     CPlovexDoc& document = GetDocument();
     document.SetExpression(m_expression, m_selected);
-    const ParseResult result = document.Parse(m_selected);
+    const FunctionParse parse = document.Parse(m_selected);
     m_postfix = document.Function(m_selected).PostfixText();
-    if (!result.Ok())
-        Messages().MessageBox(this, EngineTexts::ParseError(result, m_expression));
+    if (!parse.Ok())
+        Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(m_selected), parse));
 }
 
 double CPlovexView::Evaluate(float x, float y, bool subCall) const
@@ -968,9 +968,10 @@ std::optional<float> CPlovexView::RenderOnce()
         if (!function.shown)
             continue;
         const Rgb colour = document.Count() > 1 ? function.colour : Rgb { 0, 0, 0 };
-        m_drawn.push_back({ FunctionCaption(function.ParsedExpression(), function.implicit,
-                                m_derivative && i == m_selected),
-            QColor(colour.red, colour.green, colour.blue) });
+        m_drawn.push_back(
+            { FunctionCaption(function.ParsedExpression(), function.kind == CurveKind::Implicit,
+                  m_derivative && i == m_selected),
+                QColor(colour.red, colour.green, colour.blue) });
     }
     m_drawnDerivative = m_derivative;
     m_drawnView = CurrentView();
