@@ -56,7 +56,7 @@ CCurveEditor::CCurveEditor(QWidget* parent)
     : QWidget(parent)
     , m_firstLabel(new QLabel)
     , m_first(new QLineEdit)
-    , m_secondLabel(new QLabel(tr("&y(t) =")))
+    , m_secondLabel(new QLabel(tr("y(t) =")))
     , m_second(new QLineEdit)
     , m_start(new QLineEdit)
     , m_end(new QLineEdit)
@@ -64,7 +64,7 @@ CCurveEditor::CCurveEditor(QWidget* parent)
     setObjectName("CurveEditor");
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* startLabel = new QLabel(tr("t fr&om"));
+    auto* startLabel = new QLabel(tr("t from"));
     auto* endLabel = new QLabel(tr("to"));
     m_firstLabel->setBuddy(m_first);
     m_secondLabel->setBuddy(m_second);
@@ -78,9 +78,12 @@ CCurveEditor::CCurveEditor(QWidget* parent)
     layout->addWidget(m_start, 2, 1);
     layout->addWidget(endLabel, 2, 2);
     layout->addWidget(m_end, 2, 3);
+    setTabOrder(m_first, m_second);
+    setTabOrder(m_second, m_start);
+    setTabOrder(m_start, m_end);
     m_second->setAccessibleName(tr("y(t)"));
-    m_start->setAccessibleName(tr("Start of t"));
-    m_end->setAccessibleName(tr("End of t"));
+    m_start->setAccessibleName(tr("Start of the range of t"));
+    m_end->setAccessibleName(tr("End of the range of t"));
     for (QLineEdit* box : { m_first, m_second, m_start, m_end }) {
         // A dropped file opens a document; it is not text for a box.
         box->setAcceptDrops(false);
@@ -127,7 +130,7 @@ void CCurveEditor::Refresh()
     if (!curve)
         return;
     const bool parametric = function->kind == CurveKind::Parametric;
-    m_firstLabel->setText(parametric ? tr("&x(t) =") : tr("&r(t) ="));
+    m_firstLabel->setText(parametric ? tr("x(t) =") : tr("r(t) ="));
     m_first->setAccessibleName(parametric ? tr("x(t)") : tr("r(t)"));
     m_secondLabel->setVisible(parametric);
     m_second->setVisible(parametric);

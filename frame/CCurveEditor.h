@@ -14,7 +14,9 @@ class CPlovexView;
 // parametric curve (x(t), y(t)) or a polar one (r(t)), hidden for the other kinds. Every edit
 // goes into the document as it is typed, as the form's expression box does, and every window
 // of the document shows it; Enter in a box plots, as the form's Plot does. A range box that
-// holds no finite number when it is left is told about and shows the range again.
+// holds no finite number when it is left is told about and shows the range again. The boxes
+// take the focus from the list by Tab, and the first one for a curve just made; their labels
+// have no Alt keys, which every language's form and menus already use.
 class CCurveEditor : public QWidget {
     Q_OBJECT
 

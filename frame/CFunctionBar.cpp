@@ -13,6 +13,7 @@
 #include "view/EngineTexts.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
@@ -101,6 +102,7 @@ CFunctionBar::CFunctionBar(
     layout->addWidget(m_list);
     layout->addWidget(m_curveEditor);
     setWidget(contents);
+    setTabOrder(m_list, m_curveEditor->FirstBox());
     connect(m_list, &QListWidget::currentRowChanged, this, &CFunctionBar::OnCurrentRowChanged);
     connect(m_list, &QListWidget::itemChanged, this, &CFunctionBar::OnItemChanged);
     // Escape goes back to the form's expression box.
