@@ -1,0 +1,165 @@
+#include "ShellFixture.h"
+#include "app/CPlovexApp.h"
+#include "frame/CChildFrame.h"
+#include "frame/CCurveEditor.h"
+#include "frame/CFunctionBar.h"
+#include "frame/CMainFrame.h"
+#include "frame/CNewFunctionMenu.h"
+#include "frame/FunctionList.h"
+#include "res/Resource.h"
+#include "view/CPlovexDoc.h"
+#include "view/CPlovexView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace plovex {
+namespace {
+
+// Types into a box as the keyboard does: the box tells that it was edited.
+void TypeInto(QLineEdit& box, const QString& text)
+{
+    box.selectAll();
+    box.insert(text);
+}
+
+// New Function's menu makes each kind; a curve is edited below the list, and the form greys
+// out what works on explicit functions alone.
+TEST_F(ShellTest, NewFunctionOffersEveryKind)
+{
+    const struct {
+        CurveKind kind;
+        bool editor;
+        bool secondBox;
+        const char* firstLabel;
+        bool explicitCommands; // Evaluate, Eval dy/dx, Integrate, Plot dy/dx
+        bool quality;
+        bool implicitBox;
+        const char* row;
+    } cases[] = {
+        { CurveKind::Explicit, false, false, "", true, true, true, "(empty)" },
+        { CurveKind::Implicit, false, false, "", false, false, true, "(empty) = 0" },
+        { CurveKind::Parametric, true, true, "x(t) =", false, true, false,
+            "Parametric: x = (empty), y = (empty); t: 0 \u2192 6.2831855" },
+        { CurveKind::Polar, true, false, "r(t) =", false, true, false,
+            "Polar: r = (empty); t: 0 \u2192 6.2831855" },
+    };
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CMainFrame& frame = app.MainFrame();
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    CPlovexView& view = ViewOf(Active(app));
+    CFunctionBar& bar = *frame.FunctionBar();
+    CCurveEditor& editor = *bar.CurveEditor();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.firstLabel);
+        const std::size_t before = view.GetDocument().Count();
+        bar.NewFunctionMenu()->KindAction(c.kind)->trigger();
+        ASSERT_EQ(view.GetDocument().Count(), before + 1);
+        const GraphFunction& function = view.GetDocument().Function(view.SelectedFunction());
+        EXPECT_EQ(function.kind, c.kind);
+        EXPECT_FALSE(function.shown);
+        EXPECT_EQ(editor.isVisible(), c.editor);
+        EXPECT_EQ(editor.SecondBox()->isVisible(), c.secondBox);
+        EXPECT_EQ(frame.focusWidget(),
+            c.editor ? static_cast<QWidget*>(editor.FirstBox())
+                     : view.GetDlgItem(res::kExpressionEdit));
+        if (c.editor) {
+            EXPECT_EQ(editor.FirstBox()->accessibleName(), QString(c.firstLabel).chopped(2));
+            EXPECT_EQ(editor.StartBox()->text(), "0");
+            EXPECT_EQ(editor.EndBox()->text(), "6.2831855");
+        }
+        for (const int id : { res::kEvaluateButton, res::kEvalDerivativeButton,
+                 res::kIntegrateButton, res::kPlotDerivativeButton })
+            EXPECT_EQ(view.GetDlgItem(id)->isEnabled(), c.explicitCommands) << id;
+        EXPECT_EQ(view.GetDlgItem(res::kQualityEdit)->isEnabled(), c.quality);
+        EXPECT_EQ(view.GetDlgItem(res::kImplicitCheck)->isEnabled(), c.implicitBox);
+        FunctionList& list = *bar.List();
+        EXPECT_EQ(list.currentItem()->text().toStdString(), c.row);
+    }
+}
+
+// The editor and the form's box show the same document: what is typed in either goes into it
+// at once, and a range box that holds no finite number when it is left is told about.
+TEST_F(ShellTest, TheCurveEditorEditsTheDocument)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CMainFrame& frame = app.MainFrame();
+    CPlovexView& view = ViewOf(Active(app));
+    CPlovexDoc& document = view.GetDocument();
+    CCurveEditor& editor = *frame.FunctionBar()->CurveEditor();
+    frame.FunctionBar()->NewFunctionMenu()->KindAction(CurveKind::Parametric)->trigger();
+    const std::size_t index = view.SelectedFunction();
+    TypeInto(*editor.FirstBox(), "t-sin t");
+    TypeInto(*editor.SecondBox(), "1-cos t");
+    TypeInto(*editor.StartBox(), "-2.5");
+    TypeInto(*editor.EndBox(), " 1e1 ");
+    const GraphFunction& function = document.Function(index);
+    EXPECT_EQ(function.expression, "t-sin t");
+    EXPECT_EQ(function.yExpression, "1-cos t");
+    EXPECT_EQ(function.range, (ParameterRange { -2.5f, 10.0f }));
+    EXPECT_EQ(view.m_expression, "t-sin t");
+    EXPECT_EQ(view.GetDlgItem(res::kExpressionEdit)->property("text").toString(), "t-sin t");
+    EXPECT_TRUE(document.IsModified());
+
+    Type(view, "2*t");
+    EXPECT_EQ(editor.FirstBox()->text(), "2*t");
+    EXPECT_EQ(function.expression, "2*t");
+
+    const struct {
+        const char* typed;
+        const char* message; // empty: taken
+        const char* shown;
+    } entries[] = {
+        { "abc", "\"abc\" is not a finite number. The range of t stays from -2.5 to 10.", "-2.5" },
+        { "1e39", "\"1e39\" is not a finite number. The range of t stays from -2.5 to 10.",
+            "-2.5" },
+        { "", "\"\" is not a finite number. The range of t stays from -2.5 to 10.", "-2.5" },
+        { "7", "", "7" },
+    };
+    for (const auto& entry : entries) {
+        SCOPED_TRACE(entry.typed);
+        m_messages.messages.clear();
+        TypeInto(*editor.StartBox(), entry.typed);
+        emit editor.StartBox()->editingFinished();
+        if (*entry.message)
+            EXPECT_EQ(m_messages.messages, std::vector<std::string> { entry.message });
+        else
+            EXPECT_TRUE(m_messages.messages.empty());
+        EXPECT_EQ(editor.StartBox()->text(), entry.shown);
+    }
+    EXPECT_EQ(function.range, (ParameterRange { 7.0f, 10.0f }));
+
+    // Another function selected hides the editor; the curve selected again shows it again.
+    view.SelectFunction(0);
+    EXPECT_TRUE(editor.isHidden());
+    view.SelectFunction(index);
+    EXPECT_FALSE(editor.isHidden());
+    EXPECT_EQ(editor.SecondBox()->text(), "1-cos t");
+    EXPECT_EQ(editor.StartBox()->text(), "7");
+}
+
+// The Tools commands say that they work on explicit functions.
+TEST_F(ShellTest, TheToolsSayACurveIsNoExplicitFunction)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    app.MainFrame().FunctionBar()->NewFunctionMenu()->KindAction(CurveKind::Polar)->trigger();
+    for (const int command : { res::kCmdFindRoots, res::kCmdFindExtrema, res::kCmdTableOfValues }) {
+        SCOPED_TRACE(command);
+        m_messages.messages.clear();
+        Trigger(app, command);
+        EXPECT_EQ(m_messages.messages,
+            std::vector<std::string> { "Roots, extrema and tables of values are found for "
+                                       "explicit functions y = f(x), not for parametric or "
+                                       "polar curves." });
+    }
+}
+
+} // namespace
+} // namespace plovex
