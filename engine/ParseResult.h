@@ -10,11 +10,13 @@ enum class ParseError {
     UnmatchedParentheses, // 2
     VariableYNotAllowed, // 3
     UnrecognisedFunction, // 4
+    FunctionWithoutArgument, // a function followed by an operator, ")" or the end: "e^x"
 };
 
 // What a parse ended with: the error and, for an error, the finished message text and the
-// symbol or function name it quotes (empty for the others), from which a window writes the
-// message in the user's language.
+// symbol or name it quotes (empty for the others), from which a window writes the message in
+// the user's language. For UnrecognisedFunction `detail` is the unknown name ("foo" in
+// "x+foo"), for FunctionWithoutArgument the function's name.
 struct [[nodiscard]] ParseResult {
     ParseError error = ParseError::None;
     std::string message;

@@ -22,6 +22,8 @@ QString EngineTexts::ParseError(const ParseResult& result, std::string_view expr
         return tr("Parse Error: Variable 'y' allowed only in implicit functions.");
     case ParseError::UnrecognisedFunction:
         return tr("Parse Error: Unrecognised function '%1'.").arg(detail);
+    case ParseError::FunctionWithoutArgument:
+        return tr("Parse Error: Function '%1' has no argument.").arg(detail);
     case ParseError::None:
         break;
     }

@@ -39,14 +39,13 @@ TEST(Parser, PostfixTexts)
         { "x^2^3", false, "x(2.000000)^(3.000000)^" },
         { "-x", false, "x-" },
         { "x+-2", false, "x+(2.000000)-" },
-        { "2x", false, "(2.000000)x" },
-        { "x 2", false, "x(2.000000)" },
+        { "2x", false, "(2.000000)x*" }, // operands side by side multiply
+        { "x 2", false, "x(2.000000)*" }, // operands side by side multiply
         { "()", false, "" },
         { "2.5.1", false, "(2.500000)" },
         { "x*y", true, "xy*" },
-        { "x+foo", false, "x+" },
-        { "2sin(x)", false, "(0.000000)xs" }, // the name takes over the shared buffer
-        { "1e5", false, "(0.000000)" },
+        { "2sin(x)", false, "(2.000000)xs*" }, // a name ends the number, then multiplies
+        { "1e5", false, "(100000.000000)" }, // a number's exponent
         { "sin(x)+2*x^2", false, "xs(2.000000)x(2.000000)^*+" },
         { "sin(x", false, "xs" }, // open groups close at the end of the text
         { "x+(x", false, "xx+" },
@@ -61,10 +60,7 @@ TEST(Parser, PostfixTexts)
             false, "(inf)" }, // 1e39 overflows
         { "12.", false, "(12.000000)" },
         { "007", false, "(7.000000)" },
-        { "2inf+", false, "(0.000000)+" }, // "inf" takes the buffer: never infinity
-        { "2nan", false, "(0.000000)" },
-        { "sin2e5", false, "(200000.000000)" }, // "2e5" shares the buffer with the name
-        { "x y", true, "xy" },
+        { "x y", true, "xy*" }, // operands side by side multiply
         { "y", true, "y" },
         { "   ", false, "" },
         { "((((", false, "" },
@@ -96,6 +92,50 @@ TEST(Parser, PostfixTexts)
     }
 }
 
+// Implied multiplication, exponents and pi: each example with the postfix text it reads as.
+TEST(Parser, ReadsOperandsSideBySideExponentsAndPi)
+{
+    const PostfixCase cases[] = {
+        { "2 3", false, "(2.000000)(3.000000)*" },
+        { "x2", false, "x(2.000000)*" },
+        { "2(x+1)", false, "(2.000000)x(1.000000)+*" },
+        { "(x+1)(x-1)", false, "x(1.000000)+x(1.000000)-*" },
+        { "x(x+1)", false, "xx(1.000000)+*" },
+        { "x sin x", false, "xxs*" },
+        { "(x)sin x", false, "xxs*" },
+        { "2x^2", false, "(2.000000)x(2.000000)^*" }, // the precedence of "*"
+        { "1/2x", false, "(1.000000)(2.000000)/x*" },
+        { "x^2x", false, "x(2.000000)^x*" },
+        { "-2x", false, "(2.000000)x*-" },
+        { "sin 2x", false, "(2.000000)sx*" }, // a function takes the operand next to it
+        { "2x y", true, "(2.000000)x*y*" },
+        { "(x)(y)", true, "xy*" },
+        { "2.5e-3", false, "(0.002500)" },
+        { "1e+2", false, "(100.000000)" },
+        { "x^2-1e-2", false, "x(2.000000)^(0.010000)-" },
+        { "1e39", false, "(inf)" },
+        { "2e(x)", false, "(2.000000)xe*" }, // "e" without a digit after it is the function
+        { "2e x", false, "(2.000000)xe*" },
+        { "pi", false, "(3.141593)" },
+        { "x*pi", false, "x(3.141593)*" },
+        { "2pi", false, "(2.000000)(3.141593)*" },
+        { "pi x", false, "(3.141593)x*" },
+        { "pix", false, "(3.141593)x*" },
+        { "sin pi", false, "(3.141593)s" },
+        { "e(x)", false, "xe" },
+        { "sin cos(x)", false, "xcs" },
+    };
+    for (const PostfixCase& c : cases) {
+        SCOPED_TRACE(c.expression);
+        TokenList queue;
+        TokenList operators;
+        std::string postfix;
+        const ParseResult result = Parse(c.expression, c.implicit, queue, operators, postfix);
+        EXPECT_TRUE(result.Ok()) << result.message;
+        EXPECT_EQ(postfix, c.postfix);
+    }
+}
+
 struct ErrorCase {
     const char* expression;
     bool implicit;
@@ -123,13 +163,23 @@ TEST(Parser, ErrorsStopAtTheFailingCharacterAndKeepWhatWasBuilt)
         { "x+1)", false, ParseError::UnmatchedParentheses, "Parse Error: Unmatched parentheses.",
             "x(1.000000)", "(+" }, // the number is emitted by the ")" that fails
         { "exp(x)", false, ParseError::UnrecognisedFunction,
-            "Parse Error: Unrecognised function 'p'.", "x", "(e" },
+            "Parse Error: Unrecognised function 'p'.", "xe",
+            "(*" }, // e(x), then p starts a name after the operand: an implied "*"
         { "max(x,1)", false, ParseError::UnrecognisedFunction,
             "Parse Error: Unrecognised function 'ma'.", "", "(" },
         { "log10(x)", false, ParseError::UnrecognisedFunction,
-            "Parse Error: Unrecognised function '10'.", "(10.000000)", "((" },
+            "Parse Error: Unrecognised function 'log10'.", "", "(" }, // digits continue a name
         { "sin2e5+x", false, ParseError::UnrecognisedFunction,
-            "Parse Error: Unrecognised function '2e5'.", "(200000.000000)", "(+" },
+            "Parse Error: Unrecognised function 'sin2e5'.", "", "(" }, // digits continue a name
+        { "x+foo", false, ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'foo'.", "x",
+            "(+" }, // a name at the end is looked up, not dropped
+        { "2inf+", false, ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'inf'.", "(2.000000)",
+            "(*" }, // a name no longer takes over a number's buffer
+        { "2nan", false, ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'nan'.", "(2.000000)",
+            "(*" }, // a name no longer takes over a number's buffer
         { "sinn(x)", false, ParseError::UnrecognisedFunction,
             "Parse Error: Unrecognised function 'sinn'.", "", "(" },
         { "foo x", false, ParseError::UnrecognisedFunction,
@@ -148,6 +198,26 @@ TEST(Parser, ErrorsStopAtTheFailingCharacterAndKeepWhatWasBuilt)
             "x(2.000000)", "(+(*" },
         { "x\n", false, ParseError::UnrecognisedSymbol, "Parse Error: Unrecognised symbol '\n'.",
             "x", "(" },
+        { "e^x", false, ParseError::FunctionWithoutArgument,
+            "Parse Error: Function 'e' has no argument.", "", "(e" },
+        { "sin+1", false, ParseError::FunctionWithoutArgument,
+            "Parse Error: Function 'sin' has no argument.", "", "(s" },
+        { "x+sin", false, ParseError::FunctionWithoutArgument,
+            "Parse Error: Function 'sin' has no argument.", "x", "(+s" },
+        { "(sin )", false, ParseError::FunctionWithoutArgument,
+            "Parse Error: Function 'sin' has no argument.", "", "((s" },
+        { "sin)", false, ParseError::FunctionWithoutArgument,
+            "Parse Error: Function 'sin' has no argument.", "", "(s" },
+        { "1e", false, ParseError::FunctionWithoutArgument,
+            "Parse Error: Function 'e' has no argument.", "(1.000000)", "(*e" },
+        { "1e+", false, ParseError::FunctionWithoutArgument,
+            "Parse Error: Function 'e' has no argument.", "(1.000000)", "(*e" },
+        { "2E5", false, ParseError::UnrecognisedSymbol, "Parse Error: Unrecognised symbol 'E'.",
+            "(2.000000)", "(" },
+        { "x*pi2", false, ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'pi2'.", "x", "(*" },
+        { "x y", false, ParseError::VariableYNotAllowed,
+            "Parse Error: Variable 'y' allowed only in implicit functions.", "x", "(*" },
     };
     for (const ErrorCase& c : cases) {
         SCOPED_TRACE(c.expression);

@@ -304,7 +304,8 @@ TEST(Translations, NoCaptionIsClipped)
 // them; in English they read exactly as the command line prints them.
 TEST(Translations, TheWindowsEnglishIsTheCommandLines)
 {
-    for (const char* expression : { "x+@", "x+\xCF\x80", "x+\xE9", ")", "y", "sinn(x)", "x" }) {
+    for (const char* expression :
+        { "x+@", "x+\xCF\x80", "x+\xE9", ")", "y", "sinn(x)", "e^x", "x" }) {
         SCOPED_TRACE(expression);
         TokenList queue;
         TokenList operators;
