@@ -1,5 +1,6 @@
 #include "engine/Parser.h"
 
+#include "engine/ExpressionNames.h"
 #include "engine/Functions.h"
 #include "engine/Numbers.h"
 #include "engine/PostfixText.h"
@@ -31,6 +32,11 @@ ParseResult Fail(ParseError error, std::string_view detail)
         break;
     case ParseError::FunctionWithoutArgument:
         message.append("Function '").append(detail).append("' has no argument.");
+        break;
+    case ParseError::VariableNotInCurve:
+        message.append("Variable '")
+            .append(detail)
+            .append("' not allowed in parametric and polar functions, which use t.");
         break;
     case ParseError::None:
         break;
@@ -102,10 +108,10 @@ bool IsNameLetter(char ch)
 // operator stack turns them into the postfix queue.
 class ExpressionParser {
 public:
-    ExpressionParser(
-        std::string_view expression, bool implicit, TokenList& queue, TokenList& operators)
+    ExpressionParser(std::string_view expression, const ExpressionNames& names, TokenList& queue,
+        TokenList& operators)
         : m_expression(expression)
-        , m_implicit(implicit)
+        , m_names(names)
         , m_queue(queue)
         , m_operators(operators)
     { }
@@ -178,14 +184,14 @@ private:
             m_afterOperand = true;
             return std::nullopt;
         case 'x':
-            BeginOperand();
-            EmitOperand({ 'x', 0.0f });
-            return std::nullopt;
         case 'y':
             BeginOperand();
-            if (!m_implicit)
+            if (!m_names.Allows(ch)) {
+                if (m_names.Allows('t'))
+                    return Fail(ParseError::VariableNotInCurve, m_expression.substr(m_index, 1));
                 return Fail(ParseError::VariableYNotAllowed, {});
-            EmitOperand({ 'y', 0.0f });
+            }
+            EmitOperand({ ch, 0.0f });
             return std::nullopt;
         default:
             break;
@@ -251,25 +257,38 @@ private:
         EmitOperand({ '0', ToFloat(BufferToNumber(m_buffer)) });
     }
 
-    // Ends the number or name being collected; a name is a function, which then waits for
-    // its argument, or the constant pi, or else an error.
+    // Ends the number or name being collected. A name is, in this order, a built-in function
+    // (which then waits for its argument), the constant pi, the variable t (an unknown name
+    // where the names do not allow it), a parameter, or else unknown.
     std::optional<ParseResult> EndPending()
     {
         if (m_pending == Pending::Number) {
             EndNumber();
-        } else if (m_pending == Pending::Name) {
-            m_pending = Pending::Nothing;
-            if (m_buffer == kPiName) {
-                EmitOperand({ '0', kPi });
-                return std::nullopt;
-            }
-            const char code = LookupFunction(m_buffer);
-            if (code == kUnknownFunction)
-                return Fail(ParseError::UnrecognisedFunction, m_buffer);
+            return std::nullopt;
+        }
+        if (m_pending != Pending::Name)
+            return std::nullopt;
+        m_pending = Pending::Nothing;
+        if (const char code = LookupFunction(m_buffer); code != kUnknownFunction) {
             m_operators.Append({ code, 0.0f });
             m_awaiting = m_buffer;
+        } else if (m_buffer == kPiName) {
+            EmitOperand({ '0', kPi });
+        } else if (m_buffer == "t") {
+            if (!m_names.Allows('t'))
+                return Fail(ParseError::UnrecognisedFunction, m_buffer);
+            EmitSlot(kSlotT);
+        } else if (const auto slot = m_names.ParameterSlot(m_buffer)) {
+            EmitSlot(*slot);
+        } else {
+            return Fail(ParseError::UnrecognisedFunction, m_buffer);
         }
         return std::nullopt;
+    }
+
+    void EmitSlot(std::size_t slot)
+    {
+        EmitOperand({ kSlotOperand, 0.0f, static_cast<std::uint16_t>(slot) });
     }
 
     // Moves operators to the queue until a '(' is removed; the '(' is discarded.
@@ -284,7 +303,7 @@ private:
     }
 
     std::string_view m_expression;
-    bool m_implicit;
+    const ExpressionNames& m_names;
     TokenList& m_queue;
     TokenList& m_operators;
     std::size_t m_index = 0;
@@ -299,13 +318,20 @@ private:
 
 } // namespace
 
+ParseResult Parse(std::string_view expression, const ExpressionNames& names, TokenList& queue,
+    TokenList& operators, std::string& postfix)
+{
+    if (auto error = ExpressionParser(expression, names, queue, operators).Run())
+        return std::move(*error);
+    postfix = PostfixText(queue, names);
+    return {};
+}
+
 ParseResult Parse(std::string_view expression, bool implicit, TokenList& queue,
     TokenList& operators, std::string& postfix)
 {
-    if (auto error = ExpressionParser(expression, implicit, queue, operators).Run())
-        return std::move(*error);
-    postfix = PostfixText(queue);
-    return {};
+    return Parse(expression, implicit ? ExpressionNames::Implicit() : ExpressionNames::Explicit(),
+        queue, operators, postfix);
 }
 
 } // namespace plovex

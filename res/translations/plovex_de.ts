@@ -223,6 +223,10 @@ keine Statistik.</translation>
         <source>Parse Error: Function &apos;%1&apos; has no argument.</source>
         <translation>Syntaxfehler: Die Funktion „%1“ hat kein Argument.</translation>
     </message>
+    <message>
+        <source>Parse Error: Variable &apos;%1&apos; not allowed in parametric and polar functions, which use t.</source>
+        <translation>Syntaxfehler: Die Variable „%1“ ist in parametrischen und polaren Funktionen nicht erlaubt; diese verwenden t.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>

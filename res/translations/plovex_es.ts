@@ -223,6 +223,10 @@ sin estadísticas.</translation>
         <source>Parse Error: Function &apos;%1&apos; has no argument.</source>
         <translation>Error de sintaxis: la función «%1» no tiene argumento.</translation>
     </message>
+    <message>
+        <source>Parse Error: Variable &apos;%1&apos; not allowed in parametric and polar functions, which use t.</source>
+        <translation>Error de sintaxis: la variable «%1» no se admite en funciones paramétricas y polares, que usan t.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>

@@ -223,6 +223,10 @@ pas de statistiques.</translation>
         <source>Parse Error: Function &apos;%1&apos; has no argument.</source>
         <translation>Erreur de syntaxe&#xa0;: la fonction «&#xa0;%1&#xa0;» n’a pas d’argument.</translation>
     </message>
+    <message>
+        <source>Parse Error: Variable &apos;%1&apos; not allowed in parametric and polar functions, which use t.</source>
+        <translation>Erreur de syntaxe&#xa0;: la variable «&#xa0;%1&#xa0;» n’est pas permise dans les fonctions paramétriques et polaires, qui utilisent t.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>

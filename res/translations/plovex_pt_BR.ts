@@ -223,6 +223,10 @@ sem estatísticas.</translation>
         <source>Parse Error: Function &apos;%1&apos; has no argument.</source>
         <translation>Erro de sintaxe: a função &quot;%1&quot; não tem argumento.</translation>
     </message>
+    <message>
+        <source>Parse Error: Variable &apos;%1&apos; not allowed in parametric and polar functions, which use t.</source>
+        <translation>Erro de sintaxe: a variável &quot;%1&quot; não é permitida em funções paramétricas e polares, que usam t.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>

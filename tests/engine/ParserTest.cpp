@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace plovex {
 namespace {
@@ -232,6 +233,93 @@ TEST(Parser, ErrorsStopAtTheFailingCharacterAndKeepWhatWasBuilt)
         EXPECT_EQ(Kinds(operators), c.operators);
         EXPECT_EQ(postfix, "from the last parse");
     }
+}
+
+// What each kind of function lets an expression name, and parameters: x and y keep their
+// tokens, t and parameters read their slots and show in braces.
+TEST(Parser, NamesTheKindAllowsAndTheParameters)
+{
+    using Names = ExpressionNames;
+    const std::vector<std::string> ak2 { "a", "k2" };
+    const struct {
+        const char* expression;
+        Names names;
+        ParseError error;
+        const char* text; // the postfix text, or the message of an error
+        const char* detail;
+    } cases[] = {
+        { "x", Names::Explicit(), ParseError::None, "x", "" },
+        { "x*y", Names::Implicit(), ParseError::None, "xy*", "" },
+        { "y", Names::Explicit(), ParseError::VariableYNotAllowed,
+            "Parse Error: Variable 'y' allowed only in implicit functions.", "" },
+        { "t", Names::Explicit(), ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 't'.", "t" },
+        { "x+t", Names::Implicit(), ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 't'.", "t" },
+        { "t", Names::Explicit({ "t" }), ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 't'.", "t" }, // never a parameter
+        { "t", Names::Curve(), ParseError::None, "{t}", "" },
+        { "t-sin t", Names::Curve(), ParseError::None, "{t}{t}s-", "" },
+        { "tan t", Names::Curve(), ParseError::None, "{t}t", "" }, // tan's code is 't'
+        { "2t", Names::Curve(), ParseError::None, "(2.000000){t}*", "" },
+        { "x", Names::Curve(), ParseError::VariableNotInCurve,
+            "Parse Error: Variable 'x' not allowed in parametric and polar functions, which use "
+            "t.",
+            "x" },
+        { "t+y", Names::Curve(), ParseError::VariableNotInCurve,
+            "Parse Error: Variable 'y' not allowed in parametric and polar functions, which use "
+            "t.",
+            "y" },
+        { "a*x", Names::Explicit(ak2), ParseError::None, "{a}x*", "" },
+        { "2a", Names::Explicit(ak2), ParseError::None, "(2.000000){a}*", "" },
+        { "a(x+1)", Names::Explicit(ak2), ParseError::None, "{a}x(1.000000)+*", "" },
+        { "a sin x", Names::Explicit(ak2), ParseError::None, "{a}xs*", "" },
+        { "ax", Names::Explicit(ak2), ParseError::None, "{a}x*", "" },
+        { "k2 x^2", Names::Explicit(ak2), ParseError::None, "{k2}x(2.000000)^*", "" },
+        { "sin a", Names::Explicit(ak2), ParseError::None, "{a}s", "" },
+        { "a^a", Names::Implicit(ak2), ParseError::None, "{a}{a}^", "" },
+        { "a t", Names::Curve(ak2), ParseError::None, "{a}{t}*", "" },
+        { "at", Names::Curve(ak2), ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'at'.", "at" }, // one name, as log10 is
+        { "k", Names::Explicit(ak2), ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'k'.", "k" },
+        { "x+b", Names::Explicit(ak2), ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'b'.", "b" },
+        { "a", Names::Explicit(), ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'a'.", "a" },
+        { "pi", Names::Explicit({ "pi" }), ParseError::None, "(3.141593)", "" },
+        { "sin", Names::Explicit({ "sin" }), ParseError::FunctionWithoutArgument,
+            "Parse Error: Function 'sin' has no argument.", "sin" },
+        { "a", Names::Explicit({ "a", "a" }), ParseError::None, "{a}", "" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expression);
+        TokenList queue;
+        TokenList operators;
+        std::string postfix;
+        const ParseResult result = Parse(c.expression, c.names, queue, operators, postfix);
+        EXPECT_EQ(result.error, c.error);
+        EXPECT_EQ(result.Ok() ? postfix : result.message, c.text);
+        EXPECT_EQ(result.detail, c.detail);
+    }
+}
+
+// Each name reads its own slot: x 0, y 1, t 2, the parameters from 3 in their order.
+TEST(Parser, SlotsFollowTheParametersOrder)
+{
+    const ExpressionNames names = ExpressionNames::Curve({ "b", "a", "c1" });
+    TokenList queue;
+    TokenList operators;
+    std::string postfix;
+    ASSERT_TRUE(Parse("c1 a b t", names, queue, operators, postfix).Ok());
+    std::string slots;
+    queue.ForEach([&slots](const Token& token) {
+        if (token.kind == kSlotOperand)
+            slots += std::to_string(token.slot) + " ";
+    });
+    EXPECT_EQ(slots, "5 4 3 2 ");
+    EXPECT_EQ(postfix, "{c1}{a}*{b}*{t}*");
+    EXPECT_EQ(names.SlotCount(), 6u);
 }
 
 TEST(Parser, ShowsAWholeCharacterOutsideAscii)

@@ -314,6 +314,14 @@ TEST(Translations, TheWindowsEnglishIsTheCommandLines)
         EXPECT_EQ(
             EngineTexts::ParseError(result, expression), BytesToTextAs(result.message, expression));
     }
+    {
+        TokenList queue;
+        TokenList operators;
+        std::string postfix;
+        const ParseResult result
+            = Parse("t+x", ExpressionNames::Curve(), queue, operators, postfix);
+        EXPECT_EQ(EngineTexts::ParseError(result, "t+x"), QString::fromStdString(result.message));
+    }
     EXPECT_EQ(EngineTexts::SweepStall(100000.0f, 3.5f),
         QString::fromStdString(SweepStallText(100000.0f, 3.5f)));
     EXPECT_EQ(EngineTexts::IntegralStop(262144.0f, -INFINITY),
