@@ -1,10 +1,29 @@
 #include "document/GraphFunction.h"
 
+#include "engine/ExpressionNames.h"
 #include "engine/Parser.h"
 
 #include <utility>
 
 namespace plovex {
+namespace {
+
+// What the kind's expressions may name: x; x and y; t.
+ExpressionNames NamesFor(CurveKind kind)
+{
+    switch (kind) {
+    case CurveKind::Implicit:
+        return ExpressionNames::Implicit();
+    case CurveKind::Parametric:
+    case CurveKind::Polar:
+        return ExpressionNames::Curve();
+    case CurveKind::Explicit:
+        break;
+    }
+    return ExpressionNames::Explicit();
+}
+
+} // namespace
 
 const char* ExpressionLabel(CurveKind kind, int part)
 {
@@ -28,13 +47,14 @@ FunctionParse GraphFunction::Parse()
 {
     FunctionParse parse;
     m_parsedRange = range;
+    const ExpressionNames names = NamesFor(kind);
     for (int part = 0; part < ExpressionCount(kind); ++part) {
         Part& target = m_parts[part];
         target.parsed = part == 0 ? expression : yExpression;
         // The operator stack is the parse's scratch: it holds nothing once the parse is over.
         TokenList operators;
-        ParseResult result = plovex::Parse(
-            target.parsed, kind == CurveKind::Implicit, *target.queue, operators, target.postfix);
+        ParseResult result
+            = plovex::Parse(target.parsed, names, *target.queue, operators, target.postfix);
         if (!result.Ok())
             parse.errors.push_back({ part, std::move(result) });
     }

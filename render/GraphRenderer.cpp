@@ -1,6 +1,7 @@
 #include "render/GraphRenderer.h"
 
 #include "document/GraphFunction.h"
+#include "engine/ExpressionNames.h"
 #include "engine/Numbers.h"
 #include "engine/Program.h"
 #include "render/CurveSampling.h"
@@ -380,12 +381,15 @@ RenderTotals::SampleSum SampleCurve(const GraphView& view, const PlotItem& item,
     const double yScale = view.yScale;
     RenderTotals::SampleSum total;
     int position = -hw;
+    // Expressions in t read no other variable: the parse refuses x and y in them.
+    float variables[kFirstParameterSlot] = { 0.0f, 0.0f, 0.0f };
     for (std::int64_t k = 0; k <= steps;) {
         for (const std::int64_t end = std::min(steps + 1, k + kBatch); k < end; ++k) {
             const float t = CurveParameter(curve.range, k, steps);
+            variables[kSlotT] = t;
             const CurvePoint point = curve.kind == CurveKind::Polar
-                ? PolarPoint(item.program.Run(t, 0.0f), t)
-                : CurvePoint { item.program.Run(t, 0.0f), curve.y->Run(t, 0.0f) };
+                ? PolarPoint(item.program.Run(variables), t)
+                : CurvePoint { item.program.Run(variables), curve.y->Run(variables) };
             running.Extend(static_cast<float>(point.y * yScale));
             total.sum += point.y * yScale;
             ++total.samples;

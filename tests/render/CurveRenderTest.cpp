@@ -134,9 +134,9 @@ TEST(CurveRender, CurvesAreDrawnInListOrderAmongTheOtherKinds)
 {
     StoredFunction line;
     line.expression = "x/4";
-    StoredFunction circle = Curve(CurveKind::Polar, "20", "");
+    StoredFunction circle = Curve(CurveKind::Polar, "5", "");
     circle.colour = { 213, 94, 0 };
-    StoredFunction lissajous = Curve(CurveKind::Parametric, "30*sin(3*t)", "20*sin(2*t)");
+    StoredFunction lissajous = Curve(CurveKind::Parametric, "8*sin(3*t)", "5*sin(2*t)");
     lissajous.colour = { 0, 158, 115 };
     const std::vector<StoredFunction> functions { line, circle, lissajous };
     const GraphView view;
@@ -146,6 +146,7 @@ TEST(CurveRender, CurvesAreDrawnInListOrderAmongTheOtherKinds)
         expected.insert(expected.end(), alone.begin(), alone.end());
     }
     EXPECT_EQ(Render(functions, view, 211, 121).pixels, expected);
+    EXPECT_GT(expected.size(), 4000u);
     EXPECT_EQ(Render({ circle }, view, 211, 121).pixels.size(), 2101u); // 2·105·10 + 1 points
 }
 
