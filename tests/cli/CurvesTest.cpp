@@ -1,6 +1,7 @@
 #include "RunPlovex.h"
 
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string>
@@ -69,6 +70,44 @@ TEST(HeadlessCurves, ListSaveAndReadBack)
             "1 polar #0000ff shown 1e-45 -3.4028235e+38 t\n", "", 0 },
     });
     EXPECT_EQ(Read(copy), Read(saved));
+}
+
+// The first function's postfix text and statistics as the form shows them; a parse error
+// names the expression it is in; a saved curve renders as the options drew it.
+TEST(HeadlessCurves, PostfixStatisticsAndPictures)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString saved = folder.filePath("rose.pxg");
+    const QString direct = folder.filePath("direct.png");
+    const QString reopened = folder.filePath("reopened.png");
+    RunTable({
+        { { "--parametric=t,2t", "--postfix" }, "{t}, (2.000000){t}*\n", "", 0 },
+        { { "--polar", "-t/2", "--postfix" }, "{t}(2.000000)/-\n", "", 0 },
+        { { "--parametric=1,)", "--postfix" }, "", "y(t): Parse Error: Unmatched parentheses.\n",
+            1 },
+        { { "--polar=x", "--function=t", "--postfix" }, "",
+            "r(t): Parse Error: Variable 'x' not allowed in parametric and polar functions, "
+            "which use t.\n",
+            1 },
+        // 6 steps: t = 0, 0.5, ..., 3; the mean of y is the sum over the 7 samples.
+        { { "--parametric=0,t", "--trange=0,3", "--quality=0.3",
+              "--render=" + folder.filePath("line.png"), "--size=21x21" },
+            "Maximum: 3.000000\nMinimum: 0.000000\nMean: 1.500000\n", "", 0 },
+        { { "--polar=5*cos(5t)", "--function=x/4", "--yscale=20", "--render=" + direct,
+              "--size=211x121", "--exact" },
+            "Maximum: 4.7648891448974613\nMinimum: -4.7648891448974613\n"
+            "Mean: -1.4238025039357456e-07\n",
+            "", 0 },
+        { { "--polar=5*cos(5t)", "--function=x/4", "--yscale=20", "--save=" + saved }, "", "", 0 },
+        { { "--document=" + saved, "--render=" + reopened, "--size=211x121" },
+            "Maximum: 4.764889\nMinimum: -4.764889\nMean: -0.000000\n", "", 0 },
+    });
+    const QImage picture(direct);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(QImage(reopened), picture);
+    // t = 0: r = 5, 50 pixels right of the centre on the x axis, in blue.
+    EXPECT_EQ(picture.pixel(105 + 50, 60), qRgb(0, 0, 255));
 }
 
 // What a curve cannot do, or an option that makes no sense for it, is a usage error that says

@@ -1,4 +1,5 @@
 #include "document/DocumentCodec.h"
+#include "document/GraphFunction.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -145,6 +146,63 @@ TEST(CurveDocument, ADamagedCurveOpensTheFirstExpressionAlone)
         EXPECT_EQ(decoded.stored, StoredSettings::Damaged);
         EXPECT_EQ(decoded.functions, (std::vector<StoredFunction> { { "t/2" } }));
         EXPECT_TRUE(decoded.settings == GraphSettings {});
+    }
+}
+
+} // namespace
+} // namespace plovex
+
+namespace plovex {
+namespace {
+
+// Each kind parses its expressions with the names it allows: t in a curve, x (and y) in the
+// others; a name the kind does not allow is an error naming the expression it is in, and
+// every expression is parsed even after another failed.
+TEST(CurveParse, EachKindAllowsItsOwnNames)
+{
+    const struct {
+        const char* name;
+        CurveKind kind;
+        const char* first;
+        const char* second;
+        std::vector<std::string> errors; // "label|message"
+        const char* postfix;
+    } cases[] = {
+        { "parametric", CurveKind::Parametric, "t-sin t", "1-cos(t)", {},
+            "{t}{t}s-, (1.000000){t}c-" },
+        { "y in a parametric curve's Y", CurveKind::Parametric, "t", "y",
+            { "y(t)|Parse Error: Variable 'y' not allowed in parametric and polar functions, "
+              "which use t." },
+            "{t}, " },
+        { "both expressions fail", CurveKind::Parametric, "t)", "x",
+            { "x(t)|Parse Error: Unmatched parentheses.",
+                "y(t)|Parse Error: Variable 'x' not allowed in parametric and polar functions, "
+                "which use t." },
+            ", " },
+        { "polar", CurveKind::Polar, "x", "",
+            { "r(t)|Parse Error: Variable 'x' not allowed in parametric and polar functions, "
+              "which use t." },
+            "" },
+        { "t stays unknown in an explicit function", CurveKind::Explicit, "t", "",
+            { "|Parse Error: Unrecognised function 't'." }, "" },
+        { "and in an implicit one", CurveKind::Implicit, "x*t", "",
+            { "|Parse Error: Unrecognised function 't'." }, "" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        StoredFunction stored;
+        stored.kind = c.kind;
+        stored.expression = c.first;
+        stored.yExpression = c.second;
+        GraphFunction function(stored);
+        const FunctionParse parse = function.Parse();
+        std::vector<std::string> errors;
+        for (const ExpressionError& error : parse.errors)
+            errors.push_back(
+                std::string(ExpressionLabel(c.kind, error.part)) + "|" + error.result.message);
+        EXPECT_EQ(errors, c.errors);
+        EXPECT_EQ(parse.Ok(), c.errors.empty());
+        EXPECT_EQ(function.PostfixText(), c.postfix);
     }
 }
 
