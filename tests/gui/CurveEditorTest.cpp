@@ -6,10 +6,14 @@
 #include "frame/CMainFrame.h"
 #include "frame/CNewFunctionMenu.h"
 #include "frame/FunctionList.h"
+#include "platform/PictureStatic.h"
+#include "render/GraphRenderer.h"
 #include "res/Resource.h"
 #include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
+#include "view/ImageSurface.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -24,6 +28,22 @@ void TypeInto(QLineEdit& box, const QString& text)
 {
     box.selectAll();
     box.insert(text);
+}
+
+// The picture the command line renders for a document's shown functions at the view's size.
+QImage Rendered(const CPlovexView& view)
+{
+    const CPlovexDoc& document = view.GetDocument();
+    GraphModel model;
+    model.Load(document.Model().Stored(), document.View());
+    for (std::size_t i = 0; i < model.Count(); ++i)
+        (void)model.Function(i).Parse();
+    std::size_t statisticsItem = 0;
+    const std::vector<PlotItem> items = PlotItems(model.Functions(), 0, false, statisticsItem);
+    const QSize size = view.m_graphArea->ClientSize();
+    ImageSurface surface(size.width(), size.height());
+    (void)DrawGraph(model.View(), {}, items, statisticsItem, surface);
+    return surface.Image();
 }
 
 // New Function's menu makes each kind; a curve is edited below the list, and the form greys
@@ -159,6 +179,74 @@ TEST_F(ShellTest, TheToolsSayACurveIsNoExplicitFunction)
                                        "explicit functions y = f(x), not for parametric or "
                                        "polar curves." });
     }
+}
+
+// Curves made and typed in the window draw what the command line draws for the document,
+// over the explicit function before them; saved and opened again, they come back with their
+// kinds, expressions and ranges, and the same picture.
+TEST_F(ShellTest, CurvesInTheWindowAreTheCommandLinesPicture)
+{
+    const QString path = TempPath("curves.pxg");
+    const QString caption = "y = x/4\nx = 8*sin(3t), y = 5*sin(2t); t: 0 \u2192 6.2831855\n"
+                            "r = 5*cos(5t); t: -1 \u2192 2";
+    {
+        CPlovexApp app;
+        ASSERT_TRUE(app.InitInstance({}));
+        CPlovexView& view = ViewOf(Active(app));
+        CFunctionBar& bar = *app.MainFrame().FunctionBar();
+        CCurveEditor& editor = *bar.CurveEditor();
+        TypeAndPlot(view, "x/4");
+        bar.NewFunctionMenu()->KindAction(CurveKind::Parametric)->trigger();
+        TypeInto(*editor.FirstBox(), "8*sin(3t)");
+        TypeInto(*editor.SecondBox(), "5*sin(2t)");
+        emit editor.SecondBox()->returnPressed();
+        bar.NewFunctionMenu()->KindAction(CurveKind::Polar)->trigger();
+        TypeInto(*editor.FirstBox(), "5*cos(5t)");
+        TypeInto(*editor.StartBox(), "-1");
+        TypeInto(*editor.EndBox(), "2");
+        emit editor.EndBox()->returnPressed();
+        EXPECT_TRUE(m_messages.messages.empty());
+        EXPECT_EQ(view.m_postfix, "(5.000000)(5.000000){t}*c*");
+        EXPECT_EQ(view.GraphCaption(), caption);
+        EXPECT_EQ(view.GraphPicture(), Rendered(view));
+        const QString description = QAccessible::queryAccessibleInterface(view.m_graphArea)
+                                        ->text(QAccessible::Description);
+        EXPECT_TRUE(description.contains("Selected: Polar curve r = 5*cos(5t) for t from -1 to 2."))
+            << description.toStdString();
+        m_dialogs.fileNames = { path };
+        Trigger(app, res::kCmdFileSaveAs);
+    }
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({ path }));
+    CPlovexView& view = ViewOf(Active(app));
+    const CPlovexDoc& document = view.GetDocument();
+    ASSERT_EQ(document.Count(), 3u);
+    EXPECT_EQ(document.Function(1).kind, CurveKind::Parametric);
+    EXPECT_EQ(document.Function(1).yExpression, "5*sin(2t)");
+    EXPECT_EQ(document.Function(2).kind, CurveKind::Polar);
+    EXPECT_EQ(document.Function(2).range, (ParameterRange { -1.0f, 2.0f }));
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(view.GraphCaption(), caption);
+    EXPECT_EQ(view.GraphPicture(), Rendered(view));
+    EXPECT_TRUE(m_messages.messages.empty());
+}
+
+// A parse error names the expression it is in, one line for each.
+TEST_F(ShellTest, AParseErrorNamesTheCurvesExpression)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CPlovexView& view = ViewOf(Active(app));
+    CFunctionBar& bar = *app.MainFrame().FunctionBar();
+    bar.NewFunctionMenu()->KindAction(CurveKind::Parametric)->trigger();
+    TypeInto(*bar.CurveEditor()->FirstBox(), "x");
+    TypeInto(*bar.CurveEditor()->SecondBox(), "t)");
+    emit bar.CurveEditor()->FirstBox()->returnPressed();
+    EXPECT_EQ(m_messages.messages,
+        std::vector<std::string> { "x(t): Parse Error: Variable 'x' not allowed in parametric and "
+                                   "polar functions, which use t.\ny(t): Parse Error: Unmatched "
+                                   "parentheses." });
+    EXPECT_TRUE(view.GetDocument().Function(1).shown);
 }
 
 } // namespace
