@@ -1,3 +1,4 @@
+#include "AccessibleNames.h"
 #include "ShellFixture.h"
 #include "app/CPlovexApp.h"
 #include "frame/CChildFrame.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -162,6 +164,33 @@ TEST_F(ShellTest, TheCurveEditorEditsTheDocument)
     EXPECT_FALSE(editor.isHidden());
     EXPECT_EQ(editor.SecondBox()->text(), "1-cos t");
     EXPECT_EQ(editor.StartBox()->text(), "7");
+}
+
+// The editor's boxes are named for screen readers, once each; the readout of a curve, which has
+// no value at an x, shows where the pointer is without the on-curve mark.
+TEST_F(ShellTest, ACurveIsNamedAndReadOutWithoutTheMark)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CMainFrame& frame = app.MainFrame();
+    frame.show();
+    CPlovexView& view = ViewOf(Active(app));
+    TypeAndPlot(view, "0");
+    const QPoint centre = view.m_graphArea->mapTo(&view,
+        view.m_graphArea->contentsRect().topLeft()
+            + QPoint(view.m_graphArea->ClientSize().width() / 2,
+                view.m_graphArea->ClientSize().height() / 2));
+    view.OnMouseMove(centre);
+    EXPECT_EQ(view.m_status, "(0,0) *");
+    frame.FunctionBar()->NewFunctionMenu()->KindAction(CurveKind::Parametric)->trigger();
+    const std::vector<std::string> names = FocusableNames(*frame.FunctionBar());
+    ExpectNamedOnce(names);
+    for (const char* name : { "x(t)", "y(t)", "Start of the range of t", "End of the range of t" })
+        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
+    TypeInto(*frame.FunctionBar()->CurveEditor()->SecondBox(), "0");
+    emit frame.FunctionBar()->CurveEditor()->SecondBox()->returnPressed();
+    view.OnMouseMove(centre);
+    EXPECT_EQ(view.m_status, "(0,0)");
 }
 
 // The Tools commands say that they work on explicit functions.
