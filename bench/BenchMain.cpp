@@ -400,9 +400,9 @@ std::string RegisterRender(const char* expression, bool implicit, int width, int
             for (auto _ : state) {
                 const double start = ThreadSeconds();
                 // On one thread: the clock is this thread's.
-                const float sum = DrawFields(fields, *program, *surface, 1).totals.sum;
+                const double sum = DrawFields(fields, *program, *surface, 1).totals.sum;
                 const double early = ThreadSeconds();
-                const float blankSum = DrawFields(fields, *program, *blankSurface, 1).totals.sum;
+                const double blankSum = DrawFields(fields, *program, *blankSurface, 1).totals.sum;
                 const double middle = ThreadSeconds();
                 const double total = BareSampling(fields, *program, width, height, false);
                 const double late = ThreadSeconds();

@@ -34,9 +34,10 @@ constexpr unsigned kMaxThreads = 64;
 // paints the window.
 constexpr std::size_t kSlotsPerThread = 8;
 
-// Running values of one rendering, each stored as a float.
+// Running values of one rendering: maximum and minimum stored as floats, the sum in double.
 struct Running {
-    float sum = 0.0f;
+    double sum = 0.0;
+    std::uint64_t samples = 0;
     float maximum = -std::numeric_limits<float>::infinity();
     float minimum = std::numeric_limits<float>::infinity();
 
@@ -183,7 +184,8 @@ private:
 float TakeExplicit(Running& running, double v, double yScale)
 {
     const float y = static_cast<float>(v * yScale);
-    running.sum = static_cast<float>(static_cast<double>(running.sum) + v * yScale);
+    running.sum += v * yScale;
+    ++running.samples;
     running.Extend(y);
     return y;
 }
@@ -221,7 +223,7 @@ void TakeColumn(Running& running, PixelRun& run, int px, int hw, int hh, double 
             continue;
         // The graph y of the point, in pixels.
         const auto offset = static_cast<float>(yOffset == 0.0 ? py : py + yOffset);
-        running.sum = static_cast<float>(static_cast<double>(running.sum) + offset);
+        running.sum += offset;
         running.Extend(offset);
         run.Add(hw + px, hh - py);
         if (px % kProgressEvery == 0)
@@ -232,7 +234,7 @@ void TakeColumn(Running& running, PixelRun& run, int px, int hw, int hh, double 
 
 // One thread: samples are evaluated a batch at a time and then drawn. The evaluations run back
 // to back, undisturbed by the drawing's hard-to-predict branches (which sample lands on the
-// curve) and calls, and the float sum's long chain of roundings overlaps with them.
+// curve) and calls, and the sum's long chain of additions overlaps with them.
 std::optional<float> SampleExplicitAlone(const Sampling& sampling, const Program& program,
     PixelRun& run, int hw, int hh, Running& running)
 {
@@ -469,18 +471,20 @@ RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
             statistics = running;
         stopped = run.Stopped();
     }
+    const bool implicit = statisticsItem < items.size() && items[statisticsItem].implicit;
+    RenderTotals totals { statistics.maximum, statistics.minimum, statistics.sum,
+        statistics.samples, implicit, stalledAt, stopped };
     // A stopped rendering leaves the picture as far as it got, without the finishing touches.
     if (stopped) {
         progress.ShowStatus(RenderStatus::Stopped);
         surface.RestoreFill();
-        return { { statistics.maximum, statistics.minimum, statistics.sum, std::nullopt, true },
-            {} };
+        totals.sweepStalledAt.reset();
+        return { totals, {} };
     }
     surface.DrawIcon(width - kIconOffset, height - kIconOffset);
     progress.SetProgressPos(last);
     progress.ShowStatus(RenderStatus::Done);
     surface.RestoreFill();
-    const RenderTotals totals { statistics.maximum, statistics.minimum, statistics.sum, stalledAt };
     return { totals, ComputeStatistics(totals, view.yScale, view.quality, width) };
 }
 
@@ -494,11 +498,10 @@ std::string SweepStallText(float quality, float position)
 Statistics ComputeStatistics(const RenderTotals& totals, float yScale, float quality, int width)
 {
     const double scale = yScale;
-    return {
-        totals.maximum / scale,
-        totals.minimum / scale,
-        ((totals.sum / static_cast<double>(quality)) / scale) / width,
-    };
+    const double mean = totals.implicit || totals.samples == 0
+        ? ((totals.sum / static_cast<double>(quality)) / scale) / width
+        : (totals.sum / static_cast<double>(totals.samples)) / scale;
+    return { totals.maximum / scale, totals.minimum / scale, mean };
 }
 
 std::string StatisticsText(const Statistics& statistics, std::string (*format)(double))

@@ -5,6 +5,7 @@
 #include "engine/Program.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,7 +20,14 @@ class RenderProgress;
 struct RenderTotals {
     float maximum;
     float minimum;
-    float sum;
+    // Explicit: the sum of every sample's value times yScale, each product taken in double and
+    // added unrounded; implicit: the sum of the drawn rows' offsets. A float sum would lose the
+    // samples' low bits once it grows (a constant 400 at quality 3000 drifted to a mean of 404).
+    double sum;
+    // Explicit: the samples taken; the float steps of px take a few more or fewer than W times
+    // the quality.
+    std::uint64_t samples = 0;
+    bool implicit = false;
     // The explicit sweep's last position (a pixel offset from the centre) when the quality's
     // step stopped moving it before the right edge: far fewer samples than asked were drawn.
     std::optional<float> sweepStalledAt;
@@ -28,7 +36,8 @@ struct RenderTotals {
 };
 
 // The three numbers of the information box, in double from the running values:
-// maximum / yScale, minimum / yScale, ((sum / quality) / yScale) / W.
+// maximum / yScale, minimum / yScale, and the mean: (sum / samples) / yScale for an explicit
+// graph, ((sum / quality) / yScale) / W for an implicit one or an explicit one without samples.
 struct Statistics {
     double maximum;
     double minimum;
