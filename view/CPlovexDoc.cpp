@@ -33,6 +33,12 @@ void CPlovexDoc::Changed(std::size_t index)
     emit FunctionChanged(index);
 }
 
+void CPlovexDoc::DrawingChangedNow()
+{
+    ++m_drawingRevision;
+    emit DrawingChanged();
+}
+
 void CPlovexDoc::SetExpression(const std::string& expression, std::size_t index)
 {
     GraphFunction& function = m_model.Function(index);
@@ -49,6 +55,7 @@ void CPlovexDoc::SetImplicit(std::size_t index, bool implicit)
         return;
     function.implicit = implicit;
     Changed(index);
+    DrawingChangedNow();
 }
 
 void CPlovexDoc::SetColour(std::size_t index, Rgb colour)
@@ -58,6 +65,7 @@ void CPlovexDoc::SetColour(std::size_t index, Rgb colour)
         return;
     function.colour = colour;
     Changed(index);
+    DrawingChangedNow();
 }
 
 void CPlovexDoc::SetShown(std::size_t index, bool shown)
@@ -67,11 +75,19 @@ void CPlovexDoc::SetShown(std::size_t index, bool shown)
         return;
     function.shown = shown;
     Changed(index);
+    DrawingChangedNow();
 }
 
 ParseResult CPlovexDoc::Parse(std::size_t index)
 {
-    return m_model.Function(index).Parse();
+    GraphFunction& function = m_model.Function(index);
+    const std::string parsed = function.ParsedExpression();
+    const std::string postfix = function.PostfixText();
+    const ParseResult result = function.Parse();
+    // The same text parses into the same queue again.
+    if (function.ParsedExpression() != parsed || function.PostfixText() != postfix)
+        DrawingChangedNow();
+    return result;
 }
 
 std::size_t CPlovexDoc::AddFunction(std::size_t after)
@@ -89,6 +105,7 @@ void CPlovexDoc::DeleteFunction(std::size_t index)
     m_model.Remove(index);
     UpdateModified();
     emit FunctionRemoved(index);
+    DrawingChangedNow();
 }
 
 void CPlovexDoc::MoveFunction(std::size_t from, std::size_t to)
@@ -98,6 +115,7 @@ void CPlovexDoc::MoveFunction(std::size_t from, std::size_t to)
     m_model.Move(from, to);
     UpdateModified();
     emit FunctionMoved(from, to);
+    DrawingChangedNow();
 }
 
 void CPlovexDoc::SetView(const GraphView& view)

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace plovex {
@@ -42,6 +43,11 @@ public:
     // Never the last one left.
     void DeleteFunction(std::size_t index);
     void MoveFunction(std::size_t from, std::size_t to);
+
+    // Counts the changes to what a rendering of the document draws: a parse that changed a
+    // function's postfix queue, its kind, colour or shown state, a removal or a move. A form
+    // whose last rendering saw an older count is out of date.
+    std::uint64_t DrawingRevision() const { return m_drawingRevision; }
 
     // The view of the form that last changed it.
     const GraphView& View() const { return m_model.View(); }
@@ -81,10 +87,13 @@ signals:
     void FunctionInserted(std::size_t index);
     void FunctionRemoved(std::size_t index);
     void FunctionMoved(std::size_t from, std::size_t to);
+    // What a rendering draws changed (see DrawingRevision).
+    void DrawingChanged();
 
 private:
     void UpdateModified();
     void Changed(std::size_t index);
+    void DrawingChangedNow();
 
     GraphModel m_model;
     QString m_pathName;
@@ -92,6 +101,7 @@ private:
     // What the file holds, exactly as read or written.
     QByteArray m_fileBytes;
     bool m_modified = false;
+    std::uint64_t m_drawingRevision = 0;
 };
 
 } // namespace plovex

@@ -31,6 +31,7 @@
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
 #include "view/GraphPage.h"
+#include "view/HeldInput.h"
 #include "view/ImageExport.h"
 #include "view/RenderingGuard.h"
 
@@ -93,6 +94,9 @@ constexpr int kExplicitOnly[] = {
     res::kPlotDerivativeButton,
     res::kQualityEdit,
 };
+
+// A form that follows its document waits this long while a rendering runs.
+constexpr int kCatchUpRetryMilliseconds = 50;
 
 // Enter in one of these boxes plots, as the Plot button does.
 constexpr int kPlotOnEnter[] = {
@@ -159,6 +163,7 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
         emit SelectionChanged();
     });
     connect(&m_document, &CPlovexDoc::FunctionRemoved, this, &CPlovexView::OnFunctionRemoved);
+    connect(&m_document, &CPlovexDoc::DrawingChanged, this, &CPlovexView::FollowDocument);
     connect(
         &m_document, &CPlovexDoc::FunctionMoved, this, [this](std::size_t from, std::size_t to) {
             if (m_selected == from)
@@ -268,6 +273,29 @@ void CPlovexView::OnFunctionRemoved(std::size_t index)
         ShowSelectedFunction();
     else
         emit SelectionChanged();
+}
+
+void CPlovexView::FollowDocument()
+{
+    if (m_catchUpWaiting)
+        return;
+    m_catchUpWaiting = true;
+    // After the command that changed the document has drawn its own form.
+    QTimer::singleShot(0, this, &CPlovexView::CatchUp);
+}
+
+void CPlovexView::CatchUp()
+{
+    // Never in the middle of a rendering, this form's or another's.
+    if (HeldInput::Instance().Rendering()) {
+        QTimer::singleShot(kCatchUpRetryMilliseconds, this, &CPlovexView::CatchUp);
+        return;
+    }
+    m_catchUpWaiting = false;
+    if (m_drawnRevision == GetDocument().DrawingRevision())
+        return;
+    ReadControlsQuietly();
+    Redraw();
 }
 
 void CPlovexView::DoDataExchange(DataExchange& exchange)
@@ -909,7 +937,12 @@ void CPlovexView::ParseExpression()
 {
     CPlovexDoc& document = GetDocument();
     document.SetExpression(m_expression, m_selected);
+    // Evaluate and Integrate parse without drawing: this form keeps its picture until its
+    // next rendering, while the document's other forms draw the new parse.
+    const bool upToDate = m_drawnRevision == document.DrawingRevision();
     const ParseResult result = document.Parse(m_selected);
+    if (upToDate)
+        m_drawnRevision = document.DrawingRevision();
     m_postfix = document.Function(m_selected).PostfixText();
     if (!result.Ok())
         Messages().MessageBox(this, EngineTexts::ParseError(result, m_expression));
@@ -958,6 +991,7 @@ void CPlovexView::DrawGraph()
 std::optional<float> CPlovexView::RenderOnce()
 {
     const CPlovexDoc& document = GetDocument();
+    m_drawnRevision = document.DrawingRevision();
     std::size_t statisticsItem = 0;
     const std::vector<PlotItem> items
         = PlotItems(document.Model().Functions(), m_selected, m_derivative, statisticsItem);
