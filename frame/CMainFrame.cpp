@@ -931,7 +931,8 @@ void CMainFrame::OnFindPoints(PointSearch kinds)
     if (kinds == Kinds::Intersections && view->IntersectionPartners().empty()) {
         Messages().MessageBox(view,
             tr("There is no other shown explicit function in this graph to meet: add one with "
-               "New Function, or show one in the function list."));
+               "New Function, or show one in the function list."),
+            MessageKind::Refusal);
         return;
     }
     const PointList list = view->FindPoints(kinds);
@@ -951,7 +952,7 @@ void CMainFrame::OnFindPoints(PointSearch kinds)
     m_pointsWindow->SetPoints(view->DrawnFunction(), list.points, summary);
     ShowToolWindow(*m_pointsWindow);
     if (list.cut)
-        Messages().MessageBox(view, EngineTexts::PointLimit());
+        Messages().MessageBox(view, EngineTexts::PointLimit(), MessageKind::Information);
 }
 
 // Every form draws by the new choice from its next rendering on; the active one draws again now.

@@ -221,7 +221,8 @@ void CPlovexView::ParseOtherFunctions()
             continue;
         const ParseResult result = document.Parse(i);
         if (!result.Ok())
-            Messages().MessageBox(this, EngineTexts::ParseError(result, document.Expression(i)));
+            Messages().MessageBox(this, EngineTexts::ParseError(result, document.Expression(i)),
+                MessageKind::Refusal);
     }
 }
 
@@ -728,7 +729,8 @@ bool CPlovexView::CheckDrawnExplicit()
     if (implicit) {
         Messages().MessageBox(this,
             tr("Roots, extrema and tables of values are found for explicit functions: clear "
-               "Implicit function and plot."));
+               "Implicit function and plot."),
+            MessageKind::Refusal);
     }
     return !implicit;
 }
@@ -806,7 +808,8 @@ void CPlovexView::OnTableOfValues()
         table = MakeTableXs(question.m_from, question.m_to, question.m_step);
         if (table.refusal == TableRefusal::None)
             break;
-        Messages().MessageBox(this, EngineTexts::TableRefusalText(table.refusal));
+        Messages().MessageBox(
+            this, EngineTexts::TableRefusalText(table.refusal), MessageKind::Refusal);
     }
     const Program program = Program::Compile(GetDocument().Function(m_selected).PostfixQueue());
     const bool derivative = m_drawnDerivative;
@@ -843,7 +846,7 @@ void CPlovexView::OnExportGraph()
         return;
     QString error;
     if (!ExportImage(GraphPicture(), path, error))
-        Messages().MessageBox(this, error);
+        Messages().MessageBox(this, error, MessageKind::Failure);
 }
 
 void CPlovexView::OnFilePrint()
@@ -869,12 +872,14 @@ void CPlovexView::Print(QPrinter& printer)
         = file.isEmpty() ? std::nullopt : SpecialFileReason(file)) {
         Messages().MessageBox(this,
             tr("Cannot print the graph to \"%1\".\n\n%2")
-                .arg(QDir::toNativeSeparators(file), *special));
+                .arg(QDir::toNativeSeparators(file), *special),
+            MessageKind::Refusal);
         return;
     }
     if (!PrintGraphPage(printer, GraphPicture(), m_drawn))
-        Messages().MessageBox(
-            this, tr("Cannot print the graph: the printer did not accept the page."));
+        Messages().MessageBox(this,
+            tr("Cannot print the graph: the printer did not accept the page."),
+            MessageKind::Failure);
 }
 
 void CPlovexView::OnEvaluate()
@@ -924,7 +929,8 @@ void CPlovexView::OnIntegrate()
         Program::Compile(GetDocument().Function(m_selected).PostfixQueue()), lower, upper);
     ShowResult(integral.sum);
     if (integral.stoppedAt) {
-        Messages().MessageBox(this, EngineTexts::IntegralStop(*integral.stoppedAt, upper));
+        Messages().MessageBox(
+            this, EngineTexts::IntegralStop(*integral.stoppedAt, upper), MessageKind::Information);
     }
 }
 
@@ -945,7 +951,8 @@ void CPlovexView::ParseExpression()
         m_drawnRevision = document.DrawingRevision();
     m_postfix = document.Function(m_selected).PostfixText();
     if (!result.Ok())
-        Messages().MessageBox(this, EngineTexts::ParseError(result, m_expression));
+        Messages().MessageBox(
+            this, EngineTexts::ParseError(result, m_expression), MessageKind::Refusal);
 }
 
 double CPlovexView::Evaluate(float x, float y, bool subCall) const
@@ -984,7 +991,8 @@ void CPlovexView::DrawGraph()
     // Said once the picture and its statistics show: the graph ends where the sweep stalled.
     if (stalledAt) {
         UpdateData(false);
-        Messages().MessageBox(this, EngineTexts::SweepStall(m_quality, *stalledAt));
+        Messages().MessageBox(
+            this, EngineTexts::SweepStall(m_quality, *stalledAt), MessageKind::Information);
     }
 }
 

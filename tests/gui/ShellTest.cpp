@@ -9,6 +9,7 @@
 #include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -29,6 +30,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 
 namespace plovex {
@@ -534,6 +536,58 @@ TEST_F(ShellTest, BadFilesOpenNoDocumentAndSayWhy)
             QString("Cannot open the document \"%1\".\n\n%2").arg(c.path, c.reason).toStdString());
     }
     EXPECT_TRUE(app.RecentFiles().Files().isEmpty());
+}
+
+// A result shows plainly; a note about a result, a refusal and a failure each carry the icon
+// of their kind.
+TEST_F(ShellTest, MessageBoxesCarryTheIconOfTheirKind)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CPlovexView& view = ViewOf(Active(app));
+    const auto click
+        = [&view](int id) { qobject_cast<QAbstractButton*>(view.GetDlgItem(id))->click(); };
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        std::vector<MessageKind> kinds;
+    } cases[] = {
+        { "a value",
+            [&] {
+                TypeAndPlot(view, "x");
+                m_messages.Script(TypeAndOk("2"));
+                click(res::kEvaluateButton);
+            },
+            { MessageKind::Plain } },
+        { "an integral's value, and that it stopped short of its limit",
+            [&] {
+                m_messages.Script(TypeAndOk("0"));
+                m_messages.Script(TypeAndOk("1000000"));
+                click(res::kIntegrateButton);
+            },
+            { MessageKind::Plain, MessageKind::Information } },
+        { "a parse error", [&] { TypeAndPlot(view, "x$"); }, { MessageKind::Refusal } },
+        { "a box without a number",
+            [&] {
+                qobject_cast<QLineEdit*>(view.GetDlgItem(res::kXScaleEdit))->setText("ten");
+                click(res::kXScaleUpButton);
+                qobject_cast<QLineEdit*>(view.GetDlgItem(res::kXScaleEdit))->setText("10");
+            },
+            { MessageKind::Refusal } },
+        { "a folder to open",
+            [&] {
+                m_dialogs.fileNames = { TempPath("") };
+                Trigger(app, res::kCmdFileOpen);
+            },
+            { MessageKind::Failure } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_messages.messages.clear();
+        m_messages.kinds.clear();
+        c.act();
+        EXPECT_EQ(m_messages.kinds, c.kinds);
+    }
 }
 
 TEST_F(ShellTest, AChangedDocumentAsksBeforeItCloses)
