@@ -498,25 +498,27 @@ void CMainFrame::CreateFunctionBar()
     const bool shown = settings.value(kFunctionListShown, true).toBool();
     m_functionBar->setVisible(shown);
 
+    // Only what the user does to the list is remembered: View > Function List, its close
+    // button (see eventFilter) and Ctrl+Shift+L. It also goes out of sight when the whole
+    // window hides or closes, which says nothing about the next start.
     QAction* toggle = Action(res::kCmdViewFunctionList);
     toggle->setChecked(shown);
     connect(toggle, &QAction::triggered, this, [this](bool show) {
         m_functionBar->setVisible(show);
+        RememberFunctionBarShown(show);
         if (show)
             m_functionBar->List()->setFocus();
     });
-    // Hidden by its close button or shown again; not when the whole window hides.
     connect(m_functionBar, &QDockWidget::visibilityChanged, this, [this, toggle] {
-        if (m_functionBar->isVisible() || m_functionBar->isHidden()) {
+        if (m_functionBar->isVisible() || m_functionBar->isHidden())
             toggle->setChecked(!m_functionBar->isHidden());
-            SaveFunctionBarPlace();
-        }
     });
     // The keyboard's way into the list: shown if it was not, and the focus in it.
     auto* goToList = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), this);
     connect(goToList, &QShortcut::activated, this, [this, toggle] {
         m_functionBar->show();
         toggle->setChecked(true);
+        RememberFunctionBarShown(true);
         m_functionBar->List()->setFocus();
     });
     connect(
@@ -530,7 +532,11 @@ void CMainFrame::SaveFunctionBarPlace()
     settings.setValue(kFunctionListArea, int(dockWidgetArea(m_functionBar)));
     settings.setValue(kFunctionListFloating, m_functionBar->isFloating());
     settings.setValue(kFunctionListGeometry, m_functionBar->saveGeometry());
-    settings.setValue(kFunctionListShown, !m_functionBar->isHidden());
+}
+
+void CMainFrame::RememberFunctionBarShown(bool shown)
+{
+    QSettings().setValue(kFunctionListShown, shown);
 }
 
 void CMainFrame::AddChild(CChildFrame* child)
@@ -672,6 +678,9 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (IsLockKey(event) || event->type() == QEvent::ApplicationActivate)
         UpdateKeyLocks();
+    // The list's close button, or the window manager's for a floating list: the user hid it.
+    if (watched == m_functionBar && event->type() == QEvent::Close)
+        RememberFunctionBarShown(false);
     // A text box claims the copy keys even with nothing selected; then they copy the graph.
     if (event->type() == QEvent::ShortcutOverride) {
         auto* widget = qobject_cast<QWidget*>(watched);

@@ -676,7 +676,7 @@ TEST_F(ShellTest, RecentFilesAreKeptNewestFirstAndAGoneFileLeavesTheList)
                 "Print Pre&view... (57609)", "-", ("&1 " + b + " (57616)").toStdString(),
                 ("&2 " + a + " (57617)").toStdString(), "-", "E&xit (57665)" }));
     }
-    QSettings settings("Local AppWizard-Generated Applications", "Plovex 2");
+    QSettings settings("plovex", "plovex");
     EXPECT_EQ(settings.value("Recent File List/File1").toString(), b);
     EXPECT_EQ(settings.value("Recent File List/File2").toString(), a);
 
@@ -705,9 +705,7 @@ TEST_F(ShellTest, RecentFilesAreKeptNewestFirstAndAGoneFileLeavesTheList)
             .toStdString());
     EXPECT_EQ(app.RecentFiles().Files(), (QStringList { b, TempPath("e.pxg"), TempPath("d.pxg") }));
     EXPECT_FALSE(app.MainFrame().Action(res::kCmdFileMru1 + 3)->isVisible());
-    EXPECT_EQ(QSettings("Local AppWizard-Generated Applications", "Plovex 2")
-                  .value("Recent File List/File4"),
-        QVariant());
+    EXPECT_EQ(QSettings("plovex", "plovex").value("Recent File List/File4"), QVariant());
 }
 
 TEST_F(ShellTest, TheCommandLineOpensItsFilesOrFails)
