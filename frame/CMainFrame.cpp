@@ -6,6 +6,7 @@
 #include "frame/CPointsDlg.h"
 #include "frame/FunctionList.h"
 #include "help/CHelpDlg.h"
+#include "platform/LineBox.h"
 #include "platform/MessageService.h"
 #include "platform/RecentFileList.h"
 #include "platform/StringTable.h"
@@ -789,7 +790,9 @@ void CMainFrame::OnEditCopy()
 
 void CMainFrame::OnEditPaste()
 {
-    if (auto* line = qobject_cast<QLineEdit*>(FocusedBox()))
+    if (auto* box = qobject_cast<LineBox*>(FocusedBox()))
+        box->Paste();
+    else if (auto* line = qobject_cast<QLineEdit*>(FocusedBox()))
         line->paste();
     else if (auto* text = qobject_cast<QPlainTextEdit*>(FocusedBox()))
         text->paste();

@@ -1,6 +1,7 @@
 #include "platform/DialogControls.h"
 
 #include "platform/DialogUnits.h"
+#include "platform/LineBox.h"
 #include "platform/PictureStatic.h"
 #include "platform/StringTable.h"
 #include "res/Resource.h"
@@ -83,7 +84,7 @@ QWidget* CreateEdit(const ControlTemplate& control, QWidget& parent)
         edit->setAcceptDrops(false);
         return edit;
     }
-    auto* edit = new QLineEdit(&parent);
+    auto* edit = new LineBox(&parent);
     edit->setFrame(Has(control, ControlStyle::kBorder));
     edit->setReadOnly(Has(control, ControlStyle::kReadOnly));
     // A dropped file belongs to the main window, not to the text of a box.
