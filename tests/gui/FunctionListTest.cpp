@@ -278,6 +278,30 @@ TEST_F(ShellTest, TwoWindowsOfADocumentStayInStep)
     EXPECT_EQ(m_messages.messages, std::vector<std::string> { "2.524413" });
 }
 
+// The selected row's swatch shows its colour as it is, not tinted by the highlight.
+TEST_F(ShellTest, TheSelectedRowsSwatchKeepsItsColour)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CPlovexView& view = ViewOf(*app.MainFrame().ActiveChild());
+    TypeAndPlot(view, "x");
+    for (int i = 0; i < 6; ++i)
+        Trigger(app, res::kCmdFunctionNew);
+    FunctionList& list = *app.MainFrame().FunctionBar()->List();
+    const QRgb palette[] = { qRgb(0, 0, 255), qRgb(213, 94, 0), qRgb(0, 158, 115),
+        qRgb(204, 121, 167), qRgb(230, 159, 0), qRgb(86, 180, 233), qRgb(0, 0, 0) };
+    ASSERT_EQ(list.count(), 7);
+    for (int row = 0; row < list.count(); ++row) {
+        SCOPED_TRACE(row);
+        list.setCurrentRow(row);
+        const QIcon icon = list.item(row)->icon();
+        for (const QIcon::Mode mode : { QIcon::Normal, QIcon::Selected, QIcon::Active }) {
+            const QImage swatch = icon.pixmap(list.iconSize(), mode).toImage();
+            EXPECT_EQ(swatch.pixel(swatch.width() / 2, swatch.height() / 2), palette[row]);
+        }
+    }
+}
+
 // The keyboard reaches the list, adds, moves, shows and hides functions there.
 TEST_F(ShellTest, TheFunctionListWorksFromTheKeyboard)
 {
