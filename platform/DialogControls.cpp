@@ -73,9 +73,11 @@ QWidget* CreateEdit(const ControlTemplate& control, QWidget& parent)
         edit->setReadOnly(Has(control, ControlStyle::kReadOnly));
         if (edit->isReadOnly())
             edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        edit->setLineWrapMode(Has(control, ControlStyle::kAutoHScroll)
-                ? QPlainTextEdit::NoWrap
-                : QPlainTextEdit::WidgetWidth);
+        // A box that scrolls sideways by itself keeps each line whole, with no scroll bar.
+        const bool sideways = Has(control, ControlStyle::kAutoHScroll);
+        edit->setLineWrapMode(sideways ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+        if (sideways)
+            edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setVerticalScrollBarPolicy(
             Has(control, ControlStyle::kVScroll) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         edit->setFrameShape(
