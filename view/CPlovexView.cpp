@@ -42,6 +42,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -175,6 +176,9 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
         });
     // Attaches the control objects and shows the defaults.
     UpdateData(false);
+    // The graph takes the focus from Tab, after the quality box, and from a click, so that
+    // the arrow keys can move the view.
+    m_graphArea->setFocusPolicy(Qt::TabFocus);
     CreateGraphMenu();
     m_clock.start();
 }
@@ -593,6 +597,46 @@ void CPlovexView::wheelEvent(QWheelEvent* event)
     }
 }
 
+// With the focus on the graph the arrow keys move the view a tenth of the area's width or
+// height towards their side (Left shows what lies left of it), and one pixel with Shift. A run
+// of presses without a half-second pause is one step back, as a run of wheel notches is.
+void CPlovexView::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!m_graphArea->hasFocus()
+        || (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)) {
+        FormView::keyPressEvent(event);
+        return;
+    }
+    const QSize client = m_graphArea->ClientSize();
+    const double across = modifiers == Qt::ShiftModifier ? 1.0 : client.width() / 10;
+    const double down = modifiers == Qt::ShiftModifier ? 1.0 : client.height() / 10;
+    double right = 0.0;
+    double lower = 0.0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        right = across;
+        break;
+    case Qt::Key_Right:
+        right = -across;
+        break;
+    case Qt::Key_Up:
+        lower = down;
+        break;
+    case Qt::Key_Down:
+        lower = -down;
+        break;
+    default:
+        FormView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    ReadControlsQuietly();
+    ShowView(PanBy(CurrentView(), right, lower));
+    m_history.RecordWheel(CurrentView(), m_clock.elapsed());
+    emit HistoryChanged();
+}
+
 void CPlovexView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || !AreaOffset(event->position())) {
@@ -600,6 +644,7 @@ void CPlovexView::mousePressEvent(QMouseEvent* event)
         return;
     }
     ReadControlsQuietly();
+    m_graphArea->setFocus(Qt::MouseFocusReason);
     m_dragFrom = event->position();
     m_dragView = CurrentView();
     m_dragged = false;

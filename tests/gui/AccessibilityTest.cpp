@@ -85,7 +85,8 @@ TEST_F(ShellTest, TheGraphWindowNamesEveryControlOnce)
         (std::vector<std::string> { "Expression", "Plot", "Plot dy/dx", "Postfix form",
             "Eval dy/dx", "Evaluate", "Integrate", "Do not clear previous graph",
             "Implicit function", "Statistics", "X Scale", "Increase X scale", "Decrease X scale",
-            "Y Scale", "Increase Y scale", "Decrease Y scale", "Quality" }));
+            "Y Scale", "Increase Y scale", "Decrease Y scale", "Quality",
+            "Graph" })); // last: the arrow keys move its view
 
     CPlovexView& view = ViewOf(*child);
     QAccessibleInterface* graph = FindByRole(*child, QAccessible::Graphic);
