@@ -959,8 +959,23 @@ void CMainFrame::OnFindPoints(PointSearch kinds)
                       .arg(summary, QString::fromStdString(FormatField(columns.front())),
                           QString::fromStdString(FormatField(columns.back())));
     }
-    summary = list.points.empty() ? tr("%1: none found.").arg(summary)
-                                  : tr("%1: %2 found.").arg(summary).arg(list.points.size());
+    // The count in each language's plural form, and a phrase per kind, so that the words
+    // agree with what was looked for (French "racines ... trouvées", "minimums ... trouvés").
+    const int found = static_cast<int>(list.points.size());
+    switch (kinds) {
+    case Kinds::Roots:
+        summary = found == 0 ? tr("%1: none found.", "roots").arg(summary)
+                             : tr("%1: %n found.", "roots", found).arg(summary);
+        break;
+    case Kinds::Extrema:
+        summary = found == 0 ? tr("%1: none found.", "minima and maxima").arg(summary)
+                             : tr("%1: %n found.", "minima and maxima", found).arg(summary);
+        break;
+    case Kinds::Intersections:
+        summary = found == 0 ? tr("%1: none found.", "intersections").arg(summary)
+                             : tr("%1: %n found.", "intersections", found).arg(summary);
+        break;
+    }
     m_pointsWindow->SetPoints(view->DrawnFunction(), list.points, summary);
     ShowToolWindow(*m_pointsWindow);
     if (list.cut)

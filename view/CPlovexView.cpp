@@ -16,7 +16,6 @@
 #include "platform/VectorState.h"
 #include "render/DrawingSurface.h"
 #include "render/GraphCoordinates.h"
-#include "render/GraphDescription.h"
 #include "render/GraphRenderer.h"
 #include "render/Integration.h"
 #include "render/PointerReadout.h"
@@ -30,6 +29,7 @@
 #include "view/EngineTexts.h"
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
+#include "view/GraphDescription.h"
 #include "view/GraphPage.h"
 #include "view/HeldInput.h"
 #include "view/ImageExport.h"
@@ -1069,8 +1069,8 @@ std::optional<float> CPlovexView::RenderOnce()
     m_info = totals.stopped ? EngineTexts::kRenderingStopped
                             : StatisticsText(result.statistics, FormatFixed);
     surface.Finish();
-    m_graphArea->SetDescription(BytesToText(DescribeFunctions(document.Model().Functions())
-        + DescribeGraph(document.Function(m_selected).ParsedExpression(), *this)));
+    m_graphArea->SetDescription(GraphDescription::Describe(
+        document.Model().Functions(), document.Function(m_selected).ParsedExpression(), *this));
     return totals.sweepStalledAt;
 }
 

@@ -246,7 +246,7 @@ TEST_F(ShellTest, StatusBarShowsPromptsOverReadyAndTheLockKeys)
         { 57650, "Arrange windows so they overlap" },
         { 57651, "Arrange windows as non-overlapping tiles" },
         { 57649, "Arrange icons at the bottom of the window" },
-        { 32771, "Open the online documentation" },
+        { 32771, "Open the help" },
     };
     for (const Prompt& prompt : prompts) {
         SCOPED_TRACE(prompt.id);
