@@ -16,7 +16,6 @@
 #include "platform/VectorState.h"
 #include "render/DrawingSurface.h"
 #include "render/GraphCoordinates.h"
-#include "render/GraphDescription.h"
 #include "render/GraphRenderer.h"
 #include "render/Integration.h"
 #include "render/PointerReadout.h"
@@ -30,7 +29,9 @@
 #include "view/EngineTexts.h"
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
+#include "view/GraphDescription.h"
 #include "view/GraphPage.h"
+#include "view/HeldInput.h"
 #include "view/ImageExport.h"
 #include "view/RenderingGuard.h"
 
@@ -41,6 +42,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -93,6 +95,9 @@ constexpr int kExplicitOnly[] = {
     res::kPlotDerivativeButton,
     res::kQualityEdit,
 };
+
+// A form that follows its document waits this long while a rendering runs.
+constexpr int kCatchUpRetryMilliseconds = 50;
 
 // Enter in one of these boxes plots, as the Plot button does.
 constexpr int kPlotOnEnter[] = {
@@ -172,6 +177,7 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
         emit SelectionChanged();
     });
     connect(&m_document, &CPlovexDoc::FunctionRemoved, this, &CPlovexView::OnFunctionRemoved);
+    connect(&m_document, &CPlovexDoc::DrawingChanged, this, &CPlovexView::FollowDocument);
     connect(
         &m_document, &CPlovexDoc::FunctionMoved, this, [this](std::size_t from, std::size_t to) {
             if (m_selected == from)
@@ -183,6 +189,9 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
         });
     // Attaches the control objects and shows the defaults.
     UpdateData(false);
+    // The graph takes the focus from Tab, after the quality box, and from a click, so that
+    // the arrow keys can move the view.
+    m_graphArea->setFocusPolicy(Qt::TabFocus);
     CreateGraphMenu();
     m_clock.start();
 }
@@ -229,7 +238,8 @@ void CPlovexView::ParseOtherFunctions()
             continue;
         const FunctionParse parse = document.Parse(i);
         if (!parse.Ok())
-            Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(i), parse));
+            Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(i), parse),
+                MessageKind::Refusal);
     }
 }
 
@@ -281,6 +291,29 @@ void CPlovexView::OnFunctionRemoved(std::size_t index)
         ShowSelectedFunction();
     else
         emit SelectionChanged();
+}
+
+void CPlovexView::FollowDocument()
+{
+    if (m_catchUpWaiting)
+        return;
+    m_catchUpWaiting = true;
+    // After the command that changed the document has drawn its own form.
+    QTimer::singleShot(0, this, &CPlovexView::CatchUp);
+}
+
+void CPlovexView::CatchUp()
+{
+    // Never in the middle of a rendering, this form's or another's.
+    if (HeldInput::Instance().Rendering()) {
+        QTimer::singleShot(kCatchUpRetryMilliseconds, this, &CPlovexView::CatchUp);
+        return;
+    }
+    m_catchUpWaiting = false;
+    if (m_drawnRevision == GetDocument().DrawingRevision())
+        return;
+    ReadControlsQuietly();
+    Redraw();
 }
 
 void CPlovexView::DoDataExchange(DataExchange& exchange)
@@ -582,6 +615,46 @@ void CPlovexView::wheelEvent(QWheelEvent* event)
     }
 }
 
+// With the focus on the graph the arrow keys move the view a tenth of the area's width or
+// height towards their side (Left shows what lies left of it), and one pixel with Shift. A run
+// of presses without a half-second pause is one step back, as a run of wheel notches is.
+void CPlovexView::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!m_graphArea->hasFocus()
+        || (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)) {
+        FormView::keyPressEvent(event);
+        return;
+    }
+    const QSize client = m_graphArea->ClientSize();
+    const double across = modifiers == Qt::ShiftModifier ? 1.0 : client.width() / 10;
+    const double down = modifiers == Qt::ShiftModifier ? 1.0 : client.height() / 10;
+    double right = 0.0;
+    double lower = 0.0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        right = across;
+        break;
+    case Qt::Key_Right:
+        right = -across;
+        break;
+    case Qt::Key_Up:
+        lower = down;
+        break;
+    case Qt::Key_Down:
+        lower = -down;
+        break;
+    default:
+        FormView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    ReadControlsQuietly();
+    ShowView(PanBy(CurrentView(), right, lower));
+    m_history.RecordWheel(CurrentView(), m_clock.elapsed());
+    emit HistoryChanged();
+}
+
 void CPlovexView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || !AreaOffset(event->position())) {
@@ -589,6 +662,7 @@ void CPlovexView::mousePressEvent(QMouseEvent* event)
         return;
     }
     ReadControlsQuietly();
+    m_graphArea->setFocus(Qt::MouseFocusReason);
     m_dragFrom = event->position();
     m_dragView = CurrentView();
     m_dragged = false;
@@ -725,11 +799,13 @@ bool CPlovexView::CheckDrawnExplicit()
     if (kind == CurveKind::Implicit) {
         Messages().MessageBox(this,
             tr("Roots, extrema and tables of values are found for explicit functions: clear "
-               "Implicit function and plot."));
+               "Implicit function and plot."),
+            MessageKind::Refusal);
     } else if (kind != CurveKind::Explicit) {
         Messages().MessageBox(this,
             tr("Roots, extrema and tables of values are found for explicit functions y = f(x), "
-               "not for parametric or polar curves."));
+               "not for parametric or polar curves."),
+            MessageKind::Refusal);
     }
     return kind == CurveKind::Explicit;
 }
@@ -807,7 +883,8 @@ void CPlovexView::OnTableOfValues()
         table = MakeTableXs(question.m_from, question.m_to, question.m_step);
         if (table.refusal == TableRefusal::None)
             break;
-        Messages().MessageBox(this, EngineTexts::TableRefusalText(table.refusal));
+        Messages().MessageBox(
+            this, EngineTexts::TableRefusalText(table.refusal), MessageKind::Refusal);
     }
     const Program program = Program::Compile(GetDocument().Function(m_selected).PostfixQueue());
     const bool derivative = m_drawnDerivative;
@@ -844,7 +921,7 @@ void CPlovexView::OnExportGraph()
         return;
     QString error;
     if (!ExportImage(GraphPicture(), path, error))
-        Messages().MessageBox(this, error);
+        Messages().MessageBox(this, error, MessageKind::Failure);
 }
 
 void CPlovexView::OnFilePrint()
@@ -870,12 +947,14 @@ void CPlovexView::Print(QPrinter& printer)
         = file.isEmpty() ? std::nullopt : SpecialFileReason(file)) {
         Messages().MessageBox(this,
             tr("Cannot print the graph to \"%1\".\n\n%2")
-                .arg(QDir::toNativeSeparators(file), *special));
+                .arg(QDir::toNativeSeparators(file), *special),
+            MessageKind::Refusal);
         return;
     }
     if (!PrintGraphPage(printer, GraphPicture(), m_drawn))
-        Messages().MessageBox(
-            this, tr("Cannot print the graph: the printer did not accept the page."));
+        Messages().MessageBox(this,
+            tr("Cannot print the graph: the printer did not accept the page."),
+            MessageKind::Failure);
 }
 
 void CPlovexView::OnEvaluate()
@@ -925,7 +1004,8 @@ void CPlovexView::OnIntegrate()
         Program::Compile(GetDocument().Function(m_selected).PostfixQueue()), lower, upper);
     ShowResult(integral.sum);
     if (integral.stoppedAt) {
-        Messages().MessageBox(this, EngineTexts::IntegralStop(*integral.stoppedAt, upper));
+        Messages().MessageBox(
+            this, EngineTexts::IntegralStop(*integral.stoppedAt, upper), MessageKind::Information);
     }
 }
 
@@ -938,10 +1018,16 @@ void CPlovexView::ParseExpression()
 {
     CPlovexDoc& document = GetDocument();
     document.SetExpression(m_expression, m_selected);
+    // Evaluate and Integrate parse without drawing: this form keeps its picture until its
+    // next rendering, while the document's other forms draw the new parse.
+    const bool upToDate = m_drawnRevision == document.DrawingRevision();
     const FunctionParse parse = document.Parse(m_selected);
+    if (upToDate)
+        m_drawnRevision = document.DrawingRevision();
     m_postfix = document.Function(m_selected).PostfixText();
     if (!parse.Ok())
-        Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(m_selected), parse));
+        Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(m_selected), parse),
+            MessageKind::Refusal);
 }
 
 double CPlovexView::Evaluate(float x, float y, bool subCall) const
@@ -980,13 +1066,15 @@ void CPlovexView::DrawGraph()
     // Said once the picture and its statistics show: the graph ends where the sweep stalled.
     if (stalledAt) {
         UpdateData(false);
-        Messages().MessageBox(this, EngineTexts::SweepStall(m_quality, *stalledAt));
+        Messages().MessageBox(
+            this, EngineTexts::SweepStall(m_quality, *stalledAt), MessageKind::Information);
     }
 }
 
 std::optional<float> CPlovexView::RenderOnce()
 {
     const CPlovexDoc& document = GetDocument();
+    m_drawnRevision = document.DrawingRevision();
     std::size_t statisticsItem = 0;
     const std::vector<PlotItem> items
         = PlotItems(document.Model().Functions(), m_selected, m_derivative, statisticsItem);
@@ -1010,8 +1098,8 @@ std::optional<float> CPlovexView::RenderOnce()
     m_info = totals.stopped ? EngineTexts::kRenderingStopped
                             : StatisticsText(result.statistics, FormatFixed);
     surface.Finish();
-    m_graphArea->SetDescription(BytesToText(DescribeFunctions(document.Model().Functions())
-        + DescribeGraph(document.Function(m_selected), *this)));
+    m_graphArea->SetDescription(GraphDescription::Describe(
+        document.Model().Functions(), document.Function(m_selected), *this));
     return totals.sweepStalledAt;
 }
 
