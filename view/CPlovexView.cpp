@@ -238,8 +238,8 @@ void CPlovexView::ParseOtherFunctions()
             continue;
         const FunctionParse parse = document.Parse(i);
         if (!parse.Ok())
-            Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(i), parse),
-                MessageKind::Refusal);
+            Messages().MessageBox(
+                this, EngineTexts::ParseErrors(document.Function(i), parse), MessageKind::Refusal);
     }
 }
 
