@@ -33,8 +33,8 @@ private:
     // "parametric curve (t-sin t, 1-cos t) for t from 0 to 6.2831855", "polar curve r = t/2 for
     // t from 0 to 6.2831855"; capitalised at the start of a sentence.
     static QString Curve(const GraphFunction& function, bool capital);
-    static QString Finish(const std::vector<GraphFunction>& functions, QString graph,
-        const FormFields& fields);
+    static QString Finish(
+        const std::vector<GraphFunction>& functions, QString graph, const FormFields& fields);
 };
 
 } // namespace plovex
