@@ -121,10 +121,24 @@ std::optional<std::string> RawExpression(int argc, char** argv)
     return expression;
 }
 
-// A function that --function or --implicit-function adds, with its bytes as given.
+// The options that add a function, and the kind each adds.
+constexpr struct {
+    const char* option;
+    CurveKind kind;
+} kFunctionOptions[] = {
+    { "--function", CurveKind::Explicit },
+    { "--implicit-function", CurveKind::Implicit },
+    { "--parametric", CurveKind::Parametric },
+    { "--polar", CurveKind::Polar },
+};
+
+// A function an option adds, with its bytes as given; --parametric's value is X(t) and Y(t),
+// split at its first comma, and `split` is false when it has none.
 struct AddedFunction {
-    bool implicit;
+    CurveKind kind;
     std::string expression;
+    std::string yExpression;
+    bool split = true;
 };
 
 // The functions the options add, in the order given, with their bytes exactly.
@@ -132,20 +146,54 @@ std::vector<AddedFunction> RawFunctions(int argc, char** argv)
 {
     std::vector<AddedFunction> functions;
     for (int i = 1; i < argc; ++i) {
-        if (std::optional<std::string> value = RawValue("--function", i, argc, argv))
-            functions.push_back({ false, std::move(*value) });
-        else if (std::optional<std::string> implicit
-            = RawValue("--implicit-function", i, argc, argv))
-            functions.push_back({ true, std::move(*implicit) });
+        for (const auto& [option, kind] : kFunctionOptions) {
+            std::optional<std::string> value = RawValue(option, i, argc, argv);
+            if (!value)
+                continue;
+            AddedFunction added { kind, std::move(*value), {}, true };
+            if (kind == CurveKind::Parametric) {
+                const std::size_t comma = added.expression.find(',');
+                added.split = comma != std::string::npos;
+                if (added.split) {
+                    added.yExpression = added.expression.substr(comma + 1);
+                    added.expression.resize(comma);
+                }
+            }
+            functions.push_back(std::move(added));
+            break;
+        }
     }
     return functions;
 }
 
+const char* KindName(CurveKind kind)
+{
+    switch (kind) {
+    case CurveKind::Implicit:
+        return "implicit";
+    case CurveKind::Parametric:
+        return "parametric";
+    case CurveKind::Polar:
+        return "polar";
+    case CurveKind::Explicit:
+        break;
+    }
+    return "explicit";
+}
+
+// "1 explicit #0000ff shown x^2"; a curve's range comes before its expressions, a parametric
+// curve's two a comma apart as --parametric takes them:
+// "2 parametric #d55e00 shown 0 6.2831855 t-sin t,1-cos t".
 std::string ListLine(std::size_t number, const StoredFunction& function)
 {
-    return std::to_string(number) + (function.implicit ? " implicit " : " explicit ")
-        + ColourHex(function.colour) + (function.shown ? " shown " : " hidden ")
-        + function.expression;
+    std::string line = std::to_string(number) + " " + KindName(function.kind) + " "
+        + ColourHex(function.colour) + (function.shown ? " shown " : " hidden ");
+    if (SweepsParameter(function.kind))
+        line += FormatField(function.range.start) + " " + FormatField(function.range.end) + " ";
+    line += function.expression;
+    if (function.kind == CurveKind::Parametric)
+        line += "," + function.yExpression;
+    return line;
 }
 
 bool IsStandardOutput(const QString& path)
@@ -169,11 +217,20 @@ public:
 
 private:
     Outcome<const DocumentFile*> LoadDocument();
-    Outcome<std::string> Expression();
+    // --expression's or the document's first expression; nothing when neither is given and
+    // the first function comes from an option that adds one.
+    Outcome<std::optional<std::string>> Expression();
     // The document's settings, or the defaults, with those the options give instead.
     Outcome<GraphSettings> Settings();
-    // The graph's functions: the document's or --expression's, then those the options add.
+    // The graph's functions: the document's or --expression's, then those the options add;
+    // without either, those the options add, the first given first.
     Outcome<std::vector<StoredFunction>> Functions();
+    // --trange for the curves the options add, the default range when it is not given.
+    Outcome<ParameterRange> AddedRange();
+    // The first function, parsed, its errors told; refused before the parse when it is a
+    // parametric or polar curve, or with `explicitOnly` an implicit function, with which
+    // `option` cannot work.
+    Outcome<GraphFunction> ParsedFirst(const char* option, bool explicitOnly = false);
     Outcome<float> Number(const QString& name, std::optional<float> fallback = std::nullopt);
     [[nodiscard]] Status Centre(GraphView& view);
     [[nodiscard]] Status WriteFile(const QString& path, QByteArrayView bytes);
@@ -181,15 +238,10 @@ private:
     {
         return m_parser.isSet("exact") ? FormatExact(value) : FormatFixed(value);
     }
-    // False when the expression does not parse (its message printed already).
-    Outcome<bool> ParseInto(TokenList& queue, bool implicit);
-    // A failed parse's message on standard error, naming the character as the window's box
-    // shows `expression` (in UTF-8); the exit status then says so.
-    void ReportParse(const ParseResult& result, const std::string& expression);
-    void ParseReporting(GraphFunction& function)
-    {
-        ReportParse(function.Parse(), function.expression);
-    }
+    // A failed parse's messages on standard error, one a line, each naming the character as
+    // the window's box shows the expression (in UTF-8), and a curve's expression by its role:
+    // "y(t): Parse Error: ..."; the exit status then says so. Whether all parsed.
+    bool ParseReporting(GraphFunction& function);
 
     Outcome<int> Postfix();
     Outcome<int> EvaluateAt();
@@ -197,7 +249,8 @@ private:
     Outcome<std::pair<int, int>> AreaSize(bool required);
     // The value of the WxH option `name`.
     Outcome<std::pair<int, int>> SizeValue(const QString& name);
-    // The expression parsed as an explicit function, compiled; settings as the options give.
+    // The first function parsed as an explicit function, compiled; settings as the options
+    // give.
     Outcome<Program> ExplicitProgram(const char* option, GraphSettings& settings);
     Outcome<int> Render();
     // The graph drawn on a width by height picture into `path`, as an image in `format` or as
@@ -218,7 +271,6 @@ private:
     std::optional<std::string> m_rawExpression;
     std::vector<AddedFunction> m_added;
     std::optional<DocumentFile> m_document;
-    std::string m_postfix;
     bool m_parseFailed = false;
 };
 
@@ -247,18 +299,25 @@ Outcome<const DocumentFile*> Command::LoadDocument()
     return &*m_document;
 }
 
-Outcome<std::string> Command::Expression()
+Outcome<std::optional<std::string>> Command::Expression()
 {
     const bool fromText = m_parser.isSet("expression");
     const bool fromDocument = m_parser.isSet("document");
-    if (fromText == fromDocument)
+    if (fromText && fromDocument)
         return Failure { kUsageError, "give either --expression or --document" };
+    if (!fromText && !fromDocument) {
+        if (m_added.empty())
+            return Failure { kUsageError,
+                "give --expression, --document, or a function with --function, "
+                "--implicit-function, --parametric or --polar" };
+        return std::optional<std::string>();
+    }
     if (fromText)
-        return m_rawExpression.value_or(m_parser.value("expression").toStdString());
+        return std::optional(m_rawExpression.value_or(m_parser.value("expression").toStdString()));
     Outcome<const DocumentFile*> document = LoadDocument();
     if (!document.Ok())
         return document.Error();
-    return document.Value()->decoded.expression;
+    return std::optional(document.Value()->decoded.expression);
 }
 
 Outcome<GraphSettings> Command::Settings()
@@ -314,28 +373,94 @@ Status Command::Centre(GraphView& view)
     return std::nullopt;
 }
 
+Outcome<ParameterRange> Command::AddedRange()
+{
+    if (!m_parser.isSet("trange"))
+        return ParameterRange {};
+    const QString text = m_parser.value("trange");
+    const bool curves = std::any_of(m_added.begin(), m_added.end(),
+        [](const AddedFunction& added) { return SweepsParameter(added.kind); });
+    if (!curves)
+        return Failure { kUsageError, "--trange sets the range of --parametric and --polar" };
+    const QStringList parts = text.split(',');
+    const std::optional<float> start
+        = parts.size() == 2 ? ParseDecimal(parts[0].toStdString()) : std::nullopt;
+    const std::optional<float> end
+        = parts.size() == 2 ? ParseDecimal(parts[1].toStdString()) : std::nullopt;
+    if (!start || !end || !std::isfinite(*start) || !std::isfinite(*end))
+        return Failure { kUsageError,
+            QString("--trange: '%1' is not A,B (two finite numbers)").arg(text) };
+    return ParameterRange { *start, *end };
+}
+
 Outcome<std::vector<StoredFunction>> Command::Functions()
 {
-    Outcome<std::string> expression = Expression();
+    Outcome<std::optional<std::string>> expression = Expression();
     if (!expression.Ok())
         return expression.Error();
     Outcome<GraphSettings> settings = Settings();
     if (!settings.Ok())
         return settings.Error();
+    Outcome<ParameterRange> range = AddedRange();
+    if (!range.Ok())
+        return range.Error();
+    for (const AddedFunction& added : m_added) {
+        if (!added.split)
+            return Failure { kUsageError,
+                QString("--parametric: '%1' is not X,Y (two expressions a comma apart)")
+                    .arg(BytesToText(added.expression)) };
+    }
     std::vector<StoredFunction> functions;
     if (m_document)
         functions = m_document->decoded.functions;
-    else
-        functions.emplace_back();
-    functions.front().expression = expression.Value();
-    functions.front().implicit = settings.Value().implicit;
+    if (expression.Value()) {
+        if (!m_document)
+            functions.emplace_back();
+        StoredFunction& first = functions.front();
+        first.expression = *expression.Value();
+        if (settings.Value().implicit) {
+            if (SweepsParameter(first.kind))
+                return Failure { kUsageError,
+                    QString("--implicit: the document's first function is a %1 curve")
+                        .arg(KindName(first.kind)) };
+            first.kind = CurveKind::Implicit;
+        }
+    } else if (m_parser.isSet("implicit")) {
+        return Failure { kUsageError,
+            "--implicit makes --expression's function implicit; add one with "
+            "--implicit-function" };
+    }
     for (const AddedFunction& added : m_added) {
         std::vector<Rgb> colours;
         for (const StoredFunction& function : functions)
             colours.push_back(function.colour);
-        functions.push_back({ added.expression, added.implicit, NextFunctionColour(colours) });
+        StoredFunction function;
+        function.expression = added.expression;
+        function.kind = added.kind;
+        function.colour = NextFunctionColour(colours);
+        if (SweepsParameter(added.kind)) {
+            function.yExpression = added.yExpression;
+            function.range = range.Value();
+        }
+        functions.push_back(std::move(function));
     }
     return functions;
+}
+
+Outcome<GraphFunction> Command::ParsedFirst(const char* option, bool explicitOnly)
+{
+    Outcome<std::vector<StoredFunction>> functions = Functions();
+    if (!functions.Ok())
+        return functions.Error();
+    GraphFunction first(functions.Value().front());
+    if (SweepsParameter(first.kind))
+        return Failure { kUsageError,
+            QString("--%1 works on explicit functions; the first function is a %2 curve")
+                .arg(option, KindName(first.kind)) };
+    if (explicitOnly && first.kind != CurveKind::Explicit)
+        return Failure { kUsageError, QString("--%1 works on explicit functions").arg(option) };
+    ParseReporting(first);
+    return first;
 }
 
 Status Command::WriteFile(const QString& path, QByteArrayView bytes)
@@ -360,36 +485,31 @@ Outcome<float> Command::Number(const QString& name, std::optional<float> fallbac
     return *value;
 }
 
-Outcome<bool> Command::ParseInto(TokenList& queue, bool implicit)
+bool Command::ParseReporting(GraphFunction& function)
 {
-    Outcome<std::string> expression = Expression();
-    if (!expression.Ok())
-        return expression.Error();
-    TokenList operators;
-    const ParseResult result = Parse(expression.Value(), implicit, queue, operators, m_postfix);
-    ReportParse(result, expression.Value());
-    return result.Ok();
+    const FunctionParse parse = function.Parse();
+    for (const ExpressionError& error : parse.errors) {
+        const std::string& expression
+            = error.part == 0 ? function.expression : function.yExpression;
+        const std::string label = ExpressionLabel(function.kind, error.part);
+        PrintLine(stderr,
+            (label.empty() ? std::string() : label + ": ")
+                + BytesToTextAs(error.result.message, expression).toStdString());
+        m_parseFailed = true;
+    }
+    return parse.Ok();
 }
 
-void Command::ReportParse(const ParseResult& result, const std::string& expression)
-{
-    if (result.Ok())
-        return;
-    PrintLine(stderr, BytesToTextAs(result.message, expression).toStdString());
-    m_parseFailed = true;
-}
-
+// A parametric curve's postfix text holds both expressions', ", " apart, as the form's box
+// shows it.
 Outcome<int> Command::Postfix()
 {
-    Outcome<GraphSettings> settings = Settings();
-    if (!settings.Ok())
-        return settings.Error();
-    TokenList queue;
-    Outcome<bool> parsed = ParseInto(queue, settings.Value().implicit);
-    if (!parsed.Ok())
-        return parsed.Error();
-    if (parsed.Value())
-        PrintLine(stdout, m_postfix);
+    Outcome<std::vector<StoredFunction>> functions = Functions();
+    if (!functions.Ok())
+        return functions.Error();
+    GraphFunction first(functions.Value().front());
+    if (ParseReporting(first))
+        PrintLine(stdout, first.PostfixText());
     return 0;
 }
 
@@ -398,14 +518,11 @@ Outcome<int> Command::EvaluateAt()
     Outcome<float> x = Number("evaluate");
     if (!x.Ok())
         return x.Error();
-    Outcome<GraphSettings> settings = Settings();
-    if (!settings.Ok())
-        return settings.Error();
-    TokenList queue;
-    Outcome<bool> parsed = ParseInto(queue, settings.Value().implicit);
-    if (!parsed.Ok())
-        return parsed.Error();
-    PrintLine(stdout, Format(Evaluate(queue, m_parser.isSet("dydx"), x.Value(), 0.0f)));
+    Outcome<GraphFunction> first = ParsedFirst("evaluate");
+    if (!first.Ok())
+        return first.Error();
+    PrintLine(stdout,
+        Format(Evaluate(first.Value().PostfixQueue(), m_parser.isSet("dydx"), x.Value(), 0.0f)));
     return 0;
 }
 
@@ -417,14 +534,11 @@ Outcome<int> Command::IntegrateRange()
     Outcome<float> upper = Number("to");
     if (!upper.Ok())
         return upper.Error();
-    Outcome<GraphSettings> settings = Settings();
-    if (!settings.Ok())
-        return settings.Error();
-    TokenList queue;
-    Outcome<bool> parsed = ParseInto(queue, settings.Value().implicit);
-    if (!parsed.Ok())
-        return parsed.Error();
-    const Integral integral = Integrate(Program::Compile(queue), lower.Value(), upper.Value());
+    Outcome<GraphFunction> first = ParsedFirst("integrate");
+    if (!first.Ok())
+        return first.Error();
+    const Integral integral
+        = Integrate(Program::Compile(first.Value().PostfixQueue()), lower.Value(), upper.Value());
     PrintLine(stdout, Format(integral.sum));
     if (!integral.stoppedAt)
         return 0;
@@ -464,13 +578,10 @@ Outcome<Program> Command::ExplicitProgram(const char* option, GraphSettings& set
     if (!read.Ok())
         return read.Error();
     settings = read.Value();
-    if (settings.implicit)
-        return Failure { kUsageError, QString("--%1 works on explicit functions").arg(option) };
-    TokenList queue;
-    Outcome<bool> parsed = ParseInto(queue, false);
-    if (!parsed.Ok())
-        return parsed.Error();
-    return Program::Compile(queue);
+    Outcome<GraphFunction> first = ParsedFirst(option, true);
+    if (!first.Ok())
+        return first.Error();
+    return Program::Compile(first.Value().PostfixQueue());
 }
 
 Outcome<int> Command::Points()
@@ -503,7 +614,7 @@ Outcome<int> Command::Points()
         model.Load(stored.Value(), {});
         for (std::size_t i = 1; i < model.Count(); ++i) {
             GraphFunction& other = model.Function(i);
-            if (!other.shown || other.implicit)
+            if (!other.shown || other.kind != CurveKind::Explicit)
                 continue;
             ParseReporting(other);
             const Program g = Program::Compile(other.PostfixQueue());
@@ -588,6 +699,12 @@ Outcome<int> Command::Render()
     Outcome<std::vector<StoredFunction>> stored = Functions();
     if (!stored.Ok())
         return stored.Error();
+    // Plot dy/dx draws the derivative of an explicit or implicit function alone.
+    if (m_parser.isSet("dydx") && SweepsParameter(stored.Value().front().kind))
+        return Failure { kUsageError,
+            QString("--dydx works on explicit and implicit functions; the first function is a "
+                    "%1 curve")
+                .arg(KindName(stored.Value().front().kind)) };
     GraphModel model;
     model.Load(stored.Value(), view);
     // Each function parsed as the window's Plot parses it; an error is told and the
@@ -801,7 +918,10 @@ int RunHeadless(int argc, char** argv)
     parser.addPositionalArgument(
         "files", "Graph documents to open in the window (without options).", "[FILE...]");
     parser.addOptions({
-        { "expression", "The expression in x (and y with --implicit).", "EXPR" },
+        { "expression",
+            "The expression in x (and y with --implicit): the graph's first function. Without "
+            "it and --document, the first function an option adds is the first.",
+            "EXPR" },
         { "document", "Read the expression from a graph document file.", "FILE" },
         { "postfix", "Print the postfix text of the expression." },
         { "implicit", "Parse and draw as an implicit function f(x, y) = 0." },
@@ -857,15 +977,26 @@ int RunHeadless(int argc, char** argv)
             "Add an implicit function f(x, y) = 0 to the graph, as --function adds an explicit "
             "one.",
             "EXPR" },
+        { "parametric",
+            "Add the parametric curve x = X(t), y = Y(t) to the graph, as --function adds an "
+            "explicit function; the first comma ends X.",
+            "X,Y" },
+        { "polar", "Add the polar curve r = R(t) to the graph, t the angle in radians.", "R" },
+        { "trange",
+            "The range of t of the --parametric and --polar curves: any two finite numbers, in "
+            "either order (default 0,6.2831855).",
+            "A,B" },
         { "list",
-            "Print the graph's functions, one a line: number, kind (explicit or implicit), "
-            "colour #rrggbb, shown or hidden, and the expression." },
+            "Print the graph's functions, one a line: number, kind (explicit, implicit, "
+            "parametric or polar), colour #rrggbb, shown or hidden, a curve's range of t, and "
+            "the expression (a parametric curve's X,Y)." },
     });
     QStringList arguments = QCoreApplication::arguments();
     // "--expression -x": an expression may start with a minus sign.
     for (int i = 1; i + 1 < arguments.size(); ++i) {
         if (arguments[i] == "--expression" || arguments[i] == "--function"
-            || arguments[i] == "--implicit-function") {
+            || arguments[i] == "--implicit-function" || arguments[i] == "--parametric"
+            || arguments[i] == "--polar") {
             arguments[i] += "=" + arguments[i + 1];
             arguments.removeAt(i + 1);
         }

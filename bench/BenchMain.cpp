@@ -5,6 +5,7 @@
 // the wall-clock comparisons of RenderSpeed.h.
 
 #include "bench/RenderSpeed.h"
+#include "document/GraphModel.h"
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
@@ -552,6 +553,72 @@ void PrintFindExtrema(const Collector& collector)
         collector.Nanoseconds(std::string(kFindExtremaName) + "#points"), kRepetitions);
 }
 
+// A parametric and a polar curve on a default area at the default quality (6100 steps, each
+// sample two evaluations or one and a sine and cosine), beside the explicit x*sin(x) at the
+// same size and quality, each on one thread through the QImage surface, timed in turns
+// (counters "parametric", "polar" and "explicit", in ns).
+constexpr const char* kCurvesName = "curves/default";
+
+std::vector<PlotItem> CurveItems(CurveKind kind, const char* expression, const char* y)
+{
+    StoredFunction function;
+    function.kind = kind;
+    function.expression = expression;
+    function.yExpression = y;
+    GraphModel model;
+    model.Load({ function }, {});
+    const FunctionParse parse = model.Function(0).Parse();
+    for (const ExpressionError& error : parse.errors)
+        std::fprintf(stderr, "%s: %s\n", expression, error.result.message.c_str());
+    std::size_t statisticsItem = 0;
+    return PlotItems(model.Functions(), 0, false, statisticsItem);
+}
+
+void RegisterCurves()
+{
+    const auto parametric = std::make_shared<const std::vector<PlotItem>>(
+        CurveItems(CurveKind::Parametric, "t-sin(t)", "1-cos(t)"));
+    const auto polar = std::make_shared<const std::vector<PlotItem>>(
+        CurveItems(CurveKind::Polar, "cos(5*t)", ""));
+    const auto explicitItems = std::make_shared<const std::vector<PlotItem>>(
+        CurveItems(CurveKind::Explicit, "x*sin(x)", ""));
+    const auto surface = std::make_shared<ImageSurface>(kAreaWidth, kAreaHeight);
+    benchmark::RegisterBenchmark(kCurvesName,
+        [parametric, polar, explicitItems, surface](benchmark::State& state) {
+            double times[3] = { std::numeric_limits<double>::infinity(),
+                std::numeric_limits<double>::infinity(), std::numeric_limits<double>::infinity() };
+            const std::vector<PlotItem>* items[3]
+                = { parametric.get(), polar.get(), explicitItems.get() };
+            for (auto _ : state) {
+                for (int i = 0; i < 3; ++i) {
+                    const double start = ThreadSeconds();
+                    benchmark::DoNotOptimize(
+                        DrawGraph({}, {}, *items[i], 0, *surface, 1).totals.sum);
+                    times[i] = std::min(times[i], ThreadSeconds() - start);
+                }
+            }
+            state.counters["parametric"] = times[0] * 1e9;
+            state.counters["polar"] = times[1] * 1e9;
+            state.counters["explicit"] = times[2] * 1e9;
+        })
+        ->MinTime(kMinSecondsPerRepetition)
+        ->Repetitions(kRepetitions)
+        ->ReportAggregatesOnly(true)
+        ->ComputeStatistics("fastest", Fastest);
+}
+
+void PrintCurves(const Collector& collector)
+{
+    const std::string name = kCurvesName;
+    std::printf(
+        "Curves on a default %dx%d render at quality 10 (6101 samples each, fastest of %d): "
+        "parametric t-sin(t), 1-cos(t) %.3f ms, polar cos(5*t) %.3f ms; explicit x*sin(x) "
+        "%.3f ms\n\n",
+        kAreaWidth, kAreaHeight, kRepetitions, collector.Nanoseconds(name + "#parametric") / 1e6,
+        collector.Nanoseconds(name + "#polar") / 1e6,
+        collector.Nanoseconds(name + "#explicit") / 1e6);
+}
+
 // One wheel notch as the form takes it: the zoom about the pointer (which checks that the new
 // view is usable) and the rendering at the new view, on one thread. The notches go in and out
 // in turns, so the view stays near the default.
@@ -704,6 +771,7 @@ int main(int argc, char** argv)
     RegisterFunctionsCost();
     RegisterFindExtrema();
     RegisterWheelSteps();
+    RegisterCurves();
     const std::vector<EvaluationCase> evaluations = RegisterEvaluations();
 
     Collector collector;
@@ -717,6 +785,7 @@ int main(int argc, char** argv)
     PrintFunctionsCost(collector);
     PrintFindExtrema(collector);
     PrintWheelSteps(collector);
+    PrintCurves(collector);
     PrintEvaluations(collector, evaluations);
     return 0;
 }

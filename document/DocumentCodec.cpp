@@ -34,12 +34,16 @@ constexpr std::uint8_t kTrailerMark[] = { 'P', 'X', 'G', 'S' };
 constexpr std::uint8_t kVersion1 = 1;
 constexpr std::uint8_t kVersion2 = 2;
 constexpr std::uint8_t kVersion3 = 3;
+constexpr std::uint8_t kVersion4 = 4;
 constexpr std::size_t kTrailerHead = sizeof kTrailerMark + 2;
 constexpr std::uint8_t kVersion1Fields = 13;
 constexpr std::uint8_t kVersion2Fields = 16;
 constexpr std::uint8_t kVersion3Fields = 32;
 constexpr std::uint8_t kImplicitFlag = 0x01;
 constexpr std::uint8_t kHiddenFlag = 0x02;
+constexpr std::uint8_t kParametricFlag = 0x04;
+constexpr std::uint8_t kPolarFlag = 0x08;
+constexpr std::uint8_t kKindFlags = kImplicitFlag | kParametricFlag | kPolarFlag;
 // A further function's flags and colour, before its expression's prefix.
 constexpr std::size_t kFunctionHead = 4;
 
@@ -62,10 +66,50 @@ void AppendDouble(std::vector<std::uint8_t>& bytes, double value)
     AppendLittleEndian(bytes, static_cast<std::uint32_t>(bits >> 32), 4);
 }
 
+std::uint8_t KindFlag(CurveKind kind)
+{
+    switch (kind) {
+    case CurveKind::Implicit:
+        return kImplicitFlag;
+    case CurveKind::Parametric:
+        return kParametricFlag;
+    case CurveKind::Polar:
+        return kPolarFlag;
+    case CurveKind::Explicit:
+        break;
+    }
+    return 0;
+}
+
 std::uint8_t Flags(const StoredFunction& function)
 {
-    return static_cast<std::uint8_t>(
-        (function.implicit ? kImplicitFlag : 0) | (function.shown ? 0 : kHiddenFlag));
+    return static_cast<std::uint8_t>(KindFlag(function.kind) | (function.shown ? 0 : kHiddenFlag));
+}
+
+// The kind a function's flags give; nothing when they name more than one.
+std::optional<CurveKind> KindOf(std::uint8_t flags)
+{
+    switch (flags & kKindFlags) {
+    case 0:
+        return CurveKind::Explicit;
+    case kImplicitFlag:
+        return CurveKind::Implicit;
+    case kParametricFlag:
+        return CurveKind::Parametric;
+    case kPolarFlag:
+        return CurveKind::Polar;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The flags a trailer of `version` may hold; a later version may use more.
+bool KnownFlags(std::uint8_t version, std::uint8_t flags)
+{
+    const std::uint8_t known = version == kVersion1 ? kImplicitFlag
+        : version <= kVersion3                      ? kImplicitFlag | kHiddenFlag
+                                                    : kKindFlags | kHiddenFlag;
+    return version > kVersion4 || (flags & ~known) == 0;
 }
 
 void AppendColour(std::vector<std::uint8_t>& bytes, Rgb colour)
@@ -107,6 +151,42 @@ bool ReadExpression(const std::uint8_t* data, std::size_t size, std::size_t& off
     return true;
 }
 
+void AppendFloat(std::vector<std::uint8_t>& bytes, float value)
+{
+    AppendLittleEndian(bytes, std::bit_cast<std::uint32_t>(value), 4);
+}
+
+// What a parametric or polar curve stores beyond the other kinds: the range of t, start and
+// end as floats, and a parametric curve's Y(t) as a length-prefixed string.
+void AppendCurve(std::vector<std::uint8_t>& bytes, const StoredFunction& function)
+{
+    if (!SweepsParameter(function.kind))
+        return;
+    AppendFloat(bytes, function.range.start);
+    AppendFloat(bytes, function.range.end);
+    if (function.kind == CurveKind::Parametric) {
+        const std::vector<std::uint8_t> y = EncodeDocument(function.yExpression);
+        bytes.insert(bytes.end(), y.begin(), y.end());
+    }
+}
+
+// False when the bytes at `offset` hold no curve part for `function`'s kind: cut short, or a
+// range that is not two finite floats, which no window or option accepts.
+bool ReadCurve(
+    const std::uint8_t* data, std::size_t size, std::size_t& offset, StoredFunction& function)
+{
+    if (!SweepsParameter(function.kind))
+        return true;
+    if (size - offset < 8)
+        return false;
+    function.range = { ReadFloat(data + offset), ReadFloat(data + offset + 4) };
+    offset += 8;
+    if (!std::isfinite(function.range.start) || !std::isfinite(function.range.end))
+        return false;
+    return function.kind != CurveKind::Parametric
+        || ReadExpression(data, size, offset, function.yExpression);
+}
+
 // What the bytes after the first expression hold, or nothing when they are no trailer.
 struct Trailer {
     GraphSettings settings;
@@ -126,12 +206,12 @@ std::optional<Trailer> DecodeTrailer(const std::uint8_t* data, std::size_t size)
         return std::nullopt;
     const std::uint8_t* field = data + kTrailerHead;
     const std::uint8_t flags = field[12];
-    const std::uint8_t known = version == kVersion1 ? kImplicitFlag : kImplicitFlag | kHiddenFlag;
-    if (version <= kVersion3 && (flags & ~known) != 0)
+    const std::optional<CurveKind> firstKind = KindOf(flags);
+    if (!KnownFlags(version, flags) || !firstKind)
         return std::nullopt;
     Trailer trailer;
     trailer.settings = { { ReadFloat(field), ReadFloat(field + 4), ReadFloat(field + 8) },
-        (flags & kImplicitFlag) != 0 };
+        *firstKind == CurveKind::Implicit };
     // No box takes a NaN, so no saved graph has one.
     const GraphSettings& settings = trailer.settings;
     if (std::isnan(settings.xScale) || std::isnan(settings.yScale) || std::isnan(settings.quality))
@@ -144,15 +224,18 @@ std::optional<Trailer> DecodeTrailer(const std::uint8_t* data, std::size_t size)
             return std::nullopt;
     }
     StoredFunction first;
-    first.implicit = settings.implicit;
+    first.kind = *firstKind;
     if (listed) {
         first.shown = (flags & kHiddenFlag) == 0;
         if (fields >= kVersion2Fields)
             first.colour = { field[13], field[14], field[15] };
     }
-    trailer.functions.push_back(first);
-
+    // A curve's range and second expression come after the fields.
     std::size_t offset = kTrailerHead + fields;
+    if (!ReadCurve(data, size, offset, first))
+        return std::nullopt;
+    trailer.functions.push_back(std::move(first));
+
     if (offset == size)
         return trailer;
     if (size - offset < 4)
@@ -167,14 +250,16 @@ std::optional<Trailer> DecodeTrailer(const std::uint8_t* data, std::size_t size)
         if (size - offset < kFunctionHead)
             return std::nullopt;
         const std::uint8_t functionFlags = data[offset];
-        if (version <= kVersion3 && (functionFlags & ~known) != 0)
+        const std::optional<CurveKind> kind = KindOf(functionFlags);
+        if (!KnownFlags(version, functionFlags) || !kind)
             return std::nullopt;
         StoredFunction function;
-        function.implicit = (functionFlags & kImplicitFlag) != 0;
+        function.kind = *kind;
         function.shown = (functionFlags & kHiddenFlag) == 0;
         function.colour = { data[offset + 1], data[offset + 2], data[offset + 3] };
         offset += kFunctionHead;
-        if (!ReadExpression(data, size, offset, function.expression))
+        if (!ReadExpression(data, size, offset, function.expression)
+            || !ReadCurve(data, size, offset, function))
             return std::nullopt;
         trailer.functions.push_back(std::move(function));
     }
@@ -190,7 +275,7 @@ void AppendSettings(std::vector<std::uint8_t>& bytes, std::uint8_t version, std:
     bytes.push_back(version);
     bytes.push_back(fields);
     for (const float value : { view.xScale, view.yScale, view.quality })
-        AppendLittleEndian(bytes, std::bit_cast<std::uint32_t>(value), 4);
+        AppendFloat(bytes, value);
     bytes.push_back(flags);
 }
 
@@ -198,9 +283,12 @@ void AppendSettings(std::vector<std::uint8_t>& bytes, std::uint8_t version, std:
 
 std::vector<std::uint8_t> EncodeDocument(std::string_view expression, const GraphSettings& settings)
 {
-    if (settings.HasOffset())
-        return EncodeDocument(
-            { StoredFunction { std::string(expression), settings.implicit } }, settings);
+    if (settings.HasOffset()) {
+        StoredFunction function;
+        function.expression = expression;
+        function.kind = settings.implicit ? CurveKind::Implicit : CurveKind::Explicit;
+        return EncodeDocument({ function }, settings);
+    }
     std::vector<std::uint8_t> bytes = EncodeDocument(expression);
     AppendSettings(bytes, kVersion1, kVersion1Fields, settings,
         settings.implicit ? kImplicitFlag : std::uint8_t { 0 });
@@ -212,16 +300,23 @@ std::vector<std::uint8_t> EncodeDocument(
 {
     const StoredFunction& first = functions.front();
     const bool moved = view.HasOffset();
-    if (functions.size() == 1 && first.shown && first.colour == kFunctionPalette[0] && !moved)
-        return EncodeDocument(first.expression, GraphSettings { view, first.implicit });
+    const bool curves = std::any_of(functions.begin(), functions.end(),
+        [](const StoredFunction& function) { return SweepsParameter(function.kind); });
+    if (functions.size() == 1 && first.shown && first.colour == kFunctionPalette[0] && !moved
+        && !curves)
+        return EncodeDocument(
+            first.expression, GraphSettings { view, first.kind == CurveKind::Implicit });
     std::vector<std::uint8_t> bytes = EncodeDocument(first.expression);
-    AppendSettings(bytes, moved ? kVersion3 : kVersion2, moved ? kVersion3Fields : kVersion2Fields,
-        view, Flags(first));
+    // Version 4 always holds the offsets, zero for a view never moved.
+    const std::uint8_t version = curves ? kVersion4 : moved ? kVersion3 : kVersion2;
+    AppendSettings(bytes, version, version >= kVersion3 ? kVersion3Fields : kVersion2Fields, view,
+        Flags(first));
     AppendColour(bytes, first.colour);
-    if (moved) {
+    if (version >= kVersion3) {
         AppendDouble(bytes, view.xOffset);
         AppendDouble(bytes, view.yOffset);
     }
+    AppendCurve(bytes, first);
     // A graph of one function ends here, and a reader of version 1 still reads its settings.
     if (functions.size() == 1)
         return bytes;
@@ -231,6 +326,7 @@ std::vector<std::uint8_t> EncodeDocument(
         AppendColour(bytes, functions[i].colour);
         const std::vector<std::uint8_t> expression = EncodeDocument(functions[i].expression);
         bytes.insert(bytes.end(), expression.begin(), expression.end());
+        AppendCurve(bytes, functions[i]);
     }
     return bytes;
 }

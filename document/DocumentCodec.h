@@ -23,26 +23,30 @@ inline constexpr std::size_t kMaxDocumentBytes = 1024 * 1024;
 // followed by the L characters, with no terminator. A reader that wants only the expression
 // stops there; the graph settings follow it in a trailer:
 //   "PXGS"             4 bytes, the trailer's mark
-//   version            1 byte, 1, 2 or 3 (a later version only appends fields)
+//   version            1 byte, 1 to 4 (a later version only appends fields)
 //   n                  1 byte, the number of bytes of fields that follow: 13 in version 1,
-//                      16 in version 2, 32 in version 3
+//                      16 in version 2, 32 in versions 3 and 4
 //   x scale, y scale, quality   each a little-endian 32-bit IEEE float
-//   flags              1 byte: bit 0 the first function is implicit; in version 2 bit 1 it is
-//                      hidden; the other bits are 0
+//   flags              1 byte: bit 0 the first function is implicit; from version 2 bit 1 it
+//                      is hidden; in version 4 bit 2 it is parametric, bit 3 polar (one kind
+//                      bit at most); the other bits are 0
 // Version 2 goes on, within n:
 //   colour             3 bytes, the first function's red, green and blue (blue when n < 16)
 // Version 3 goes on, within n:
 //   x offset, y offset each a little-endian 64-bit IEEE double: the view's pan in pixels
-// and when the graph has more functions, after the n bytes, to the end of the file, the
-// others in order:
+// After the n bytes, in version 4, a parametric or polar first function's curve part:
+//   t start, t end     each a little-endian 32-bit IEEE float, both finite
+//   Y(t)               a parametric curve's second expression, length-prefixed
+// and when the graph has more functions, to the end of the file, the others in order:
 //   count              4 bytes, little-endian, 1 or more
-//   per function       flags (as the first function's), colour (3 bytes), and the expression
-//                      as a length-prefixed string, as the first one's
+//   per function       flags (as the first function's), colour (3 bytes), the expression as a
+//                      length-prefixed string, as the first one's, and its curve part
 // A reader of version 1 reads the settings of a one-function version 2 file; with more
 // functions it finds the trailer damaged.
 // A graph of one shown function in the first palette colour whose view was never moved is
-// written as version 1, byte for byte; a moved view takes version 3, any other graph version 2.
-// A file without the trailer has the default settings.
+// written as version 1, byte for byte; a graph with a parametric or polar curve takes version
+// 4, any other moved view version 3, any other graph version 2. A file without the trailer has
+// the default settings.
 std::vector<std::uint8_t> EncodeDocument(std::string_view expression);
 std::vector<std::uint8_t> EncodeDocument(
     std::string_view expression, const GraphSettings& settings);
@@ -54,7 +58,7 @@ enum class StoredSettings {
     Absent, // a file of the expression alone: the defaults
     Read,
     // Bytes after the expression that are no trailer this reader knows: the first function
-    // alone, explicit and shown in its colour, with the default view.
+    // alone, explicit and shown in the first colour, with the default view.
     Damaged,
 };
 

@@ -12,10 +12,11 @@ GraphModel::GraphModel()
     , m_savedFunctions(1)
 { }
 
-std::size_t GraphModel::Add(std::size_t after)
+std::size_t GraphModel::Add(std::size_t after, CurveKind kind)
 {
     const std::size_t index = std::min(after + 1, m_functions.size());
     StoredFunction function;
+    function.kind = kind;
     function.colour = NextFunctionColour(Colours());
     // Nothing to draw yet: its first Plot shows it.
     function.shown = false;

@@ -24,9 +24,9 @@ public:
     const GraphView& View() const { return m_view; }
     void SetView(const GraphView& view) { m_view = view; }
 
-    // A new empty explicit function just after `after`, in the next colour, hidden until its
-    // first Plot; its index.
-    std::size_t Add(std::size_t after);
+    // A new empty function of `kind` just after `after`, in the next colour, hidden until its
+    // first Plot; its index. A parametric or polar curve starts with the default range.
+    std::size_t Add(std::size_t after, CurveKind kind = CurveKind::Explicit);
     // Appends `function`; its index.
     std::size_t Append(const StoredFunction& function);
     // Takes a function out, unless it is the last one left.

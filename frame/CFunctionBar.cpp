@@ -1,6 +1,9 @@
 #include "frame/CFunctionBar.h"
 
 #include "document/FunctionPalette.h"
+#include "engine/Numbers.h"
+#include "frame/CCurveEditor.h"
+#include "frame/CNewFunctionMenu.h"
 #include "frame/FunctionList.h"
 #include "platform/ByteText.h"
 #include "platform/StringTable.h"
@@ -10,11 +13,13 @@
 #include "view/EngineTexts.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QShortcut>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace plovex {
@@ -30,11 +35,35 @@ QIcon Swatch(Rgb colour)
     return QIcon(pixmap);
 }
 
+QString Shown(const std::string& expression)
+{
+    return expression.empty() ? CFunctionBar::tr("(empty)") : BytesToText(expression);
+}
+
+QString Number(float value)
+{
+    return QString::fromStdString(FormatField(value));
+}
+
+// The row names the kind of a curve, whose range runs from its start to its end:
+// "Polar: r = t/2; t: 0 \u2192 6.2831855".
 QString RowText(const GraphFunction& function)
 {
-    const QString expression = function.expression.empty() ? CFunctionBar::tr("(empty)")
-                                                           : BytesToText(function.expression);
-    return function.implicit ? expression + " = 0" : expression;
+    const QString range = QString("; t: %1 \u2192 %2")
+                              .arg(Number(function.range.start), Number(function.range.end));
+    switch (function.kind) {
+    case CurveKind::Implicit:
+        return Shown(function.expression) + " = 0";
+    case CurveKind::Parametric:
+        return CFunctionBar::tr("Parametric: x = %1, y = %2")
+                   .arg(Shown(function.expression), Shown(function.yExpression))
+            + range;
+    case CurveKind::Polar:
+        return CFunctionBar::tr("Polar: r = %1").arg(Shown(function.expression)) + range;
+    case CurveKind::Explicit:
+        break;
+    }
+    return Shown(function.expression);
 }
 
 } // namespace
@@ -43,6 +72,8 @@ CFunctionBar::CFunctionBar(
     const QList<QAction*>& commands, std::function<QAction*(int)> action, QWidget* parent)
     : QDockWidget(LoadString(res::kStrNameFunctionList), parent)
     , m_list(new FunctionList)
+    , m_kinds(new CNewFunctionMenu(this))
+    , m_curveEditor(new CCurveEditor)
     , m_commands(new QToolBar)
     , m_action(std::move(action))
 {
@@ -51,12 +82,27 @@ CFunctionBar::CFunctionBar(
     m_list->addActions(commands);
     m_commands->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_commands->addActions(commands);
+    // New Function itself adds an explicit function, as Insert does; its arrow offers the kinds.
+    QAction* newFunction = m_action(res::kCmdFunctionNew);
+    newFunction->setMenu(m_kinds);
+    if (auto* button = qobject_cast<QToolButton*>(m_commands->widgetForAction(newFunction)))
+        button->setPopupMode(QToolButton::MenuButtonPopup);
+    connect(m_kinds, &CNewFunctionMenu::KindChosen, this, &CFunctionBar::OnNewFunctionOfKind);
+    auto* kinds = new QShortcut(
+        QKeySequence(Qt::ALT | Qt::Key_Insert), m_list, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(kinds, &QShortcut::activated, this, [this] {
+        const QRect row = m_list->visualItemRect(m_list->currentItem());
+        m_kinds->popup(
+            m_list->viewport()->mapToGlobal(row.isValid() ? row.bottomLeft() : QPoint()));
+    });
     auto* contents = new QWidget;
     auto* layout = new QVBoxLayout(contents);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(m_commands);
     layout->addWidget(m_list);
+    layout->addWidget(m_curveEditor);
     setWidget(contents);
+    setTabOrder(m_list, m_curveEditor->FirstBox());
     connect(m_list, &QListWidget::currentRowChanged, this, &CFunctionBar::OnCurrentRowChanged);
     connect(m_list, &QListWidget::itemChanged, this, &CFunctionBar::OnItemChanged);
     // Escape goes back to the form's expression box.
@@ -84,6 +130,7 @@ void CFunctionBar::SetView(CPlovexView* view)
         disconnect(connection);
     m_connections.clear();
     m_view = view;
+    m_curveEditor->SetView(view);
     if (m_view) {
         const CPlovexDoc* document = &m_view->GetDocument();
         const auto refresh = [this] { Refresh(); };
@@ -141,6 +188,7 @@ void CFunctionBar::UpdateCommands()
     const int count = m_view ? static_cast<int>(m_view->GetDocument().Count()) : 0;
     const int selected = m_view ? static_cast<int>(m_view->SelectedFunction()) : -1;
     m_action(res::kCmdFunctionNew)->setEnabled(m_view);
+    m_kinds->setEnabled(m_view);
     m_action(res::kCmdFunctionColour)->setEnabled(m_view);
     m_action(res::kCmdFunctionDelete)->setEnabled(count > 1);
     m_action(res::kCmdFunctionMoveUp)->setEnabled(selected > 0);
@@ -152,6 +200,16 @@ void CFunctionBar::OnCurrentRowChanged(int row)
     if (m_updating || !m_view || row < 0)
         return;
     m_view->SelectFunction(static_cast<std::size_t>(row));
+}
+
+// A new curve is typed into the editor, any other new function into the form's box.
+void CFunctionBar::OnNewFunctionOfKind(CurveKind kind)
+{
+    if (!m_view)
+        return;
+    m_view->OnNewFunctionOfKind(kind);
+    if (SweepsParameter(kind))
+        m_curveEditor->EditFirstExpression();
 }
 
 void CFunctionBar::OnItemChanged(QListWidgetItem* item)

@@ -12,11 +12,15 @@ class QToolBar;
 
 namespace plovex {
 
+class CCurveEditor;
+class CNewFunctionMenu;
 class FunctionList;
 
 // The "Functions" dock of the main window: the functions of the active graph window's
 // document, its selected function highlighted. Choosing a row selects that function in the
-// form, ticking a box shows or hides it; the commands act on the form's selection.
+// form, ticking a box shows or hides it; the commands act on the form's selection. New
+// Function's menu (its button's arrow, the rows' menu, Alt+Insert in the list) offers every
+// kind; below the list, the curve editor holds a selected curve's expressions and range.
 class CFunctionBar : public QDockWidget {
     Q_OBJECT
 
@@ -30,6 +34,8 @@ public:
     void SetView(CPlovexView* view);
     CPlovexView* View() const { return m_view; }
     FunctionList* List() const { return m_list; }
+    CNewFunctionMenu* NewFunctionMenu() const { return m_kinds; }
+    CCurveEditor* CurveEditor() const { return m_curveEditor; }
 
 private:
     void Refresh();
@@ -37,8 +43,11 @@ private:
     void UpdateCommands();
     void OnCurrentRowChanged(int row);
     void OnItemChanged(QListWidgetItem* item);
+    void OnNewFunctionOfKind(CurveKind kind);
 
     FunctionList* m_list;
+    CNewFunctionMenu* m_kinds;
+    CCurveEditor* m_curveEditor;
     QToolBar* m_commands;
     std::function<QAction*(int)> m_action;
     QPointer<CPlovexView> m_view;

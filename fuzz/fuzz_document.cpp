@@ -1,6 +1,7 @@
 // Decodes arbitrary bytes as a graph document, settings trailer and function list included,
-// and round-trips expressions, settings and function lists through the file format, including
-// lengths that need the two longer length prefixes.
+// and round-trips expressions, settings and function lists of every kind (parametric and polar
+// curves with their ranges) through the file format, including lengths that need the two
+// longer length prefixes.
 
 #include "document/DocumentCodec.h"
 
@@ -56,19 +57,30 @@ void RoundTripFunctions(const DecodedDocument& decoded)
         Fail("encoded functions do not decode to themselves");
 }
 
-// The input cut into functions at its zero bytes, each taking its kind, shown flag and
-// colour from the byte after the cut.
+// The input cut into functions at its zero bytes, each taking its kind, shown flag, colour
+// and a curve's range from the byte after the cut; a parametric curve's Y(t) is the piece
+// before it.
 void RoundTripPieces(std::string_view bytes)
 {
     std::vector<StoredFunction> functions;
     std::size_t start = 0;
+    std::string previous;
     for (std::size_t at = 0; at <= bytes.size(); ++at) {
         if (at < bytes.size() && bytes[at] != '\0')
             continue;
         const auto flags = static_cast<std::uint8_t>(at + 1 < bytes.size() ? bytes[at + 1] : 0);
-        functions.push_back({ std::string(bytes.substr(start, at - start)), (flags & 1) != 0,
-            { flags, static_cast<std::uint8_t>(flags * 3), static_cast<std::uint8_t>(at) },
-            (flags & 2) == 0 });
+        StoredFunction function;
+        function.expression = bytes.substr(start, at - start);
+        function.kind = static_cast<CurveKind>(flags % 4);
+        function.colour
+            = { flags, static_cast<std::uint8_t>(flags * 3), static_cast<std::uint8_t>(at) };
+        function.shown = (flags & 4) == 0;
+        if (SweepsParameter(function.kind))
+            function.range = { static_cast<float>(flags) - 100.5f, -0.0f };
+        if (function.kind == CurveKind::Parametric)
+            function.yExpression = previous;
+        previous = function.expression;
+        functions.push_back(std::move(function));
         start = at + 1;
     }
     const GraphView view { 2.0f, -0.0f, 1e30f };

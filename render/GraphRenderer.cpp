@@ -1,8 +1,10 @@
 #include "render/GraphRenderer.h"
 
 #include "document/GraphFunction.h"
+#include "engine/ExpressionNames.h"
 #include "engine/Numbers.h"
 #include "engine/Program.h"
+#include "render/CurveSampling.h"
 #include "render/DrawingSurface.h"
 #include "render/ExplicitSweep.h"
 #include "render/GraphCoordinates.h"
@@ -326,6 +328,48 @@ void SampleImplicitTogether(const Sampling& sampling, const Program& program, Pi
     }
 }
 
+// A parametric or polar curve: its point at each of the N + 1 values of t is a pixel of its
+// own, as explicit samples are, and its y enters the statistics. The progress bar crosses the
+// item's span as t runs from the start of the range to its end.
+RenderTotals::SampleSum SampleCurve(const GraphView& view, const PlotItem& item, PixelRun& run,
+    int width, int height, Running& running)
+{
+    constexpr std::int64_t kBatch = 64;
+    const CurveItem& curve = *item.curve;
+    const int hw = width / 2;
+    const std::int64_t steps = CurveSteps(hw, view.quality);
+    const double yScale = view.yScale;
+    RenderTotals::SampleSum total;
+    int position = -hw;
+    // Expressions in t read no other variable: the parse refuses x and y in them.
+    float variables[kFirstParameterSlot] = { 0.0f, 0.0f, 0.0f };
+    for (std::int64_t k = 0; k <= steps;) {
+        for (const std::int64_t end = std::min(steps + 1, k + kBatch); k < end; ++k) {
+            const float t = CurveParameter(curve.range, k, steps);
+            variables[kSlotT] = t;
+            const CurvePoint point = curve.kind == CurveKind::Polar
+                ? PolarPoint(item.program.Run(variables), t)
+                : CurvePoint { item.program.Run(variables), curve.y->Run(variables) };
+            running.Extend(static_cast<float>(point.y * yScale));
+            total.sum += point.y * yScale;
+            ++total.samples;
+            if (const std::optional<Pixel> pixel = CurvePixel(view, width, height, point))
+                run.Add(pixel->x, pixel->y);
+        }
+        const int reached = -hw
+            + static_cast<int>(static_cast<double>(2 * hw) * static_cast<double>(k - 1)
+                / static_cast<double>(steps));
+        if (reached != position) {
+            position = reached;
+            run.Progress(position);
+        }
+        run.Flush();
+        if (run.Stopped())
+            break;
+    }
+    return total;
+}
+
 // Returns where the sweep stalled, if it did.
 std::optional<float> SampleExplicit(const Sampling& sampling, const Program& program, PixelRun& run,
     int hw, int hh, unsigned threads, Running& running)
@@ -367,8 +411,15 @@ std::vector<PlotItem> PlotItems(const std::vector<GraphFunction>& functions, std
             continue;
         if (i == selected)
             statisticsItem = items.size();
-        items.push_back({ Program::Compile(function.PostfixQueue()), function.implicit,
-            derivative && i == selected, function.colour, function.shown });
+        const CurveKind kind = function.kind;
+        std::optional<CurveItem> curve;
+        if (SweepsParameter(kind)) {
+            curve = CurveItem { kind, std::nullopt, function.ParsedRange() };
+            if (kind == CurveKind::Parametric)
+                curve->y = Program::Compile(function.PostfixQueue(1));
+        }
+        items.push_back({ Program::Compile(function.PostfixQueue()), kind == CurveKind::Implicit,
+            derivative && i == selected && !curve, function.colour, function.shown, curve });
     }
     return items;
 }
@@ -410,14 +461,18 @@ RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
     progress.SetProgressPos(-hw);
     progress.ShowStatus(RenderStatus::Working);
     Running statistics;
+    std::optional<RenderTotals::SampleSum> statisticsCurveSum;
     std::optional<float> stalledAt;
     bool stopped = false;
     for (std::size_t i = 0; i < items.size() && !stopped; ++i) {
         const PlotItem& item = items[i];
         const Sampling sampling { view, item.derivative };
         Running running;
+        std::optional<RenderTotals::SampleSum> curveSum;
         PixelRun run(surface, progress, item, span * static_cast<int>(i));
-        if (item.implicit) {
+        if (item.curve) {
+            curveSum = SampleCurve(view, item, run, width, height, running);
+        } else if (item.implicit) {
             SampleImplicit(sampling, item.program, run, hw, hh, threads, running);
         } else {
             const std::optional<float> stalled
@@ -425,22 +480,26 @@ RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
             if (!stalledAt)
                 stalledAt = stalled;
         }
-        if (i == statisticsItem)
+        if (i == statisticsItem) {
             statistics = running;
+            statisticsCurveSum = curveSum;
+        }
         stopped = run.Stopped();
     }
     // A stopped rendering leaves the picture as far as it got, without the finishing touches.
     if (stopped) {
         progress.ShowStatus(RenderStatus::Stopped);
         surface.RestoreFill();
-        return { { statistics.maximum, statistics.minimum, statistics.sum, std::nullopt, true },
+        return { { statistics.maximum, statistics.minimum, statistics.sum, std::nullopt, true,
+                     statisticsCurveSum },
             {} };
     }
     surface.DrawIcon(width - kIconOffset, height - kIconOffset);
     progress.SetProgressPos(last);
     progress.ShowStatus(RenderStatus::Done);
     surface.RestoreFill();
-    const RenderTotals totals { statistics.maximum, statistics.minimum, statistics.sum, stalledAt };
+    const RenderTotals totals { statistics.maximum, statistics.minimum, statistics.sum, stalledAt,
+        false, statisticsCurveSum };
     return { totals, ComputeStatistics(totals, view.yScale, view.quality, width) };
 }
 
@@ -454,11 +513,10 @@ std::string SweepStallText(float quality, float position)
 Statistics ComputeStatistics(const RenderTotals& totals, float yScale, float quality, int width)
 {
     const double scale = yScale;
-    return {
-        totals.maximum / scale,
-        totals.minimum / scale,
-        ((totals.sum / static_cast<double>(quality)) / scale) / width,
-    };
+    const double mean = totals.curveSum
+        ? (totals.curveSum->sum / static_cast<double>(totals.curveSum->samples)) / scale
+        : ((totals.sum / static_cast<double>(quality)) / scale) / width;
+    return { totals.maximum / scale, totals.minimum / scale, mean };
 }
 
 std::string StatisticsText(const Statistics& statistics, std::string (*format)(double))

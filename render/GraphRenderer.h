@@ -1,10 +1,13 @@
 #pragma once
 
+#include "document/CurveKind.h"
 #include "document/GraphView.h"
+#include "document/ParameterRange.h"
 #include "document/Rgb.h"
 #include "engine/Program.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,10 +28,18 @@ struct RenderTotals {
     std::optional<float> sweepStalledAt;
     // The surface asked to stop before the last sample: the running values are partial.
     bool stopped = false;
+    // A parametric or polar curve's mean: the sum in double of every sample's y·yScale (the
+    // product of the two floats, not rounded) and the number of samples taken.
+    struct SampleSum {
+        double sum = 0.0;
+        std::uint64_t samples = 0;
+    };
+    std::optional<SampleSum> curveSum {};
 };
 
 // The three numbers of the information box, in double from the running values:
-// maximum / yScale, minimum / yScale, ((sum / quality) / yScale) / W.
+// maximum / yScale, minimum / yScale, ((sum / quality) / yScale) / W; a parametric or polar
+// curve's mean is (sum / samples) / yScale of its SampleSum instead.
 struct Statistics {
     double maximum;
     double minimum;
@@ -41,15 +52,25 @@ struct RenderResult {
     Statistics statistics;
 };
 
+// What a parametric or polar curve adds to its item: its kind, a parametric curve's Y(t)
+// (the item's program is X(t), or a polar curve's R(t)), and the range of t.
+struct CurveItem {
+    CurveKind kind = CurveKind::Parametric;
+    std::optional<Program> y;
+    ParameterRange range;
+};
+
 // One function as a rendering samples it: y = f(x), or f(x, y) = 0 when implicit, each value
-// the difference quotient when `derivative` is set. A function that is not `drawn` is sampled
-// for its statistics alone.
+// the difference quotient when `derivative` is set; or with `curve` a parametric or polar
+// curve, sampled over t, never as a derivative. A function that is not `drawn` is sampled for
+// its statistics alone.
 struct PlotItem {
     Program program;
     bool implicit = false;
     bool derivative = false;
     Rgb colour { 0, 0, 255 };
     bool drawn = true;
+    std::optional<CurveItem> curve {};
 };
 
 // How a form draws: the area cleared first (with its grid when `grid`), or the new curves drawn
@@ -59,9 +80,10 @@ struct RenderOptions {
     bool grid = false;
 };
 
-// The items a form draws of `functions`: each shown one in list order, `selected` as its
-// derivative when `derivative` is set; a hidden `selected` is sampled but not drawn, so that
-// the statistics are always its own. `*statisticsItem` becomes the selected one's index.
+// The items a form draws of `functions` as each was last parsed: each shown one in list order,
+// an explicit or implicit `selected` as its derivative when `derivative` is set; a hidden
+// `selected` is sampled but not drawn, so that the statistics are always its own.
+// `*statisticsItem` becomes the selected one's index.
 std::vector<PlotItem> PlotItems(const std::vector<GraphFunction>& functions, std::size_t selected,
     bool derivative, std::size_t& statisticsItem);
 

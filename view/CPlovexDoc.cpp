@@ -42,12 +42,31 @@ void CPlovexDoc::SetExpression(const std::string& expression, std::size_t index)
     Changed(index);
 }
 
+void CPlovexDoc::SetYExpression(std::size_t index, const std::string& expression)
+{
+    GraphFunction& function = m_model.Function(index);
+    if (expression == function.yExpression)
+        return;
+    function.yExpression = expression;
+    Changed(index);
+}
+
+void CPlovexDoc::SetRange(std::size_t index, const ParameterRange& range)
+{
+    GraphFunction& function = m_model.Function(index);
+    if (range == function.range)
+        return;
+    function.range = range;
+    Changed(index);
+}
+
 void CPlovexDoc::SetImplicit(std::size_t index, bool implicit)
 {
     GraphFunction& function = m_model.Function(index);
-    if (implicit == function.implicit)
+    // A parametric or polar curve keeps its kind: the box is for the other two.
+    if (SweepsParameter(function.kind) || implicit == (function.kind == CurveKind::Implicit))
         return;
-    function.implicit = implicit;
+    function.kind = implicit ? CurveKind::Implicit : CurveKind::Explicit;
     Changed(index);
 }
 
@@ -69,14 +88,14 @@ void CPlovexDoc::SetShown(std::size_t index, bool shown)
     Changed(index);
 }
 
-ParseResult CPlovexDoc::Parse(std::size_t index)
+FunctionParse CPlovexDoc::Parse(std::size_t index)
 {
     return m_model.Function(index).Parse();
 }
 
-std::size_t CPlovexDoc::AddFunction(std::size_t after)
+std::size_t CPlovexDoc::AddFunction(std::size_t after, CurveKind kind)
 {
-    const std::size_t index = m_model.Add(after);
+    const std::size_t index = m_model.Add(after, kind);
     UpdateModified();
     emit FunctionInserted(index);
     return index;

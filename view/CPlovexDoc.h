@@ -30,15 +30,19 @@ public:
         return m_model.Function(index).expression;
     }
     void SetExpression(const std::string& expression, std::size_t index = 0);
+    // A parametric curve's Y(t), and a parametric or polar curve's range of t.
+    void SetYExpression(std::size_t index, const std::string& expression);
+    void SetRange(std::size_t index, const ParameterRange& range);
+    // Between explicit and implicit; a parametric or polar curve keeps its kind.
     void SetImplicit(std::size_t index, bool implicit);
     void SetColour(std::size_t index, Rgb colour);
     void SetShown(std::size_t index, bool shown);
     // The function's expression as its kind says into its parse state.
-    [[nodiscard]] ParseResult Parse(std::size_t index);
+    FunctionParse Parse(std::size_t index);
 
-    // A new empty function after `after`, in the next colour, hidden until its first Plot;
-    // its index.
-    std::size_t AddFunction(std::size_t after);
+    // A new empty function of `kind` after `after`, in the next colour, hidden until its first
+    // Plot; its index.
+    std::size_t AddFunction(std::size_t after, CurveKind kind = CurveKind::Explicit);
     // Never the last one left.
     void DeleteFunction(std::size_t index);
     void MoveFunction(std::size_t from, std::size_t to);
@@ -75,7 +79,7 @@ public:
 signals:
     void TitleChanged();
     void ModifiedChanged();
-    // What the document stores of one function changed (text, kind, colour, shown).
+    // What the document stores of one function changed (texts, kind, range, colour, shown).
     void FunctionChanged(std::size_t index);
     // The list itself changed: a function was added at `index`, removed from it, or moved.
     void FunctionInserted(std::size_t index);

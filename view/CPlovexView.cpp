@@ -118,15 +118,28 @@ int TruncateToInt(double quotient)
     return static_cast<int>(quotient);
 }
 
-// A function's line of the caption, its bytes shown faithfully.
-QString FunctionCaption(const std::string& expression, bool implicit, bool derivative)
+// A function's line of the caption, as it was last parsed, its bytes shown faithfully; a
+// curve's range of t runs from its start to its end: "r = t/2; t: 0 \u2192 6.2831855".
+QString FunctionCaption(const GraphFunction& function, bool derivative)
 {
-    const QString text = expression.empty() ? QString("0") : BytesToText(expression);
-    if (implicit)
-        return text + " = 0";
+    const auto shown = [&function](int part) {
+        const std::string& expression = function.ParsedExpression(part);
+        return expression.empty() ? QString("0") : BytesToText(expression);
+    };
+    if (SweepsParameter(function.kind)) {
+        const ParameterRange& range = function.ParsedRange();
+        const QString t = QString("; t: %1 \u2192 %2")
+                              .arg(QString::fromStdString(FormatField(range.start)),
+                                  QString::fromStdString(FormatField(range.end)));
+        if (function.kind == CurveKind::Polar)
+            return "r = " + shown(0) + t;
+        return "x = " + shown(0) + ", y = " + shown(1) + t;
+    }
+    if (function.kind == CurveKind::Implicit)
+        return shown(0) + " = 0";
     if (derivative)
-        return "y = d/dx (" + text + ")";
-    return "y = " + text;
+        return "y = d/dx (" + shown(0) + ")";
+    return "y = " + shown(0);
 }
 
 } // namespace
@@ -199,7 +212,7 @@ void CPlovexView::OnInitialUpdate()
     m_xOffset = document.View().xOffset;
     m_yOffset = document.View().yOffset;
     m_history = ViewHistory(CurrentView());
-    m_implicit = document.Function(m_selected).implicit;
+    m_implicit = document.Function(m_selected).kind == CurveKind::Implicit;
     UpdateData(false);
     EnableExplicitCommands();
     ParseOtherFunctions();
@@ -214,9 +227,9 @@ void CPlovexView::ParseOtherFunctions()
     for (std::size_t i = 0; i < document.Count(); ++i) {
         if (i == m_selected || document.Function(i).ParsedExpression() == document.Expression(i))
             continue;
-        const ParseResult result = document.Parse(i);
-        if (!result.Ok())
-            Messages().MessageBox(this, EngineTexts::ParseError(result, document.Expression(i)));
+        const FunctionParse parse = document.Parse(i);
+        if (!parse.Ok())
+            Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(i), parse));
     }
 }
 
@@ -251,8 +264,8 @@ void CPlovexView::OnFunctionChanged(std::size_t index)
         m_expression = function.expression;
         SetDlgItemText(res::kExpressionEdit, m_expression);
     }
-    if (m_implicit != function.implicit) {
-        m_implicit = function.implicit;
+    if (m_implicit != (function.kind == CurveKind::Implicit)) {
+        m_implicit = function.kind == CurveKind::Implicit;
         qobject_cast<QAbstractButton*>(GetDlgItem(res::kImplicitCheck))->setChecked(m_implicit);
         EnableExplicitCommands();
     }
@@ -327,7 +340,7 @@ void CPlovexView::ShowSelectedFunction()
     emit SelectionChanged();
     const GraphFunction& function = GetDocument().Function(m_selected);
     m_expression = function.expression;
-    m_implicit = function.implicit;
+    m_implicit = function.kind == CurveKind::Implicit;
     m_postfix = function.PostfixText();
     UpdateData(false);
     EnableExplicitCommands();
@@ -342,8 +355,13 @@ void CPlovexView::Redraw()
 
 void CPlovexView::OnNewFunction()
 {
+    OnNewFunctionOfKind(CurveKind::Explicit);
+}
+
+void CPlovexView::OnNewFunctionOfKind(CurveKind kind)
+{
     ReadControlsQuietly();
-    m_selected = GetDocument().AddFunction(m_selected);
+    m_selected = GetDocument().AddFunction(m_selected, kind);
     ShowSelectedFunction();
     Redraw();
     GetDlgItem(res::kExpressionEdit)->setFocus();
@@ -607,8 +625,12 @@ void CPlovexView::OnImplicit()
 
 void CPlovexView::EnableExplicitCommands()
 {
+    // A curve of t has no value at an x to evaluate, integrate or differentiate; its quality
+    // still sets its number of samples, and it is never implicit.
+    const bool curve = SweepsParameter(GetDocument().Function(m_selected).kind);
     for (const int id : kExplicitOnly)
-        GetDlgItem(id)->setEnabled(!m_implicit);
+        GetDlgItem(id)->setEnabled(!m_implicit && (!curve || id == res::kQualityEdit));
+    GetDlgItem(res::kImplicitCheck)->setEnabled(!curve);
 }
 
 void CPlovexView::mouseMoveEvent(QMouseEvent* event)
@@ -657,10 +679,13 @@ void CPlovexView::OnMouseMove(const QPoint& point)
     char text[32];
     std::snprintf(text, sizeof text, "(%d,%d)", gx, gy);
     m_status = text;
-    const double value = Evaluate(static_cast<float>(gx), 0.0f, false);
-    // A value that is not a number lies on no curve: the comparison fails for it.
-    if (std::fabs(gy - value) < 1.0)
-        m_status += " *";
+    // A value that is not a number lies on no curve: the comparison fails for it. A curve of t
+    // has no value at x to compare with: the readout only says where the pointer is.
+    if (!SweepsParameter(GetDocument().Function(m_selected).kind)) {
+        const double value = Evaluate(static_cast<float>(gx), 0.0f, false);
+        if (std::fabs(gy - value) < 1.0)
+            m_status += " *";
+    }
     // Only the status changed; the boxes keep what the user is typing.
     SetDlgItemText(res::kStatusStatic, m_status);
 }
@@ -696,13 +721,17 @@ QString CPlovexView::DrawnCurve() const
 
 bool CPlovexView::CheckDrawnExplicit()
 {
-    const bool implicit = GetDocument().Function(m_selected).implicit;
-    if (implicit) {
+    const CurveKind kind = GetDocument().Function(m_selected).kind;
+    if (kind == CurveKind::Implicit) {
         Messages().MessageBox(this,
             tr("Roots, extrema and tables of values are found for explicit functions: clear "
                "Implicit function and plot."));
+    } else if (kind != CurveKind::Explicit) {
+        Messages().MessageBox(this,
+            tr("Roots, extrema and tables of values are found for explicit functions y = f(x), "
+               "not for parametric or polar curves."));
     }
-    return !implicit;
+    return kind == CurveKind::Explicit;
 }
 
 std::vector<std::size_t> CPlovexView::IntersectionPartners() const
@@ -710,7 +739,7 @@ std::vector<std::size_t> CPlovexView::IntersectionPartners() const
     std::vector<std::size_t> partners;
     for (std::size_t i = 0; i < GetDocument().Count(); ++i) {
         const GraphFunction& function = GetDocument().Function(i);
-        if (i != m_selected && function.shown && !function.implicit)
+        if (i != m_selected && function.shown && function.kind == CurveKind::Explicit)
             partners.push_back(i);
     }
     return partners;
@@ -909,10 +938,10 @@ void CPlovexView::ParseExpression()
 {
     CPlovexDoc& document = GetDocument();
     document.SetExpression(m_expression, m_selected);
-    const ParseResult result = document.Parse(m_selected);
+    const FunctionParse parse = document.Parse(m_selected);
     m_postfix = document.Function(m_selected).PostfixText();
-    if (!result.Ok())
-        Messages().MessageBox(this, EngineTexts::ParseError(result, m_expression));
+    if (!parse.Ok())
+        Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(m_selected), parse));
 }
 
 double CPlovexView::Evaluate(float x, float y, bool subCall) const
@@ -968,8 +997,7 @@ std::optional<float> CPlovexView::RenderOnce()
         if (!function.shown)
             continue;
         const Rgb colour = document.Count() > 1 ? function.colour : Rgb { 0, 0, 0 };
-        m_drawn.push_back({ FunctionCaption(function.ParsedExpression(), function.implicit,
-                                m_derivative && i == m_selected),
+        m_drawn.push_back({ FunctionCaption(function, m_derivative && i == m_selected),
             QColor(colour.red, colour.green, colour.blue) });
     }
     m_drawnDerivative = m_derivative;
@@ -983,7 +1011,7 @@ std::optional<float> CPlovexView::RenderOnce()
                             : StatisticsText(result.statistics, FormatFixed);
     surface.Finish();
     m_graphArea->SetDescription(BytesToText(DescribeFunctions(document.Model().Functions())
-        + DescribeGraph(document.Function(m_selected).ParsedExpression(), *this)));
+        + DescribeGraph(document.Function(m_selected), *this)));
     return totals.sweepStalledAt;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/CurveKind.h"
 #include "document/GraphView.h"
 #include "document/Rgb.h"
 #include "platform/FormView.h"
@@ -91,6 +92,9 @@ public:
     // function after it, selected, with the focus in the expression box; the selected one
     // deleted (never the last one left); its colour chosen; moved one place up or down.
     void OnNewFunction();
+    // The same for a new function of `kind`: a parametric or polar curve has its range of t
+    // from 0 to 2 pi.
+    void OnNewFunctionOfKind(CurveKind kind);
     void OnDeleteFunction();
     void OnFunctionColour();
     void OnMoveFunctionUp();

@@ -34,6 +34,19 @@ QString EngineTexts::ParseError(const ParseResult& result, std::string_view expr
     return BytesToTextAs(result.message, expression);
 }
 
+QString EngineTexts::ParseErrors(const GraphFunction& function, const FunctionParse& parse)
+{
+    QStringList lines;
+    for (const ExpressionError& error : parse.errors) {
+        const std::string& expression
+            = error.part == 0 ? function.expression : function.yExpression;
+        const QString message = ParseError(error.result, expression);
+        const char* label = ExpressionLabel(function.kind, error.part);
+        lines << (*label ? tr("%1: %2").arg(QString::fromLatin1(label), message) : message);
+    }
+    return lines.join(u'\n');
+}
+
 QString EngineTexts::Status(const std::string& status)
 {
     if (status == "WORKING")

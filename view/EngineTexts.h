@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/GraphFunction.h"
 #include "document/Rgb.h"
 #include "engine/ParseResult.h"
 #include "render/ValueTable.h"
@@ -24,6 +25,9 @@ public:
 
     // The character or name it quotes as the box that holds `expression` shows it.
     static QString ParseError(const ParseResult& result, std::string_view expression);
+    // Every error of a function's parse, one a line; each names its expression in a parametric
+    // or polar curve: "y(t): Parse Error: Unmatched parentheses.".
+    static QString ParseErrors(const GraphFunction& function, const FunctionParse& parse);
     // The form's status: "WORKING", "DONE", or the mouse position, which needs no words.
     static QString Status(const std::string& status);
     // The statistics text, "Maximum: 1.000000" and so on, line by line.

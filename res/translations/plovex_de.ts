@@ -220,6 +220,10 @@ no statistics.</source>
 keine Statistik.</translation>
     </message>
     <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>Parse Error: Function &apos;%1&apos; has no argument.</source>
         <translation>Syntaxfehler: Die Funktion „%1“ hat kein Argument.</translation>
     </message>
@@ -556,32 +560,6 @@ Geben Sie eine Funktion von x ein, und Plovex zeichnet sie. Sie können das Bild
 Wählen Sie links ein Thema, um mehr zu erfahren.</translation>
     </message>
     <message>
-        <source>Some inputs to try, with suggested settings:
-
-x*sin(x)  with Quality 50
-x+sin(x)  with X Scale and Y Scale 2
-(cos x)^2  with X Scale 30 and Y Scale 125
-1/((x^2+1)^1.5)  with X Scale 25 and Y Scale 90
-
-Implicit functions (tick Implicit function first):
-
-tan(x*y)
-tan(x/y)
-sin(x*y/(x+y))</source>
-        <translation>Einige Eingaben zum Ausprobieren, mit empfohlenen Einstellungen:
-
-x*sin(x)  mit Qualität 50
-x+sin(x)  mit X-Skala und Y-Skala 2
-(cos x)^2  mit X-Skala 30 und Y-Skala 125
-1/((x^2+1)^1.5)  mit X-Skala 25 und Y-Skala 90
-
-Implizite Funktionen (zuerst „Implizit“ ankreuzen):
-
-tan(x*y)
-tan(x/y)
-sin(x*y/(x+y))</translation>
-    </message>
-    <message>
         <source>Functions</source>
         <translation>Funktionen</translation>
     </message>
@@ -750,6 +728,46 @@ Forward</source>
 Vorwärts</translation>
     </message>
     <message>
+        <source>Some inputs to try, with suggested settings:
+
+x*sin(x)  with Quality 50
+x+sin(x)  with X Scale and Y Scale 2
+(cos x)^2  with X Scale 30 and Y Scale 125
+1/((x^2+1)^1.5)  with X Scale 25 and Y Scale 90
+
+Implicit functions (tick Implicit function first):
+
+tan(x*y)
+tan(x/y)
+sin(x*y/(x+y))
+
+Parametric and polar curves: in the Functions list open the menu of New Function (the arrow beside New, or Alt+Insert in the list) and choose Parametric or Polar. Type x(t) and y(t), or r(t), and the range of t below the list, then press Enter or Plot. Each curve is drawn as points, more of them at a higher quality. Evaluate, Eval dy/dx, Integrate, Plot dy/dx and the Tools menu work on explicit functions; the statistics of a selected curve are those of the y of its points.
+
+x(t) = t - sin t, y(t) = 1 - cos t, t from 0 to 18.85: a cycloid
+x(t) = sin(3*t), y(t) = sin(2*t) with X Scale and Y Scale 100: a Lissajous figure
+r(t) = cos(5*t) with X Scale and Y Scale 100: a rose
+r(t) = t/2, t from 0 to 31.4: a spiral</source>
+        <translation>Einige Eingaben zum Ausprobieren, mit empfohlenen Einstellungen:
+
+x*sin(x)  mit Qualität 50
+x+sin(x)  mit X-Skala und Y-Skala 2
+(cos x)^2  mit X-Skala 30 und Y-Skala 125
+1/((x^2+1)^1.5)  mit X-Skala 25 und Y-Skala 90
+
+Implizite Funktionen (zuerst „Implizit“ ankreuzen):
+
+tan(x*y)
+tan(x/y)
+sin(x*y/(x+y))
+
+Parametrische und polare Kurven: Öffnen Sie in der Funktionsliste das Menü von „Neue Funktion“ (den Pfeil neben „Neu“ oder Alt+Einfg in der Liste) und wählen Sie „Parametrisch“ oder „Polar“. Geben Sie unter der Liste x(t) und y(t) oder r(t) und den Bereich von t ein, dann drücken Sie die Eingabetaste oder „Zeichnen“. Jede Kurve wird als Punkte gezeichnet, bei höherer Qualität als mehr Punkte. „Wert“, „dy/dx-Wert“, „Integrieren“, „Ableitung“ und das Menü „Extras“ wirken auf explizite Funktionen; die Statistik einer ausgewählten Kurve beschreibt die y-Werte ihrer Punkte.
+
+x(t) = t - sin t, y(t) = 1 - cos t, t von 0 bis 18.85: eine Zykloide
+x(t) = sin(3*t), y(t) = sin(2*t) mit X-Skala und Y-Skala 100: eine Lissajous-Figur
+r(t) = cos(5*t) mit X-Skala und Y-Skala 100: eine Rosette
+r(t) = t/2, t von 0 bis 31.4: eine Spirale</translation>
+    </message>
+    <message>
         <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
 
 Example: x^2 + 5*x + 6
@@ -813,6 +831,53 @@ Winkel werden im Bogenmaß angegeben. Jede Funktion wirkt auf den Operanden dire
     </message>
 </context>
 <context>
+    <name>plovex::CCurveEditor</name>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>y(t)</source>
+        <translation>y(t)</translation>
+    </message>
+    <message>
+        <source>x(t)</source>
+        <translation>x(t)</translation>
+    </message>
+    <message>
+        <source>r(t)</source>
+        <translation>r(t)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a finite number. The range of t stays from %2 to %3.</source>
+        <translation>„%1“ ist keine endliche Zahl. Der Bereich von t bleibt von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>y(t) =</source>
+        <translation>y(t) =</translation>
+    </message>
+    <message>
+        <source>t from</source>
+        <translation>t von</translation>
+    </message>
+    <message>
+        <source>Start of the range of t</source>
+        <translation>Anfang des Bereichs von t</translation>
+    </message>
+    <message>
+        <source>End of the range of t</source>
+        <translation>Ende des Bereichs von t</translation>
+    </message>
+    <message>
+        <source>x(t) =</source>
+        <translation>x(t) =</translation>
+    </message>
+    <message>
+        <source>r(t) =</source>
+        <translation>r(t) =</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CFunctionBar</name>
     <message>
         <source>(empty)</source>
@@ -825,6 +890,14 @@ Winkel werden im Bogenmaß angegeben. Jede Funktion wirkt auf den Operanden dire
     <message>
         <source>hidden</source>
         <translation>ausgeblendet</translation>
+    </message>
+    <message>
+        <source>Parametric: x = %1, y = %2</source>
+        <translation>Parametrisch: x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>Polar: r = %1</source>
+        <translation>Polar: r = %1</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1167,25 @@ Winkel werden im Bogenmaß angegeben. Jede Funktion wirkt auf den Operanden dire
     </message>
 </context>
 <context>
+    <name>plovex::CNewFunctionMenu</name>
+    <message>
+        <source>&amp;Explicit y = f(x)</source>
+        <translation>&amp;Explizit y = f(x)</translation>
+    </message>
+    <message>
+        <source>&amp;Implicit f(x, y) = 0</source>
+        <translation>&amp;Implizit f(x, y) = 0</translation>
+    </message>
+    <message>
+        <source>&amp;Parametric x(t), y(t)</source>
+        <translation>&amp;Parametrisch x(t), y(t)</translation>
+    </message>
+    <message>
+        <source>P&amp;olar r(t)</source>
+        <translation>P&amp;olar r(t)</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CPlovexApp</name>
     <message>
         <source>All Files (*)</source>
@@ -1196,6 +1288,10 @@ Winkel werden im Bogenmaß angegeben. Jede Funktion wirkt auf den Operanden dire
     <message>
         <source>Cannot make the scales equal: the x scale cannot be used for y.</source>
         <translation>Die Skalen können nicht gleich gemacht werden: Die x-Skala ist für y nicht verwendbar.</translation>
+    </message>
+    <message>
+        <source>Roots, extrema and tables of values are found for explicit functions y = f(x), not for parametric or polar curves.</source>
+        <translation>Nullstellen, Extrema und Wertetabellen gibt es nur für explizite Funktionen y = f(x), nicht für parametrische oder polare Kurven.</translation>
     </message>
 </context>
 <context>

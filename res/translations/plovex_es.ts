@@ -220,6 +220,10 @@ no statistics.</source>
 sin estadísticas.</translation>
     </message>
     <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>Parse Error: Function &apos;%1&apos; has no argument.</source>
         <translation>Error de sintaxis: la función «%1» no tiene argumento.</translation>
     </message>
@@ -556,32 +560,6 @@ Escriba una función de x y Plovex la traza. Puede estirar o comprimir la imagen
 Elija un tema a la izquierda para leer más.</translation>
     </message>
     <message>
-        <source>Some inputs to try, with suggested settings:
-
-x*sin(x)  with Quality 50
-x+sin(x)  with X Scale and Y Scale 2
-(cos x)^2  with X Scale 30 and Y Scale 125
-1/((x^2+1)^1.5)  with X Scale 25 and Y Scale 90
-
-Implicit functions (tick Implicit function first):
-
-tan(x*y)
-tan(x/y)
-sin(x*y/(x+y))</source>
-        <translation>Algunas entradas para probar, con ajustes sugeridos:
-
-x*sin(x)  con calidad 50
-x+sin(x)  con escala X y escala Y 2
-(cos x)^2  con escala X 30 y escala Y 125
-1/((x^2+1)^1.5)  con escala X 25 y escala Y 90
-
-Funciones implícitas (marque antes «Implícita»):
-
-tan(x*y)
-tan(x/y)
-sin(x*y/(x+y))</translation>
-    </message>
-    <message>
         <source>Functions</source>
         <translation>Funciones</translation>
     </message>
@@ -750,6 +728,46 @@ Forward</source>
 Adelante</translation>
     </message>
     <message>
+        <source>Some inputs to try, with suggested settings:
+
+x*sin(x)  with Quality 50
+x+sin(x)  with X Scale and Y Scale 2
+(cos x)^2  with X Scale 30 and Y Scale 125
+1/((x^2+1)^1.5)  with X Scale 25 and Y Scale 90
+
+Implicit functions (tick Implicit function first):
+
+tan(x*y)
+tan(x/y)
+sin(x*y/(x+y))
+
+Parametric and polar curves: in the Functions list open the menu of New Function (the arrow beside New, or Alt+Insert in the list) and choose Parametric or Polar. Type x(t) and y(t), or r(t), and the range of t below the list, then press Enter or Plot. Each curve is drawn as points, more of them at a higher quality. Evaluate, Eval dy/dx, Integrate, Plot dy/dx and the Tools menu work on explicit functions; the statistics of a selected curve are those of the y of its points.
+
+x(t) = t - sin t, y(t) = 1 - cos t, t from 0 to 18.85: a cycloid
+x(t) = sin(3*t), y(t) = sin(2*t) with X Scale and Y Scale 100: a Lissajous figure
+r(t) = cos(5*t) with X Scale and Y Scale 100: a rose
+r(t) = t/2, t from 0 to 31.4: a spiral</source>
+        <translation>Algunas entradas para probar, con ajustes sugeridos:
+
+x*sin(x)  con calidad 50
+x+sin(x)  con escala X y escala Y 2
+(cos x)^2  con escala X 30 y escala Y 125
+1/((x^2+1)^1.5)  con escala X 25 y escala Y 90
+
+Funciones implícitas (marque antes «Implícita»):
+
+tan(x*y)
+tan(x/y)
+sin(x*y/(x+y))
+
+Curvas paramétricas y polares: en la lista de funciones abra el menú de «Nueva función» (la flecha junto a «Nueva», o Alt+Insert en la lista) y elija «Paramétrica» o «Polar». Escriba x(t) e y(t), o r(t), y el intervalo de t debajo de la lista, y pulse Intro o «Trazar». Cada curva se dibuja como puntos, más cuanto mayor es la calidad. «Evaluar», «Eval. dy/dx», «Integrar», «Trazar dy/dx» y el menú «Herramientas» actúan sobre funciones explícitas; las estadísticas de una curva seleccionada son las de la y de sus puntos.
+
+x(t) = t - sin t, y(t) = 1 - cos t, t desde 0 hasta 18.85: una cicloide
+x(t) = sin(3*t), y(t) = sin(2*t) con escala X y escala Y 100: una figura de Lissajous
+r(t) = cos(5*t) con escala X y escala Y 100: una rosa
+r(t) = t/2, t desde 0 hasta 31.4: una espiral</translation>
+    </message>
+    <message>
         <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
 
 Example: x^2 + 5*x + 6
@@ -813,6 +831,53 @@ Los ángulos se expresan en radianes. Cada función se aplica al operando que la
     </message>
 </context>
 <context>
+    <name>plovex::CCurveEditor</name>
+    <message>
+        <source>to</source>
+        <translation>hasta</translation>
+    </message>
+    <message>
+        <source>y(t)</source>
+        <translation>y(t)</translation>
+    </message>
+    <message>
+        <source>x(t)</source>
+        <translation>x(t)</translation>
+    </message>
+    <message>
+        <source>r(t)</source>
+        <translation>r(t)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a finite number. The range of t stays from %2 to %3.</source>
+        <translation>«%1» no es un número finito. El intervalo de t sigue siendo de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>y(t) =</source>
+        <translation>y(t) =</translation>
+    </message>
+    <message>
+        <source>t from</source>
+        <translation>t desde</translation>
+    </message>
+    <message>
+        <source>Start of the range of t</source>
+        <translation>Inicio del intervalo de t</translation>
+    </message>
+    <message>
+        <source>End of the range of t</source>
+        <translation>Fin del intervalo de t</translation>
+    </message>
+    <message>
+        <source>x(t) =</source>
+        <translation>x(t) =</translation>
+    </message>
+    <message>
+        <source>r(t) =</source>
+        <translation>r(t) =</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CFunctionBar</name>
     <message>
         <source>(empty)</source>
@@ -825,6 +890,14 @@ Los ángulos se expresan en radianes. Cada función se aplica al operando que la
     <message>
         <source>hidden</source>
         <translation>oculta</translation>
+    </message>
+    <message>
+        <source>Parametric: x = %1, y = %2</source>
+        <translation>Paramétrica: x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>Polar: r = %1</source>
+        <translation>Polar: r = %1</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1167,25 @@ Los ángulos se expresan en radianes. Cada función se aplica al operando que la
     </message>
 </context>
 <context>
+    <name>plovex::CNewFunctionMenu</name>
+    <message>
+        <source>&amp;Explicit y = f(x)</source>
+        <translation>&amp;Explícita y = f(x)</translation>
+    </message>
+    <message>
+        <source>&amp;Implicit f(x, y) = 0</source>
+        <translation>&amp;Implícita f(x, y) = 0</translation>
+    </message>
+    <message>
+        <source>&amp;Parametric x(t), y(t)</source>
+        <translation>&amp;Paramétrica x(t), y(t)</translation>
+    </message>
+    <message>
+        <source>P&amp;olar r(t)</source>
+        <translation>P&amp;olar r(t)</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CPlovexApp</name>
     <message>
         <source>All Files (*)</source>
@@ -1196,6 +1288,10 @@ Los ángulos se expresan en radianes. Cada función se aplica al operando que la
     <message>
         <source>Cannot make the scales equal: the x scale cannot be used for y.</source>
         <translation>No se pueden igualar las escalas: la escala x no sirve para y.</translation>
+    </message>
+    <message>
+        <source>Roots, extrema and tables of values are found for explicit functions y = f(x), not for parametric or polar curves.</source>
+        <translation>Las raíces, los extremos y las tablas de valores solo se calculan para funciones explícitas y = f(x), no para curvas paramétricas ni polares.</translation>
     </message>
 </context>
 <context>

@@ -220,6 +220,10 @@ no statistics.</source>
 pas de statistiques.</translation>
     </message>
     <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
         <source>Parse Error: Function &apos;%1&apos; has no argument.</source>
         <translation>Erreur de syntaxe&#xa0;: la fonction «&#xa0;%1&#xa0;» n’a pas d’argument.</translation>
     </message>
@@ -556,32 +560,6 @@ Saisissez une fonction de x et Plovex la trace. Vous pouvez étirer ou comprimer
 Choisissez une rubrique à gauche pour en savoir plus.</translation>
     </message>
     <message>
-        <source>Some inputs to try, with suggested settings:
-
-x*sin(x)  with Quality 50
-x+sin(x)  with X Scale and Y Scale 2
-(cos x)^2  with X Scale 30 and Y Scale 125
-1/((x^2+1)^1.5)  with X Scale 25 and Y Scale 90
-
-Implicit functions (tick Implicit function first):
-
-tan(x*y)
-tan(x/y)
-sin(x*y/(x+y))</source>
-        <translation>Quelques saisies à essayer, avec des réglages conseillés&#xa0;:
-
-x*sin(x)  avec une qualité de 50
-x+sin(x)  avec les échelles X et Y à 2
-(cos x)^2  avec l’échelle X à 30 et l’échelle Y à 125
-1/((x^2+1)^1.5)  avec l’échelle X à 25 et l’échelle Y à 90
-
-Fonctions implicites (cochez d’abord «&#xa0;Implicite&#xa0;»)&#xa0;:
-
-tan(x*y)
-tan(x/y)
-sin(x*y/(x+y))</translation>
-    </message>
-    <message>
         <source>Functions</source>
         <translation>Fonctions</translation>
     </message>
@@ -750,6 +728,46 @@ Forward</source>
 Suivant</translation>
     </message>
     <message>
+        <source>Some inputs to try, with suggested settings:
+
+x*sin(x)  with Quality 50
+x+sin(x)  with X Scale and Y Scale 2
+(cos x)^2  with X Scale 30 and Y Scale 125
+1/((x^2+1)^1.5)  with X Scale 25 and Y Scale 90
+
+Implicit functions (tick Implicit function first):
+
+tan(x*y)
+tan(x/y)
+sin(x*y/(x+y))
+
+Parametric and polar curves: in the Functions list open the menu of New Function (the arrow beside New, or Alt+Insert in the list) and choose Parametric or Polar. Type x(t) and y(t), or r(t), and the range of t below the list, then press Enter or Plot. Each curve is drawn as points, more of them at a higher quality. Evaluate, Eval dy/dx, Integrate, Plot dy/dx and the Tools menu work on explicit functions; the statistics of a selected curve are those of the y of its points.
+
+x(t) = t - sin t, y(t) = 1 - cos t, t from 0 to 18.85: a cycloid
+x(t) = sin(3*t), y(t) = sin(2*t) with X Scale and Y Scale 100: a Lissajous figure
+r(t) = cos(5*t) with X Scale and Y Scale 100: a rose
+r(t) = t/2, t from 0 to 31.4: a spiral</source>
+        <translation>Quelques saisies à essayer, avec des réglages conseillés&#xa0;:
+
+x*sin(x)  avec une qualité de 50
+x+sin(x)  avec les échelles X et Y à 2
+(cos x)^2  avec l’échelle X à 30 et l’échelle Y à 125
+1/((x^2+1)^1.5)  avec l’échelle X à 25 et l’échelle Y à 90
+
+Fonctions implicites (cochez d’abord «&#xa0;Implicite&#xa0;»)&#xa0;:
+
+tan(x*y)
+tan(x/y)
+sin(x*y/(x+y))
+
+Courbes paramétriques et polaires&#xa0;: dans la liste des fonctions, ouvrez le menu de «&#xa0;Nouvelle fonction&#xa0;» (la flèche à côté de «&#xa0;Nouvelle&#xa0;», ou Alt+Inser dans la liste) et choisissez «&#xa0;Paramétrique&#xa0;» ou «&#xa0;Polaire&#xa0;». Saisissez x(t) et y(t), ou r(t), et l’intervalle de t sous la liste, puis appuyez sur Entrée ou sur «&#xa0;Tracer&#xa0;». Chaque courbe est tracée point par point, avec d’autant plus de points que la qualité est élevée. «&#xa0;Évaluer&#xa0;», «&#xa0;Éval. dy/dx&#xa0;», «&#xa0;Intégrer&#xa0;», «&#xa0;Tracer dy/dx&#xa0;» et le menu «&#xa0;Outils&#xa0;» s’appliquent aux fonctions explicites&#xa0;; les statistiques d’une courbe sélectionnée portent sur les y de ses points.
+
+x(t) = t - sin t, y(t) = 1 - cos t, t de 0 à 18.85&#xa0;: une cycloïde
+x(t) = sin(3*t), y(t) = sin(2*t) avec les échelles X et Y à 100&#xa0;: une courbe de Lissajous
+r(t) = cos(5*t) avec les échelles X et Y à 100&#xa0;: une rosace
+r(t) = t/2, t de 0 à 31.4&#xa0;: une spirale</translation>
+    </message>
+    <message>
         <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
 
 Example: x^2 + 5*x + 6
@@ -813,6 +831,53 @@ Les angles sont en radians. Chaque fonction s’applique à l’opérande qui la
     </message>
 </context>
 <context>
+    <name>plovex::CCurveEditor</name>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>y(t)</source>
+        <translation>y(t)</translation>
+    </message>
+    <message>
+        <source>x(t)</source>
+        <translation>x(t)</translation>
+    </message>
+    <message>
+        <source>r(t)</source>
+        <translation>r(t)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a finite number. The range of t stays from %2 to %3.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre fini. L’intervalle de t reste de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>y(t) =</source>
+        <translation>y(t) =</translation>
+    </message>
+    <message>
+        <source>t from</source>
+        <translation>t de</translation>
+    </message>
+    <message>
+        <source>Start of the range of t</source>
+        <translation>Début de l’intervalle de t</translation>
+    </message>
+    <message>
+        <source>End of the range of t</source>
+        <translation>Fin de l’intervalle de t</translation>
+    </message>
+    <message>
+        <source>x(t) =</source>
+        <translation>x(t) =</translation>
+    </message>
+    <message>
+        <source>r(t) =</source>
+        <translation>r(t) =</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CFunctionBar</name>
     <message>
         <source>(empty)</source>
@@ -825,6 +890,14 @@ Les angles sont en radians. Chaque fonction s’applique à l’opérande qui la
     <message>
         <source>hidden</source>
         <translation>masquée</translation>
+    </message>
+    <message>
+        <source>Parametric: x = %1, y = %2</source>
+        <translation>Paramétrique&#xa0;: x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>Polar: r = %1</source>
+        <translation>Polaire&#xa0;: r = %1</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1167,25 @@ Les angles sont en radians. Chaque fonction s’applique à l’opérande qui la
     </message>
 </context>
 <context>
+    <name>plovex::CNewFunctionMenu</name>
+    <message>
+        <source>&amp;Explicit y = f(x)</source>
+        <translation>&amp;Explicite y = f(x)</translation>
+    </message>
+    <message>
+        <source>&amp;Implicit f(x, y) = 0</source>
+        <translation>&amp;Implicite f(x, y) = 0</translation>
+    </message>
+    <message>
+        <source>&amp;Parametric x(t), y(t)</source>
+        <translation>&amp;Paramétrique x(t), y(t)</translation>
+    </message>
+    <message>
+        <source>P&amp;olar r(t)</source>
+        <translation>P&amp;olaire r(t)</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CPlovexApp</name>
     <message>
         <source>All Files (*)</source>
@@ -1196,6 +1288,10 @@ Les angles sont en radians. Chaque fonction s’applique à l’opérande qui la
     <message>
         <source>Cannot make the scales equal: the x scale cannot be used for y.</source>
         <translation>Impossible d’égaliser les échelles&#xa0;: l’échelle des x n’est pas utilisable pour y.</translation>
+    </message>
+    <message>
+        <source>Roots, extrema and tables of values are found for explicit functions y = f(x), not for parametric or polar curves.</source>
+        <translation>Les racines, les extremums et les tables de valeurs ne se calculent que pour les fonctions explicites y = f(x), pas pour les courbes paramétriques ou polaires.</translation>
     </message>
 </context>
 <context>

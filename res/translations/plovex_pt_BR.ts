@@ -220,6 +220,10 @@ no statistics.</source>
 sem estatísticas.</translation>
     </message>
     <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <source>Parse Error: Function &apos;%1&apos; has no argument.</source>
         <translation>Erro de sintaxe: a função &quot;%1&quot; não tem argumento.</translation>
     </message>
@@ -556,32 +560,6 @@ Digite uma função de x e o Plovex traça o gráfico. Você pode esticar ou com
 Escolha um tópico à esquerda para saber mais.</translation>
     </message>
     <message>
-        <source>Some inputs to try, with suggested settings:
-
-x*sin(x)  with Quality 50
-x+sin(x)  with X Scale and Y Scale 2
-(cos x)^2  with X Scale 30 and Y Scale 125
-1/((x^2+1)^1.5)  with X Scale 25 and Y Scale 90
-
-Implicit functions (tick Implicit function first):
-
-tan(x*y)
-tan(x/y)
-sin(x*y/(x+y))</source>
-        <translation>Algumas entradas para experimentar, com ajustes sugeridos:
-
-x*sin(x)  com qualidade 50
-x+sin(x)  com escala X e escala Y 2
-(cos x)^2  com escala X 30 e escala Y 125
-1/((x^2+1)^1.5)  com escala X 25 e escala Y 90
-
-Funções implícitas (marque antes &quot;Implícita&quot;):
-
-tan(x*y)
-tan(x/y)
-sin(x*y/(x+y))</translation>
-    </message>
-    <message>
         <source>Functions</source>
         <translation>Funções</translation>
     </message>
@@ -750,6 +728,46 @@ Forward</source>
 Avançar</translation>
     </message>
     <message>
+        <source>Some inputs to try, with suggested settings:
+
+x*sin(x)  with Quality 50
+x+sin(x)  with X Scale and Y Scale 2
+(cos x)^2  with X Scale 30 and Y Scale 125
+1/((x^2+1)^1.5)  with X Scale 25 and Y Scale 90
+
+Implicit functions (tick Implicit function first):
+
+tan(x*y)
+tan(x/y)
+sin(x*y/(x+y))
+
+Parametric and polar curves: in the Functions list open the menu of New Function (the arrow beside New, or Alt+Insert in the list) and choose Parametric or Polar. Type x(t) and y(t), or r(t), and the range of t below the list, then press Enter or Plot. Each curve is drawn as points, more of them at a higher quality. Evaluate, Eval dy/dx, Integrate, Plot dy/dx and the Tools menu work on explicit functions; the statistics of a selected curve are those of the y of its points.
+
+x(t) = t - sin t, y(t) = 1 - cos t, t from 0 to 18.85: a cycloid
+x(t) = sin(3*t), y(t) = sin(2*t) with X Scale and Y Scale 100: a Lissajous figure
+r(t) = cos(5*t) with X Scale and Y Scale 100: a rose
+r(t) = t/2, t from 0 to 31.4: a spiral</source>
+        <translation>Algumas entradas para experimentar, com ajustes sugeridos:
+
+x*sin(x)  com qualidade 50
+x+sin(x)  com escala X e escala Y 2
+(cos x)^2  com escala X 30 e escala Y 125
+1/((x^2+1)^1.5)  com escala X 25 e escala Y 90
+
+Funções implícitas (marque antes &quot;Implícita&quot;):
+
+tan(x*y)
+tan(x/y)
+sin(x*y/(x+y))
+
+Curvas paramétricas e polares: na lista de funções, abra o menu de &quot;Nova função&quot; (a seta ao lado de &quot;Nova&quot;, ou Alt+Insert na lista) e escolha &quot;Paramétrica&quot; ou &quot;Polar&quot;. Digite x(t) e y(t), ou r(t), e o intervalo de t abaixo da lista e pressione Enter ou &quot;Traçar&quot;. Cada curva é desenhada como pontos, tanto mais numerosos quanto maior a qualidade. &quot;Avaliar&quot;, &quot;Aval. dy/dx&quot;, &quot;Integrar&quot;, &quot;Traçar dy/dx&quot; e o menu &quot;Ferramentas&quot; atuam sobre funções explícitas; as estatísticas de uma curva selecionada são as do y de seus pontos.
+
+x(t) = t - sin t, y(t) = 1 - cos t, t de 0 até 18.85: uma cicloide
+x(t) = sin(3*t), y(t) = sin(2*t) com escala X e escala Y 100: uma figura de Lissajous
+r(t) = cos(5*t) com escala X e escala Y 100: uma rosácea
+r(t) = t/2, t de 0 até 31.4: uma espiral</translation>
+    </message>
+    <message>
         <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
 
 Example: x^2 + 5*x + 6
@@ -813,6 +831,53 @@ Os ângulos são em radianos. Cada função se aplica ao operando logo depois de
     </message>
 </context>
 <context>
+    <name>plovex::CCurveEditor</name>
+    <message>
+        <source>to</source>
+        <translation>até</translation>
+    </message>
+    <message>
+        <source>y(t)</source>
+        <translation>y(t)</translation>
+    </message>
+    <message>
+        <source>x(t)</source>
+        <translation>x(t)</translation>
+    </message>
+    <message>
+        <source>r(t)</source>
+        <translation>r(t)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a finite number. The range of t stays from %2 to %3.</source>
+        <translation>&quot;%1&quot; não é um número finito. O intervalo de t continua de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>y(t) =</source>
+        <translation>y(t) =</translation>
+    </message>
+    <message>
+        <source>t from</source>
+        <translation>t de</translation>
+    </message>
+    <message>
+        <source>Start of the range of t</source>
+        <translation>Início do intervalo de t</translation>
+    </message>
+    <message>
+        <source>End of the range of t</source>
+        <translation>Fim do intervalo de t</translation>
+    </message>
+    <message>
+        <source>x(t) =</source>
+        <translation>x(t) =</translation>
+    </message>
+    <message>
+        <source>r(t) =</source>
+        <translation>r(t) =</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CFunctionBar</name>
     <message>
         <source>(empty)</source>
@@ -825,6 +890,14 @@ Os ângulos são em radianos. Cada função se aplica ao operando logo depois de
     <message>
         <source>hidden</source>
         <translation>oculta</translation>
+    </message>
+    <message>
+        <source>Parametric: x = %1, y = %2</source>
+        <translation>Paramétrica: x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>Polar: r = %1</source>
+        <translation>Polar: r = %1</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1167,25 @@ Os ângulos são em radianos. Cada função se aplica ao operando logo depois de
     </message>
 </context>
 <context>
+    <name>plovex::CNewFunctionMenu</name>
+    <message>
+        <source>&amp;Explicit y = f(x)</source>
+        <translation>&amp;Explícita y = f(x)</translation>
+    </message>
+    <message>
+        <source>&amp;Implicit f(x, y) = 0</source>
+        <translation>&amp;Implícita f(x, y) = 0</translation>
+    </message>
+    <message>
+        <source>&amp;Parametric x(t), y(t)</source>
+        <translation>&amp;Paramétrica x(t), y(t)</translation>
+    </message>
+    <message>
+        <source>P&amp;olar r(t)</source>
+        <translation>P&amp;olar r(t)</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CPlovexApp</name>
     <message>
         <source>All Files (*)</source>
@@ -1196,6 +1288,10 @@ Os ângulos são em radianos. Cada função se aplica ao operando logo depois de
     <message>
         <source>Cannot make the scales equal: the x scale cannot be used for y.</source>
         <translation>Não é possível igualar as escalas: a escala x não serve para y.</translation>
+    </message>
+    <message>
+        <source>Roots, extrema and tables of values are found for explicit functions y = f(x), not for parametric or polar curves.</source>
+        <translation>Raízes, extremos e tabelas de valores só são calculados para funções explícitas y = f(x), não para curvas paramétricas ou polares.</translation>
     </message>
 </context>
 <context>

@@ -63,7 +63,8 @@ std::vector<std::string> Listed(const CPlovexDoc& document)
         char colour[8];
         std::snprintf(colour, sizeof colour, "#%02x%02x%02x", function.colour.red,
             function.colour.green, function.colour.blue);
-        lines.push_back(std::string(function.implicit ? "implicit " : "explicit ") + colour
+        lines.push_back(
+            std::string(function.kind == CurveKind::Implicit ? "implicit " : "explicit ") + colour
             + (function.shown ? " shown " : " hidden ") + function.expression);
     }
     return lines;

@@ -209,14 +209,15 @@ TEST(DocumentCodec, RoundTripsFunctions)
         std::uint8_t version;
     } cases[] = {
         { "one blue", { { "x^2" } }, 1 },
-        { "one implicit blue", { { "x*y", true } }, 1 },
-        { "one hidden", { { "x^2", false, { 0, 0, 255 }, false } }, 2 },
-        { "one red", { { "x^2", false, { 170, 0, 0 } } }, 2 },
+        { "one implicit blue", { { "x*y", CurveKind::Implicit } }, 1 },
+        { "one hidden", { { "x^2", CurveKind::Explicit, { 0, 0, 255 }, false } }, 2 },
+        { "one red", { { "x^2", CurveKind::Explicit, { 170, 0, 0 } } }, 2 },
         { "three",
-            { { "sin(x)" }, { "x-x^3/6", false, { 213, 94, 0 }, false },
-                { std::string("x\0\xFFy", 4), true, { 0, 158, 115 } } },
+            { { "sin(x)" }, { "x-x^3/6", CurveKind::Explicit, { 213, 94, 0 }, false },
+                { std::string("x\0\xFFy", 4), CurveKind::Implicit, { 0, 158, 115 } } },
             2 },
-        { "long second", { { "" }, { std::string(70000, '1'), false, { 1, 2, 3 } } }, 2 },
+        { "long second", { { "" }, { std::string(70000, '1'), CurveKind::Explicit, { 1, 2, 3 } } },
+            2 },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -226,22 +227,24 @@ TEST(DocumentCodec, RoundTripsFunctions)
         EXPECT_EQ(bytes[trailer + 4], c.version);
         if (c.version == 1) {
             EXPECT_EQ(bytes,
-                EncodeDocument(
-                    c.functions[0].expression, GraphSettings { view, c.functions[0].implicit }));
+                EncodeDocument(c.functions[0].expression,
+                    GraphSettings { view, c.functions[0].kind == CurveKind::Implicit }));
         }
         const DecodedDocument decoded = DecodeDocument(bytes);
         ASSERT_TRUE(decoded.ok) << decoded.error;
         EXPECT_EQ(decoded.stored, StoredSettings::Read);
         EXPECT_EQ(decoded.functions, c.functions);
         EXPECT_EQ(decoded.expression, c.functions[0].expression);
-        EXPECT_TRUE(decoded.settings == (GraphSettings { view, c.functions[0].implicit }));
+        EXPECT_TRUE(decoded.settings
+            == (GraphSettings { view, c.functions[0].kind == CurveKind::Implicit }));
     }
 }
 
 // A damaged function list opens the first function alone with the default settings.
 TEST(DocumentCodec, ADamagedFunctionListKeepsTheFirstFunctionAlone)
 {
-    const std::vector<StoredFunction> functions { { "x", true }, { "y", false, { 1, 2, 3 } } };
+    const std::vector<StoredFunction> functions { { "x", CurveKind::Implicit },
+        { "y", CurveKind::Explicit, { 1, 2, 3 } } };
     const Bytes good = EncodeDocument(functions, GraphView { 2.0f, 3.0f, 4.0f });
     // "x", "PXGS", version, n, 16 bytes of fields: the count starts at 24.
     constexpr std::size_t kCount = 24;
