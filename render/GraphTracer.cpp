@@ -1,5 +1,6 @@
 #include "render/GraphTracer.h"
 
+#include "render/CurveTracer.h"
 #include "render/ExplicitTracer.h"
 #include "render/GraphRenderer.h"
 #include "render/ImplicitTracer.h"
@@ -13,9 +14,15 @@ std::vector<TracedCurve> TraceGraph(
     for (const PlotItem& item : items) {
         if (!item.drawn)
             continue;
-        curves.push_back({ item.colour,
-            item.implicit ? TraceImplicit(view, item.program, item.derivative, width, height)
-                          : TraceExplicit(view, item.program, item.derivative, width, height) });
+        if (item.curve)
+            curves.push_back(
+                { item.colour, TraceCurve(view, item.program, *item.curve, width, height) });
+        else if (item.implicit)
+            curves.push_back(
+                { item.colour, TraceImplicit(view, item.program, item.derivative, width, height) });
+        else
+            curves.push_back(
+                { item.colour, TraceExplicit(view, item.program, item.derivative, width, height) });
     }
     return curves;
 }

@@ -1,6 +1,8 @@
+#include "engine/ExpressionNames.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
+#include "render/CurveTracer.h"
 #include "render/ExplicitTracer.h"
 #include "render/ExportSize.h"
 #include "render/GraphRenderer.h"
@@ -236,6 +238,47 @@ TEST(ImplicitTracer, NoSegmentAcrossAPole)
                 ASSERT_TRUE(point.y < 60 || point.y > 180) << point.x << "," << point.y;
             }
         }
+    }
+}
+
+Program CompileInT(const std::string& expression)
+{
+    TokenList queue;
+    TokenList operators;
+    std::string postfix;
+    const ParseResult result
+        = Parse(expression, ExpressionNames::Curve(), queue, operators, postfix);
+    EXPECT_TRUE(result.Ok()) << expression;
+    return Program::Compile(queue);
+}
+
+TEST(CurveTracer, BreaksWherePointsJumpOrACoordinatePassesAPole)
+{
+    const struct {
+        const char* name;
+        CurveKind kind;
+        const char* x; // or r
+        const char* y;
+        ParameterRange range;
+        int pieces;
+    } cases[] = {
+        { "circle", CurveKind::Parametric, "cos t*8", "sin t*8", {}, 1 },
+        { "spiral", CurveKind::Polar, "t", nullptr, { 0.0f, 9.0f }, 1 },
+        // x = 5 with y = tan t, whose poles at t = -pi/2 and pi/2 part it into three.
+        { "polar line", CurveKind::Polar, "5/cos(t)", nullptr, { -3.0f, 3.0f }, 3 },
+        { "tangent", CurveKind::Parametric, "t", "tan(t)", { -3.0f, 3.0f }, 3 },
+        // Far off to the right beyond t = 1, and back: the jump across is cut at the margin.
+        { "out and back", CurveKind::Parametric, "t+1/(t-1.05)^2", "t", { 0.0f, 2.0f }, 2 },
+        { "not a number", CurveKind::Parametric, "sqrt(t)", "t", { -2.0f, 2.0f }, 1 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CurveItem curve { c.kind, std::nullopt, c.range };
+        if (c.y)
+            curve.y = CompileInT(c.y);
+        const std::vector<Polyline> lines
+            = TraceCurve({ 10.0f, 10.0f, 10.0f }, CompileInT(c.x), curve, 300, 200);
+        EXPECT_EQ(static_cast<int>(lines.size()), c.pieces) << Text(lines).substr(0, 300);
     }
 }
 
