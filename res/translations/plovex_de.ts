@@ -14,6 +14,10 @@
         <source>Please enter a number.</source>
         <translation>Bitte geben Sie eine Zahl ein.</translation>
     </message>
+    <message>
+        <source>Please enter a whole number from %1 to %2.</source>
+        <translation>Bitte geben Sie eine ganze Zahl von %1 bis %2 ein.</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -98,6 +102,26 @@ von den Plovex-Autoren.</translation>
     <message>
         <source>Table of Values</source>
         <translation>Wertetabelle</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>Keep the visible &amp;region</source>
+        <translation>Sichtbaren Bere&amp;ich beibehalten</translation>
+    </message>
+    <message>
+        <source>Keep the &amp;scales</source>
+        <translation>&amp;Skalen beibehalten</translation>
+    </message>
+    <message>
+        <source>Export Graph</source>
+        <translation>Graph exportieren</translation>
     </message>
 </context>
 <context>
@@ -312,6 +336,14 @@ keine Statistik.</translation>
         <source>The name&apos;s extension does not say which image format to write. Use one of: %1.</source>
         <translation>Die Endung des Namens gibt kein Bildformat an. Verwenden Sie eine dieser Endungen: %1.</translation>
     </message>
+    <message>
+        <source>Vector pictures (*.pdf *.svg)</source>
+        <translation>Vektorgrafiken (*.pdf *.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>Das Bild konnte nicht gezeichnet werden.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -504,12 +536,6 @@ Vorheriger Bereich</translation>
     <message>
         <source>SCRL</source>
         <translation>RF</translation>
-    </message>
-    <message>
-        <source>Save the active graph&apos;s picture as an image file
-Export Graph</source>
-        <translation>Das Bild des aktiven Graphen als Bilddatei speichern
-Graph exportieren</translation>
     </message>
     <message>
         <source>Copy the graph&apos;s picture to the Clipboard
@@ -829,6 +855,18 @@ Die Konstante pi: die Zahl 3.1415927.
 
 Winkel werden im Bogenmaß angegeben. Jede Funktion wirkt auf den Operanden direkt hinter ihr, mit oder ohne Klammern, und braucht einen: e^x ist ein Fehler, e(x) ist richtig.</translation>
     </message>
+    <message>
+        <source>Save the active graph as an image, SVG or PDF file of the size you choose
+Export Graph</source>
+        <translation>Den aktiven Graphen als Bild-, SVG- oder PDF-Datei in der gewählten Größe speichern
+Graph exportieren</translation>
+    </message>
+    <message>
+        <source>Show the active graph on the whole screen; F11 or Esc goes back
+Full Screen Graph</source>
+        <translation>Den aktiven Graphen auf dem ganzen Bildschirm zeigen; F11 oder Esc kehrt zurück
+Graph im Vollbild</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CCurveEditor</name>
@@ -875,6 +913,21 @@ Winkel werden im Bogenmaß angegeben. Jede Funktion wirkt auf den Operanden dire
     <message>
         <source>r(t) =</source>
         <translation>r(t) =</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFullScreenGraph</name>
+    <message>
+        <source>Graph</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Pointer position</source>
+        <translation>Zeigerposition</translation>
+    </message>
+    <message>
+        <source>F11 or Esc: back to the window</source>
+        <translation>F11 oder Esc: zurück zum Fenster</translation>
     </message>
 </context>
 <context>
@@ -1164,6 +1217,10 @@ Winkel werden im Bogenmaß angegeben. Jede Funktion wirkt auf den Operanden dire
     <message>
         <source>For&amp;ward</source>
         <translation>V&amp;orwärts</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen Graph</source>
+        <translation>Graph im Voll&amp;bild</translation>
     </message>
 </context>
 <context>

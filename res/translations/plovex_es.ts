@@ -14,6 +14,10 @@
         <source>Please enter a number.</source>
         <translation>Introduzca un número.</translation>
     </message>
+    <message>
+        <source>Please enter a whole number from %1 to %2.</source>
+        <translation>Introduzca un número entero entre %1 y %2.</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -98,6 +102,26 @@ por los autores de Plovex.</translation>
     <message>
         <source>Table of Values</source>
         <translation>Tabla de valores</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Ancho:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>A&amp;lto:</translation>
+    </message>
+    <message>
+        <source>Keep the visible &amp;region</source>
+        <translation>Mantener la &amp;región visible</translation>
+    </message>
+    <message>
+        <source>Keep the &amp;scales</source>
+        <translation>Mantener las &amp;escalas</translation>
+    </message>
+    <message>
+        <source>Export Graph</source>
+        <translation>Exportar gráfica</translation>
     </message>
 </context>
 <context>
@@ -312,6 +336,14 @@ sin estadísticas.</translation>
         <source>The name&apos;s extension does not say which image format to write. Use one of: %1.</source>
         <translation>La extensión del nombre no indica qué formato de imagen escribir. Use una de estas: %1.</translation>
     </message>
+    <message>
+        <source>Vector pictures (*.pdf *.svg)</source>
+        <translation>Imágenes vectoriales (*.pdf *.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>No se pudo dibujar la imagen.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -504,12 +536,6 @@ Panel anterior</translation>
     <message>
         <source>SCRL</source>
         <translation>DES</translation>
-    </message>
-    <message>
-        <source>Save the active graph&apos;s picture as an image file
-Export Graph</source>
-        <translation>Guardar la imagen de la gráfica activa como archivo de imagen
-Exportar gráfica</translation>
     </message>
     <message>
         <source>Copy the graph&apos;s picture to the Clipboard
@@ -829,6 +855,18 @@ La constante pi: el número 3.1415927.
 
 Los ángulos se expresan en radianes. Cada función se aplica al operando que la sigue, con o sin paréntesis, y debe tener uno: e^x es un error, e(x) es correcto.</translation>
     </message>
+    <message>
+        <source>Save the active graph as an image, SVG or PDF file of the size you choose
+Export Graph</source>
+        <translation>Guardar la gráfica activa como archivo de imagen, SVG o PDF del tamaño que elija
+Exportar gráfica</translation>
+    </message>
+    <message>
+        <source>Show the active graph on the whole screen; F11 or Esc goes back
+Full Screen Graph</source>
+        <translation>Mostrar la gráfica activa en toda la pantalla; F11 o Esc vuelve atrás
+Gráfica a pantalla completa</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CCurveEditor</name>
@@ -875,6 +913,21 @@ Los ángulos se expresan en radianes. Cada función se aplica al operando que la
     <message>
         <source>r(t) =</source>
         <translation>r(t) =</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFullScreenGraph</name>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfica</translation>
+    </message>
+    <message>
+        <source>Pointer position</source>
+        <translation>Posición del puntero</translation>
+    </message>
+    <message>
+        <source>F11 or Esc: back to the window</source>
+        <translation>F11 o Esc: volver a la ventana</translation>
     </message>
 </context>
 <context>
@@ -1164,6 +1217,10 @@ Los ángulos se expresan en radianes. Cada función se aplica al operando que la
     <message>
         <source>For&amp;ward</source>
         <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen Graph</source>
+        <translation>Gráfica a &amp;pantalla completa</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,10 @@
         <source>Please enter a number.</source>
         <translation>Veuillez saisir un nombre.</translation>
     </message>
+    <message>
+        <source>Please enter a whole number from %1 to %2.</source>
+        <translation>Veuillez saisir un nombre entier de %1 à %2.</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -98,6 +102,26 @@ par les auteurs de Plovex.</translation>
     <message>
         <source>Table of Values</source>
         <translation>Table de valeurs</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Hauteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Keep the visible &amp;region</source>
+        <translation>Garder la &amp;région visible</translation>
+    </message>
+    <message>
+        <source>Keep the &amp;scales</source>
+        <translation>Garder les é&amp;chelles</translation>
+    </message>
+    <message>
+        <source>Export Graph</source>
+        <translation>Exporter le graphe</translation>
     </message>
 </context>
 <context>
@@ -312,6 +336,14 @@ pas de statistiques.</translation>
         <source>The name&apos;s extension does not say which image format to write. Use one of: %1.</source>
         <translation>L’extension du nom n’indique pas quel format d’image écrire. Utilisez l’une de celles-ci&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>Vector pictures (*.pdf *.svg)</source>
+        <translation>Images vectorielles (*.pdf *.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>L’image n’a pas pu être dessinée.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -504,12 +536,6 @@ Volet précédent</translation>
     <message>
         <source>SCRL</source>
         <translation>DEF</translation>
-    </message>
-    <message>
-        <source>Save the active graph&apos;s picture as an image file
-Export Graph</source>
-        <translation>Enregistrer l’image du graphe actif dans un fichier image
-Exporter le graphe</translation>
     </message>
     <message>
         <source>Copy the graph&apos;s picture to the Clipboard
@@ -829,6 +855,18 @@ La constante pi&#xa0;: le nombre 3.1415927.
 
 Les angles sont en radians. Chaque fonction s’applique à l’opérande qui la suit immédiatement, avec ou sans parenthèses, et doit en avoir un&#xa0;: e^x est une erreur, e(x) est correct.</translation>
     </message>
+    <message>
+        <source>Save the active graph as an image, SVG or PDF file of the size you choose
+Export Graph</source>
+        <translation>Enregistrer le graphe actif dans un fichier image, SVG ou PDF de la taille choisie
+Exporter le graphe</translation>
+    </message>
+    <message>
+        <source>Show the active graph on the whole screen; F11 or Esc goes back
+Full Screen Graph</source>
+        <translation>Afficher le graphe actif sur tout l’écran&#xa0;; F11 ou Échap pour revenir
+Graphe en plein écran</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CCurveEditor</name>
@@ -875,6 +913,21 @@ Les angles sont en radians. Chaque fonction s’applique à l’opérande qui la
     <message>
         <source>r(t) =</source>
         <translation>r(t) =</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFullScreenGraph</name>
+    <message>
+        <source>Graph</source>
+        <translation>Graphe</translation>
+    </message>
+    <message>
+        <source>Pointer position</source>
+        <translation>Position du pointeur</translation>
+    </message>
+    <message>
+        <source>F11 or Esc: back to the window</source>
+        <translation>F11 ou Échap&#xa0;: retour à la fenêtre</translation>
     </message>
 </context>
 <context>
@@ -1164,6 +1217,10 @@ Les angles sont en radians. Chaque fonction s’applique à l’opérande qui la
     <message>
         <source>For&amp;ward</source>
         <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen Graph</source>
+        <translation>Graphe en plein é&amp;cran</translation>
     </message>
 </context>
 <context>

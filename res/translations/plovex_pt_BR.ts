@@ -14,6 +14,10 @@
         <source>Please enter a number.</source>
         <translation>Digite um número.</translation>
     </message>
+    <message>
+        <source>Please enter a whole number from %1 to %2.</source>
+        <translation>Digite um número inteiro de %1 a %2.</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -98,6 +102,26 @@ pelos autores do Plovex.</translation>
     <message>
         <source>Table of Values</source>
         <translation>Tabela de valores</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largura:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Altura:</translation>
+    </message>
+    <message>
+        <source>Keep the visible &amp;region</source>
+        <translation>Manter a &amp;região visível</translation>
+    </message>
+    <message>
+        <source>Keep the &amp;scales</source>
+        <translation>Manter as &amp;escalas</translation>
+    </message>
+    <message>
+        <source>Export Graph</source>
+        <translation>Exportar gráfico</translation>
     </message>
 </context>
 <context>
@@ -312,6 +336,14 @@ sem estatísticas.</translation>
         <source>The name&apos;s extension does not say which image format to write. Use one of: %1.</source>
         <translation>A extensão do nome não indica qual formato de imagem gravar. Use uma destas: %1.</translation>
     </message>
+    <message>
+        <source>Vector pictures (*.pdf *.svg)</source>
+        <translation>Imagens vetoriais (*.pdf *.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>Não foi possível desenhar a imagem.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -504,12 +536,6 @@ Painel anterior</translation>
     <message>
         <source>SCRL</source>
         <translation>SCRL</translation>
-    </message>
-    <message>
-        <source>Save the active graph&apos;s picture as an image file
-Export Graph</source>
-        <translation>Salvar a imagem do gráfico ativo como arquivo de imagem
-Exportar gráfico</translation>
     </message>
     <message>
         <source>Copy the graph&apos;s picture to the Clipboard
@@ -829,6 +855,18 @@ A constante pi: o número 3.1415927.
 
 Os ângulos são em radianos. Cada função se aplica ao operando logo depois dela, com ou sem parênteses, e precisa de um: e^x é um erro, e(x) está certo.</translation>
     </message>
+    <message>
+        <source>Save the active graph as an image, SVG or PDF file of the size you choose
+Export Graph</source>
+        <translation>Salvar o gráfico ativo como arquivo de imagem, SVG ou PDF no tamanho escolhido
+Exportar gráfico</translation>
+    </message>
+    <message>
+        <source>Show the active graph on the whole screen; F11 or Esc goes back
+Full Screen Graph</source>
+        <translation>Mostrar o gráfico ativo na tela inteira; F11 ou Esc volta
+Gráfico em tela cheia</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CCurveEditor</name>
@@ -875,6 +913,21 @@ Os ângulos são em radianos. Cada função se aplica ao operando logo depois de
     <message>
         <source>r(t) =</source>
         <translation>r(t) =</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFullScreenGraph</name>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Pointer position</source>
+        <translation>Posição do ponteiro</translation>
+    </message>
+    <message>
+        <source>F11 or Esc: back to the window</source>
+        <translation>F11 ou Esc: voltar à janela</translation>
     </message>
 </context>
 <context>
@@ -1164,6 +1217,10 @@ Os ângulos são em radianos. Cada função se aplica ao operando logo depois de
     <message>
         <source>For&amp;ward</source>
         <translation>Ava&amp;nçar</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen Graph</source>
+        <translation>Gráfico em &amp;tela cheia</translation>
     </message>
 </context>
 <context>
