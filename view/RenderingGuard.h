@@ -15,9 +15,10 @@ class CPlovexView;
 // While a form renders, the event loop runs now and then so that the window stays alive; this
 // filter decides what reaches whom meanwhile. Esc stops the rendering; the wheel and the left
 // button over the form's own graph area, or over the presenter's that shows it, move the view
-// (which stops the rendering and starts the next); the window manager's close stops the rendering and closes once it has ended.
-// Every other click and key waits, as it would for a form that does not run the loop, and is
-// delivered when the rendering is over; mere pointer moves elsewhere are dropped.
+// (which stops the rendering and starts the next); the window manager's close stops the rendering
+// and closes once it has ended. Every other click and key waits, as it would for a form that does
+// not run the loop, and is delivered when the rendering is over; mere pointer moves elsewhere are
+// dropped.
 class RenderingGuard : public QObject {
     Q_OBJECT
 
