@@ -650,58 +650,6 @@ Table of Values</source>
 Wertetabelle</translation>
     </message>
     <message>
-        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
-
-Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
-
-Plot dy/dx: plots the derivative f&apos;(x) of the function.
-
-Integrate: evaluates the definite integral of the function between two limits that you type.
-
-Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
-
-The information box shows the maximum, minimum and mean of the plotted values after each plot.
-
-Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
-
-Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
-
-Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.
-
-Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
-
-A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f grows as the search closes in (a pole, as 1/x at 0, or a jump, as tan x at pi/2), no root is listed.
-
-A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. An intersection of two functions is a root of their difference; its y is the value of the first.
-
-Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
-        <translation>X-Skala und Y-Skala: die Anzahl der Pixel pro Einheit entlang jeder Achse. Geben Sie einen Wert ein oder verwenden Sie die Schaltflächen + und -, die den Graphen sofort neu zeichnen.
-
-Qualität: die Anzahl der Abtastwerte in jeder Pixelspalte. Eine niedrigere Qualität ist schneller, doch die Kurve kann gepunktet erscheinen; eine höhere Qualität ist langsamer, zeichnet aber eine durchgehende Linie.
-
-Ableitung: zeichnet die Ableitung f&apos;(x) der Funktion.
-
-Integrieren: berechnet das bestimmte Integral der Funktion zwischen zwei Grenzen, die Sie eingeben.
-
-Wert und dy/dx-Wert: geben den Wert der Funktion oder ihrer Ableitung an einer Stelle x an, die Sie wählen.
-
-Das Informationsfeld zeigt nach jedem Zeichnen das Maximum, das Minimum und den Mittelwert der gezeichneten Werte.
-
-Bewegen Sie die Maus über den Graphen, um die Koordinaten unter dem Zeiger zu sehen. Ein * dahinter bedeutet, dass der Punkt auf der Kurve liegt. Die Statusleiste des Hauptfensters zeigt denselben Punkt mit so vielen Nachkommastellen, wie die Skala hergibt, etwa x = 1.25, y = -0.375 bei Skala 80.
-
-Gitter: Ansicht &gt; Gitter (Strg+G) legt unter jeden Graphen ein Gitter mit beschrifteten Teilstrichen, um Werte am Bild abzulesen. Die Linien liegen 1, 2 oder 5 mal eine Zehnerpotenz an Einheiten auseinander, mindestens 40 Pixel, und folgen so den Skalen. Die Wahl gilt für jeden Graphen und wird gespeichert; ist „Vorherigen Graphen behalten“ angekreuzt, wird kein Gitter gezeichnet.
-
-Tastatur: Die Eingabetaste im Ausdrucksfeld zeichnet. Alt mit dem unterstrichenen Buchstaben einer Schaltfläche drückt sie (Alt+Z zeichnet); Alt+Umschalt mit einer Pfeiltaste ändert eine Skala wie ihre Schaltflächen + und -.
-
-Menü Extras: „Nullstellen suchen“, „Extrema suchen“ und „Schnittpunkte suchen“ (mit jeder anderen eingeblendeten expliziten Funktion) untersuchen die ausgewählte Funktion, wie der Graph sie zeigt, über seinen x-Bereich: ein Abtastwert je Pixelspalte, an dem x, mit dem der Graph gezeichnet wird. Die gefundenen Punkte stehen im Fenster „Punkte“ (Funktion, Art, x und y, nach x geordnet) und sind im Graphen eingekreist, bis er neu gezeichnet wird. Wählen Sie eine Zeile, um ihren Punkt in der Statusleiste zu sehen; „Kopieren“ (Strg+C) kopiert die Zeilen mit einer Kopfzeile und einem Tabulator zwischen den Spalten, „CSV exportieren“ speichert sie als Datei. Ein Befehl listet höchstens 1000 Punkte auf.
-
-Eine Nullstelle wird zwischen je zwei benachbarten Abtastwerten mit verschiedenem Vorzeichen gefunden und an jedem Abtastwert, der genau 0 ist. Ihr x ist eine Zahl, an der f gleich 0 ist oder an der f zur nächsten Zahl hin (so genau, wie die Zahlen des Programms reichen) das Vorzeichen wechselt, ohne dort betragsmäßig größer zu sein. Wo der Betrag von f wächst, je enger die Suche wird (ein Pol wie bei 1/x in 0 oder ein Sprung wie bei tan x in pi/2), wird keine Nullstelle aufgeführt.
-
-Ein Maximum (Minimum) wird an jedem Abtastwert gefunden, der über (unter) seinen beiden Nachbarn liegt; eine Folge gleicher Abtastwerte zählt einmal. Sein x ergibt einen Wert, der nicht kleiner (größer) ist als die Abtastwerte um ihn herum und als die Zahlen direkt daneben. Ein Schnittpunkt zweier Funktionen ist eine Nullstelle ihrer Differenz; sein y ist der Wert der ersten.
-
-„Wertetabelle“ fragt nach „Von“, „Bis“ und „Schritt“ und listet x, f(x) und dy/dx (wie „dy/dx-Wert“ es liefert) für x = Von, Von + Schritt, ... bis Bis auf. Ein Schritt von 0, ein Schritt, der von „Bis“ wegführt, oder mehr als 100000 Zeilen werden abgelehnt. „Kopieren“ und „CSV exportieren“ arbeiten wie im Fenster „Punkte“.</translation>
-    </message>
-    <message>
         <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
 
 Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
@@ -866,6 +814,62 @@ Graph exportieren</translation>
 Full Screen Graph</source>
         <translation>Den aktiven Graphen auf dem ganzen Bildschirm zeigen; F11 oder Esc kehrt zurück
 Graph im Vollbild</translation>
+    </message>
+    <message>
+        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
+
+Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
+
+Plot dy/dx: plots the derivative f&apos;(x) of the function.
+
+Integrate: evaluates the definite integral of the function between two limits that you type.
+
+Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
+
+The information box shows the maximum, minimum and mean of the plotted values after each plot.
+
+Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
+
+Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
+
+Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.
+
+Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
+
+A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f grows as the search closes in (a pole, as 1/x at 0, or a jump, as tan x at pi/2), no root is listed.
+
+A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. An intersection of two functions is a root of their difference; its y is the value of the first.
+
+Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.
+
+The graph at any size: View &gt; Full Screen Graph (F11) shows the graph on the whole screen, where the wheel, dragging and the View commands work as over the form; F11, or Esc when nothing is being drawn, goes back. File &gt; Export Graph asks for the picture&apos;s size and whether to keep the visible region (the scales grow with the picture) or the scales (a bigger picture shows more), then writes an image, or an SVG or PDF file that holds the graph as lines and text.</source>
+        <translation>X-Skala und Y-Skala: die Anzahl der Pixel pro Einheit entlang jeder Achse. Geben Sie einen Wert ein oder verwenden Sie die Schaltflächen + und -, die den Graphen sofort neu zeichnen.
+
+Qualität: die Anzahl der Abtastwerte in jeder Pixelspalte. Eine niedrigere Qualität ist schneller, doch die Kurve kann gepunktet erscheinen; eine höhere Qualität ist langsamer, zeichnet aber eine durchgehende Linie.
+
+Ableitung: zeichnet die Ableitung f&apos;(x) der Funktion.
+
+Integrieren: berechnet das bestimmte Integral der Funktion zwischen zwei Grenzen, die Sie eingeben.
+
+Wert und dy/dx-Wert: geben den Wert der Funktion oder ihrer Ableitung an einer Stelle x an, die Sie wählen.
+
+Das Informationsfeld zeigt nach jedem Zeichnen das Maximum, das Minimum und den Mittelwert der gezeichneten Werte.
+
+Bewegen Sie die Maus über den Graphen, um die Koordinaten unter dem Zeiger zu sehen. Ein * dahinter bedeutet, dass der Punkt auf der Kurve liegt. Die Statusleiste des Hauptfensters zeigt denselben Punkt mit so vielen Nachkommastellen, wie die Skala hergibt, etwa x = 1.25, y = -0.375 bei Skala 80.
+
+Gitter: Ansicht &gt; Gitter (Strg+G) legt unter jeden Graphen ein Gitter mit beschrifteten Teilstrichen, um Werte am Bild abzulesen. Die Linien liegen 1, 2 oder 5 mal eine Zehnerpotenz an Einheiten auseinander, mindestens 40 Pixel, und folgen so den Skalen. Die Wahl gilt für jeden Graphen und wird gespeichert; ist „Vorherigen Graphen behalten“ angekreuzt, wird kein Gitter gezeichnet.
+
+Tastatur: Die Eingabetaste im Ausdrucksfeld zeichnet. Alt mit dem unterstrichenen Buchstaben einer Schaltfläche drückt sie (Alt+Z zeichnet); Alt+Umschalt mit einer Pfeiltaste ändert eine Skala wie ihre Schaltflächen + und -.
+
+Menü Extras: „Nullstellen suchen“, „Extrema suchen“ und „Schnittpunkte suchen“ (mit jeder anderen eingeblendeten expliziten Funktion) untersuchen die ausgewählte Funktion, wie der Graph sie zeigt, über seinen x-Bereich: ein Abtastwert je Pixelspalte, an dem x, mit dem der Graph gezeichnet wird. Die gefundenen Punkte stehen im Fenster „Punkte“ (Funktion, Art, x und y, nach x geordnet) und sind im Graphen eingekreist, bis er neu gezeichnet wird. Wählen Sie eine Zeile, um ihren Punkt in der Statusleiste zu sehen; „Kopieren“ (Strg+C) kopiert die Zeilen mit einer Kopfzeile und einem Tabulator zwischen den Spalten, „CSV exportieren“ speichert sie als Datei. Ein Befehl listet höchstens 1000 Punkte auf.
+
+Eine Nullstelle wird zwischen je zwei benachbarten Abtastwerten mit verschiedenem Vorzeichen gefunden und an jedem Abtastwert, der genau 0 ist. Ihr x ist eine Zahl, an der f gleich 0 ist oder an der f zur nächsten Zahl hin (so genau, wie die Zahlen des Programms reichen) das Vorzeichen wechselt, ohne dort betragsmäßig größer zu sein. Wo der Betrag von f wächst, je enger die Suche wird (ein Pol wie bei 1/x in 0 oder ein Sprung wie bei tan x in pi/2), wird keine Nullstelle aufgeführt.
+
+Ein Maximum (Minimum) wird an jedem Abtastwert gefunden, der über (unter) seinen beiden Nachbarn liegt; eine Folge gleicher Abtastwerte zählt einmal. Sein x ergibt einen Wert, der nicht kleiner (größer) ist als die Abtastwerte um ihn herum und als die Zahlen direkt daneben. Ein Schnittpunkt zweier Funktionen ist eine Nullstelle ihrer Differenz; sein y ist der Wert der ersten.
+
+„Wertetabelle“ fragt nach „Von“, „Bis“ und „Schritt“ und listet x, f(x) und dy/dx (wie „dy/dx-Wert“ es liefert) für x = Von, Von + Schritt, ... bis Bis auf. Ein Schritt von 0, ein Schritt, der von „Bis“ wegführt, oder mehr als 100000 Zeilen werden abgelehnt. „Kopieren“ und „CSV exportieren“ arbeiten wie im Fenster „Punkte“.
+
+Der Graph in jeder Größe: Ansicht &gt; Graph im Vollbild (F11) zeigt den Graphen auf dem ganzen Bildschirm; dort wirken das Mausrad, das Ziehen und die Befehle des Menüs Ansicht wie über dem Formular. F11, oder Esc, solange nichts gezeichnet wird, führt zurück. Datei &gt; Graph exportieren fragt nach der Größe des Bildes und danach, ob der sichtbare Bereich (die Skalen wachsen mit dem Bild) oder die Skalen (ein größeres Bild zeigt mehr) beibehalten werden, und schreibt dann ein Bild oder eine SVG- oder PDF-Datei, die den Graphen als Linien und Text enthält.</translation>
     </message>
 </context>
 <context>

@@ -650,58 +650,6 @@ Table of Values</source>
 Tabla de valores</translation>
     </message>
     <message>
-        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
-
-Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
-
-Plot dy/dx: plots the derivative f&apos;(x) of the function.
-
-Integrate: evaluates the definite integral of the function between two limits that you type.
-
-Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
-
-The information box shows the maximum, minimum and mean of the plotted values after each plot.
-
-Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
-
-Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
-
-Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.
-
-Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
-
-A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f grows as the search closes in (a pole, as 1/x at 0, or a jump, as tan x at pi/2), no root is listed.
-
-A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. An intersection of two functions is a root of their difference; its y is the value of the first.
-
-Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
-        <translation>Escala X y Escala Y: el número de píxeles por unidad a lo largo de cada eje. Escriba un valor o use los botones + y -, que vuelven a trazar la gráfica al instante.
-
-Calidad: el número de muestras que se toman en cada columna de píxeles. Una calidad baja es más rápida, pero la curva puede verse punteada; una calidad alta es más lenta, pero traza una línea continua.
-
-Trazar dy/dx: traza la derivada f&apos;(x) de la función.
-
-Integrar: calcula la integral definida de la función entre dos límites que usted escribe.
-
-Evaluar y Eval. dy/dx: dan el valor de la función, o de su derivada, en el x que usted elija.
-
-El cuadro de información muestra el máximo, el mínimo y la media de los valores trazados después de cada trazado.
-
-Mueva el ratón sobre la gráfica para ver las coordenadas bajo el puntero. Un * detrás de ellas indica que el punto está sobre la curva. La barra de estado de la ventana principal muestra el mismo punto con tantos decimales como justifica la escala, por ejemplo x = 1.25, y = -0.375 con escala 80.
-
-Cuadrícula: Ver &gt; Cuadrícula (Ctrl+G) dibuja bajo cada gráfica una cuadrícula con marcas rotuladas, para leer valores en la imagen. Las líneas están separadas 1, 2 o 5 veces una potencia de diez unidades, al menos 40 píxeles, de modo que siguen las escalas. La elección vale para todas las gráficas y se recuerda; con «No borrar gráfica anterior» marcada no se dibuja cuadrícula.
-
-Teclado: Intro en el cuadro de la expresión traza la gráfica. Alt con la letra subrayada de un botón lo pulsa (Alt+T traza); Alt+Mayús con una tecla de flecha cambia una escala como sus botones + y -.
-
-Menú Herramientas: «Buscar raíces», «Buscar extremos» y «Buscar intersecciones» (con cada otra función explícita visible) examinan la función seleccionada tal como la muestra la gráfica, en su intervalo de x: una muestra por columna de píxeles, en el x con que se traza la gráfica. Los puntos encontrados se listan en la ventana «Puntos» (función, tipo, x e y, en orden de x) y se marcan con un círculo en la gráfica hasta que se vuelve a trazar. Elija una fila para ver su punto en la barra de estado; «Copiar» (Ctrl+C) copia las filas con una línea de encabezado y un tabulador entre las columnas, y «Exportar CSV» las guarda en un archivo. Una orden lista como máximo 1000 puntos.
-
-Se encuentra una raíz entre cada dos muestras vecinas de signo opuesto, y en cada muestra que vale exactamente 0. Su x es un número donde f vale 0, o donde f cambia de signo hacia el número siguiente (tan cerca como llegan los números del programa) sin ser allí mayor en valor absoluto. Donde el valor absoluto de f crece a medida que la búsqueda se estrecha (un polo, como 1/x en 0, o un salto, como tan x en pi/2), no se lista ninguna raíz.
-
-Se encuentra un máximo (mínimo) en cada muestra por encima (por debajo) de sus dos vecinas; una serie de muestras iguales cuenta una vez. Su x da un valor no menor (mayor) que las muestras que lo rodean y que los números justo a su lado. Una intersección de dos funciones es una raíz de su diferencia; su y es el valor de la primera.
-
-«Tabla de valores» pide «Desde», «Hasta» y «Paso» y lista x, f(x) y dy/dx (como lo da «Eval. dy/dx») para x = Desde, Desde + Paso, ... hasta Hasta. Se rechaza un paso de 0, un paso que se aleja de Hasta o más de 100000 filas. «Copiar» y «Exportar CSV» funcionan como en la ventana «Puntos».</translation>
-    </message>
-    <message>
         <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
 
 Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
@@ -866,6 +814,62 @@ Exportar gráfica</translation>
 Full Screen Graph</source>
         <translation>Mostrar la gráfica activa en toda la pantalla; F11 o Esc vuelve atrás
 Gráfica a pantalla completa</translation>
+    </message>
+    <message>
+        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
+
+Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
+
+Plot dy/dx: plots the derivative f&apos;(x) of the function.
+
+Integrate: evaluates the definite integral of the function between two limits that you type.
+
+Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
+
+The information box shows the maximum, minimum and mean of the plotted values after each plot.
+
+Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
+
+Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
+
+Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.
+
+Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
+
+A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f grows as the search closes in (a pole, as 1/x at 0, or a jump, as tan x at pi/2), no root is listed.
+
+A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. An intersection of two functions is a root of their difference; its y is the value of the first.
+
+Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.
+
+The graph at any size: View &gt; Full Screen Graph (F11) shows the graph on the whole screen, where the wheel, dragging and the View commands work as over the form; F11, or Esc when nothing is being drawn, goes back. File &gt; Export Graph asks for the picture&apos;s size and whether to keep the visible region (the scales grow with the picture) or the scales (a bigger picture shows more), then writes an image, or an SVG or PDF file that holds the graph as lines and text.</source>
+        <translation>Escala X y Escala Y: el número de píxeles por unidad a lo largo de cada eje. Escriba un valor o use los botones + y -, que vuelven a trazar la gráfica al instante.
+
+Calidad: el número de muestras que se toman en cada columna de píxeles. Una calidad baja es más rápida, pero la curva puede verse punteada; una calidad alta es más lenta, pero traza una línea continua.
+
+Trazar dy/dx: traza la derivada f&apos;(x) de la función.
+
+Integrar: calcula la integral definida de la función entre dos límites que usted escribe.
+
+Evaluar y Eval. dy/dx: dan el valor de la función, o de su derivada, en el x que usted elija.
+
+El cuadro de información muestra el máximo, el mínimo y la media de los valores trazados después de cada trazado.
+
+Mueva el ratón sobre la gráfica para ver las coordenadas bajo el puntero. Un * detrás de ellas indica que el punto está sobre la curva. La barra de estado de la ventana principal muestra el mismo punto con tantos decimales como justifica la escala, por ejemplo x = 1.25, y = -0.375 con escala 80.
+
+Cuadrícula: Ver &gt; Cuadrícula (Ctrl+G) dibuja bajo cada gráfica una cuadrícula con marcas rotuladas, para leer valores en la imagen. Las líneas están separadas 1, 2 o 5 veces una potencia de diez unidades, al menos 40 píxeles, de modo que siguen las escalas. La elección vale para todas las gráficas y se recuerda; con «No borrar gráfica anterior» marcada no se dibuja cuadrícula.
+
+Teclado: Intro en el cuadro de la expresión traza la gráfica. Alt con la letra subrayada de un botón lo pulsa (Alt+T traza); Alt+Mayús con una tecla de flecha cambia una escala como sus botones + y -.
+
+Menú Herramientas: «Buscar raíces», «Buscar extremos» y «Buscar intersecciones» (con cada otra función explícita visible) examinan la función seleccionada tal como la muestra la gráfica, en su intervalo de x: una muestra por columna de píxeles, en el x con que se traza la gráfica. Los puntos encontrados se listan en la ventana «Puntos» (función, tipo, x e y, en orden de x) y se marcan con un círculo en la gráfica hasta que se vuelve a trazar. Elija una fila para ver su punto en la barra de estado; «Copiar» (Ctrl+C) copia las filas con una línea de encabezado y un tabulador entre las columnas, y «Exportar CSV» las guarda en un archivo. Una orden lista como máximo 1000 puntos.
+
+Se encuentra una raíz entre cada dos muestras vecinas de signo opuesto, y en cada muestra que vale exactamente 0. Su x es un número donde f vale 0, o donde f cambia de signo hacia el número siguiente (tan cerca como llegan los números del programa) sin ser allí mayor en valor absoluto. Donde el valor absoluto de f crece a medida que la búsqueda se estrecha (un polo, como 1/x en 0, o un salto, como tan x en pi/2), no se lista ninguna raíz.
+
+Se encuentra un máximo (mínimo) en cada muestra por encima (por debajo) de sus dos vecinas; una serie de muestras iguales cuenta una vez. Su x da un valor no menor (mayor) que las muestras que lo rodean y que los números justo a su lado. Una intersección de dos funciones es una raíz de su diferencia; su y es el valor de la primera.
+
+«Tabla de valores» pide «Desde», «Hasta» y «Paso» y lista x, f(x) y dy/dx (como lo da «Eval. dy/dx») para x = Desde, Desde + Paso, ... hasta Hasta. Se rechaza un paso de 0, un paso que se aleja de Hasta o más de 100000 filas. «Copiar» y «Exportar CSV» funcionan como en la ventana «Puntos».
+
+La gráfica a cualquier tamaño: Ver &gt; Gráfica a pantalla completa (F11) muestra la gráfica en toda la pantalla, donde la rueda, el arrastre y las órdenes del menú Ver funcionan como sobre el formulario; F11, o Esc cuando no se está dibujando nada, vuelve atrás. Archivo &gt; Exportar gráfica pregunta el tamaño de la imagen y si se mantiene la región visible (las escalas crecen con la imagen) o las escalas (una imagen mayor muestra más), y luego escribe una imagen, o un archivo SVG o PDF que contiene la gráfica como líneas y texto.</translation>
     </message>
 </context>
 <context>

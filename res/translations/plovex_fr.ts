@@ -650,58 +650,6 @@ Table of Values</source>
 Table de valeurs</translation>
     </message>
     <message>
-        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
-
-Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
-
-Plot dy/dx: plots the derivative f&apos;(x) of the function.
-
-Integrate: evaluates the definite integral of the function between two limits that you type.
-
-Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
-
-The information box shows the maximum, minimum and mean of the plotted values after each plot.
-
-Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
-
-Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
-
-Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.
-
-Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
-
-A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f grows as the search closes in (a pole, as 1/x at 0, or a jump, as tan x at pi/2), no root is listed.
-
-A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. An intersection of two functions is a root of their difference; its y is the value of the first.
-
-Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
-        <translation>Échelles X et Y (Éch. X, Éch. Y)&#xa0;: le nombre de pixels par unité le long de chaque axe. Saisissez une valeur ou utilisez les boutons + et -, qui retracent aussitôt le graphe.
-
-Qualité&#xa0;: le nombre d’échantillons pris dans chaque colonne de pixels. Une qualité basse est plus rapide mais la courbe peut être pointillée&#xa0;; une qualité élevée est plus lente mais trace une ligne continue.
-
-Tracer dy/dx&#xa0;: trace la dérivée f&apos;(x) de la fonction.
-
-Intégrer&#xa0;: calcule l’intégrale définie de la fonction entre deux bornes que vous saisissez.
-
-Évaluer et Éval. dy/dx&#xa0;: donnent la valeur de la fonction, ou de sa dérivée, en un x de votre choix.
-
-La zone d’information affiche le maximum, le minimum et la moyenne des valeurs tracées après chaque tracé.
-
-Déplacez la souris sur le graphe pour voir les coordonnées sous le pointeur. Un * à leur suite signifie que le point est sur la courbe. La barre d’état de la fenêtre principale affiche le même point avec autant de décimales que l’échelle le justifie, par exemple x = 1.25, y = -0.375 à l’échelle 80.
-
-Grille&#xa0;: Affichage &gt; Grille (Ctrl+G) trace sous chaque graphe une grille aux graduations étiquetées, pour lire des valeurs sur l’image. Les lignes sont espacées de 1, 2 ou 5 fois une puissance de dix unités, d’au moins 40 pixels, et suivent donc les échelles. Le choix vaut pour tous les graphes et est mémorisé&#xa0;; quand «&#xa0;Garder le graphe précédent&#xa0;» est coché, aucune grille n’est tracée.
-
-Clavier&#xa0;: Entrée dans la zone de l’expression trace le graphe. Alt avec la lettre soulignée d’un bouton l’actionne (Alt+T trace)&#xa0;; Alt+Maj avec une flèche change une échelle comme ses boutons + et -.
-
-Menu Outils&#xa0;: «&#xa0;Chercher les racines&#xa0;», «&#xa0;Chercher les extremums&#xa0;» et «&#xa0;Chercher les intersections&#xa0;» (avec chaque autre fonction explicite affichée) examinent la fonction sélectionnée telle que le graphe la montre, sur l’intervalle de x du graphe&#xa0;: un échantillon par colonne de pixels, au x avec lequel le graphe est tracé. Les points trouvés sont listés dans la fenêtre «&#xa0;Points&#xa0;» (fonction, type, x et y, dans l’ordre des x) et entourés sur le graphe jusqu’à ce qu’il soit retracé. Choisissez une ligne pour voir son point dans la barre d’état&#xa0;; «&#xa0;Copier&#xa0;» (Ctrl+C) copie les lignes avec une ligne d’en-tête et une tabulation entre les colonnes, et «&#xa0;Exporter en CSV&#xa0;» les enregistre dans un fichier. Une commande liste au plus 1000 points.
-
-Une racine est trouvée entre deux échantillons voisins de signes opposés, et en tout échantillon exactement nul. Son x est un nombre où f vaut 0, ou bien où f change de signe vers le nombre suivant (aussi près que vont les nombres du programme) sans y être plus grande en valeur absolue. Là où la valeur absolue de f croît à mesure que la recherche se resserre (un pôle, comme 1/x en 0, ou un saut, comme tan x en pi/2), aucune racine n’est listée.
-
-Un maximum (minimum) est trouvé en tout échantillon supérieur (inférieur) à ses deux voisins&#xa0;; une suite d’échantillons égaux compte une fois. Son x donne une valeur qui n’est pas plus petite (plus grande) que les échantillons autour de lui ni que les nombres juste à côté. Une intersection de deux fonctions est une racine de leur différence&#xa0;; son y est la valeur de la première.
-
-«&#xa0;Table de valeurs&#xa0;» demande «&#xa0;De&#xa0;», «&#xa0;À&#xa0;» et «&#xa0;Pas&#xa0;» et liste x, f(x) et dy/dx (tel que le donne «&#xa0;Éval. dy/dx&#xa0;») pour x = De, De + Pas, ... jusqu’à À. Un pas nul, un pas qui s’éloigne de À, ou plus de 100000 lignes sont refusés. «&#xa0;Copier&#xa0;» et «&#xa0;Exporter en CSV&#xa0;» fonctionnent comme dans la fenêtre «&#xa0;Points&#xa0;».</translation>
-    </message>
-    <message>
         <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
 
 Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
@@ -866,6 +814,62 @@ Exporter le graphe</translation>
 Full Screen Graph</source>
         <translation>Afficher le graphe actif sur tout l’écran&#xa0;; F11 ou Échap pour revenir
 Graphe en plein écran</translation>
+    </message>
+    <message>
+        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
+
+Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
+
+Plot dy/dx: plots the derivative f&apos;(x) of the function.
+
+Integrate: evaluates the definite integral of the function between two limits that you type.
+
+Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
+
+The information box shows the maximum, minimum and mean of the plotted values after each plot.
+
+Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
+
+Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
+
+Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.
+
+Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
+
+A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f grows as the search closes in (a pole, as 1/x at 0, or a jump, as tan x at pi/2), no root is listed.
+
+A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. An intersection of two functions is a root of their difference; its y is the value of the first.
+
+Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.
+
+The graph at any size: View &gt; Full Screen Graph (F11) shows the graph on the whole screen, where the wheel, dragging and the View commands work as over the form; F11, or Esc when nothing is being drawn, goes back. File &gt; Export Graph asks for the picture&apos;s size and whether to keep the visible region (the scales grow with the picture) or the scales (a bigger picture shows more), then writes an image, or an SVG or PDF file that holds the graph as lines and text.</source>
+        <translation>Échelles X et Y (Éch. X, Éch. Y)&#xa0;: le nombre de pixels par unité le long de chaque axe. Saisissez une valeur ou utilisez les boutons + et -, qui retracent aussitôt le graphe.
+
+Qualité&#xa0;: le nombre d’échantillons pris dans chaque colonne de pixels. Une qualité basse est plus rapide mais la courbe peut être pointillée&#xa0;; une qualité élevée est plus lente mais trace une ligne continue.
+
+Tracer dy/dx&#xa0;: trace la dérivée f&apos;(x) de la fonction.
+
+Intégrer&#xa0;: calcule l’intégrale définie de la fonction entre deux bornes que vous saisissez.
+
+Évaluer et Éval. dy/dx&#xa0;: donnent la valeur de la fonction, ou de sa dérivée, en un x de votre choix.
+
+La zone d’information affiche le maximum, le minimum et la moyenne des valeurs tracées après chaque tracé.
+
+Déplacez la souris sur le graphe pour voir les coordonnées sous le pointeur. Un * à leur suite signifie que le point est sur la courbe. La barre d’état de la fenêtre principale affiche le même point avec autant de décimales que l’échelle le justifie, par exemple x = 1.25, y = -0.375 à l’échelle 80.
+
+Grille&#xa0;: Affichage &gt; Grille (Ctrl+G) trace sous chaque graphe une grille aux graduations étiquetées, pour lire des valeurs sur l’image. Les lignes sont espacées de 1, 2 ou 5 fois une puissance de dix unités, d’au moins 40 pixels, et suivent donc les échelles. Le choix vaut pour tous les graphes et est mémorisé&#xa0;; quand «&#xa0;Garder le graphe précédent&#xa0;» est coché, aucune grille n’est tracée.
+
+Clavier&#xa0;: Entrée dans la zone de l’expression trace le graphe. Alt avec la lettre soulignée d’un bouton l’actionne (Alt+T trace)&#xa0;; Alt+Maj avec une flèche change une échelle comme ses boutons + et -.
+
+Menu Outils&#xa0;: «&#xa0;Chercher les racines&#xa0;», «&#xa0;Chercher les extremums&#xa0;» et «&#xa0;Chercher les intersections&#xa0;» (avec chaque autre fonction explicite affichée) examinent la fonction sélectionnée telle que le graphe la montre, sur l’intervalle de x du graphe&#xa0;: un échantillon par colonne de pixels, au x avec lequel le graphe est tracé. Les points trouvés sont listés dans la fenêtre «&#xa0;Points&#xa0;» (fonction, type, x et y, dans l’ordre des x) et entourés sur le graphe jusqu’à ce qu’il soit retracé. Choisissez une ligne pour voir son point dans la barre d’état&#xa0;; «&#xa0;Copier&#xa0;» (Ctrl+C) copie les lignes avec une ligne d’en-tête et une tabulation entre les colonnes, et «&#xa0;Exporter en CSV&#xa0;» les enregistre dans un fichier. Une commande liste au plus 1000 points.
+
+Une racine est trouvée entre deux échantillons voisins de signes opposés, et en tout échantillon exactement nul. Son x est un nombre où f vaut 0, ou bien où f change de signe vers le nombre suivant (aussi près que vont les nombres du programme) sans y être plus grande en valeur absolue. Là où la valeur absolue de f croît à mesure que la recherche se resserre (un pôle, comme 1/x en 0, ou un saut, comme tan x en pi/2), aucune racine n’est listée.
+
+Un maximum (minimum) est trouvé en tout échantillon supérieur (inférieur) à ses deux voisins&#xa0;; une suite d’échantillons égaux compte une fois. Son x donne une valeur qui n’est pas plus petite (plus grande) que les échantillons autour de lui ni que les nombres juste à côté. Une intersection de deux fonctions est une racine de leur différence&#xa0;; son y est la valeur de la première.
+
+«&#xa0;Table de valeurs&#xa0;» demande «&#xa0;De&#xa0;», «&#xa0;À&#xa0;» et «&#xa0;Pas&#xa0;» et liste x, f(x) et dy/dx (tel que le donne «&#xa0;Éval. dy/dx&#xa0;») pour x = De, De + Pas, ... jusqu’à À. Un pas nul, un pas qui s’éloigne de À, ou plus de 100000 lignes sont refusés. «&#xa0;Copier&#xa0;» et «&#xa0;Exporter en CSV&#xa0;» fonctionnent comme dans la fenêtre «&#xa0;Points&#xa0;».
+
+Le graphe à toute taille&#xa0;: Affichage &gt; Graphe en plein écran (F11) affiche le graphe sur tout l’écran, où la molette, le glisser et les commandes du menu Affichage agissent comme sur le formulaire&#xa0;; F11, ou Échap quand rien n’est en cours de tracé, ramène à la fenêtre. Fichier &gt; Exporter le graphe demande la taille de l’image et s’il faut garder la région visible (les échelles grandissent avec l’image) ou les échelles (une image plus grande en montre davantage), puis écrit une image, ou un fichier SVG ou PDF qui contient le graphe sous forme de lignes et de texte.</translation>
     </message>
 </context>
 <context>

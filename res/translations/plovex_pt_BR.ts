@@ -650,58 +650,6 @@ Table of Values</source>
 Tabela de valores</translation>
     </message>
     <message>
-        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
-
-Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
-
-Plot dy/dx: plots the derivative f&apos;(x) of the function.
-
-Integrate: evaluates the definite integral of the function between two limits that you type.
-
-Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
-
-The information box shows the maximum, minimum and mean of the plotted values after each plot.
-
-Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
-
-Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
-
-Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.
-
-Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
-
-A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f grows as the search closes in (a pole, as 1/x at 0, or a jump, as tan x at pi/2), no root is listed.
-
-A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. An intersection of two functions is a root of their difference; its y is the value of the first.
-
-Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
-        <translation>Escala X e Escala Y: o número de pixels por unidade ao longo de cada eixo. Digite um valor ou use os botões + e -, que traçam o gráfico de novo na hora.
-
-Qualidade (Qualid.): o número de amostras tomadas em cada coluna de pixels. Uma qualidade menor é mais rápida, mas a curva pode sair pontilhada; uma qualidade maior é mais lenta, mas traça uma linha contínua.
-
-Traçar dy/dx: traça a derivada f&apos;(x) da função.
-
-Integrar: calcula a integral definida da função entre dois limites que você digita.
-
-Avaliar e Aval. dy/dx: dão o valor da função, ou de sua derivada, no x que você escolher.
-
-A caixa de informações mostra o máximo, o mínimo e a média dos valores traçados após cada traçado.
-
-Mova o mouse sobre o gráfico para ver as coordenadas sob o ponteiro. Um * depois delas indica que o ponto está sobre a curva. A barra de status da janela principal mostra o mesmo ponto com tantas casas decimais quanto a escala justifica, por exemplo x = 1.25, y = -0.375 na escala 80.
-
-Grade: Exibir &gt; Grade (Ctrl+G) desenha sob cada gráfico uma grade com marcas rotuladas, para ler valores na imagem. As linhas ficam a 1, 2 ou 5 vezes uma potência de dez unidades umas das outras, a pelo menos 40 pixels, e assim acompanham as escalas. A escolha vale para todos os gráficos e é lembrada; com &quot;Não apagar gráfico anterior&quot; marcado, nenhuma grade é desenhada.
-
-Teclado: Enter na caixa da expressão traça o gráfico. Alt com a letra sublinhada de um botão o aciona (Alt+T traça); Alt+Shift com uma tecla de seta muda uma escala como seus botões + e -.
-
-Menu Ferramentas: &quot;Encontrar raízes&quot;, &quot;Encontrar extremos&quot; e &quot;Encontrar interseções&quot; (com cada outra função explícita visível) examinam a função selecionada como o gráfico a mostra, no intervalo de x do gráfico: uma amostra por coluna de pixels, no x com que o gráfico é traçado. Os pontos encontrados são listados na janela &quot;Pontos&quot; (função, tipo, x e y, em ordem de x) e circulados no gráfico até que ele seja traçado de novo. Escolha uma linha para ver seu ponto na barra de status; &quot;Copiar&quot; (Ctrl+C) copia as linhas com uma linha de cabeçalho e uma tabulação entre as colunas, e &quot;Exportar CSV&quot; as salva em um arquivo. Um comando lista no máximo 1000 pontos.
-
-Uma raiz é encontrada entre cada duas amostras vizinhas de sinais opostos, e em cada amostra que vale exatamente 0. Seu x é um número onde f vale 0, ou onde f muda de sinal rumo ao número seguinte (tão perto quanto vão os números do programa) sem ser ali maior em valor absoluto. Onde o valor absoluto de f cresce à medida que a busca se estreita (um polo, como 1/x em 0, ou um salto, como tan x em pi/2), nenhuma raiz é listada.
-
-Um máximo (mínimo) é encontrado em cada amostra acima (abaixo) de suas duas vizinhas; uma sequência de amostras iguais conta uma vez. Seu x dá um valor não menor (maior) que as amostras ao redor e que os números logo ao lado. Uma interseção de duas funções é uma raiz da diferença entre elas; seu y é o valor da primeira.
-
-&quot;Tabela de valores&quot; pede &quot;De&quot;, &quot;Até&quot; e &quot;Passo&quot; e lista x, f(x) e dy/dx (como &quot;Aval. dy/dx&quot; o dá) para x = De, De + Passo, ... até Até. Um passo 0, um passo que se afasta de Até ou mais de 100000 linhas são recusados. &quot;Copiar&quot; e &quot;Exportar CSV&quot; funcionam como na janela &quot;Pontos&quot;.</translation>
-    </message>
-    <message>
         <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
 
 Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
@@ -866,6 +814,62 @@ Exportar gráfico</translation>
 Full Screen Graph</source>
         <translation>Mostrar o gráfico ativo na tela inteira; F11 ou Esc volta
 Gráfico em tela cheia</translation>
+    </message>
+    <message>
+        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
+
+Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
+
+Plot dy/dx: plots the derivative f&apos;(x) of the function.
+
+Integrate: evaluates the definite integral of the function between two limits that you type.
+
+Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
+
+The information box shows the maximum, minimum and mean of the plotted values after each plot.
+
+Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
+
+Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
+
+Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.
+
+Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
+
+A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f grows as the search closes in (a pole, as 1/x at 0, or a jump, as tan x at pi/2), no root is listed.
+
+A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. An intersection of two functions is a root of their difference; its y is the value of the first.
+
+Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.
+
+The graph at any size: View &gt; Full Screen Graph (F11) shows the graph on the whole screen, where the wheel, dragging and the View commands work as over the form; F11, or Esc when nothing is being drawn, goes back. File &gt; Export Graph asks for the picture&apos;s size and whether to keep the visible region (the scales grow with the picture) or the scales (a bigger picture shows more), then writes an image, or an SVG or PDF file that holds the graph as lines and text.</source>
+        <translation>Escala X e Escala Y: o número de pixels por unidade ao longo de cada eixo. Digite um valor ou use os botões + e -, que traçam o gráfico de novo na hora.
+
+Qualidade (Qualid.): o número de amostras tomadas em cada coluna de pixels. Uma qualidade menor é mais rápida, mas a curva pode sair pontilhada; uma qualidade maior é mais lenta, mas traça uma linha contínua.
+
+Traçar dy/dx: traça a derivada f&apos;(x) da função.
+
+Integrar: calcula a integral definida da função entre dois limites que você digita.
+
+Avaliar e Aval. dy/dx: dão o valor da função, ou de sua derivada, no x que você escolher.
+
+A caixa de informações mostra o máximo, o mínimo e a média dos valores traçados após cada traçado.
+
+Mova o mouse sobre o gráfico para ver as coordenadas sob o ponteiro. Um * depois delas indica que o ponto está sobre a curva. A barra de status da janela principal mostra o mesmo ponto com tantas casas decimais quanto a escala justifica, por exemplo x = 1.25, y = -0.375 na escala 80.
+
+Grade: Exibir &gt; Grade (Ctrl+G) desenha sob cada gráfico uma grade com marcas rotuladas, para ler valores na imagem. As linhas ficam a 1, 2 ou 5 vezes uma potência de dez unidades umas das outras, a pelo menos 40 pixels, e assim acompanham as escalas. A escolha vale para todos os gráficos e é lembrada; com &quot;Não apagar gráfico anterior&quot; marcado, nenhuma grade é desenhada.
+
+Teclado: Enter na caixa da expressão traça o gráfico. Alt com a letra sublinhada de um botão o aciona (Alt+T traça); Alt+Shift com uma tecla de seta muda uma escala como seus botões + e -.
+
+Menu Ferramentas: &quot;Encontrar raízes&quot;, &quot;Encontrar extremos&quot; e &quot;Encontrar interseções&quot; (com cada outra função explícita visível) examinam a função selecionada como o gráfico a mostra, no intervalo de x do gráfico: uma amostra por coluna de pixels, no x com que o gráfico é traçado. Os pontos encontrados são listados na janela &quot;Pontos&quot; (função, tipo, x e y, em ordem de x) e circulados no gráfico até que ele seja traçado de novo. Escolha uma linha para ver seu ponto na barra de status; &quot;Copiar&quot; (Ctrl+C) copia as linhas com uma linha de cabeçalho e uma tabulação entre as colunas, e &quot;Exportar CSV&quot; as salva em um arquivo. Um comando lista no máximo 1000 pontos.
+
+Uma raiz é encontrada entre cada duas amostras vizinhas de sinais opostos, e em cada amostra que vale exatamente 0. Seu x é um número onde f vale 0, ou onde f muda de sinal rumo ao número seguinte (tão perto quanto vão os números do programa) sem ser ali maior em valor absoluto. Onde o valor absoluto de f cresce à medida que a busca se estreita (um polo, como 1/x em 0, ou um salto, como tan x em pi/2), nenhuma raiz é listada.
+
+Um máximo (mínimo) é encontrado em cada amostra acima (abaixo) de suas duas vizinhas; uma sequência de amostras iguais conta uma vez. Seu x dá um valor não menor (maior) que as amostras ao redor e que os números logo ao lado. Uma interseção de duas funções é uma raiz da diferença entre elas; seu y é o valor da primeira.
+
+&quot;Tabela de valores&quot; pede &quot;De&quot;, &quot;Até&quot; e &quot;Passo&quot; e lista x, f(x) e dy/dx (como &quot;Aval. dy/dx&quot; o dá) para x = De, De + Passo, ... até Até. Um passo 0, um passo que se afasta de Até ou mais de 100000 linhas são recusados. &quot;Copiar&quot; e &quot;Exportar CSV&quot; funcionam como na janela &quot;Pontos&quot;.
+
+O gráfico em qualquer tamanho: Exibir &gt; Gráfico em tela cheia (F11) mostra o gráfico na tela inteira, onde a roda do mouse, o arrastar e os comandos do menu Exibir funcionam como sobre o formulário; F11, ou Esc quando nada está sendo desenhado, volta. Arquivo &gt; Exportar gráfico pergunta o tamanho da imagem e se deve manter a região visível (as escalas crescem com a imagem) ou as escalas (uma imagem maior mostra mais), e então grava uma imagem, ou um arquivo SVG ou PDF que contém o gráfico como linhas e texto.</translation>
     </message>
 </context>
 <context>
