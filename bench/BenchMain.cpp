@@ -5,6 +5,7 @@
 // the wall-clock comparisons of RenderSpeed.h.
 
 #include "bench/RenderSpeed.h"
+#include "document/FunctionPalette.h"
 #include "document/GraphModel.h"
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
@@ -15,7 +16,6 @@
 #include "render/GraphRenderer.h"
 #include "render/GridLayout.h"
 #include "render/PointFinder.h"
-#include "document/FunctionPalette.h"
 #include "render/ViewNavigation.h"
 #include "view/ImageSurface.h"
 #include "view/VectorGraphWriter.h"
