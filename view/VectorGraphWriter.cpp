@@ -53,6 +53,8 @@ std::optional<VectorGraph> WriteVectorGraph(VectorFormat format, const GraphView
         QSvgGenerator generator;
         generator.setOutputDevice(&buffer);
         generator.setSize(QSize(width, height));
+        // As CSS counts pixels: a viewer shows the picture at the graph's size.
+        generator.setResolution(96);
         generator.setViewBox(QRect(0, 0, width, height));
         generator.setTitle(title);
         generator.setDescription(kCreator);

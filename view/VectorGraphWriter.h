@@ -30,9 +30,10 @@ struct VectorGraph {
     RenderResult result;
 };
 
-// The graph painted as PaintVectorGraph paints it into an SVG file (its size and view box
-// width by height pixels) or a PDF file (one page of width by height points, 72 to the inch,
-// so one point for each pixel), titled `title`. None when the painting cannot start.
+// The graph painted as PaintVectorGraph paints it into an SVG file (its view box width by
+// height pixels, its size that many pixels at 96 to the inch) or a PDF file (one page of width by
+// height points, 72 to the inch, so one point for each pixel), titled `title`. None when the
+// painting cannot start.
 std::optional<VectorGraph> WriteVectorGraph(VectorFormat format, const GraphView& view,
     const RenderOptions& options, const std::vector<PlotItem>& items, std::size_t statisticsItem,
     int width, int height, const QString& title);
