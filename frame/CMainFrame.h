@@ -94,6 +94,7 @@ private:
     void CreateStatusBar();
     void CreateFunctionBar();
     void SaveFunctionBarPlace();
+    void RememberFunctionBarShown(bool shown);
 
     void OnUpdateFrameMenu();
     void OnUpdateFrameTitle();

@@ -205,7 +205,7 @@ void DataExchange::Integer(int id, int& field, int minimum, int maximum)
 
 void DataExchange::Prompt(QWidget* control, const QString& text)
 {
-    Messages().MessageBox(&m_window, text);
+    Messages().MessageBox(&m_window, text, MessageKind::Refusal);
     m_failed = true;
     // The box to correct gets the focus with its text selected.
     control->setFocus();

@@ -33,6 +33,12 @@ void CPlovexDoc::Changed(std::size_t index)
     emit FunctionChanged(index);
 }
 
+void CPlovexDoc::DrawingChangedNow()
+{
+    ++m_drawingRevision;
+    emit DrawingChanged();
+}
+
 void CPlovexDoc::SetExpression(const std::string& expression, std::size_t index)
 {
     GraphFunction& function = m_model.Function(index);
@@ -68,6 +74,7 @@ void CPlovexDoc::SetImplicit(std::size_t index, bool implicit)
         return;
     function.kind = implicit ? CurveKind::Implicit : CurveKind::Explicit;
     Changed(index);
+    DrawingChangedNow();
 }
 
 void CPlovexDoc::SetColour(std::size_t index, Rgb colour)
@@ -77,6 +84,7 @@ void CPlovexDoc::SetColour(std::size_t index, Rgb colour)
         return;
     function.colour = colour;
     Changed(index);
+    DrawingChangedNow();
 }
 
 void CPlovexDoc::SetShown(std::size_t index, bool shown)
@@ -86,11 +94,22 @@ void CPlovexDoc::SetShown(std::size_t index, bool shown)
         return;
     function.shown = shown;
     Changed(index);
+    DrawingChangedNow();
 }
 
 FunctionParse CPlovexDoc::Parse(std::size_t index)
 {
-    return m_model.Function(index).Parse();
+    GraphFunction& function = m_model.Function(index);
+    const std::string parsed = function.ParsedExpression();
+    const std::string parsedY = function.ParsedExpression(1);
+    const ParameterRange range = function.ParsedRange();
+    const std::string postfix = function.PostfixText();
+    const FunctionParse parse = function.Parse();
+    // The same texts parse into the same queues again.
+    if (function.ParsedExpression() != parsed || function.ParsedExpression(1) != parsedY
+        || !(function.ParsedRange() == range) || function.PostfixText() != postfix)
+        DrawingChangedNow();
+    return parse;
 }
 
 std::size_t CPlovexDoc::AddFunction(std::size_t after, CurveKind kind)
@@ -108,6 +127,7 @@ void CPlovexDoc::DeleteFunction(std::size_t index)
     m_model.Remove(index);
     UpdateModified();
     emit FunctionRemoved(index);
+    DrawingChangedNow();
 }
 
 void CPlovexDoc::MoveFunction(std::size_t from, std::size_t to)
@@ -117,6 +137,7 @@ void CPlovexDoc::MoveFunction(std::size_t from, std::size_t to)
     m_model.Move(from, to);
     UpdateModified();
     emit FunctionMoved(from, to);
+    DrawingChangedNow();
 }
 
 void CPlovexDoc::SetView(const GraphView& view)

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace plovex {
@@ -47,6 +48,11 @@ public:
     void DeleteFunction(std::size_t index);
     void MoveFunction(std::size_t from, std::size_t to);
 
+    // Counts the changes to what a rendering of the document draws: a parse that changed a
+    // function's postfix queue, its kind, colour or shown state, a removal or a move. A form
+    // whose last rendering saw an older count is out of date.
+    std::uint64_t DrawingRevision() const { return m_drawingRevision; }
+
     // The view of the form that last changed it.
     const GraphView& View() const { return m_model.View(); }
     void SetView(const GraphView& view);
@@ -85,10 +91,13 @@ signals:
     void FunctionInserted(std::size_t index);
     void FunctionRemoved(std::size_t index);
     void FunctionMoved(std::size_t from, std::size_t to);
+    // What a rendering draws changed (see DrawingRevision).
+    void DrawingChanged();
 
 private:
     void UpdateModified();
     void Changed(std::size_t index);
+    void DrawingChangedNow();
 
     GraphModel m_model;
     QString m_pathName;
@@ -96,6 +105,7 @@ private:
     // What the file holds, exactly as read or written.
     QByteArray m_fileBytes;
     bool m_modified = false;
+    std::uint64_t m_drawingRevision = 0;
 };
 
 } // namespace plovex

@@ -16,7 +16,6 @@
 #include "platform/VectorState.h"
 #include "render/DrawingSurface.h"
 #include "render/GraphCoordinates.h"
-#include "render/GraphDescription.h"
 #include "render/GraphRenderer.h"
 #include "render/Integration.h"
 #include "render/PointerReadout.h"
@@ -31,8 +30,10 @@
 #include "view/EngineTexts.h"
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
+#include "view/GraphDescription.h"
 #include "view/GraphExport.h"
 #include "view/GraphPage.h"
+#include "view/HeldInput.h"
 #include "view/RenderingGuard.h"
 
 #include <QAbstractButton>
@@ -42,6 +43,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -95,6 +97,9 @@ constexpr int kExplicitOnly[] = {
     res::kPlotDerivativeButton,
     res::kQualityEdit,
 };
+
+// A form that follows its document waits this long while a rendering runs.
+constexpr int kCatchUpRetryMilliseconds = 50;
 
 // Enter in one of these boxes plots, as the Plot button does.
 constexpr int kPlotOnEnter[] = {
@@ -174,6 +179,7 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
         emit SelectionChanged();
     });
     connect(&m_document, &CPlovexDoc::FunctionRemoved, this, &CPlovexView::OnFunctionRemoved);
+    connect(&m_document, &CPlovexDoc::DrawingChanged, this, &CPlovexView::FollowDocument);
     connect(
         &m_document, &CPlovexDoc::FunctionMoved, this, [this](std::size_t from, std::size_t to) {
             if (m_selected == from)
@@ -185,6 +191,9 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
         });
     // Attaches the control objects and shows the defaults.
     UpdateData(false);
+    // The graph takes the focus from Tab, after the quality box, and from a click, so that
+    // the arrow keys can move the view.
+    m_graphArea->setFocusPolicy(Qt::TabFocus);
     CreateGraphMenu();
     m_clock.start();
 }
@@ -231,7 +240,8 @@ void CPlovexView::ParseOtherFunctions()
             continue;
         const FunctionParse parse = document.Parse(i);
         if (!parse.Ok())
-            Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(i), parse));
+            Messages().MessageBox(
+                this, EngineTexts::ParseErrors(document.Function(i), parse), MessageKind::Refusal);
     }
 }
 
@@ -283,6 +293,29 @@ void CPlovexView::OnFunctionRemoved(std::size_t index)
         ShowSelectedFunction();
     else
         emit SelectionChanged();
+}
+
+void CPlovexView::FollowDocument()
+{
+    if (m_catchUpWaiting)
+        return;
+    m_catchUpWaiting = true;
+    // After the command that changed the document has drawn its own form.
+    QTimer::singleShot(0, this, &CPlovexView::CatchUp);
+}
+
+void CPlovexView::CatchUp()
+{
+    // Never in the middle of a rendering, this form's or another's.
+    if (HeldInput::Instance().Rendering()) {
+        QTimer::singleShot(kCatchUpRetryMilliseconds, this, &CPlovexView::CatchUp);
+        return;
+    }
+    m_catchUpWaiting = false;
+    if (m_drawnRevision == GetDocument().DrawingRevision())
+        return;
+    ReadControlsQuietly();
+    Redraw();
 }
 
 void CPlovexView::DoDataExchange(DataExchange& exchange)
@@ -611,6 +644,46 @@ bool CPlovexView::WheelAt(const QPoint& pixel, const QPoint& angle, Qt::Keyboard
     return true;
 }
 
+// With the focus on the graph the arrow keys move the view a tenth of the area's width or
+// height towards their side (Left shows what lies left of it), and one pixel with Shift. A run
+// of presses without a half-second pause is one step back, as a run of wheel notches is.
+void CPlovexView::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!m_graphArea->hasFocus()
+        || (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)) {
+        FormView::keyPressEvent(event);
+        return;
+    }
+    const QSize client = m_graphArea->ClientSize();
+    const double across = modifiers == Qt::ShiftModifier ? 1.0 : client.width() / 10;
+    const double down = modifiers == Qt::ShiftModifier ? 1.0 : client.height() / 10;
+    double right = 0.0;
+    double lower = 0.0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        right = across;
+        break;
+    case Qt::Key_Right:
+        right = -across;
+        break;
+    case Qt::Key_Up:
+        lower = down;
+        break;
+    case Qt::Key_Down:
+        lower = -down;
+        break;
+    default:
+        FormView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    ReadControlsQuietly();
+    ShowView(PanBy(CurrentView(), right, lower));
+    m_history.RecordWheel(CurrentView(), m_clock.elapsed());
+    emit HistoryChanged();
+}
+
 void CPlovexView::mousePressEvent(QMouseEvent* event)
 {
     const std::optional<QPoint> pixel = OwnAreaPixel(event->position());
@@ -623,6 +696,9 @@ bool CPlovexView::PressAt(const QPoint& pixel, const QPointF& position)
     if (!AreaOffset(pixel))
         return false;
     ReadControlsQuietly();
+    // The form's own graph takes the focus; a presenter's window has it already.
+    if (!m_presenter)
+        m_graphArea->setFocus(Qt::MouseFocusReason);
     m_dragFrom = position;
     m_dragView = CurrentView();
     m_dragged = false;
@@ -778,11 +854,13 @@ bool CPlovexView::CheckDrawnExplicit()
     if (kind == CurveKind::Implicit) {
         Messages().MessageBox(this,
             tr("Roots, extrema and tables of values are found for explicit functions: clear "
-               "Implicit function and plot."));
+               "Implicit function and plot."),
+            MessageKind::Refusal);
     } else if (kind != CurveKind::Explicit) {
         Messages().MessageBox(this,
             tr("Roots, extrema and tables of values are found for explicit functions y = f(x), "
-               "not for parametric or polar curves."));
+               "not for parametric or polar curves."),
+            MessageKind::Refusal);
     }
     return kind == CurveKind::Explicit;
 }
@@ -860,7 +938,8 @@ void CPlovexView::OnTableOfValues()
         table = MakeTableXs(question.m_from, question.m_to, question.m_step);
         if (table.refusal == TableRefusal::None)
             break;
-        Messages().MessageBox(this, EngineTexts::TableRefusalText(table.refusal));
+        Messages().MessageBox(
+            this, EngineTexts::TableRefusalText(table.refusal), MessageKind::Refusal);
     }
     const Program program = Program::Compile(GetDocument().Function(m_selected).PostfixQueue());
     const bool derivative = m_drawnDerivative;
@@ -918,7 +997,7 @@ void CPlovexView::OnExportGraph()
         return;
     QString error;
     if (!ExportGraph(graph, question.m_width, question.m_height, question.m_keep, path, error))
-        Messages().MessageBox(this, error);
+        Messages().MessageBox(this, error, MessageKind::Failure);
 }
 
 void CPlovexView::OnFilePrint()
@@ -944,12 +1023,14 @@ void CPlovexView::Print(QPrinter& printer)
         = file.isEmpty() ? std::nullopt : SpecialFileReason(file)) {
         Messages().MessageBox(this,
             tr("Cannot print the graph to \"%1\".\n\n%2")
-                .arg(QDir::toNativeSeparators(file), *special));
+                .arg(QDir::toNativeSeparators(file), *special),
+            MessageKind::Refusal);
         return;
     }
     if (!PrintGraphPage(printer, Drawn(), m_drawn))
-        Messages().MessageBox(
-            this, tr("Cannot print the graph: the printer did not accept the page."));
+        Messages().MessageBox(this,
+            tr("Cannot print the graph: the printer did not accept the page."),
+            MessageKind::Failure);
 }
 
 void CPlovexView::OnEvaluate()
@@ -999,7 +1080,8 @@ void CPlovexView::OnIntegrate()
         Program::Compile(GetDocument().Function(m_selected).PostfixQueue()), lower, upper);
     ShowResult(integral.sum);
     if (integral.stoppedAt) {
-        Messages().MessageBox(this, EngineTexts::IntegralStop(*integral.stoppedAt, upper));
+        Messages().MessageBox(
+            this, EngineTexts::IntegralStop(*integral.stoppedAt, upper), MessageKind::Information);
     }
 }
 
@@ -1012,10 +1094,16 @@ void CPlovexView::ParseExpression()
 {
     CPlovexDoc& document = GetDocument();
     document.SetExpression(m_expression, m_selected);
+    // Evaluate and Integrate parse without drawing: this form keeps its picture until its
+    // next rendering, while the document's other forms draw the new parse.
+    const bool upToDate = m_drawnRevision == document.DrawingRevision();
     const FunctionParse parse = document.Parse(m_selected);
+    if (upToDate)
+        m_drawnRevision = document.DrawingRevision();
     m_postfix = document.Function(m_selected).PostfixText();
     if (!parse.Ok())
-        Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(m_selected), parse));
+        Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(m_selected), parse),
+            MessageKind::Refusal);
 }
 
 double CPlovexView::Evaluate(float x, float y, bool subCall) const
@@ -1054,13 +1142,15 @@ void CPlovexView::DrawGraph()
     // Said once the picture and its statistics show: the graph ends where the sweep stalled.
     if (stalledAt) {
         UpdateData(false);
-        Messages().MessageBox(this, EngineTexts::SweepStall(m_quality, *stalledAt));
+        Messages().MessageBox(
+            this, EngineTexts::SweepStall(m_quality, *stalledAt), MessageKind::Information);
     }
 }
 
 std::optional<float> CPlovexView::RenderOnce()
 {
     const CPlovexDoc& document = GetDocument();
+    m_drawnRevision = document.DrawingRevision();
     std::size_t statisticsItem = 0;
     const std::vector<PlotItem> items
         = PlotItems(document.Model().Functions(), m_selected, m_derivative, statisticsItem);
@@ -1088,8 +1178,8 @@ std::optional<float> CPlovexView::RenderOnce()
     m_info = totals.stopped ? EngineTexts::kRenderingStopped
                             : StatisticsText(result.statistics, FormatFixed);
     surface.Finish();
-    GraphArea().SetDescription(BytesToText(DescribeFunctions(document.Model().Functions())
-        + DescribeGraph(document.Function(m_selected), *this)));
+    GraphArea().SetDescription(GraphDescription::Describe(
+        document.Model().Functions(), document.Function(m_selected), *this));
     return totals.sweepStalledAt;
 }
 

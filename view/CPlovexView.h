@@ -15,6 +15,7 @@
 #include <QPointF>
 #include <QString>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -192,6 +193,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -203,6 +205,10 @@ private:
     void OnSettingEdited();
     void OnFunctionChanged(std::size_t index);
     void OnFunctionRemoved(std::size_t index);
+    // Another form changed what the document's rendering draws: this one draws it again once
+    // the event loop runs, as a scale button draws, unless it is up to date by then.
+    void FollowDocument();
+    void CatchUp();
     void ChangeScale(float FormFields::*scale, float change);
     // The graph area's client pixel `pixel` as an offset from its centre (right and up); none
     // outside the area.
@@ -249,6 +255,9 @@ private:
 
     // What the last rendering drew, for the caption: each function's line and colour.
     std::vector<CaptionLine> m_drawn;
+    // The document's drawing revision the last rendering drew, and whether a catch-up waits.
+    std::uint64_t m_drawnRevision = 0;
+    bool m_catchUpWaiting = false;
     // The view and derivative mode of the last rendering, where its points lie; whether it drew
     // the grid, and whether its picture is what drawing its functions again gives.
     bool m_drawnDerivative = false;

@@ -2,6 +2,7 @@
 
 #include "platform/PictureStatic.h"
 #include "view/CPlovexView.h"
+#include "view/HeldInput.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -14,17 +15,14 @@ namespace plovex {
 RenderingGuard::RenderingGuard(CPlovexView& view)
     : m_view(view)
 {
+    HeldInput::Instance().RenderingStarted();
     qApp->installEventFilter(this);
 }
 
 RenderingGuard::~RenderingGuard()
 {
     qApp->removeEventFilter(this);
-    // In the order they came, to whoever is still there.
-    for (auto& [receiver, event] : m_waiting) {
-        if (receiver)
-            QCoreApplication::postEvent(receiver, event.release());
-    }
+    HeldInput::Instance().RenderingEnded();
 }
 
 bool RenderingGuard::OverOwnGraph(QObject* watched, QEvent* event) const
@@ -71,6 +69,7 @@ bool RenderingGuard::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Wheel:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
         if (OverOwnGraph(watched, event) || (watched == PointerOwner() && m_view.Dragging()))
             return false;
@@ -88,7 +87,7 @@ bool RenderingGuard::eventFilter(QObject* watched, QEvent* event)
     default:
         return false;
     }
-    m_waiting.emplace_back(watched, std::unique_ptr<QEvent>(event->clone()));
+    HeldInput::Instance().Hold(watched, *event);
     return true;
 }
 

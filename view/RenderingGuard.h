@@ -2,9 +2,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <memory>
-#include <utility>
-#include <vector>
 
 class QEvent;
 
@@ -16,9 +13,9 @@ class CPlovexView;
 // filter decides what reaches whom meanwhile. Esc stops the rendering; the wheel and the left
 // button over the form's own graph area, or over the presenter's that shows it, move the view
 // (which stops the rendering and starts the next); the window manager's close stops the rendering
-// and closes once it has ended. Every other click and key waits, as it would for a form that does
-// not run the loop, and is delivered when the rendering is over; mere pointer moves elsewhere are
-// dropped.
+// and closes once it has ended. Every other click and key waits in the application's HeldInput
+// line, as it would for a form that does not run the loop, and is served in order when the
+// rendering is over; mere pointer moves elsewhere are dropped.
 class RenderingGuard : public QObject {
     Q_OBJECT
 
@@ -42,7 +39,6 @@ private:
     QWidget* PointerOwner() const;
 
     CPlovexView& m_view;
-    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> m_waiting;
     QPointer<QWidget> m_closing;
 };
 

@@ -36,9 +36,10 @@ FakeMessages::~FakeMessages()
     SetMessageService(m_previous);
 }
 
-void FakeMessages::MessageBox(QWidget*, const QString& text)
+void FakeMessages::MessageBox(QWidget*, const QString& text, MessageKind kind)
 {
     messages.push_back(text.toStdString());
+    kinds.push_back(kind);
 }
 
 int FakeMessages::RunModal(QDialog& dialog)

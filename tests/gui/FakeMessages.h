@@ -28,12 +28,15 @@ public:
     FakeMessages();
     ~FakeMessages() override;
 
-    void MessageBox(QWidget* owner, const QString& text) override;
+    using MessageService::MessageBox;
+    void MessageBox(QWidget* owner, const QString& text, MessageKind kind) override;
     int RunModal(QDialog& dialog) override;
 
     void Script(Answer answer) { m_answers.push_back(std::move(answer)); }
 
     std::vector<std::string> messages;
+    // Each message's kind, in the same order.
+    std::vector<MessageKind> kinds;
     std::vector<Question> questions;
 
 private:
