@@ -565,8 +565,8 @@ void RegisterVectorExport()
             state.counters["pdf"] = pdf * 1e9;
             state.counters["bytes"] = bytes;
         })
-        ->MinTime(kMinSecondsPerRepetition)
-        ->Repetitions(kRepetitions)
+        ->MinTime(TheEffort().minSecondsPerRepetition)
+        ->Repetitions(TheEffort().repetitions)
         ->ReportAggregatesOnly(true)
         ->ComputeStatistics("fastest", Fastest);
 }
@@ -578,7 +578,7 @@ void PrintVectorExport(const Collector& collector)
                 "ms; fastest of %d, one thread)\n\n",
         kLargeWidth, kLargeHeight, collector.Nanoseconds(name + "#svg") / 1e6,
         collector.Nanoseconds(name + "#bytes") / 1e3, collector.Nanoseconds(name + "#pdf") / 1e6,
-        kRepetitions);
+        TheEffort().repetitions);
 }
 
 // Find Extrema on x*sin(x) across a 1920-pixel area at the default scale: the samples of every
@@ -662,8 +662,8 @@ void RegisterCurves()
             state.counters["polar"] = times[1] * 1e9;
             state.counters["explicit"] = times[2] * 1e9;
         })
-        ->MinTime(kMinSecondsPerRepetition)
-        ->Repetitions(kRepetitions)
+        ->MinTime(TheEffort().minSecondsPerRepetition)
+        ->Repetitions(TheEffort().repetitions)
         ->ReportAggregatesOnly(true)
         ->ComputeStatistics("fastest", Fastest);
 }
@@ -675,7 +675,8 @@ void PrintCurves(const Collector& collector)
         "Curves on a default %dx%d render at quality 10 (6101 samples each, fastest of %d): "
         "parametric t-sin(t), 1-cos(t) %.3f ms, polar cos(5*t) %.3f ms; explicit x*sin(x) "
         "%.3f ms\n\n",
-        kAreaWidth, kAreaHeight, kRepetitions, collector.Nanoseconds(name + "#parametric") / 1e6,
+        kAreaWidth, kAreaHeight, TheEffort().repetitions,
+        collector.Nanoseconds(name + "#parametric") / 1e6,
         collector.Nanoseconds(name + "#polar") / 1e6,
         collector.Nanoseconds(name + "#explicit") / 1e6);
 }
