@@ -11,6 +11,7 @@
 #include "platform/FileStore.h"
 #include "platform/ImageFileWriter.h"
 #include "platform/StringTable.h"
+#include "render/ExportSize.h"
 #include "render/GraphCoordinates.h"
 #include "render/GraphRenderer.h"
 #include "render/Integration.h"
@@ -19,6 +20,7 @@
 #include "res/Resource.h"
 #include "view/DocumentFile.h"
 #include "view/ImageSurface.h"
+#include "view/VectorGraphWriter.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
@@ -245,10 +247,20 @@ private:
     Outcome<int> EvaluateAt();
     // --size as width and height, or the default graph area when `required` is false.
     Outcome<std::pair<int, int>> AreaSize(bool required);
+    // The value of the WxH option `name`.
+    Outcome<std::pair<int, int>> SizeValue(const QString& name);
     // The first function parsed as an explicit function, compiled; settings as the options
     // give.
     Outcome<Program> ExplicitProgram(const char* option, GraphSettings& settings);
     Outcome<int> Render();
+    // The graph drawn on a width by height picture into `path`, as an image in `format` or as
+    // an SVG or PDF file; the rendering's statistics.
+    Outcome<RenderResult> WriteImage(const QString& path, const QByteArray& format,
+        const GraphView& view, const RenderOptions& options, const std::vector<PlotItem>& items,
+        std::size_t statisticsItem, int width, int height);
+    Outcome<RenderResult> WriteVector(VectorFormat format, const QString& path,
+        const GraphView& view, const RenderOptions& options, const std::vector<PlotItem>& items,
+        std::size_t statisticsItem, int width, int height);
     Outcome<int> IntegrateRange();
     Outcome<int> Points();
     Outcome<int> Table();
@@ -542,14 +554,19 @@ Outcome<std::pair<int, int>> Command::AreaSize(bool required)
             return Failure { kUsageError, "--size=WxH is required with --render" };
         return std::pair { kDefaultAreaWidth, kDefaultAreaHeight };
     }
+    return SizeValue("size");
+}
+
+Outcome<std::pair<int, int>> Command::SizeValue(const QString& name)
+{
     static const QRegularExpression sizePattern("^\\s*(\\d{1,9})\\s*x\\s*(\\d{1,9})\\s*$");
-    const QRegularExpressionMatch size = sizePattern.match(m_parser.value("size"));
+    const QRegularExpressionMatch size = sizePattern.match(m_parser.value(name));
     const int width = size.hasMatch() ? size.captured(1).toInt() : 0;
     const int height = size.hasMatch() ? size.captured(2).toInt() : 0;
     if (width < 1 || height < 1 || width > kMaxImageSide || height > kMaxImageSide) {
         return Failure { kUsageError,
-            QString("--size: '%1' is not WxH with sides from 1 to %2")
-                .arg(m_parser.value("size"))
+            QString("--%1: '%2' is not WxH with sides from 1 to %3")
+                .arg(name, m_parser.value(name))
                 .arg(kMaxImageSide) };
     }
     return std::pair { width, height };
@@ -663,14 +680,22 @@ Outcome<int> Command::Render()
     // A name without an extension (/dev/stdout, a FIFO) gets a PNG.
     const QString suffix = QFileInfo(path).suffix().toLower();
     const QByteArray format = suffix.isEmpty() ? QByteArray("png") : suffix.toLatin1();
-    if (!QImageWriter::supportedImageFormats().contains(format))
+    const std::optional<VectorFormat> vector = VectorFormatOf(path);
+    if (!vector && !QImageWriter::supportedImageFormats().contains(format))
         return Failure { kUsageError,
             QString("--render: cannot write images of type '%1'").arg(QString(format)) };
 
     Outcome<GraphSettings> settings = Settings();
     if (!settings.Ok())
         return settings.Error();
-    const GraphView& view = settings.Value();
+    GraphView view = settings.Value();
+    if (m_parser.isSet("keep-region")) {
+        Outcome<std::pair<int, int>> shown = SizeValue("keep-region");
+        if (!shown.Ok())
+            return shown.Error();
+        view = ExportView(
+            view, shown.Value().first, shown.Value().second, width, height, ExportKeep::Region);
+    }
     Outcome<std::vector<StoredFunction>> stored = Functions();
     if (!stored.Ok())
         return stored.Error();
@@ -687,14 +712,33 @@ Outcome<int> Command::Render()
     for (std::size_t i = 0; i < model.Count(); ++i)
         ParseReporting(model.Function(i));
 
-    ImageSurface surface(width, height);
     std::size_t statisticsItem = 0;
     const std::vector<PlotItem> items
         = PlotItems(model.Functions(), 0, m_parser.isSet("dydx"), statisticsItem);
-    const RenderResult result
-        = DrawGraph(view, { false, m_parser.isSet("grid") }, items, statisticsItem, surface);
-    const RenderTotals& totals = result.totals;
+    const RenderOptions options { false, m_parser.isSet("grid") };
+    Outcome<RenderResult> drawn = vector
+        ? WriteVector(*vector, path, view, options, items, statisticsItem, width, height)
+        : WriteImage(path, format, view, options, items, statisticsItem, width, height);
+    if (!drawn.Ok())
+        return drawn.Error();
 
+    const Statistics& statistics = drawn.Value().statistics;
+    // An image written to standard output keeps it to itself: the statistics go to the errors.
+    std::FILE* stream = IsStandardOutput(path) ? stderr : stdout;
+    PrintLine(stream, "Maximum: " + Format(statistics.maximum));
+    PrintLine(stream, "Minimum: " + Format(statistics.minimum));
+    PrintLine(stream, "Mean: " + Format(statistics.mean));
+    if (drawn.Value().totals.sweepStalledAt)
+        Warn(SweepStallText(view.quality, *drawn.Value().totals.sweepStalledAt));
+    return 0;
+}
+
+Outcome<RenderResult> Command::WriteImage(const QString& path, const QByteArray& format,
+    const GraphView& view, const RenderOptions& options, const std::vector<PlotItem>& items,
+    std::size_t statisticsItem, int width, int height)
+{
+    ImageSurface surface(width, height);
+    const RenderResult result = DrawGraph(view, options, items, statisticsItem, surface);
     // Encoded in memory first, so that the file is written by the one writer of every file.
     QBuffer image;
     image.open(QIODevice::WriteOnly);
@@ -705,16 +749,21 @@ Outcome<int> Command::Render()
     }
     if (Status written = WriteFile(path, image.data()))
         return *written;
+    return result;
+}
 
-    const Statistics& statistics = result.statistics;
-    // An image written to standard output keeps it to itself: the statistics go to the errors.
-    std::FILE* stream = IsStandardOutput(path) ? stderr : stdout;
-    PrintLine(stream, "Maximum: " + Format(statistics.maximum));
-    PrintLine(stream, "Minimum: " + Format(statistics.minimum));
-    PrintLine(stream, "Mean: " + Format(statistics.mean));
-    if (totals.sweepStalledAt)
-        Warn(SweepStallText(view.quality, *totals.sweepStalledAt));
-    return 0;
+Outcome<RenderResult> Command::WriteVector(VectorFormat format, const QString& path,
+    const GraphView& view, const RenderOptions& options, const std::vector<PlotItem>& items,
+    std::size_t statisticsItem, int width, int height)
+{
+    const std::optional<VectorGraph> graph = WriteVectorGraph(format, view, options, items,
+        statisticsItem, width, height, QFileInfo(path).completeBaseName());
+    if (!graph)
+        return Failure { kUsageError,
+            QString("cannot write %1: the drawing did not start").arg(path) };
+    if (Status written = WriteFile(path, graph->bytes))
+        return *written;
+    return graph->result;
 }
 
 Outcome<int> Command::Save()
@@ -814,6 +863,19 @@ void DropQtMessages(QtMsgType type, const QMessageLogContext&, const QString& me
         std::fprintf(stderr, "plovex: %s\n", qPrintable(message));
 }
 
+// --grid, or --render to an SVG or PDF file.
+bool NeedsFonts(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--grid")
+            return true;
+        if (const std::optional<std::string> path = RawValue("--render", i, argc, argv);
+            path && VectorFormatOf(QFile::decodeName(path->c_str())))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool IsHeadlessCommand(int argc, char** argv)
@@ -833,10 +895,10 @@ int RunHeadless(int argc, char** argv)
     // any other output that cannot be written, rather than end the process unannounced.
     std::signal(SIGPIPE, SIG_IGN);
     qInstallMessageHandler(DropQtMessages);
-    // The grid's labels need fonts, which come with a QGuiApplication. A command shows no
-    // window, so its platform is the offscreen one: no display needed.
+    // The grid's labels and vector files need fonts, which come with a QGuiApplication. A
+    // command shows no window, so its platform is the offscreen one: no display needed.
     std::unique_ptr<QCoreApplication> application;
-    if (std::find(argv + 1, argv + argc, std::string_view("--grid")) != argv + argc) {
+    if (NeedsFonts(argc, argv)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {
@@ -870,9 +932,14 @@ int RunHeadless(int argc, char** argv)
         { "to", "Upper limit of the integral.", "B" },
         { "render",
             "Draw the graph into an image file (png, ppm, bmp, ... by the extension; png "
-            "without one, as for --render=/dev/stdout).",
+            "without one, as for --render=/dev/stdout), or as lines and text into an svg or "
+            "pdf file.",
             "FILE" },
         { "size", "The graph area's size in pixels for --render.", "WxH" },
+        { "keep-region",
+            "With --render: draw the x and y ranges that a WxH area shows with these scales "
+            "and centre, each scale multiplied by the ratio of --size to WxH along its axis.",
+            "WxH" },
         { "xscale", "Pixels per unit along x (default 10).", "S" },
         { "yscale", "Pixels per unit along y (default 10).", "S" },
         { "quality", "Samples per pixel column (default 10).", "Q" },

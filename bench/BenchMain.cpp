@@ -5,6 +5,7 @@
 // the wall-clock comparisons of RenderSpeed.h.
 
 #include "bench/RenderSpeed.h"
+#include "document/FunctionPalette.h"
 #include "document/GraphModel.h"
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
@@ -17,6 +18,7 @@
 #include "render/PointFinder.h"
 #include "render/ViewNavigation.h"
 #include "view/ImageSurface.h"
+#include "view/VectorGraphWriter.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -490,7 +492,7 @@ constexpr const char* kEightFunctions[] = {
     "sqrt(abs(x))*3",
     "cos(x)^2*8",
     "1/((x^2+1)^1.5)*20",
-    "e^(x/10)",
+    "e(x/10)",
 };
 
 void RegisterFunctionsCost()
@@ -529,6 +531,54 @@ void PrintFunctionsCost(const Collector& collector)
     std::printf("Eight functions on a default %dx%d render: %.3f ms (each alone on its own "
                 "render, together %.3f ms; ratio %.3f; target well under 5 ms)\n\n",
         kAreaWidth, kAreaHeight, eight, ones, eight / ones);
+}
+
+// The eight functions, each in its palette colour, on a 1920x1080 area with the grid, written as an
+// SVG file (tracing, painting and the file's text) and as a PDF file, in ns, and the SVG's size.
+constexpr const char* kVectorExportName = "vector/export eight functions 1920x1080";
+
+void RegisterVectorExport()
+{
+    auto items = std::make_shared<std::vector<PlotItem>>();
+    std::vector<Rgb> colours;
+    for (const char* expression : kEightFunctions) {
+        colours.push_back(NextFunctionColour(colours));
+        items->push_back({ CompileFormula(expression, false), false, false, colours.back() });
+    }
+    benchmark::RegisterBenchmark(kVectorExportName,
+        [items](benchmark::State& state) {
+            double svg = std::numeric_limits<double>::infinity();
+            double pdf = svg;
+            double bytes = 0;
+            for (auto _ : state) {
+                const double start = ThreadSeconds();
+                const std::optional<VectorGraph> file = WriteVectorGraph(VectorFormat::Svg, {},
+                    { false, true }, *items, 0, kLargeWidth, kLargeHeight, "bench");
+                const double middle = ThreadSeconds();
+                benchmark::DoNotOptimize(WriteVectorGraph(VectorFormat::Pdf, {}, { false, true },
+                    *items, 0, kLargeWidth, kLargeHeight, "bench"));
+                svg = std::min(svg, middle - start);
+                pdf = std::min(pdf, ThreadSeconds() - middle);
+                bytes = file ? static_cast<double>(file->bytes.size()) : 0.0;
+            }
+            state.counters["svg"] = svg * 1e9;
+            state.counters["pdf"] = pdf * 1e9;
+            state.counters["bytes"] = bytes;
+        })
+        ->MinTime(TheEffort().minSecondsPerRepetition)
+        ->Repetitions(TheEffort().repetitions)
+        ->ReportAggregatesOnly(true)
+        ->ComputeStatistics("fastest", Fastest);
+}
+
+void PrintVectorExport(const Collector& collector)
+{
+    const std::string name = kVectorExportName;
+    std::printf("SVG export of eight functions with the grid at %dx%d: %.3f ms, %.0f kB (PDF %.3f "
+                "ms; fastest of %d, one thread)\n\n",
+        kLargeWidth, kLargeHeight, collector.Nanoseconds(name + "#svg") / 1e6,
+        collector.Nanoseconds(name + "#bytes") / 1e3, collector.Nanoseconds(name + "#pdf") / 1e6,
+        TheEffort().repetitions);
 }
 
 // Find Extrema on x*sin(x) across a 1920-pixel area at the default scale: the samples of every
@@ -815,6 +865,7 @@ int main(int argc, char** argv)
     RegisterFindExtrema();
     RegisterWheelSteps();
     RegisterCurves();
+    RegisterVectorExport();
     const std::vector<EvaluationCase> evaluations = RegisterEvaluations();
 
     Collector collector;
@@ -829,6 +880,7 @@ int main(int argc, char** argv)
     PrintFindExtrema(collector);
     PrintWheelSteps(collector);
     PrintCurves(collector);
+    PrintVectorExport(collector);
     PrintEvaluations(collector, evaluations);
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "platform/StringTable.h"
 #include "platform/ToolWindow.h"
 #include "res/Resource.h"
+#include "view/CFullScreenGraph.h"
 #include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
 #include "view/EngineTexts.h"
@@ -135,6 +136,8 @@ CMainFrame::~CMainFrame()
     qApp->disconnect(this);
     m_mdiArea->disconnect(this);
     m_functionBar->disconnect(this);
+    if (m_fullScreen)
+        m_fullScreen->disconnect(this);
     // Closed windows waiting to be deleted too: the area no longer lists them.
     for (QMdiSubWindow* window : m_mdiArea->findChildren<QMdiSubWindow*>())
         window->disconnect(this);
@@ -257,6 +260,11 @@ void CMainFrame::CreateActions()
         connect(action, &QAction::triggered, this,
             [this, handler = command.command] { OnViewCommand(handler); });
     }
+    action = CreateAction(res::kCmdViewFullScreen, tr("F&ull Screen Graph"));
+    action->setShortcut(QKeySequence(Qt::Key_F11));
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, &CMainFrame::OnViewFullScreen);
+
     // Ctrl+= as well: on most keyboards + needs Shift.
     Action(res::kCmdViewZoomIn)
         ->setShortcuts(
@@ -387,6 +395,8 @@ void CMainFrame::CreateMenus()
     m_viewMenu->addSeparator();
     m_viewMenu->addAction(Action(res::kCmdViewBack));
     m_viewMenu->addAction(Action(res::kCmdViewForward));
+    m_viewMenu->addSeparator();
+    m_viewMenu->addAction(Action(res::kCmdViewFullScreen));
 
     m_toolsMenu = new QMenu(tr("&Tools"), this);
     m_toolsMenu->addAction(Action(res::kCmdFindRoots));
@@ -698,7 +708,7 @@ void CMainFrame::OnUpdateFrameMenu()
     // The toolbar's buttons and the keys act on the active graph.
     for (const int id : { res::kCmdFileSave, res::kCmdExportGraph, res::kCmdFilePrint,
              res::kCmdFilePrintPreview, res::kCmdViewZoomIn, res::kCmdViewZoomOut,
-             res::kCmdViewReset, res::kCmdViewEqualScales })
+             res::kCmdViewReset, res::kCmdViewEqualScales, res::kCmdViewFullScreen })
         Action(id)->setEnabled(graph);
     OnUpdateViewHistory();
     OnUpdateEditCommands();
@@ -807,8 +817,36 @@ void CMainFrame::OnUpdateViewHistory()
 
 void CMainFrame::OnViewCommand(void (CPlovexView::*command)())
 {
-    if (CPlovexView* view = ActiveView())
+    // On the full screen the commands act on the graph it shows.
+    CPlovexView* view = m_fullScreen ? m_fullScreen->View() : ActiveView();
+    if (view)
         (view->*command)();
+}
+
+void CMainFrame::OnViewFullScreen()
+{
+    QAction* toggle = Action(res::kCmdViewFullScreen);
+    if (m_fullScreen) {
+        m_fullScreen->close();
+        return;
+    }
+    CPlovexView* view = ActiveView();
+    if (!view) {
+        toggle->setChecked(false);
+        return;
+    }
+    QList<QAction*> commands;
+    for (const int id :
+        { res::kCmdViewZoomIn, res::kCmdViewZoomOut, res::kCmdViewReset, res::kCmdViewEqualScales,
+            res::kCmdViewBack, res::kCmdViewForward, res::kCmdViewGrid, res::kCmdViewFullScreen })
+        commands << Action(id);
+    m_fullScreen = new CFullScreenGraph(*view, commands, this);
+    connect(m_fullScreen, &QObject::destroyed, this, [this] {
+        Action(res::kCmdViewFullScreen)->setChecked(false);
+        activateWindow();
+    });
+    toggle->setChecked(true);
+    m_fullScreen->ShowOver(*this);
 }
 
 QPoint CMainFrame::CascadeStep(const CChildFrame& child, const QPoint& from) const
@@ -990,10 +1028,8 @@ void CMainFrame::OnViewGrid(bool shown)
         if (auto* view = qobject_cast<CPlovexView*>(child->widget()))
             view->m_grid = shown;
     }
-    if (CChildFrame* child = ActiveChild()) {
-        if (auto* view = qobject_cast<CPlovexView*>(child->widget()))
-            view->OnViewGrid();
-    }
+    if (CPlovexView* view = m_fullScreen ? m_fullScreen->View() : ActiveView())
+        view->OnViewGrid();
 }
 
 void CMainFrame::UpdateKeyLocks()

@@ -17,6 +17,7 @@ class QMenu;
 namespace plovex {
 
 class CChildFrame;
+class CFullScreenGraph;
 class CFunctionBar;
 class CHelpDlg;
 class CPointsDlg;
@@ -113,6 +114,8 @@ private:
     void OnHelpUsing();
     void OnFindPoints(PointSearch kinds);
     void OnViewGrid(bool shown);
+    // View > Full Screen Graph: the active graph on the whole screen, or back from it.
+    void OnViewFullScreen();
     void UpdateKeyLocks();
     // Where `child` goes one cascade step after `from`: one title bar below and right, or the
     // top left when it would cross an edge of the visible area there.
@@ -149,6 +152,7 @@ private:
     QPointer<CChildFrame> m_closing;
     bool m_closingWasActive = false;
     std::function<bool()> m_closeQuery;
+    QPointer<CFullScreenGraph> m_fullScreen;
 };
 
 } // namespace plovex

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 
 namespace plovex {
 namespace {
@@ -17,6 +18,8 @@ namespace {
 // Any equivalent of the framework's own prompt does; this is its wording.
 constexpr const char* kInvalidNumberPrompt
     = QT_TRANSLATE_NOOP("DataExchange", "Please enter a number.");
+constexpr const char* kInvalidIntegerPrompt
+    = QT_TRANSLATE_NOOP("DataExchange", "Please enter a whole number from %1 to %2.");
 
 // Fields keep line breaks as "\r\n"; a multi-line box holds "\n".
 QString ToBoxLines(QString text)
@@ -125,6 +128,37 @@ void DataExchange::Check(int id, bool& field)
     }
 }
 
+void DataExchange::Radio(int firstId, int& field)
+{
+    std::vector<QRadioButton*> group;
+    for (int id = firstId;; ++id) {
+        auto* button = qobject_cast<QRadioButton*>(m_controls.Item(id));
+        if (button == nullptr)
+            break;
+        group.push_back(button);
+    }
+    if (m_failed || group.empty())
+        return;
+    if (ToFields()) {
+        field = -1;
+        for (std::size_t i = 0; i < group.size(); ++i) {
+            if (group[i]->isChecked())
+                field = static_cast<int>(i);
+        }
+        return;
+    }
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        const bool checked = static_cast<int>(i) == field;
+        if (group[i]->isChecked() == checked)
+            continue;
+        // Unchecking the checked one of an exclusive group would be refused.
+        group[i]->setAutoExclusive(false);
+        group[i]->setChecked(checked);
+        group[i]->setAutoExclusive(true);
+        NoteChanged(group[i]);
+    }
+}
+
 void DataExchange::ListIndex(int id, int& field)
 {
     auto* list = qobject_cast<QListWidget*>(Item(id));
@@ -145,6 +179,40 @@ void DataExchange::ListIndex(int id, int& field)
         NoteChanged(list);
 }
 
+void DataExchange::Integer(int id, int& field, int minimum, int maximum)
+{
+    QWidget* control = Item(id);
+    if (control == nullptr)
+        return;
+    if (!ToFields()) {
+        if (SetControlText(control, QString::number(field)))
+            NoteChanged(control);
+        return;
+    }
+    bool whole = false;
+    const int value = ControlText(control).trimmed().toInt(&whole);
+    if (whole && value >= minimum && value <= maximum) {
+        field = value;
+        return;
+    }
+    if (m_prompting == Prompting::Quiet)
+        return;
+    Prompt(control,
+        QCoreApplication::translate("DataExchange", kInvalidIntegerPrompt)
+            .arg(minimum)
+            .arg(maximum));
+}
+
+void DataExchange::Prompt(QWidget* control, const QString& text)
+{
+    Messages().MessageBox(&m_window, text, MessageKind::Refusal);
+    m_failed = true;
+    // The box to correct gets the focus with its text selected.
+    control->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->selectAll();
+}
+
 void DataExchange::Float(int id, float& field)
 {
     QWidget* control = Item(id);
@@ -161,13 +229,7 @@ void DataExchange::Float(int id, float& field)
     }
     if (m_prompting == Prompting::Quiet)
         return;
-    Messages().MessageBox(&m_window,
-        QCoreApplication::translate("DataExchange", kInvalidNumberPrompt), MessageKind::Refusal);
-    m_failed = true;
-    // The box to correct gets the focus with its text selected.
-    control->setFocus();
-    if (auto* edit = qobject_cast<QLineEdit*>(control))
-        edit->selectAll();
+    Prompt(control, QCoreApplication::translate("DataExchange", kInvalidNumberPrompt));
 }
 
 } // namespace plovex

@@ -48,9 +48,15 @@ public:
     void Display(int id, const std::string& field, QString (*show)(const std::string&));
     // A check box: checked is true.
     void Check(int id, bool& field);
+    // The radio buttons with ids firstId, firstId + 1, ... as long as there is one: the index
+    // of the checked one, -1 for none.
+    void Radio(int firstId, int& field);
     // A number box: a decimal number, blanks around it allowed; shown as the shortest text
     // that reads back as the same float (10 shows as 10).
     void Float(int id, float& field);
+    // A number box for a whole number from `minimum` to `maximum`, blanks around it allowed;
+    // anything else brings up a prompt that says so and stops the read, as Float does.
+    void Integer(int id, int& field, int minimum, int maximum);
     // A list box: the index of the selected item, -1 for none. Selecting from the program
     // reports no selection change, as the user's selecting does.
     void ListIndex(int id, int& field);
@@ -58,6 +64,8 @@ public:
 private:
     QWidget* Item(int id) const;
     void NoteChanged(QWidget* control);
+    // Tells the user what `control` must hold and stops the read there.
+    void Prompt(QWidget* control, const QString& text);
 
     QWidget& m_window;
     const DialogControls& m_controls;

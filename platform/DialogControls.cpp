@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTextCursor>
 
 namespace plovex {
@@ -144,6 +145,8 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget& parent)
         return CreatePushButton(control, parent);
     case ControlKind::CheckBox:
         return new QCheckBox(DialogControls::Caption(control.caption), &parent);
+    case ControlKind::RadioButton:
+        return new QRadioButton(DialogControls::Caption(control.caption), &parent);
     case ControlKind::Static:
         return CreateStatic(control, parent);
     case ControlKind::Frame:
@@ -176,7 +179,7 @@ Qt::FocusPolicy FocusPolicy(const ControlTemplate& control)
         return Qt::StrongFocus;
     const bool takesInput = control.kind == ControlKind::Edit
         || control.kind == ControlKind::PushButton || control.kind == ControlKind::CheckBox
-        || control.kind == ControlKind::ListBox;
+        || control.kind == ControlKind::RadioButton || control.kind == ControlKind::ListBox;
     return takesInput ? Qt::ClickFocus : Qt::NoFocus;
 }
 

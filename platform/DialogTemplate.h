@@ -13,6 +13,9 @@ enum class ControlKind {
     ProgressBar,
     ListBox, // one selection at a time, kept in the order the items were added
     Icon, // the image the caption names, at icon size: the template's size is not used
+    // One of a group of choices: the radio buttons of a window are one group, checking one
+    // clears the others.
+    RadioButton,
 };
 
 // Styles of a control, or-ed together.

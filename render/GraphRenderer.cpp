@@ -6,6 +6,7 @@
 #include "engine/Program.h"
 #include "render/CurveSampling.h"
 #include "render/DrawingSurface.h"
+#include "render/ExplicitSweep.h"
 #include "render/GraphCoordinates.h"
 #include "render/GridLayout.h"
 #include "render/RenderProgress.h"
@@ -139,47 +140,6 @@ private:
     int m_progressOffset;
     bool m_stopped = false;
     std::vector<Pixel> m_pixels;
-};
-
-// The explicit sweep's offsets: px from -hw, advanced by the step added in double and rounded
-// to float. A step that no longer moves px forward (negative, NaN or huge qualities) would
-// never reach hw: the sweep ends there. Quality 0's infinite step ends it anyway.
-class ExplicitSweep {
-public:
-    ExplicitSweep(int hw, double step)
-        : m_px(static_cast<float>(-hw))
-        , m_end(static_cast<float>(hw))
-        , m_step(step)
-        , m_more(m_px < m_end)
-    { }
-
-    bool More() const { return m_more; }
-
-    float Next()
-    {
-        const float px = m_px;
-        const float next = static_cast<float>(static_cast<double>(px) + m_step);
-        m_more = next > px && next < m_end;
-        m_last = px;
-        m_px = next;
-        return px;
-    }
-
-    // Once the sweep is over: the last offset sampled when the step stopped moving it short of
-    // the edge. A sweep that ran its course ends at or past the edge (quality 0's too).
-    std::optional<float> StalledAt() const
-    {
-        if (m_px >= m_end)
-            return std::nullopt;
-        return m_last;
-    }
-
-private:
-    float m_last = 0.0f;
-    float m_px;
-    float m_end;
-    double m_step;
-    bool m_more;
 };
 
 // An explicit sample into the running values; its scaled value y.

@@ -122,6 +122,15 @@ inline constexpr int kTableFromEdit = 1021;
 inline constexpr int kTableToEdit = 1022;
 inline constexpr int kTableStepEdit = 1023;
 
+// The graph at any size: the full screen (View menu), and the export's question (template 133)
+// with its two size boxes and its two choices, which are one radio group in this order.
+inline constexpr int kCmdViewFullScreen = 32826;
+inline constexpr int kExportTemplate = 133;
+inline constexpr int kExportWidthEdit = 1024;
+inline constexpr int kExportHeightEdit = 1025;
+inline constexpr int kExportKeepRegionRadio = 1026;
+inline constexpr int kExportKeepScalesRadio = 1027;
+
 // Strings.
 inline constexpr int kStrAppTitle = 57344;
 inline constexpr int kStrIdle = 57345; // "Ready"

@@ -22,6 +22,7 @@
 #include "render/ValueTable.h"
 #include "render/ViewNavigation.h"
 #include "res/Resource.h"
+#include "view/CExportDlg.h"
 #include "view/CInputDlg.h"
 #include "view/CPlovexDoc.h"
 #include "view/CTableQuestionDlg.h"
@@ -30,9 +31,9 @@
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
 #include "view/GraphDescription.h"
+#include "view/GraphExport.h"
 #include "view/GraphPage.h"
 #include "view/HeldInput.h"
-#include "view/ImageExport.h"
 #include "view/RenderingGuard.h"
 
 #include <QAbstractButton>
@@ -45,6 +46,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPrinter>
@@ -494,14 +496,35 @@ void CPlovexView::RecordView()
     emit HistoryChanged();
 }
 
-std::optional<QPointF> CPlovexView::AreaOffset(const QPointF& point) const
+PictureStatic& CPlovexView::GraphArea() const
 {
-    const QSize client = m_graphArea->ClientSize();
-    const QPoint pixel = m_graphArea->ToClient(*this, point.toPoint());
+    return m_presenter ? *m_presenter : *m_graphArea;
+}
+
+void CPlovexView::SetPresenter(PictureStatic* area)
+{
+    m_presenter = area;
+    m_dragFrom.reset();
+    m_wheelDelta = 0;
+    // The pointer is over neither area until it moves again.
+    emit Readout(QString());
+}
+
+std::optional<QPointF> CPlovexView::AreaOffset(const QPoint& pixel) const
+{
+    const QSize client = GraphArea().ClientSize();
     if (pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= client.width()
         || pixel.y() >= client.height())
         return std::nullopt;
     return QPointF(pixel.x() - client.width() / 2, client.height() / 2 - pixel.y());
+}
+
+std::optional<QPoint> CPlovexView::OwnAreaPixel(const QPointF& point) const
+{
+    // While a presenter shows the graph, the form's own area shows nothing to act on.
+    if (m_presenter)
+        return std::nullopt;
+    return m_graphArea->ToClient(*this, point.toPoint());
 }
 
 void CPlovexView::ShowView(const GraphView& view)
@@ -522,7 +545,7 @@ void CPlovexView::ShowView(const GraphView& view)
 bool CPlovexView::Zoom(double xFactor, double yFactor, const QPointF& offset)
 {
     ReadControlsQuietly();
-    const QSize client = m_graphArea->ClientSize();
+    const QSize client = GraphArea().ClientSize();
     const std::optional<GraphView> zoomed = ZoomAbout(
         CurrentView(), xFactor, yFactor, offset.x(), offset.y(), client.width(), client.height());
     if (!zoomed) {
@@ -563,7 +586,7 @@ void CPlovexView::OnResetView()
 void CPlovexView::OnEqualScales()
 {
     ReadControlsQuietly();
-    const QSize client = m_graphArea->ClientSize();
+    const QSize client = GraphArea().ClientSize();
     const std::optional<GraphView> equal
         = EqualScales(CurrentView(), client.width(), client.height());
     if (!equal) {
@@ -592,27 +615,33 @@ void CPlovexView::OnViewForward()
 
 void CPlovexView::wheelEvent(QWheelEvent* event)
 {
-    const std::optional<QPointF> offset = AreaOffset(event->position());
-    if (!offset) {
+    const std::optional<QPoint> pixel = OwnAreaPixel(event->position());
+    if (!pixel || !WheelAt(*pixel, event->angleDelta(), event->modifiers())) {
         FormView::wheelEvent(event);
         return;
     }
     event->accept();
-    const QPoint angle = event->angleDelta();
+}
+
+bool CPlovexView::WheelAt(const QPoint& pixel, const QPoint& angle, Qt::KeyboardModifiers modifiers)
+{
+    const std::optional<QPointF> offset = AreaOffset(pixel);
+    if (!offset)
+        return false;
     m_wheelDelta += angle.y() != 0 ? angle.y() : angle.x();
     const int notches = m_wheelDelta / QWheelEvent::DefaultDeltasPerStep;
     if (notches == 0)
-        return;
+        return true;
     m_wheelDelta -= notches * QWheelEvent::DefaultDeltasPerStep;
     // Away from the user zooms in.
     const double factor = std::pow(kZoomStep, notches);
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
     const bool xOnly = modifiers & Qt::ShiftModifier;
     const bool yOnly = (modifiers & Qt::ControlModifier) && !xOnly;
     if (Zoom(yOnly ? 1.0 : factor, xOnly ? 1.0 : factor, *offset)) {
         m_history.RecordWheel(CurrentView(), m_clock.elapsed());
         emit HistoryChanged();
     }
+    return true;
 }
 
 // With the focus on the graph the arrow keys move the view a tenth of the area's width or
@@ -657,28 +686,41 @@ void CPlovexView::keyPressEvent(QKeyEvent* event)
 
 void CPlovexView::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || !AreaOffset(event->position())) {
+    const std::optional<QPoint> pixel = OwnAreaPixel(event->position());
+    if (event->button() != Qt::LeftButton || !pixel || !PressAt(*pixel, event->position()))
         FormView::mousePressEvent(event);
-        return;
-    }
+}
+
+bool CPlovexView::PressAt(const QPoint& pixel, const QPointF& position)
+{
+    if (!AreaOffset(pixel))
+        return false;
     ReadControlsQuietly();
-    m_graphArea->setFocus(Qt::MouseFocusReason);
-    m_dragFrom = event->position();
+    // The form's own graph takes the focus; a presenter's window has it already.
+    if (!m_presenter)
+        m_graphArea->setFocus(Qt::MouseFocusReason);
+    m_dragFrom = position;
     m_dragView = CurrentView();
     m_dragged = false;
+    return true;
 }
 
 void CPlovexView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || !m_dragFrom) {
+    if (event->button() != Qt::LeftButton || !ReleaseDrag())
         FormView::mouseReleaseEvent(event);
-        return;
-    }
+}
+
+bool CPlovexView::ReleaseDrag()
+{
+    if (!m_dragFrom)
+        return false;
     m_dragFrom.reset();
     unsetCursor();
     // A click without a drag changes nothing.
     if (m_dragged)
         RecordView();
+    return true;
 }
 
 void CPlovexView::OnViewGrid()
@@ -709,15 +751,24 @@ void CPlovexView::EnableExplicitCommands()
 
 void CPlovexView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (m_dragFrom && (event->buttons() & Qt::LeftButton)) {
-        const QPointF moved = event->position() - *m_dragFrom;
-        if (moved != QPointF(0, 0) || m_dragged) {
-            m_dragged = true;
-            setCursor(Qt::ClosedHandCursor);
-            ShowView(PanBy(m_dragView, moved.x(), moved.y()));
-        }
+    if (m_presenter) {
+        FormView::mouseMoveEvent(event);
+        return;
     }
+    DragTo(event->position(), event->buttons());
     OnMouseMove(event->position().toPoint());
+}
+
+void CPlovexView::DragTo(const QPointF& position, Qt::MouseButtons buttons)
+{
+    if (!m_dragFrom || !(buttons & Qt::LeftButton))
+        return;
+    const QPointF moved = position - *m_dragFrom;
+    if (moved != QPointF(0, 0) || m_dragged) {
+        m_dragged = true;
+        setCursor(Qt::ClosedHandCursor);
+        ShowView(PanBy(m_dragView, moved.x(), moved.y()));
+    }
 }
 
 void CPlovexView::leaveEvent(QEvent* event)
@@ -728,11 +779,15 @@ void CPlovexView::leaveEvent(QEvent* event)
 
 void CPlovexView::OnMouseMove(const QPoint& point)
 {
+    PointerAt(m_graphArea->ToClient(*this, point));
+}
+
+void CPlovexView::PointerAt(const QPoint& pixel)
+{
     // Every movement reads the form, so a prompt here would come back at each one and trap
     // the user: a box that holds no number keeps its field's value instead.
     ReadControlsQuietly();
-    const QSize client = m_graphArea->ClientSize();
-    const QPoint pixel = m_graphArea->ToClient(*this, point);
+    const QSize client = GraphArea().ClientSize();
     if (pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= client.width()
         || pixel.y() >= client.height()) {
         emit Readout(QString());
@@ -779,7 +834,7 @@ void CPlovexView::contextMenuEvent(QContextMenuEvent* event)
 
 QImage CPlovexView::GraphPicture() const
 {
-    return m_graphArea->Picture();
+    return GraphArea().Picture();
 }
 
 QString CPlovexView::DrawnFunction() const
@@ -823,7 +878,7 @@ std::vector<std::size_t> CPlovexView::IntersectionPartners() const
 
 std::vector<float> CPlovexView::VisibleColumns() const
 {
-    return ColumnXs(m_drawnView, m_graphArea->ClientSize().width());
+    return ColumnXs(m_drawnView, GraphArea().ClientSize().width());
 }
 
 PointList CPlovexView::FindPoints(PointSearch kinds)
@@ -852,14 +907,14 @@ PointList CPlovexView::FindPoints(PointSearch kinds)
     }
     PointList list = InOrderOfX(std::move(found));
     // Where the renderer would put each point: pixel offsets from the origin, scaled.
-    const QSize client = m_graphArea->ClientSize();
+    const QSize client = GraphArea().ClientSize();
     QList<QPointF> marks;
     for (const FoundPoint& point : list.points) {
         marks << QPointF(client.width() / 2 + static_cast<double>(point.x) * m_drawnView.xScale
                 - m_drawnView.xOffset,
             client.height() / 2 - point.y * m_drawnView.yScale + m_drawnView.yOffset);
     }
-    m_graphArea->SetMarks(
+    GraphArea().SetMarks(
         marks, QColor(selected.colour.red, selected.colour.green, selected.colour.blue));
     return list;
 }
@@ -903,24 +958,45 @@ QString CPlovexView::GraphCaption() const
     return lines.join('\n');
 }
 
+DrawnGraph CPlovexView::Drawn() const
+{
+    const QSize client = GraphArea().ClientSize();
+    DrawnGraph graph { m_drawnView, m_drawnGrid, {}, 0, client.width(), client.height(),
+        GraphPicture(), m_drawnRedrawable };
+    graph.items = PlotItems(
+        GetDocument().Model().Functions(), m_selected, m_drawnDerivative, graph.statisticsItem);
+    return graph;
+}
+
 void CPlovexView::OnCopyGraph()
 {
-    QGuiApplication::clipboard()->setImage(GraphPicture());
+    const DrawnGraph graph = Drawn();
+    auto* data = new QMimeData;
+    data->setImageData(graph.picture);
+    if (graph.redrawable)
+        data->setData("image/svg+xml", graph.Svg(GetDocument().Title()));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void CPlovexView::OnExportGraph()
 {
+    const DrawnGraph graph = Drawn();
+    CExportDlg question(window());
+    question.m_width = graph.width;
+    question.m_height = graph.height;
+    if (question.DoModal() != res::kIdOk)
+        return;
     // Beside the document's file, named after it: circle.pxg -> circle.png.
     const CPlovexDoc& document = GetDocument();
     QString proposed = QFileInfo(document.Title()).completeBaseName() + ".png";
     if (!document.PathName().isEmpty())
         proposed = QFileInfo(document.PathName()).dir().filePath(proposed);
     const QString path = FileDialogs().GetSaveFileName(
-        window(), tr("Export Graph"), proposed, ExportFilter(), "png");
+        window(), tr("Export Graph"), proposed, GraphExportFilter(), "png");
     if (path.isEmpty())
         return;
     QString error;
-    if (!ExportImage(GraphPicture(), path, error))
+    if (!ExportGraph(graph, question.m_width, question.m_height, question.m_keep, path, error))
         Messages().MessageBox(this, error, MessageKind::Failure);
 }
 
@@ -951,7 +1027,7 @@ void CPlovexView::Print(QPrinter& printer)
             MessageKind::Refusal);
         return;
     }
-    if (!PrintGraphPage(printer, GraphPicture(), m_drawn))
+    if (!PrintGraphPage(printer, Drawn(), m_drawn))
         Messages().MessageBox(this,
             tr("Cannot print the graph: the printer did not accept the page."),
             MessageKind::Failure);
@@ -1090,15 +1166,19 @@ std::optional<float> CPlovexView::RenderOnce()
     }
     m_drawnDerivative = m_derivative;
     m_drawnView = CurrentView();
-    FormSurface surface(*this);
+    m_drawnGrid = m_grid;
+    // A presenter's area starts clear, as a picture of its size drawn anew does.
+    const bool noClear = m_noClear && !m_presenter;
+    FormSurface surface(*this, GraphArea(), noClear);
     const RenderResult result = plovex::DrawGraph(
-        m_drawnView, { m_noClear, m_grid }, items, statisticsItem, surface, surface);
+        m_drawnView, { noClear, m_grid }, items, statisticsItem, surface, surface);
     const RenderTotals& totals = result.totals;
+    m_drawnRedrawable = !noClear && !totals.stopped;
     // A stopped rendering's running values cover part of the samples: no statistics.
     m_info = totals.stopped ? EngineTexts::kRenderingStopped
                             : StatisticsText(result.statistics, FormatFixed);
     surface.Finish();
-    m_graphArea->SetDescription(GraphDescription::Describe(
+    GraphArea().SetDescription(GraphDescription::Describe(
         document.Model().Functions(), document.Function(m_selected), *this));
     return totals.sweepStalledAt;
 }

@@ -7,6 +7,7 @@
 #include "render/FormFields.h"
 #include "render/PointFinder.h"
 #include "render/ViewHistory.h"
+#include "view/DrawnGraph.h"
 #include "view/GraphPage.h"
 
 #include <QElapsedTimer>
@@ -56,6 +57,26 @@ public:
     void OnViewGrid();
     // The readout: `point` in the form's client coordinates.
     void OnMouseMove(const QPoint& point);
+
+    // The area the graph is drawn on: the form's own, or while a presenter (the full screen)
+    // shows the graph, the presenter's. Renderings, zooms and the readout take its size.
+    PictureStatic& GraphArea() const;
+    PictureStatic* Presenter() const { return m_presenter; }
+    // Hands the graph to `area` of another window, or back to the form with nullptr; the next
+    // rendering draws there. The caller draws it (Redraw).
+    void SetPresenter(PictureStatic* area);
+    // Pointer input over the graph area at its client pixel `pixel`, as the form's own mouse
+    // handlers act on it: a presenter hands its window's input here. A wheel turn zooms about
+    // the pixel, a press there starts a drag that follows `position` (in any one widget's
+    // coordinates) until the release, and a move shows the readout. Whether the wheel or the
+    // press was over the area; whether a drag ended.
+    bool WheelAt(const QPoint& pixel, const QPoint& angle, Qt::KeyboardModifiers modifiers);
+    bool PressAt(const QPoint& pixel, const QPointF& position);
+    void DragTo(const QPointF& position, Qt::MouseButtons buttons);
+    bool ReleaseDrag();
+    void PointerAt(const QPoint& pixel);
+    // As a scale button draws: the last parse of every function, whatever the boxes hold now.
+    void Redraw();
 
     // View menu: zoom about the centre, back to the default view, round circles, and through
     // the form's view history.
@@ -134,12 +155,16 @@ public:
 
     // What the graph area shows, pixel for pixel.
     QImage GraphPicture() const;
+    // The graph as the last rendering drew it, to take out of the window.
+    DrawnGraph Drawn() const;
     // The functions of the last rendering, one a line: "y = x^2", "y = d/dx (x^2)",
     // "x^2+y^2-25 = 0".
     QString GraphCaption() const;
-    // The graph's picture to the clipboard, as an image.
+    // The graph's picture to the clipboard, as an image and, where the picture is the
+    // rendering of the functions drawn, as SVG too.
     void OnCopyGraph();
-    // The graph's picture to an image file the user names.
+    // Asks for a size and what to keep of the graph, then writes it to an image, SVG or PDF
+    // file the user names.
     void OnExportGraph();
     // The graph with its caption on a page of the printer the user chooses.
     void OnFilePrint();
@@ -185,9 +210,12 @@ private:
     void FollowDocument();
     void CatchUp();
     void ChangeScale(float FormFields::*scale, float change);
-    // The graph area's client pixel under `point` of the form, as an offset from its centre
-    // (right and up); none outside the area.
-    std::optional<QPointF> AreaOffset(const QPointF& point) const;
+    // The graph area's client pixel `pixel` as an offset from its centre (right and up); none
+    // outside the area.
+    std::optional<QPointF> AreaOffset(const QPoint& pixel) const;
+    // The pixel of the form's own graph area under `point` of the form; none while a presenter
+    // shows the graph.
+    std::optional<QPoint> OwnAreaPixel(const QPointF& point) const;
     // Shows `view` (its scales and offset; the quality stays) and draws the last parse with it.
     void ShowView(const GraphView& view);
     // A zoom by these factors about `offset` (see AreaOffset), refused with a message when
@@ -220,18 +248,21 @@ private:
     // when others are added, removed or moved.
     std::size_t m_selected = 0;
     QMenu* m_graphMenu = nullptr;
+    PictureStatic* m_presenter = nullptr;
     void ShowSelectedFunction();
     void ParseOtherFunctions();
     void MoveFunction(int places);
-    void Redraw();
 
     // What the last rendering drew, for the caption: each function's line and colour.
     std::vector<CaptionLine> m_drawn;
     // The document's drawing revision the last rendering drew, and whether a catch-up waits.
     std::uint64_t m_drawnRevision = 0;
     bool m_catchUpWaiting = false;
-    // The view and derivative mode of the last rendering, where its points lie.
+    // The view and derivative mode of the last rendering, where its points lie; whether it drew
+    // the grid, and whether its picture is what drawing its functions again gives.
     bool m_drawnDerivative = false;
+    bool m_drawnGrid = false;
+    bool m_drawnRedrawable = true;
     GraphView m_drawnView;
     // The last table asked for: the next one starts from it.
     float m_tableFrom = -5.0f;

@@ -20,14 +20,15 @@ constexpr unsigned kCallsPerClockCheck = 64;
 
 } // namespace
 
-FormSurface::FormSurface(CPlovexView& view)
-    : ImageSurface(view.m_graphArea->ClientSize().width(), view.m_graphArea->ClientSize().height())
+FormSurface::FormSurface(CPlovexView& view, PictureStatic& area, bool noClear)
+    : ImageSurface(area.ClientSize().width(), area.ClientSize().height())
     , m_view(view)
+    , m_area(area)
 {
     // With "Do not clear previous graph" the new curve goes over the picture shown; otherwise
     // the whole area is cleared first.
-    if (m_view.m_noClear)
-        Image() = m_view.m_graphArea->Picture();
+    if (noClear)
+        Image() = m_area.Picture();
     m_sincePainted.start();
     m_sinceEvents.start();
 }
@@ -80,7 +81,7 @@ void FormSurface::Finish()
 // again) and the bar's position, which the bar paints at once when the change shows.
 void FormSurface::HandOver()
 {
-    m_view.m_graphArea->SetPicture(std::as_const(*this).Image());
+    m_area.SetPicture(std::as_const(*this).Image());
     m_view.m_progress->setValue(m_progressPos);
 }
 
@@ -89,7 +90,7 @@ void FormSurface::PaintIfDue()
     if (!m_sincePainted.hasExpired(kFrameMilliseconds))
         return;
     HandOver();
-    m_view.m_graphArea->repaint();
+    m_area.repaint();
     for (QWidget* control : m_unpainted)
         control->repaint();
     m_unpainted.clear();

@@ -11,6 +11,7 @@ class QWidget;
 namespace plovex {
 
 class CPlovexView;
+class PictureStatic;
 
 // The graph form as the renderer draws on it and reports to it. The picture grows in an image that
 // starts as what the graph area shows. While the rendering runs no event is handled, so the form is
@@ -20,7 +21,9 @@ class CPlovexView;
 // paint leaves the vector state clean for the sampling that follows.
 class FormSurface : public ImageSurface, public RenderProgress {
 public:
-    explicit FormSurface(CPlovexView& view);
+    // Draws on `area`, the form's graph area or a presenter's; with `noClear` the picture
+    // starts as what the area shows.
+    FormSurface(CPlovexView& view, PictureStatic& area, bool noClear);
 
     void SetProgressRange(int low, int high) override;
     void SetProgressPos(int position) override;
@@ -38,6 +41,7 @@ private:
     void PaintIfDue();
 
     CPlovexView& m_view;
+    PictureStatic& m_area;
     QElapsedTimer m_sincePainted;
     QElapsedTimer m_sinceEvents;
     std::vector<QWidget*> m_unpainted;

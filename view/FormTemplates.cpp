@@ -114,6 +114,25 @@ constexpr ControlTemplate kTableQuestionControls[] = {
         S::kTabStop },
 };
 
+// The size of an exported picture, each box after its label, and what it keeps of the graph.
+constexpr ControlTemplate kExportControls[] = {
+    { res::kIdStatic, K::Static, QT_TRANSLATE_NOOP("DialogTemplate", "&Width:"), 7, 9, 40, 8,
+        S::kNone },
+    { res::kExportWidthEdit, K::Edit, "", 50, 7, 50, 14, kBox },
+    { res::kIdStatic, K::Static, QT_TRANSLATE_NOOP("DialogTemplate", "&Height:"), 7, 27, 40, 8,
+        S::kNone },
+    { res::kExportHeightEdit, K::Edit, "", 50, 25, 50, 14, kBox },
+    { res::kExportKeepRegionRadio, K::RadioButton,
+        QT_TRANSLATE_NOOP("DialogTemplate", "Keep the visible &region"), 7, 46, 170, 10,
+        S::kTabStop },
+    { res::kExportKeepScalesRadio, K::RadioButton,
+        QT_TRANSLATE_NOOP("DialogTemplate", "Keep the &scales"), 7, 59, 170, 10, S::kTabStop },
+    { res::kIdOk, K::PushButton, QT_TRANSLATE_NOOP("DialogTemplate", "OK"), 185, 7, 50, 14,
+        S::kDefault | S::kTabStop },
+    { res::kIdCancel, K::PushButton, QT_TRANSLATE_NOOP("DialogTemplate", "Cancel"), 185, 25, 50, 14,
+        S::kTabStop },
+};
+
 constexpr DialogTemplate kGraphForm { res::kGraphFormTemplate, "", 320, 199, 10,
     kGraphFormControls };
 constexpr DialogTemplate kInputDialog { res::kInputTemplate, "%1", 272, 57, 8,
@@ -124,6 +143,8 @@ constexpr DialogTemplate kHelpDialog { res::kHelpTemplate,
     QT_TRANSLATE_NOOP("DialogTemplate", "%1 Help"), 336, 182, 10, kHelpDialogControls };
 constexpr DialogTemplate kTableQuestion { res::kTableQuestionTemplate,
     QT_TRANSLATE_NOOP("DialogTemplate", "Table of Values"), 177, 64, 8, kTableQuestionControls };
+constexpr DialogTemplate kExport { res::kExportTemplate,
+    QT_TRANSLATE_NOOP("DialogTemplate", "Export Graph"), 242, 76, 8, kExportControls };
 
 } // namespace
 
@@ -152,10 +173,15 @@ const DialogTemplate& TableQuestionTemplate()
     return kTableQuestion;
 }
 
+const DialogTemplate& ExportTemplate()
+{
+    return kExport;
+}
+
 std::span<const DialogTemplate* const> DialogTemplates()
 {
     static const DialogTemplate* const templates[]
-        = { &kGraphForm, &kInputDialog, &kAboutDialog, &kHelpDialog, &kTableQuestion };
+        = { &kGraphForm, &kInputDialog, &kAboutDialog, &kHelpDialog, &kTableQuestion, &kExport };
     return templates;
 }
 

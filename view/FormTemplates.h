@@ -19,6 +19,10 @@ const DialogTemplate& HelpDialogTemplate();
 // Template 132: From, To and Step of a table of values.
 const DialogTemplate& TableQuestionTemplate();
 
+// Template 133: the size of an exported picture, and whether it keeps the visible region or
+// the scales.
+const DialogTemplate& ExportTemplate();
+
 // Every template above, for what holds for all of them (their captions fit in every language).
 std::span<const DialogTemplate* const> DialogTemplates();
 

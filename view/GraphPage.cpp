@@ -1,5 +1,7 @@
 #include "view/GraphPage.h"
 
+#include "view/DrawnGraph.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -12,7 +14,7 @@
 namespace plovex {
 
 bool PrintGraphPage(
-    QPrinter& printer, const QImage& picture, const std::vector<CaptionLine>& caption)
+    QPrinter& printer, const DrawnGraph& graph, const std::vector<CaptionLine>& caption)
 {
     QPainter painter;
     if (!painter.begin(&printer))
@@ -37,8 +39,18 @@ bool PrintGraphPage(
     const int gap = QFontMetrics(font, &printer).height();
     const QRect free(page.left(), captionBottom + gap, page.width(),
         std::max(0, page.height() - (captionBottom - page.top()) - gap));
+    const QImage& picture = graph.picture;
     if (picture.isNull() || free.isEmpty())
         return painter.end();
+    if (graph.redrawable && painter.paintEngine()->hasFeature(QPaintEngine::PainterPaths)) {
+        const double scale = std::min(static_cast<double>(free.width()) / graph.width,
+            static_cast<double>(free.height()) / graph.height);
+        painter.translate(free.left() + (free.width() - graph.width * scale) / 2, free.top());
+        painter.scale(scale, scale);
+        painter.setClipRect(QRect(0, 0, graph.width, graph.height));
+        graph.Paint(painter);
+        return painter.end();
+    }
     const int scale = std::min(free.width() / picture.width(), free.height() / picture.height());
     const QSize size = scale >= 1 ? picture.size() * scale
                                   : picture.size().scaled(free.size(), Qt::KeepAspectRatio);

@@ -1,8 +1,8 @@
 #include "view/ImageSurface.h"
 
+#include "view/GraphResources.h"
+
 #include <QColor>
-#include <QFont>
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -15,31 +15,6 @@ namespace {
 QRgb ToQRgb(Rgb colour)
 {
     return qRgb(colour.red, colour.green, colour.blue);
-}
-
-// The application icon as drawn into the graph area, loaded once.
-const QImage& Icon()
-{
-    static const QImage icon
-        = QImage(":/icons/plovex-32.png").convertToFormat(QImage::Format_ARGB32);
-    return icon;
-}
-
-// The labels' font: DejaVu Sans from the file the install brings, or by its family name where
-// the file lies elsewhere. Sized in pixels, so that no screen's resolution changes it.
-const QFont& LabelFont()
-{
-    static const QFont font = [] {
-        const int id
-            = QFontDatabase::addApplicationFont("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
-        QFont label(QFontDatabase::applicationFontFamilies(id).value(0, "DejaVu Sans"));
-        label.setPixelSize(10);
-        // Unsmoothed and fully hinted: crisp, and free of the desktop's smoothing settings.
-        label.setStyleStrategy(QFont::NoAntialias);
-        label.setHintingPreference(QFont::PreferFullHinting);
-        return label;
-    }();
-    return font;
 }
 
 } // namespace
@@ -165,7 +140,7 @@ void ImageSurface::SetPixels(const Pixel* pixels, std::size_t count, Rgb colour)
 
 void ImageSurface::DrawIcon(int x, int y)
 {
-    const QImage& icon = Icon();
+    const QImage& icon = GraphIcon();
     const PixelArea area { std::max(x, 0), std::max(y, 0), std::min(x + icon.width(), m_width),
         std::min(y + icon.height(), m_height) };
     if (area.left >= area.right || area.top >= area.bottom)

@@ -27,13 +27,22 @@ RenderingGuard::~RenderingGuard()
 
 bool RenderingGuard::OverOwnGraph(QObject* watched, QEvent* event) const
 {
-    if (watched != &m_view)
+    if (watched != PointerOwner())
         return false;
     const QPointF position = event->type() == QEvent::Wheel
         ? static_cast<QWheelEvent*>(event)->position()
         : static_cast<QMouseEvent*>(event)->position();
-    const QPoint pixel = m_view.m_graphArea->ToClient(m_view, position.toPoint());
-    return QRect(QPoint(0, 0), m_view.m_graphArea->ClientSize()).contains(pixel);
+    const PictureStatic& area = m_view.GraphArea();
+    const QPoint pixel = area.ToClient(*PointerOwner(), position.toPoint());
+    return QRect(QPoint(0, 0), area.ClientSize()).contains(pixel);
+}
+
+QWidget* RenderingGuard::PointerOwner() const
+{
+    // A presenter's picture lets the pointer through to its window.
+    if (PictureStatic* presenter = m_view.Presenter())
+        return presenter->window();
+    return &m_view;
 }
 
 bool RenderingGuard::eventFilter(QObject* watched, QEvent* event)
@@ -62,10 +71,10 @@ bool RenderingGuard::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-        if (OverOwnGraph(watched, event) || (watched == &m_view && m_view.Dragging()))
+        if (OverOwnGraph(watched, event) || (watched == PointerOwner() && m_view.Dragging()))
             return false;
         if (event->type() == QEvent::MouseMove)
-            return watched != &m_view;
+            return watched != PointerOwner();
         break;
     case QEvent::Close:
         if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->isWindow()) {

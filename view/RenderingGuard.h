@@ -11,11 +11,11 @@ class CPlovexView;
 
 // While a form renders, the event loop runs now and then so that the window stays alive; this
 // filter decides what reaches whom meanwhile. Esc stops the rendering; the wheel and the left
-// button over the form's own graph area move the view (which stops the rendering and starts
-// the next); the window manager's close stops the rendering and closes once it has ended.
-// Every other click and key waits in the application's HeldInput line, as it would for a form
-// that does not run the loop, and is served in order when the rendering is over; mere pointer
-// moves elsewhere are dropped.
+// button over the form's own graph area, or over the presenter's that shows it, move the view
+// (which stops the rendering and starts the next); the window manager's close stops the rendering
+// and closes once it has ended. Every other click and key waits in the application's HeldInput
+// line, as it would for a form that does not run the loop, and is served in order when the
+// rendering is over; mere pointer moves elsewhere are dropped.
 class RenderingGuard : public QObject {
     Q_OBJECT
 
@@ -35,6 +35,8 @@ protected:
 
 private:
     bool OverOwnGraph(QObject* watched, QEvent* event) const;
+    // The window whose pointer input moves the graph: the form, or a presenter's window.
+    QWidget* PointerOwner() const;
 
     CPlovexView& m_view;
     QPointer<QWidget> m_closing;

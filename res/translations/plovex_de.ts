@@ -14,6 +14,10 @@
         <source>Please enter a number.</source>
         <translation>Bitte geben Sie eine Zahl ein.</translation>
     </message>
+    <message>
+        <source>Please enter a whole number from %1 to %2.</source>
+        <translation>Bitte geben Sie eine ganze Zahl von %1 bis %2 ein.</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -98,6 +102,26 @@ von den Plovex-Autoren.</translation>
     <message>
         <source>Table of Values</source>
         <translation>Wertetabelle</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>Keep the visible &amp;region</source>
+        <translation>Sichtbaren Bere&amp;ich beibehalten</translation>
+    </message>
+    <message>
+        <source>Keep the &amp;scales</source>
+        <translation>&amp;Skalen beibehalten</translation>
+    </message>
+    <message>
+        <source>Export Graph</source>
+        <translation>Graph exportieren</translation>
     </message>
 </context>
 <context>
@@ -394,6 +418,14 @@ keine Statistik.</translation>
         <source>The name&apos;s extension does not say which image format to write. Use one of: %1.</source>
         <translation>Die Endung des Namens gibt kein Bildformat an. Verwenden Sie eine dieser Endungen: %1.</translation>
     </message>
+    <message>
+        <source>Vector pictures (*.pdf *.svg)</source>
+        <translation>Vektorgrafiken (*.pdf *.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>Das Bild konnte nicht gezeichnet werden.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -582,12 +614,6 @@ Vorheriger Bereich</translation>
     <message>
         <source>SCRL</source>
         <translation>RF</translation>
-    </message>
-    <message>
-        <source>Save the active graph&apos;s picture as an image file
-Export Graph</source>
-        <translation>Das Bild des aktiven Graphen als Bilddatei speichern
-Graph exportieren</translation>
     </message>
     <message>
         <source>Copy the graph&apos;s picture to the Clipboard
@@ -860,6 +886,18 @@ Winkel werden im Bogenmaß angegeben. Jede Funktion wirkt auf den Operanden dire
         <translation>Die Hilfe öffnen</translation>
     </message>
     <message>
+        <source>Save the active graph as an image, SVG or PDF file of the size you choose
+Export Graph</source>
+        <translation>Den aktiven Graphen als Bild-, SVG- oder PDF-Datei in der gewählten Größe speichern
+Graph exportieren</translation>
+    </message>
+    <message>
+        <source>Show the active graph on the whole screen; F11 or Esc goes back
+Full Screen Graph</source>
+        <translation>Den aktiven Graphen auf dem ganzen Bildschirm zeigen; F11 oder Esc kehrt zurück
+Graph im Vollbild</translation>
+    </message>
+    <message>
         <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
 
 Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
@@ -884,7 +922,9 @@ A root is found between every two neighbouring samples of opposite sign, and at 
 
 A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. Poles and infinite values are not listed as maxima or minima. An intersection of two functions is a root of their difference; its y is the value of the first.
 
-Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
+Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.
+
+The graph at any size: View &gt; Full Screen Graph (F11) shows the graph on the whole screen, where the wheel, dragging and the View commands work as over the form; F11, or Esc when nothing is being drawn, goes back. File &gt; Export Graph asks for the picture&apos;s size and whether to keep the visible region (the scales grow with the picture) or the scales (a bigger picture shows more), then writes an image, or an SVG or PDF file that holds the graph as lines and text.</source>
         <translation>X-Skala und Y-Skala: die Anzahl der Pixel pro Einheit entlang jeder Achse. Geben Sie einen Wert ein oder verwenden Sie die Schaltflächen + und -, die den Graphen sofort neu zeichnen.
 
 Qualität: die Anzahl der Abtastwerte in jeder Pixelspalte. Eine niedrigere Qualität ist schneller, doch die Kurve kann gepunktet erscheinen; eine höhere Qualität ist langsamer, zeichnet aber eine durchgehende Linie.
@@ -909,7 +949,9 @@ Eine Nullstelle wird zwischen je zwei benachbarten Abtastwerten mit verschiedene
 
 Ein Maximum (Minimum) wird an jedem Abtastwert gefunden, der über (unter) seinen beiden Nachbarn liegt; eine Folge gleicher Abtastwerte zählt einmal. Sein x ergibt einen Wert, der nicht kleiner (größer) ist als die Abtastwerte um ihn herum und als die Zahlen direkt daneben. Pole und unendliche Werte werden nicht als Maxima oder Minima aufgeführt. Ein Schnittpunkt zweier Funktionen ist eine Nullstelle ihrer Differenz; sein y ist der Wert der ersten.
 
-„Wertetabelle“ fragt nach „Von“, „Bis“ und „Schritt“ und listet x, f(x) und dy/dx (wie „dy/dx-Wert“ es liefert) für x = Von, Von + Schritt, ... bis Bis auf. Ein Schritt von 0, ein Schritt, der von „Bis“ wegführt, oder mehr als 100000 Zeilen werden abgelehnt. „Kopieren“ und „CSV exportieren“ arbeiten wie im Fenster „Punkte“.</translation>
+„Wertetabelle“ fragt nach „Von“, „Bis“ und „Schritt“ und listet x, f(x) und dy/dx (wie „dy/dx-Wert“ es liefert) für x = Von, Von + Schritt, ... bis Bis auf. Ein Schritt von 0, ein Schritt, der von „Bis“ wegführt, oder mehr als 100000 Zeilen werden abgelehnt. „Kopieren“ und „CSV exportieren“ arbeiten wie im Fenster „Punkte“.
+
+Der Graph in jeder Größe: Ansicht &gt; Graph im Vollbild (F11) zeigt den Graphen auf dem ganzen Bildschirm; dort wirken das Mausrad, das Ziehen und die Befehle des Menüs Ansicht wie über dem Formular. F11, oder Esc, solange nichts gezeichnet wird, führt zurück. Datei &gt; Graph exportieren fragt nach der Größe des Bildes und danach, ob der sichtbare Bereich (die Skalen wachsen mit dem Bild) oder die Skalen (ein größeres Bild zeigt mehr) beibehalten werden, und schreibt dann ein Bild oder eine SVG- oder PDF-Datei, die den Graphen als Linien und Text enthält.</translation>
     </message>
 </context>
 <context>
@@ -957,6 +999,21 @@ Ein Maximum (Minimum) wird an jedem Abtastwert gefunden, der über (unter) seine
     <message>
         <source>r(t) =</source>
         <translation>r(t) =</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFullScreenGraph</name>
+    <message>
+        <source>Graph</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Pointer position</source>
+        <translation>Zeigerposition</translation>
+    </message>
+    <message>
+        <source>F11 or Esc: back to the window</source>
+        <translation>F11 oder Esc: zurück zum Fenster</translation>
     </message>
 </context>
 <context>
@@ -1277,6 +1334,10 @@ Ein Maximum (Minimum) wird an jedem Abtastwert gefunden, der über (unter) seine
             <numerusform>%1: %n gefunden.</numerusform>
             <numerusform>%1: %n gefunden.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen Graph</source>
+        <translation>Graph im Voll&amp;bild</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,10 @@
         <source>Please enter a number.</source>
         <translation>Introduzca un número.</translation>
     </message>
+    <message>
+        <source>Please enter a whole number from %1 to %2.</source>
+        <translation>Introduzca un número entero entre %1 y %2.</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -98,6 +102,26 @@ por los autores de Plovex.</translation>
     <message>
         <source>Table of Values</source>
         <translation>Tabla de valores</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Ancho:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>A&amp;lto:</translation>
+    </message>
+    <message>
+        <source>Keep the visible &amp;region</source>
+        <translation>Mantener la &amp;región visible</translation>
+    </message>
+    <message>
+        <source>Keep the &amp;scales</source>
+        <translation>Mantener las &amp;escalas</translation>
+    </message>
+    <message>
+        <source>Export Graph</source>
+        <translation>Exportar gráfica</translation>
     </message>
 </context>
 <context>
@@ -394,6 +418,14 @@ sin estadísticas.</translation>
         <source>The name&apos;s extension does not say which image format to write. Use one of: %1.</source>
         <translation>La extensión del nombre no indica qué formato de imagen escribir. Use una de estas: %1.</translation>
     </message>
+    <message>
+        <source>Vector pictures (*.pdf *.svg)</source>
+        <translation>Imágenes vectoriales (*.pdf *.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>No se pudo dibujar la imagen.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -582,12 +614,6 @@ Panel anterior</translation>
     <message>
         <source>SCRL</source>
         <translation>DES</translation>
-    </message>
-    <message>
-        <source>Save the active graph&apos;s picture as an image file
-Export Graph</source>
-        <translation>Guardar la imagen de la gráfica activa como archivo de imagen
-Exportar gráfica</translation>
     </message>
     <message>
         <source>Copy the graph&apos;s picture to the Clipboard
@@ -860,6 +886,18 @@ Los ángulos se expresan en radianes. Cada función se aplica al operando que la
         <translation>Abrir la ayuda</translation>
     </message>
     <message>
+        <source>Save the active graph as an image, SVG or PDF file of the size you choose
+Export Graph</source>
+        <translation>Guardar la gráfica activa como archivo de imagen, SVG o PDF del tamaño que elija
+Exportar gráfica</translation>
+    </message>
+    <message>
+        <source>Show the active graph on the whole screen; F11 or Esc goes back
+Full Screen Graph</source>
+        <translation>Mostrar la gráfica activa en toda la pantalla; F11 o Esc vuelve atrás
+Gráfica a pantalla completa</translation>
+    </message>
+    <message>
         <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
 
 Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
@@ -884,7 +922,9 @@ A root is found between every two neighbouring samples of opposite sign, and at 
 
 A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. Poles and infinite values are not listed as maxima or minima. An intersection of two functions is a root of their difference; its y is the value of the first.
 
-Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
+Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.
+
+The graph at any size: View &gt; Full Screen Graph (F11) shows the graph on the whole screen, where the wheel, dragging and the View commands work as over the form; F11, or Esc when nothing is being drawn, goes back. File &gt; Export Graph asks for the picture&apos;s size and whether to keep the visible region (the scales grow with the picture) or the scales (a bigger picture shows more), then writes an image, or an SVG or PDF file that holds the graph as lines and text.</source>
         <translation>Escala X y Escala Y: el número de píxeles por unidad a lo largo de cada eje. Escriba un valor o use los botones + y -, que vuelven a trazar la gráfica al instante.
 
 Calidad: el número de muestras que se toman en cada columna de píxeles. Una calidad baja es más rápida, pero la curva puede verse punteada; una calidad alta es más lenta, pero traza una línea continua.
@@ -909,7 +949,9 @@ Se encuentra una raíz entre cada dos muestras vecinas de signo opuesto, y en ca
 
 Se encuentra un máximo (mínimo) en cada muestra por encima (por debajo) de sus dos vecinas; una serie de muestras iguales cuenta una vez. Su x da un valor no menor (mayor) que las muestras que lo rodean y que los números justo a su lado. Los polos y los valores infinitos no se listan como máximos ni mínimos. Una intersección de dos funciones es una raíz de su diferencia; su y es el valor de la primera.
 
-«Tabla de valores» pide «Desde», «Hasta» y «Paso» y lista x, f(x) y dy/dx (como lo da «Eval. dy/dx») para x = Desde, Desde + Paso, ... hasta Hasta. Se rechaza un paso de 0, un paso que se aleja de Hasta o más de 100000 filas. «Copiar» y «Exportar CSV» funcionan como en la ventana «Puntos».</translation>
+«Tabla de valores» pide «Desde», «Hasta» y «Paso» y lista x, f(x) y dy/dx (como lo da «Eval. dy/dx») para x = Desde, Desde + Paso, ... hasta Hasta. Se rechaza un paso de 0, un paso que se aleja de Hasta o más de 100000 filas. «Copiar» y «Exportar CSV» funcionan como en la ventana «Puntos».
+
+La gráfica a cualquier tamaño: Ver &gt; Gráfica a pantalla completa (F11) muestra la gráfica en toda la pantalla, donde la rueda, el arrastre y las órdenes del menú Ver funcionan como sobre el formulario; F11, o Esc cuando no se está dibujando nada, vuelve atrás. Archivo &gt; Exportar gráfica pregunta el tamaño de la imagen y si se mantiene la región visible (las escalas crecen con la imagen) o las escalas (una imagen mayor muestra más), y luego escribe una imagen, o un archivo SVG o PDF que contiene la gráfica como líneas y texto.</translation>
     </message>
 </context>
 <context>
@@ -957,6 +999,21 @@ Se encuentra un máximo (mínimo) en cada muestra por encima (por debajo) de sus
     <message>
         <source>r(t) =</source>
         <translation>r(t) =</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFullScreenGraph</name>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfica</translation>
+    </message>
+    <message>
+        <source>Pointer position</source>
+        <translation>Posición del puntero</translation>
+    </message>
+    <message>
+        <source>F11 or Esc: back to the window</source>
+        <translation>F11 o Esc: volver a la ventana</translation>
     </message>
 </context>
 <context>
@@ -1277,6 +1334,10 @@ Se encuentra un máximo (mínimo) en cada muestra por encima (por debajo) de sus
             <numerusform>%1: %n encontrada.</numerusform>
             <numerusform>%1: %n encontradas.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen Graph</source>
+        <translation>Gráfica a &amp;pantalla completa</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,10 @@
         <source>Please enter a number.</source>
         <translation>Veuillez saisir un nombre.</translation>
     </message>
+    <message>
+        <source>Please enter a whole number from %1 to %2.</source>
+        <translation>Veuillez saisir un nombre entier de %1 à %2.</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -98,6 +102,26 @@ par les auteurs de Plovex.</translation>
     <message>
         <source>Table of Values</source>
         <translation>Tableau de valeurs</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Hauteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Keep the visible &amp;region</source>
+        <translation>Garder la &amp;région visible</translation>
+    </message>
+    <message>
+        <source>Keep the &amp;scales</source>
+        <translation>Garder les é&amp;chelles</translation>
+    </message>
+    <message>
+        <source>Export Graph</source>
+        <translation>Exporter le graphe</translation>
     </message>
 </context>
 <context>
@@ -394,6 +418,14 @@ pas de statistiques.</translation>
         <source>The name&apos;s extension does not say which image format to write. Use one of: %1.</source>
         <translation>L’extension du nom n’indique pas quel format d’image écrire. Utilisez l’une de celles-ci&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>Vector pictures (*.pdf *.svg)</source>
+        <translation>Images vectorielles (*.pdf *.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>L’image n’a pas pu être dessinée.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -582,12 +614,6 @@ Volet précédent</translation>
     <message>
         <source>SCRL</source>
         <translation>DEF</translation>
-    </message>
-    <message>
-        <source>Save the active graph&apos;s picture as an image file
-Export Graph</source>
-        <translation>Enregistrer l’image du graphe actif dans un fichier image
-Exporter le graphe</translation>
     </message>
     <message>
         <source>Copy the graph&apos;s picture to the Clipboard
@@ -860,6 +886,18 @@ Les angles sont en radians. Chaque fonction s’applique à l’opérande qui la
         <translation>Ouvrir l’aide</translation>
     </message>
     <message>
+        <source>Save the active graph as an image, SVG or PDF file of the size you choose
+Export Graph</source>
+        <translation>Enregistrer le graphe actif dans un fichier image, SVG ou PDF de la taille choisie
+Exporter le graphe</translation>
+    </message>
+    <message>
+        <source>Show the active graph on the whole screen; F11 or Esc goes back
+Full Screen Graph</source>
+        <translation>Afficher le graphe actif sur tout l’écran&#xa0;; F11 ou Échap pour revenir
+Graphe en plein écran</translation>
+    </message>
+    <message>
         <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
 
 Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
@@ -884,7 +922,9 @@ A root is found between every two neighbouring samples of opposite sign, and at 
 
 A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. Poles and infinite values are not listed as maxima or minima. An intersection of two functions is a root of their difference; its y is the value of the first.
 
-Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
+Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.
+
+The graph at any size: View &gt; Full Screen Graph (F11) shows the graph on the whole screen, where the wheel, dragging and the View commands work as over the form; F11, or Esc when nothing is being drawn, goes back. File &gt; Export Graph asks for the picture&apos;s size and whether to keep the visible region (the scales grow with the picture) or the scales (a bigger picture shows more), then writes an image, or an SVG or PDF file that holds the graph as lines and text.</source>
         <translation>Échelles X et Y (Éch. X, Éch. Y)&#xa0;: le nombre de pixels par unité le long de chaque axe. Saisissez une valeur ou utilisez les boutons + et -, qui retracent aussitôt le graphe.
 
 Qualité&#xa0;: le nombre d’échantillons pris dans chaque colonne de pixels. Une qualité basse est plus rapide mais la courbe peut être pointillée&#xa0;; une qualité élevée est plus lente mais trace une ligne continue.
@@ -909,7 +949,9 @@ Une racine est trouvée entre deux échantillons voisins de signes opposés, et 
 
 Un maximum (minimum) est trouvé en tout échantillon supérieur (inférieur) à ses deux voisins&#xa0;; une suite d’échantillons égaux compte une fois. Son x donne une valeur qui n’est pas plus petite (plus grande) que les échantillons autour de lui ni que les nombres juste à côté. Les pôles et les valeurs infinies ne sont pas listés comme maximums ou minimums. Une intersection de deux fonctions est une racine de leur différence&#xa0;; son y est la valeur de la première.
 
-«&#xa0;Tableau de valeurs&#xa0;» demande «&#xa0;De&#xa0;», «&#xa0;Jusqu’à&#xa0;» et «&#xa0;Pas&#xa0;» et liste x, f(x) et dy/dx (tel que le donne «&#xa0;Éval. dy/dx&#xa0;») pour x = De, De + Pas, ... jusqu’à la valeur «&#xa0;Jusqu’à&#xa0;». Un pas nul, un pas qui s’éloigne de «&#xa0;Jusqu’à&#xa0;», ou plus de 100000 lignes sont refusés. «&#xa0;Copier&#xa0;» et «&#xa0;Exporter en CSV&#xa0;» fonctionnent comme dans la fenêtre «&#xa0;Points&#xa0;».</translation>
+«&#xa0;Tableau de valeurs&#xa0;» demande «&#xa0;De&#xa0;», «&#xa0;Jusqu’à&#xa0;» et «&#xa0;Pas&#xa0;» et liste x, f(x) et dy/dx (tel que le donne «&#xa0;Éval. dy/dx&#xa0;») pour x = De, De + Pas, ... jusqu’à la valeur «&#xa0;Jusqu’à&#xa0;». Un pas nul, un pas qui s’éloigne de «&#xa0;Jusqu’à&#xa0;», ou plus de 100000 lignes sont refusés. «&#xa0;Copier&#xa0;» et «&#xa0;Exporter en CSV&#xa0;» fonctionnent comme dans la fenêtre «&#xa0;Points&#xa0;».
+
+Le graphe à toute taille&#xa0;: Affichage &gt; Graphe en plein écran (F11) affiche le graphe sur tout l’écran, où la molette, le glisser et les commandes du menu Affichage agissent comme sur le formulaire&#xa0;; F11, ou Échap quand rien n’est en cours de tracé, ramène à la fenêtre. Fichier &gt; Exporter le graphe demande la taille de l’image et s’il faut garder la région visible (les échelles grandissent avec l’image) ou les échelles (une image plus grande en montre davantage), puis écrit une image, ou un fichier SVG ou PDF qui contient le graphe sous forme de lignes et de texte.</translation>
     </message>
 </context>
 <context>
@@ -957,6 +999,21 @@ Un maximum (minimum) est trouvé en tout échantillon supérieur (inférieur) à
     <message>
         <source>r(t) =</source>
         <translation>r(t) =</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFullScreenGraph</name>
+    <message>
+        <source>Graph</source>
+        <translation>Graphe</translation>
+    </message>
+    <message>
+        <source>Pointer position</source>
+        <translation>Position du pointeur</translation>
+    </message>
+    <message>
+        <source>F11 or Esc: back to the window</source>
+        <translation>F11 ou Échap&#xa0;: retour à la fenêtre</translation>
     </message>
 </context>
 <context>
@@ -1277,6 +1334,10 @@ Un maximum (minimum) est trouvé en tout échantillon supérieur (inférieur) à
             <numerusform>%1&#xa0;: %n trouvée.</numerusform>
             <numerusform>%1&#xa0;: %n trouvées.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen Graph</source>
+        <translation>Graphe en plein é&amp;cran</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,10 @@
         <source>Please enter a number.</source>
         <translation>Digite um número.</translation>
     </message>
+    <message>
+        <source>Please enter a whole number from %1 to %2.</source>
+        <translation>Digite um número inteiro de %1 a %2.</translation>
+    </message>
 </context>
 <context>
     <name>DialogTemplate</name>
@@ -98,6 +102,26 @@ pelos autores do Plovex.</translation>
     <message>
         <source>Table of Values</source>
         <translation>Tabela de valores</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largura:</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Altura:</translation>
+    </message>
+    <message>
+        <source>Keep the visible &amp;region</source>
+        <translation>Manter a &amp;região visível</translation>
+    </message>
+    <message>
+        <source>Keep the &amp;scales</source>
+        <translation>Manter as &amp;escalas</translation>
+    </message>
+    <message>
+        <source>Export Graph</source>
+        <translation>Exportar gráfico</translation>
     </message>
 </context>
 <context>
@@ -394,6 +418,14 @@ sem estatísticas.</translation>
         <source>The name&apos;s extension does not say which image format to write. Use one of: %1.</source>
         <translation>A extensão do nome não indica qual formato de imagem gravar. Use uma destas: %1.</translation>
     </message>
+    <message>
+        <source>Vector pictures (*.pdf *.svg)</source>
+        <translation>Imagens vetoriais (*.pdf *.svg)</translation>
+    </message>
+    <message>
+        <source>The picture could not be drawn.</source>
+        <translation>Não foi possível desenhar a imagem.</translation>
+    </message>
 </context>
 <context>
     <name>StringTable</name>
@@ -582,12 +614,6 @@ Painel anterior</translation>
     <message>
         <source>SCRL</source>
         <translation>SCRL</translation>
-    </message>
-    <message>
-        <source>Save the active graph&apos;s picture as an image file
-Export Graph</source>
-        <translation>Salvar a imagem do gráfico ativo como arquivo de imagem
-Exportar gráfico</translation>
     </message>
     <message>
         <source>Copy the graph&apos;s picture to the Clipboard
@@ -860,6 +886,18 @@ Os ângulos são em radianos. Cada função se aplica ao operando logo depois de
         <translation>Abrir a ajuda</translation>
     </message>
     <message>
+        <source>Save the active graph as an image, SVG or PDF file of the size you choose
+Export Graph</source>
+        <translation>Salvar o gráfico ativo como arquivo de imagem, SVG ou PDF no tamanho escolhido
+Exportar gráfico</translation>
+    </message>
+    <message>
+        <source>Show the active graph on the whole screen; F11 or Esc goes back
+Full Screen Graph</source>
+        <translation>Mostrar o gráfico ativo na tela inteira; F11 ou Esc volta
+Gráfico em tela cheia</translation>
+    </message>
+    <message>
         <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
 
 Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
@@ -884,7 +922,9 @@ A root is found between every two neighbouring samples of opposite sign, and at 
 
 A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. Poles and infinite values are not listed as maxima or minima. An intersection of two functions is a root of their difference; its y is the value of the first.
 
-Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
+Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.
+
+The graph at any size: View &gt; Full Screen Graph (F11) shows the graph on the whole screen, where the wheel, dragging and the View commands work as over the form; F11, or Esc when nothing is being drawn, goes back. File &gt; Export Graph asks for the picture&apos;s size and whether to keep the visible region (the scales grow with the picture) or the scales (a bigger picture shows more), then writes an image, or an SVG or PDF file that holds the graph as lines and text.</source>
         <translation>Escala X e Escala Y: o número de pixels por unidade ao longo de cada eixo. Digite um valor ou use os botões + e -, que traçam o gráfico de novo na hora.
 
 Qualidade (Qualid.): o número de amostras tomadas em cada coluna de pixels. Uma qualidade menor é mais rápida, mas a curva pode sair pontilhada; uma qualidade maior é mais lenta, mas traça uma linha contínua.
@@ -909,7 +949,9 @@ Uma raiz é encontrada entre cada duas amostras vizinhas de sinais opostos, e em
 
 Um máximo (mínimo) é encontrado em cada amostra acima (abaixo) de suas duas vizinhas; uma sequência de amostras iguais conta uma vez. Seu x dá um valor não menor (maior) que as amostras ao redor e que os números logo ao lado. Polos e valores infinitos não são listados como máximos nem mínimos. Uma interseção de duas funções é uma raiz da diferença entre elas; seu y é o valor da primeira.
 
-&quot;Tabela de valores&quot; pede &quot;De&quot;, &quot;Até&quot; e &quot;Passo&quot; e lista x, f(x) e dy/dx (como &quot;Aval. dy/dx&quot; o dá) para x = De, De + Passo, ... até Até. Um passo 0, um passo que se afasta de Até ou mais de 100000 linhas são recusados. &quot;Copiar&quot; e &quot;Exportar CSV&quot; funcionam como na janela &quot;Pontos&quot;.</translation>
+&quot;Tabela de valores&quot; pede &quot;De&quot;, &quot;Até&quot; e &quot;Passo&quot; e lista x, f(x) e dy/dx (como &quot;Aval. dy/dx&quot; o dá) para x = De, De + Passo, ... até Até. Um passo 0, um passo que se afasta de Até ou mais de 100000 linhas são recusados. &quot;Copiar&quot; e &quot;Exportar CSV&quot; funcionam como na janela &quot;Pontos&quot;.
+
+O gráfico em qualquer tamanho: Exibir &gt; Gráfico em tela cheia (F11) mostra o gráfico na tela inteira, onde a roda do mouse, o arrastar e os comandos do menu Exibir funcionam como sobre o formulário; F11, ou Esc quando nada está sendo desenhado, volta. Arquivo &gt; Exportar gráfico pergunta o tamanho da imagem e se deve manter a região visível (as escalas crescem com a imagem) ou as escalas (uma imagem maior mostra mais), e então grava uma imagem, ou um arquivo SVG ou PDF que contém o gráfico como linhas e texto.</translation>
     </message>
 </context>
 <context>
@@ -957,6 +999,21 @@ Um máximo (mínimo) é encontrado em cada amostra acima (abaixo) de suas duas v
     <message>
         <source>r(t) =</source>
         <translation>r(t) =</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFullScreenGraph</name>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Pointer position</source>
+        <translation>Posição do ponteiro</translation>
+    </message>
+    <message>
+        <source>F11 or Esc: back to the window</source>
+        <translation>F11 ou Esc: voltar à janela</translation>
     </message>
 </context>
 <context>
@@ -1277,6 +1334,10 @@ Um máximo (mínimo) é encontrado em cada amostra acima (abaixo) de suas duas v
             <numerusform>%1: %n encontrada.</numerusform>
             <numerusform>%1: %n encontradas.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen Graph</source>
+        <translation>Gráfico em &amp;tela cheia</translation>
     </message>
 </context>
 <context>

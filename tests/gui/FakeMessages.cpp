@@ -74,6 +74,19 @@ FakeMessages::Answer TypeAndOkEach(std::vector<std::string> texts)
     };
 }
 
+FakeMessages::Answer FillAndOk(
+    std::vector<std::pair<int, std::string>> texts, std::vector<int> clicks)
+{
+    return [texts, clicks](QDialog& dialog) {
+        auto& window = *qobject_cast<TemplateDialog*>(&dialog);
+        for (const auto& [id, text] : texts)
+            qobject_cast<QLineEdit*>(window.GetDlgItem(id))->setText(QString::fromStdString(text));
+        for (const int id : clicks)
+            qobject_cast<QAbstractButton*>(window.GetDlgItem(id))->click();
+        Press(dialog, res::kIdOk);
+    };
+}
+
 FakeMessages::Answer PressCancel()
 {
     return [](QDialog& dialog) { Press(dialog, res::kIdCancel); };

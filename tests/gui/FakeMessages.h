@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QDialog;
@@ -48,6 +49,10 @@ FakeMessages::Answer TypeAndOk(std::string text);
 // Types each text in turn and presses OK after each (the dialog refuses all but a number).
 FakeMessages::Answer TypeAndOkEach(std::vector<std::string> texts);
 FakeMessages::Answer PressCancel();
+// Answers a dialog built from a template as a person would: types each text into the box with
+// its id, clicks each button (a choice) with its id in turn, then presses OK.
+FakeMessages::Answer FillAndOk(
+    std::vector<std::pair<int, std::string>> texts, std::vector<int> clicks = {});
 FakeMessages::Answer PressEscape();
 FakeMessages::Answer PressCloseBox();
 

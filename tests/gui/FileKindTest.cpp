@@ -113,6 +113,7 @@ TEST_F(ShellTest, FilesThatAreNoDocumentsAreRefusedAtOnce)
         m_dialogs.fileNames = { c.path, c.path, c.path };
         Trigger(app, res::kCmdFileOpen);
         Trigger(app, res::kCmdFileSaveAs);
+        m_messages.Script(FillAndOk({}));
         Trigger(app, res::kCmdExportGraph);
         EXPECT_EQ(m_messages.messages,
             (std::vector<std::string> { QString("Cannot open the document \"%1\".\n\n%2")

@@ -5,6 +5,7 @@
 #include "platform/FileDialogService.h"
 #include "platform/PictureStatic.h"
 #include "platform/PrintDialogService.h"
+#include "platform/TemplateDialog.h"
 #include "res/Resource.h"
 #include "view/CPlovexView.h"
 
@@ -20,8 +21,10 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -200,12 +203,61 @@ TEST_F(ShellTest, TheGraphAreaOffersCopyExportAndPrint)
     }
     EXPECT_EQ(items,
         (std::vector<std::string> { "&Copy Graph (32773) Copy the graph's picture to the Clipboard",
-            "&Export Graph... (32772) Save the active graph's picture as an image file",
+            "&Export Graph... (32772) Save the active graph as an image, SVG or PDF file of the "
+            "size you choose",
             "&Print... (57607) Print the active graph" }));
     QGuiApplication::clipboard()->setText("before");
     menu->actions()[0]->trigger();
     menu->hide();
     EXPECT_EQ(Rgb(QGuiApplication::clipboard()->image()), Rgb(view.GraphPicture()));
+}
+
+TEST_F(ShellTest, CopyOffersTheGraphAsSvgBesideTheBitmap)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CPlovexView& view = ViewOf(*app.MainFrame().ActiveChild());
+    TypeAndPlot(view, "x^2/10");
+    const QSize area = view.m_graphArea->ClientSize();
+    Trigger(app, res::kCmdEditCopy);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_TRUE(data->hasImage());
+    EXPECT_EQ(Rgb(qvariant_cast<QImage>(data->imageData())), Rgb(view.GraphPicture()));
+    ASSERT_TRUE(data->hasFormat("image/svg+xml"));
+    const QByteArray svg = data->data("image/svg+xml");
+    EXPECT_TRUE(svg.startsWith("<?xml")) << svg.left(40).toStdString();
+    EXPECT_NE(
+        svg.indexOf(QString("viewBox=\"0 0 %1 %2\"").arg(area.width()).arg(area.height()).toUtf8()),
+        -1);
+    EXPECT_NE(svg.indexOf("stroke=\"#0000ff\""), -1);
+
+    // A picture that keeps earlier graphs is no drawing of the functions: the bitmap alone.
+    qobject_cast<QAbstractButton*>(view.GetDlgItem(res::kNoClearCheck))->click();
+    TypeAndPlot(view, "x");
+    Trigger(app, res::kCmdEditCopy);
+    data = QGuiApplication::clipboard()->mimeData();
+    EXPECT_TRUE(data->hasImage());
+    EXPECT_FALSE(data->hasFormat("image/svg+xml"));
+}
+
+// Checks that the export question opens with the graph's size and the visible region, then
+// answers OK.
+FakeMessages::Answer ExpectDefaultsAndOk(QSize area)
+{
+    return [area](QDialog& dialog) {
+        auto& question = *qobject_cast<TemplateDialog*>(&dialog);
+        EXPECT_EQ(dialog.windowTitle(), "Export Graph");
+        EXPECT_EQ(qobject_cast<QLineEdit*>(question.GetDlgItem(res::kExportWidthEdit))->text(),
+            QString::number(area.width()));
+        EXPECT_EQ(qobject_cast<QLineEdit*>(question.GetDlgItem(res::kExportHeightEdit))->text(),
+            QString::number(area.height()));
+        EXPECT_TRUE(qobject_cast<QAbstractButton*>(question.GetDlgItem(res::kExportKeepRegionRadio))
+                        ->isChecked());
+        EXPECT_FALSE(
+            qobject_cast<QAbstractButton*>(question.GetDlgItem(res::kExportKeepScalesRadio))
+                ->isChecked());
+        qobject_cast<QAbstractButton*>(question.GetDlgItem(res::kIdOk))->click();
+    };
 }
 
 TEST_F(ShellTest, ExportWritesThePictureAsShownInTheFormatOfTheExtension)
@@ -233,12 +285,14 @@ TEST_F(ShellTest, ExportWritesThePictureAsShownInTheFormatOfTheExtension)
         SCOPED_TRACE(c.name);
         m_dialogs.asked.clear();
         m_dialogs.fileNames = { TempPath(c.name) };
+        m_messages.Script(ExpectDefaultsAndOk(shown.size()));
         Trigger(app, res::kCmdExportGraph);
         ASSERT_EQ(m_dialogs.asked.size(), 1u);
         EXPECT_EQ(m_dialogs.asked[0].rfind("save Graph1.png Images (*.", 0), 0u)
             << m_dialogs.asked[0];
         EXPECT_NE(m_dialogs.asked[0].find(" *.png "), std::string::npos);
-        EXPECT_NE(m_dialogs.asked[0].find(") png"), std::string::npos);
+        EXPECT_NE(
+            m_dialogs.asked[0].find(";;Vector pictures (*.pdf *.svg) png"), std::string::npos);
         const QImage written(TempPath(c.name), c.format);
         ASSERT_FALSE(written.isNull());
         EXPECT_EQ(written.size(), shown.size());
@@ -258,31 +312,163 @@ TEST_F(ShellTest, ExportWritesThePictureAsShownInTheFormatOfTheExtension)
             "The name's extension does not say which image format to write. Use one of: " },
         { "graph", "The name's extension does not say which image format to write. Use one of: " },
         { "no/such/graph.png", "No such file or directory" },
+        { "no/such/graph.svg", "No such file or directory" },
     };
     for (const Failure& f : failures) {
         SCOPED_TRACE(f.name);
         m_messages.messages.clear();
         m_dialogs.fileNames = { TempPath(f.name) };
+        m_messages.Script(FillAndOk({}));
         Trigger(app, res::kCmdExportGraph);
         ASSERT_EQ(m_messages.messages.size(), 1u);
         const std::string prefix = "Cannot export the graph to \"" + TempPath(f.name).toStdString()
             + "\".\n\n" + f.reason;
         EXPECT_EQ(m_messages.messages[0].substr(0, prefix.size()), prefix);
         EXPECT_FALSE(QFile::exists(TempPath(f.name)));
+        // The formats named include the vector ones.
+        if (std::string(f.reason).rfind("The name's", 0) == 0) {
+            EXPECT_NE(m_messages.messages[0].find(", pdf, "), std::string::npos);
+            EXPECT_NE(m_messages.messages[0].find(", svg, "), std::string::npos);
+        }
     }
 
-    // Cancelled: nothing at all.
+    // Cancelled, in the question or in the file dialog: nothing at all.
     m_messages.messages.clear();
+    m_dialogs.asked.clear();
+    m_messages.Script(PressCancel());
+    Trigger(app, res::kCmdExportGraph);
+    EXPECT_TRUE(m_dialogs.asked.empty());
     m_dialogs.fileNames = { "" };
+    m_messages.Script(FillAndOk({}));
     Trigger(app, res::kCmdExportGraph);
     EXPECT_TRUE(m_messages.messages.empty());
 }
 
-TEST_F(ShellTest, PrintPutsTheGraphWholePixelsOnOnePage)
+TEST_F(ShellTest, ExportAsksForASizeAndRefusesWhatIsNoSize)
 {
     CPlovexApp app;
     ASSERT_TRUE(app.InitInstance({}));
     CPlovexView& view = ViewOf(*app.MainFrame().ActiveChild());
+    TypeAndPlot(view, "x*sin(x)");
+    const struct {
+        const char* width;
+        const char* height;
+        bool refused;
+    } cases[] = {
+        { "0", "238", true },
+        { "20001", "238", true },
+        { "12.5", "238", true },
+        { "abc", "238", true },
+        { "610", "-1", true },
+        { " 20000 ", "1", false },
+        { "1", "20000", false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.width) + "x" + c.height);
+        m_messages.messages.clear();
+        m_dialogs.asked.clear();
+        m_dialogs.fileNames = { TempPath("sized.bmp") };
+        // A refused size keeps the question open: the answer then cancels it.
+        m_messages.Script([&c](QDialog& dialog) {
+            FillAndOk({ { res::kExportWidthEdit, c.width }, { res::kExportHeightEdit, c.height } })(
+                dialog);
+            if (dialog.isVisible() || dialog.result() != QDialog::Accepted)
+                qobject_cast<QAbstractButton*>(
+                    qobject_cast<TemplateDialog*>(&dialog)->GetDlgItem(res::kIdCancel))
+                    ->click();
+        });
+        Trigger(app, res::kCmdExportGraph);
+        if (c.refused) {
+            EXPECT_EQ(m_messages.messages,
+                std::vector<std::string> { "Please enter a whole number from 1 to 20000." });
+            EXPECT_TRUE(m_dialogs.asked.empty());
+        } else {
+            EXPECT_TRUE(m_messages.messages.empty());
+            const QImage written(TempPath("sized.bmp"));
+            EXPECT_EQ(written.size(),
+                QSize(QString(c.width).trimmed().toInt(), QString(c.height).toInt()));
+        }
+    }
+}
+
+TEST_F(ShellTest, ExportAtAnotherSizeDrawsTheCommandLinesPicture)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CPlovexView& view = ViewOf(*app.MainFrame().ActiveChild());
+    TypeAndPlot(view, "x*sin(x)");
+    // Moved and zoomed about a point, as the wheel does: offsets that are no float products.
+    view.WheelAt(QPoint(200, 50), QPoint(0, 120), Qt::NoModifier);
+    const QSize area = view.m_graphArea->ClientSize();
+    const QString document = TempPath("moved.pxg");
+    m_dialogs.fileNames = { document };
+    Trigger(app, res::kCmdFileSaveAs);
+    ASSERT_TRUE(QFile::exists(document));
+
+    const struct {
+        const char* name;
+        int keep;
+        QStringList options;
+    } cases[] = {
+        { "region.png", res::kExportKeepRegionRadio,
+            { QString("--keep-region=%1x%2").arg(area.width()).arg(area.height()) } },
+        { "scales.png", res::kExportKeepScalesRadio, {} },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_dialogs.fileNames = { TempPath(c.name) };
+        m_messages.Script(FillAndOk(
+            { { res::kExportWidthEdit, "1600" }, { res::kExportHeightEdit, "600" } }, { c.keep }));
+        Trigger(app, res::kCmdExportGraph);
+        const QImage exported(TempPath(c.name));
+        ASSERT_EQ(exported.size(), QSize(1600, 600));
+
+        QProcess plovex;
+        plovex.start(PLOVEX_EXECUTABLE,
+            QStringList {
+                "--document=" + document, "--size=1600x600", "--render=" + TempPath("command.png") }
+                + c.options);
+        ASSERT_TRUE(plovex.waitForFinished(60000));
+        ASSERT_EQ(plovex.exitCode(), 0) << plovex.readAllStandardError().toStdString();
+        EXPECT_EQ(Rgb(exported), Rgb(QImage(TempPath("command.png"))));
+    }
+    EXPECT_TRUE(m_messages.messages.empty());
+}
+
+TEST_F(ShellTest, ExportWritesSvgAndPdfFilesOfTheGraph)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CPlovexView& view = ViewOf(*app.MainFrame().ActiveChild());
+    TypeAndPlot(view, "x*sin(x)");
+    const struct {
+        const char* name;
+        const char* start;
+        const char* part;
+    } cases[] = {
+        { "graph.svg", "<?xml", "viewBox=\"0 0 800 500\"" },
+        { "GRAPH.SVG", "<?xml", "stroke=\"#0000ff\"" },
+        { "graph.pdf", "%PDF-", "/MediaBox [0 0 800.000000 500.000000]" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_dialogs.fileNames = { TempPath(c.name) };
+        m_messages.Script(
+            FillAndOk({ { res::kExportWidthEdit, "800" }, { res::kExportHeightEdit, "500" } }));
+        Trigger(app, res::kCmdExportGraph);
+        const QByteArray bytes = ReadFile(TempPath(c.name));
+        EXPECT_TRUE(bytes.startsWith(c.start));
+        EXPECT_NE(bytes.indexOf(c.part), -1);
+    }
+    EXPECT_TRUE(m_messages.messages.empty());
+}
+
+TEST_F(ShellTest, PrintPutsTheGraphAsLinesAndTextOnOnePage)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CPlovexView& view = ViewOf(*app.MainFrame().ActiveChild());
+    Trigger(app, res::kCmdViewGrid);
     TypeAndPlot(view, "x*sin(x)");
     const QImage shown = Rgb(view.GraphPicture());
 
@@ -295,6 +481,7 @@ TEST_F(ShellTest, PrintPutsTheGraphWholePixelsOnOnePage)
         { "print.pdf", res::kCmdFilePrint, "print" },
         { "preview.pdf", res::kCmdFilePrintPreview, "preview" },
     };
+    const QString words = QStandardPaths::findExecutable("pdftotext");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         FakePrintDialogs printers(TempPath(c.name));
@@ -304,8 +491,30 @@ TEST_F(ShellTest, PrintPutsTheGraphWholePixelsOnOnePage)
         ASSERT_TRUE(bytes.startsWith("%PDF-"));
         const Pdf pdf = ReadPdf(bytes);
         EXPECT_EQ(pdf.pages, 1);
+        // No picture of the graph: at most the icon's.
+        for (const QImage& image : pdf.images)
+            EXPECT_EQ(image.size(), QSize(32, 32));
+        if (words.isEmpty())
+            continue;
+        // The caption and the tick labels are text.
+        QProcess reader;
+        reader.start(words, { TempPath(c.name), "-" });
+        ASSERT_TRUE(reader.waitForFinished(60000));
+        const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+        EXPECT_TRUE(text.contains("y = x*sin(x)")) << text.toStdString();
+        EXPECT_TRUE(text.contains("-10")) << text.toStdString();
+    }
+    EXPECT_TRUE(m_messages.messages.empty());
+
+    // A picture that keeps earlier graphs goes on the page as it shows, whole pixels each.
+    qobject_cast<QAbstractButton*>(view.GetDlgItem(res::kNoClearCheck))->click();
+    TypeAndPlot(view, "x");
+    {
+        FakePrintDialogs printers(TempPath("piled.pdf"));
+        Trigger(app, res::kCmdFilePrint);
+        const Pdf pdf = ReadPdf(ReadFile(TempPath("piled.pdf")));
         ASSERT_EQ(pdf.images.size(), 1u);
-        EXPECT_EQ(pdf.images[0], shown);
+        EXPECT_EQ(pdf.images[0], Rgb(view.GraphPicture()));
     }
     EXPECT_TRUE(m_messages.messages.empty());
 

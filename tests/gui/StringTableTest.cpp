@@ -78,7 +78,11 @@ TEST(StringTable, TheProgramsTableHoldsItsStrings)
         { 59137, "CAP" },
         { 59138, "NUM" },
         { 59139, "SCRL" },
-        { 32772, "Save the active graph's picture as an image file\nExport Graph" },
+        { 32772,
+            "Save the active graph as an image, SVG or PDF file of the size you choose\nExport "
+            "Graph" },
+        { 32826,
+            "Show the active graph on the whole screen; F11 or Esc goes back\nFull Screen Graph" },
         { 32773, "Copy the graph's picture to the Clipboard\nCopy Graph" },
         { 57607, "Print the active graph\nPrint" },
         { 57609, "Display the page as it will be printed\nPrint Preview" },
