@@ -17,6 +17,10 @@ public:
     // text, an OK button and no icon. Returns when the box is closed.
     virtual void MessageBox(QWidget* owner, const QString& text) = 0;
 
+    // A modal question over `owner`'s window with Yes and No buttons, Yes the default and Esc
+    // No; whether the answer was Yes.
+    virtual bool Ask(QWidget* owner, const QString& text) = 0;
+
     // Runs `dialog` modally over its parent's window until it is closed and returns its
     // result code (QDialog::Accepted when it was accepted). The dialog's own controls decide
     // when it closes.

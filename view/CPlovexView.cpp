@@ -15,6 +15,7 @@
 #include "platform/StringTable.h"
 #include "platform/VectorState.h"
 #include "render/DrawingSurface.h"
+#include "render/FunctionValues.h"
 #include "render/GraphCoordinates.h"
 #include "render/GraphDescription.h"
 #include "render/GraphRenderer.h"
@@ -32,6 +33,7 @@
 #include "view/FormTemplates.h"
 #include "view/GraphPage.h"
 #include "view/ImageExport.h"
+#include "view/ParameterQuestion.h"
 #include "view/RenderingGuard.h"
 
 #include <QAbstractButton>
@@ -93,6 +95,10 @@ constexpr int kExplicitOnly[] = {
     res::kPlotDerivativeButton,
     res::kQualityEdit,
 };
+
+// While another form renders, one that follows a change of the parameters looks again this
+// often.
+constexpr int kParameterRetryMilliseconds = 20;
 
 // Enter in one of these boxes plots, as the Plot button does.
 constexpr int kPlotOnEnter[] = {
@@ -172,6 +178,9 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
         emit SelectionChanged();
     });
     connect(&m_document, &CPlovexDoc::FunctionRemoved, this, &CPlovexView::OnFunctionRemoved);
+    connect(&m_document, &CPlovexDoc::ParameterInserted, this, &CPlovexView::FollowParameters);
+    connect(&m_document, &CPlovexDoc::ParameterRemoved, this, &CPlovexView::FollowParameters);
+    connect(&m_document, &CPlovexDoc::ParameterChanged, this, &CPlovexView::FollowParameters);
     connect(
         &m_document, &CPlovexDoc::FunctionMoved, this, [this](std::size_t from, std::size_t to) {
             if (m_selected == from)
@@ -314,7 +323,7 @@ void CPlovexView::Plot(bool derivative)
     // A failed read has shown its prompt; the plot goes on with the fields read so far.
     UpdateData(true);
     StoreSettings();
-    ParseExpression();
+    ParseExpression(true);
     GetDocument().SetShown(m_selected, true);
     // Also after a parse error: whatever the parse left in the queue is drawn.
     DrawGraph();
@@ -753,10 +762,8 @@ std::vector<float> CPlovexView::VisibleColumns() const
 PointList CPlovexView::FindPoints(PointSearch kinds)
 {
     const GraphFunction& selected = GetDocument().Function(m_selected);
-    const Program program = Program::Compile(selected.PostfixQueue());
     // The selected function as drawn: its derivative after Plot dy/dx.
-    const bool derivative = m_drawnDerivative;
-    const ValueAt valueAt = [&](float x) { return program.Evaluate(derivative, x, 0.0f); };
+    const ValueAt valueAt = Values(m_selected).Along(m_drawnDerivative);
     const std::vector<float> columns = VisibleColumns();
     std::vector<FoundPoint> found;
     const auto add = [&found](const std::vector<FoundPoint>& more) {
@@ -768,10 +775,8 @@ PointList CPlovexView::FindPoints(PointSearch kinds)
         add(FindExtrema(valueAt, columns));
     if (kinds == PointSearch::Intersections) {
         for (const std::size_t other : IntersectionPartners()) {
-            const Program partner = Program::Compile(GetDocument().Function(other).PostfixQueue());
             add(FindIntersections(
-                valueAt, [&](float x) { return partner.Evaluate(false, x, 0.0f); },
-                static_cast<int>(other + 1), columns));
+                valueAt, Values(other).Along(false), static_cast<int>(other + 1), columns));
         }
     }
     PointList list = InOrderOfX(std::move(found));
@@ -809,11 +814,9 @@ void CPlovexView::OnTableOfValues()
             break;
         Messages().MessageBox(this, EngineTexts::TableRefusalText(table.refusal));
     }
-    const Program program = Program::Compile(GetDocument().Function(m_selected).PostfixQueue());
-    const bool derivative = m_drawnDerivative;
-    const std::vector<TableRow> rows = TabulateValues(
-        table.xs, [&](float x) { return program.Evaluate(derivative, x, 0.0f); },
-        [&](float x) { return program.Evaluate(true, x, 0.0f); });
+    const FunctionValues values = Values(m_selected);
+    const std::vector<TableRow> rows
+        = TabulateValues(table.xs, values.Along(m_drawnDerivative), values.Along(true));
     CValueTableDlg dialog(DrawnCurve(), rows, window());
     Messages().RunModal(dialog);
 }
@@ -919,10 +922,10 @@ void CPlovexView::OnIntegrate()
     UpdateData(true);
     ParseExpression();
     UpdateData(false);
+    const FunctionValues values = Values(m_selected);
     // The dialogs have just painted; the integration's evaluations must not pay for it.
     ClearUpperVectorState();
-    const Integral integral = Integrate(
-        Program::Compile(GetDocument().Function(m_selected).PostfixQueue()), lower, upper);
+    const Integral integral = Integrate(values, lower, upper);
     ShowResult(integral.sum);
     if (integral.stoppedAt) {
         Messages().MessageBox(this, EngineTexts::IntegralStop(*integral.stoppedAt, upper));
@@ -934,20 +937,66 @@ void CPlovexView::ShowResult(double value)
     Messages().MessageBox(this, QString::fromStdString(FormatFixed(value)));
 }
 
-void CPlovexView::ParseExpression()
+void CPlovexView::ParseExpression(bool offerParameters)
 {
     CPlovexDoc& document = GetDocument();
     document.SetExpression(m_expression, m_selected);
-    const FunctionParse parse = document.Parse(m_selected);
+    FunctionParse parse = document.Parse(m_selected);
+    // Each name that is not defined yet may become a parameter, one question at a time:
+    // "a*x+b" asks for a, then for b. Adding one parses every function again.
+    while (offerParameters) {
+        const std::optional<std::string> name = UndefinedParameterName(parse);
+        if (!name || !ParameterQuestion::Ask(this, *name))
+            break;
+        Parameter parameter;
+        parameter.name = *name;
+        (void)document.AddParameter(parameter);
+        parse = document.Parse(m_selected);
+    }
     m_postfix = document.Function(m_selected).PostfixText();
     if (!parse.Ok())
         Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(m_selected), parse));
 }
 
+FunctionValues CPlovexView::Values(std::size_t index) const
+{
+    return { Program::Compile(GetDocument().Function(index).PostfixQueue()),
+        GetDocument().Variables() };
+}
+
 double CPlovexView::Evaluate(float x, float y, bool subCall) const
 {
-    return plovex::Evaluate(
-        GetDocument().Function(m_selected).PostfixQueue(), m_derivative, x, y, subCall);
+    return Values(m_selected).At(m_derivative && !subCall, x, y);
+}
+
+void CPlovexView::FollowParameters()
+{
+    // This form's rendering ends first; the one after it takes the newest values.
+    if (m_rendering) {
+        m_redrawWaiting = true;
+        return;
+    }
+    if (m_followWaiting)
+        return;
+    m_followWaiting = true;
+    // Once the change that called has been served, merged with those that come meanwhile.
+    QTimer::singleShot(0, this, &CPlovexView::CatchUpWithParameters);
+}
+
+void CPlovexView::CatchUpWithParameters()
+{
+    // Never inside a rendering, this form's or another's: a rendering runs the event loop.
+    if (RenderingGuard::AnyRendering()) {
+        QTimer::singleShot(kParameterRetryMilliseconds, this, &CPlovexView::CatchUpWithParameters);
+        return;
+    }
+    m_followWaiting = false;
+    if (m_drawnParameters == GetDocument().ParameterRevision())
+        return;
+    ReadControlsQuietly();
+    // New names may have changed what the selected function's last parse reads.
+    m_postfix = GetDocument().Function(m_selected).PostfixText();
+    Redraw();
 }
 
 void CPlovexView::DrawGraph()
@@ -987,9 +1036,10 @@ void CPlovexView::DrawGraph()
 std::optional<float> CPlovexView::RenderOnce()
 {
     const CPlovexDoc& document = GetDocument();
+    m_drawnParameters = document.ParameterRevision();
     std::size_t statisticsItem = 0;
-    const std::vector<PlotItem> items
-        = PlotItems(document.Model().Functions(), m_selected, m_derivative, statisticsItem);
+    const std::vector<PlotItem> items = PlotItems(document.Model().Functions(), m_selected,
+        m_derivative, statisticsItem, document.Variables());
     // One function keeps the plain black caption; several are told apart by their colours.
     m_drawn.clear();
     for (std::size_t i = 0; i < document.Count(); ++i) {

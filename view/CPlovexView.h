@@ -14,6 +14,7 @@
 #include <QPointF>
 #include <QString>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +26,7 @@ class QProgressBar;
 namespace plovex {
 
 class CPlovexDoc;
+class FunctionValues;
 class PictureStatic;
 
 // The graph form of one document: the expression box, the graph area, the scales and the
@@ -104,8 +106,11 @@ public:
     void SetFunctionShown(std::size_t index, bool shown);
 
     // m_expression into the selected function, parsed into its postfix queue and m_postfix; a
-    // parse error is shown in a message box.
-    void ParseExpression();
+    // parse error is shown in a message box. With `offerParameters`, as Plot parses, a name
+    // that is not defined and could name a parameter is first offered as a new one.
+    void ParseExpression(bool offerParameters = false);
+    // Function `index` as its last parse reads it, with the parameters' current values.
+    FunctionValues Values(std::size_t index) const;
     // The selected function's postfix queue at (x, y); the difference quotient in derivative mode
     // unless `subCall` is set.
     double Evaluate(float x, float y, bool subCall) const;
@@ -156,6 +161,9 @@ signals:
     void Message(const QString& text);
     // Another function became the selected one.
     void SelectionChanged();
+    // Esc came while this form rendered: the rendering stops, and so should whatever keeps
+    // starting new ones (a parameter's animation).
+    void EscapePressed();
     // The graph point under the pointer, to the decimals its scale warrants; empty when the
     // pointer is off the graph.
     void Readout(const QString& text);
@@ -178,6 +186,11 @@ private:
     void OnSettingEdited();
     void OnFunctionChanged(std::size_t index);
     void OnFunctionRemoved(std::size_t index);
+    // The document's parameters changed: the graph is drawn again with their values, as a
+    // scale button draws, once the event loop runs and no rendering runs anywhere; changes
+    // that come meanwhile are drawn together.
+    void FollowParameters();
+    void CatchUpWithParameters();
     void ChangeScale(float FormFields::*scale, float change);
     // The graph area's client pixel under `point` of the form, as an offset from its centre
     // (right and up); none outside the area.
@@ -210,6 +223,9 @@ private:
     bool m_rendering = false;
     bool m_stopRequested = false;
     bool m_redrawWaiting = false;
+    // The parameter revision the last rendering drew, and whether a redraw for a newer waits.
+    std::uint64_t m_drawnParameters = 0;
+    bool m_followWaiting = false;
     // The function the form's boxes, commands and statistics act on; it follows the function
     // when others are added, removed or moved.
     std::size_t m_selected = 0;

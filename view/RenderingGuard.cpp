@@ -10,21 +10,44 @@
 #include <QWidget>
 
 namespace plovex {
+namespace {
+
+constexpr const char* kServedProperty = "plovexServedDuringRendering";
+int g_renderings = 0;
+
+} // namespace
 
 RenderingGuard::RenderingGuard(CPlovexView& view)
     : m_view(view)
 {
+    ++g_renderings;
     qApp->installEventFilter(this);
 }
 
 RenderingGuard::~RenderingGuard()
 {
+    --g_renderings;
     qApp->removeEventFilter(this);
     // In the order they came, to whoever is still there.
     for (auto& [receiver, event] : m_waiting) {
         if (receiver)
             QCoreApplication::postEvent(receiver, event.release());
     }
+}
+
+bool RenderingGuard::AnyRendering()
+{
+    return g_renderings > 0;
+}
+
+void RenderingGuard::ServeDuringRendering(QWidget* widget)
+{
+    widget->setProperty(kServedProperty, true);
+}
+
+bool RenderingGuard::ServedDuringRendering(QObject* watched)
+{
+    return watched->property(kServedProperty).toBool();
 }
 
 bool RenderingGuard::OverOwnGraph(QObject* watched, QEvent* event) const
@@ -56,14 +79,18 @@ bool RenderingGuard::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress:
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
             m_view.StopRendering();
+            emit m_view.EscapePressed();
             return true;
         }
+        if (ServedDuringRendering(watched))
+            return false;
         break;
     case QEvent::Wheel:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseMove:
-        if (OverOwnGraph(watched, event) || (watched == &m_view && m_view.Dragging()))
+        if (OverOwnGraph(watched, event) || (watched == &m_view && m_view.Dragging())
+            || ServedDuringRendering(watched))
             return false;
         if (event->type() == QEvent::MouseMove)
             return watched != &m_view;

@@ -28,6 +28,13 @@ public:
     RenderingGuard(const RenderingGuard&) = delete;
     RenderingGuard& operator=(const RenderingGuard&) = delete;
 
+    // Whether a rendering runs in any form: the event loop that runs meanwhile must start no
+    // other.
+    static bool AnyRendering();
+    // Input to `widget` (a parameter's slider) is served while a rendering runs: what it
+    // changes only asks for the next rendering, and a drag follows the mouse.
+    static void ServeDuringRendering(QWidget* widget);
+
     // Whether the window was asked to close while the rendering ran.
     bool CloseWaiting() const { return !m_closing.isNull(); }
     QWidget* Closing() const { return m_closing; }
@@ -37,6 +44,7 @@ protected:
 
 private:
     bool OverOwnGraph(QObject* watched, QEvent* event) const;
+    static bool ServedDuringRendering(QObject* watched);
 
     CPlovexView& m_view;
     std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> m_waiting;

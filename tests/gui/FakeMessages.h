@@ -28,12 +28,18 @@ public:
     ~FakeMessages() override;
 
     void MessageBox(QWidget* owner, const QString& text) override;
+    // Records the question and gives the next of `answers`; with none left the test fails and
+    // the answer is No.
+    bool Ask(QWidget* owner, const QString& text) override;
     int RunModal(QDialog& dialog) override;
 
     void Script(Answer answer) { m_answers.push_back(std::move(answer)); }
 
     std::vector<std::string> messages;
     std::vector<Question> questions;
+    // The Yes or No questions asked, and the answers to give them in turn (true: Yes).
+    std::vector<std::string> asked;
+    std::deque<bool> answers;
 
 private:
     MessageService* m_previous;
