@@ -18,6 +18,7 @@ namespace plovex {
 
 class CChildFrame;
 class CFunctionBar;
+class CParameterBar;
 class CHelpDlg;
 class CPointsDlg;
 class CPlovexView;
@@ -45,6 +46,8 @@ public:
     QLabel* Indicator(int stringId) const { return m_indicators.value(stringId); }
     // The "Functions" dock: the active graph window's functions.
     CFunctionBar* FunctionBar() const { return m_functionBar; }
+    // The "Parameters" dock: the sliders of the active graph window's parameters.
+    CParameterBar* ParameterBar() const { return m_parameterBar; }
 
     // The action behind command `id`: a menu item, toolbar button or accelerator.
     QAction* Action(int id) const { return m_actions.value(id); }
@@ -92,6 +95,7 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void CreateFunctionBar();
+    void CreateParameterBar();
     void SaveFunctionBarPlace();
 
     void OnUpdateFrameMenu();
@@ -130,6 +134,7 @@ private:
     QToolBar* m_toolBar = nullptr;
     QLabel* m_messagePane = nullptr;
     CFunctionBar* m_functionBar = nullptr;
+    CParameterBar* m_parameterBar = nullptr;
     QHash<int, QLabel*> m_indicators;
     QHash<int, QAction*> m_actions;
     QAction* m_recentPlaceholder = nullptr;
