@@ -123,6 +123,9 @@ float SliderValue(const Parameter& parameter, std::int64_t position)
 std::int64_t SliderPosition(const Parameter& parameter)
 {
     const std::int64_t steps = SliderSteps(parameter);
+    // The last position stands for the maximum, however near the one before it lies.
+    if (parameter.value >= parameter.maximum)
+        return steps;
     const double position = std::floor(
         (static_cast<double>(parameter.value) - parameter.minimum) / parameter.step + 0.5);
     // Below the minimum (or a NaN quotient) the slider rests at its start.
