@@ -534,10 +534,16 @@ void CMainFrame::CreateParameterBar()
     addDockWidget(Qt::RightDockWidgetArea, m_parameterBar);
     if (dockWidgetArea(m_functionBar) == Qt::RightDockWidgetArea && !m_functionBar->isFloating())
         splitDockWidget(m_functionBar, m_parameterBar, Qt::Vertical);
+    QAction* toggle = m_parameterBar->ToggleAction();
+    toggle->setData(res::kCmdViewParameterList);
+    const QStringList prompt = LoadString(res::kCmdViewParameterList).split('\n');
+    toggle->setStatusTip(prompt.value(0));
+    toggle->setToolTip(prompt.value(1));
+    m_actions.insert(res::kCmdViewParameterList, toggle);
     // Just after Function List.
     const QList<QAction*> items = m_viewMenu->actions();
     const qsizetype list = items.indexOf(Action(res::kCmdViewFunctionList));
-    m_viewMenu->insertAction(items.value(list + 1), m_parameterBar->ToggleAction());
+    m_viewMenu->insertAction(items.value(list + 1), toggle);
     auto* goToParameters = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
     connect(goToParameters, &QShortcut::activated, this, [this] {
         m_parameterBar->show();

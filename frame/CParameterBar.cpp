@@ -28,8 +28,6 @@ CParameterBar::CParameterBar(QWidget* parent)
 {
     setObjectName("ParameterList");
     m_toggle->setText(tr("&Parameter List"));
-    m_toggle->setStatusTip(
-        tr("Show or hide the sliders of the graph's parameters (Ctrl+Shift+P goes to them)"));
     m_add->setText(tr("Add"));
     m_add->setAccessibleName(tr("Add parameter"));
     m_add->setToolTip(tr("Add a parameter (Insert)"));
@@ -43,6 +41,7 @@ CParameterBar::CParameterBar(QWidget* parent)
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidget(rows);
     auto* contents = new QWidget;
     auto* layout = new QVBoxLayout(contents);

@@ -225,7 +225,8 @@ void CPlovexView::OnInitialUpdate()
     UpdateData(false);
     EnableExplicitCommands();
     ParseOtherFunctions();
-    OnPlot();
+    // As Plot does, but an opened document's unknown names are reported, not offered.
+    Plot(false, false);
 }
 
 // A document just opened holds functions no parse has seen: each is parsed once, as its own
@@ -317,13 +318,13 @@ void CPlovexView::OnPlotDerivative()
     Plot(true);
 }
 
-void CPlovexView::Plot(bool derivative)
+void CPlovexView::Plot(bool derivative, bool offerParameters)
 {
     m_derivative = derivative;
     // A failed read has shown its prompt; the plot goes on with the fields read so far.
     UpdateData(true);
     StoreSettings();
-    ParseExpression(true);
+    ParseExpression(offerParameters);
     GetDocument().SetShown(m_selected, true);
     // Also after a parse error: whatever the parse left in the queue is drawn.
     DrawGraph();

@@ -178,7 +178,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void Plot(bool derivative);
+    // With `offerParameters` a name that is not defined may become a parameter first (see
+    // ParseExpression): what the user typed and plotted, not a document just opened.
+    void Plot(bool derivative, bool offerParameters = true);
     // The form's settings become the document's.
     void StoreSettings();
     void EnableExplicitCommands();
