@@ -32,12 +32,14 @@ test-nogui: deps
 	@cmake --build build-nogui -j $(JOBS)
 	cd build-nogui && ctest --output-on-failure -j $(JOBS)
 
+# BENCH_FLAGS=--brief times everything once, briefly: CI's check that the benchmark builds and runs.
+BENCH_FLAGS ?=
 bench:
 	@scripts/install-deps bench
-	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DPLOVEX_BUILD_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DPLOVEX_BUILD_BENCH=ON -DBUILD_TESTING=OFF $(CCACHE) $(CMAKE_FLAGS) >/dev/null
 	@cmake --build build-bench -j $(JOBS) --target plovex_bench
 	@mkdir -p $(RUNTIME_DIR) && chmod 700 $(RUNTIME_DIR)
-	XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/plovex-runtime-$$(id -u)} ./build-bench/bench/plovex_bench
+	XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/plovex-runtime-$$(id -u)} ./build-bench/bench/plovex_bench $(BENCH_FLAGS)
 
 FUZZ_RUNS ?= 10000000
 # $(call fuzz-run,TARGET,MAX_LEN): new inputs go to build-fuzz, the committed seeds stay as they are.

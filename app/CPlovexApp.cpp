@@ -5,7 +5,7 @@
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
 #include "platform/FileDialogService.h"
-#include "platform/StringTable.h"
+#include "platform/SettingsFile.h"
 #include "res/Resource.h"
 #include "view/CPlovexDoc.h"
 
@@ -36,10 +36,7 @@ void CPlovexApp::InitApplication()
 
 bool CPlovexApp::InitInstance(const QStringList& files)
 {
-    // Settings live under ~/.config/<organisation>/<application>.conf.
-    QCoreApplication::setOrganizationName("Local AppWizard-Generated Applications");
-    // The settings keep their place in every language.
-    QCoreApplication::setApplicationName(StringTable::Application().Text(res::kStrAppTitle));
+    UseSettingsFile();
     QIcon icon(":/icons/plovex.svg");
     icon.addFile(":/icons/plovex-32.png");
     icon.addFile(":/icons/plovex-48.png");

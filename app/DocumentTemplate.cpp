@@ -77,11 +77,11 @@ CPlovexDoc* DocumentTemplate::OpenDocumentFile(const QString& path)
         QString error;
         QString warning;
         if (!document->OnOpenDocument(path, error, warning)) {
-            Messages().MessageBox(m_mainFrame, error);
+            Messages().MessageBox(m_mainFrame, error, MessageKind::Failure);
             return nullptr;
         }
         if (!warning.isEmpty())
-            Messages().MessageBox(m_mainFrame, warning);
+            Messages().MessageBox(m_mainFrame, warning, MessageKind::Refusal);
         m_recentFiles.Add(path);
         ShowRecentFiles();
     }
@@ -161,7 +161,7 @@ bool DocumentTemplate::DoSave(CPlovexDoc& document, bool replace)
     }
     QString error;
     if (!document.OnSaveDocument(path, error)) {
-        Messages().MessageBox(m_mainFrame, error);
+        Messages().MessageBox(m_mainFrame, error, MessageKind::Failure);
         return false;
     }
     m_recentFiles.Add(path);

@@ -16,7 +16,7 @@ inline RenderResult DrawFields(
 
 // Wall-clock comparisons of whole renderings, each the fastest of a few runs: the window's
 // surface against the image surface, every core against one thread, and writing the PNG file
-// against rendering it. Needs a QApplication.
-void PrintRenderSpeeds();
+// against rendering it. Needs a QApplication. `brief` times each once, as fast as it can.
+void PrintRenderSpeeds(bool brief);
 
 } // namespace plovex

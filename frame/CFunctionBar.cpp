@@ -25,14 +25,21 @@
 namespace plovex {
 namespace {
 
+// The same pixmap in every mode: the style would otherwise tint the selected row's swatch
+// with the highlight, and the colour being chosen could not be judged.
 QIcon Swatch(Rgb colour)
 {
     QPixmap pixmap(FunctionList::kSwatchSize, FunctionList::kSwatchSize);
     pixmap.fill(QColor(colour.red, colour.green, colour.blue));
-    QPainter painter(&pixmap);
-    painter.setPen(Qt::darkGray);
-    painter.drawRect(0, 0, FunctionList::kSwatchSize - 1, FunctionList::kSwatchSize - 1);
-    return QIcon(pixmap);
+    {
+        QPainter painter(&pixmap);
+        painter.setPen(Qt::darkGray);
+        painter.drawRect(0, 0, FunctionList::kSwatchSize - 1, FunctionList::kSwatchSize - 1);
+    }
+    QIcon icon;
+    for (const QIcon::Mode mode : { QIcon::Normal, QIcon::Active, QIcon::Selected })
+        icon.addPixmap(pixmap, mode);
+    return icon;
 }
 
 QString Shown(const std::string& expression)

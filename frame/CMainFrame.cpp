@@ -7,6 +7,7 @@
 #include "frame/CPointsDlg.h"
 #include "frame/FunctionList.h"
 #include "help/CHelpDlg.h"
+#include "platform/LineBox.h"
 #include "platform/MessageService.h"
 #include "platform/RecentFileList.h"
 #include "platform/StringTable.h"
@@ -501,25 +502,27 @@ void CMainFrame::CreateFunctionBar()
     const bool shown = settings.value(kFunctionListShown, true).toBool();
     m_functionBar->setVisible(shown);
 
+    // Only what the user does to the list is remembered: View > Function List, its close
+    // button (see eventFilter) and Ctrl+Shift+L. It also goes out of sight when the whole
+    // window hides or closes, which says nothing about the next start.
     QAction* toggle = Action(res::kCmdViewFunctionList);
     toggle->setChecked(shown);
     connect(toggle, &QAction::triggered, this, [this](bool show) {
         m_functionBar->setVisible(show);
+        RememberFunctionBarShown(show);
         if (show)
             m_functionBar->List()->setFocus();
     });
-    // Hidden by its close button or shown again; not when the whole window hides.
     connect(m_functionBar, &QDockWidget::visibilityChanged, this, [this, toggle] {
-        if (m_functionBar->isVisible() || m_functionBar->isHidden()) {
+        if (m_functionBar->isVisible() || m_functionBar->isHidden())
             toggle->setChecked(!m_functionBar->isHidden());
-            SaveFunctionBarPlace();
-        }
     });
     // The keyboard's way into the list: shown if it was not, and the focus in it.
     auto* goToList = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), this);
     connect(goToList, &QShortcut::activated, this, [this, toggle] {
         m_functionBar->show();
         toggle->setChecked(true);
+        RememberFunctionBarShown(true);
         m_functionBar->List()->setFocus();
     });
     connect(
@@ -557,7 +560,11 @@ void CMainFrame::SaveFunctionBarPlace()
     settings.setValue(kFunctionListArea, int(dockWidgetArea(m_functionBar)));
     settings.setValue(kFunctionListFloating, m_functionBar->isFloating());
     settings.setValue(kFunctionListGeometry, m_functionBar->saveGeometry());
-    settings.setValue(kFunctionListShown, !m_functionBar->isHidden());
+}
+
+void CMainFrame::RememberFunctionBarShown(bool shown)
+{
+    QSettings().setValue(kFunctionListShown, shown);
 }
 
 void CMainFrame::AddChild(CChildFrame* child)
@@ -701,6 +708,9 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (IsLockKey(event) || event->type() == QEvent::ApplicationActivate)
         UpdateKeyLocks();
+    // The list's close button, or the window manager's for a floating list: the user hid it.
+    if (watched == m_functionBar && event->type() == QEvent::Close)
+        RememberFunctionBarShown(false);
     // A text box claims the copy keys even with nothing selected; then they copy the graph.
     if (event->type() == QEvent::ShortcutOverride) {
         auto* widget = qobject_cast<QWidget*>(watched);
@@ -810,7 +820,9 @@ void CMainFrame::OnEditCopy()
 
 void CMainFrame::OnEditPaste()
 {
-    if (auto* line = qobject_cast<QLineEdit*>(FocusedBox()))
+    if (auto* box = qobject_cast<LineBox*>(FocusedBox()))
+        box->Paste();
+    else if (auto* line = qobject_cast<QLineEdit*>(FocusedBox()))
         line->paste();
     else if (auto* text = qobject_cast<QPlainTextEdit*>(FocusedBox()))
         text->paste();
@@ -961,7 +973,8 @@ void CMainFrame::OnFindPoints(PointSearch kinds)
     if (kinds == Kinds::Intersections && view->IntersectionPartners().empty()) {
         Messages().MessageBox(view,
             tr("There is no other shown explicit function in this graph to meet: add one with "
-               "New Function, or show one in the function list."));
+               "New Function, or show one in the function list."),
+            MessageKind::Refusal);
         return;
     }
     const PointList list = view->FindPoints(kinds);
@@ -976,12 +989,27 @@ void CMainFrame::OnFindPoints(PointSearch kinds)
                       .arg(summary, QString::fromStdString(FormatField(columns.front())),
                           QString::fromStdString(FormatField(columns.back())));
     }
-    summary = list.points.empty() ? tr("%1: none found.").arg(summary)
-                                  : tr("%1: %2 found.").arg(summary).arg(list.points.size());
+    // The count in each language's plural form, and a phrase per kind, so that the words
+    // agree with what was looked for (French "racines ... trouvées", "minimums ... trouvés").
+    const int found = static_cast<int>(list.points.size());
+    switch (kinds) {
+    case Kinds::Roots:
+        summary = found == 0 ? tr("%1: none found.", "roots").arg(summary)
+                             : tr("%1: %n found.", "roots", found).arg(summary);
+        break;
+    case Kinds::Extrema:
+        summary = found == 0 ? tr("%1: none found.", "minima and maxima").arg(summary)
+                             : tr("%1: %n found.", "minima and maxima", found).arg(summary);
+        break;
+    case Kinds::Intersections:
+        summary = found == 0 ? tr("%1: none found.", "intersections").arg(summary)
+                             : tr("%1: %n found.", "intersections", found).arg(summary);
+        break;
+    }
     m_pointsWindow->SetPoints(view->DrawnFunction(), list.points, summary);
     ShowToolWindow(*m_pointsWindow);
     if (list.cut)
-        Messages().MessageBox(view, EngineTexts::PointLimit());
+        Messages().MessageBox(view, EngineTexts::PointLimit(), MessageKind::Information);
 }
 
 // Every form draws by the new choice from its next rendering on; the active one draws again now.

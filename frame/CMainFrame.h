@@ -97,6 +97,7 @@ private:
     void CreateFunctionBar();
     void CreateParameterBar();
     void SaveFunctionBarPlace();
+    void RememberFunctionBarShown(bool shown);
 
     void OnUpdateFrameMenu();
     void OnUpdateFrameTitle();

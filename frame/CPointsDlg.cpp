@@ -12,9 +12,12 @@ namespace plovex {
 namespace {
 
 // A coordinate as a number box shows a float: the shortest text that reads back the same.
+// A negative zero, such as a root's value just below the axis, reads 0: "-0" looks like a
+// value that missed.
 QString Coordinate(double value)
 {
-    return QString::fromStdString(FormatField(static_cast<float>(value)));
+    const float shown = value == 0.0 ? 0.0f : static_cast<float>(value);
+    return QString::fromStdString(FormatField(shown));
 }
 
 } // namespace

@@ -161,8 +161,8 @@ void DataExchange::Float(int id, float& field)
     }
     if (m_prompting == Prompting::Quiet)
         return;
-    Messages().MessageBox(
-        &m_window, QCoreApplication::translate("DataExchange", kInvalidNumberPrompt));
+    Messages().MessageBox(&m_window,
+        QCoreApplication::translate("DataExchange", kInvalidNumberPrompt), MessageKind::Refusal);
     m_failed = true;
     // The box to correct gets the focus with its text selected.
     control->setFocus();

@@ -99,7 +99,8 @@ void DataTable::OnExportCsv(const QString& proposedName)
         return;
     QString reason;
     if (!WriteWholeFile(path, CsvText().toUtf8(), reason))
-        Messages().MessageBox(window(), tr("Cannot write %1: %2").arg(path, reason));
+        Messages().MessageBox(
+            window(), tr("Cannot write %1: %2").arg(path, reason), MessageKind::Failure);
 }
 
 bool DataTable::event(QEvent* event)

@@ -1,6 +1,7 @@
 #include "platform/DialogControls.h"
 
 #include "platform/DialogUnits.h"
+#include "platform/LineBox.h"
 #include "platform/PictureStatic.h"
 #include "platform/StringTable.h"
 #include "res/Resource.h"
@@ -72,9 +73,11 @@ QWidget* CreateEdit(const ControlTemplate& control, QWidget& parent)
         edit->setReadOnly(Has(control, ControlStyle::kReadOnly));
         if (edit->isReadOnly())
             edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        edit->setLineWrapMode(Has(control, ControlStyle::kAutoHScroll)
-                ? QPlainTextEdit::NoWrap
-                : QPlainTextEdit::WidgetWidth);
+        // A box that scrolls sideways by itself keeps each line whole, with no scroll bar.
+        const bool sideways = Has(control, ControlStyle::kAutoHScroll);
+        edit->setLineWrapMode(sideways ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+        if (sideways)
+            edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setVerticalScrollBarPolicy(
             Has(control, ControlStyle::kVScroll) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         edit->setFrameShape(
@@ -83,7 +86,7 @@ QWidget* CreateEdit(const ControlTemplate& control, QWidget& parent)
         edit->setAcceptDrops(false);
         return edit;
     }
-    auto* edit = new QLineEdit(&parent);
+    auto* edit = new LineBox(&parent);
     edit->setFrame(Has(control, ControlStyle::kBorder));
     edit->setReadOnly(Has(control, ControlStyle::kReadOnly));
     // A dropped file belongs to the main window, not to the text of a box.

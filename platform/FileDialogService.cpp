@@ -1,10 +1,11 @@
 #include "platform/FileDialogService.h"
 
 #include "platform/ServiceSlot.h"
+#include "platform/StringTable.h"
+#include "res/Resource.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
@@ -40,7 +41,7 @@ public:
 
     SaveAnswer AskSaveChanges(QWidget* parent, const QString& title) override
     {
-        QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
+        QMessageBox box(QMessageBox::Warning, LoadString(res::kStrAppTitle),
             QCoreApplication::translate("FileDialogService", "Save changes to %1?").arg(title),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
         box.setWindowModality(Qt::WindowModal);

@@ -112,7 +112,7 @@ QString NotAFile(mode_t mode)
         return QCoreApplication::translate("FileStore", "It is a character device, not a file.");
     if (S_ISBLK(mode))
         return QCoreApplication::translate("FileStore", "It is a block device, not a file.");
-    return QCoreApplication::translate("FileStore", "It is a special file, not a file.");
+    return QCoreApplication::translate("FileStore", "It is a special file, not a regular file.");
 }
 
 } // namespace
@@ -124,9 +124,10 @@ std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 limit, QStri
         reason = NotAFile(S_IFDIR);
         return std::nullopt;
     }
+    // lupdate reads the count's argument best as a plain name.
+    const int most = static_cast<int>(limit);
     const QString tooLarge = QCoreApplication::translate(
-        "FileStore", "The file holds more than %1 bytes, the most that is read.")
-                                 .arg(limit);
+        "FileStore", "The file holds more than %n bytes, the most that is read.", nullptr, most);
     if (info.isFile() && info.size() > limit) {
         reason = tooLarge;
         return std::nullopt;

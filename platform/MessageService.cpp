@@ -18,11 +18,28 @@ void MakeModal(QDialog& dialog)
         dialog.parentWidget() != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
 }
 
+QMessageBox::Icon IconOf(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Plain:
+        break;
+    case MessageKind::Information:
+        return QMessageBox::Information;
+    case MessageKind::Refusal:
+        return QMessageBox::Warning;
+    case MessageKind::Failure:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
 class QtMessageService final : public MessageService {
 public:
-    void MessageBox(QWidget* owner, const QString& text) override
+    using MessageService::MessageBox;
+
+    void MessageBox(QWidget* owner, const QString& text, MessageKind kind) override
     {
-        QMessageBox box(QMessageBox::NoIcon, LoadString(res::kStrAppTitle), text, QMessageBox::Ok,
+        QMessageBox box(IconOf(kind), LoadString(res::kStrAppTitle), text, QMessageBox::Ok,
             owner != nullptr ? owner->window() : nullptr);
         box.setTextFormat(Qt::PlainText);
         MakeModal(box);

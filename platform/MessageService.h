@@ -6,6 +6,10 @@ class QWidget;
 
 namespace plovex {
 
+// What a message box tells, shown by its icon: a result or a plain note (no icon), something
+// worth knowing about a result, input or a file that was refused, or a failure.
+enum class MessageKind { Plain, Information, Refusal, Failure };
+
 // The modal questions the windows ask: a message box and running a modal dialog. The
 // windows reach them through Messages(), so a test can install a service that answers
 // them instead of a person.
@@ -14,8 +18,12 @@ public:
     virtual ~MessageService() = default;
 
     // A modal message box over `owner`'s window: the application title as caption, `text` as plain
-    // text, an OK button and no icon. Returns when the box is closed.
-    virtual void MessageBox(QWidget* owner, const QString& text) = 0;
+    // text, an OK button and the icon of its kind. Returns when the box is closed.
+    virtual void MessageBox(QWidget* owner, const QString& text, MessageKind kind) = 0;
+    void MessageBox(QWidget* owner, const QString& text)
+    {
+        MessageBox(owner, text, MessageKind::Plain);
+    }
 
     // A modal question over `owner`'s window with Yes and No buttons, Yes the default and Esc
     // No; whether the answer was Yes.

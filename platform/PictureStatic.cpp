@@ -106,6 +106,24 @@ void PictureStatic::paintEvent(QPaintEvent* event)
     }
     painter.end();
     QFrame::paintEvent(event);
+    // With the focus the border takes the highlight: the picture inside stays as drawn.
+    if (hasFocus()) {
+        QPainter border(this);
+        border.setPen(palette().color(QPalette::Highlight));
+        border.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void PictureStatic::focusInEvent(QFocusEvent* event)
+{
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void PictureStatic::focusOutEvent(QFocusEvent* event)
+{
+    QFrame::focusOutEvent(event);
+    update();
 }
 
 } // namespace plovex

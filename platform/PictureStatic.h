@@ -12,7 +12,7 @@ namespace plovex {
 // picture the program drew. It keeps that picture and paints it whenever the system asks,
 // so a graph survives being covered, minimised and restored. Mouse input passes through to
 // the window beneath. Assistive technology reads it as an image with a description of
-// what the picture shows.
+// what the picture shows. When it has the focus its border shows the highlight colour.
 class PictureStatic : public QFrame {
     Q_OBJECT
 
@@ -43,6 +43,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QImage m_picture;

@@ -36,9 +36,10 @@ constexpr unsigned kMaxThreads = 64;
 // paints the window.
 constexpr std::size_t kSlotsPerThread = 8;
 
-// Running values of one rendering, each stored as a float.
+// Running values of one rendering: maximum and minimum stored as floats, the sum in double.
 struct Running {
-    float sum = 0.0f;
+    double sum = 0.0;
+    std::uint64_t samples = 0;
     float maximum = -std::numeric_limits<float>::infinity();
     float minimum = std::numeric_limits<float>::infinity();
 
@@ -212,7 +213,8 @@ private:
 float TakeExplicit(Running& running, double v, double yScale)
 {
     const float y = static_cast<float>(v * yScale);
-    running.sum = static_cast<float>(static_cast<double>(running.sum) + v * yScale);
+    running.sum += v * yScale;
+    ++running.samples;
     running.Extend(y);
     return y;
 }
@@ -250,7 +252,7 @@ void TakeColumn(Running& running, PixelRun& run, int px, int hw, int hh, double 
             continue;
         // The graph y of the point, in pixels.
         const auto offset = static_cast<float>(yOffset == 0.0 ? py : py + yOffset);
-        running.sum = static_cast<float>(static_cast<double>(running.sum) + offset);
+        running.sum += offset;
         running.Extend(offset);
         run.Add(hw + px, hh - py);
         if (px % kProgressEvery == 0)
@@ -261,7 +263,7 @@ void TakeColumn(Running& running, PixelRun& run, int px, int hw, int hh, double 
 
 // One thread: samples are evaluated a batch at a time and then drawn. The evaluations run back
 // to back, undisturbed by the drawing's hard-to-predict branches (which sample lands on the
-// curve) and calls, and the float sum's long chain of roundings overlaps with them.
+// curve) and calls, and the sum's long chain of additions overlaps with them.
 std::optional<float> SampleExplicitAlone(const Sampling& sampling, const Program& program,
     PixelRun& run, int hw, int hh, Running& running)
 {
@@ -403,15 +405,14 @@ void SampleImplicitTogether(const Sampling& sampling, const Program& program, Pi
 // A parametric or polar curve: its point at each of the N + 1 values of t is a pixel of its
 // own, as explicit samples are, and its y enters the statistics. The progress bar crosses the
 // item's span as t runs from the start of the range to its end.
-RenderTotals::SampleSum SampleCurve(const GraphView& view, const PlotItem& item, PixelRun& run,
-    int width, int height, Running& running)
+void SampleCurve(const GraphView& view, const PlotItem& item, PixelRun& run, int width, int height,
+    Running& running)
 {
     constexpr std::int64_t kBatch = 64;
     const CurveItem& curve = *item.curve;
     const int hw = width / 2;
     const std::int64_t steps = CurveSteps(hw, view.quality);
     const double yScale = view.yScale;
-    RenderTotals::SampleSum total;
     int position = -hw;
     // Expressions in t read no other variable but the parameters: the parse refuses x and y
     // in them.
@@ -425,8 +426,8 @@ RenderTotals::SampleSum SampleCurve(const GraphView& view, const PlotItem& item,
                 ? PolarPoint(item.program.Run(variables), t)
                 : CurvePoint { item.program.Run(variables), curve.y->Run(variables) };
             running.Extend(static_cast<float>(point.y * yScale));
-            total.sum += point.y * yScale;
-            ++total.samples;
+            running.sum += point.y * yScale;
+            ++running.samples;
             if (const std::optional<Pixel> pixel = CurvePixel(view, width, height, point))
                 run.Add(pixel->x, pixel->y);
         }
@@ -439,9 +440,8 @@ RenderTotals::SampleSum SampleCurve(const GraphView& view, const PlotItem& item,
         }
         run.Flush();
         if (run.Stopped())
-            break;
+            return;
     }
-    return total;
 }
 
 // Returns where the sweep stalled, if it did.
@@ -536,17 +536,15 @@ RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
     progress.SetProgressPos(-hw);
     progress.ShowStatus(RenderStatus::Working);
     Running statistics;
-    std::optional<RenderTotals::SampleSum> statisticsCurveSum;
     std::optional<float> stalledAt;
     bool stopped = false;
     for (std::size_t i = 0; i < items.size() && !stopped; ++i) {
         const PlotItem& item = items[i];
         const Sampling sampling { view, item.derivative, item.variables };
         Running running;
-        std::optional<RenderTotals::SampleSum> curveSum;
         PixelRun run(surface, progress, item, span * static_cast<int>(i));
         if (item.curve) {
-            curveSum = SampleCurve(view, item, run, width, height, running);
+            SampleCurve(view, item, run, width, height, running);
         } else if (item.implicit) {
             SampleImplicit(sampling, item.program, run, hw, hh, threads, running);
         } else {
@@ -555,26 +553,24 @@ RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
             if (!stalledAt)
                 stalledAt = stalled;
         }
-        if (i == statisticsItem) {
+        if (i == statisticsItem)
             statistics = running;
-            statisticsCurveSum = curveSum;
-        }
         stopped = run.Stopped();
     }
+    const bool implicit = statisticsItem < items.size() && items[statisticsItem].implicit;
+    RenderTotals totals { statistics.maximum, statistics.minimum, statistics.sum,
+        statistics.samples, implicit, stalledAt, stopped };
     // A stopped rendering leaves the picture as far as it got, without the finishing touches.
     if (stopped) {
         progress.ShowStatus(RenderStatus::Stopped);
         surface.RestoreFill();
-        return { { statistics.maximum, statistics.minimum, statistics.sum, std::nullopt, true,
-                     statisticsCurveSum },
-            {} };
+        totals.sweepStalledAt.reset();
+        return { totals, {} };
     }
     surface.DrawIcon(width - kIconOffset, height - kIconOffset);
     progress.SetProgressPos(last);
     progress.ShowStatus(RenderStatus::Done);
     surface.RestoreFill();
-    const RenderTotals totals { statistics.maximum, statistics.minimum, statistics.sum, stalledAt,
-        false, statisticsCurveSum };
     return { totals, ComputeStatistics(totals, view.yScale, view.quality, width) };
 }
 
@@ -588,9 +584,9 @@ std::string SweepStallText(float quality, float position)
 Statistics ComputeStatistics(const RenderTotals& totals, float yScale, float quality, int width)
 {
     const double scale = yScale;
-    const double mean = totals.curveSum
-        ? (totals.curveSum->sum / static_cast<double>(totals.curveSum->samples)) / scale
-        : ((totals.sum / static_cast<double>(quality)) / scale) / width;
+    const double mean = totals.implicit || totals.samples == 0
+        ? ((totals.sum / static_cast<double>(quality)) / scale) / width
+        : (totals.sum / static_cast<double>(totals.samples)) / scale;
     return { totals.maximum / scale, totals.minimum / scale, mean };
 }
 

@@ -22,24 +22,26 @@ class RenderProgress;
 struct RenderTotals {
     float maximum;
     float minimum;
-    float sum;
+    // Explicit, parametric and polar: the sum of every sample's y times yScale, each product taken
+    // in double and added unrounded; implicit: the sum of the drawn rows' offsets. A float sum
+    // would lose the samples' low bits once it grows (a constant 400 at quality 3000 drifted to a
+    // mean of 404).
+    double sum;
+    // Explicit, parametric and polar: the samples taken; the float steps of an explicit sweep's px
+    // take a few more or fewer than W times the quality.
+    std::uint64_t samples = 0;
+    bool implicit = false;
     // The explicit sweep's last position (a pixel offset from the centre) when the quality's
     // step stopped moving it before the right edge: far fewer samples than asked were drawn.
     std::optional<float> sweepStalledAt;
     // The surface asked to stop before the last sample: the running values are partial.
     bool stopped = false;
-    // A parametric or polar curve's mean: the sum in double of every sample's y·yScale (the
-    // product of the two floats, not rounded) and the number of samples taken.
-    struct SampleSum {
-        double sum = 0.0;
-        std::uint64_t samples = 0;
-    };
-    std::optional<SampleSum> curveSum {};
 };
 
 // The three numbers of the information box, in double from the running values:
-// maximum / yScale, minimum / yScale, ((sum / quality) / yScale) / W; a parametric or polar
-// curve's mean is (sum / samples) / yScale of its SampleSum instead.
+// maximum / yScale, minimum / yScale, and the mean: (sum / samples) / yScale for an explicit
+// graph or a parametric or polar curve, ((sum / quality) / yScale) / W for an implicit one or an
+// explicit one without samples.
 struct Statistics {
     double maximum;
     double minimum;

@@ -36,12 +36,16 @@ bool OppositeSigns(double a, double b)
     return (a < 0.0 && b > 0.0) || (a > 0.0 && b < 0.0);
 }
 
-// Bisection of a finite sign change between a and b down to neighbouring floats. Nothing
-// when a midpoint has no value (the change is across a gap, not a root) or when |f| ends
-// larger than at both samples (a pole or a jump).
+// Bisection of a finite sign change down to neighbouring floats. Nothing when a midpoint has
+// no value (the change is across a gap, not a root), or when |f| grows as the bracket shrinks:
+// it never gets smaller at either end and ends larger than at the smaller sample (a pole or a
+// jump). Float noise near a real root makes |f| go up and down; only a pole or a jump grows
+// steadily from both sides ("x^5-15*x^4+85*x^3-225*x^2+274*x-120" seen 0.0001 apart near 4
+// has a sample whose |f| is a single rounding step, smaller than at the end).
 std::optional<FoundPoint> Bisect(const ValueAt& f, float a, double fa, float b, double fb)
 {
     const double start = std::min(std::fabs(fa), std::fabs(fb));
+    bool grows = true;
     for (;;) {
         const float mid = Midpoint(a, b);
         if (mid == a || mid == b)
@@ -52,15 +56,16 @@ std::optional<FoundPoint> Bisect(const ValueAt& f, float a, double fa, float b, 
         if (std::isnan(value))
             return std::nullopt;
         if ((value < 0.0) == (fa < 0.0)) {
+            grows = grows && std::fabs(value) >= std::fabs(fa);
             a = mid;
             fa = value;
         } else {
+            grows = grows && std::fabs(value) >= std::fabs(fb);
             b = mid;
             fb = value;
         }
     }
-    const double end = std::min(std::fabs(fa), std::fabs(fb));
-    if (end > start)
+    if (grows && std::min(std::fabs(fa), std::fabs(fb)) > start)
         return std::nullopt;
     // Of two ends as close to zero, the lower x.
     const bool takeA = std::fabs(fa) < std::fabs(fb) || (std::fabs(fa) == std::fabs(fb) && a < b);
@@ -114,11 +119,37 @@ FoundPoint Climb(
     return { kind, c, fc };
 }
 
-} // namespace
-
-std::vector<FoundPoint> FindRoots(const ValueAt& f, const std::vector<float>& columns)
+// A climbed maximum or minimum that is really a pole, where |f| grows without bound as x
+// closes in: f changes sign between it and a neighbouring float while |f| there is no smaller
+// than where the climb started and than at the bracket's sample on its other side (tan x just
+// before pi/2), or f falls to less than half of it at a neighbouring float while it is larger
+// than at both samples (1/(x-0.1)^2 at the float nearest 0.1). A true extremum's neighbouring
+// floats differ from it by far less. `lowValue` and `highValue` are the bracket's samples at
+// its lower and higher x.
+bool AtPole(
+    const ValueAt& f, const FoundPoint& point, double start, double lowValue, double highValue)
 {
-    const std::vector<double> values = ValuesAt(f, columns);
+    const double size = std::fabs(point.y);
+    const bool aboveBoth = size > std::fabs(lowValue) && size > std::fabs(highValue);
+    for (const bool down : { true, false }) {
+        const float neighbour = Toward(point.x, down ? -kLargest : kLargest);
+        if (neighbour == point.x)
+            continue;
+        const double value = f(neighbour);
+        const double otherSide = down ? highValue : lowValue;
+        if (OppositeSigns(value, point.y)) {
+            if (size >= std::fabs(start) && size >= std::fabs(otherSide))
+                return true;
+        } else if (aboveBoth && std::fabs(value) < size / 2.0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<FoundPoint> Roots(
+    const ValueAt& f, const std::vector<float>& columns, const std::vector<double>& values)
+{
     std::vector<FoundPoint> roots;
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (values[i] == 0.0)
@@ -132,9 +163,9 @@ std::vector<FoundPoint> FindRoots(const ValueAt& f, const std::vector<float>& co
     return roots;
 }
 
-std::vector<FoundPoint> FindExtrema(const ValueAt& f, const std::vector<float>& columns)
+std::vector<FoundPoint> Extrema(
+    const ValueAt& f, const std::vector<float>& columns, const std::vector<double>& values)
 {
-    const std::vector<double> values = ValuesAt(f, columns);
     std::vector<FoundPoint> extrema;
     const std::size_t count = values.size();
     // Runs of equal values, each compared with the samples on either side of it.
@@ -152,14 +183,43 @@ std::vector<FoundPoint> FindExtrema(const ValueAt& f, const std::vector<float>& 
             if ((maximum || minimum) && Ordered(columns[first - 1], columns[last + 1])) {
                 const float a = columns[first - 1];
                 const float b = columns[last + 1];
-                extrema.push_back(Climb(f, maximum ? 1.0 : -1.0,
+                const FoundPoint point = Climb(f, maximum ? 1.0 : -1.0,
                     maximum ? PointKind::Maximum : PointKind::Minimum, std::min(a, b),
-                    columns[first + (last - first) / 2], value, std::max(a, b)));
+                    columns[first + (last - first) / 2], value, std::max(a, b));
+                // Poles and infinite values are no extrema.
+                const bool rising = a < b;
+                if (std::isfinite(point.y)
+                    && !AtPole(f, point, value, rising ? before : after, rising ? after : before))
+                    extrema.push_back(point);
             }
         }
         first = last + 1;
     }
     return extrema;
+}
+
+} // namespace
+
+std::vector<FoundPoint> FindRoots(const ValueAt& f, const std::vector<float>& columns)
+{
+    const std::vector<double> values = ValuesAt(f, columns);
+    std::vector<FoundPoint> roots = Roots(f, columns, values);
+    // A curve that touches zero without crossing it: a minimum or maximum whose value is 0,
+    // unless a root at that x is already listed.
+    for (const FoundPoint& point : Extrema(f, columns, values)) {
+        if (point.y != 0.0)
+            continue;
+        const bool listed = std::any_of(
+            roots.begin(), roots.end(), [&](const FoundPoint& root) { return root.x == point.x; });
+        if (!listed)
+            roots.push_back({ PointKind::Root, point.x, point.y });
+    }
+    return roots;
+}
+
+std::vector<FoundPoint> FindExtrema(const ValueAt& f, const std::vector<float>& columns)
+{
+    return Extrema(f, columns, ValuesAt(f, columns));
 }
 
 std::vector<FoundPoint> FindIntersections(

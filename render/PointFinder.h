@@ -10,13 +10,14 @@ namespace plovex {
 // Roots, extrema and intersections of explicit functions over the columns of a graph area.
 // Brackets come from one sample per column; inside a bracket x moves over floats only,
 // halving in double and rounding to float, so every point found is exact for the evaluator:
-// - a root for every pair of neighbouring samples with finite values of opposite sign and
-//   every sample whose value is exactly 0; its x is a float where f is 0, or where f changes
-//   sign towards a neighbouring float whose |f| is no smaller. A sign change across which
-//   |f| grows as the bracket shrinks (1/x at 0, tan x at pi/2) is a pole or a jump: none.
+// - a root for every pair of neighbouring samples with finite values of opposite sign, every
+//   sample whose value is exactly 0, and every minimum or maximum whose value is 0 (a curve
+//   touching zero); its x is a float where f is 0, or where f changes sign towards a
+//   neighbouring float whose |f| is no smaller. A sign change across which |f| grows as the
+//   bracket shrinks, never getting smaller at either end, is a pole or a jump: none.
 // - a maximum (minimum) for every sample, or run of equal samples, above (below) both
 //   neighbours; its x has a value no smaller (larger) than every sample of its bracket and
-//   both neighbouring floats.
+//   both neighbouring floats. Infinite values and poles are none.
 // - an intersection of f and g where f - g, taken in double from the two float values, has
 //   a root; its y is f(x).
 
@@ -57,7 +58,8 @@ const char* PointKindName(PointKind kind);
 // What the user is told when a command found more points than it reports.
 std::string PointLimitText();
 
-// In order of x (a NaN x last); points at one x keep their order. At most kMaxPoints.
+// In order of x (a NaN x last); points at one x keep their order, so a touching root found
+// by FindRoots stays before its minimum or maximum. At most kMaxPoints.
 PointList InOrderOfX(std::vector<FoundPoint> points);
 
 } // namespace plovex

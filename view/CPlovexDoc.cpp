@@ -33,6 +33,12 @@ void CPlovexDoc::Changed(std::size_t index)
     emit FunctionChanged(index);
 }
 
+void CPlovexDoc::DrawingChangedNow()
+{
+    ++m_drawingRevision;
+    emit DrawingChanged();
+}
+
 void CPlovexDoc::SetExpression(const std::string& expression, std::size_t index)
 {
     GraphFunction& function = m_model.Function(index);
@@ -68,6 +74,7 @@ void CPlovexDoc::SetImplicit(std::size_t index, bool implicit)
         return;
     function.kind = implicit ? CurveKind::Implicit : CurveKind::Explicit;
     Changed(index);
+    DrawingChangedNow();
 }
 
 void CPlovexDoc::SetColour(std::size_t index, Rgb colour)
@@ -77,6 +84,7 @@ void CPlovexDoc::SetColour(std::size_t index, Rgb colour)
         return;
     function.colour = colour;
     Changed(index);
+    DrawingChangedNow();
 }
 
 void CPlovexDoc::SetShown(std::size_t index, bool shown)
@@ -86,11 +94,22 @@ void CPlovexDoc::SetShown(std::size_t index, bool shown)
         return;
     function.shown = shown;
     Changed(index);
+    DrawingChangedNow();
 }
 
 FunctionParse CPlovexDoc::Parse(std::size_t index)
 {
-    return m_model.Parse(index);
+    GraphFunction& function = m_model.Function(index);
+    const std::string parsed = function.ParsedExpression();
+    const std::string parsedY = function.ParsedExpression(1);
+    const ParameterRange range = function.ParsedRange();
+    const std::string postfix = function.PostfixText();
+    const FunctionParse parse = m_model.Parse(index);
+    // The same texts parse into the same queues again.
+    if (function.ParsedExpression() != parsed || function.ParsedExpression(1) != parsedY
+        || !(function.ParsedRange() == range) || function.PostfixText() != postfix)
+        DrawingChangedNow();
+    return parse;
 }
 
 ParameterCheck CPlovexDoc::AddParameter(const Parameter& parameter)
@@ -101,9 +120,9 @@ ParameterCheck CPlovexDoc::AddParameter(const Parameter& parameter)
         return check;
     const std::size_t index = m_model.Parameters().size();
     m_model.InsertParameter(index, parameter);
-    ++m_parameterRevision;
     UpdateModified();
     emit ParameterInserted(index);
+    DrawingChangedNow();
     return check;
 }
 
@@ -112,9 +131,9 @@ void CPlovexDoc::RemoveParameter(std::size_t index)
     if (index >= m_model.Parameters().size())
         return;
     m_model.RemoveParameter(index);
-    ++m_parameterRevision;
     UpdateModified();
     emit ParameterRemoved(index);
+    DrawingChangedNow();
 }
 
 ParameterCheck CPlovexDoc::SetParameter(std::size_t index, const Parameter& parameter)
@@ -125,9 +144,9 @@ ParameterCheck CPlovexDoc::SetParameter(std::size_t index, const Parameter& para
     if (!check.Ok() || parameter == m_model.GetParameter(index))
         return check;
     m_model.SetParameter(index, parameter);
-    ++m_parameterRevision;
     UpdateModified();
     emit ParameterChanged(index);
+    DrawingChangedNow();
     return check;
 }
 
@@ -155,6 +174,7 @@ void CPlovexDoc::DeleteFunction(std::size_t index)
     m_model.Remove(index);
     UpdateModified();
     emit FunctionRemoved(index);
+    DrawingChangedNow();
 }
 
 void CPlovexDoc::MoveFunction(std::size_t from, std::size_t to)
@@ -164,6 +184,7 @@ void CPlovexDoc::MoveFunction(std::size_t from, std::size_t to)
     m_model.Move(from, to);
     UpdateModified();
     emit FunctionMoved(from, to);
+    DrawingChangedNow();
 }
 
 void CPlovexDoc::SetView(const GraphView& view)
@@ -224,7 +245,6 @@ bool CPlovexDoc::OnOpenDocument(const QString& path, QString& error, QString& wa
     }
     m_fileBytes = file->bytes;
     m_model.Load(document.functions, document.settings, document.parameters);
-    ++m_parameterRevision;
     SetPathName(path);
     UpdateModified();
     return true;

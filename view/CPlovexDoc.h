@@ -57,9 +57,6 @@ public:
     ParameterCheck SetParameter(std::size_t index, const Parameter& parameter);
     // A slider's or a typed value; a value that is not finite is refused.
     ParameterCheck SetParameterValue(std::size_t index, float value);
-    // Counts the changes of the parameters, values included: a form whose last rendering saw
-    // an older count draws again.
-    std::uint64_t ParameterRevision() const { return m_parameterRevision; }
 
     // A new empty function of `kind` after `after`, in the next colour, hidden until its first
     // Plot; its index.
@@ -67,6 +64,12 @@ public:
     // Never the last one left.
     void DeleteFunction(std::size_t index);
     void MoveFunction(std::size_t from, std::size_t to);
+
+    // Counts the changes to what a rendering of the document draws: a parse that changed a
+    // function's postfix queue, its kind, colour or shown state, a removal or a move, and every
+    // change of the parameters, a slider's value included. A form whose last rendering saw an
+    // older count is out of date.
+    std::uint64_t DrawingRevision() const { return m_drawingRevision; }
 
     // The view of the form that last changed it.
     const GraphView& View() const { return m_model.View(); }
@@ -114,10 +117,13 @@ signals:
     // One parameter's name, value, range or step changed; a new name changes what the
     // functions' last parses read.
     void ParameterChanged(std::size_t index);
+    // What a rendering draws changed (see DrawingRevision).
+    void DrawingChanged();
 
 private:
     void UpdateModified();
     void Changed(std::size_t index);
+    void DrawingChangedNow();
 
     GraphModel m_model;
     QString m_pathName;
@@ -125,7 +131,7 @@ private:
     // What the file holds, exactly as read or written.
     QByteArray m_fileBytes;
     bool m_modified = false;
-    std::uint64_t m_parameterRevision = 0;
+    std::uint64_t m_drawingRevision = 0;
 };
 
 } // namespace plovex

@@ -17,7 +17,6 @@
 #include "render/DrawingSurface.h"
 #include "render/FunctionValues.h"
 #include "render/GraphCoordinates.h"
-#include "render/GraphDescription.h"
 #include "render/GraphRenderer.h"
 #include "render/Integration.h"
 #include "render/PointerReadout.h"
@@ -31,7 +30,9 @@
 #include "view/EngineTexts.h"
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
+#include "view/GraphDescription.h"
 #include "view/GraphPage.h"
+#include "view/HeldInput.h"
 #include "view/ImageExport.h"
 #include "view/ParameterQuestion.h"
 #include "view/RenderingGuard.h"
@@ -43,6 +44,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -96,9 +98,8 @@ constexpr int kExplicitOnly[] = {
     res::kQualityEdit,
 };
 
-// While another form renders, one that follows a change of the parameters looks again this
-// often.
-constexpr int kParameterRetryMilliseconds = 20;
+// A form that follows its document waits this long while a rendering runs.
+constexpr int kCatchUpRetryMilliseconds = 50;
 
 // Enter in one of these boxes plots, as the Plot button does.
 constexpr int kPlotOnEnter[] = {
@@ -178,9 +179,15 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
         emit SelectionChanged();
     });
     connect(&m_document, &CPlovexDoc::FunctionRemoved, this, &CPlovexView::OnFunctionRemoved);
-    connect(&m_document, &CPlovexDoc::ParameterInserted, this, &CPlovexView::FollowParameters);
-    connect(&m_document, &CPlovexDoc::ParameterRemoved, this, &CPlovexView::FollowParameters);
-    connect(&m_document, &CPlovexDoc::ParameterChanged, this, &CPlovexView::FollowParameters);
+    connect(&m_document, &CPlovexDoc::DrawingChanged, this, &CPlovexView::FollowDocument);
+    // New names change what the last parses read, and so the postfix text shown.
+    const auto showPostfix = [this] {
+        m_postfix = GetDocument().Function(m_selected).PostfixText();
+        SetDlgItemText(res::kPostfixEdit, m_postfix);
+    };
+    connect(&m_document, &CPlovexDoc::ParameterInserted, this, showPostfix);
+    connect(&m_document, &CPlovexDoc::ParameterRemoved, this, showPostfix);
+    connect(&m_document, &CPlovexDoc::ParameterChanged, this, showPostfix);
     connect(
         &m_document, &CPlovexDoc::FunctionMoved, this, [this](std::size_t from, std::size_t to) {
             if (m_selected == from)
@@ -192,6 +199,9 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
         });
     // Attaches the control objects and shows the defaults.
     UpdateData(false);
+    // The graph takes the focus from Tab, after the quality box, and from a click, so that
+    // the arrow keys can move the view.
+    m_graphArea->setFocusPolicy(Qt::TabFocus);
     CreateGraphMenu();
     m_clock.start();
 }
@@ -239,7 +249,8 @@ void CPlovexView::ParseOtherFunctions()
             continue;
         const FunctionParse parse = document.Parse(i);
         if (!parse.Ok())
-            Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(i), parse));
+            Messages().MessageBox(
+                this, EngineTexts::ParseErrors(document.Function(i), parse), MessageKind::Refusal);
     }
 }
 
@@ -291,6 +302,29 @@ void CPlovexView::OnFunctionRemoved(std::size_t index)
         ShowSelectedFunction();
     else
         emit SelectionChanged();
+}
+
+void CPlovexView::FollowDocument()
+{
+    if (m_catchUpWaiting)
+        return;
+    m_catchUpWaiting = true;
+    // After the command that changed the document has drawn its own form.
+    QTimer::singleShot(0, this, &CPlovexView::CatchUp);
+}
+
+void CPlovexView::CatchUp()
+{
+    // Never in the middle of a rendering, this form's or another's.
+    if (HeldInput::Instance().Rendering()) {
+        QTimer::singleShot(kCatchUpRetryMilliseconds, this, &CPlovexView::CatchUp);
+        return;
+    }
+    m_catchUpWaiting = false;
+    if (m_drawnRevision == GetDocument().DrawingRevision())
+        return;
+    ReadControlsQuietly();
+    Redraw();
 }
 
 void CPlovexView::DoDataExchange(DataExchange& exchange)
@@ -592,6 +626,46 @@ void CPlovexView::wheelEvent(QWheelEvent* event)
     }
 }
 
+// With the focus on the graph the arrow keys move the view a tenth of the area's width or
+// height towards their side (Left shows what lies left of it), and one pixel with Shift. A run
+// of presses without a half-second pause is one step back, as a run of wheel notches is.
+void CPlovexView::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!m_graphArea->hasFocus()
+        || (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)) {
+        FormView::keyPressEvent(event);
+        return;
+    }
+    const QSize client = m_graphArea->ClientSize();
+    const double across = modifiers == Qt::ShiftModifier ? 1.0 : client.width() / 10;
+    const double down = modifiers == Qt::ShiftModifier ? 1.0 : client.height() / 10;
+    double right = 0.0;
+    double lower = 0.0;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        right = across;
+        break;
+    case Qt::Key_Right:
+        right = -across;
+        break;
+    case Qt::Key_Up:
+        lower = down;
+        break;
+    case Qt::Key_Down:
+        lower = -down;
+        break;
+    default:
+        FormView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    ReadControlsQuietly();
+    ShowView(PanBy(CurrentView(), right, lower));
+    m_history.RecordWheel(CurrentView(), m_clock.elapsed());
+    emit HistoryChanged();
+}
+
 void CPlovexView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || !AreaOffset(event->position())) {
@@ -599,6 +673,7 @@ void CPlovexView::mousePressEvent(QMouseEvent* event)
         return;
     }
     ReadControlsQuietly();
+    m_graphArea->setFocus(Qt::MouseFocusReason);
     m_dragFrom = event->position();
     m_dragView = CurrentView();
     m_dragged = false;
@@ -735,11 +810,13 @@ bool CPlovexView::CheckDrawnExplicit()
     if (kind == CurveKind::Implicit) {
         Messages().MessageBox(this,
             tr("Roots, extrema and tables of values are found for explicit functions: clear "
-               "Implicit function and plot."));
+               "Implicit function and plot."),
+            MessageKind::Refusal);
     } else if (kind != CurveKind::Explicit) {
         Messages().MessageBox(this,
             tr("Roots, extrema and tables of values are found for explicit functions y = f(x), "
-               "not for parametric or polar curves."));
+               "not for parametric or polar curves."),
+            MessageKind::Refusal);
     }
     return kind == CurveKind::Explicit;
 }
@@ -813,7 +890,8 @@ void CPlovexView::OnTableOfValues()
         table = MakeTableXs(question.m_from, question.m_to, question.m_step);
         if (table.refusal == TableRefusal::None)
             break;
-        Messages().MessageBox(this, EngineTexts::TableRefusalText(table.refusal));
+        Messages().MessageBox(
+            this, EngineTexts::TableRefusalText(table.refusal), MessageKind::Refusal);
     }
     const FunctionValues values = Values(m_selected);
     const std::vector<TableRow> rows
@@ -848,7 +926,7 @@ void CPlovexView::OnExportGraph()
         return;
     QString error;
     if (!ExportImage(GraphPicture(), path, error))
-        Messages().MessageBox(this, error);
+        Messages().MessageBox(this, error, MessageKind::Failure);
 }
 
 void CPlovexView::OnFilePrint()
@@ -874,12 +952,14 @@ void CPlovexView::Print(QPrinter& printer)
         = file.isEmpty() ? std::nullopt : SpecialFileReason(file)) {
         Messages().MessageBox(this,
             tr("Cannot print the graph to \"%1\".\n\n%2")
-                .arg(QDir::toNativeSeparators(file), *special));
+                .arg(QDir::toNativeSeparators(file), *special),
+            MessageKind::Refusal);
         return;
     }
     if (!PrintGraphPage(printer, GraphPicture(), m_drawn))
-        Messages().MessageBox(
-            this, tr("Cannot print the graph: the printer did not accept the page."));
+        Messages().MessageBox(this,
+            tr("Cannot print the graph: the printer did not accept the page."),
+            MessageKind::Failure);
 }
 
 void CPlovexView::OnEvaluate()
@@ -929,7 +1009,8 @@ void CPlovexView::OnIntegrate()
     const Integral integral = Integrate(values, lower, upper);
     ShowResult(integral.sum);
     if (integral.stoppedAt) {
-        Messages().MessageBox(this, EngineTexts::IntegralStop(*integral.stoppedAt, upper));
+        Messages().MessageBox(
+            this, EngineTexts::IntegralStop(*integral.stoppedAt, upper), MessageKind::Information);
     }
 }
 
@@ -942,6 +1023,9 @@ void CPlovexView::ParseExpression(bool offerParameters)
 {
     CPlovexDoc& document = GetDocument();
     document.SetExpression(m_expression, m_selected);
+    // Evaluate and Integrate parse without drawing: this form keeps its picture until its
+    // next rendering, while the document's other forms draw the new parse.
+    const bool upToDate = m_drawnRevision == document.DrawingRevision();
     FunctionParse parse = document.Parse(m_selected);
     // Each name that is not defined yet may become a parameter, one question at a time:
     // "a*x+b" asks for a, then for b. Adding one parses every function again.
@@ -954,9 +1038,12 @@ void CPlovexView::ParseExpression(bool offerParameters)
         (void)document.AddParameter(parameter);
         parse = document.Parse(m_selected);
     }
+    if (upToDate)
+        m_drawnRevision = document.DrawingRevision();
     m_postfix = document.Function(m_selected).PostfixText();
     if (!parse.Ok())
-        Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(m_selected), parse));
+        Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(m_selected), parse),
+            MessageKind::Refusal);
 }
 
 FunctionValues CPlovexView::Values(std::size_t index) const
@@ -968,36 +1055,6 @@ FunctionValues CPlovexView::Values(std::size_t index) const
 double CPlovexView::Evaluate(float x, float y, bool subCall) const
 {
     return Values(m_selected).At(m_derivative && !subCall, x, y);
-}
-
-void CPlovexView::FollowParameters()
-{
-    // This form's rendering ends first; the one after it takes the newest values.
-    if (m_rendering) {
-        m_redrawWaiting = true;
-        return;
-    }
-    if (m_followWaiting)
-        return;
-    m_followWaiting = true;
-    // Once the change that called has been served, merged with those that come meanwhile.
-    QTimer::singleShot(0, this, &CPlovexView::CatchUpWithParameters);
-}
-
-void CPlovexView::CatchUpWithParameters()
-{
-    // Never inside a rendering, this form's or another's: a rendering runs the event loop.
-    if (RenderingGuard::AnyRendering()) {
-        QTimer::singleShot(kParameterRetryMilliseconds, this, &CPlovexView::CatchUpWithParameters);
-        return;
-    }
-    m_followWaiting = false;
-    if (m_drawnParameters == GetDocument().ParameterRevision())
-        return;
-    ReadControlsQuietly();
-    // New names may have changed what the selected function's last parse reads.
-    m_postfix = GetDocument().Function(m_selected).PostfixText();
-    Redraw();
 }
 
 void CPlovexView::DrawGraph()
@@ -1030,14 +1087,15 @@ void CPlovexView::DrawGraph()
     // Said once the picture and its statistics show: the graph ends where the sweep stalled.
     if (stalledAt) {
         UpdateData(false);
-        Messages().MessageBox(this, EngineTexts::SweepStall(m_quality, *stalledAt));
+        Messages().MessageBox(
+            this, EngineTexts::SweepStall(m_quality, *stalledAt), MessageKind::Information);
     }
 }
 
 std::optional<float> CPlovexView::RenderOnce()
 {
     const CPlovexDoc& document = GetDocument();
-    m_drawnParameters = document.ParameterRevision();
+    m_drawnRevision = document.DrawingRevision();
     std::size_t statisticsItem = 0;
     const std::vector<PlotItem> items = PlotItems(document.Model().Functions(), m_selected,
         m_derivative, statisticsItem, document.Variables());
@@ -1061,8 +1119,8 @@ std::optional<float> CPlovexView::RenderOnce()
     m_info = totals.stopped ? EngineTexts::kRenderingStopped
                             : StatisticsText(result.statistics, FormatFixed);
     surface.Finish();
-    m_graphArea->SetDescription(BytesToText(DescribeFunctions(document.Model().Functions())
-        + DescribeGraph(document.Function(m_selected), *this)));
+    m_graphArea->SetDescription(GraphDescription::Describe(
+        document.Model().Functions(), document.Function(m_selected), *this));
     return totals.sweepStalledAt;
 }
 

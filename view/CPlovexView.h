@@ -175,6 +175,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -188,11 +189,10 @@ private:
     void OnSettingEdited();
     void OnFunctionChanged(std::size_t index);
     void OnFunctionRemoved(std::size_t index);
-    // The document's parameters changed: the graph is drawn again with their values, as a
-    // scale button draws, once the event loop runs and no rendering runs anywhere; changes
-    // that come meanwhile are drawn together.
-    void FollowParameters();
-    void CatchUpWithParameters();
+    // Another form changed what the document's rendering draws: this one draws it again once
+    // the event loop runs, as a scale button draws, unless it is up to date by then.
+    void FollowDocument();
+    void CatchUp();
     void ChangeScale(float FormFields::*scale, float change);
     // The graph area's client pixel under `point` of the form, as an offset from its centre
     // (right and up); none outside the area.
@@ -225,9 +225,6 @@ private:
     bool m_rendering = false;
     bool m_stopRequested = false;
     bool m_redrawWaiting = false;
-    // The parameter revision the last rendering drew, and whether a redraw for a newer waits.
-    std::uint64_t m_drawnParameters = 0;
-    bool m_followWaiting = false;
     // The function the form's boxes, commands and statistics act on; it follows the function
     // when others are added, removed or moved.
     std::size_t m_selected = 0;
@@ -239,6 +236,9 @@ private:
 
     // What the last rendering drew, for the caption: each function's line and colour.
     std::vector<CaptionLine> m_drawn;
+    // The document's drawing revision the last rendering drew, and whether a catch-up waits.
+    std::uint64_t m_drawnRevision = 0;
+    bool m_catchUpWaiting = false;
     // The view and derivative mode of the last rendering, where its points lie.
     bool m_drawnDerivative = false;
     GraphView m_drawnView;

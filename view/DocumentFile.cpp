@@ -28,9 +28,10 @@ std::optional<QByteArray> EncodeDocumentFile(const std::vector<StoredFunction>& 
 {
     const std::vector<std::uint8_t> bytes = EncodeDocument(functions, view, parameters);
     if (bytes.size() > kMaxDocumentBytes) {
-        reason = QCoreApplication::translate(
-            "DocumentFile", "The expression is too long: a graph document holds at most %1 bytes.")
-                     .arg(kMaxDocumentBytes);
+        // lupdate reads the count's argument best as a plain name.
+        const int most = static_cast<int>(kMaxDocumentBytes);
+        reason = QCoreApplication::translate("DocumentFile",
+            "The expression is too long: a graph document holds at most %n bytes.", nullptr, most);
         return std::nullopt;
     }
     return QByteArray(

@@ -7,6 +7,8 @@
 
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
+#include <climits>
 
 namespace plovex {
 
@@ -107,9 +109,9 @@ QString EngineTexts::TableRefusalText(TableRefusal refusal)
     case TableRefusal::AwayFromTo:
         return tr("The step leads away from To: give it the sign of To - From.");
     case TableRefusal::TooManyRows:
-        return tr("The table would have more than %1 rows: choose a larger step or a shorter "
-                  "range.")
-            .arg(kMaxTableRows);
+        return tr("The table would have more than %n rows: choose a larger step or a shorter "
+                  "range.",
+            nullptr, static_cast<int>(kMaxTableRows));
     }
     return QString();
 }
@@ -170,8 +172,8 @@ QString EngineTexts::ParameterRefusalText(const Parameter& parameter, const Para
 
 QString EngineTexts::PointLimit()
 {
-    return tr("More than %1 points were found; the first %1 in order of x are listed.")
-        .arg(kMaxPoints);
+    return tr("More than %n points were found; the first %n in order of x are listed.", nullptr,
+        static_cast<int>(kMaxPoints));
 }
 
 QString EngineTexts::ColourName(Rgb colour)
@@ -201,7 +203,11 @@ QString EngineTexts::DocumentError(const std::string& error)
                        "(\\d+)\\.$"));
     const QRegularExpressionMatch match = claim.match(QString::fromStdString(error));
     if (match.hasMatch()) {
-        return tr("The file claims an expression of %1 characters but holds only %2.")
+        // The claim chooses the plural form; the numbers show as the file gives them, which
+        // may lie beyond what an int holds.
+        const qlonglong claimed = match.captured(1).toLongLong();
+        return tr("The file claims an expression of %1 characters but holds only %2.", nullptr,
+            static_cast<int>(std::min<qlonglong>(claimed, INT_MAX)))
             .arg(match.captured(1), match.captured(2));
     }
     return QString::fromStdString(error);

@@ -2,6 +2,7 @@
 
 #include "platform/PictureStatic.h"
 #include "view/CPlovexView.h"
+#include "view/HeldInput.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -13,31 +14,20 @@ namespace plovex {
 namespace {
 
 constexpr const char* kServedProperty = "plovexServedDuringRendering";
-int g_renderings = 0;
 
 } // namespace
 
 RenderingGuard::RenderingGuard(CPlovexView& view)
     : m_view(view)
 {
-    ++g_renderings;
+    HeldInput::Instance().RenderingStarted();
     qApp->installEventFilter(this);
 }
 
 RenderingGuard::~RenderingGuard()
 {
-    --g_renderings;
     qApp->removeEventFilter(this);
-    // In the order they came, to whoever is still there.
-    for (auto& [receiver, event] : m_waiting) {
-        if (receiver)
-            QCoreApplication::postEvent(receiver, event.release());
-    }
-}
-
-bool RenderingGuard::AnyRendering()
-{
-    return g_renderings > 0;
+    HeldInput::Instance().RenderingEnded();
 }
 
 void RenderingGuard::ServeDuringRendering(QWidget* widget)
@@ -88,6 +78,7 @@ bool RenderingGuard::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Wheel:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
         if (OverOwnGraph(watched, event) || (watched == &m_view && m_view.Dragging())
             || ServedDuringRendering(watched))
@@ -106,7 +97,7 @@ bool RenderingGuard::eventFilter(QObject* watched, QEvent* event)
     default:
         return false;
     }
-    m_waiting.emplace_back(watched, std::unique_ptr<QEvent>(event->clone()));
+    HeldInput::Instance().Hold(watched, *event);
     return true;
 }
 

@@ -2,9 +2,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <memory>
-#include <utility>
-#include <vector>
 
 class QEvent;
 
@@ -16,8 +13,9 @@ class CPlovexView;
 // filter decides what reaches whom meanwhile. Esc stops the rendering; the wheel and the left
 // button over the form's own graph area move the view (which stops the rendering and starts
 // the next); the window manager's close stops the rendering and closes once it has ended.
-// Every other click and key waits, as it would for a form that does not run the loop, and is
-// delivered when the rendering is over; mere pointer moves elsewhere are dropped.
+// Every other click and key waits in the application's HeldInput line, as it would for a form
+// that does not run the loop, and is served in order when the rendering is over; mere pointer
+// moves elsewhere are dropped.
 class RenderingGuard : public QObject {
     Q_OBJECT
 
@@ -28,9 +26,6 @@ public:
     RenderingGuard(const RenderingGuard&) = delete;
     RenderingGuard& operator=(const RenderingGuard&) = delete;
 
-    // Whether a rendering runs in any form: the event loop that runs meanwhile must start no
-    // other.
-    static bool AnyRendering();
     // Input to `widget` (a parameter's slider) is served while a rendering runs: what it
     // changes only asks for the next rendering, and a drag follows the mouse.
     static void ServeDuringRendering(QWidget* widget);
@@ -47,7 +42,6 @@ private:
     static bool ServedDuringRendering(QObject* watched);
 
     CPlovexView& m_view;
-    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> m_waiting;
     QPointer<QWidget> m_closing;
 };
 

@@ -69,7 +69,7 @@ von den Plovex-Autoren.</translation>
     </message>
     <message>
         <source>Ev&amp;aluate</source>
-        <translation>&amp;Wert</translation>
+        <translation>A&amp;uswerten</translation>
     </message>
     <message>
         <source>&amp;Integrate</source>
@@ -102,9 +102,12 @@ von den Plovex-Autoren.</translation>
 </context>
 <context>
     <name>DocumentFile</name>
-    <message>
-        <source>The expression is too long: a graph document holds at most %1 bytes.</source>
-        <translation>Der Ausdruck ist zu lang: Ein Graphdokument fasst höchstens %1 Bytes.</translation>
+    <message numerus="yes">
+        <source>The expression is too long: a graph document holds at most %n bytes.</source>
+        <translation>
+            <numerusform>Der Ausdruck ist zu lang: Ein Graphdokument fasst höchstens %n Byte.</numerusform>
+            <numerusform>Der Ausdruck ist zu lang: Ein Graphdokument fasst höchstens %n Bytes.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -161,9 +164,12 @@ von den Plovex-Autoren.</translation>
         <source>The file ends inside the length of the expression.</source>
         <translation>Die Datei endet innerhalb der Längenangabe des Ausdrucks.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The file claims an expression of %1 characters but holds only %2.</source>
-        <translation>Die Datei gibt einen Ausdruck von %1 Zeichen an, enthält aber nur %2.</translation>
+        <translation>
+            <numerusform>Die Datei gibt einen Ausdruck von %1 Zeichen an, enthält aber nur %2.</numerusform>
+            <numerusform>Die Datei gibt einen Ausdruck von %1 Zeichen an, enthält aber nur %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>blue</source>
@@ -206,14 +212,6 @@ von den Plovex-Autoren.</translation>
         <translation>Der Schritt führt von „Bis“ weg: Geben Sie ihm das Vorzeichen von Bis - Von.</translation>
     </message>
     <message>
-        <source>The table would have more than %1 rows: choose a larger step or a shorter range.</source>
-        <translation>Die Tabelle hätte mehr als %1 Zeilen: Wählen Sie einen größeren Schritt oder einen kürzeren Bereich.</translation>
-    </message>
-    <message>
-        <source>More than %1 points were found; the first %1 in order of x are listed.</source>
-        <translation>Es wurden mehr als %1 Punkte gefunden; die ersten %1 nach x geordnet werden aufgelistet.</translation>
-    </message>
-    <message>
         <source>Rendering stopped:
 no statistics.</source>
         <translation>Zeichnen abgebrochen:
@@ -230,6 +228,20 @@ keine Statistik.</translation>
     <message>
         <source>Parse Error: Variable &apos;%1&apos; not allowed in parametric and polar functions, which use t.</source>
         <translation>Syntaxfehler: Die Variable „%1“ ist in parametrischen und polaren Funktionen nicht erlaubt; diese verwenden t.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The table would have more than %n rows: choose a larger step or a shorter range.</source>
+        <translation>
+            <numerusform>Die Tabelle hätte mehr als %n Zeile: Wählen Sie einen größeren Schritt oder einen kürzeren Bereich.</numerusform>
+            <numerusform>Die Tabelle hätte mehr als %n Zeilen: Wählen Sie einen größeren Schritt oder einen kürzeren Bereich.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>More than %n points were found; the first %n in order of x are listed.</source>
+        <translation>
+            <numerusform>Es wurde mehr als %n Punkt gefunden; der erste nach x geordnet wird aufgelistet.</numerusform>
+            <numerusform>Es wurden mehr als %n Punkte gefunden; die ersten %n nach x geordnet werden aufgelistet.</numerusform>
+        </translation>
     </message>
     <message>
         <source>A parameter needs a name.</source>
@@ -314,10 +326,6 @@ keine Statistik.</translation>
         <translation>Es ist ein Ordner, keine Datei.</translation>
     </message>
     <message>
-        <source>The file holds more than %1 bytes, the most that is read.</source>
-        <translation>Die Datei enthält mehr als %1 Bytes, die höchstens gelesen werden.</translation>
-    </message>
-    <message>
         <source>It is a block device: a disk is never written to directly.</source>
         <translation>Es ist ein Blockgerät: Auf einen Datenträger wird nie direkt geschrieben.</translation>
     </message>
@@ -342,8 +350,82 @@ keine Statistik.</translation>
         <translation>Es ist ein blockorientiertes Gerät, keine Datei.</translation>
     </message>
     <message>
-        <source>It is a special file, not a file.</source>
+        <source>It is a special file, not a regular file.</source>
         <translation>Es ist eine Spezialdatei, keine gewöhnliche Datei.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds more than %n bytes, the most that is read.</source>
+        <translation>
+            <numerusform>Die Datei ist größer als %n Byte; mehr wird nicht gelesen.</numerusform>
+            <numerusform>Die Datei ist größer als %n Bytes; mehr wird nicht gelesen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>GraphDescription</name>
+    <message>
+        <source>Derivative of no expression</source>
+        <translation>Ableitung keines Ausdrucks</translation>
+    </message>
+    <message>
+        <source>No expression</source>
+        <translation>Kein Ausdruck</translation>
+    </message>
+    <message>
+        <source>Derivative of %1</source>
+        <translation>Ableitung von %1</translation>
+    </message>
+    <message>
+        <source>%1, implicit</source>
+        <translation>%1, implizit</translation>
+    </message>
+    <message>
+        <source>%1, explicit</source>
+        <translation>%1, explizit</translation>
+    </message>
+    <message>
+        <source>no expression</source>
+        <translation>kein Ausdruck</translation>
+    </message>
+    <message>
+        <source>Polar curve r = %1 for t from %2 to %3</source>
+        <translation>Polarkurve r = %1 für t von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>polar curve r = %1 for t from %2 to %3</source>
+        <translation>Polarkurve r = %1 für t von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>Parametric curve (%1, %2) for t from %3 to %4</source>
+        <translation>Parameterkurve (%1, %2) für t von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>parametric curve (%1, %2) for t from %3 to %4</source>
+        <translation>Parameterkurve (%1, %2) für t von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>%1, drawn over the previous graph</source>
+        <translation>%1, über den vorherigen Graphen gezeichnet</translation>
+    </message>
+    <message>
+        <source>%1. X scale %2, Y scale %3. %4.</source>
+        <translation>%1. X-Skala %2, Y-Skala %3. %4.</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>%1 = 0 in %2</source>
+        <translation>%1 = 0 in %2</translation>
+    </message>
+    <message>
+        <source>Nothing shown. Selected: %1</source>
+        <translation>Nichts sichtbar. Ausgewählt: %1</translation>
+    </message>
+    <message>
+        <source>Shown: %1. Selected: %2</source>
+        <translation>Sichtbar: %1. Ausgewählt: %2</translation>
     </message>
 </context>
 <context>
@@ -433,10 +515,6 @@ Plovex-Graph</translation>
     <message>
         <source>Topic text</source>
         <translation>Text des Themas</translation>
-    </message>
-    <message>
-        <source>Open the online documentation</source>
-        <translation>Die Online-Dokumentation öffnen</translation>
     </message>
     <message>
         <source>Plovex 2</source>
@@ -683,58 +761,6 @@ Table of Values</source>
 Wertetabelle</translation>
     </message>
     <message>
-        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
-
-Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
-
-Plot dy/dx: plots the derivative f&apos;(x) of the function.
-
-Integrate: evaluates the definite integral of the function between two limits that you type.
-
-Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
-
-The information box shows the maximum, minimum and mean of the plotted values after each plot.
-
-Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
-
-Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
-
-Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.
-
-Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
-
-A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f grows as the search closes in (a pole, as 1/x at 0, or a jump, as tan x at pi/2), no root is listed.
-
-A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. An intersection of two functions is a root of their difference; its y is the value of the first.
-
-Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
-        <translation>X-Skala und Y-Skala: die Anzahl der Pixel pro Einheit entlang jeder Achse. Geben Sie einen Wert ein oder verwenden Sie die Schaltflächen + und -, die den Graphen sofort neu zeichnen.
-
-Qualität: die Anzahl der Abtastwerte in jeder Pixelspalte. Eine niedrigere Qualität ist schneller, doch die Kurve kann gepunktet erscheinen; eine höhere Qualität ist langsamer, zeichnet aber eine durchgehende Linie.
-
-Ableitung: zeichnet die Ableitung f&apos;(x) der Funktion.
-
-Integrieren: berechnet das bestimmte Integral der Funktion zwischen zwei Grenzen, die Sie eingeben.
-
-Wert und dy/dx-Wert: geben den Wert der Funktion oder ihrer Ableitung an einer Stelle x an, die Sie wählen.
-
-Das Informationsfeld zeigt nach jedem Zeichnen das Maximum, das Minimum und den Mittelwert der gezeichneten Werte.
-
-Bewegen Sie die Maus über den Graphen, um die Koordinaten unter dem Zeiger zu sehen. Ein * dahinter bedeutet, dass der Punkt auf der Kurve liegt. Die Statusleiste des Hauptfensters zeigt denselben Punkt mit so vielen Nachkommastellen, wie die Skala hergibt, etwa x = 1.25, y = -0.375 bei Skala 80.
-
-Gitter: Ansicht &gt; Gitter (Strg+G) legt unter jeden Graphen ein Gitter mit beschrifteten Teilstrichen, um Werte am Bild abzulesen. Die Linien liegen 1, 2 oder 5 mal eine Zehnerpotenz an Einheiten auseinander, mindestens 40 Pixel, und folgen so den Skalen. Die Wahl gilt für jeden Graphen und wird gespeichert; ist „Vorherigen Graphen behalten“ angekreuzt, wird kein Gitter gezeichnet.
-
-Tastatur: Die Eingabetaste im Ausdrucksfeld zeichnet. Alt mit dem unterstrichenen Buchstaben einer Schaltfläche drückt sie (Alt+Z zeichnet); Alt+Umschalt mit einer Pfeiltaste ändert eine Skala wie ihre Schaltflächen + und -.
-
-Menü Extras: „Nullstellen suchen“, „Extrema suchen“ und „Schnittpunkte suchen“ (mit jeder anderen eingeblendeten expliziten Funktion) untersuchen die ausgewählte Funktion, wie der Graph sie zeigt, über seinen x-Bereich: ein Abtastwert je Pixelspalte, an dem x, mit dem der Graph gezeichnet wird. Die gefundenen Punkte stehen im Fenster „Punkte“ (Funktion, Art, x und y, nach x geordnet) und sind im Graphen eingekreist, bis er neu gezeichnet wird. Wählen Sie eine Zeile, um ihren Punkt in der Statusleiste zu sehen; „Kopieren“ (Strg+C) kopiert die Zeilen mit einer Kopfzeile und einem Tabulator zwischen den Spalten, „CSV exportieren“ speichert sie als Datei. Ein Befehl listet höchstens 1000 Punkte auf.
-
-Eine Nullstelle wird zwischen je zwei benachbarten Abtastwerten mit verschiedenem Vorzeichen gefunden und an jedem Abtastwert, der genau 0 ist. Ihr x ist eine Zahl, an der f gleich 0 ist oder an der f zur nächsten Zahl hin (so genau, wie die Zahlen des Programms reichen) das Vorzeichen wechselt, ohne dort betragsmäßig größer zu sein. Wo der Betrag von f wächst, je enger die Suche wird (ein Pol wie bei 1/x in 0 oder ein Sprung wie bei tan x in pi/2), wird keine Nullstelle aufgeführt.
-
-Ein Maximum (Minimum) wird an jedem Abtastwert gefunden, der über (unter) seinen beiden Nachbarn liegt; eine Folge gleicher Abtastwerte zählt einmal. Sein x ergibt einen Wert, der nicht kleiner (größer) ist als die Abtastwerte um ihn herum und als die Zahlen direkt daneben. Ein Schnittpunkt zweier Funktionen ist eine Nullstelle ihrer Differenz; sein y ist der Wert der ersten.
-
-„Wertetabelle“ fragt nach „Von“, „Bis“ und „Schritt“ und listet x, f(x) und dy/dx (wie „dy/dx-Wert“ es liefert) für x = Von, Von + Schritt, ... bis Bis auf. Ein Schritt von 0, ein Schritt, der von „Bis“ wegführt, oder mehr als 100000 Zeilen werden abgelehnt. „Kopieren“ und „CSV exportieren“ arbeiten wie im Fenster „Punkte“.</translation>
-    </message>
-    <message>
         <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
 
 Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
@@ -851,6 +877,62 @@ floor: die größte ganze Zahl, die nicht größer als das Argument ist
 Die Konstante pi: die Zahl 3.1415927.
 
 Winkel werden im Bogenmaß angegeben. Jede Funktion wirkt auf den Operanden direkt hinter ihr, mit oder ohne Klammern, und braucht einen: e^x ist ein Fehler, e(x) ist richtig.</translation>
+    </message>
+    <message>
+        <source>Open the help</source>
+        <translation>Die Hilfe öffnen</translation>
+    </message>
+    <message>
+        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
+
+Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
+
+Plot dy/dx: plots the derivative f&apos;(x) of the function.
+
+Integrate: evaluates the definite integral of the function between two limits that you type.
+
+Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
+
+The information box shows the maximum, minimum and mean of the plotted values after each plot.
+
+Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
+
+Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
+
+Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do. Tab also reaches the graph, whose border then shows the highlight colour: there the arrow keys move the view a tenth of the graph at a time, one pixel with Shift.
+
+Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
+
+A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f keeps growing from both sides as the search closes in (a pole, as tan x at pi/2, or a jump, as x - floor(x) - 0.5 at 1), no root is listed. A minimum or maximum whose value is 0 is a root too: the curve touches zero there.
+
+A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. Poles and infinite values are not listed as maxima or minima. An intersection of two functions is a root of their difference; its y is the value of the first.
+
+Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
+        <translation>X-Skala und Y-Skala: die Anzahl der Pixel pro Einheit entlang jeder Achse. Geben Sie einen Wert ein oder verwenden Sie die Schaltflächen + und -, die den Graphen sofort neu zeichnen.
+
+Qualität: die Anzahl der Abtastwerte in jeder Pixelspalte. Eine niedrigere Qualität ist schneller, doch die Kurve kann gepunktet erscheinen; eine höhere Qualität ist langsamer, zeichnet aber eine durchgehende Linie.
+
+Ableitung: zeichnet die Ableitung f&apos;(x) der Funktion.
+
+Integrieren: berechnet das bestimmte Integral der Funktion zwischen zwei Grenzen, die Sie eingeben.
+
+Wert und dy/dx-Wert: geben den Wert der Funktion oder ihrer Ableitung an einer Stelle x an, die Sie wählen.
+
+Das Informationsfeld zeigt nach jedem Zeichnen das Maximum, das Minimum und den Mittelwert der gezeichneten Werte.
+
+Bewegen Sie die Maus über den Graphen, um die Koordinaten unter dem Zeiger zu sehen. Ein * dahinter bedeutet, dass der Punkt auf der Kurve liegt. Die Statusleiste des Hauptfensters zeigt denselben Punkt mit so vielen Nachkommastellen, wie die Skala hergibt, etwa x = 1.25, y = -0.375 bei Skala 80.
+
+Gitter: Ansicht &gt; Gitter (Strg+G) legt unter jeden Graphen ein Gitter mit beschrifteten Teilstrichen, um Werte am Bild abzulesen. Die Linien liegen 1, 2 oder 5 mal eine Zehnerpotenz an Einheiten auseinander, mindestens 40 Pixel, und folgen so den Skalen. Die Wahl gilt für jeden Graphen und wird gespeichert; ist „Vorherigen Graphen behalten“ angekreuzt, wird kein Gitter gezeichnet.
+
+Tastatur: Die Eingabetaste im Ausdrucksfeld zeichnet. Alt mit dem unterstrichenen Buchstaben einer Schaltfläche drückt sie (Alt+Z zeichnet); Alt+Umschalt mit einer Pfeiltaste ändert eine Skala wie ihre Schaltflächen + und -. Die Tabulatortaste erreicht auch den Graphen, dessen Rand dann die Hervorhebungsfarbe zeigt: Dort verschieben die Pfeiltasten die Ansicht jeweils um ein Zehntel des Graphen, mit Umschalt um ein Pixel.
+
+Menü Extras: „Nullstellen suchen“, „Extrema suchen“ und „Schnittpunkte suchen“ (mit jeder anderen eingeblendeten expliziten Funktion) untersuchen die ausgewählte Funktion, wie der Graph sie zeigt, über seinen x-Bereich: ein Abtastwert je Pixelspalte, an dem x, mit dem der Graph gezeichnet wird. Die gefundenen Punkte stehen im Fenster „Punkte“ (Funktion, Art, x und y, nach x geordnet) und sind im Graphen eingekreist, bis er neu gezeichnet wird. Wählen Sie eine Zeile, um ihren Punkt in der Statusleiste zu sehen; „Kopieren“ (Strg+C) kopiert die Zeilen mit einer Kopfzeile und einem Tabulator zwischen den Spalten, „CSV exportieren“ speichert sie als Datei. Ein Befehl listet höchstens 1000 Punkte auf.
+
+Eine Nullstelle wird zwischen je zwei benachbarten Abtastwerten mit verschiedenem Vorzeichen gefunden und an jedem Abtastwert, der genau 0 ist. Ihr x ist eine Zahl, an der f gleich 0 ist oder an der f zur nächsten Zahl hin (so genau, wie die Zahlen des Programms reichen) das Vorzeichen wechselt, ohne dort betragsmäßig größer zu sein. Wo der Betrag von f von beiden Seiten immer weiter wächst, je enger die Suche wird (ein Pol wie bei tan x in pi/2 oder ein Sprung wie bei x - floor(x) - 0.5 in 1), wird keine Nullstelle aufgeführt. Ein Minimum oder Maximum mit dem Wert 0 ist ebenfalls eine Nullstelle: Dort berührt die Kurve die Null.
+
+Ein Maximum (Minimum) wird an jedem Abtastwert gefunden, der über (unter) seinen beiden Nachbarn liegt; eine Folge gleicher Abtastwerte zählt einmal. Sein x ergibt einen Wert, der nicht kleiner (größer) ist als die Abtastwerte um ihn herum und als die Zahlen direkt daneben. Pole und unendliche Werte werden nicht als Maxima oder Minima aufgeführt. Ein Schnittpunkt zweier Funktionen ist eine Nullstelle ihrer Differenz; sein y ist der Wert der ersten.
+
+„Wertetabelle“ fragt nach „Von“, „Bis“ und „Schritt“ und listet x, f(x) und dy/dx (wie „dy/dx-Wert“ es liefert) für x = Von, Von + Schritt, ... bis Bis auf. Ein Schritt von 0, ein Schritt, der von „Bis“ wegführt, oder mehr als 100000 Zeilen werden abgelehnt. „Kopieren“ und „CSV exportieren“ arbeiten wie im Fenster „Punkte“.</translation>
     </message>
     <message>
         <source>Show or hide the sliders of the graph&apos;s parameters (Ctrl+Shift+P goes to them)
@@ -1203,14 +1285,6 @@ Parameter: Ein eigener Name wie a und b in a*sin(b*x) ist ein Parameter des Grap
         <translation>%1 für x von %2 bis %3</translation>
     </message>
     <message>
-        <source>%1: none found.</source>
-        <translation>%1: keine gefunden.</translation>
-    </message>
-    <message>
-        <source>%1: %2 found.</source>
-        <translation>%1: %2 gefunden.</translation>
-    </message>
-    <message>
         <source>Zoom &amp;In</source>
         <translation>&amp;Vergrößern</translation>
     </message>
@@ -1233,6 +1307,45 @@ Parameter: Ein eigener Name wie a und b in a*sin(b*x) ist ein Parameter des Grap
     <message>
         <source>For&amp;ward</source>
         <translation>V&amp;orwärts</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>roots</comment>
+        <translation>%1: keine gefunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>roots</comment>
+        <translation>
+            <numerusform>%1: %n gefunden.</numerusform>
+            <numerusform>%1: %n gefunden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>minima and maxima</comment>
+        <translation>%1: keine gefunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>minima and maxima</comment>
+        <translation>
+            <numerusform>%1: %n gefunden.</numerusform>
+            <numerusform>%1: %n gefunden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>intersections</comment>
+        <translation>%1: keine gefunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>intersections</comment>
+        <translation>
+            <numerusform>%1: %n gefunden.</numerusform>
+            <numerusform>%1: %n gefunden.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

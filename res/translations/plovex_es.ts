@@ -102,9 +102,12 @@ por los autores de Plovex.</translation>
 </context>
 <context>
     <name>DocumentFile</name>
-    <message>
-        <source>The expression is too long: a graph document holds at most %1 bytes.</source>
-        <translation>La expresión es demasiado larga: un documento de gráfica admite como máximo %1 bytes.</translation>
+    <message numerus="yes">
+        <source>The expression is too long: a graph document holds at most %n bytes.</source>
+        <translation>
+            <numerusform>La expresión es demasiado larga: un documento de gráfica admite como máximo %n byte.</numerusform>
+            <numerusform>La expresión es demasiado larga: un documento de gráfica admite como máximo %n bytes.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -131,7 +134,7 @@ por los autores de Plovex.</translation>
     </message>
     <message>
         <source>DONE</source>
-        <translation>LISTO</translation>
+        <translation>TERMINADO</translation>
     </message>
     <message>
         <source>Maximum: %1</source>
@@ -161,9 +164,12 @@ por los autores de Plovex.</translation>
         <source>The file ends inside the length of the expression.</source>
         <translation>El archivo termina en medio de la longitud de la expresión.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The file claims an expression of %1 characters but holds only %2.</source>
-        <translation>El archivo indica una expresión de %1 caracteres, pero solo contiene %2.</translation>
+        <translation>
+            <numerusform>El archivo indica una expresión de %1 carácter, pero solo contiene %2.</numerusform>
+            <numerusform>El archivo indica una expresión de %1 caracteres, pero solo contiene %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>blue</source>
@@ -206,14 +212,6 @@ por los autores de Plovex.</translation>
         <translation>El paso se aleja de «Hasta»: dele el signo de Hasta - Desde.</translation>
     </message>
     <message>
-        <source>The table would have more than %1 rows: choose a larger step or a shorter range.</source>
-        <translation>La tabla tendría más de %1 filas: elija un paso mayor o un intervalo más corto.</translation>
-    </message>
-    <message>
-        <source>More than %1 points were found; the first %1 in order of x are listed.</source>
-        <translation>Se encontraron más de %1 puntos; se listan los %1 primeros en orden de x.</translation>
-    </message>
-    <message>
         <source>Rendering stopped:
 no statistics.</source>
         <translation>Trazado detenido:
@@ -230,6 +228,20 @@ sin estadísticas.</translation>
     <message>
         <source>Parse Error: Variable &apos;%1&apos; not allowed in parametric and polar functions, which use t.</source>
         <translation>Error de sintaxis: la variable «%1» no se admite en funciones paramétricas y polares, que usan t.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The table would have more than %n rows: choose a larger step or a shorter range.</source>
+        <translation>
+            <numerusform>La tabla tendría más de %n fila: elija un paso mayor o un intervalo más corto.</numerusform>
+            <numerusform>La tabla tendría más de %n filas: elija un paso mayor o un intervalo más corto.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>More than %n points were found; the first %n in order of x are listed.</source>
+        <translation>
+            <numerusform>Se encontró más de %n punto; se lista el primero en orden de x.</numerusform>
+            <numerusform>Se encontraron más de %n puntos; se listan los %n primeros en orden de x.</numerusform>
+        </translation>
     </message>
     <message>
         <source>A parameter needs a name.</source>
@@ -314,10 +326,6 @@ sin estadísticas.</translation>
         <translation>Es una carpeta, no un archivo.</translation>
     </message>
     <message>
-        <source>The file holds more than %1 bytes, the most that is read.</source>
-        <translation>El archivo tiene más de %1 bytes, el máximo que se lee.</translation>
-    </message>
-    <message>
         <source>It is a block device: a disk is never written to directly.</source>
         <translation>Es un dispositivo de bloques: nunca se escribe directamente en un disco.</translation>
     </message>
@@ -342,8 +350,82 @@ sin estadísticas.</translation>
         <translation>Es un dispositivo de bloques, no un archivo.</translation>
     </message>
     <message>
-        <source>It is a special file, not a file.</source>
+        <source>It is a special file, not a regular file.</source>
         <translation>Es un archivo especial, no un archivo normal.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds more than %n bytes, the most that is read.</source>
+        <translation>
+            <numerusform>El archivo tiene más de %n byte, el máximo que se lee.</numerusform>
+            <numerusform>El archivo tiene más de %n bytes, el máximo que se lee.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>GraphDescription</name>
+    <message>
+        <source>Derivative of no expression</source>
+        <translation>Derivada de ninguna expresión</translation>
+    </message>
+    <message>
+        <source>No expression</source>
+        <translation>Ninguna expresión</translation>
+    </message>
+    <message>
+        <source>Derivative of %1</source>
+        <translation>Derivada de %1</translation>
+    </message>
+    <message>
+        <source>%1, implicit</source>
+        <translation>%1, implícita</translation>
+    </message>
+    <message>
+        <source>%1, explicit</source>
+        <translation>%1, explícita</translation>
+    </message>
+    <message>
+        <source>no expression</source>
+        <translation>ninguna expresión</translation>
+    </message>
+    <message>
+        <source>Polar curve r = %1 for t from %2 to %3</source>
+        <translation>Curva polar r = %1 para t de %2 a %3</translation>
+    </message>
+    <message>
+        <source>polar curve r = %1 for t from %2 to %3</source>
+        <translation>curva polar r = %1 para t de %2 a %3</translation>
+    </message>
+    <message>
+        <source>Parametric curve (%1, %2) for t from %3 to %4</source>
+        <translation>Curva paramétrica (%1, %2) para t de %3 a %4</translation>
+    </message>
+    <message>
+        <source>parametric curve (%1, %2) for t from %3 to %4</source>
+        <translation>curva paramétrica (%1, %2) para t de %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1, drawn over the previous graph</source>
+        <translation>%1, trazada sobre la gráfica anterior</translation>
+    </message>
+    <message>
+        <source>%1. X scale %2, Y scale %3. %4.</source>
+        <translation>%1. Escala X %2, escala Y %3. %4.</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 = 0 in %2</source>
+        <translation>%1 = 0 en %2</translation>
+    </message>
+    <message>
+        <source>Nothing shown. Selected: %1</source>
+        <translation>Ninguna visible. Seleccionada: %1</translation>
+    </message>
+    <message>
+        <source>Shown: %1. Selected: %2</source>
+        <translation>Visibles: %1. Seleccionada: %2</translation>
     </message>
 </context>
 <context>
@@ -433,10 +515,6 @@ Gráfica de Plovex</translation>
     <message>
         <source>Topic text</source>
         <translation>Texto del tema</translation>
-    </message>
-    <message>
-        <source>Open the online documentation</source>
-        <translation>Abrir la documentación integrada</translation>
     </message>
     <message>
         <source>Plovex 2</source>
@@ -683,58 +761,6 @@ Table of Values</source>
 Tabla de valores</translation>
     </message>
     <message>
-        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
-
-Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
-
-Plot dy/dx: plots the derivative f&apos;(x) of the function.
-
-Integrate: evaluates the definite integral of the function between two limits that you type.
-
-Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
-
-The information box shows the maximum, minimum and mean of the plotted values after each plot.
-
-Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
-
-Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
-
-Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.
-
-Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
-
-A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f grows as the search closes in (a pole, as 1/x at 0, or a jump, as tan x at pi/2), no root is listed.
-
-A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. An intersection of two functions is a root of their difference; its y is the value of the first.
-
-Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
-        <translation>Escala X y Escala Y: el número de píxeles por unidad a lo largo de cada eje. Escriba un valor o use los botones + y -, que vuelven a trazar la gráfica al instante.
-
-Calidad: el número de muestras que se toman en cada columna de píxeles. Una calidad baja es más rápida, pero la curva puede verse punteada; una calidad alta es más lenta, pero traza una línea continua.
-
-Trazar dy/dx: traza la derivada f&apos;(x) de la función.
-
-Integrar: calcula la integral definida de la función entre dos límites que usted escribe.
-
-Evaluar y Eval. dy/dx: dan el valor de la función, o de su derivada, en el x que usted elija.
-
-El cuadro de información muestra el máximo, el mínimo y la media de los valores trazados después de cada trazado.
-
-Mueva el ratón sobre la gráfica para ver las coordenadas bajo el puntero. Un * detrás de ellas indica que el punto está sobre la curva. La barra de estado de la ventana principal muestra el mismo punto con tantos decimales como justifica la escala, por ejemplo x = 1.25, y = -0.375 con escala 80.
-
-Cuadrícula: Ver &gt; Cuadrícula (Ctrl+G) dibuja bajo cada gráfica una cuadrícula con marcas rotuladas, para leer valores en la imagen. Las líneas están separadas 1, 2 o 5 veces una potencia de diez unidades, al menos 40 píxeles, de modo que siguen las escalas. La elección vale para todas las gráficas y se recuerda; con «No borrar gráfica anterior» marcada no se dibuja cuadrícula.
-
-Teclado: Intro en el cuadro de la expresión traza la gráfica. Alt con la letra subrayada de un botón lo pulsa (Alt+T traza); Alt+Mayús con una tecla de flecha cambia una escala como sus botones + y -.
-
-Menú Herramientas: «Buscar raíces», «Buscar extremos» y «Buscar intersecciones» (con cada otra función explícita visible) examinan la función seleccionada tal como la muestra la gráfica, en su intervalo de x: una muestra por columna de píxeles, en el x con que se traza la gráfica. Los puntos encontrados se listan en la ventana «Puntos» (función, tipo, x e y, en orden de x) y se marcan con un círculo en la gráfica hasta que se vuelve a trazar. Elija una fila para ver su punto en la barra de estado; «Copiar» (Ctrl+C) copia las filas con una línea de encabezado y un tabulador entre las columnas, y «Exportar CSV» las guarda en un archivo. Una orden lista como máximo 1000 puntos.
-
-Se encuentra una raíz entre cada dos muestras vecinas de signo opuesto, y en cada muestra que vale exactamente 0. Su x es un número donde f vale 0, o donde f cambia de signo hacia el número siguiente (tan cerca como llegan los números del programa) sin ser allí mayor en valor absoluto. Donde el valor absoluto de f crece a medida que la búsqueda se estrecha (un polo, como 1/x en 0, o un salto, como tan x en pi/2), no se lista ninguna raíz.
-
-Se encuentra un máximo (mínimo) en cada muestra por encima (por debajo) de sus dos vecinas; una serie de muestras iguales cuenta una vez. Su x da un valor no menor (mayor) que las muestras que lo rodean y que los números justo a su lado. Una intersección de dos funciones es una raíz de su diferencia; su y es el valor de la primera.
-
-«Tabla de valores» pide «Desde», «Hasta» y «Paso» y lista x, f(x) y dy/dx (como lo da «Eval. dy/dx») para x = Desde, Desde + Paso, ... hasta Hasta. Se rechaza un paso de 0, un paso que se aleja de Hasta o más de 100000 filas. «Copiar» y «Exportar CSV» funcionan como en la ventana «Puntos».</translation>
-    </message>
-    <message>
         <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
 
 Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
@@ -851,6 +877,62 @@ floor: el mayor entero que no supera al argumento (parte entera)
 La constante pi: el número 3.1415927.
 
 Los ángulos se expresan en radianes. Cada función se aplica al operando que la sigue, con o sin paréntesis, y debe tener uno: e^x es un error, e(x) es correcto.</translation>
+    </message>
+    <message>
+        <source>Open the help</source>
+        <translation>Abrir la ayuda</translation>
+    </message>
+    <message>
+        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
+
+Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
+
+Plot dy/dx: plots the derivative f&apos;(x) of the function.
+
+Integrate: evaluates the definite integral of the function between two limits that you type.
+
+Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
+
+The information box shows the maximum, minimum and mean of the plotted values after each plot.
+
+Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
+
+Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
+
+Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do. Tab also reaches the graph, whose border then shows the highlight colour: there the arrow keys move the view a tenth of the graph at a time, one pixel with Shift.
+
+Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
+
+A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f keeps growing from both sides as the search closes in (a pole, as tan x at pi/2, or a jump, as x - floor(x) - 0.5 at 1), no root is listed. A minimum or maximum whose value is 0 is a root too: the curve touches zero there.
+
+A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. Poles and infinite values are not listed as maxima or minima. An intersection of two functions is a root of their difference; its y is the value of the first.
+
+Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
+        <translation>Escala X y Escala Y: el número de píxeles por unidad a lo largo de cada eje. Escriba un valor o use los botones + y -, que vuelven a trazar la gráfica al instante.
+
+Calidad: el número de muestras que se toman en cada columna de píxeles. Una calidad baja es más rápida, pero la curva puede verse punteada; una calidad alta es más lenta, pero traza una línea continua.
+
+Trazar dy/dx: traza la derivada f&apos;(x) de la función.
+
+Integrar: calcula la integral definida de la función entre dos límites que usted escribe.
+
+Evaluar y Eval. dy/dx: dan el valor de la función, o de su derivada, en el x que usted elija.
+
+El cuadro de información muestra el máximo, el mínimo y la media de los valores trazados después de cada trazado.
+
+Mueva el ratón sobre la gráfica para ver las coordenadas bajo el puntero. Un * detrás de ellas indica que el punto está sobre la curva. La barra de estado de la ventana principal muestra el mismo punto con tantos decimales como justifica la escala, por ejemplo x = 1.25, y = -0.375 con escala 80.
+
+Cuadrícula: Ver &gt; Cuadrícula (Ctrl+G) dibuja bajo cada gráfica una cuadrícula con marcas rotuladas, para leer valores en la imagen. Las líneas están separadas 1, 2 o 5 veces una potencia de diez unidades, al menos 40 píxeles, de modo que siguen las escalas. La elección vale para todas las gráficas y se recuerda; con «No borrar gráfica anterior» marcada no se dibuja cuadrícula.
+
+Teclado: Intro en el cuadro de la expresión traza la gráfica. Alt con la letra subrayada de un botón lo pulsa (Alt+T traza); Alt+Mayús con una tecla de flecha cambia una escala como sus botones + y -. El tabulador también llega a la gráfica, cuyo borde toma entonces el color de resaltado: allí las teclas de flecha desplazan la vista una décima parte de la gráfica cada vez, un píxel con Mayús.
+
+Menú Herramientas: «Buscar raíces», «Buscar extremos» y «Buscar intersecciones» (con cada otra función explícita visible) examinan la función seleccionada tal como la muestra la gráfica, en su intervalo de x: una muestra por columna de píxeles, en el x con que se traza la gráfica. Los puntos encontrados se listan en la ventana «Puntos» (función, tipo, x e y, en orden de x) y se marcan con un círculo en la gráfica hasta que se vuelve a trazar. Elija una fila para ver su punto en la barra de estado; «Copiar» (Ctrl+C) copia las filas con una línea de encabezado y un tabulador entre las columnas, y «Exportar CSV» las guarda en un archivo. Una orden lista como máximo 1000 puntos.
+
+Se encuentra una raíz entre cada dos muestras vecinas de signo opuesto, y en cada muestra que vale exactamente 0. Su x es un número donde f vale 0, o donde f cambia de signo hacia el número siguiente (tan cerca como llegan los números del programa) sin ser allí mayor en valor absoluto. Donde el valor absoluto de f no deja de crecer por ambos lados a medida que la búsqueda se estrecha (un polo, como tan x en pi/2, o un salto, como x - floor(x) - 0.5 en 1), no se lista ninguna raíz. Un mínimo o un máximo de valor 0 también es una raíz: allí la curva toca el cero.
+
+Se encuentra un máximo (mínimo) en cada muestra por encima (por debajo) de sus dos vecinas; una serie de muestras iguales cuenta una vez. Su x da un valor no menor (mayor) que las muestras que lo rodean y que los números justo a su lado. Los polos y los valores infinitos no se listan como máximos ni mínimos. Una intersección de dos funciones es una raíz de su diferencia; su y es el valor de la primera.
+
+«Tabla de valores» pide «Desde», «Hasta» y «Paso» y lista x, f(x) y dy/dx (como lo da «Eval. dy/dx») para x = Desde, Desde + Paso, ... hasta Hasta. Se rechaza un paso de 0, un paso que se aleja de Hasta o más de 100000 filas. «Copiar» y «Exportar CSV» funcionan como en la ventana «Puntos».</translation>
     </message>
     <message>
         <source>Show or hide the sliders of the graph&apos;s parameters (Ctrl+Shift+P goes to them)
@@ -1203,14 +1285,6 @@ Parámetros: un nombre propio, como a y b en a*sin(b*x), es un parámetro de la 
         <translation>%1 para x de %2 a %3</translation>
     </message>
     <message>
-        <source>%1: none found.</source>
-        <translation>%1: no se encontró ninguno.</translation>
-    </message>
-    <message>
-        <source>%1: %2 found.</source>
-        <translation>%1: %2 encontrados.</translation>
-    </message>
-    <message>
         <source>Zoom &amp;In</source>
         <translation>&amp;Acercar</translation>
     </message>
@@ -1233,6 +1307,45 @@ Parámetros: un nombre propio, como a y b en a*sin(b*x), es un parámetro de la 
     <message>
         <source>For&amp;ward</source>
         <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>roots</comment>
+        <translation>%1: no se encontró ninguna.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>roots</comment>
+        <translation>
+            <numerusform>%1: %n encontrada.</numerusform>
+            <numerusform>%1: %n encontradas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>minima and maxima</comment>
+        <translation>%1: no se encontró ninguno.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>minima and maxima</comment>
+        <translation>
+            <numerusform>%1: %n encontrado.</numerusform>
+            <numerusform>%1: %n encontrados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>intersections</comment>
+        <translation>%1: no se encontró ninguna.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>intersections</comment>
+        <translation>
+            <numerusform>%1: %n encontrada.</numerusform>
+            <numerusform>%1: %n encontradas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

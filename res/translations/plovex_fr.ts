@@ -89,7 +89,7 @@ par les auteurs de Plovex.</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation>&amp;À&#xa0;:</translation>
+        <translation>&amp;Jusqu’à&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Step:</source>
@@ -97,14 +97,17 @@ par les auteurs de Plovex.</translation>
     </message>
     <message>
         <source>Table of Values</source>
-        <translation>Table de valeurs</translation>
+        <translation>Tableau de valeurs</translation>
     </message>
 </context>
 <context>
     <name>DocumentFile</name>
-    <message>
-        <source>The expression is too long: a graph document holds at most %1 bytes.</source>
-        <translation>L’expression est trop longue&#xa0;: un document de graphe contient au plus %1 octets.</translation>
+    <message numerus="yes">
+        <source>The expression is too long: a graph document holds at most %n bytes.</source>
+        <translation>
+            <numerusform>L’expression est trop longue&#xa0;: un document de graphe contient au plus %n octet.</numerusform>
+            <numerusform>L’expression est trop longue&#xa0;: un document de graphe contient au plus %n octets.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -161,9 +164,12 @@ par les auteurs de Plovex.</translation>
         <source>The file ends inside the length of the expression.</source>
         <translation>Le fichier se termine au milieu de la longueur de l’expression.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The file claims an expression of %1 characters but holds only %2.</source>
-        <translation>Le fichier annonce une expression de %1 caractères mais n’en contient que %2.</translation>
+        <translation>
+            <numerusform>Le fichier annonce une expression de %1 caractère mais n’en contient que %2.</numerusform>
+            <numerusform>Le fichier annonce une expression de %1 caractères mais n’en contient que %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>blue</source>
@@ -199,19 +205,11 @@ par les auteurs de Plovex.</translation>
     </message>
     <message>
         <source>From and To must be numbers.</source>
-        <translation>«&#xa0;De&#xa0;» et «&#xa0;À&#xa0;» doivent être des nombres.</translation>
+        <translation>«&#xa0;De&#xa0;» et «&#xa0;Jusqu’à&#xa0;» doivent être des nombres.</translation>
     </message>
     <message>
         <source>The step leads away from To: give it the sign of To - From.</source>
-        <translation>Le pas s’éloigne de «&#xa0;À&#xa0;»&#xa0;: donnez-lui le signe de À - De.</translation>
-    </message>
-    <message>
-        <source>The table would have more than %1 rows: choose a larger step or a shorter range.</source>
-        <translation>La table aurait plus de %1 lignes&#xa0;: choisissez un pas plus grand ou un intervalle plus court.</translation>
-    </message>
-    <message>
-        <source>More than %1 points were found; the first %1 in order of x are listed.</source>
-        <translation>Plus de %1 points ont été trouvés&#xa0;; les %1 premiers dans l’ordre des x sont listés.</translation>
+        <translation>Le pas s’éloigne de «&#xa0;Jusqu’à&#xa0;»&#xa0;: donnez-lui le signe de la différence «&#xa0;Jusqu’à&#xa0;» moins «&#xa0;De&#xa0;».</translation>
     </message>
     <message>
         <source>Rendering stopped:
@@ -230,6 +228,20 @@ pas de statistiques.</translation>
     <message>
         <source>Parse Error: Variable &apos;%1&apos; not allowed in parametric and polar functions, which use t.</source>
         <translation>Erreur de syntaxe&#xa0;: la variable «&#xa0;%1&#xa0;» n’est pas permise dans les fonctions paramétriques et polaires, qui utilisent t.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The table would have more than %n rows: choose a larger step or a shorter range.</source>
+        <translation>
+            <numerusform>Le tableau aurait plus de %n ligne&#xa0;: choisissez un pas plus grand ou un intervalle plus court.</numerusform>
+            <numerusform>Le tableau aurait plus de %n lignes&#xa0;: choisissez un pas plus grand ou un intervalle plus court.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>More than %n points were found; the first %n in order of x are listed.</source>
+        <translation>
+            <numerusform>Plus de %n point a été trouvé&#xa0;; le premier dans l’ordre des x est listé.</numerusform>
+            <numerusform>Plus de %n points ont été trouvés&#xa0;; les %n premiers dans l’ordre des x sont listés.</numerusform>
+        </translation>
     </message>
     <message>
         <source>A parameter needs a name.</source>
@@ -314,10 +326,6 @@ pas de statistiques.</translation>
         <translation>C’est un dossier, pas un fichier.</translation>
     </message>
     <message>
-        <source>The file holds more than %1 bytes, the most that is read.</source>
-        <translation>Le fichier contient plus de %1 octets, le maximum qui soit lu.</translation>
-    </message>
-    <message>
         <source>It is a block device: a disk is never written to directly.</source>
         <translation>C’est un périphérique bloc&#xa0;: on n’écrit jamais directement sur un disque.</translation>
     </message>
@@ -342,8 +350,82 @@ pas de statistiques.</translation>
         <translation>C’est un périphérique bloc, pas un fichier.</translation>
     </message>
     <message>
-        <source>It is a special file, not a file.</source>
+        <source>It is a special file, not a regular file.</source>
         <translation>C’est un fichier spécial, pas un fichier ordinaire.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds more than %n bytes, the most that is read.</source>
+        <translation>
+            <numerusform>Le fichier contient plus de %n octet, le maximum qui soit lu.</numerusform>
+            <numerusform>Le fichier contient plus de %n octets, le maximum qui soit lu.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>GraphDescription</name>
+    <message>
+        <source>Derivative of no expression</source>
+        <translation>Dérivée d’aucune expression</translation>
+    </message>
+    <message>
+        <source>No expression</source>
+        <translation>Aucune expression</translation>
+    </message>
+    <message>
+        <source>Derivative of %1</source>
+        <translation>Dérivée de %1</translation>
+    </message>
+    <message>
+        <source>%1, implicit</source>
+        <translation>%1, implicite</translation>
+    </message>
+    <message>
+        <source>%1, explicit</source>
+        <translation>%1, explicite</translation>
+    </message>
+    <message>
+        <source>no expression</source>
+        <translation>aucune expression</translation>
+    </message>
+    <message>
+        <source>Polar curve r = %1 for t from %2 to %3</source>
+        <translation>Courbe polaire r = %1 pour t de %2 à %3</translation>
+    </message>
+    <message>
+        <source>polar curve r = %1 for t from %2 to %3</source>
+        <translation>courbe polaire r = %1 pour t de %2 à %3</translation>
+    </message>
+    <message>
+        <source>Parametric curve (%1, %2) for t from %3 to %4</source>
+        <translation>Courbe paramétrée (%1, %2) pour t de %3 à %4</translation>
+    </message>
+    <message>
+        <source>parametric curve (%1, %2) for t from %3 to %4</source>
+        <translation>courbe paramétrée (%1, %2) pour t de %3 à %4</translation>
+    </message>
+    <message>
+        <source>%1, drawn over the previous graph</source>
+        <translation>%1, tracée par-dessus le graphe précédent</translation>
+    </message>
+    <message>
+        <source>%1. X scale %2, Y scale %3. %4.</source>
+        <translation>%1. Échelle X %2, échelle Y %3. %4.</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 = 0 in %2</source>
+        <translation>%1 = 0 en %2</translation>
+    </message>
+    <message>
+        <source>Nothing shown. Selected: %1</source>
+        <translation>Rien n’est affiché. Sélection&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Shown: %1. Selected: %2</source>
+        <translation>Affichées&#xa0;: %1. Sélection&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -433,10 +515,6 @@ Graphe Plovex</translation>
     <message>
         <source>Topic text</source>
         <translation>Texte de la rubrique</translation>
-    </message>
-    <message>
-        <source>Open the online documentation</source>
-        <translation>Ouvrir la documentation intégrée</translation>
     </message>
     <message>
         <source>Plovex 2</source>
@@ -680,59 +758,7 @@ Chercher les intersections</translation>
         <source>List x, f(x) and dy/dx from one x to another in steps
 Table of Values</source>
         <translation>Lister x, f(x) et dy/dx d’un x à un autre, pas à pas
-Table de valeurs</translation>
-    </message>
-    <message>
-        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
-
-Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
-
-Plot dy/dx: plots the derivative f&apos;(x) of the function.
-
-Integrate: evaluates the definite integral of the function between two limits that you type.
-
-Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
-
-The information box shows the maximum, minimum and mean of the plotted values after each plot.
-
-Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
-
-Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
-
-Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.
-
-Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
-
-A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f grows as the search closes in (a pole, as 1/x at 0, or a jump, as tan x at pi/2), no root is listed.
-
-A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. An intersection of two functions is a root of their difference; its y is the value of the first.
-
-Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
-        <translation>Échelles X et Y (Éch. X, Éch. Y)&#xa0;: le nombre de pixels par unité le long de chaque axe. Saisissez une valeur ou utilisez les boutons + et -, qui retracent aussitôt le graphe.
-
-Qualité&#xa0;: le nombre d’échantillons pris dans chaque colonne de pixels. Une qualité basse est plus rapide mais la courbe peut être pointillée&#xa0;; une qualité élevée est plus lente mais trace une ligne continue.
-
-Tracer dy/dx&#xa0;: trace la dérivée f&apos;(x) de la fonction.
-
-Intégrer&#xa0;: calcule l’intégrale définie de la fonction entre deux bornes que vous saisissez.
-
-Évaluer et Éval. dy/dx&#xa0;: donnent la valeur de la fonction, ou de sa dérivée, en un x de votre choix.
-
-La zone d’information affiche le maximum, le minimum et la moyenne des valeurs tracées après chaque tracé.
-
-Déplacez la souris sur le graphe pour voir les coordonnées sous le pointeur. Un * à leur suite signifie que le point est sur la courbe. La barre d’état de la fenêtre principale affiche le même point avec autant de décimales que l’échelle le justifie, par exemple x = 1.25, y = -0.375 à l’échelle 80.
-
-Grille&#xa0;: Affichage &gt; Grille (Ctrl+G) trace sous chaque graphe une grille aux graduations étiquetées, pour lire des valeurs sur l’image. Les lignes sont espacées de 1, 2 ou 5 fois une puissance de dix unités, d’au moins 40 pixels, et suivent donc les échelles. Le choix vaut pour tous les graphes et est mémorisé&#xa0;; quand «&#xa0;Garder le graphe précédent&#xa0;» est coché, aucune grille n’est tracée.
-
-Clavier&#xa0;: Entrée dans la zone de l’expression trace le graphe. Alt avec la lettre soulignée d’un bouton l’actionne (Alt+T trace)&#xa0;; Alt+Maj avec une flèche change une échelle comme ses boutons + et -.
-
-Menu Outils&#xa0;: «&#xa0;Chercher les racines&#xa0;», «&#xa0;Chercher les extremums&#xa0;» et «&#xa0;Chercher les intersections&#xa0;» (avec chaque autre fonction explicite affichée) examinent la fonction sélectionnée telle que le graphe la montre, sur l’intervalle de x du graphe&#xa0;: un échantillon par colonne de pixels, au x avec lequel le graphe est tracé. Les points trouvés sont listés dans la fenêtre «&#xa0;Points&#xa0;» (fonction, type, x et y, dans l’ordre des x) et entourés sur le graphe jusqu’à ce qu’il soit retracé. Choisissez une ligne pour voir son point dans la barre d’état&#xa0;; «&#xa0;Copier&#xa0;» (Ctrl+C) copie les lignes avec une ligne d’en-tête et une tabulation entre les colonnes, et «&#xa0;Exporter en CSV&#xa0;» les enregistre dans un fichier. Une commande liste au plus 1000 points.
-
-Une racine est trouvée entre deux échantillons voisins de signes opposés, et en tout échantillon exactement nul. Son x est un nombre où f vaut 0, ou bien où f change de signe vers le nombre suivant (aussi près que vont les nombres du programme) sans y être plus grande en valeur absolue. Là où la valeur absolue de f croît à mesure que la recherche se resserre (un pôle, comme 1/x en 0, ou un saut, comme tan x en pi/2), aucune racine n’est listée.
-
-Un maximum (minimum) est trouvé en tout échantillon supérieur (inférieur) à ses deux voisins&#xa0;; une suite d’échantillons égaux compte une fois. Son x donne une valeur qui n’est pas plus petite (plus grande) que les échantillons autour de lui ni que les nombres juste à côté. Une intersection de deux fonctions est une racine de leur différence&#xa0;; son y est la valeur de la première.
-
-«&#xa0;Table de valeurs&#xa0;» demande «&#xa0;De&#xa0;», «&#xa0;À&#xa0;» et «&#xa0;Pas&#xa0;» et liste x, f(x) et dy/dx (tel que le donne «&#xa0;Éval. dy/dx&#xa0;») pour x = De, De + Pas, ... jusqu’à À. Un pas nul, un pas qui s’éloigne de À, ou plus de 100000 lignes sont refusés. «&#xa0;Copier&#xa0;» et «&#xa0;Exporter en CSV&#xa0;» fonctionnent comme dans la fenêtre «&#xa0;Points&#xa0;».</translation>
+Tableau de valeurs</translation>
     </message>
     <message>
         <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
@@ -851,6 +877,62 @@ floor&#xa0;: la partie entière, le plus grand entier inférieur ou égal à l�
 La constante pi&#xa0;: le nombre 3.1415927.
 
 Les angles sont en radians. Chaque fonction s’applique à l’opérande qui la suit immédiatement, avec ou sans parenthèses, et doit en avoir un&#xa0;: e^x est une erreur, e(x) est correct.</translation>
+    </message>
+    <message>
+        <source>Open the help</source>
+        <translation>Ouvrir l’aide</translation>
+    </message>
+    <message>
+        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
+
+Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
+
+Plot dy/dx: plots the derivative f&apos;(x) of the function.
+
+Integrate: evaluates the definite integral of the function between two limits that you type.
+
+Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
+
+The information box shows the maximum, minimum and mean of the plotted values after each plot.
+
+Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
+
+Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
+
+Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do. Tab also reaches the graph, whose border then shows the highlight colour: there the arrow keys move the view a tenth of the graph at a time, one pixel with Shift.
+
+Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
+
+A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f keeps growing from both sides as the search closes in (a pole, as tan x at pi/2, or a jump, as x - floor(x) - 0.5 at 1), no root is listed. A minimum or maximum whose value is 0 is a root too: the curve touches zero there.
+
+A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. Poles and infinite values are not listed as maxima or minima. An intersection of two functions is a root of their difference; its y is the value of the first.
+
+Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
+        <translation>Échelles X et Y (Éch. X, Éch. Y)&#xa0;: le nombre de pixels par unité le long de chaque axe. Saisissez une valeur ou utilisez les boutons + et -, qui retracent aussitôt le graphe.
+
+Qualité&#xa0;: le nombre d’échantillons pris dans chaque colonne de pixels. Une qualité basse est plus rapide mais la courbe peut être pointillée&#xa0;; une qualité élevée est plus lente mais trace une ligne continue.
+
+Tracer dy/dx&#xa0;: trace la dérivée f&apos;(x) de la fonction.
+
+Intégrer&#xa0;: calcule l’intégrale définie de la fonction entre deux bornes que vous saisissez.
+
+Évaluer et Éval. dy/dx&#xa0;: donnent la valeur de la fonction, ou de sa dérivée, en un x de votre choix.
+
+La zone d’information affiche le maximum, le minimum et la moyenne des valeurs tracées après chaque tracé.
+
+Déplacez la souris sur le graphe pour voir les coordonnées sous le pointeur. Un * à leur suite signifie que le point est sur la courbe. La barre d’état de la fenêtre principale affiche le même point avec autant de décimales que l’échelle le justifie, par exemple x = 1.25, y = -0.375 à l’échelle 80.
+
+Grille&#xa0;: Affichage &gt; Grille (Ctrl+G) trace sous chaque graphe une grille aux graduations étiquetées, pour lire des valeurs sur l’image. Les lignes sont espacées de 1, 2 ou 5 fois une puissance de dix unités, d’au moins 40 pixels, et suivent donc les échelles. Le choix vaut pour tous les graphes et est mémorisé&#xa0;; quand «&#xa0;Garder le graphe précédent&#xa0;» est coché, aucune grille n’est tracée.
+
+Clavier&#xa0;: Entrée dans la zone de l’expression trace le graphe. Alt avec la lettre soulignée d’un bouton l’actionne (Alt+T trace)&#xa0;; Alt+Maj avec une flèche change une échelle comme ses boutons + et -. Tab atteint aussi le graphe, dont la bordure prend alors la couleur de sélection&#xa0;: là, les flèches déplacent la vue d’un dixième du graphe à la fois, d’un pixel avec Maj.
+
+Menu Outils&#xa0;: «&#xa0;Chercher les racines&#xa0;», «&#xa0;Chercher les extremums&#xa0;» et «&#xa0;Chercher les intersections&#xa0;» (avec chaque autre fonction explicite affichée) examinent la fonction sélectionnée telle que le graphe la montre, sur l’intervalle de x du graphe&#xa0;: un échantillon par colonne de pixels, au x avec lequel le graphe est tracé. Les points trouvés sont listés dans la fenêtre «&#xa0;Points&#xa0;» (fonction, type, x et y, dans l’ordre des x) et entourés sur le graphe jusqu’à ce qu’il soit retracé. Choisissez une ligne pour voir son point dans la barre d’état&#xa0;; «&#xa0;Copier&#xa0;» (Ctrl+C) copie les lignes avec une ligne d’en-tête et une tabulation entre les colonnes, et «&#xa0;Exporter en CSV&#xa0;» les enregistre dans un fichier. Une commande liste au plus 1000 points.
+
+Une racine est trouvée entre deux échantillons voisins de signes opposés, et en tout échantillon exactement nul. Son x est un nombre où f vaut 0, ou bien où f change de signe vers le nombre suivant (aussi près que vont les nombres du programme) sans y être plus grande en valeur absolue. Là où la valeur absolue de f ne cesse de croître des deux côtés à mesure que la recherche se resserre (un pôle, comme tan x en pi/2, ou un saut, comme x - floor(x) - 0.5 en 1), aucune racine n’est listée. Un minimum ou un maximum de valeur 0 est aussi une racine&#xa0;: la courbe y touche zéro.
+
+Un maximum (minimum) est trouvé en tout échantillon supérieur (inférieur) à ses deux voisins&#xa0;; une suite d’échantillons égaux compte une fois. Son x donne une valeur qui n’est pas plus petite (plus grande) que les échantillons autour de lui ni que les nombres juste à côté. Les pôles et les valeurs infinies ne sont pas listés comme maximums ou minimums. Une intersection de deux fonctions est une racine de leur différence&#xa0;; son y est la valeur de la première.
+
+«&#xa0;Tableau de valeurs&#xa0;» demande «&#xa0;De&#xa0;», «&#xa0;Jusqu’à&#xa0;» et «&#xa0;Pas&#xa0;» et liste x, f(x) et dy/dx (tel que le donne «&#xa0;Éval. dy/dx&#xa0;») pour x = De, De + Pas, ... jusqu’à la valeur «&#xa0;Jusqu’à&#xa0;». Un pas nul, un pas qui s’éloigne de «&#xa0;Jusqu’à&#xa0;», ou plus de 100000 lignes sont refusés. «&#xa0;Copier&#xa0;» et «&#xa0;Exporter en CSV&#xa0;» fonctionnent comme dans la fenêtre «&#xa0;Points&#xa0;».</translation>
     </message>
     <message>
         <source>Show or hide the sliders of the graph&apos;s parameters (Ctrl+Shift+P goes to them)
@@ -1176,7 +1258,7 @@ Paramètres&#xa0;: un nom de votre choix, comme a et b dans a*sin(b*x), est un p
     </message>
     <message>
         <source>&amp;Table of Values...</source>
-        <translation>&amp;Table de valeurs...</translation>
+        <translation>&amp;Tableau de valeurs...</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
@@ -1203,14 +1285,6 @@ Paramètres&#xa0;: un nom de votre choix, comme a et b dans a*sin(b*x), est un p
         <translation>%1 pour x de %2 à %3</translation>
     </message>
     <message>
-        <source>%1: none found.</source>
-        <translation>%1&#xa0;: aucun point trouvé.</translation>
-    </message>
-    <message>
-        <source>%1: %2 found.</source>
-        <translation>%1&#xa0;: %2 trouvé(s).</translation>
-    </message>
-    <message>
         <source>Zoom &amp;In</source>
         <translation>&amp;Zoom avant</translation>
     </message>
@@ -1233,6 +1307,45 @@ Paramètres&#xa0;: un nom de votre choix, comme a et b dans a*sin(b*x), est un p
     <message>
         <source>For&amp;ward</source>
         <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>roots</comment>
+        <translation>%1&#xa0;: aucune trouvée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>roots</comment>
+        <translation>
+            <numerusform>%1&#xa0;: %n trouvée.</numerusform>
+            <numerusform>%1&#xa0;: %n trouvées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>minima and maxima</comment>
+        <translation>%1&#xa0;: aucun trouvé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>minima and maxima</comment>
+        <translation>
+            <numerusform>%1&#xa0;: %n trouvé.</numerusform>
+            <numerusform>%1&#xa0;: %n trouvés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>intersections</comment>
+        <translation>%1&#xa0;: aucune trouvée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>intersections</comment>
+        <translation>
+            <numerusform>%1&#xa0;: %n trouvée.</numerusform>
+            <numerusform>%1&#xa0;: %n trouvées.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1414,7 +1527,7 @@ Paramètres&#xa0;: un nom de votre choix, comme a et b dans a*sin(b*x), est un p
     </message>
     <message>
         <source>Roots, extrema and tables of values are found for explicit functions: clear Implicit function and plot.</source>
-        <translation>Les racines, les extremums et les tables de valeurs ne se calculent que pour les fonctions explicites&#xa0;: décochez «&#xa0;Implicite&#xa0;» et tracez.</translation>
+        <translation>Les racines, les extremums et les tableaux de valeurs ne se calculent que pour les fonctions explicites&#xa0;: décochez «&#xa0;Implicite&#xa0;» et tracez.</translation>
     </message>
     <message>
         <source>Cannot zoom in further: the scale would become infinite.</source>
@@ -1496,7 +1609,7 @@ Paramètres&#xa0;: un nom de votre choix, comme a et b dans a*sin(b*x), est un p
     </message>
     <message>
         <source>%1 - Table of Values</source>
-        <translation>%1 - Table de valeurs</translation>
+        <translation>%1 - Tableau de valeurs</translation>
     </message>
 </context>
 <context>

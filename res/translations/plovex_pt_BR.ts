@@ -102,9 +102,12 @@ pelos autores do Plovex.</translation>
 </context>
 <context>
     <name>DocumentFile</name>
-    <message>
-        <source>The expression is too long: a graph document holds at most %1 bytes.</source>
-        <translation>A expressão é longa demais: um documento de gráfico comporta no máximo %1 bytes.</translation>
+    <message numerus="yes">
+        <source>The expression is too long: a graph document holds at most %n bytes.</source>
+        <translation>
+            <numerusform>A expressão é longa demais: um documento de gráfico comporta no máximo %n byte.</numerusform>
+            <numerusform>A expressão é longa demais: um documento de gráfico comporta no máximo %n bytes.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -131,7 +134,7 @@ pelos autores do Plovex.</translation>
     </message>
     <message>
         <source>DONE</source>
-        <translation>PRONTO</translation>
+        <translation>CONCLUÍDO</translation>
     </message>
     <message>
         <source>Maximum: %1</source>
@@ -161,9 +164,12 @@ pelos autores do Plovex.</translation>
         <source>The file ends inside the length of the expression.</source>
         <translation>O arquivo termina no meio do comprimento da expressão.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>The file claims an expression of %1 characters but holds only %2.</source>
-        <translation>O arquivo indica uma expressão de %1 caracteres, mas contém apenas %2.</translation>
+        <translation>
+            <numerusform>O arquivo indica uma expressão de %1 caractere, mas contém apenas %2.</numerusform>
+            <numerusform>O arquivo indica uma expressão de %1 caracteres, mas contém apenas %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>blue</source>
@@ -206,14 +212,6 @@ pelos autores do Plovex.</translation>
         <translation>O passo se afasta de &quot;Até&quot;: dê a ele o sinal de Até - De.</translation>
     </message>
     <message>
-        <source>The table would have more than %1 rows: choose a larger step or a shorter range.</source>
-        <translation>A tabela teria mais de %1 linhas: escolha um passo maior ou um intervalo menor.</translation>
-    </message>
-    <message>
-        <source>More than %1 points were found; the first %1 in order of x are listed.</source>
-        <translation>Foram encontrados mais de %1 pontos; os %1 primeiros em ordem de x são listados.</translation>
-    </message>
-    <message>
         <source>Rendering stopped:
 no statistics.</source>
         <translation>Traçado interrompido:
@@ -230,6 +228,20 @@ sem estatísticas.</translation>
     <message>
         <source>Parse Error: Variable &apos;%1&apos; not allowed in parametric and polar functions, which use t.</source>
         <translation>Erro de sintaxe: a variável &quot;%1&quot; não é permitida em funções paramétricas e polares, que usam t.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The table would have more than %n rows: choose a larger step or a shorter range.</source>
+        <translation>
+            <numerusform>A tabela teria mais de %n linha: escolha um passo maior ou um intervalo menor.</numerusform>
+            <numerusform>A tabela teria mais de %n linhas: escolha um passo maior ou um intervalo menor.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>More than %n points were found; the first %n in order of x are listed.</source>
+        <translation>
+            <numerusform>Foi encontrado mais de %n ponto; o primeiro em ordem de x é listado.</numerusform>
+            <numerusform>Foram encontrados mais de %n pontos; os %n primeiros em ordem de x são listados.</numerusform>
+        </translation>
     </message>
     <message>
         <source>A parameter needs a name.</source>
@@ -314,10 +326,6 @@ sem estatísticas.</translation>
         <translation>É uma pasta, não um arquivo.</translation>
     </message>
     <message>
-        <source>The file holds more than %1 bytes, the most that is read.</source>
-        <translation>O arquivo tem mais de %1 bytes, o máximo que é lido.</translation>
-    </message>
-    <message>
         <source>It is a block device: a disk is never written to directly.</source>
         <translation>É um dispositivo de bloco: nunca se grava diretamente em um disco.</translation>
     </message>
@@ -342,8 +350,82 @@ sem estatísticas.</translation>
         <translation>É um dispositivo de bloco, não um arquivo.</translation>
     </message>
     <message>
-        <source>It is a special file, not a file.</source>
+        <source>It is a special file, not a regular file.</source>
         <translation>É um arquivo especial, não um arquivo comum.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds more than %n bytes, the most that is read.</source>
+        <translation>
+            <numerusform>O arquivo tem mais de %n byte, o máximo que é lido.</numerusform>
+            <numerusform>O arquivo tem mais de %n bytes, o máximo que é lido.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>GraphDescription</name>
+    <message>
+        <source>Derivative of no expression</source>
+        <translation>Derivada de nenhuma expressão</translation>
+    </message>
+    <message>
+        <source>No expression</source>
+        <translation>Nenhuma expressão</translation>
+    </message>
+    <message>
+        <source>Derivative of %1</source>
+        <translation>Derivada de %1</translation>
+    </message>
+    <message>
+        <source>%1, implicit</source>
+        <translation>%1, implícita</translation>
+    </message>
+    <message>
+        <source>%1, explicit</source>
+        <translation>%1, explícita</translation>
+    </message>
+    <message>
+        <source>no expression</source>
+        <translation>nenhuma expressão</translation>
+    </message>
+    <message>
+        <source>Polar curve r = %1 for t from %2 to %3</source>
+        <translation>Curva polar r = %1 para t de %2 a %3</translation>
+    </message>
+    <message>
+        <source>polar curve r = %1 for t from %2 to %3</source>
+        <translation>curva polar r = %1 para t de %2 a %3</translation>
+    </message>
+    <message>
+        <source>Parametric curve (%1, %2) for t from %3 to %4</source>
+        <translation>Curva paramétrica (%1, %2) para t de %3 a %4</translation>
+    </message>
+    <message>
+        <source>parametric curve (%1, %2) for t from %3 to %4</source>
+        <translation>curva paramétrica (%1, %2) para t de %3 a %4</translation>
+    </message>
+    <message>
+        <source>%1, drawn over the previous graph</source>
+        <translation>%1, traçada sobre o gráfico anterior</translation>
+    </message>
+    <message>
+        <source>%1. X scale %2, Y scale %3. %4.</source>
+        <translation>%1. Escala X %2, escala Y %3. %4.</translation>
+    </message>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%1 em %2</translation>
+    </message>
+    <message>
+        <source>%1 = 0 in %2</source>
+        <translation>%1 = 0 em %2</translation>
+    </message>
+    <message>
+        <source>Nothing shown. Selected: %1</source>
+        <translation>Nenhuma visível. Selecionada: %1</translation>
+    </message>
+    <message>
+        <source>Shown: %1. Selected: %2</source>
+        <translation>Visíveis: %1. Selecionada: %2</translation>
     </message>
 </context>
 <context>
@@ -433,10 +515,6 @@ Gráfico do Plovex</translation>
     <message>
         <source>Topic text</source>
         <translation>Texto do tópico</translation>
-    </message>
-    <message>
-        <source>Open the online documentation</source>
-        <translation>Abrir a documentação integrada</translation>
     </message>
     <message>
         <source>Plovex 2</source>
@@ -683,58 +761,6 @@ Table of Values</source>
 Tabela de valores</translation>
     </message>
     <message>
-        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
-
-Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
-
-Plot dy/dx: plots the derivative f&apos;(x) of the function.
-
-Integrate: evaluates the definite integral of the function between two limits that you type.
-
-Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
-
-The information box shows the maximum, minimum and mean of the plotted values after each plot.
-
-Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
-
-Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
-
-Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do.
-
-Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
-
-A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f grows as the search closes in (a pole, as 1/x at 0, or a jump, as tan x at pi/2), no root is listed.
-
-A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. An intersection of two functions is a root of their difference; its y is the value of the first.
-
-Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
-        <translation>Escala X e Escala Y: o número de pixels por unidade ao longo de cada eixo. Digite um valor ou use os botões + e -, que traçam o gráfico de novo na hora.
-
-Qualidade (Qualid.): o número de amostras tomadas em cada coluna de pixels. Uma qualidade menor é mais rápida, mas a curva pode sair pontilhada; uma qualidade maior é mais lenta, mas traça uma linha contínua.
-
-Traçar dy/dx: traça a derivada f&apos;(x) da função.
-
-Integrar: calcula a integral definida da função entre dois limites que você digita.
-
-Avaliar e Aval. dy/dx: dão o valor da função, ou de sua derivada, no x que você escolher.
-
-A caixa de informações mostra o máximo, o mínimo e a média dos valores traçados após cada traçado.
-
-Mova o mouse sobre o gráfico para ver as coordenadas sob o ponteiro. Um * depois delas indica que o ponto está sobre a curva. A barra de status da janela principal mostra o mesmo ponto com tantas casas decimais quanto a escala justifica, por exemplo x = 1.25, y = -0.375 na escala 80.
-
-Grade: Exibir &gt; Grade (Ctrl+G) desenha sob cada gráfico uma grade com marcas rotuladas, para ler valores na imagem. As linhas ficam a 1, 2 ou 5 vezes uma potência de dez unidades umas das outras, a pelo menos 40 pixels, e assim acompanham as escalas. A escolha vale para todos os gráficos e é lembrada; com &quot;Não apagar gráfico anterior&quot; marcado, nenhuma grade é desenhada.
-
-Teclado: Enter na caixa da expressão traça o gráfico. Alt com a letra sublinhada de um botão o aciona (Alt+T traça); Alt+Shift com uma tecla de seta muda uma escala como seus botões + e -.
-
-Menu Ferramentas: &quot;Encontrar raízes&quot;, &quot;Encontrar extremos&quot; e &quot;Encontrar interseções&quot; (com cada outra função explícita visível) examinam a função selecionada como o gráfico a mostra, no intervalo de x do gráfico: uma amostra por coluna de pixels, no x com que o gráfico é traçado. Os pontos encontrados são listados na janela &quot;Pontos&quot; (função, tipo, x e y, em ordem de x) e circulados no gráfico até que ele seja traçado de novo. Escolha uma linha para ver seu ponto na barra de status; &quot;Copiar&quot; (Ctrl+C) copia as linhas com uma linha de cabeçalho e uma tabulação entre as colunas, e &quot;Exportar CSV&quot; as salva em um arquivo. Um comando lista no máximo 1000 pontos.
-
-Uma raiz é encontrada entre cada duas amostras vizinhas de sinais opostos, e em cada amostra que vale exatamente 0. Seu x é um número onde f vale 0, ou onde f muda de sinal rumo ao número seguinte (tão perto quanto vão os números do programa) sem ser ali maior em valor absoluto. Onde o valor absoluto de f cresce à medida que a busca se estreita (um polo, como 1/x em 0, ou um salto, como tan x em pi/2), nenhuma raiz é listada.
-
-Um máximo (mínimo) é encontrado em cada amostra acima (abaixo) de suas duas vizinhas; uma sequência de amostras iguais conta uma vez. Seu x dá um valor não menor (maior) que as amostras ao redor e que os números logo ao lado. Uma interseção de duas funções é uma raiz da diferença entre elas; seu y é o valor da primeira.
-
-&quot;Tabela de valores&quot; pede &quot;De&quot;, &quot;Até&quot; e &quot;Passo&quot; e lista x, f(x) e dy/dx (como &quot;Aval. dy/dx&quot; o dá) para x = De, De + Passo, ... até Até. Um passo 0, um passo que se afasta de Até ou mais de 100000 linhas são recusados. &quot;Copiar&quot; e &quot;Exportar CSV&quot; funcionam como na janela &quot;Pontos&quot;.</translation>
-    </message>
-    <message>
         <source>Calculator: enter an arithmetic expression without x, such as 2^10/3, click Plot and read the result in the information box: the maximum, minimum and mean all show the value.
 
 Solving equations: tick Implicit function and enter a function of x alone. The graph drawn is the set where f(x) = 0: upright lines whose positions along the x-axis are the values of x at which the function vanishes.
@@ -851,6 +877,62 @@ floor: o maior inteiro que não é maior que o argumento (parte inteira)
 A constante pi: o número 3.1415927.
 
 Os ângulos são em radianos. Cada função se aplica ao operando logo depois dela, com ou sem parênteses, e precisa de um: e^x é um erro, e(x) está certo.</translation>
+    </message>
+    <message>
+        <source>Open the help</source>
+        <translation>Abrir a ajuda</translation>
+    </message>
+    <message>
+        <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
+
+Quality: the number of samples taken in each pixel column. A lower quality is faster but the curve may be dotted; a higher quality is slower but draws a complete line.
+
+Plot dy/dx: plots the derivative f&apos;(x) of the function.
+
+Integrate: evaluates the definite integral of the function between two limits that you type.
+
+Evaluate and Eval dy/dx: give the value of the function, or of its derivative, at an x that you choose.
+
+The information box shows the maximum, minimum and mean of the plotted values after each plot.
+
+Move the mouse over the graph to see the co-ordinates under the pointer. A * after them means the point lies on the curve. The status bar of the main window shows the same point with as many decimals as the scale warrants, such as x = 1.25, y = -0.375 at scale 80.
+
+Grid: View &gt; Grid (Ctrl+G) draws a grid with labelled ticks under every graph, to read values off the picture. The lines are 1, 2 or 5 times a power of ten units apart, at least 40 pixels, so they follow the scales. The choice holds for every graph and is remembered; with Do not clear previous graph ticked no grid is drawn.
+
+Keyboard: Enter in the expression box plots. Alt with a button&apos;s underlined letter presses it (Alt+P plots); Alt+Shift with an arrow key changes a scale as its + and - buttons do. Tab also reaches the graph, whose border then shows the highlight colour: there the arrow keys move the view a tenth of the graph at a time, one pixel with Shift.
+
+Tools menu: Find Roots, Find Extrema and Find Intersections (with every other shown explicit function) look at the selected function as the graph shows it, over the x range of the graph: one sample per pixel column, at the x the graph is drawn with. The points found are listed in the Points window (function, kind, x and y, in order of x) and ringed on the graph until it is drawn again. Choose a row to see its point in the status bar; Copy (Ctrl+C) copies the rows with a header line, a tab between the columns, and Export CSV saves them as a file. One command lists at most 1000 points.
+
+A root is found between every two neighbouring samples of opposite sign, and at every sample that is exactly 0. Its x is a number where f is 0, or where f changes sign towards the next number (as closely as the program&apos;s numbers go) with no larger size there. Where the size of f keeps growing from both sides as the search closes in (a pole, as tan x at pi/2, or a jump, as x - floor(x) - 0.5 at 1), no root is listed. A minimum or maximum whose value is 0 is a root too: the curve touches zero there.
+
+A maximum (minimum) is found at every sample above (below) both its neighbours; a run of equal samples counts once. Its x gives a value no smaller (larger) than the samples around it and than the numbers just beside it. Poles and infinite values are not listed as maxima or minima. An intersection of two functions is a root of their difference; its y is the value of the first.
+
+Table of Values asks for From, To and Step and lists x, f(x) and dy/dx (as Eval dy/dx gives it) for x = From, From + Step, ... up to To. A step of 0, a step that leads away from To, or more than 100000 rows is refused. Copy and Export CSV work as in the Points window.</source>
+        <translation>Escala X e Escala Y: o número de pixels por unidade ao longo de cada eixo. Digite um valor ou use os botões + e -, que traçam o gráfico de novo na hora.
+
+Qualidade (Qualid.): o número de amostras tomadas em cada coluna de pixels. Uma qualidade menor é mais rápida, mas a curva pode sair pontilhada; uma qualidade maior é mais lenta, mas traça uma linha contínua.
+
+Traçar dy/dx: traça a derivada f&apos;(x) da função.
+
+Integrar: calcula a integral definida da função entre dois limites que você digita.
+
+Avaliar e Aval. dy/dx: dão o valor da função, ou de sua derivada, no x que você escolher.
+
+A caixa de informações mostra o máximo, o mínimo e a média dos valores traçados após cada traçado.
+
+Mova o mouse sobre o gráfico para ver as coordenadas sob o ponteiro. Um * depois delas indica que o ponto está sobre a curva. A barra de status da janela principal mostra o mesmo ponto com tantas casas decimais quanto a escala justifica, por exemplo x = 1.25, y = -0.375 na escala 80.
+
+Grade: Exibir &gt; Grade (Ctrl+G) desenha sob cada gráfico uma grade com marcas rotuladas, para ler valores na imagem. As linhas ficam a 1, 2 ou 5 vezes uma potência de dez unidades umas das outras, a pelo menos 40 pixels, e assim acompanham as escalas. A escolha vale para todos os gráficos e é lembrada; com &quot;Não apagar gráfico anterior&quot; marcado, nenhuma grade é desenhada.
+
+Teclado: Enter na caixa da expressão traça o gráfico. Alt com a letra sublinhada de um botão o aciona (Alt+T traça); Alt+Shift com uma tecla de seta muda uma escala como seus botões + e -. A tecla Tab também chega ao gráfico, cuja borda passa então a mostrar a cor de destaque: ali as teclas de seta deslocam a vista um décimo do gráfico por vez, um pixel com Shift.
+
+Menu Ferramentas: &quot;Encontrar raízes&quot;, &quot;Encontrar extremos&quot; e &quot;Encontrar interseções&quot; (com cada outra função explícita visível) examinam a função selecionada como o gráfico a mostra, no intervalo de x do gráfico: uma amostra por coluna de pixels, no x com que o gráfico é traçado. Os pontos encontrados são listados na janela &quot;Pontos&quot; (função, tipo, x e y, em ordem de x) e circulados no gráfico até que ele seja traçado de novo. Escolha uma linha para ver seu ponto na barra de status; &quot;Copiar&quot; (Ctrl+C) copia as linhas com uma linha de cabeçalho e uma tabulação entre as colunas, e &quot;Exportar CSV&quot; as salva em um arquivo. Um comando lista no máximo 1000 pontos.
+
+Uma raiz é encontrada entre cada duas amostras vizinhas de sinais opostos, e em cada amostra que vale exatamente 0. Seu x é um número onde f vale 0, ou onde f muda de sinal rumo ao número seguinte (tão perto quanto vão os números do programa) sem ser ali maior em valor absoluto. Onde o valor absoluto de f não para de crescer dos dois lados à medida que a busca se estreita (um polo, como tan x em pi/2, ou um salto, como x - floor(x) - 0.5 em 1), nenhuma raiz é listada. Um mínimo ou máximo de valor 0 também é uma raiz: ali a curva toca o zero.
+
+Um máximo (mínimo) é encontrado em cada amostra acima (abaixo) de suas duas vizinhas; uma sequência de amostras iguais conta uma vez. Seu x dá um valor não menor (maior) que as amostras ao redor e que os números logo ao lado. Polos e valores infinitos não são listados como máximos nem mínimos. Uma interseção de duas funções é uma raiz da diferença entre elas; seu y é o valor da primeira.
+
+&quot;Tabela de valores&quot; pede &quot;De&quot;, &quot;Até&quot; e &quot;Passo&quot; e lista x, f(x) e dy/dx (como &quot;Aval. dy/dx&quot; o dá) para x = De, De + Passo, ... até Até. Um passo 0, um passo que se afasta de Até ou mais de 100000 linhas são recusados. &quot;Copiar&quot; e &quot;Exportar CSV&quot; funcionam como na janela &quot;Pontos&quot;.</translation>
     </message>
     <message>
         <source>Show or hide the sliders of the graph&apos;s parameters (Ctrl+Shift+P goes to them)
@@ -1203,14 +1285,6 @@ Parâmetros: um nome seu, como a e b em a*sin(b*x), é um parâmetro do gráfico
         <translation>%1 para x de %2 a %3</translation>
     </message>
     <message>
-        <source>%1: none found.</source>
-        <translation>%1: nenhum encontrado.</translation>
-    </message>
-    <message>
-        <source>%1: %2 found.</source>
-        <translation>%1: %2 encontrados.</translation>
-    </message>
-    <message>
         <source>Zoom &amp;In</source>
         <translation>&amp;Ampliar</translation>
     </message>
@@ -1233,6 +1307,45 @@ Parâmetros: um nome seu, como a e b em a*sin(b*x), é um parâmetro do gráfico
     <message>
         <source>For&amp;ward</source>
         <translation>Ava&amp;nçar</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>roots</comment>
+        <translation>%1: nenhuma encontrada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>roots</comment>
+        <translation>
+            <numerusform>%1: %n encontrada.</numerusform>
+            <numerusform>%1: %n encontradas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>minima and maxima</comment>
+        <translation>%1: nenhum encontrado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>minima and maxima</comment>
+        <translation>
+            <numerusform>%1: %n encontrado.</numerusform>
+            <numerusform>%1: %n encontrados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>intersections</comment>
+        <translation>%1: nenhuma encontrada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>intersections</comment>
+        <translation>
+            <numerusform>%1: %n encontrada.</numerusform>
+            <numerusform>%1: %n encontradas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

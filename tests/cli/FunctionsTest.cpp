@@ -49,7 +49,7 @@ TEST(HeadlessFunctions, ListSaveAndReadBack)
             "Maximum: 9.999996\nMinimum: -9.999998\nMean: 0.000086\n", "", 0 },
         { { "--expression=x", "--function=x$", "--render=" + folder.filePath("bad.png"),
               "--size=21x21" },
-            "Maximum: 0.990000\nMinimum: -1.000000\nMean: -0.004762\n",
+            "Maximum: 0.990000\nMinimum: -1.000000\nMean: -0.005000\n",
             "Parse Error: Unrecognised symbol '$'.\n", 1 },
     };
     for (const auto& c : cases) {

@@ -18,8 +18,10 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyleOption>
 #include <QTest>
+#include <QTextDocument>
 #include <QWheelEvent>
 #include <algorithm>
 #include <clocale>
@@ -115,12 +117,12 @@ TEST(CPlovexViewForm, IsTemplate101InItsDialogUnits)
         { res::kExpressionEdit, units.Rect(7, 7, 233, 14) },
         { res::kPlotButton, units.Rect(242, 7, 31, 14) },
         { res::kGraphArea, units.Rect(7, 64, 306, 128) },
-        { res::kStatusStatic, units.Rect(275, 38, 38, 9) },
-        { res::kXScaleEdit, units.Rect(33, 49, 16, 12) },
-        { res::kQualityEdit, units.Rect(174, 49, 15, 12) },
-        { res::kProgressBar, units.Rect(275, 57, 38, 6) },
-        { res::kInfoEdit, units.Rect(191, 36, 82, 27) },
-        { res::kImplicitCheck, units.Rect(135, 38, 55, 10) },
+        { res::kStatusStatic, units.Rect(160, 38, 38, 9) },
+        { res::kXScaleEdit, units.Rect(33, 49, 33, 12) },
+        { res::kQualityEdit, units.Rect(197, 49, 33, 12) },
+        { res::kProgressBar, units.Rect(200, 40, 29, 6) },
+        { res::kInfoEdit, units.Rect(231, 36, 82, 27) },
+        { res::kImplicitCheck, units.Rect(103, 38, 55, 10) },
     };
     for (const auto& control : controls) {
         SCOPED_TRACE(control.id);
@@ -176,6 +178,56 @@ TEST(CPlovexViewForm, EveryCaptionFitsItsControl)
     }
     std::sort(labels.begin(), labels.end());
     EXPECT_EQ(labels, (Strings { "Quality:", "X Scale:", "Y Scale:" }));
+}
+
+// A zoomed scale shows whole in its box, and the statistics keep one line each with no scroll
+// bar over them.
+TEST(CPlovexViewForm, NumbersAndStatisticsShowWhole)
+{
+    CPlovexDoc document;
+    CPlovexView view(document);
+    view.show();
+    for (const int id : { res::kXScaleEdit, res::kYScaleEdit, res::kQualityEdit }) {
+        auto* box = qobject_cast<QLineEdit*>(view.GetDlgItem(id));
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+        // Qt keeps two pixels of air on either side of a line edit's text.
+        const int room
+            = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width() - 4;
+        // Zoom In from 10, three and four times, and Zoom Out.
+        for (const char* value : { "15.625", "19.53125", "24.414062", "0.2097152" }) {
+            SCOPED_TRACE(std::to_string(id) + " " + value);
+            EXPECT_LE(box->fontMetrics().horizontalAdvance(value), room);
+        }
+    }
+    auto* statistics = qobject_cast<QPlainTextEdit*>(view.GetDlgItem(res::kInfoEdit));
+    const int margin = static_cast<int>(statistics->document()->documentMargin());
+    const struct {
+        const char* info;
+        bool whole; // every line shows to its end
+    } cases[] = {
+        { "Maximum: 930.250000\r\nMinimum: -380506.684364\r\nMean: -506.733134", true },
+        // Too long for any box: cut at the right, never broken onto a line of its own.
+        { "Maximum: 1000000000000000019884624838656.000000\r\nMinimum: -inf\r\nMean: nan", false },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.info);
+        view.m_info = c.info;
+        view.UpdateData(false);
+        QApplication::processEvents();
+        EXPECT_EQ(statistics->document()->lineCount(), 3);
+        EXPECT_FALSE(statistics->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(statistics->horizontalScrollBar()->isVisible());
+        EXPECT_LE(3 * statistics->fontMetrics().lineSpacing() + 2 * margin,
+            statistics->viewport()->height());
+        for (const QString& line : QString(c.info).split("\r\n")) {
+            EXPECT_EQ(statistics->fontMetrics().horizontalAdvance(line) + 2 * margin
+                    <= statistics->viewport()->width(),
+                c.whole || line.size() < 15)
+                << line.toStdString();
+        }
+    }
 }
 
 // Row by row, left to right, as the form shows its controls.

@@ -75,14 +75,16 @@ private:
     std::map<QDialog*, int> m_shows;
 };
 
-// A message box: records its text and presses OK.
-ModalAnswerer::Answer ReadAndOk(std::vector<std::string>& texts)
+// A message box: records its text and presses OK. A result has no icon, a refusal a
+// warning's.
+ModalAnswerer::Answer ReadAndOk(
+    std::vector<std::string>& texts, QMessageBox::Icon icon = QMessageBox::NoIcon)
 {
-    return [&texts](QDialog& dialog) {
+    return [&texts, icon](QDialog& dialog) {
         auto* box = qobject_cast<QMessageBox*>(&dialog);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->windowTitle(), "Plovex 2");
-        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(box->icon(), icon);
         EXPECT_EQ(box->buttons().size(), 1);
         texts.push_back(box->text().toStdString());
         box->button(QMessageBox::Ok)->click();
@@ -140,7 +142,7 @@ TEST_F(EndToEnd, TheInputDialogPromptsUntilANumberIsTyped)
 {
     Type(res::kExpressionEdit, "x");
     answerer.Script(TypeAndEnter({ "abc", "0" }, seen));
-    answerer.Script(ReadAndOk(shown));
+    answerer.Script(ReadAndOk(shown, QMessageBox::Warning));
     answerer.Script(ReadAndOk(shown));
     Click(res::kEvalDerivativeButton);
     // The refused text stays in the box, selected, so typing replaces it.
@@ -167,7 +169,7 @@ TEST_F(EndToEnd, IntegrateAsksTwiceWithOneDialog)
 
 TEST_F(EndToEnd, AParseErrorIsShownAndThePlotGoesOn)
 {
-    answerer.Script(ReadAndOk(shown));
+    answerer.Script(ReadAndOk(shown, QMessageBox::Warning));
     Type(res::kExpressionEdit, "SIN(x)");
     Click(res::kPlotButton);
     EXPECT_EQ(shown, std::vector<std::string> { "Parse Error: Unrecognised symbol 'S'." });

@@ -37,9 +37,10 @@ FakeMessages::~FakeMessages()
     EXPECT_TRUE(answers.empty()) << "an answer was left unasked";
 }
 
-void FakeMessages::MessageBox(QWidget*, const QString& text)
+void FakeMessages::MessageBox(QWidget*, const QString& text, MessageKind kind)
 {
     messages.push_back(text.toStdString());
+    kinds.push_back(kind);
 }
 
 bool FakeMessages::Ask(QWidget*, const QString& text)

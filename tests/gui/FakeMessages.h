@@ -27,7 +27,8 @@ public:
     FakeMessages();
     ~FakeMessages() override;
 
-    void MessageBox(QWidget* owner, const QString& text) override;
+    using MessageService::MessageBox;
+    void MessageBox(QWidget* owner, const QString& text, MessageKind kind) override;
     // Records the question and gives the next of `answers`; with none left the test fails and
     // the answer is No.
     bool Ask(QWidget* owner, const QString& text) override;
@@ -36,6 +37,8 @@ public:
     void Script(Answer answer) { m_answers.push_back(std::move(answer)); }
 
     std::vector<std::string> messages;
+    // Each message's kind, in the same order.
+    std::vector<MessageKind> kinds;
     std::vector<Question> questions;
     // The Yes or No questions asked, and the answers to give them in turn (true: Yes).
     std::vector<std::string> asked;

@@ -3,6 +3,7 @@
 #include "ShellFixture.h"
 #include "app/CPlovexApp.h"
 #include "document/GraphModel.h"
+#include "engine/Numbers.h"
 #include "frame/CChildFrame.h"
 #include "frame/CFunctionBar.h"
 #include "frame/CMainFrame.h"
@@ -20,8 +21,11 @@
 #include <QLineEdit>
 #include <QTest>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace plovex {
@@ -177,6 +181,126 @@ TEST_F(ShellTest, EachFormKeepsItsSelectionAndItsStatisticsFollowIt)
     EXPECT_EQ(second.SelectedFunction(), 0u);
     EXPECT_EQ(second.GetDocument().Count(), 1u);
     EXPECT_FALSE(app.MainFrame().Action(res::kCmdFunctionDelete)->isEnabled());
+}
+
+// The picture and statistics the command line renders for a form: the document's functions
+// at the form's view, the form's selected function giving the statistics.
+std::pair<QImage, std::string> RenderedFor(const CPlovexView& view)
+{
+    GraphModel model;
+    model.Load(view.GetDocument().Model().Stored(), view.CurrentView());
+    for (std::size_t i = 0; i < model.Count(); ++i)
+        (void)model.Function(i).Parse();
+    std::size_t statisticsItem = 0;
+    const std::vector<PlotItem> items
+        = PlotItems(model.Functions(), view.SelectedFunction(), false, statisticsItem);
+    const QSize size = view.m_graphArea->ClientSize();
+    ImageSurface surface(size.width(), size.height());
+    const RenderResult result = DrawGraph(view.CurrentView(), {}, items, statisticsItem, surface);
+    return { surface.Image(), StatisticsText(result.statistics, FormatFixed) };
+}
+
+// Two windows of one document: whichever changes the functions, both draw them all, each
+// with its own selection, whose statistics and text it shows.
+TEST_F(ShellTest, TwoWindowsOfADocumentStayInStep)
+{
+    FakeColourDialogs colours;
+    colours.answers = { QColor(170, 0, 0) };
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CPlovexView& first = ViewOf(*app.MainFrame().ActiveChild());
+    TypeAndPlot(first, "x^2/10");
+    Trigger(app, res::kCmdWindowNew);
+    CPlovexView& second = ViewOf(*app.MainFrame().ActiveChild());
+    ASSERT_NE(&first, &second);
+    Trigger(app, res::kCmdWindowTile);
+    // Each window at a view of its own.
+    Click(second, res::kXScaleUpButton);
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        // Each window's selected function afterwards and the text its box shows.
+        std::size_t firstSelected;
+        const char* firstText;
+        std::size_t secondSelected;
+        const char* secondText;
+    } steps[] = {
+        { "x/2 added and plotted in the second",
+            [&] {
+                second.OnNewFunction();
+                TypeAndPlot(second, "x/2");
+            },
+            0, "x^2/10", 1, "x/2" },
+        { "selected and deleted in the first",
+            [&] {
+                first.SelectFunction(1);
+                first.OnDeleteFunction();
+            },
+            0, "x^2/10", 0, "x^2/10" },
+        { "sin(x)*5 added in the first, coloured in the second",
+            [&] {
+                first.OnNewFunction();
+                TypeAndPlot(first, "sin(x)*5");
+                second.SelectFunction(1);
+                second.OnFunctionColour();
+            },
+            1, "sin(x)*5", 1, "sin(x)*5" },
+        { "moved up in the second", [&] { second.OnMoveFunctionUp(); }, 0, "sin(x)*5", 0,
+            "sin(x)*5" },
+        { "hidden in the first", [&] { first.SetFunctionShown(1, false); }, 0, "sin(x)*5", 0,
+            "sin(x)*5" },
+        { "parsed anew in the second by Evaluate",
+            [&] {
+                Type(second, "sin(x)*3");
+                m_messages.Script(TypeAndOk("1"));
+                Click(second, res::kEvaluateButton);
+            },
+            0, "sin(x)*3", 0, "sin(x)*3" },
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.change();
+        // The other window follows once the event loop runs.
+        QApplication::processEvents();
+        for (const auto& [view, selected, text] :
+            { std::tuple { &first, step.firstSelected, step.firstText },
+                std::tuple { &second, step.secondSelected, step.secondText } }) {
+            SCOPED_TRACE(view == &first ? "first window" : "second window");
+            EXPECT_EQ(view->SelectedFunction(), selected);
+            EXPECT_EQ(view->m_expression, text);
+            const auto [picture, statistics] = RenderedFor(*view);
+            // The window that evaluated keeps its picture until its next rendering.
+            if (std::string(step.name).find("Evaluate") == std::string::npos || view == &first) {
+                EXPECT_EQ(view->GraphPicture(), picture);
+                EXPECT_EQ(view->m_info, statistics);
+            }
+        }
+    }
+    EXPECT_EQ(m_messages.messages, std::vector<std::string> { "2.524413" });
+}
+
+// The selected row's swatch shows its colour as it is, not tinted by the highlight.
+TEST_F(ShellTest, TheSelectedRowsSwatchKeepsItsColour)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CPlovexView& view = ViewOf(*app.MainFrame().ActiveChild());
+    TypeAndPlot(view, "x");
+    for (int i = 0; i < 6; ++i)
+        Trigger(app, res::kCmdFunctionNew);
+    FunctionList& list = *app.MainFrame().FunctionBar()->List();
+    const QRgb palette[] = { qRgb(0, 0, 255), qRgb(213, 94, 0), qRgb(0, 158, 115),
+        qRgb(204, 121, 167), qRgb(230, 159, 0), qRgb(86, 180, 233), qRgb(0, 0, 0) };
+    ASSERT_EQ(list.count(), 7);
+    for (int row = 0; row < list.count(); ++row) {
+        SCOPED_TRACE(row);
+        list.setCurrentRow(row);
+        const QIcon icon = list.item(row)->icon();
+        for (const QIcon::Mode mode : { QIcon::Normal, QIcon::Selected, QIcon::Active }) {
+            const QImage swatch = icon.pixmap(list.iconSize(), mode).toImage();
+            EXPECT_EQ(swatch.pixel(swatch.width() / 2, swatch.height() / 2), palette[row]);
+        }
+    }
 }
 
 // The keyboard reaches the list, adds, moves, shows and hides functions there.

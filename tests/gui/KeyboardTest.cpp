@@ -2,6 +2,7 @@
 #include "app/CPlovexApp.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
+#include "platform/PictureStatic.h"
 #include "res/Resource.h"
 #include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
@@ -12,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <map>
+#include <string>
 
 namespace plovex {
 namespace {
@@ -96,6 +98,62 @@ TEST(Keyboard, TheStatisticsShowTheFocusWhenTabbedTo)
             selected ? QString("Maximum: 0.000000\u2029Minimum: 0.000000\u2029Mean: 0.000000")
                      : QString());
     }
+}
+
+// Tab reaches the graph after the quality box; there the arrow keys move the view, a tenth
+// of the area a press (one pixel with Shift), and a run of presses is one step back. In a box
+// they stay the box's.
+TEST(Keyboard, TheArrowKeysMoveTheViewOfTheFocusedGraph)
+{
+    CPlovexDoc document;
+    CPlovexView view(document);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    view.OnInitialUpdate();
+    view.GetDlgItem(res::kQualityEdit)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), view.m_graphArea);
+    // 610 by 238 pixels: a tenth is 61 across and 23 down.
+    ASSERT_EQ(view.m_graphArea->ClientSize(), QSize(610, 238));
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        double xOffset;
+        double yOffset;
+    } presses[] = {
+        { Qt::Key_Left, Qt::NoModifier, -61.0, 0.0 },
+        { Qt::Key_Left, Qt::NoModifier, -122.0, 0.0 },
+        { Qt::Key_Up, Qt::NoModifier, -122.0, 23.0 },
+        { Qt::Key_Right, Qt::ShiftModifier, -121.0, 23.0 },
+        { Qt::Key_Down, Qt::ShiftModifier, -121.0, 22.0 },
+        { Qt::Key_Down, Qt::KeypadModifier, -121.0, -1.0 },
+    };
+    for (const auto& press : presses) {
+        SCOPED_TRACE(std::to_string(press.xOffset) + " " + std::to_string(press.yOffset));
+        QTest::keyClick(view.m_graphArea, press.key, press.modifiers);
+        EXPECT_EQ(view.m_xOffset, press.xOffset);
+        EXPECT_EQ(view.m_yOffset, press.yOffset);
+    }
+    // The picture is that of the moved view: the y axis 121 pixels right of the centre, the
+    // empty expression's line y = 0 a pixel above it.
+    const QImage picture = view.GraphPicture();
+    EXPECT_EQ(picture.pixel(305 + 121, 60), qRgb(0, 0, 0));
+    EXPECT_EQ(picture.pixel(305, 60), qRgb(250, 240, 230));
+    EXPECT_EQ(picture.pixel(60, 118), qRgb(0, 0, 255));
+    EXPECT_EQ(picture.pixel(60, 119), qRgb(250, 240, 230));
+    EXPECT_EQ(view.History().Size(), 2u);
+    view.OnViewBack();
+    EXPECT_EQ(view.m_xOffset, 0.0);
+    EXPECT_EQ(view.m_yOffset, 0.0);
+
+    auto* box = qobject_cast<QLineEdit*>(view.GetDlgItem(res::kExpressionEdit));
+    box->setFocus();
+    QTest::keyClicks(box, "x+1");
+    QTest::keyClick(box, Qt::Key_Left);
+    QTest::keyClick(box, Qt::Key_Left);
+    EXPECT_EQ(box->cursorPosition(), 1);
+    EXPECT_EQ(view.m_xOffset, 0.0);
 }
 
 // Alt+P and Enter plot the active window's expression, as typed, and only there.

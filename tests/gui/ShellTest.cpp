@@ -9,6 +9,7 @@
 #include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -29,6 +30,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 
 namespace plovex {
@@ -245,7 +247,7 @@ TEST_F(ShellTest, StatusBarShowsPromptsOverReadyAndTheLockKeys)
         { 57650, "Arrange windows so they overlap" },
         { 57651, "Arrange windows as non-overlapping tiles" },
         { 57649, "Arrange icons at the bottom of the window" },
-        { 32771, "Open the online documentation" },
+        { 32771, "Open the help" },
     };
     for (const Prompt& prompt : prompts) {
         SCOPED_TRACE(prompt.id);
@@ -537,6 +539,58 @@ TEST_F(ShellTest, BadFilesOpenNoDocumentAndSayWhy)
     EXPECT_TRUE(app.RecentFiles().Files().isEmpty());
 }
 
+// A result shows plainly; a note about a result, a refusal and a failure each carry the icon
+// of their kind.
+TEST_F(ShellTest, MessageBoxesCarryTheIconOfTheirKind)
+{
+    CPlovexApp app;
+    ASSERT_TRUE(app.InitInstance({}));
+    CPlovexView& view = ViewOf(Active(app));
+    const auto click
+        = [&view](int id) { qobject_cast<QAbstractButton*>(view.GetDlgItem(id))->click(); };
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        std::vector<MessageKind> kinds;
+    } cases[] = {
+        { "a value",
+            [&] {
+                TypeAndPlot(view, "x");
+                m_messages.Script(TypeAndOk("2"));
+                click(res::kEvaluateButton);
+            },
+            { MessageKind::Plain } },
+        { "an integral's value, and that it stopped short of its limit",
+            [&] {
+                m_messages.Script(TypeAndOk("0"));
+                m_messages.Script(TypeAndOk("1000000"));
+                click(res::kIntegrateButton);
+            },
+            { MessageKind::Plain, MessageKind::Information } },
+        { "a parse error", [&] { TypeAndPlot(view, "x$"); }, { MessageKind::Refusal } },
+        { "a box without a number",
+            [&] {
+                qobject_cast<QLineEdit*>(view.GetDlgItem(res::kXScaleEdit))->setText("ten");
+                click(res::kXScaleUpButton);
+                qobject_cast<QLineEdit*>(view.GetDlgItem(res::kXScaleEdit))->setText("10");
+            },
+            { MessageKind::Refusal } },
+        { "a folder to open",
+            [&] {
+                m_dialogs.fileNames = { TempPath("") };
+                Trigger(app, res::kCmdFileOpen);
+            },
+            { MessageKind::Failure } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_messages.messages.clear();
+        m_messages.kinds.clear();
+        c.act();
+        EXPECT_EQ(m_messages.kinds, c.kinds);
+    }
+}
+
 TEST_F(ShellTest, AChangedDocumentAsksBeforeItCloses)
 {
     CPlovexApp app;
@@ -623,7 +677,7 @@ TEST_F(ShellTest, RecentFilesAreKeptNewestFirstAndAGoneFileLeavesTheList)
                 "Print Pre&view... (57609)", "-", ("&1 " + b + " (57616)").toStdString(),
                 ("&2 " + a + " (57617)").toStdString(), "-", "E&xit (57665)" }));
     }
-    QSettings settings("Local AppWizard-Generated Applications", "Plovex 2");
+    QSettings settings("plovex", "plovex");
     EXPECT_EQ(settings.value("Recent File List/File1").toString(), b);
     EXPECT_EQ(settings.value("Recent File List/File2").toString(), a);
 
@@ -652,9 +706,7 @@ TEST_F(ShellTest, RecentFilesAreKeptNewestFirstAndAGoneFileLeavesTheList)
             .toStdString());
     EXPECT_EQ(app.RecentFiles().Files(), (QStringList { b, TempPath("e.pxg"), TempPath("d.pxg") }));
     EXPECT_FALSE(app.MainFrame().Action(res::kCmdFileMru1 + 3)->isVisible());
-    EXPECT_EQ(QSettings("Local AppWizard-Generated Applications", "Plovex 2")
-                  .value("Recent File List/File4"),
-        QVariant());
+    EXPECT_EQ(QSettings("plovex", "plovex").value("Recent File List/File4"), QVariant());
 }
 
 TEST_F(ShellTest, TheCommandLineOpensItsFilesOrFails)

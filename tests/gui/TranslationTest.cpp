@@ -6,6 +6,7 @@
 #include "engine/TokenList.h"
 #include "frame/CChildFrame.h"
 #include "frame/CMainFrame.h"
+#include "frame/CPointsDlg.h"
 #include "help/CHelpDlg.h"
 #include "platform/ByteText.h"
 #include "platform/DialogControls.h"
@@ -254,6 +255,66 @@ QString ShownText(const QWidget& widget)
     if (const auto* label = qobject_cast<const QLabel*>(&widget))
         return label->text();
     return QString();
+}
+
+// The Points window counts in each language's plural forms, agreeing with what it counts.
+TEST_F(TranslatedShell, ThePointsFoundAreCountedInTheLanguagesPluralForms)
+{
+    const struct {
+        const char* locale;
+        std::vector<std::string> summaries; // 0, 1 and 2 roots; 1 and 2 minima and maxima
+    } cases[] = {
+        { "en_US",
+            { "Roots of y = x^2+1 for x from -30.5 to 30.4: none found.",
+                "Roots of y = x for x from -30.5 to 30.4: 1 found.",
+                "Roots of y = x^2-1 for x from -30.5 to 30.4: 2 found.",
+                "Minima and maxima of y = x^2-1 for x from -30.5 to 30.4: 1 found.",
+                "Minima and maxima of y = x^3-x for x from -30.5 to 30.4: 2 found." } },
+        { "de_DE",
+            { "Nullstellen von y = x^2+1 für x von -30.5 bis 30.4: keine gefunden.",
+                "Nullstellen von y = x für x von -30.5 bis 30.4: 1 gefunden.",
+                "Nullstellen von y = x^2-1 für x von -30.5 bis 30.4: 2 gefunden.",
+                "Minima und Maxima von y = x^2-1 für x von -30.5 bis 30.4: 1 gefunden.",
+                "Minima und Maxima von y = x^3-x für x von -30.5 bis 30.4: 2 gefunden." } },
+        { "fr_FR",
+            { "Racines de y = x^2+1 pour x de -30.5 à 30.4 : aucune trouvée.",
+                "Racines de y = x pour x de -30.5 à 30.4 : 1 trouvée.",
+                "Racines de y = x^2-1 pour x de -30.5 à 30.4 : 2 trouvées.",
+                "Minimums et maximums de y = x^2-1 pour x de -30.5 à 30.4 : 1 trouvé.",
+                "Minimums et maximums de y = x^3-x pour x de -30.5 à 30.4 : 2 trouvés." } },
+        { "es_ES",
+            { "Raíces de y = x^2+1 para x de -30.5 a 30.4: no se encontró ninguna.",
+                "Raíces de y = x para x de -30.5 a 30.4: 1 encontrada.",
+                "Raíces de y = x^2-1 para x de -30.5 a 30.4: 2 encontradas.",
+                "Mínimos y máximos de y = x^2-1 para x de -30.5 a 30.4: 1 encontrado.",
+                "Mínimos y máximos de y = x^3-x para x de -30.5 a 30.4: 2 encontrados." } },
+        { "pt_BR",
+            { "Raízes de y = x^2+1 para x de -30.5 a 30.4: nenhuma encontrada.",
+                "Raízes de y = x para x de -30.5 a 30.4: 1 encontrada.",
+                "Raízes de y = x^2-1 para x de -30.5 a 30.4: 2 encontradas.",
+                "Mínimos e máximos de y = x^2-1 para x de -30.5 a 30.4: 1 encontrado.",
+                "Mínimos e máximos de y = x^3-x para x de -30.5 a 30.4: 2 encontrados." } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale);
+        const Language language { c.locale, "", {} };
+        const Translated translated(language);
+        CPlovexApp app;
+        ASSERT_TRUE(app.InitInstance({}));
+        CPlovexView& view = ViewOf(Active(app));
+        std::vector<std::string> summaries;
+        const auto find = [&](const char* expression, int command) {
+            TypeAndPlot(view, expression);
+            Trigger(app, command);
+            summaries.push_back(app.MainFrame().PointsWindow().Summary()->text().toStdString());
+        };
+        find("x^2+1", res::kCmdFindRoots);
+        find("x", res::kCmdFindRoots);
+        find("x^2-1", res::kCmdFindRoots);
+        find("x^2-1", res::kCmdFindExtrema);
+        find("x^3-x", res::kCmdFindExtrema);
+        EXPECT_EQ(summaries, c.summaries);
+    }
 }
 
 TEST(Translations, NoCaptionIsClipped)

@@ -2,6 +2,7 @@
 
 #include "FormRendering.h"
 #include "RecordingSurface.h"
+#include "engine/Numbers.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
@@ -164,10 +165,10 @@ TEST(GraphRenderer, ExplicitPixelsProgressAndStatistics)
             { { 5, 0 }, { 6, 1 }, { 7, 2 }, { 8, 3 }, { 9, 4 }, { 10, 5 }, { 11, 6 }, { 12, 7 },
                 { 13, 8 }, { 14, 9 }, { 15, 10 } },
             { -10, 0, 10 }, "Maximum: -1.000000\r\nMinimum: 0.900000\r\nMean: -0.050000" },
-        // Only W - 1 columns are sampled, and the mean still divides by W.
+        // Only W - 1 columns are sampled; the mean divides by the samples taken.
         { "odd width never samples the last column", "2", { 21, 10, 10.0f, 1.0f, 1.0f },
             Row(3, 0, 19), { -10, 0, 10 },
-            "Maximum: 2.000000\r\nMinimum: 2.000000\r\nMean: 1.904762" },
+            "Maximum: 2.000000\r\nMinimum: 2.000000\r\nMean: 2.000000" },
         { "curve off the area", "100", { 20, 10 }, {}, { -10, 10 },
             "Maximum: 100.000000\r\nMinimum: 100.000000\r\nMean: 100.000000" },
         { "curve below the area", "0-100", { 20, 10 }, {}, { -10, 10 },
@@ -206,7 +207,8 @@ TEST(GraphRenderer, ConstantAtDefaultQuality)
     EXPECT_EQ(rendering.Surface().Progress(), progress);
     EXPECT_EQ(
         rendering.Fields().m_info, "Maximum: 3.000000\r\nMinimum: 3.000000\r\nMean: 3.000000");
-    EXPECT_EQ(rendering.Totals().sum, 600.0f);
+    EXPECT_EQ(rendering.Totals().sum, 600.0);
+    EXPECT_EQ(rendering.Totals().samples, 200u);
 
     // The float steps drift: column 14 gets one sample more and column 18 one less.
     const std::vector<int> perColumn
@@ -218,9 +220,9 @@ TEST(GraphRenderer, ConstantAtDefaultQuality)
             perColumn[column]);
     }
 
-    // With an odd width the same 200 samples are divided by 21.
+    // With an odd width the same 200 samples are still divided by 200, not by 21 times 10.
     const Rendering odd("3", { 21, 10, 10.0f, 1.0f });
-    EXPECT_EQ(odd.Fields().m_info, "Maximum: 3.000000\r\nMinimum: 3.000000\r\nMean: 2.857143");
+    EXPECT_EQ(odd.Fields().m_info, "Maximum: 3.000000\r\nMinimum: 3.000000\r\nMean: 3.000000");
 }
 
 struct ImplicitCase {
@@ -308,13 +310,14 @@ TEST(GraphRenderer, EveryQualityEnds)
         float quality;
         const char* info;
     } cases[] = {
-        { 0.0f, "Maximum: 3.000000\r\nMinimum: 3.000000\r\nMean: inf" }, // infinite step
-        { -1.0f, "Maximum: 3.000000\r\nMinimum: 3.000000\r\nMean: -0.150000" },
-        { nan, "Maximum: 3.000000\r\nMinimum: 3.000000\r\nMean: nan" },
-        { 1e30f, "Maximum: 3.000000\r\nMinimum: 3.000000\r\nMean: 0.000000" },
+        // One sample each, so the mean is that sample's value whatever the quality.
+        { 0.0f, "Maximum: 3.000000\r\nMinimum: 3.000000\r\nMean: 3.000000" }, // infinite step
+        { -1.0f, "Maximum: 3.000000\r\nMinimum: 3.000000\r\nMean: 3.000000" },
+        { nan, "Maximum: 3.000000\r\nMinimum: 3.000000\r\nMean: 3.000000" },
+        { 1e30f, "Maximum: 3.000000\r\nMinimum: 3.000000\r\nMean: 3.000000" },
         { -std::numeric_limits<float>::infinity(),
-            "Maximum: 3.000000\r\nMinimum: 3.000000\r\nMean: -0.000000" },
-        { 3e6f, "Maximum: 3.000000\r\nMinimum: 3.000000\r\nMean: 0.000000" }, // stalls at -10
+            "Maximum: 3.000000\r\nMinimum: 3.000000\r\nMean: 3.000000" },
+        { 3e6f, "Maximum: 3.000000\r\nMinimum: 3.000000\r\nMean: 3.000000" }, // stalls at -10
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.quality);
@@ -387,8 +390,9 @@ TEST(GraphRenderer, EveryThreadCountDrawsTheSame)
             const Rendering rendering(c.expression, many.setup);
             // Every call in order: the pixels, the progress positions and the statuses.
             EXPECT_EQ(rendering.Surface().Calls(), single.Surface().Calls());
-            EXPECT_EQ(std::bit_cast<std::uint32_t>(rendering.Totals().sum),
-                std::bit_cast<std::uint32_t>(single.Totals().sum));
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(rendering.Totals().sum),
+                std::bit_cast<std::uint64_t>(single.Totals().sum));
+            EXPECT_EQ(rendering.Totals().samples, single.Totals().samples);
             EXPECT_EQ(std::bit_cast<std::uint32_t>(rendering.Totals().maximum),
                 std::bit_cast<std::uint32_t>(single.Totals().maximum));
             EXPECT_EQ(std::bit_cast<std::uint32_t>(rendering.Totals().minimum),
@@ -398,17 +402,64 @@ TEST(GraphRenderer, EveryThreadCountDrawsTheSame)
     }
 }
 
+struct MeanCase {
+    const char* expression;
+    Setup setup;
+    std::uint64_t samples;
+    // "%.17g" of the mean: the sum of value * yScale in double over the samples taken,
+    // divided by their number, then by yScale.
+    const char* mean;
+};
+
+TEST(GraphRenderer, ExplicitMeanIsTheDoubleSumOverTheSamplesTaken)
+{
+    const MeanCase cases[] = {
+        // A float sum drifted to 403.9269 and W * quality = 1830000 divided it.
+        { "400", { 610, 238, 10.0f, 10.0f, 3000.0f }, 1820484, "400" },
+        { "400", { 610, 238, 10.0f, 10.0f, 300.0f }, 183207, "400" },
+        { "0.1", { 610, 238, 10.0f, 10.0f, 1000.0f }, 607629, "0.10000000149011612" },
+        { "x", { 610, 238 }, 6100, "-0.0040582256412446558" },
+        { "x", { 610, 238, 10.0f, 7.0f }, 6100, "-0.0040582256412446558" },
+        { "x*x/3", { 610, 238, 10.0f, 0.7f, 3.0f }, 1831, "103.47347878646966" },
+        { "x", { 20, 10, 10.0f, 10.0f, 0.5f }, 10, "-0.10000000000000001" },
+    };
+    for (const MeanCase& c : cases) {
+        for (const unsigned threads : { 1u, 2u, 3u }) {
+            SCOPED_TRACE(std::string(c.expression) + " at quality "
+                + std::to_string(c.setup.quality) + " on " + std::to_string(threads));
+            auto setup = c.setup;
+            setup.threads = threads;
+            const Rendering rendering(c.expression, setup);
+            EXPECT_EQ(rendering.Totals().samples, c.samples);
+            const Statistics statistics
+                = ComputeStatistics(rendering.Totals(), setup.yScale, setup.quality, setup.width);
+            EXPECT_EQ(FormatExact(statistics.mean), c.mean);
+        }
+    }
+}
+
 TEST(GraphRenderer, StatisticsAreDividedInTheStatedOrder)
 {
-    const RenderTotals totals { 1.0f, -2.5f, 391665.71875f, {} };
+    // Implicit: ((sum / quality) / yScale) / W.
+    const RenderTotals totals { 1.0f, -2.5f, 391665.71875, 0, true, {}, false };
     const Statistics statistics = ComputeStatistics(totals, 7.0f, 10.0f, 610);
     EXPECT_EQ(statistics.mean, 9.1724992681498847); // sum / (q * ys * W) gives ...829
     EXPECT_EQ(ComputeStatistics(totals, 0.7f, 3.0f, 610).maximum, 1.4285714528998554);
     EXPECT_EQ(ComputeStatistics(totals, 0.7f, 3.0f, 610).minimum, -3.5714286322496385);
-    EXPECT_EQ(ComputeStatistics({ 1.0f, 1.0f, 577446.6875f, {} }, 0.7f, 3.0f, 610).mean,
+    EXPECT_EQ(
+        ComputeStatistics({ 1.0f, 1.0f, 577446.6875, 0, true, {}, false }, 0.7f, 3.0f, 610).mean,
         450.77806193119329);
+    // Explicit: (sum / samples) / yScale, whatever the quality and width.
+    EXPECT_EQ(
+        ComputeStatistics({ 1.0f, 1.0f, 577446.6875, 1831, false, {}, false }, 0.7f, 3.0f, 610)
+            .mean,
+        450.5318696526946); // 315.3722... / 0.7f
+    // An explicit graph without samples keeps the implicit formula: 0 / W.
+    EXPECT_EQ(
+        ComputeStatistics({ 1.0f, 1.0f, 0.0, 0, false, {}, false }, 10.0f, 10.0f, 1).mean, 0.0);
 
-    const Statistics zeroScale = ComputeStatistics({ 2.0f, -2.0f, 0.0f, {} }, 0.0f, 10.0f, 20);
+    const Statistics zeroScale
+        = ComputeStatistics({ 2.0f, -2.0f, 0.0, 0, true, {}, false }, 0.0f, 10.0f, 20);
     EXPECT_EQ(zeroScale.maximum, std::numeric_limits<double>::infinity());
     EXPECT_EQ(zeroScale.minimum, -std::numeric_limits<double>::infinity());
     EXPECT_TRUE(std::isnan(zeroScale.mean));

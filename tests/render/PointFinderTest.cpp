@@ -111,7 +111,11 @@ TEST(PointFinder, RootsFollowTheRule)
             "25.132742 28.274334" }, // roots at multiples of pi, no poles
         { "tan x", 610, 33.0f, "-6.283185 -3.141593 0.000000 3.141593 6.283185" },
         { "x^2", 610, 10.0f, "0.000000" }, // touches zero at the centre sample only
-        { "(x-0.05)^2", 610, 10.0f, "" }, // touches zero between samples: no root
+        // Touches zero between samples: the minimum, whose value is 0, is a root too.
+        { "(x-0.05)^2", 610, 10.0f, "0.050000" },
+        { "0-(x-1)^2", 610, 10.0f, "1.000000" }, // a maximum of value -0
+        { "abs(x-0.05)", 610, 10.0f, "0.050000" },
+        { "x^2+0.001", 610, 10.0f, "" }, // the minimum stays above zero
         { "sqrt(x)", 610, 10.0f, "0.000000" }, // the NaN half brackets nothing
         { "sqrt(x)-1", 610, 10.0f, "1.000000" }, { "3", 610, 10.0f, "" },
         { "1000000*x-3", 610, 10.0f, "0.000003" },
@@ -136,6 +140,53 @@ TEST(PointFinder, RootsFollowTheRule)
             EXPECT_EQ(root.kind, PointKind::Root);
             ExpectRoot(f, root);
         }
+    }
+}
+
+struct PoleCase {
+    const char* expression;
+    float xScale;
+    float centre;
+    // The roots' x and value as "%.17g" writes them, in order of x.
+    const char* roots;
+};
+
+TEST(PointFinder, PolesAndJumpsAreNoRootsWhileNoisyRootsAre)
+{
+    // On 20 columns 0.0001 apart: near a root of these polynomials the float value is a few
+    // rounding steps that rise and fall, and a sample can be smaller than the bisection's end.
+    const PoleCase cases[] = {
+        { "x^5-15*x^4+85*x^3-225*x^2+274*x-120", 10000.0f, 4.000814f,
+            "3.9999847412109375 -0.000244140625" },
+        { "x^4-4*x^3+6*x^2-4*x+1-0.0001", 10000.0f, 1.1f,
+            "1.1000157594680786 1.3580574886873364e-07" },
+        { "x^4-4*x^3+6*x^2-4*x+1-0.0001", 10000.0f, 0.8997453f,
+            "0.90000855922698975 -3.4103140933439136e-07" },
+        { "tan x", 100000.0f, 1.5707963f, "" },
+        { "tan x", 10.0f, 4.712389f, "" },
+        { "1/(x*x-2)", 100000.0f, 1.4142135f, "" }, // a sample is the float nearest the pole
+        { "1/(x*x-2)", 10.0f, -1.4142135f, "" },
+        // A sample lies on the jump at 1, which is no root; 0.5 and 1.5 are.
+        { "x-floor(x)-0.5", 10.0f, 1.0f, "0.5 -0 1.5 -0" },
+        { "x-floor(x)-0.5", 1000.0f, 2.0f, "" },
+    };
+    for (const PoleCase& c : cases) {
+        SCOPED_TRACE(std::string(c.expression) + " at " + std::to_string(c.xScale) + " around "
+            + std::to_string(c.centre));
+        const Program program = Compile(c.expression);
+        const ValueAt f = Plain(program);
+        const std::vector<float> columns
+            = Columns(20, c.xScale, static_cast<double>(c.centre) * c.xScale);
+        std::string text;
+        for (const FoundPoint& root : InOrderOfX(FindRoots(f, columns)).points) {
+            if (!text.empty())
+                text += ' ';
+            text += FormatExact(root.x);
+            text += ' ';
+            text += FormatExact(root.y);
+            ExpectRoot(f, root);
+        }
+        EXPECT_EQ(text, c.roots);
     }
 }
 
@@ -167,11 +218,10 @@ TEST(PointFinder, ExtremaFollowTheRule)
         { "x^3-2*x-5", 610, 10.0f, "max -0.816408 min 0.816718" },
         { "sin x", 100, 10.0f, "max -4.712461 min -1.570820 max 1.570820 min 4.712461" },
         { "cos x - x", 610, 10.0f, "" }, // never turns
-        // The infinite centre sample is above both neighbours, and -10 at x = -0.1 below both.
-        { "1/x", 610, 10.0f, "min -0.000000 max 0.000000" },
-        { "tan x", 100, 10.0f, // the last samples before the poles are above both neighbours
-            "max -4.712389 min -4.712389 max -1.570796 min -1.570796 max 1.570796 min 1.570796 "
-            "max 4.712389 min 4.712389" },
+        // The infinite centre sample, and -10 at x = -0.1 whose climb ends at -inf: no extrema.
+        { "1/x", 610, 10.0f, "" },
+        { "tan x", 100, 10.0f, "" }, // the last samples before the poles climb into them
+        { "1/(x-0.1)^2", 610, 10.0f, "" }, // even pole: halves within one float step
         { "x^2", 610, 10.0f, "min 0.000000" },
         { "x^2", 611, 7.0f, "min 0.000000" },
         { "sqrt(x)", 610, 10.0f, "" }, // NaN neighbours compare with nothing
