@@ -4,6 +4,7 @@
 // repetitions, which keeps the ratios steady on a machine shared with other work. Before them,
 // the wall-clock comparisons of RenderSpeed.h.
 
+#include "bench/ParameterSpeed.h"
 #include "bench/RenderSpeed.h"
 #include "document/GraphModel.h"
 #include "engine/Numbers.h"
@@ -612,8 +613,8 @@ void RegisterCurves()
             state.counters["polar"] = times[1] * 1e9;
             state.counters["explicit"] = times[2] * 1e9;
         })
-        ->MinTime(kMinSecondsPerRepetition)
-        ->Repetitions(kRepetitions)
+        ->MinTime(TheEffort().minSecondsPerRepetition)
+        ->Repetitions(TheEffort().repetitions)
         ->ReportAggregatesOnly(true)
         ->ComputeStatistics("fastest", Fastest);
 }
@@ -625,7 +626,8 @@ void PrintCurves(const Collector& collector)
         "Curves on a default %dx%d render at quality 10 (6101 samples each, fastest of %d): "
         "parametric t-sin(t), 1-cos(t) %.3f ms, polar cos(5*t) %.3f ms; explicit x*sin(x) "
         "%.3f ms\n\n",
-        kAreaWidth, kAreaHeight, kRepetitions, collector.Nanoseconds(name + "#parametric") / 1e6,
+        kAreaWidth, kAreaHeight, TheEffort().repetitions,
+        collector.Nanoseconds(name + "#parametric") / 1e6,
         collector.Nanoseconds(name + "#polar") / 1e6,
         collector.Nanoseconds(name + "#explicit") / 1e6);
 }
@@ -822,6 +824,7 @@ int main(int argc, char** argv)
 
     // The evaluation table comes last so that the output ends with its two summary lines.
     PrintRenderSpeeds(brief);
+    PrintParameterSpeeds(brief);
     PrintRenders(collector, renders);
     PrintGridCost(collector);
     PrintFunctionsCost(collector);
