@@ -12,6 +12,7 @@
 #include "platform/ImageFileWriter.h"
 #include "platform/StringTable.h"
 #include "render/ExportSize.h"
+#include "render/FunctionValues.h"
 #include "render/GraphCoordinates.h"
 #include "render/GraphRenderer.h"
 #include "render/Integration.h"
@@ -196,6 +197,15 @@ std::string ListLine(std::size_t number, const StoredFunction& function)
     return line;
 }
 
+// "parameter a=2.5,-5,5,0.1": as --parameter takes it, each number as a number box shows a
+// float, so that the line given back to --parameter defines the same parameter.
+std::string ParameterLine(const Parameter& parameter)
+{
+    return "parameter " + parameter.name + "=" + FormatField(parameter.value) + ","
+        + FormatField(parameter.minimum) + "," + FormatField(parameter.maximum) + ","
+        + FormatField(parameter.step);
+}
+
 bool IsStandardOutput(const QString& path)
 {
     struct stat file { };
@@ -227,6 +237,10 @@ private:
     Outcome<std::vector<StoredFunction>> Functions();
     // --trange for the curves the options add, the default range when it is not given.
     Outcome<ParameterRange> AddedRange();
+    // The document's parameters, with those --parameter defines or changes, in the order given.
+    Outcome<std::vector<Parameter>> Parameters();
+    // --parameter=NAME=VALUE or NAME=VALUE,MIN,MAX,STEP into `parameters`.
+    [[nodiscard]] Status ApplyParameter(const QString& text, std::vector<Parameter>& parameters);
     // The first function, parsed, its errors told; refused before the parse when it is a
     // parametric or polar curve, or with `explicitOnly` an implicit function, with which
     // `option` cannot work.
@@ -240,8 +254,14 @@ private:
     }
     // A failed parse's messages on standard error, one a line, each naming the character as
     // the window's box shows the expression (in UTF-8), and a curve's expression by its role:
-    // "y(t): Parse Error: ..."; the exit status then says so. Whether all parsed.
+    // "y(t): Parse Error: ..."; the exit status then says so. Whether all parsed. Every
+    // expression may use the graph's parameters.
     bool ParseReporting(GraphFunction& function);
+    // A function's values with the parameters at their values.
+    FunctionValues Values(const GraphFunction& function) const
+    {
+        return { Program::Compile(function.PostfixQueue()), ParameterVariables(m_parameters) };
+    }
 
     Outcome<int> Postfix();
     Outcome<int> EvaluateAt();
@@ -249,9 +269,9 @@ private:
     Outcome<std::pair<int, int>> AreaSize(bool required);
     // The value of the WxH option `name`.
     Outcome<std::pair<int, int>> SizeValue(const QString& name);
-    // The first function parsed as an explicit function, compiled; settings as the options
-    // give.
-    Outcome<Program> ExplicitProgram(const char* option, GraphSettings& settings);
+    // The first function parsed as an explicit function, with its values; settings as the
+    // options give.
+    Outcome<FunctionValues> ExplicitValues(const char* option, GraphSettings& settings);
     Outcome<int> Render();
     // The graph drawn on a width by height picture into `path`, as an image in `format` or as
     // an SVG or PDF file; the rendering's statistics.
@@ -271,6 +291,7 @@ private:
     std::optional<std::string> m_rawExpression;
     std::vector<AddedFunction> m_added;
     std::optional<DocumentFile> m_document;
+    std::vector<Parameter> m_parameters;
     bool m_parseFailed = false;
 };
 
@@ -292,6 +313,11 @@ Outcome<const DocumentFile*> Command::LoadDocument()
     if (file->decoded.stored == StoredSettings::Damaged) {
         Warn(QString("%1: the graph settings stored after the expression are damaged; the "
                      "defaults are used")
+                 .arg(path)
+                 .toStdString());
+    } else if (file->decoded.storedParameters == StoredSettings::Damaged) {
+        Warn(QString("%1: the parameters stored after the functions are damaged; the functions "
+                     "are read without them")
                  .arg(path)
                  .toStdString());
     }
@@ -393,6 +419,63 @@ Outcome<ParameterRange> Command::AddedRange()
     return ParameterRange { *start, *end };
 }
 
+Outcome<std::vector<Parameter>> Command::Parameters()
+{
+    Outcome<const DocumentFile*> document = LoadDocument();
+    if (!document.Ok())
+        return document.Error();
+    std::vector<Parameter> parameters
+        = document.Value() ? document.Value()->decoded.parameters : std::vector<Parameter> {};
+    for (const QString& text : m_parser.values("parameter")) {
+        if (Status applied = ApplyParameter(text, parameters))
+            return *applied;
+    }
+    return parameters;
+}
+
+// A parameter the graph has takes the value given, and the range and step when they are given
+// too; any other is added with the value given and the default range and step, or those given.
+Status Command::ApplyParameter(const QString& text, std::vector<Parameter>& parameters)
+{
+    const qsizetype equals = text.indexOf('=');
+    const QStringList numbers = text.mid(equals + 1).split(',');
+    if (equals < 0 || (numbers.size() != 1 && numbers.size() != 4))
+        return Failure { kUsageError,
+            QString("--parameter: '%1' is not NAME=VALUE or NAME=VALUE,MIN,MAX,STEP").arg(text) };
+    float values[4] = {};
+    for (qsizetype i = 0; i < numbers.size(); ++i) {
+        const std::optional<float> value = ParseDecimal(numbers[i].toStdString());
+        if (!value)
+            return Failure { kUsageError,
+                QString("--parameter=%1: '%2' is not a number").arg(text, numbers[i]) };
+        values[i] = *value;
+    }
+    const std::string name = text.left(equals).toStdString();
+    std::size_t index = 0;
+    while (index < parameters.size() && parameters[index].name != name)
+        ++index;
+    Parameter parameter = index < parameters.size() ? parameters[index] : Parameter { name };
+    parameter.value = values[0];
+    if (numbers.size() == 4) {
+        parameter.minimum = values[1];
+        parameter.maximum = values[2];
+        parameter.step = values[3];
+    }
+    const ParameterCheck check = CheckParameter(parameter, parameters, index);
+    if (!check.Ok()) {
+        // A sentence in the window, a clause after the option here.
+        QString reason = QString::fromStdString(ParameterRefusalText(parameter, check));
+        reason[0] = reason[0].toLower();
+        reason.chop(1);
+        return Failure { kUsageError, QString("--parameter=%1: %2").arg(text, reason) };
+    }
+    if (index < parameters.size())
+        parameters[index] = parameter;
+    else
+        parameters.push_back(parameter);
+    return std::nullopt;
+}
+
 Outcome<std::vector<StoredFunction>> Command::Functions()
 {
     Outcome<std::optional<std::string>> expression = Expression();
@@ -487,7 +570,7 @@ Outcome<float> Command::Number(const QString& name, std::optional<float> fallbac
 
 bool Command::ParseReporting(GraphFunction& function)
 {
-    const FunctionParse parse = function.Parse();
+    const FunctionParse parse = function.Parse(ParameterNames(m_parameters));
     for (const ExpressionError& error : parse.errors) {
         const std::string& expression
             = error.part == 0 ? function.expression : function.yExpression;
@@ -521,8 +604,7 @@ Outcome<int> Command::EvaluateAt()
     Outcome<GraphFunction> first = ParsedFirst("evaluate");
     if (!first.Ok())
         return first.Error();
-    PrintLine(stdout,
-        Format(Evaluate(first.Value().PostfixQueue(), m_parser.isSet("dydx"), x.Value(), 0.0f)));
+    PrintLine(stdout, Format(Values(first.Value()).At(m_parser.isSet("dydx"), x.Value())));
     return 0;
 }
 
@@ -537,8 +619,7 @@ Outcome<int> Command::IntegrateRange()
     Outcome<GraphFunction> first = ParsedFirst("integrate");
     if (!first.Ok())
         return first.Error();
-    const Integral integral
-        = Integrate(Program::Compile(first.Value().PostfixQueue()), lower.Value(), upper.Value());
+    const Integral integral = Integrate(Values(first.Value()), lower.Value(), upper.Value());
     PrintLine(stdout, Format(integral.sum));
     if (!integral.stoppedAt)
         return 0;
@@ -572,7 +653,7 @@ Outcome<std::pair<int, int>> Command::SizeValue(const QString& name)
     return std::pair { width, height };
 }
 
-Outcome<Program> Command::ExplicitProgram(const char* option, GraphSettings& settings)
+Outcome<FunctionValues> Command::ExplicitValues(const char* option, GraphSettings& settings)
 {
     Outcome<GraphSettings> read = Settings();
     if (!read.Ok())
@@ -581,7 +662,7 @@ Outcome<Program> Command::ExplicitProgram(const char* option, GraphSettings& set
     Outcome<GraphFunction> first = ParsedFirst(option, true);
     if (!first.Ok())
         return first.Error();
-    return Program::Compile(first.Value().PostfixQueue());
+    return Values(first.Value());
 }
 
 Outcome<int> Command::Points()
@@ -590,12 +671,10 @@ Outcome<int> Command::Points()
     if (!size.Ok())
         return size.Error();
     GraphSettings settings;
-    Outcome<Program> program = ExplicitProgram("roots", settings);
-    if (!program.Ok())
-        return program.Error();
-    const bool derivative = m_parser.isSet("dydx");
-    const Program& f = program.Value();
-    const ValueAt valueAt = [&](float x) { return f.Evaluate(derivative, x, 0.0f); };
+    Outcome<FunctionValues> values = ExplicitValues("roots", settings);
+    if (!values.Ok())
+        return values.Error();
+    const ValueAt valueAt = values.Value().Along(m_parser.isSet("dydx"));
     const std::vector<float> columns = ColumnXs(settings, size.Value().first);
     std::vector<FoundPoint> found;
     if (m_parser.isSet("roots"))
@@ -617,10 +696,8 @@ Outcome<int> Command::Points()
             if (!other.shown || other.kind != CurveKind::Explicit)
                 continue;
             ParseReporting(other);
-            const Program g = Program::Compile(other.PostfixQueue());
             std::vector<FoundPoint> met = FindIntersections(
-                valueAt, [&](float x) { return g.Evaluate(false, x, 0.0f); },
-                static_cast<int>(i + 1), columns);
+                valueAt, Values(other).Along(false), static_cast<int>(i + 1), columns);
             found.insert(found.end(), met.begin(), met.end());
         }
     }
@@ -650,9 +727,9 @@ Outcome<int> Command::Table()
         return Failure { kUsageError,
             QString("--table: '%1' is not FROM,TO,STEP (three numbers)").arg(text) };
     GraphSettings settings;
-    Outcome<Program> program = ExplicitProgram("table", settings);
-    if (!program.Ok())
-        return program.Error();
+    Outcome<FunctionValues> values = ExplicitValues("table", settings);
+    if (!values.Ok())
+        return values.Error();
     const TableXs table = MakeTableXs(*numbers[0], *numbers[1], *numbers[2]);
     if (table.refusal != TableRefusal::None) {
         // A sentence in the window, a clause after the option here.
@@ -661,11 +738,9 @@ Outcome<int> Command::Table()
         reason.chop(1);
         return Failure { kUsageError, "--table: " + reason };
     }
-    const bool derivative = m_parser.isSet("dydx");
-    const Program& f = program.Value();
-    for (const TableRow& row : TabulateValues(
-             table.xs, [&](float x) { return f.Evaluate(derivative, x, 0.0f); },
-             [&](float x) { return f.Evaluate(true, x, 0.0f); }))
+    const FunctionValues& f = values.Value();
+    for (const TableRow& row :
+        TabulateValues(table.xs, f.Along(m_parser.isSet("dydx")), f.Along(true)))
         PrintLine(stdout, Format(row.x) + " " + Format(row.value) + " " + Format(row.quotient));
     return 0;
 }
@@ -706,15 +781,15 @@ Outcome<int> Command::Render()
                     "%1 curve")
                 .arg(KindName(stored.Value().front().kind)) };
     GraphModel model;
-    model.Load(stored.Value(), view);
+    model.Load(stored.Value(), view, m_parameters);
     // Each function parsed as the window's Plot parses it; an error is told and the
     // rendering goes on with what the parse left. The statistics are the first function's.
     for (std::size_t i = 0; i < model.Count(); ++i)
         ParseReporting(model.Function(i));
 
     std::size_t statisticsItem = 0;
-    const std::vector<PlotItem> items
-        = PlotItems(model.Functions(), 0, m_parser.isSet("dydx"), statisticsItem);
+    const std::vector<PlotItem> items = PlotItems(
+        model.Functions(), 0, m_parser.isSet("dydx"), statisticsItem, model.Variables());
     const RenderOptions options { false, m_parser.isSet("grid") };
     Outcome<RenderResult> drawn = vector
         ? WriteVector(*vector, path, view, options, items, statisticsItem, width, height)
@@ -781,14 +856,15 @@ Outcome<int> Command::Save()
     if (!document.Ok())
         return document.Error();
     if (document.Value() && m_added.empty()
-        && settings.Value() == document.Value()->decoded.settings) {
+        && settings.Value() == document.Value()->decoded.settings
+        && m_parameters == document.Value()->decoded.parameters) {
         if (Status written = WriteFile(path, document.Value()->bytes))
             return *written;
         return 0;
     }
     QString reason;
     const std::optional<QByteArray> bytes
-        = EncodeDocumentFile(functions.Value(), settings.Value(), reason);
+        = EncodeDocumentFile(functions.Value(), settings.Value(), m_parameters, reason);
     if (!bytes)
         return Failure { kUsageError, QString("cannot write %1: %2").arg(path, reason) };
     if (Status written = WriteFile(path, *bytes))
@@ -803,6 +879,8 @@ Outcome<int> Command::List()
         return functions.Error();
     for (std::size_t i = 0; i < functions.Value().size(); ++i)
         PrintLine(stdout, ListLine(i + 1, functions.Value()[i]));
+    for (const Parameter& parameter : m_parameters)
+        PrintLine(stdout, ParameterLine(parameter));
     return 0;
 }
 
@@ -828,6 +906,10 @@ Outcome<int> Command::Run()
             "--table, and any of --roots, --extrema and --intersections" };
     }
     const QString& action = chosen.first();
+    Outcome<std::vector<Parameter>> parameters = Parameters();
+    if (!parameters.Ok())
+        return parameters.Error();
+    m_parameters = std::move(parameters.Value());
     Outcome<int> status = action == "postfix" ? Postfix()
         : action == "evaluate"                ? EvaluateAt()
         : action == "render"                  ? Render()
@@ -989,7 +1071,13 @@ int RunHeadless(int argc, char** argv)
         { "list",
             "Print the graph's functions, one a line: number, kind (explicit, implicit, "
             "parametric or polar), colour #rrggbb, shown or hidden, a curve's range of t, and "
-            "the expression (a parametric curve's X,Y)." },
+            "the expression (a parametric curve's X,Y); then the parameters, one a line: "
+            "parameter NAME=VALUE,MIN,MAX,STEP." },
+        { "parameter",
+            "Define the parameter NAME for every expression, or set the value (and the range "
+            "and step) of one the document has; without MIN,MAX,STEP a new one goes from -5 to "
+            "5 by 0.1 (may be repeated).",
+            "NAME=VALUE[,MIN,MAX,STEP]" },
     });
     QStringList arguments = QCoreApplication::arguments();
     // "--expression -x": an expression may start with a minus sign.

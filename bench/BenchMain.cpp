@@ -4,6 +4,7 @@
 // repetitions, which keeps the ratios steady on a machine shared with other work. Before them,
 // the wall-clock comparisons of RenderSpeed.h.
 
+#include "bench/ParameterSpeed.h"
 #include "bench/RenderSpeed.h"
 #include "document/FunctionPalette.h"
 #include "document/GraphModel.h"
@@ -874,6 +875,7 @@ int main(int argc, char** argv)
 
     // The evaluation table comes last so that the output ends with its two summary lines.
     PrintRenderSpeeds(brief);
+    PrintParameterSpeeds(brief);
     PrintRenders(collector, renders);
     PrintGridCost(collector);
     PrintFunctionsCost(collector);

@@ -1,5 +1,7 @@
 #include "document/DocumentCodec.h"
 
+#include "engine/ExpressionNames.h"
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -31,6 +33,12 @@ DecodedDocument Failure(std::string error)
 }
 
 constexpr std::uint8_t kTrailerMark[] = { 'P', 'X', 'G', 'S' };
+constexpr std::uint8_t kParametersMark[] = { 'P', 'X', 'G', 'P' };
+constexpr std::uint8_t kParametersVersion = 1;
+// The mark, the version and the count.
+constexpr std::size_t kParametersHead = sizeof kParametersMark + 1 + 4;
+// Per parameter: a name's one-byte prefix at least, and four floats.
+constexpr std::size_t kParameterBytes = 1 + 4 * 4;
 constexpr std::uint8_t kVersion1 = 1;
 constexpr std::uint8_t kVersion2 = 2;
 constexpr std::uint8_t kVersion3 = 3;
@@ -187,10 +195,19 @@ bool ReadCurve(
         || ReadExpression(data, size, offset, function.yExpression);
 }
 
+// Whether the graph's parameters start at `offset`.
+bool AtParameters(const std::uint8_t* data, std::size_t size, std::size_t offset)
+{
+    return size - offset >= sizeof kParametersMark
+        && std::equal(std::begin(kParametersMark), std::end(kParametersMark), data + offset);
+}
+
 // What the bytes after the first expression hold, or nothing when they are no trailer.
 struct Trailer {
     GraphSettings settings;
     std::vector<StoredFunction> functions; // the first one's expression still to be set
+    // Where the settings and functions end: the end of the bytes, or the parameters' mark.
+    std::size_t end = 0;
 };
 
 std::optional<Trailer> DecodeTrailer(const std::uint8_t* data, std::size_t size)
@@ -202,7 +219,8 @@ std::optional<Trailer> DecodeTrailer(const std::uint8_t* data, std::size_t size)
     // From version 2 on, the other functions may follow the fields.
     const bool listed = version >= kVersion2;
     if (version < kVersion1 || fields < kVersion1Fields || size - kTrailerHead < fields
-        || (!listed && size - kTrailerHead != fields))
+        || (!listed && size - kTrailerHead != fields
+            && !AtParameters(data, size, kTrailerHead + fields)))
         return std::nullopt;
     const std::uint8_t* field = data + kTrailerHead;
     const std::uint8_t flags = field[12];
@@ -236,7 +254,8 @@ std::optional<Trailer> DecodeTrailer(const std::uint8_t* data, std::size_t size)
         return std::nullopt;
     trailer.functions.push_back(std::move(first));
 
-    if (offset == size)
+    trailer.end = offset;
+    if (offset == size || AtParameters(data, size, offset))
         return trailer;
     if (size - offset < 4)
         return std::nullopt;
@@ -263,9 +282,57 @@ std::optional<Trailer> DecodeTrailer(const std::uint8_t* data, std::size_t size)
             return std::nullopt;
         trailer.functions.push_back(std::move(function));
     }
+    if (offset != size && !AtParameters(data, size, offset))
+        return std::nullopt;
+    trailer.end = offset;
+    return trailer;
+}
+
+// The graph's parameters from their mark to the end of the bytes; nothing when they are not
+// a part this reader knows or hold a parameter no window or option accepts.
+std::optional<std::vector<Parameter>> DecodeParameters(const std::uint8_t* data, std::size_t size)
+{
+    if (size < kParametersHead || !AtParameters(data, size, 0)
+        || data[sizeof kParametersMark] != kParametersVersion)
+        return std::nullopt;
+    const std::uint32_t count = ReadLittleEndian(data + sizeof kParametersMark + 1, 4);
+    std::size_t offset = kParametersHead;
+    // A count the bytes cannot hold is refused before anything is made for it.
+    if (count == 0 || count > kMaxParameters || count > (size - offset) / kParameterBytes)
+        return std::nullopt;
+    std::vector<Parameter> parameters;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        Parameter parameter;
+        if (!ReadExpression(data, size, offset, parameter.name) || size - offset < 16)
+            return std::nullopt;
+        parameter.value = ReadFloat(data + offset);
+        parameter.minimum = ReadFloat(data + offset + 4);
+        parameter.maximum = ReadFloat(data + offset + 8);
+        parameter.step = ReadFloat(data + offset + 12);
+        offset += 16;
+        if (!CheckParameter(parameter, parameters, parameters.size()).Ok())
+            return std::nullopt;
+        parameters.push_back(std::move(parameter));
+    }
     if (offset != size)
         return std::nullopt;
-    return trailer;
+    return parameters;
+}
+
+void AppendParameters(std::vector<std::uint8_t>& bytes, const std::vector<Parameter>& parameters)
+{
+    if (parameters.empty())
+        return;
+    bytes.insert(bytes.end(), std::begin(kParametersMark), std::end(kParametersMark));
+    bytes.push_back(kParametersVersion);
+    AppendLittleEndian(bytes, static_cast<std::uint32_t>(parameters.size()), 4);
+    for (const Parameter& parameter : parameters) {
+        const std::vector<std::uint8_t> name = EncodeDocument(parameter.name);
+        bytes.insert(bytes.end(), name.begin(), name.end());
+        for (const float value :
+            { parameter.value, parameter.minimum, parameter.maximum, parameter.step })
+            AppendFloat(bytes, value);
+    }
 }
 
 void AppendSettings(std::vector<std::uint8_t>& bytes, std::uint8_t version, std::uint8_t fields,
@@ -279,23 +346,7 @@ void AppendSettings(std::vector<std::uint8_t>& bytes, std::uint8_t version, std:
     bytes.push_back(flags);
 }
 
-} // namespace
-
-std::vector<std::uint8_t> EncodeDocument(std::string_view expression, const GraphSettings& settings)
-{
-    if (settings.HasOffset()) {
-        StoredFunction function;
-        function.expression = expression;
-        function.kind = settings.implicit ? CurveKind::Implicit : CurveKind::Explicit;
-        return EncodeDocument({ function }, settings);
-    }
-    std::vector<std::uint8_t> bytes = EncodeDocument(expression);
-    AppendSettings(bytes, kVersion1, kVersion1Fields, settings,
-        settings.implicit ? kImplicitFlag : std::uint8_t { 0 });
-    return bytes;
-}
-
-std::vector<std::uint8_t> EncodeDocument(
+std::vector<std::uint8_t> EncodeFunctions(
     const std::vector<StoredFunction>& functions, const GraphView& view)
 {
     const StoredFunction& first = functions.front();
@@ -328,6 +379,30 @@ std::vector<std::uint8_t> EncodeDocument(
         bytes.insert(bytes.end(), expression.begin(), expression.end());
         AppendCurve(bytes, functions[i]);
     }
+    return bytes;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> EncodeDocument(std::string_view expression, const GraphSettings& settings)
+{
+    if (settings.HasOffset()) {
+        StoredFunction function;
+        function.expression = expression;
+        function.kind = settings.implicit ? CurveKind::Implicit : CurveKind::Explicit;
+        return EncodeDocument({ function }, settings);
+    }
+    std::vector<std::uint8_t> bytes = EncodeDocument(expression);
+    AppendSettings(bytes, kVersion1, kVersion1Fields, settings,
+        settings.implicit ? kImplicitFlag : std::uint8_t { 0 });
+    return bytes;
+}
+
+std::vector<std::uint8_t> EncodeDocument(const std::vector<StoredFunction>& functions,
+    const GraphView& view, const std::vector<Parameter>& parameters)
+{
+    std::vector<std::uint8_t> bytes = EncodeFunctions(functions, view);
+    AppendParameters(bytes, parameters);
     return bytes;
 }
 
@@ -367,6 +442,14 @@ DecodedDocument DecodeDocument(const std::uint8_t* data, std::size_t size)
     if (trailer) {
         document.settings = trailer->settings;
         document.functions = std::move(trailer->functions);
+        const std::size_t parameters = offset + trailer->end;
+        if (parameters < size) {
+            std::optional<std::vector<Parameter>> read
+                = DecodeParameters(data + parameters, size - parameters);
+            document.storedParameters = read ? StoredSettings::Read : StoredSettings::Damaged;
+            if (read)
+                document.parameters = *std::move(read);
+        }
     } else {
         document.functions.emplace_back();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/GraphSettings.h"
+#include "document/Parameter.h"
 #include "document/StoredFunction.h"
 
 #include <cstdint>
@@ -43,16 +44,24 @@ inline constexpr std::size_t kMaxDocumentBytes = 1024 * 1024;
 //                      length-prefixed string, as the first one's, and its curve part
 // A reader of version 1 reads the settings of a one-function version 2 file; with more
 // functions it finds the trailer damaged.
+// A graph with parameters goes on after all of that, to the end of the file:
+//   "PXGP"             4 bytes, the parameters' mark
+//   version            1 byte, 1
+//   count              4 bytes, little-endian, 1 or more
+//   per parameter      its name as a length-prefixed string, then its value, minimum, maximum
+//                      and step, each a little-endian 32-bit IEEE float
+// The mark cannot be taken for a function count: so many functions would not fit in a file.
 // A graph of one shown function in the first palette colour whose view was never moved is
 // written as version 1, byte for byte; a graph with a parametric or polar curve takes version
 // 4, any other moved view version 3, any other graph version 2. A file without the trailer has
-// the default settings.
+// the default settings. A graph without parameters has no parameter part, so it is written
+// exactly as before parameters existed.
 std::vector<std::uint8_t> EncodeDocument(std::string_view expression);
 std::vector<std::uint8_t> EncodeDocument(
     std::string_view expression, const GraphSettings& settings);
-// `functions` holds one function at least.
-std::vector<std::uint8_t> EncodeDocument(
-    const std::vector<StoredFunction>& functions, const GraphView& view);
+// `functions` holds one function at least; `parameters` are ones CheckParameter accepts.
+std::vector<std::uint8_t> EncodeDocument(const std::vector<StoredFunction>& functions,
+    const GraphView& view, const std::vector<Parameter>& parameters = {});
 
 enum class StoredSettings {
     Absent, // a file of the expression alone: the defaults
@@ -70,6 +79,11 @@ struct [[nodiscard]] DecodedDocument {
     StoredSettings stored = StoredSettings::Absent;
     // Every function, the first one first; one at least when ok.
     std::vector<StoredFunction> functions;
+    // The parameters, read only from a trailer that was: Damaged when their part is no part
+    // this reader knows (cut, a refused name, range or value, a name given twice, bytes after
+    // it), and then the graph has none.
+    std::vector<Parameter> parameters {};
+    StoredSettings storedParameters = StoredSettings::Absent;
 };
 
 // Never reads past the bytes or trusts a length before checking it against them. A damaged

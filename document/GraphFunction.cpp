@@ -8,19 +8,19 @@
 namespace plovex {
 namespace {
 
-// What the kind's expressions may name: x; x and y; t.
-ExpressionNames NamesFor(CurveKind kind)
+// What the kind's expressions may name: x; x and y; t; and the graph's parameters.
+ExpressionNames NamesFor(CurveKind kind, const std::vector<std::string>& parameters)
 {
     switch (kind) {
     case CurveKind::Implicit:
-        return ExpressionNames::Implicit();
+        return ExpressionNames::Implicit(parameters);
     case CurveKind::Parametric:
     case CurveKind::Polar:
-        return ExpressionNames::Curve();
+        return ExpressionNames::Curve(parameters);
     case CurveKind::Explicit:
         break;
     }
-    return ExpressionNames::Explicit();
+    return ExpressionNames::Explicit(parameters);
 }
 
 } // namespace
@@ -43,14 +43,28 @@ GraphFunction::GraphFunction(StoredFunction stored)
     : StoredFunction(std::move(stored))
 { }
 
-FunctionParse GraphFunction::Parse()
+FunctionParse GraphFunction::Parse(const std::vector<std::string>& parameters)
+{
+    m_parsedRange = range;
+    m_parsedCount = ExpressionCount(kind);
+    for (int part = 0; part < m_parsedCount; ++part)
+        m_parts[part].parsed = part == 0 ? expression : yExpression;
+    return ParseParts(NamesFor(kind, parameters));
+}
+
+FunctionParse GraphFunction::Rebind(const std::vector<std::string>& parameters)
+{
+    ExpressionNames names = m_parsedNames;
+    names.parameters = parameters;
+    return ParseParts(names);
+}
+
+FunctionParse GraphFunction::ParseParts(const ExpressionNames& names)
 {
     FunctionParse parse;
-    m_parsedRange = range;
-    const ExpressionNames names = NamesFor(kind);
-    for (int part = 0; part < ExpressionCount(kind); ++part) {
+    m_parsedNames = names;
+    for (int part = 0; part < m_parsedCount; ++part) {
         Part& target = m_parts[part];
-        target.parsed = part == 0 ? expression : yExpression;
         // The operator stack is the parse's scratch: it holds nothing once the parse is over.
         TokenList operators;
         ParseResult result

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/StoredFunction.h"
+#include "engine/ExpressionNames.h"
 #include "engine/ParseResult.h"
 #include "engine/TokenList.h"
 
@@ -36,11 +37,16 @@ class GraphFunction : public StoredFunction {
 public:
     explicit GraphFunction(StoredFunction stored = {});
 
-    // Each expression of its kind into its postfix queue and postfix text; every expression
-    // is parsed, also after another failed. After an error an expression's queue keeps what
-    // was built up to the failing character and its postfix text stays that of its last
-    // successful parse. The range parsed with them is the one the curve is drawn over.
-    FunctionParse Parse();
+    // Each expression of its kind into its postfix queue and postfix text, with `parameters`
+    // (the graph's, in slot order) as the names it may use besides its variables; every
+    // expression is parsed, also after another failed. After an error an expression's queue
+    // keeps what was built up to the failing character and its postfix text stays that of its
+    // last successful parse. The range parsed with them is the one the curve is drawn over.
+    FunctionParse Parse(const std::vector<std::string>& parameters = {});
+    // The texts of the last parse parsed again with `parameters`, as the kind then was: the
+    // graph's parameters were added, removed or renamed, which moves or changes the names the
+    // queues read, while the texts the user plotted stay.
+    FunctionParse Rebind(const std::vector<std::string>& parameters);
 
     // The queue of expression `part`, as its last parse left it.
     const TokenList& PostfixQueue(int part = 0) const { return *m_parts[part].queue; }
@@ -53,6 +59,8 @@ public:
     std::string PostfixText() const;
 
 private:
+    FunctionParse ParseParts(const ExpressionNames& names);
+
     struct Part {
         // On the heap: the queue's linked nodes stay put when the function moves in its list.
         std::unique_ptr<TokenList> queue = std::make_unique<TokenList>();
@@ -62,6 +70,9 @@ private:
 
     std::array<Part, 2> m_parts;
     ParameterRange m_parsedRange;
+    // The names of the last parse: its kind's variables and the parameters then.
+    ExpressionNames m_parsedNames;
+    int m_parsedCount = 1;
 };
 
 } // namespace plovex

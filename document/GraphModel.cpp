@@ -1,6 +1,7 @@
 #include "document/GraphModel.h"
 
 #include "document/FunctionPalette.h"
+#include "engine/ExpressionNames.h"
 
 #include <algorithm>
 #include <iterator>
@@ -53,6 +54,60 @@ void GraphModel::Move(std::size_t from, std::size_t to)
     }
 }
 
+FunctionParse GraphModel::Parse(std::size_t index)
+{
+    return m_functions[index].Parse(ParameterNames());
+}
+
+std::vector<std::string> GraphModel::ParameterNames() const
+{
+    return plovex::ParameterNames(m_parameters);
+}
+
+std::size_t GraphModel::FindParameter(const std::string& name) const
+{
+    const auto found = std::find_if(m_parameters.begin(), m_parameters.end(),
+        [&name](const Parameter& parameter) { return parameter.name == name; });
+    return static_cast<std::size_t>(found - m_parameters.begin());
+}
+
+std::vector<float> GraphModel::Variables() const
+{
+    return ParameterVariables(m_parameters);
+}
+
+void GraphModel::InsertParameter(std::size_t index, const Parameter& parameter)
+{
+    index = std::min(index, m_parameters.size());
+    m_parameters.insert(m_parameters.begin() + static_cast<std::ptrdiff_t>(index), parameter);
+    RebindFunctions();
+}
+
+void GraphModel::RemoveParameter(std::size_t index)
+{
+    if (index >= m_parameters.size())
+        return;
+    m_parameters.erase(m_parameters.begin() + static_cast<std::ptrdiff_t>(index));
+    RebindFunctions();
+}
+
+void GraphModel::SetParameter(std::size_t index, const Parameter& parameter)
+{
+    if (index >= m_parameters.size())
+        return;
+    const bool renamed = m_parameters[index].name != parameter.name;
+    m_parameters[index] = parameter;
+    if (renamed)
+        RebindFunctions();
+}
+
+void GraphModel::RebindFunctions()
+{
+    const std::vector<std::string> names = ParameterNames();
+    for (GraphFunction& function : m_functions)
+        (void)function.Rebind(names);
+}
+
 std::vector<StoredFunction> GraphModel::Stored() const
 {
     return { m_functions.begin(), m_functions.end() };
@@ -66,8 +121,10 @@ std::vector<Rgb> GraphModel::Colours() const
     return colours;
 }
 
-void GraphModel::Load(const std::vector<StoredFunction>& functions, const GraphView& view)
+void GraphModel::Load(const std::vector<StoredFunction>& functions, const GraphView& view,
+    const std::vector<Parameter>& parameters)
 {
+    m_parameters = parameters;
     m_functions.clear();
     for (const StoredFunction& function : functions)
         m_functions.emplace_back(function);
@@ -80,12 +137,13 @@ void GraphModel::Load(const std::vector<StoredFunction>& functions, const GraphV
 void GraphModel::MarkSaved()
 {
     m_savedFunctions = Stored();
+    m_savedParameters = m_parameters;
     m_savedView = m_view;
 }
 
 bool GraphModel::IsModified() const
 {
-    return !(m_view == m_savedView)
+    return !(m_view == m_savedView) || !(m_parameters == m_savedParameters)
         || !std::equal(m_functions.begin(), m_functions.end(), m_savedFunctions.begin(),
             m_savedFunctions.end(),
             [](const StoredFunction& a, const StoredFunction& b) { return a == b; });

@@ -3,6 +3,7 @@
 #include "engine/Numbers.h"
 #include "frame/CChildFrame.h"
 #include "frame/CFunctionBar.h"
+#include "frame/CParameterBar.h"
 #include "frame/CPointsDlg.h"
 #include "frame/FunctionList.h"
 #include "help/CHelpDlg.h"
@@ -120,6 +121,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     CreateToolBar();
     CreateStatusBar();
     CreateFunctionBar();
+    CreateParameterBar();
     OnUpdateFrameMenu();
 
     qApp->installEventFilter(this);
@@ -130,6 +132,7 @@ CMainFrame::CMainFrame(QWidget* parent)
 CMainFrame::~CMainFrame()
 {
     m_functionBar->SetView(nullptr);
+    m_parameterBar->SetView(nullptr);
     // The area and the graph windows outlive this part of the frame: their last signals
     // must not reach it.
     qApp->removeEventFilter(this);
@@ -537,6 +540,30 @@ void CMainFrame::CreateFunctionBar()
     connect(m_functionBar, &QDockWidget::topLevelChanged, this, &CMainFrame::SaveFunctionBarPlace);
 }
 
+// Below the function list; View > Parameter List shows and hides it, Ctrl+Shift+P goes to it.
+void CMainFrame::CreateParameterBar()
+{
+    m_parameterBar = new CParameterBar(this);
+    addDockWidget(Qt::RightDockWidgetArea, m_parameterBar);
+    if (dockWidgetArea(m_functionBar) == Qt::RightDockWidgetArea && !m_functionBar->isFloating())
+        splitDockWidget(m_functionBar, m_parameterBar, Qt::Vertical);
+    QAction* toggle = m_parameterBar->ToggleAction();
+    toggle->setData(res::kCmdViewParameterList);
+    const QStringList prompt = LoadString(res::kCmdViewParameterList).split('\n');
+    toggle->setStatusTip(prompt.value(0));
+    toggle->setToolTip(prompt.value(1));
+    m_actions.insert(res::kCmdViewParameterList, toggle);
+    // Just after Function List.
+    const QList<QAction*> items = m_viewMenu->actions();
+    const qsizetype list = items.indexOf(Action(res::kCmdViewFunctionList));
+    m_viewMenu->insertAction(items.value(list + 1), toggle);
+    auto* goToParameters = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
+    connect(goToParameters, &QShortcut::activated, this, [this] {
+        m_parameterBar->show();
+        m_parameterBar->FocusFirst();
+    });
+}
+
 void CMainFrame::SaveFunctionBarPlace()
 {
     QSettings settings;
@@ -572,6 +599,8 @@ void CMainFrame::AddChild(CChildFrame* child)
 void CMainFrame::AttachView(CPlovexView& view)
 {
     connect(&view, &CPlovexView::Readout, m_readoutPane, &QLabel::setText);
+    // Esc that stops a rendering stops Play too, which would only start the next.
+    connect(&view, &CPlovexView::EscapePressed, m_parameterBar, &CParameterBar::StopPlaying);
 }
 
 void CMainFrame::ActivateChild(CChildFrame* child)
@@ -714,6 +743,7 @@ void CMainFrame::OnUpdateFrameMenu()
     OnUpdateEditCommands();
     // A window that closes hands the list to the next active one, or to none.
     m_functionBar->SetView(ActiveView());
+    m_parameterBar->SetView(ActiveView());
     const QMenu* file = graph ? m_fileMenuGraph : m_fileMenuNoDocument;
     const QList<QAction*> current = menuBar()->actions();
     if (!current.isEmpty() && current.first() == file->menuAction())

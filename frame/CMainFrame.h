@@ -19,6 +19,7 @@ namespace plovex {
 class CChildFrame;
 class CFullScreenGraph;
 class CFunctionBar;
+class CParameterBar;
 class CHelpDlg;
 class CPointsDlg;
 class CPlovexView;
@@ -46,6 +47,8 @@ public:
     QLabel* Indicator(int stringId) const { return m_indicators.value(stringId); }
     // The "Functions" dock: the active graph window's functions.
     CFunctionBar* FunctionBar() const { return m_functionBar; }
+    // The "Parameters" dock: the sliders of the active graph window's parameters.
+    CParameterBar* ParameterBar() const { return m_parameterBar; }
 
     // The action behind command `id`: a menu item, toolbar button or accelerator.
     QAction* Action(int id) const { return m_actions.value(id); }
@@ -93,6 +96,7 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void CreateFunctionBar();
+    void CreateParameterBar();
     void SaveFunctionBarPlace();
     void RememberFunctionBarShown(bool shown);
 
@@ -134,6 +138,7 @@ private:
     QToolBar* m_toolBar = nullptr;
     QLabel* m_messagePane = nullptr;
     CFunctionBar* m_functionBar = nullptr;
+    CParameterBar* m_parameterBar = nullptr;
     QHash<int, QLabel*> m_indicators;
     QHash<int, QAction*> m_actions;
     QAction* m_recentPlaceholder = nullptr;

@@ -1,10 +1,12 @@
-// Decodes arbitrary bytes as a graph document, settings trailer and function list included,
-// and round-trips expressions, settings and function lists of every kind (parametric and polar
-// curves with their ranges) through the file format, including lengths that need the two
-// longer length prefixes.
+// Decodes arbitrary bytes as a graph document, settings trailer, function list and parameters
+// included, and round-trips expressions, settings, function lists of every kind (parametric and
+// polar curves with their ranges) and parameters through the file format, including lengths
+// that need the two longer length prefixes.
 
 #include "document/DocumentCodec.h"
 
+#include <bit>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -42,19 +44,67 @@ void RoundTrip(std::string_view expression, const GraphSettings& settings = {})
         Fail("a truncated document was accepted, or refused without a reason");
 }
 
-// The functions of a decoded document written again read back as themselves; a list that
-// was not read is the first function alone, as a new graph has it.
+// The functions and parameters of a decoded document written again read back as themselves;
+// a list that was not read is the first function alone, as a new graph has it, and parameters
+// that were not read are none.
 void RoundTripFunctions(const DecodedDocument& decoded)
 {
+    if (decoded.storedParameters != StoredSettings::Read && !decoded.parameters.empty())
+        Fail("parameters that were not read are not none");
+    if (decoded.stored != StoredSettings::Read
+        && decoded.storedParameters != StoredSettings::Absent)
+        Fail("parameters were looked for behind a damaged trailer");
+    for (std::size_t i = 0; i < decoded.parameters.size(); ++i) {
+        if (!CheckParameter(decoded.parameters[i], decoded.parameters, i).Ok())
+            Fail("a parameter was read that no window or option accepts");
+    }
     if (decoded.functions.empty() || decoded.functions.front().expression != decoded.expression)
         Fail("a decoded document lost its first function");
     if (decoded.stored != StoredSettings::Read
         && !(decoded.functions == std::vector<StoredFunction> { { decoded.expression } }))
         Fail("functions that were not read are not the first expression alone");
     const GraphSettings& settings = decoded.settings;
-    const DecodedDocument again = DecodeDocument(EncodeDocument(decoded.functions, settings));
-    if (!again.ok || !(again.functions == decoded.functions) || !(again.settings == settings))
-        Fail("encoded functions do not decode to themselves");
+    const DecodedDocument again
+        = DecodeDocument(EncodeDocument(decoded.functions, settings, decoded.parameters));
+    if (!again.ok || !(again.functions == decoded.functions) || !(again.settings == settings)
+        || !(again.parameters == decoded.parameters))
+        Fail("encoded functions or parameters do not decode to themselves");
+}
+
+// Parameters made from the input, four bytes of it a float at a time: a value, a range and a
+// step where they make a parameter the graph accepts. Written behind `functions` they read back
+// as themselves; cut anywhere after their mark they are damaged and the functions stay.
+void RoundTripParameters(std::string_view bytes, const std::vector<StoredFunction>& functions)
+{
+    std::vector<Parameter> parameters;
+    for (std::size_t at = 0; at + 16 <= bytes.size() && parameters.size() < 8; at += 16) {
+        float numbers[4];
+        for (int i = 0; i < 4; ++i) {
+            std::uint32_t word = 0;
+            for (int b = 0; b < 4; ++b)
+                word |= static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[at + 4 * i + b]))
+                    << (8 * b);
+            numbers[i] = std::bit_cast<float>(word);
+        }
+        Parameter parameter { FreeParameterName(parameters), numbers[0], numbers[1], numbers[2],
+            numbers[3] };
+        if (CheckParameter(parameter, parameters, parameters.size()).Ok())
+            parameters.push_back(parameter);
+    }
+    if (parameters.empty())
+        return;
+    const GraphView view;
+    const std::vector<std::uint8_t> encoded = EncodeDocument(functions, view, parameters);
+    const DecodedDocument decoded = DecodeDocument(encoded);
+    if (!decoded.ok || decoded.storedParameters != StoredSettings::Read
+        || !(decoded.parameters == parameters) || !(decoded.functions == functions))
+        Fail("parameters do not decode to themselves");
+    const std::size_t part = EncodeDocument(functions, view).size() + 4;
+    const std::size_t cut = part + bytes.size() % (encoded.size() - part);
+    const DecodedDocument damaged = DecodeDocument(encoded.data(), cut);
+    if (!damaged.ok || damaged.storedParameters != StoredSettings::Damaged
+        || !damaged.parameters.empty() || !(damaged.functions == functions))
+        Fail("cut parameters are not damaged, or took the functions with them");
 }
 
 // The input cut into functions at its zero bytes, each taking its kind, shown flag, colour
@@ -88,6 +138,7 @@ void RoundTripPieces(std::string_view bytes)
     if (!decoded.ok || decoded.stored != StoredSettings::Read || !(decoded.functions == functions)
         || !(static_cast<const GraphView&>(decoded.settings) == view))
         Fail("a function list does not decode to itself");
+    RoundTripParameters(bytes, functions);
 }
 
 } // namespace

@@ -46,6 +46,17 @@ public:
         box.exec();
     }
 
+    bool Ask(QWidget* owner, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::Question, LoadString(res::kStrAppTitle), text,
+            QMessageBox::Yes | QMessageBox::No, owner != nullptr ? owner->window() : nullptr);
+        box.setTextFormat(Qt::PlainText);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        MakeModal(box);
+        return box.exec() == QMessageBox::Yes;
+    }
+
     int RunModal(QDialog& dialog) override
     {
         MakeModal(dialog);

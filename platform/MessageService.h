@@ -25,6 +25,10 @@ public:
         MessageBox(owner, text, MessageKind::Plain);
     }
 
+    // A modal question over `owner`'s window with Yes and No buttons, Yes the default and Esc
+    // No; whether the answer was Yes.
+    virtual bool Ask(QWidget* owner, const QString& text) = 0;
+
     // Runs `dialog` modally over its parent's window until it is closed and returns its
     // result code (QDialog::Accepted when it was accepted). The dialog's own controls decide
     // when it closes.

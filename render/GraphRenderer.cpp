@@ -54,10 +54,37 @@ struct Running {
     }
 };
 
-// What the sampling of one item reads: the view, and the item's mode.
+// What the sampling of one item reads: the view, the item's mode and its evaluation array.
 struct Sampling {
     GraphView view;
     bool derivative;
+    const std::vector<float>& variables;
+};
+
+// One thread's evaluation array for an item: its parameters in their slots, and x and y, or t,
+// written per sample.
+class Slots {
+public:
+    explicit Slots(const std::vector<float>& variables)
+        : m_slots(variables)
+    {
+        if (m_slots.size() < kFirstParameterSlot)
+            m_slots.resize(kFirstParameterSlot, 0.0f);
+    }
+
+    double Evaluate(const Program& program, bool derivative, float x, float y)
+    {
+        m_slots[kSlotX] = x;
+        m_slots[kSlotY] = y;
+        return program.Evaluate(derivative, m_slots.data());
+    }
+
+    // Where a curve's t goes; the programs then run over Data().
+    void SetT(float t) { m_slots[kSlotT] = t; }
+    const float* Data() const { return m_slots.data(); }
+
+private:
+    std::vector<float> m_slots;
 };
 
 // How a rendering splits its samples: `threads` evaluate blocks of `blockSamples` samples.
@@ -170,11 +197,11 @@ void DrawExplicit(PixelRun& run, int hw, int hh, float px, float y, double yOffs
 
 // Implicit: a sample is a point of the curve when its value is at most 0.5 in size (exactly
 // 0.5 counts; a NaN value does not).
-void EvaluateColumn(const Program& program, bool derivative, float x,
+void EvaluateColumn(const Program& program, bool derivative, Slots& slots, float x,
     const std::vector<float>& rows, std::uint8_t* points)
 {
     for (const float y : rows)
-        *points++ = std::fabs(program.Evaluate(derivative, x, y)) <= 0.5;
+        *points++ = std::fabs(slots.Evaluate(program, derivative, x, y)) <= 0.5;
 }
 
 void TakeColumn(Running& running, PixelRun& run, int px, int hw, int hh, double yOffset,
@@ -205,6 +232,7 @@ std::optional<float> SampleExplicitAlone(const Sampling& sampling, const Program
     const double yScale = view.yScale;
     float offsets[kBatch];
     float values[kBatch];
+    Slots slots(sampling.variables);
     ExplicitSweep sweep(hw, 1.0 / static_cast<double>(view.quality));
     while (sweep.More()) {
         std::size_t count = 0;
@@ -212,8 +240,8 @@ std::optional<float> SampleExplicitAlone(const Sampling& sampling, const Program
             const float px = sweep.Next();
             const float x = GraphX(view, px);
             offsets[count] = px;
-            values[count++]
-                = TakeExplicit(running, program.Evaluate(sampling.derivative, x, 0.0f), yScale);
+            values[count++] = TakeExplicit(
+                running, slots.Evaluate(program, sampling.derivative, x, 0.0f), yScale);
         }
         for (std::size_t i = 0; i < count; ++i)
             DrawExplicit(run, hw, hh, offsets[i], values[i], view.yOffset);
@@ -228,9 +256,10 @@ void SampleImplicitAlone(const Sampling& sampling, const Program& program, Pixel
     const std::vector<float>& rows, int hw, int hh, Running& running)
 {
     std::vector<std::uint8_t> points(rows.size());
+    Slots slots(sampling.variables);
     for (int px = -hw; px < hw; ++px) {
         EvaluateColumn(
-            program, sampling.derivative, GraphX(sampling.view, px), rows, points.data());
+            program, sampling.derivative, slots, GraphX(sampling.view, px), rows, points.data());
         TakeColumn(running, run, px, hw, hh, sampling.view.yOffset, points.data());
         if (run.Stopped())
             return;
@@ -258,8 +287,10 @@ std::optional<float> SampleExplicitTogether(const Sampling& sampling, const Prog
     const bool derivative = sampling.derivative;
     SamplePipeline pipeline(plan.threads, blocks.size(), [&, view, derivative](std::size_t slot) {
         Block& block = blocks[slot];
+        Slots slots(sampling.variables);
         for (std::size_t i = 0; i < block.offsets.size(); ++i)
-            block.values[i] = program.Evaluate(derivative, GraphX(view, block.offsets[i]), 0.0f);
+            block.values[i]
+                = slots.Evaluate(program, derivative, GraphX(view, block.offsets[i]), 0.0f);
     });
     ExplicitSweep sweep(hw, 1.0 / static_cast<double>(view.quality));
     for (;;) {
@@ -303,9 +334,10 @@ void SampleImplicitTogether(const Sampling& sampling, const Program& program, Pi
     const bool derivative = sampling.derivative;
     SamplePipeline pipeline(plan.threads, blocks.size(), [&, view, derivative](std::size_t slot) {
         Block& block = blocks[slot];
+        Slots slots(sampling.variables);
         for (int column = 0; column < block.columns; ++column) {
             const float x = GraphX(view, block.first + column);
-            EvaluateColumn(program, derivative, x, rows,
+            EvaluateColumn(program, derivative, slots, x, rows,
                 block.points.data() + static_cast<std::size_t>(column) * rows.size());
         }
     });
@@ -342,12 +374,14 @@ void SampleCurve(const GraphView& view, const PlotItem& item, PixelRun& run, int
     const std::int64_t steps = CurveSteps(hw, view.quality);
     const double yScale = view.yScale;
     int position = -hw;
-    // Expressions in t read no other variable: the parse refuses x and y in them.
-    float variables[kFirstParameterSlot] = { 0.0f, 0.0f, 0.0f };
+    // Expressions in t read no other variable but the parameters: the parse refuses x and y
+    // in them.
+    Slots slots(item.variables);
     for (std::int64_t k = 0; k <= steps;) {
         for (const std::int64_t end = std::min(steps + 1, k + kBatch); k < end; ++k) {
             const float t = CurveParameter(curve.range, k, steps);
-            variables[kSlotT] = t;
+            slots.SetT(t);
+            const float* variables = slots.Data();
             const CurvePoint point = curve.kind == CurveKind::Polar
                 ? PolarPoint(item.program.Run(variables), t)
                 : CurvePoint { item.program.Run(variables), curve.y->Run(variables) };
@@ -401,7 +435,7 @@ void SampleImplicit(const Sampling& sampling, const Program& program, PixelRun& 
 } // namespace
 
 std::vector<PlotItem> PlotItems(const std::vector<GraphFunction>& functions, std::size_t selected,
-    bool derivative, std::size_t& statisticsItem)
+    bool derivative, std::size_t& statisticsItem, const std::vector<float>& variables)
 {
     std::vector<PlotItem> items;
     statisticsItem = 0;
@@ -419,7 +453,8 @@ std::vector<PlotItem> PlotItems(const std::vector<GraphFunction>& functions, std
                 curve->y = Program::Compile(function.PostfixQueue(1));
         }
         items.push_back({ Program::Compile(function.PostfixQueue()), kind == CurveKind::Implicit,
-            derivative && i == selected && !curve, function.colour, function.shown, curve });
+            derivative && i == selected && !curve, function.colour, function.shown, curve,
+            variables });
     }
     return items;
 }
@@ -465,7 +500,7 @@ RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
     bool stopped = false;
     for (std::size_t i = 0; i < items.size() && !stopped; ++i) {
         const PlotItem& item = items[i];
-        const Sampling sampling { view, item.derivative };
+        const Sampling sampling { view, item.derivative, item.variables };
         Running running;
         PixelRun run(surface, progress, item, span * static_cast<int>(i));
         if (item.curve) {

@@ -65,7 +65,9 @@ struct CurveItem {
 // One function as a rendering samples it: y = f(x), or f(x, y) = 0 when implicit, each value
 // the difference quotient when `derivative` is set; or with `curve` a parametric or polar
 // curve, sampled over t, never as a derivative. A function that is not `drawn` is sampled for
-// its statistics alone.
+// its statistics alone. Its programs run over `variables`, the graph's evaluation array (see
+// GraphModel::Variables), with x and y, or t, written for each sample; empty for a function
+// that reads no parameter.
 struct PlotItem {
     Program program;
     bool implicit = false;
@@ -73,6 +75,7 @@ struct PlotItem {
     Rgb colour { 0, 0, 255 };
     bool drawn = true;
     std::optional<CurveItem> curve {};
+    std::vector<float> variables {};
 };
 
 // How a form draws: the area cleared first (with its grid when `grid`), or the new curves drawn
@@ -85,9 +88,10 @@ struct RenderOptions {
 // The items a form draws of `functions` as each was last parsed: each shown one in list order,
 // an explicit or implicit `selected` as its derivative when `derivative` is set; a hidden
 // `selected` is sampled but not drawn, so that the statistics are always its own.
-// `*statisticsItem` becomes the selected one's index.
+// `*statisticsItem` becomes the selected one's index. Every item reads `variables`, the graph's
+// evaluation array with its parameters' values.
 std::vector<PlotItem> PlotItems(const std::vector<GraphFunction>& functions, std::size_t selected,
-    bool derivative, std::size_t& statisticsItem);
+    bool derivative, std::size_t& statisticsItem, const std::vector<float>& variables = {});
 
 // Clears the surface's area (unless options.noClear), then samples and draws each item in
 // order in its colour, the progress bar running once across them all; `progress` hears the

@@ -2,17 +2,19 @@
 
 #include "engine/Numbers.h"
 #include "engine/Program.h"
+#include "render/FunctionValues.h"
 
 namespace plovex {
+namespace {
 
-Integral Integrate(const Program& program, float lower, float upper)
+template <typename Value> Integral Sum(const Value& valueAt, float lower, float upper)
 {
     float sum = 0.0f;
     if (!(lower < upper))
         return { sum, std::nullopt };
     float x = lower;
     for (;;) {
-        const double r = program.Evaluate(false, x, 0.0f);
+        const double r = valueAt(x);
         sum = ToFloat(r * kStepH + sum);
         const double t = static_cast<double>(x) + kStepH;
         const float next = ToFloat(t);
@@ -24,6 +26,18 @@ Integral Integrate(const Program& program, float lower, float upper)
             return { sum, x };
         x = next;
     }
+}
+
+} // namespace
+
+Integral Integrate(const Program& program, float lower, float upper)
+{
+    return Sum([&program](float x) { return program.Evaluate(false, x, 0.0f); }, lower, upper);
+}
+
+Integral Integrate(const FunctionValues& function, float lower, float upper)
+{
+    return Sum([&function](float x) { return function.At(false, x); }, lower, upper);
 }
 
 std::string IntegralStopText(float stoppedAt, float upper, std::string (*format)(double))

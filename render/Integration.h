@@ -5,6 +5,7 @@
 
 namespace plovex {
 
+class FunctionValues;
 class Program;
 
 struct Integral {
@@ -17,6 +18,8 @@ struct Integral {
 // Left Riemann sum of the plain function with step h from `lower` while x + h < `upper`,
 // x advanced in float; 0 when lower is not below upper. Ends as soon as x stops increasing.
 Integral Integrate(const Program& program, float lower, float upper);
+// The same for a function over the graph's parameters.
+Integral Integrate(const FunctionValues& function, float lower, float upper);
 
 // What the user is told when an integral stopped short, numbers written by `format`.
 std::string IntegralStopText(float stoppedAt, float upper, std::string (*format)(double));

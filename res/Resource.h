@@ -98,6 +98,9 @@ inline constexpr int kCmdFunctionColour = 32803;
 inline constexpr int kCmdFunctionMoveUp = 32804;
 inline constexpr int kCmdFunctionMoveDown = 32805;
 
+// The parameters' sliders (View > Parameter List).
+inline constexpr int kCmdViewParameterList = 32840;
+
 // Moving around the graph (View menu): zoom, the default view, equal scales, view history.
 inline constexpr int kCmdViewZoomIn = 32820;
 inline constexpr int kCmdViewZoomOut = 32821;

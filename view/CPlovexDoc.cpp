@@ -104,12 +104,59 @@ FunctionParse CPlovexDoc::Parse(std::size_t index)
     const std::string parsedY = function.ParsedExpression(1);
     const ParameterRange range = function.ParsedRange();
     const std::string postfix = function.PostfixText();
-    const FunctionParse parse = function.Parse();
+    const FunctionParse parse = m_model.Parse(index);
     // The same texts parse into the same queues again.
     if (function.ParsedExpression() != parsed || function.ParsedExpression(1) != parsedY
         || !(function.ParsedRange() == range) || function.PostfixText() != postfix)
         DrawingChangedNow();
     return parse;
+}
+
+ParameterCheck CPlovexDoc::AddParameter(const Parameter& parameter)
+{
+    const ParameterCheck check
+        = CheckParameter(parameter, m_model.Parameters(), m_model.Parameters().size());
+    if (!check.Ok())
+        return check;
+    const std::size_t index = m_model.Parameters().size();
+    m_model.InsertParameter(index, parameter);
+    UpdateModified();
+    emit ParameterInserted(index);
+    DrawingChangedNow();
+    return check;
+}
+
+void CPlovexDoc::RemoveParameter(std::size_t index)
+{
+    if (index >= m_model.Parameters().size())
+        return;
+    m_model.RemoveParameter(index);
+    UpdateModified();
+    emit ParameterRemoved(index);
+    DrawingChangedNow();
+}
+
+ParameterCheck CPlovexDoc::SetParameter(std::size_t index, const Parameter& parameter)
+{
+    if (index >= m_model.Parameters().size())
+        return {};
+    const ParameterCheck check = CheckParameter(parameter, m_model.Parameters(), index);
+    if (!check.Ok() || parameter == m_model.GetParameter(index))
+        return check;
+    m_model.SetParameter(index, parameter);
+    UpdateModified();
+    emit ParameterChanged(index);
+    DrawingChangedNow();
+    return check;
+}
+
+ParameterCheck CPlovexDoc::SetParameterValue(std::size_t index, float value)
+{
+    if (index >= m_model.Parameters().size())
+        return {};
+    Parameter parameter = m_model.GetParameter(index);
+    parameter.value = value;
+    return SetParameter(index, parameter);
 }
 
 std::size_t CPlovexDoc::AddFunction(std::size_t after, CurveKind kind)
@@ -191,9 +238,13 @@ bool CPlovexDoc::OnOpenDocument(const QString& path, QString& error, QString& wa
         warning = tr("The graph settings stored in \"%1\" are damaged. The expression opens "
                      "with the default scales and quality.")
                       .arg(QDir::toNativeSeparators(path));
+    } else if (document.storedParameters == StoredSettings::Damaged) {
+        warning = tr("The parameters stored in \"%1\" are damaged. The functions open without "
+                     "parameters.")
+                      .arg(QDir::toNativeSeparators(path));
     }
     m_fileBytes = file->bytes;
-    m_model.Load(document.functions, document.settings);
+    m_model.Load(document.functions, document.settings, document.parameters);
     SetPathName(path);
     UpdateModified();
     return true;
@@ -211,7 +262,7 @@ bool CPlovexDoc::OnSaveDocument(const QString& path, QString& error)
     QByteArray bytes = m_fileBytes;
     if (m_modified || bytes.isEmpty()) {
         std::optional<QByteArray> encoded
-            = EncodeDocumentFile(m_model.Stored(), m_model.View(), reason);
+            = EncodeDocumentFile(m_model.Stored(), m_model.View(), m_model.Parameters(), reason);
         if (!encoded) {
             error = SaveError(path, reason);
             return false;

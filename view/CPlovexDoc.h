@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace plovex {
 
@@ -38,8 +39,24 @@ public:
     void SetImplicit(std::size_t index, bool implicit);
     void SetColour(std::size_t index, Rgb colour);
     void SetShown(std::size_t index, bool shown);
-    // The function's expression as its kind says into its parse state.
+    // The function's expression as its kind says into its parse state, with the graph's
+    // parameters.
     FunctionParse Parse(std::size_t index);
+
+    // The graph's parameters, which every function's expressions can use. Each command below
+    // is one change of the document: a parameter CheckParameter refuses changes nothing, and
+    // the check says why.
+    const std::vector<Parameter>& Parameters() const { return m_model.Parameters(); }
+    const Parameter& GetParameter(std::size_t index) const { return m_model.GetParameter(index); }
+    // The evaluation array with the parameters' current values (see GraphModel::Variables).
+    std::vector<float> Variables() const { return m_model.Variables(); }
+    // Appends `parameter`; its index is then the last.
+    ParameterCheck AddParameter(const Parameter& parameter);
+    void RemoveParameter(std::size_t index);
+    // Name, value, range and step at once.
+    ParameterCheck SetParameter(std::size_t index, const Parameter& parameter);
+    // A slider's or a typed value; a value that is not finite is refused.
+    ParameterCheck SetParameterValue(std::size_t index, float value);
 
     // A new empty function of `kind` after `after`, in the next colour, hidden until its first
     // Plot; its index.
@@ -49,8 +66,9 @@ public:
     void MoveFunction(std::size_t from, std::size_t to);
 
     // Counts the changes to what a rendering of the document draws: a parse that changed a
-    // function's postfix queue, its kind, colour or shown state, a removal or a move. A form
-    // whose last rendering saw an older count is out of date.
+    // function's postfix queue, its kind, colour or shown state, a removal or a move, and every
+    // change of the parameters, a slider's value included. A form whose last rendering saw an
+    // older count is out of date.
     std::uint64_t DrawingRevision() const { return m_drawingRevision; }
 
     // The view of the form that last changed it.
@@ -72,9 +90,10 @@ public:
 
     // Reads the document file at `path`. On failure the document is left as it was and
     // `error` says why in a sentence that names the file. A file whose settings are damaged
-    // opens its first function with the default settings, and `warning` says so. A FIFO, a
-    // device, a socket or a folder is refused without being opened, so nothing waits for
-    // another program.
+    // opens its first function with the default settings, and `warning` says so; one whose
+    // parameters are damaged opens its functions without parameters, and `warning` says so. A FIFO,
+    // a device, a socket or a folder is refused without being opened, so nothing waits for another
+    // program.
     [[nodiscard]] bool OnOpenDocument(const QString& path, QString& error, QString& warning);
     // Writes the document to `path`, safely (see WriteWholeFile). An unmodified document
     // writes the very bytes it was read from. On success the document takes `path` and is
@@ -91,6 +110,13 @@ signals:
     void FunctionInserted(std::size_t index);
     void FunctionRemoved(std::size_t index);
     void FunctionMoved(std::size_t from, std::size_t to);
+    // A parameter was added at `index` or removed from it: the list and its names changed, and
+    // with them what the functions' last parses read.
+    void ParameterInserted(std::size_t index);
+    void ParameterRemoved(std::size_t index);
+    // One parameter's name, value, range or step changed; a new name changes what the
+    // functions' last parses read.
+    void ParameterChanged(std::size_t index);
     // What a rendering draws changed (see DrawingRevision).
     void DrawingChanged();
 

@@ -15,6 +15,7 @@
 #include "platform/StringTable.h"
 #include "platform/VectorState.h"
 #include "render/DrawingSurface.h"
+#include "render/FunctionValues.h"
 #include "render/GraphCoordinates.h"
 #include "render/GraphRenderer.h"
 #include "render/Integration.h"
@@ -34,6 +35,7 @@
 #include "view/GraphExport.h"
 #include "view/GraphPage.h"
 #include "view/HeldInput.h"
+#include "view/ParameterQuestion.h"
 #include "view/RenderingGuard.h"
 
 #include <QAbstractButton>
@@ -180,6 +182,14 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
     });
     connect(&m_document, &CPlovexDoc::FunctionRemoved, this, &CPlovexView::OnFunctionRemoved);
     connect(&m_document, &CPlovexDoc::DrawingChanged, this, &CPlovexView::FollowDocument);
+    // New names change what the last parses read, and so the postfix text shown.
+    const auto showPostfix = [this] {
+        m_postfix = GetDocument().Function(m_selected).PostfixText();
+        SetDlgItemText(res::kPostfixEdit, m_postfix);
+    };
+    connect(&m_document, &CPlovexDoc::ParameterInserted, this, showPostfix);
+    connect(&m_document, &CPlovexDoc::ParameterRemoved, this, showPostfix);
+    connect(&m_document, &CPlovexDoc::ParameterChanged, this, showPostfix);
     connect(
         &m_document, &CPlovexDoc::FunctionMoved, this, [this](std::size_t from, std::size_t to) {
             if (m_selected == from)
@@ -227,7 +237,8 @@ void CPlovexView::OnInitialUpdate()
     UpdateData(false);
     EnableExplicitCommands();
     ParseOtherFunctions();
-    OnPlot();
+    // As Plot does, but an opened document's unknown names are reported, not offered.
+    Plot(false, false);
 }
 
 // A document just opened holds functions no parse has seen: each is parsed once, as its own
@@ -343,13 +354,13 @@ void CPlovexView::OnPlotDerivative()
     Plot(true);
 }
 
-void CPlovexView::Plot(bool derivative)
+void CPlovexView::Plot(bool derivative, bool offerParameters)
 {
     m_derivative = derivative;
     // A failed read has shown its prompt; the plot goes on with the fields read so far.
     UpdateData(true);
     StoreSettings();
-    ParseExpression();
+    ParseExpression(offerParameters);
     GetDocument().SetShown(m_selected, true);
     // Also after a parse error: whatever the parse left in the queue is drawn.
     DrawGraph();
@@ -884,10 +895,8 @@ std::vector<float> CPlovexView::VisibleColumns() const
 PointList CPlovexView::FindPoints(PointSearch kinds)
 {
     const GraphFunction& selected = GetDocument().Function(m_selected);
-    const Program program = Program::Compile(selected.PostfixQueue());
     // The selected function as drawn: its derivative after Plot dy/dx.
-    const bool derivative = m_drawnDerivative;
-    const ValueAt valueAt = [&](float x) { return program.Evaluate(derivative, x, 0.0f); };
+    const ValueAt valueAt = Values(m_selected).Along(m_drawnDerivative);
     const std::vector<float> columns = VisibleColumns();
     std::vector<FoundPoint> found;
     const auto add = [&found](const std::vector<FoundPoint>& more) {
@@ -899,10 +908,8 @@ PointList CPlovexView::FindPoints(PointSearch kinds)
         add(FindExtrema(valueAt, columns));
     if (kinds == PointSearch::Intersections) {
         for (const std::size_t other : IntersectionPartners()) {
-            const Program partner = Program::Compile(GetDocument().Function(other).PostfixQueue());
             add(FindIntersections(
-                valueAt, [&](float x) { return partner.Evaluate(false, x, 0.0f); },
-                static_cast<int>(other + 1), columns));
+                valueAt, Values(other).Along(false), static_cast<int>(other + 1), columns));
         }
     }
     PointList list = InOrderOfX(std::move(found));
@@ -941,11 +948,9 @@ void CPlovexView::OnTableOfValues()
         Messages().MessageBox(
             this, EngineTexts::TableRefusalText(table.refusal), MessageKind::Refusal);
     }
-    const Program program = Program::Compile(GetDocument().Function(m_selected).PostfixQueue());
-    const bool derivative = m_drawnDerivative;
-    const std::vector<TableRow> rows = TabulateValues(
-        table.xs, [&](float x) { return program.Evaluate(derivative, x, 0.0f); },
-        [&](float x) { return program.Evaluate(true, x, 0.0f); });
+    const FunctionValues values = Values(m_selected);
+    const std::vector<TableRow> rows
+        = TabulateValues(table.xs, values.Along(m_drawnDerivative), values.Along(true));
     CValueTableDlg dialog(DrawnCurve(), rows, window());
     Messages().RunModal(dialog);
 }
@@ -1074,10 +1079,10 @@ void CPlovexView::OnIntegrate()
     UpdateData(true);
     ParseExpression();
     UpdateData(false);
+    const FunctionValues values = Values(m_selected);
     // The dialogs have just painted; the integration's evaluations must not pay for it.
     ClearUpperVectorState();
-    const Integral integral = Integrate(
-        Program::Compile(GetDocument().Function(m_selected).PostfixQueue()), lower, upper);
+    const Integral integral = Integrate(values, lower, upper);
     ShowResult(integral.sum);
     if (integral.stoppedAt) {
         Messages().MessageBox(
@@ -1090,14 +1095,25 @@ void CPlovexView::ShowResult(double value)
     Messages().MessageBox(this, QString::fromStdString(FormatFixed(value)));
 }
 
-void CPlovexView::ParseExpression()
+void CPlovexView::ParseExpression(bool offerParameters)
 {
     CPlovexDoc& document = GetDocument();
     document.SetExpression(m_expression, m_selected);
     // Evaluate and Integrate parse without drawing: this form keeps its picture until its
     // next rendering, while the document's other forms draw the new parse.
     const bool upToDate = m_drawnRevision == document.DrawingRevision();
-    const FunctionParse parse = document.Parse(m_selected);
+    FunctionParse parse = document.Parse(m_selected);
+    // Each name that is not defined yet may become a parameter, one question at a time:
+    // "a*x+b" asks for a, then for b. Adding one parses every function again.
+    while (offerParameters) {
+        const std::optional<std::string> name = UndefinedParameterName(parse);
+        if (!name || !ParameterQuestion::Ask(this, *name))
+            break;
+        Parameter parameter;
+        parameter.name = *name;
+        (void)document.AddParameter(parameter);
+        parse = document.Parse(m_selected);
+    }
     if (upToDate)
         m_drawnRevision = document.DrawingRevision();
     m_postfix = document.Function(m_selected).PostfixText();
@@ -1106,10 +1122,15 @@ void CPlovexView::ParseExpression()
             MessageKind::Refusal);
 }
 
+FunctionValues CPlovexView::Values(std::size_t index) const
+{
+    return { Program::Compile(GetDocument().Function(index).PostfixQueue()),
+        GetDocument().Variables() };
+}
+
 double CPlovexView::Evaluate(float x, float y, bool subCall) const
 {
-    return plovex::Evaluate(
-        GetDocument().Function(m_selected).PostfixQueue(), m_derivative, x, y, subCall);
+    return Values(m_selected).At(m_derivative && !subCall, x, y);
 }
 
 void CPlovexView::DrawGraph()
@@ -1152,8 +1173,8 @@ std::optional<float> CPlovexView::RenderOnce()
     const CPlovexDoc& document = GetDocument();
     m_drawnRevision = document.DrawingRevision();
     std::size_t statisticsItem = 0;
-    const std::vector<PlotItem> items
-        = PlotItems(document.Model().Functions(), m_selected, m_derivative, statisticsItem);
+    const std::vector<PlotItem> items = PlotItems(document.Model().Functions(), m_selected,
+        m_derivative, statisticsItem, document.Variables());
     // One function keeps the plain black caption; several are told apart by their colours.
     m_drawn.clear();
     for (std::size_t i = 0; i < document.Count(); ++i) {

@@ -27,6 +27,7 @@ class QProgressBar;
 namespace plovex {
 
 class CPlovexDoc;
+class FunctionValues;
 class PictureStatic;
 
 // The graph form of one document: the expression box, the graph area, the scales and the
@@ -126,8 +127,11 @@ public:
     void SetFunctionShown(std::size_t index, bool shown);
 
     // m_expression into the selected function, parsed into its postfix queue and m_postfix; a
-    // parse error is shown in a message box.
-    void ParseExpression();
+    // parse error is shown in a message box. With `offerParameters`, as Plot parses, a name
+    // that is not defined and could name a parameter is first offered as a new one.
+    void ParseExpression(bool offerParameters = false);
+    // Function `index` as its last parse reads it, with the parameters' current values.
+    FunctionValues Values(std::size_t index) const;
     // The selected function's postfix queue at (x, y); the difference quotient in derivative mode
     // unless `subCall` is set.
     double Evaluate(float x, float y, bool subCall) const;
@@ -182,6 +186,9 @@ signals:
     void Message(const QString& text);
     // Another function became the selected one.
     void SelectionChanged();
+    // Esc came while this form rendered: the rendering stops, and so should whatever keeps
+    // starting new ones (a parameter's animation).
+    void EscapePressed();
     // The graph point under the pointer, to the decimals its scale warrants; empty when the
     // pointer is off the graph.
     void Readout(const QString& text);
@@ -197,7 +204,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void Plot(bool derivative);
+    // With `offerParameters` a name that is not defined may become a parameter first (see
+    // ParseExpression): what the user typed and plotted, not a document just opened.
+    void Plot(bool derivative, bool offerParameters = true);
     // The form's settings become the document's.
     void StoreSettings();
     void EnableExplicitCommands();

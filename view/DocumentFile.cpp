@@ -23,10 +23,10 @@ std::optional<DocumentFile> ReadDocumentFile(const QString& path, QString& reaso
     return DocumentFile { *std::move(bytes), std::move(decoded) };
 }
 
-std::optional<QByteArray> EncodeDocumentFile(
-    const std::vector<StoredFunction>& functions, const GraphView& view, QString& reason)
+std::optional<QByteArray> EncodeDocumentFile(const std::vector<StoredFunction>& functions,
+    const GraphView& view, const std::vector<Parameter>& parameters, QString& reason)
 {
-    const std::vector<std::uint8_t> bytes = EncodeDocument(functions, view);
+    const std::vector<std::uint8_t> bytes = EncodeDocument(functions, view, parameters);
     if (bytes.size() > kMaxDocumentBytes) {
         // lupdate reads the count's argument best as a plain name.
         const int most = static_cast<int>(kMaxDocumentBytes);

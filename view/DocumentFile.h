@@ -22,9 +22,9 @@ struct DocumentFile {
 std::optional<DocumentFile> ReadDocumentFile(
     const QString& path, QString& reason, bool& unreadable);
 
-// The file's bytes for `functions` with `view`; nothing when they exceed what a document may
-// hold, and `reason` says so.
-std::optional<QByteArray> EncodeDocumentFile(
-    const std::vector<StoredFunction>& functions, const GraphView& view, QString& reason);
+// The file's bytes for `functions` with `view` and `parameters`; nothing when they exceed what
+// a document may hold, and `reason` says so.
+std::optional<QByteArray> EncodeDocumentFile(const std::vector<StoredFunction>& functions,
+    const GraphView& view, const std::vector<Parameter>& parameters, QString& reason);
 
 } // namespace plovex

@@ -116,6 +116,60 @@ QString EngineTexts::TableRefusalText(TableRefusal refusal)
     return QString();
 }
 
+QString EngineTexts::ParameterRefusalText(const Parameter& parameter, const ParameterCheck& check)
+{
+    const QString name = QString::fromStdString(parameter.name);
+    switch (check.refusal) {
+    case ParameterRefusal::None:
+        break;
+    case ParameterRefusal::Name:
+        switch (check.name) {
+        case ParameterNameRefusal::None:
+            break;
+        case ParameterNameRefusal::Empty:
+            return tr("A parameter needs a name.");
+        case ParameterNameRefusal::NotLowerCaseStart:
+            return tr("'%1' cannot name a parameter: a name starts with a lower-case letter.")
+                .arg(name);
+        case ParameterNameRefusal::InvalidCharacter:
+            return tr("'%1' cannot name a parameter: a name holds only lower-case letters and "
+                      "digits.")
+                .arg(name);
+        case ParameterNameRefusal::Variable:
+            return tr("'%1' cannot name a parameter: x, y and t are variables.").arg(name);
+        case ParameterNameRefusal::Constant:
+            return tr("'%1' cannot name a parameter: it is the number pi.").arg(name);
+        case ParameterNameRefusal::FunctionName:
+            return tr("'%1' cannot name a parameter: it is a built-in function.").arg(name);
+        case ParameterNameRefusal::HoldsXOrY:
+            return tr("'%1' cannot name a parameter: x and y in a name are always the variables "
+                      "('ax' reads as a*x).")
+                .arg(name);
+        }
+        break;
+    case ParameterRefusal::NameTaken:
+        return tr("There is already a parameter '%1'.").arg(name);
+    case ParameterRefusal::ValueNotFinite:
+        return tr("The value of a parameter must be a finite number.");
+    case ParameterRefusal::Range:
+        switch (check.range) {
+        case RangeRefusal::None:
+            break;
+        case RangeRefusal::NotFinite:
+            return tr("The minimum, the maximum and the step must be finite numbers.");
+        case RangeRefusal::MinimumNotBelowMaximum:
+            return tr("The minimum must be less than the maximum.");
+        case RangeRefusal::StepNotPositive:
+            return tr("The step must be more than 0.");
+        case RangeRefusal::TooManySteps:
+            return tr("A slider has at most %1 steps: choose a larger step or a smaller range.")
+                .arg(kMaxSliderSteps);
+        }
+        break;
+    }
+    return QString::fromStdString(plovex::ParameterRefusalText(parameter, check));
+}
+
 QString EngineTexts::PointLimit()
 {
     return tr("More than %n points were found; the first %n in order of x are listed.", nullptr,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/GraphFunction.h"
+#include "document/Parameter.h"
 #include "document/Rgb.h"
 #include "engine/ParseResult.h"
 #include "render/ValueTable.h"
@@ -40,6 +41,8 @@ public:
     static QString TableRefusalText(TableRefusal refusal);
     // That a search found more points than it lists.
     static QString PointLimit();
+    // Why a parameter was refused: "'sin' cannot name a parameter: it is a built-in function."
+    static QString ParameterRefusalText(const Parameter& parameter, const ParameterCheck& check);
     // A palette colour's name ("blue"), or the colour's #rrggbb.
     static QString ColourName(Rgb colour);
 };

@@ -11,6 +11,11 @@
 #include <QWidget>
 
 namespace plovex {
+namespace {
+
+constexpr const char* kServedProperty = "plovexServedDuringRendering";
+
+} // namespace
 
 RenderingGuard::RenderingGuard(CPlovexView& view)
     : m_view(view)
@@ -23,6 +28,16 @@ RenderingGuard::~RenderingGuard()
 {
     qApp->removeEventFilter(this);
     HeldInput::Instance().RenderingEnded();
+}
+
+void RenderingGuard::ServeDuringRendering(QWidget* widget)
+{
+    widget->setProperty(kServedProperty, true);
+}
+
+bool RenderingGuard::ServedDuringRendering(QObject* watched)
+{
+    return watched->property(kServedProperty).toBool();
 }
 
 bool RenderingGuard::OverOwnGraph(QObject* watched, QEvent* event) const
@@ -63,15 +78,19 @@ bool RenderingGuard::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress:
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
             m_view.StopRendering();
+            emit m_view.EscapePressed();
             return true;
         }
+        if (ServedDuringRendering(watched))
+            return false;
         break;
     case QEvent::Wheel:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-        if (OverOwnGraph(watched, event) || (watched == PointerOwner() && m_view.Dragging()))
+        if (OverOwnGraph(watched, event) || (watched == PointerOwner() && m_view.Dragging())
+            || ServedDuringRendering(watched))
             return false;
         if (event->type() == QEvent::MouseMove)
             return watched != PointerOwner();

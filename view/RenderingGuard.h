@@ -26,6 +26,10 @@ public:
     RenderingGuard(const RenderingGuard&) = delete;
     RenderingGuard& operator=(const RenderingGuard&) = delete;
 
+    // Input to `widget` (a parameter's slider) is served while a rendering runs: what it
+    // changes only asks for the next rendering, and a drag follows the mouse.
+    static void ServeDuringRendering(QWidget* widget);
+
     // Whether the window was asked to close while the rendering ran.
     bool CloseWaiting() const { return !m_closing.isNull(); }
     QWidget* Closing() const { return m_closing; }
@@ -37,6 +41,7 @@ private:
     bool OverOwnGraph(QObject* watched, QEvent* event) const;
     // The window whose pointer input moves the graph: the form, or a presenter's window.
     QWidget* PointerOwner() const;
+    static bool ServedDuringRendering(QObject* watched);
 
     CPlovexView& m_view;
     QPointer<QWidget> m_closing;

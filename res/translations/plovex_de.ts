@@ -267,6 +267,58 @@ keine Statistik.</translation>
             <numerusform>Es wurden mehr als %n Punkte gefunden; die ersten %n nach x geordnet werden aufgelistet.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>A parameter needs a name.</source>
+        <translation>Ein Parameter braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: a name starts with a lower-case letter.</source>
+        <translation>„%1“ kann kein Parametername sein: Ein Name beginnt mit einem Kleinbuchstaben.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: a name holds only lower-case letters and digits.</source>
+        <translation>„%1“ kann kein Parametername sein: Ein Name enthält nur Kleinbuchstaben und Ziffern.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: x, y and t are variables.</source>
+        <translation>„%1“ kann kein Parametername sein: x, y und t sind Variablen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: it is the number pi.</source>
+        <translation>„%1“ kann kein Parametername sein: Das ist die Zahl pi.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: it is a built-in function.</source>
+        <translation>„%1“ kann kein Parametername sein: Das ist eine eingebaute Funktion.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: x and y in a name are always the variables (&apos;ax&apos; reads as a*x).</source>
+        <translation>„%1“ kann kein Parametername sein: x und y in einem Namen sind immer die Variablen („ax“ bedeutet a*x).</translation>
+    </message>
+    <message>
+        <source>There is already a parameter &apos;%1&apos;.</source>
+        <translation>Es gibt bereits einen Parameter „%1“.</translation>
+    </message>
+    <message>
+        <source>The value of a parameter must be a finite number.</source>
+        <translation>Der Wert eines Parameters muss eine endliche Zahl sein.</translation>
+    </message>
+    <message>
+        <source>The minimum, the maximum and the step must be finite numbers.</source>
+        <translation>Minimum, Maximum und Schritt müssen endliche Zahlen sein.</translation>
+    </message>
+    <message>
+        <source>The minimum must be less than the maximum.</source>
+        <translation>Das Minimum muss kleiner als das Maximum sein.</translation>
+    </message>
+    <message>
+        <source>The step must be more than 0.</source>
+        <translation>Der Schritt muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>A slider has at most %1 steps: choose a larger step or a smaller range.</source>
+        <translation>Ein Schieberegler hat höchstens %1 Schritte: Wählen Sie einen größeren Schritt oder einen kleineren Bereich.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>
@@ -425,6 +477,13 @@ keine Statistik.</translation>
     <message>
         <source>The picture could not be drawn.</source>
         <translation>Das Bild konnte nicht gezeichnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterQuestion</name>
+    <message>
+        <source>The expression uses &apos;%1&apos;, which is not defined. Create a parameter %1 = %2 (from %3 to %4)?</source>
+        <translation>Der Ausdruck verwendet „%1“, das nicht definiert ist. Einen Parameter %1 = %2 (von %3 bis %4) anlegen?</translation>
     </message>
 </context>
 <context>
@@ -820,42 +879,6 @@ r(t) = cos(5*t) mit X-Skala und Y-Skala 100: eine Rosette
 r(t) = t/2, t von 0 bis 31.4: eine Spirale</translation>
     </message>
     <message>
-        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
-
-Example: x^2 + 5*x + 6
-
-Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same. A function takes the operand right after it: sin x^2 is (sin x)^2, and sin 2x is (sin 2)*x, so write sin(2x).
-
-Multiplication may be left out between operands, with the same precedence as *: 2x is 2*x, 2(x+1) is 2*(x+1), (x+1)(x-1), x sin x and, in implicit functions, x y multiply too; 2x^2 is 2*x^2 and 1/2x is (1/2)*x. The postfix box shows the *.
-
-Numbers may have an exponent: 1e5 is 100000, 2.5e-3 is 0.0025, and x^2-1e-2 is x^2 - 0.01. pi is the number 3.1415927: x*pi, 2pi.
-
-A name is letters with any digits right after them: log10(x) and sin2x are unknown names, not log(10)*x or sin(2)*x. An unknown name is reported, as is a function with no argument after it: e^x gives &quot;Function &apos;e&apos; has no argument.&quot;; write e(x) or e x for e to the power x.
-
-Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
-
-Example: x^2 + y^2 - 25 draws a circle of radius 5.
-
-Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.</source>
-        <translation>Geben Sie eine Funktion von x in das Feld oben im Graphenfenster ein und klicken Sie auf „Zeichnen“. Plovex zeichnet y = f(x) über den ganzen Graphen, dessen Achsen sich in seiner Mitte schneiden.
-
-Beispiel: x^2 + 5*x + 6
-
-Eingebaute Funktionen können mit oder ohne Klammern geschrieben werden: sin x und sin(x) bedeuten dasselbe. Eine Funktion wirkt auf den Operanden direkt hinter ihr: sin x^2 ist (sin x)^2, und sin 2x ist (sin 2)*x; schreiben Sie daher sin(2x).
-
-Das Malzeichen darf zwischen Operanden fehlen und bindet dann wie *: 2x ist 2*x, 2(x+1) ist 2*(x+1), und auch (x+1)(x-1), x sin x und in impliziten Funktionen x y werden multipliziert; 2x^2 ist 2*x^2 und 1/2x ist (1/2)*x. Die Postfix-Form zeigt das *.
-
-Zahlen dürfen einen Exponenten haben: 1e5 ist 100000, 2.5e-3 ist 0.0025, und x^2-1e-2 ist x^2 - 0.01. pi ist die Zahl 3.1415927: x*pi, 2pi.
-
-Ein Name besteht aus Buchstaben und den Ziffern direkt dahinter: log10(x) und sin2x sind unbekannte Namen, nicht log(10)*x oder sin(2)*x. Ein unbekannter Name wird gemeldet, ebenso eine Funktion ohne Argument dahinter: Bei e^x meldet Plovex, dass die Funktion „e“ kein Argument hat; schreiben Sie e(x) oder e x für e hoch x.
-
-Implizite Funktionen: Kreuzen Sie „Implizit“ an und geben Sie f(x, y) ohne Gleichheitszeichen ein. Plovex zeichnet jeden Punkt, an dem f(x, y) = 0 gilt.
-
-Beispiel: x^2 + y^2 - 25 zeichnet einen Kreis mit dem Radius 5.
-
-Mehrere Funktionen: Die Liste „Funktionen“ neben den Graphen (Ansicht &gt; Funktionsliste, Strg+Umschalt+L) enthält jede Funktion des Graphen, jede in ihrer eigenen Farbe. „Neue Funktion“ (Einfg) fügt eine hinzu; wählen Sie eine Zeile, um ihre Funktion im Formular zu bearbeiten. Das Kästchen einer Zeile blendet ihre Funktion ein oder aus (Leertaste), „Farbe...“ (F2) ändert ihre Farbe, und „Funktion löschen“, „Nach oben“ und „Nach unten“ (Alt+Auf, Alt+Ab) tun, was sie sagen. „Zeichnen“ zeichnet jede eingeblendete Funktion; die Statistik, die Zeigeranzeige, „Wert“, „dy/dx-Wert“, „Integrieren“ und „Ableitung“ wirken auf die ausgewählte.</translation>
-    </message>
-    <message>
         <source>The built-in functions:
 
 Trigonometric: sin, cos, tan, cosec, sec, cot
@@ -952,6 +975,52 @@ Ein Maximum (Minimum) wird an jedem Abtastwert gefunden, der über (unter) seine
 „Wertetabelle“ fragt nach „Von“, „Bis“ und „Schritt“ und listet x, f(x) und dy/dx (wie „dy/dx-Wert“ es liefert) für x = Von, Von + Schritt, ... bis Bis auf. Ein Schritt von 0, ein Schritt, der von „Bis“ wegführt, oder mehr als 100000 Zeilen werden abgelehnt. „Kopieren“ und „CSV exportieren“ arbeiten wie im Fenster „Punkte“.
 
 Der Graph in jeder Größe: Ansicht &gt; Graph im Vollbild (F11) zeigt den Graphen auf dem ganzen Bildschirm; dort wirken das Mausrad, das Ziehen und die Befehle des Menüs Ansicht wie über dem Formular. F11, oder Esc, solange nichts gezeichnet wird, führt zurück. Datei &gt; Graph exportieren fragt nach der Größe des Bildes und danach, ob der sichtbare Bereich (die Skalen wachsen mit dem Bild) oder die Skalen (ein größeres Bild zeigt mehr) beibehalten werden, und schreibt dann ein Bild oder eine SVG- oder PDF-Datei, die den Graphen als Linien und Text enthält.</translation>
+    </message>
+    <message>
+        <source>Show or hide the sliders of the graph&apos;s parameters (Ctrl+Shift+P goes to them)
+Toggle Parameter List</source>
+        <translation>Die Schieberegler der Parameter des Graphen ein- oder ausblenden (Strg+Umschalt+P springt zu ihnen)
+Parameterliste</translation>
+    </message>
+    <message>
+        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
+
+Example: x^2 + 5*x + 6
+
+Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same. A function takes the operand right after it: sin x^2 is (sin x)^2, and sin 2x is (sin 2)*x, so write sin(2x).
+
+Multiplication may be left out between operands, with the same precedence as *: 2x is 2*x, 2(x+1) is 2*(x+1), (x+1)(x-1), x sin x and, in implicit functions, x y multiply too; 2x^2 is 2*x^2 and 1/2x is (1/2)*x. The postfix box shows the *.
+
+Numbers may have an exponent: 1e5 is 100000, 2.5e-3 is 0.0025, and x^2-1e-2 is x^2 - 0.01. pi is the number 3.1415927: x*pi, 2pi.
+
+A name is letters with any digits right after them: log10(x) and sin2x are unknown names, not log(10)*x or sin(2)*x. An unknown name is reported, as is a function with no argument after it: e^x gives &quot;Function &apos;e&apos; has no argument.&quot;; write e(x) or e x for e to the power x.
+
+Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
+
+Example: x^2 + y^2 - 25 draws a circle of radius 5.
+
+Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.
+
+Parameters: a name of your own, such as a and b in a*sin(b*x), is a parameter of the graph. Plot offers to create each one not yet defined, with the value 1 from -5 to 5 in steps of 0.1. The Parameters list below the functions (View &gt; Parameter List, Ctrl+Shift+P) has a slider for each, with its value, range and step; moving a slider (the arrow keys by one step, Page Up and Page Down by ten) redraws every window of the graph at once. Its ▶ button plays: the slider moves from the minimum to the maximum and back until you press ■ or Esc. Add (Insert) makes a new parameter and ✕ deletes one; type a new name into its name box to rename it.</source>
+        <translation>Geben Sie eine Funktion von x in das Feld oben im Graphenfenster ein und klicken Sie auf „Zeichnen“. Plovex zeichnet y = f(x) über den ganzen Graphen, dessen Achsen sich in seiner Mitte schneiden.
+
+Beispiel: x^2 + 5*x + 6
+
+Eingebaute Funktionen können mit oder ohne Klammern geschrieben werden: sin x und sin(x) bedeuten dasselbe. Eine Funktion wirkt auf den Operanden direkt hinter ihr: sin x^2 ist (sin x)^2, und sin 2x ist (sin 2)*x; schreiben Sie daher sin(2x).
+
+Das Malzeichen darf zwischen Operanden fehlen und bindet dann wie *: 2x ist 2*x, 2(x+1) ist 2*(x+1), und auch (x+1)(x-1), x sin x und in impliziten Funktionen x y werden multipliziert; 2x^2 ist 2*x^2 und 1/2x ist (1/2)*x. Die Postfix-Form zeigt das *.
+
+Zahlen dürfen einen Exponenten haben: 1e5 ist 100000, 2.5e-3 ist 0.0025, und x^2-1e-2 ist x^2 - 0.01. pi ist die Zahl 3.1415927: x*pi, 2pi.
+
+Ein Name besteht aus Buchstaben und den Ziffern direkt dahinter: log10(x) und sin2x sind unbekannte Namen, nicht log(10)*x oder sin(2)*x. Ein unbekannter Name wird gemeldet, ebenso eine Funktion ohne Argument dahinter: Bei e^x meldet Plovex, dass die Funktion „e“ kein Argument hat; schreiben Sie e(x) oder e x für e hoch x.
+
+Implizite Funktionen: Kreuzen Sie „Implizit“ an und geben Sie f(x, y) ohne Gleichheitszeichen ein. Plovex zeichnet jeden Punkt, an dem f(x, y) = 0 gilt.
+
+Beispiel: x^2 + y^2 - 25 zeichnet einen Kreis mit dem Radius 5.
+
+Mehrere Funktionen: Die Liste „Funktionen“ neben den Graphen (Ansicht &gt; Funktionsliste, Strg+Umschalt+L) enthält jede Funktion des Graphen, jede in ihrer eigenen Farbe. „Neue Funktion“ (Einfg) fügt eine hinzu; wählen Sie eine Zeile, um ihre Funktion im Formular zu bearbeiten. Das Kästchen einer Zeile blendet ihre Funktion ein oder aus (Leertaste), „Farbe...“ (F2) ändert ihre Farbe, und „Funktion löschen“, „Nach oben“ und „Nach unten“ (Alt+Auf, Alt+Ab) tun, was sie sagen. „Zeichnen“ zeichnet jede eingeblendete Funktion; die Statistik, die Zeigeranzeige, „Wert“, „dy/dx-Wert“, „Integrieren“ und „Ableitung“ wirken auf die ausgewählte.
+
+Parameter: Ein eigener Name wie a und b in a*sin(b*x) ist ein Parameter des Graphen. „Zeichnen“ bietet an, jeden noch nicht definierten anzulegen, mit dem Wert 1 von -5 bis 5 in Schritten von 0.1. Die Parameterliste unter den Funktionen (Ansicht &gt; Parameterliste, Strg+Umschalt+P) hat für jeden einen Schieberegler mit Wert, Bereich und Schritt; wer einen Regler bewegt (mit den Pfeiltasten um einen Schritt, mit Bild auf und Bild ab um zehn), zeichnet jedes Fenster des Graphen sofort neu. Sein Knopf ▶ spielt ab: Der Regler läuft vom Minimum zum Maximum und zurück, bis Sie ■ oder Esc drücken. „Hinzufügen“ (Einfg) legt einen neuen Parameter an, ✕ löscht einen; geben Sie einen neuen Namen in sein Namensfeld ein, um ihn umzubenennen.</translation>
     </message>
 </context>
 <context>
@@ -1360,6 +1429,80 @@ Der Graph in jeder Größe: Ansicht &gt; Graph im Vollbild (F11) zeigt den Graph
     </message>
 </context>
 <context>
+    <name>plovex::CParameterBar</name>
+    <message>
+        <source>Parameters</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>&amp;Parameter List</source>
+        <translation>&amp;Parameterliste</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add parameter</source>
+        <translation>Parameter hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a parameter (Insert)</source>
+        <translation>Einen Parameter hinzufügen (Einfg)</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CParameterRow</name>
+    <message>
+        <source>from</source>
+        <translation>von</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Name of parameter %1</source>
+        <translation>Name des Parameters %1</translation>
+    </message>
+    <message>
+        <source>Slider of %1</source>
+        <translation>Schieberegler von %1</translation>
+    </message>
+    <message>
+        <source>Value of %1</source>
+        <translation>Wert von %1</translation>
+    </message>
+    <message>
+        <source>Minimum of %1</source>
+        <translation>Minimum von %1</translation>
+    </message>
+    <message>
+        <source>Maximum of %1</source>
+        <translation>Maximum von %1</translation>
+    </message>
+    <message>
+        <source>Step of %1</source>
+        <translation>Schritt von %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <source>Stop %1</source>
+        <translation>%1 anhalten</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <translation>%1 abspielen</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CPlovexApp</name>
     <message>
         <source>All Files (*)</source>
@@ -1391,6 +1534,10 @@ Der Graph in jeder Größe: Ansicht &gt; Graph im Vollbild (F11) zeigt den Graph
     <message>
         <source>The graph settings stored in &quot;%1&quot; are damaged. The expression opens with the default scales and quality.</source>
         <translation>Die in „%1“ gespeicherten Einstellungen des Graphen sind beschädigt. Der Ausdruck wird mit den Standardwerten für Skalen und Qualität geöffnet.</translation>
+    </message>
+    <message>
+        <source>The parameters stored in &quot;%1&quot; are damaged. The functions open without parameters.</source>
+        <translation>Die in „%1“ gespeicherten Parameter sind beschädigt. Die Funktionen werden ohne Parameter geöffnet.</translation>
     </message>
 </context>
 <context>

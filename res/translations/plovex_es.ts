@@ -267,6 +267,58 @@ sin estadísticas.</translation>
             <numerusform>Se encontraron más de %n puntos; se listan los %n primeros en orden de x.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>A parameter needs a name.</source>
+        <translation>Un parámetro necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: a name starts with a lower-case letter.</source>
+        <translation>«%1» no puede ser el nombre de un parámetro: un nombre empieza por una letra minúscula.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: a name holds only lower-case letters and digits.</source>
+        <translation>«%1» no puede ser el nombre de un parámetro: un nombre solo contiene letras minúsculas y cifras.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: x, y and t are variables.</source>
+        <translation>«%1» no puede ser el nombre de un parámetro: x, y, t son variables.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: it is the number pi.</source>
+        <translation>«%1» no puede ser el nombre de un parámetro: es el número pi.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: it is a built-in function.</source>
+        <translation>«%1» no puede ser el nombre de un parámetro: es una función incorporada.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: x and y in a name are always the variables (&apos;ax&apos; reads as a*x).</source>
+        <translation>«%1» no puede ser el nombre de un parámetro: x e y en un nombre son siempre las variables («ax» se lee a*x).</translation>
+    </message>
+    <message>
+        <source>There is already a parameter &apos;%1&apos;.</source>
+        <translation>Ya existe un parámetro «%1».</translation>
+    </message>
+    <message>
+        <source>The value of a parameter must be a finite number.</source>
+        <translation>El valor de un parámetro debe ser un número finito.</translation>
+    </message>
+    <message>
+        <source>The minimum, the maximum and the step must be finite numbers.</source>
+        <translation>El mínimo, el máximo y el paso deben ser números finitos.</translation>
+    </message>
+    <message>
+        <source>The minimum must be less than the maximum.</source>
+        <translation>El mínimo debe ser menor que el máximo.</translation>
+    </message>
+    <message>
+        <source>The step must be more than 0.</source>
+        <translation>El paso debe ser mayor que 0.</translation>
+    </message>
+    <message>
+        <source>A slider has at most %1 steps: choose a larger step or a smaller range.</source>
+        <translation>Un deslizador tiene como máximo %1 pasos: elija un paso mayor o un intervalo menor.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>
@@ -425,6 +477,13 @@ sin estadísticas.</translation>
     <message>
         <source>The picture could not be drawn.</source>
         <translation>No se pudo dibujar la imagen.</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterQuestion</name>
+    <message>
+        <source>The expression uses &apos;%1&apos;, which is not defined. Create a parameter %1 = %2 (from %3 to %4)?</source>
+        <translation>La expresión usa «%1», que no está definido. ¿Crear un parámetro %1 = %2 (de %3 a %4)?</translation>
     </message>
 </context>
 <context>
@@ -820,42 +879,6 @@ r(t) = cos(5*t) con escala X y escala Y 100: una rosa
 r(t) = t/2, t desde 0 hasta 31.4: una espiral</translation>
     </message>
     <message>
-        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
-
-Example: x^2 + 5*x + 6
-
-Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same. A function takes the operand right after it: sin x^2 is (sin x)^2, and sin 2x is (sin 2)*x, so write sin(2x).
-
-Multiplication may be left out between operands, with the same precedence as *: 2x is 2*x, 2(x+1) is 2*(x+1), (x+1)(x-1), x sin x and, in implicit functions, x y multiply too; 2x^2 is 2*x^2 and 1/2x is (1/2)*x. The postfix box shows the *.
-
-Numbers may have an exponent: 1e5 is 100000, 2.5e-3 is 0.0025, and x^2-1e-2 is x^2 - 0.01. pi is the number 3.1415927: x*pi, 2pi.
-
-A name is letters with any digits right after them: log10(x) and sin2x are unknown names, not log(10)*x or sin(2)*x. An unknown name is reported, as is a function with no argument after it: e^x gives &quot;Function &apos;e&apos; has no argument.&quot;; write e(x) or e x for e to the power x.
-
-Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
-
-Example: x^2 + y^2 - 25 draws a circle of radius 5.
-
-Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.</source>
-        <translation>Escriba una función de x en el cuadro de la parte superior de la ventana de la gráfica y pulse «Trazar». Plovex traza y = f(x) a lo ancho de la gráfica, cuyos ejes se cruzan en su centro.
-
-Ejemplo: x^2 + 5*x + 6
-
-Las funciones incorporadas se pueden escribir con o sin paréntesis: sin x y sin(x) significan lo mismo. Una función se aplica al operando que la sigue: sin x^2 es (sin x)^2, y sin 2x es (sin 2)*x, así que escriba sin(2x).
-
-El signo de multiplicación puede omitirse entre operandos, con la misma precedencia que *: 2x es 2*x, 2(x+1) es 2*(x+1), y (x+1)(x-1), x sin x y, en las funciones implícitas, x y también se multiplican; 2x^2 es 2*x^2 y 1/2x es (1/2)*x. La forma posfija muestra el *.
-
-Los números pueden llevar exponente: 1e5 es 100000, 2.5e-3 es 0.0025, y x^2-1e-2 es x^2 - 0.01. pi es el número 3.1415927: x*pi, 2pi.
-
-Un nombre se compone de letras y de los dígitos que las siguen directamente: log10(x) y sin2x son nombres desconocidos, no log(10)*x ni sin(2)*x. Plovex avisa de un nombre desconocido y también de una función sin argumento detrás: con e^x indica que la función «e» no tiene argumento; escriba e(x) o e x para e elevado a x.
-
-Funciones implícitas: marque «Implícita» y escriba f(x, y) sin signo igual. Plovex traza todos los puntos donde f(x, y) = 0.
-
-Ejemplo: x^2 + y^2 - 25 traza una circunferencia de radio 5.
-
-Varias funciones: la lista «Funciones» junto a las gráficas (Ver &gt; Lista de funciones, Ctrl+Mayús+L) contiene cada función de la gráfica, cada una en su color. «Nueva función» (Insert) añade una; elija una fila para editar su función en el formulario. La casilla de una fila muestra u oculta su función (Espacio), «Color...» (F2) cambia su color, y «Eliminar función», «Subir» y «Bajar» (Alt+Arriba, Alt+Abajo) hacen lo que dicen. «Trazar» dibuja cada función visible; las estadísticas, la lectura del puntero, «Evaluar», «Eval. dy/dx», «Integrar» y «Trazar dy/dx» actúan sobre la seleccionada.</translation>
-    </message>
-    <message>
         <source>The built-in functions:
 
 Trigonometric: sin, cos, tan, cosec, sec, cot
@@ -952,6 +975,52 @@ Se encuentra un máximo (mínimo) en cada muestra por encima (por debajo) de sus
 «Tabla de valores» pide «Desde», «Hasta» y «Paso» y lista x, f(x) y dy/dx (como lo da «Eval. dy/dx») para x = Desde, Desde + Paso, ... hasta Hasta. Se rechaza un paso de 0, un paso que se aleja de Hasta o más de 100000 filas. «Copiar» y «Exportar CSV» funcionan como en la ventana «Puntos».
 
 La gráfica a cualquier tamaño: Ver &gt; Gráfica a pantalla completa (F11) muestra la gráfica en toda la pantalla, donde la rueda, el arrastre y las órdenes del menú Ver funcionan como sobre el formulario; F11, o Esc cuando no se está dibujando nada, vuelve atrás. Archivo &gt; Exportar gráfica pregunta el tamaño de la imagen y si se mantiene la región visible (las escalas crecen con la imagen) o las escalas (una imagen mayor muestra más), y luego escribe una imagen, o un archivo SVG o PDF que contiene la gráfica como líneas y texto.</translation>
+    </message>
+    <message>
+        <source>Show or hide the sliders of the graph&apos;s parameters (Ctrl+Shift+P goes to them)
+Toggle Parameter List</source>
+        <translation>Mostrar u ocultar los deslizadores de los parámetros de la gráfica (Ctrl+Mayús+P lleva a ellos)
+Lista de parámetros</translation>
+    </message>
+    <message>
+        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
+
+Example: x^2 + 5*x + 6
+
+Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same. A function takes the operand right after it: sin x^2 is (sin x)^2, and sin 2x is (sin 2)*x, so write sin(2x).
+
+Multiplication may be left out between operands, with the same precedence as *: 2x is 2*x, 2(x+1) is 2*(x+1), (x+1)(x-1), x sin x and, in implicit functions, x y multiply too; 2x^2 is 2*x^2 and 1/2x is (1/2)*x. The postfix box shows the *.
+
+Numbers may have an exponent: 1e5 is 100000, 2.5e-3 is 0.0025, and x^2-1e-2 is x^2 - 0.01. pi is the number 3.1415927: x*pi, 2pi.
+
+A name is letters with any digits right after them: log10(x) and sin2x are unknown names, not log(10)*x or sin(2)*x. An unknown name is reported, as is a function with no argument after it: e^x gives &quot;Function &apos;e&apos; has no argument.&quot;; write e(x) or e x for e to the power x.
+
+Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
+
+Example: x^2 + y^2 - 25 draws a circle of radius 5.
+
+Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.
+
+Parameters: a name of your own, such as a and b in a*sin(b*x), is a parameter of the graph. Plot offers to create each one not yet defined, with the value 1 from -5 to 5 in steps of 0.1. The Parameters list below the functions (View &gt; Parameter List, Ctrl+Shift+P) has a slider for each, with its value, range and step; moving a slider (the arrow keys by one step, Page Up and Page Down by ten) redraws every window of the graph at once. Its ▶ button plays: the slider moves from the minimum to the maximum and back until you press ■ or Esc. Add (Insert) makes a new parameter and ✕ deletes one; type a new name into its name box to rename it.</source>
+        <translation>Escriba una función de x en el cuadro de la parte superior de la ventana de la gráfica y pulse «Trazar». Plovex traza y = f(x) a lo ancho de la gráfica, cuyos ejes se cruzan en su centro.
+
+Ejemplo: x^2 + 5*x + 6
+
+Las funciones incorporadas se pueden escribir con o sin paréntesis: sin x y sin(x) significan lo mismo. Una función se aplica al operando que la sigue: sin x^2 es (sin x)^2, y sin 2x es (sin 2)*x, así que escriba sin(2x).
+
+El signo de multiplicación puede omitirse entre operandos, con la misma precedencia que *: 2x es 2*x, 2(x+1) es 2*(x+1), y (x+1)(x-1), x sin x y, en las funciones implícitas, x y también se multiplican; 2x^2 es 2*x^2 y 1/2x es (1/2)*x. La forma posfija muestra el *.
+
+Los números pueden llevar exponente: 1e5 es 100000, 2.5e-3 es 0.0025, y x^2-1e-2 es x^2 - 0.01. pi es el número 3.1415927: x*pi, 2pi.
+
+Un nombre se compone de letras y de los dígitos que las siguen directamente: log10(x) y sin2x son nombres desconocidos, no log(10)*x ni sin(2)*x. Plovex avisa de un nombre desconocido y también de una función sin argumento detrás: con e^x indica que la función «e» no tiene argumento; escriba e(x) o e x para e elevado a x.
+
+Funciones implícitas: marque «Implícita» y escriba f(x, y) sin signo igual. Plovex traza todos los puntos donde f(x, y) = 0.
+
+Ejemplo: x^2 + y^2 - 25 traza una circunferencia de radio 5.
+
+Varias funciones: la lista «Funciones» junto a las gráficas (Ver &gt; Lista de funciones, Ctrl+Mayús+L) contiene cada función de la gráfica, cada una en su color. «Nueva función» (Insert) añade una; elija una fila para editar su función en el formulario. La casilla de una fila muestra u oculta su función (Espacio), «Color...» (F2) cambia su color, y «Eliminar función», «Subir» y «Bajar» (Alt+Arriba, Alt+Abajo) hacen lo que dicen. «Trazar» dibuja cada función visible; las estadísticas, la lectura del puntero, «Evaluar», «Eval. dy/dx», «Integrar» y «Trazar dy/dx» actúan sobre la seleccionada.
+
+Parámetros: un nombre propio, como a y b en a*sin(b*x), es un parámetro de la gráfica. «Trazar» ofrece crear cada uno que aún no esté definido, con el valor 1 de -5 a 5 en pasos de 0.1. La lista «Parámetros» bajo las funciones (Ver &gt; Lista de parámetros, Ctrl+Mayús+P) tiene un deslizador para cada uno, con su valor, su intervalo y su paso; mover un deslizador (un paso con las flechas, diez con Re Pág y Av Pág) vuelve a dibujar al instante cada ventana de la gráfica. Su botón ▶ lo anima: el deslizador va del mínimo al máximo y vuelve, hasta que pulse ■ o Esc. «Añadir» (Insert) crea un parámetro nuevo y ✕ elimina uno; escriba un nombre nuevo en su casilla de nombre para cambiárselo.</translation>
     </message>
 </context>
 <context>
@@ -1337,7 +1406,7 @@ La gráfica a cualquier tamaño: Ver &gt; Gráfica a pantalla completa (F11) mue
     </message>
     <message>
         <source>F&amp;ull Screen Graph</source>
-        <translation>Gráfica a &amp;pantalla completa</translation>
+        <translation>&amp;Gráfica a pantalla completa</translation>
     </message>
 </context>
 <context>
@@ -1357,6 +1426,80 @@ La gráfica a cualquier tamaño: Ver &gt; Gráfica a pantalla completa (F11) mue
     <message>
         <source>P&amp;olar r(t)</source>
         <translation>P&amp;olar r(t)</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CParameterBar</name>
+    <message>
+        <source>Parameters</source>
+        <translation>Parámetros</translation>
+    </message>
+    <message>
+        <source>&amp;Parameter List</source>
+        <translation>Lista de &amp;parámetros</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Add parameter</source>
+        <translation>Añadir parámetro</translation>
+    </message>
+    <message>
+        <source>Add a parameter (Insert)</source>
+        <translation>Añadir un parámetro (Insert)</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CParameterRow</name>
+    <message>
+        <source>from</source>
+        <translation>desde</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>hasta</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>paso</translation>
+    </message>
+    <message>
+        <source>Name of parameter %1</source>
+        <translation>Nombre del parámetro %1</translation>
+    </message>
+    <message>
+        <source>Slider of %1</source>
+        <translation>Deslizador de %1</translation>
+    </message>
+    <message>
+        <source>Value of %1</source>
+        <translation>Valor de %1</translation>
+    </message>
+    <message>
+        <source>Minimum of %1</source>
+        <translation>Mínimo de %1</translation>
+    </message>
+    <message>
+        <source>Maximum of %1</source>
+        <translation>Máximo de %1</translation>
+    </message>
+    <message>
+        <source>Step of %1</source>
+        <translation>Paso de %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Eliminar %1</translation>
+    </message>
+    <message>
+        <source>Stop %1</source>
+        <translation>Detener %1</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <translation>Animar %1</translation>
     </message>
 </context>
 <context>
@@ -1391,6 +1534,10 @@ La gráfica a cualquier tamaño: Ver &gt; Gráfica a pantalla completa (F11) mue
     <message>
         <source>The graph settings stored in &quot;%1&quot; are damaged. The expression opens with the default scales and quality.</source>
         <translation>Los ajustes de la gráfica guardados en «%1» están dañados. La expresión se abre con las escalas y la calidad predeterminadas.</translation>
+    </message>
+    <message>
+        <source>The parameters stored in &quot;%1&quot; are damaged. The functions open without parameters.</source>
+        <translation>Los parámetros guardados en «%1» están dañados. Las funciones se abren sin parámetros.</translation>
     </message>
 </context>
 <context>

@@ -267,6 +267,58 @@ pas de statistiques.</translation>
             <numerusform>Plus de %n points ont été trouvés&#xa0;; les %n premiers dans l’ordre des x sont listés.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>A parameter needs a name.</source>
+        <translation>Un paramètre doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: a name starts with a lower-case letter.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas nommer un paramètre&#xa0;: un nom commence par une lettre minuscule.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: a name holds only lower-case letters and digits.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas nommer un paramètre&#xa0;: un nom ne contient que des lettres minuscules et des chiffres.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: x, y and t are variables.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas nommer un paramètre&#xa0;: x, y et t sont des variables.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: it is the number pi.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas nommer un paramètre&#xa0;: c’est le nombre pi.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: it is a built-in function.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas nommer un paramètre&#xa0;: c’est une fonction intégrée.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: x and y in a name are always the variables (&apos;ax&apos; reads as a*x).</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas nommer un paramètre&#xa0;: x et y dans un nom sont toujours les variables («&#xa0;ax&#xa0;» se lit a*x).</translation>
+    </message>
+    <message>
+        <source>There is already a parameter &apos;%1&apos;.</source>
+        <translation>Il existe déjà un paramètre «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The value of a parameter must be a finite number.</source>
+        <translation>La valeur d’un paramètre doit être un nombre fini.</translation>
+    </message>
+    <message>
+        <source>The minimum, the maximum and the step must be finite numbers.</source>
+        <translation>Le minimum, le maximum et le pas doivent être des nombres finis.</translation>
+    </message>
+    <message>
+        <source>The minimum must be less than the maximum.</source>
+        <translation>Le minimum doit être inférieur au maximum.</translation>
+    </message>
+    <message>
+        <source>The step must be more than 0.</source>
+        <translation>Le pas doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>A slider has at most %1 steps: choose a larger step or a smaller range.</source>
+        <translation>Un curseur a au plus %1 pas&#xa0;: choisissez un pas plus grand ou un intervalle plus petit.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>
@@ -425,6 +477,13 @@ pas de statistiques.</translation>
     <message>
         <source>The picture could not be drawn.</source>
         <translation>L’image n’a pas pu être dessinée.</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterQuestion</name>
+    <message>
+        <source>The expression uses &apos;%1&apos;, which is not defined. Create a parameter %1 = %2 (from %3 to %4)?</source>
+        <translation>L’expression utilise «&#xa0;%1&#xa0;», qui n’est pas défini. Créer un paramètre %1 = %2 (de %3 à %4)&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -820,42 +879,6 @@ r(t) = cos(5*t) avec les échelles X et Y à 100&#xa0;: une rosace
 r(t) = t/2, t de 0 à 31.4&#xa0;: une spirale</translation>
     </message>
     <message>
-        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
-
-Example: x^2 + 5*x + 6
-
-Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same. A function takes the operand right after it: sin x^2 is (sin x)^2, and sin 2x is (sin 2)*x, so write sin(2x).
-
-Multiplication may be left out between operands, with the same precedence as *: 2x is 2*x, 2(x+1) is 2*(x+1), (x+1)(x-1), x sin x and, in implicit functions, x y multiply too; 2x^2 is 2*x^2 and 1/2x is (1/2)*x. The postfix box shows the *.
-
-Numbers may have an exponent: 1e5 is 100000, 2.5e-3 is 0.0025, and x^2-1e-2 is x^2 - 0.01. pi is the number 3.1415927: x*pi, 2pi.
-
-A name is letters with any digits right after them: log10(x) and sin2x are unknown names, not log(10)*x or sin(2)*x. An unknown name is reported, as is a function with no argument after it: e^x gives &quot;Function &apos;e&apos; has no argument.&quot;; write e(x) or e x for e to the power x.
-
-Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
-
-Example: x^2 + y^2 - 25 draws a circle of radius 5.
-
-Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.</source>
-        <translation>Saisissez une fonction de x dans la zone en haut de la fenêtre du graphe et cliquez sur «&#xa0;Tracer&#xa0;». Plovex trace y = f(x) sur toute la largeur du graphe, dont les axes se croisent en son centre.
-
-Exemple&#xa0;: x^2 + 5*x + 6
-
-Les fonctions intégrées s’écrivent avec ou sans parenthèses&#xa0;: sin x et sin(x) signifient la même chose. Une fonction s’applique à l’opérande qui la suit immédiatement&#xa0;: sin x^2 vaut (sin x)^2, et sin 2x vaut (sin 2)*x&#xa0;; écrivez donc sin(2x).
-
-Le signe de multiplication peut être omis entre deux opérandes, avec la même priorité que *&#xa0;: 2x vaut 2*x, 2(x+1) vaut 2*(x+1), et (x+1)(x-1), x sin x et, dans les fonctions implicites, x y se multiplient aussi&#xa0;; 2x^2 vaut 2*x^2 et 1/2x vaut (1/2)*x. La forme postfixée affiche le *.
-
-Les nombres peuvent avoir un exposant&#xa0;: 1e5 vaut 100000, 2.5e-3 vaut 0.0025, et x^2-1e-2 vaut x^2 - 0.01. pi est le nombre 3.1415927&#xa0;: x*pi, 2pi.
-
-Un nom se compose de lettres et des chiffres qui les suivent immédiatement&#xa0;: log10(x) et sin2x sont des noms inconnus, et non log(10)*x ou sin(2)*x. Un nom inconnu est signalé, de même qu’une fonction sans argument après elle&#xa0;: pour e^x, Plovex signale que la fonction «&#xa0;e&#xa0;» n’a pas d’argument&#xa0;; écrivez e(x) ou e x pour e puissance x.
-
-Fonctions implicites&#xa0;: cochez «&#xa0;Implicite&#xa0;» et saisissez f(x, y) sans signe égal. Plovex trace tous les points où f(x, y) = 0.
-
-Exemple&#xa0;: x^2 + y^2 - 25 trace un cercle de rayon 5.
-
-Plusieurs fonctions&#xa0;: la liste «&#xa0;Fonctions&#xa0;» à côté des graphes (Affichage &gt; Liste des fonctions, Ctrl+Maj+L) contient chaque fonction du graphe, chacune dans sa couleur. «&#xa0;Nouvelle fonction&#xa0;» (Inser) en ajoute une&#xa0;; choisissez une ligne pour modifier sa fonction dans le formulaire. La case d’une ligne affiche ou masque sa fonction (Espace), «&#xa0;Couleur...&#xa0;» (F2) change sa couleur, et «&#xa0;Supprimer la fonction&#xa0;», «&#xa0;Monter&#xa0;» et «&#xa0;Descendre&#xa0;» (Alt+Haut, Alt+Bas) font ce qu’ils disent. «&#xa0;Tracer&#xa0;» trace chaque fonction affichée&#xa0;; les statistiques, l’affichage du pointeur, «&#xa0;Évaluer&#xa0;», «&#xa0;Éval. dy/dx&#xa0;», «&#xa0;Intégrer&#xa0;» et «&#xa0;Tracer dy/dx&#xa0;» agissent sur la fonction sélectionnée.</translation>
-    </message>
-    <message>
         <source>The built-in functions:
 
 Trigonometric: sin, cos, tan, cosec, sec, cot
@@ -952,6 +975,52 @@ Un maximum (minimum) est trouvé en tout échantillon supérieur (inférieur) à
 «&#xa0;Tableau de valeurs&#xa0;» demande «&#xa0;De&#xa0;», «&#xa0;Jusqu’à&#xa0;» et «&#xa0;Pas&#xa0;» et liste x, f(x) et dy/dx (tel que le donne «&#xa0;Éval. dy/dx&#xa0;») pour x = De, De + Pas, ... jusqu’à la valeur «&#xa0;Jusqu’à&#xa0;». Un pas nul, un pas qui s’éloigne de «&#xa0;Jusqu’à&#xa0;», ou plus de 100000 lignes sont refusés. «&#xa0;Copier&#xa0;» et «&#xa0;Exporter en CSV&#xa0;» fonctionnent comme dans la fenêtre «&#xa0;Points&#xa0;».
 
 Le graphe à toute taille&#xa0;: Affichage &gt; Graphe en plein écran (F11) affiche le graphe sur tout l’écran, où la molette, le glisser et les commandes du menu Affichage agissent comme sur le formulaire&#xa0;; F11, ou Échap quand rien n’est en cours de tracé, ramène à la fenêtre. Fichier &gt; Exporter le graphe demande la taille de l’image et s’il faut garder la région visible (les échelles grandissent avec l’image) ou les échelles (une image plus grande en montre davantage), puis écrit une image, ou un fichier SVG ou PDF qui contient le graphe sous forme de lignes et de texte.</translation>
+    </message>
+    <message>
+        <source>Show or hide the sliders of the graph&apos;s parameters (Ctrl+Shift+P goes to them)
+Toggle Parameter List</source>
+        <translation>Afficher ou masquer les curseurs des paramètres du graphe (Ctrl+Maj+P y mène)
+Liste des paramètres</translation>
+    </message>
+    <message>
+        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
+
+Example: x^2 + 5*x + 6
+
+Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same. A function takes the operand right after it: sin x^2 is (sin x)^2, and sin 2x is (sin 2)*x, so write sin(2x).
+
+Multiplication may be left out between operands, with the same precedence as *: 2x is 2*x, 2(x+1) is 2*(x+1), (x+1)(x-1), x sin x and, in implicit functions, x y multiply too; 2x^2 is 2*x^2 and 1/2x is (1/2)*x. The postfix box shows the *.
+
+Numbers may have an exponent: 1e5 is 100000, 2.5e-3 is 0.0025, and x^2-1e-2 is x^2 - 0.01. pi is the number 3.1415927: x*pi, 2pi.
+
+A name is letters with any digits right after them: log10(x) and sin2x are unknown names, not log(10)*x or sin(2)*x. An unknown name is reported, as is a function with no argument after it: e^x gives &quot;Function &apos;e&apos; has no argument.&quot;; write e(x) or e x for e to the power x.
+
+Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
+
+Example: x^2 + y^2 - 25 draws a circle of radius 5.
+
+Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.
+
+Parameters: a name of your own, such as a and b in a*sin(b*x), is a parameter of the graph. Plot offers to create each one not yet defined, with the value 1 from -5 to 5 in steps of 0.1. The Parameters list below the functions (View &gt; Parameter List, Ctrl+Shift+P) has a slider for each, with its value, range and step; moving a slider (the arrow keys by one step, Page Up and Page Down by ten) redraws every window of the graph at once. Its ▶ button plays: the slider moves from the minimum to the maximum and back until you press ■ or Esc. Add (Insert) makes a new parameter and ✕ deletes one; type a new name into its name box to rename it.</source>
+        <translation>Saisissez une fonction de x dans la zone en haut de la fenêtre du graphe et cliquez sur «&#xa0;Tracer&#xa0;». Plovex trace y = f(x) sur toute la largeur du graphe, dont les axes se croisent en son centre.
+
+Exemple&#xa0;: x^2 + 5*x + 6
+
+Les fonctions intégrées s’écrivent avec ou sans parenthèses&#xa0;: sin x et sin(x) signifient la même chose. Une fonction s’applique à l’opérande qui la suit immédiatement&#xa0;: sin x^2 vaut (sin x)^2, et sin 2x vaut (sin 2)*x&#xa0;; écrivez donc sin(2x).
+
+Le signe de multiplication peut être omis entre deux opérandes, avec la même priorité que *&#xa0;: 2x vaut 2*x, 2(x+1) vaut 2*(x+1), et (x+1)(x-1), x sin x et, dans les fonctions implicites, x y se multiplient aussi&#xa0;; 2x^2 vaut 2*x^2 et 1/2x vaut (1/2)*x. La forme postfixée affiche le *.
+
+Les nombres peuvent avoir un exposant&#xa0;: 1e5 vaut 100000, 2.5e-3 vaut 0.0025, et x^2-1e-2 vaut x^2 - 0.01. pi est le nombre 3.1415927&#xa0;: x*pi, 2pi.
+
+Un nom se compose de lettres et des chiffres qui les suivent immédiatement&#xa0;: log10(x) et sin2x sont des noms inconnus, et non log(10)*x ou sin(2)*x. Un nom inconnu est signalé, de même qu’une fonction sans argument après elle&#xa0;: pour e^x, Plovex signale que la fonction «&#xa0;e&#xa0;» n’a pas d’argument&#xa0;; écrivez e(x) ou e x pour e puissance x.
+
+Fonctions implicites&#xa0;: cochez «&#xa0;Implicite&#xa0;» et saisissez f(x, y) sans signe égal. Plovex trace tous les points où f(x, y) = 0.
+
+Exemple&#xa0;: x^2 + y^2 - 25 trace un cercle de rayon 5.
+
+Plusieurs fonctions&#xa0;: la liste «&#xa0;Fonctions&#xa0;» à côté des graphes (Affichage &gt; Liste des fonctions, Ctrl+Maj+L) contient chaque fonction du graphe, chacune dans sa couleur. «&#xa0;Nouvelle fonction&#xa0;» (Inser) en ajoute une&#xa0;; choisissez une ligne pour modifier sa fonction dans le formulaire. La case d’une ligne affiche ou masque sa fonction (Espace), «&#xa0;Couleur...&#xa0;» (F2) change sa couleur, et «&#xa0;Supprimer la fonction&#xa0;», «&#xa0;Monter&#xa0;» et «&#xa0;Descendre&#xa0;» (Alt+Haut, Alt+Bas) font ce qu’ils disent. «&#xa0;Tracer&#xa0;» trace chaque fonction affichée&#xa0;; les statistiques, l’affichage du pointeur, «&#xa0;Évaluer&#xa0;», «&#xa0;Éval. dy/dx&#xa0;», «&#xa0;Intégrer&#xa0;» et «&#xa0;Tracer dy/dx&#xa0;» agissent sur la fonction sélectionnée.
+
+Paramètres&#xa0;: un nom de votre choix, comme a et b dans a*sin(b*x), est un paramètre du graphe. «&#xa0;Tracer&#xa0;» propose de créer chacun de ceux qui ne sont pas encore définis, avec la valeur 1, de -5 à 5 par pas de 0.1. La liste «&#xa0;Paramètres&#xa0;» sous les fonctions (Affichage &gt; Liste des paramètres, Ctrl+Maj+P) a un curseur pour chacun, avec sa valeur, son intervalle et son pas&#xa0;; déplacer un curseur (d’un pas avec les flèches, de dix avec Pg préc. et Pg suiv.) retrace aussitôt chaque fenêtre du graphe. Son bouton ▶ l’anime&#xa0;: le curseur va du minimum au maximum et revient, jusqu’à ce que vous appuyiez sur ■ ou Échap. «&#xa0;Ajouter&#xa0;» (Inser) crée un nouveau paramètre et ✕ en supprime un&#xa0;; tapez un nouveau nom dans sa case de nom pour le renommer.</translation>
     </message>
 </context>
 <context>
@@ -1360,6 +1429,80 @@ Le graphe à toute taille&#xa0;: Affichage &gt; Graphe en plein écran (F11) aff
     </message>
 </context>
 <context>
+    <name>plovex::CParameterBar</name>
+    <message>
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Parameter List</source>
+        <translation>Liste des para&amp;mètres</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Add parameter</source>
+        <translation>Ajouter un paramètre</translation>
+    </message>
+    <message>
+        <source>Add a parameter (Insert)</source>
+        <translation>Ajouter un paramètre (Inser)</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CParameterRow</name>
+    <message>
+        <source>from</source>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>pas</translation>
+    </message>
+    <message>
+        <source>Name of parameter %1</source>
+        <translation>Nom du paramètre %1</translation>
+    </message>
+    <message>
+        <source>Slider of %1</source>
+        <translation>Curseur de %1</translation>
+    </message>
+    <message>
+        <source>Value of %1</source>
+        <translation>Valeur de %1</translation>
+    </message>
+    <message>
+        <source>Minimum of %1</source>
+        <translation>Minimum de %1</translation>
+    </message>
+    <message>
+        <source>Maximum of %1</source>
+        <translation>Maximum de %1</translation>
+    </message>
+    <message>
+        <source>Step of %1</source>
+        <translation>Pas de %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Supprimer %1</translation>
+    </message>
+    <message>
+        <source>Stop %1</source>
+        <translation>Arrêter %1</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <translation>Animer %1</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CPlovexApp</name>
     <message>
         <source>All Files (*)</source>
@@ -1391,6 +1534,10 @@ Le graphe à toute taille&#xa0;: Affichage &gt; Graphe en plein écran (F11) aff
     <message>
         <source>The graph settings stored in &quot;%1&quot; are damaged. The expression opens with the default scales and quality.</source>
         <translation>Les réglages du graphe enregistrés dans «&#xa0;%1&#xa0;» sont endommagés. L’expression s’ouvre avec les échelles et la qualité par défaut.</translation>
+    </message>
+    <message>
+        <source>The parameters stored in &quot;%1&quot; are damaged. The functions open without parameters.</source>
+        <translation>Les paramètres enregistrés dans «&#xa0;%1&#xa0;» sont endommagés. Les fonctions s’ouvrent sans paramètres.</translation>
     </message>
 </context>
 <context>

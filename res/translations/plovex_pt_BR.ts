@@ -267,6 +267,58 @@ sem estatísticas.</translation>
             <numerusform>Foram encontrados mais de %n pontos; os %n primeiros em ordem de x são listados.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>A parameter needs a name.</source>
+        <translation>Um parâmetro precisa de um nome.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: a name starts with a lower-case letter.</source>
+        <translation>&quot;%1&quot; não pode ser nome de parâmetro: um nome começa com uma letra minúscula.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: a name holds only lower-case letters and digits.</source>
+        <translation>&quot;%1&quot; não pode ser nome de parâmetro: um nome contém apenas letras minúsculas e algarismos.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: x, y and t are variables.</source>
+        <translation>&quot;%1&quot; não pode ser nome de parâmetro: x, y e t são variáveis.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: it is the number pi.</source>
+        <translation>&quot;%1&quot; não pode ser nome de parâmetro: é o número pi.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: it is a built-in function.</source>
+        <translation>&quot;%1&quot; não pode ser nome de parâmetro: é uma função embutida.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; cannot name a parameter: x and y in a name are always the variables (&apos;ax&apos; reads as a*x).</source>
+        <translation>&quot;%1&quot; não pode ser nome de parâmetro: x e y em um nome são sempre as variáveis (&quot;ax&quot; é lido como a*x).</translation>
+    </message>
+    <message>
+        <source>There is already a parameter &apos;%1&apos;.</source>
+        <translation>Já existe um parâmetro &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The value of a parameter must be a finite number.</source>
+        <translation>O valor de um parâmetro deve ser um número finito.</translation>
+    </message>
+    <message>
+        <source>The minimum, the maximum and the step must be finite numbers.</source>
+        <translation>O mínimo, o máximo e o passo devem ser números finitos.</translation>
+    </message>
+    <message>
+        <source>The minimum must be less than the maximum.</source>
+        <translation>O mínimo deve ser menor que o máximo.</translation>
+    </message>
+    <message>
+        <source>The step must be more than 0.</source>
+        <translation>O passo deve ser maior que 0.</translation>
+    </message>
+    <message>
+        <source>A slider has at most %1 steps: choose a larger step or a smaller range.</source>
+        <translation>Um controle deslizante tem no máximo %1 passos: escolha um passo maior ou um intervalo menor.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>
@@ -425,6 +477,13 @@ sem estatísticas.</translation>
     <message>
         <source>The picture could not be drawn.</source>
         <translation>Não foi possível desenhar a imagem.</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterQuestion</name>
+    <message>
+        <source>The expression uses &apos;%1&apos;, which is not defined. Create a parameter %1 = %2 (from %3 to %4)?</source>
+        <translation>A expressão usa &quot;%1&quot;, que não está definido. Criar um parâmetro %1 = %2 (de %3 a %4)?</translation>
     </message>
 </context>
 <context>
@@ -820,42 +879,6 @@ r(t) = cos(5*t) com escala X e escala Y 100: uma rosácea
 r(t) = t/2, t de 0 até 31.4: uma espiral</translation>
     </message>
     <message>
-        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
-
-Example: x^2 + 5*x + 6
-
-Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same. A function takes the operand right after it: sin x^2 is (sin x)^2, and sin 2x is (sin 2)*x, so write sin(2x).
-
-Multiplication may be left out between operands, with the same precedence as *: 2x is 2*x, 2(x+1) is 2*(x+1), (x+1)(x-1), x sin x and, in implicit functions, x y multiply too; 2x^2 is 2*x^2 and 1/2x is (1/2)*x. The postfix box shows the *.
-
-Numbers may have an exponent: 1e5 is 100000, 2.5e-3 is 0.0025, and x^2-1e-2 is x^2 - 0.01. pi is the number 3.1415927: x*pi, 2pi.
-
-A name is letters with any digits right after them: log10(x) and sin2x are unknown names, not log(10)*x or sin(2)*x. An unknown name is reported, as is a function with no argument after it: e^x gives &quot;Function &apos;e&apos; has no argument.&quot;; write e(x) or e x for e to the power x.
-
-Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
-
-Example: x^2 + y^2 - 25 draws a circle of radius 5.
-
-Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.</source>
-        <translation>Digite uma função de x na caixa no alto da janela do gráfico e clique em &quot;Traçar&quot;. O Plovex traça y = f(x) ao longo de todo o gráfico, cujos eixos se cruzam no centro.
-
-Exemplo: x^2 + 5*x + 6
-
-As funções embutidas podem ser escritas com ou sem parênteses: sin x e sin(x) significam o mesmo. Uma função se aplica ao operando logo depois dela: sin x^2 é (sin x)^2, e sin 2x é (sin 2)*x; por isso escreva sin(2x).
-
-O sinal de multiplicação pode ser omitido entre operandos, com a mesma precedência de *: 2x é 2*x, 2(x+1) é 2*(x+1), e (x+1)(x-1), x sin x e, nas funções implícitas, x y também se multiplicam; 2x^2 é 2*x^2 e 1/2x é (1/2)*x. A forma pós-fixa mostra o *.
-
-Os números podem ter expoente: 1e5 é 100000, 2.5e-3 é 0.0025, e x^2-1e-2 é x^2 - 0.01. pi é o número 3.1415927: x*pi, 2pi.
-
-Um nome é formado por letras e pelos dígitos logo depois delas: log10(x) e sin2x são nomes desconhecidos, não log(10)*x nem sin(2)*x. O Plovex avisa quando um nome é desconhecido e quando falta o argumento de uma função: com e^x ele informa que a função &quot;e&quot; não tem argumento; escreva e(x) ou e x para e elevado a x.
-
-Funções implícitas: marque &quot;Implícita&quot; e digite f(x, y) sem sinal de igual. O Plovex traça todos os pontos em que f(x, y) = 0.
-
-Exemplo: x^2 + y^2 - 25 traça uma circunferência de raio 5.
-
-Várias funções: a lista &quot;Funções&quot; ao lado dos gráficos (Exibir &gt; Lista de funções, Ctrl+Shift+L) contém cada função do gráfico, cada uma em sua cor. &quot;Nova função&quot; (Insert) adiciona uma; escolha uma linha para editar sua função no formulário. A caixa de uma linha exibe ou oculta sua função (Espaço), &quot;Cor...&quot; (F2) muda sua cor, e &quot;Excluir função&quot;, &quot;Subir&quot; e &quot;Descer&quot; (Alt+Cima, Alt+Baixo) fazem o que dizem. &quot;Traçar&quot; desenha cada função visível; as estatísticas, a leitura do ponteiro, &quot;Avaliar&quot;, &quot;Aval. dy/dx&quot;, &quot;Integrar&quot; e &quot;Traçar dy/dx&quot; agem sobre a selecionada.</translation>
-    </message>
-    <message>
         <source>The built-in functions:
 
 Trigonometric: sin, cos, tan, cosec, sec, cot
@@ -952,6 +975,52 @@ Um máximo (mínimo) é encontrado em cada amostra acima (abaixo) de suas duas v
 &quot;Tabela de valores&quot; pede &quot;De&quot;, &quot;Até&quot; e &quot;Passo&quot; e lista x, f(x) e dy/dx (como &quot;Aval. dy/dx&quot; o dá) para x = De, De + Passo, ... até Até. Um passo 0, um passo que se afasta de Até ou mais de 100000 linhas são recusados. &quot;Copiar&quot; e &quot;Exportar CSV&quot; funcionam como na janela &quot;Pontos&quot;.
 
 O gráfico em qualquer tamanho: Exibir &gt; Gráfico em tela cheia (F11) mostra o gráfico na tela inteira, onde a roda do mouse, o arrastar e os comandos do menu Exibir funcionam como sobre o formulário; F11, ou Esc quando nada está sendo desenhado, volta. Arquivo &gt; Exportar gráfico pergunta o tamanho da imagem e se deve manter a região visível (as escalas crescem com a imagem) ou as escalas (uma imagem maior mostra mais), e então grava uma imagem, ou um arquivo SVG ou PDF que contém o gráfico como linhas e texto.</translation>
+    </message>
+    <message>
+        <source>Show or hide the sliders of the graph&apos;s parameters (Ctrl+Shift+P goes to them)
+Toggle Parameter List</source>
+        <translation>Exibir ou ocultar os controles deslizantes dos parâmetros do gráfico (Ctrl+Shift+P leva até eles)
+Lista de parâmetros</translation>
+    </message>
+    <message>
+        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
+
+Example: x^2 + 5*x + 6
+
+Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same. A function takes the operand right after it: sin x^2 is (sin x)^2, and sin 2x is (sin 2)*x, so write sin(2x).
+
+Multiplication may be left out between operands, with the same precedence as *: 2x is 2*x, 2(x+1) is 2*(x+1), (x+1)(x-1), x sin x and, in implicit functions, x y multiply too; 2x^2 is 2*x^2 and 1/2x is (1/2)*x. The postfix box shows the *.
+
+Numbers may have an exponent: 1e5 is 100000, 2.5e-3 is 0.0025, and x^2-1e-2 is x^2 - 0.01. pi is the number 3.1415927: x*pi, 2pi.
+
+A name is letters with any digits right after them: log10(x) and sin2x are unknown names, not log(10)*x or sin(2)*x. An unknown name is reported, as is a function with no argument after it: e^x gives &quot;Function &apos;e&apos; has no argument.&quot;; write e(x) or e x for e to the power x.
+
+Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
+
+Example: x^2 + y^2 - 25 draws a circle of radius 5.
+
+Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.
+
+Parameters: a name of your own, such as a and b in a*sin(b*x), is a parameter of the graph. Plot offers to create each one not yet defined, with the value 1 from -5 to 5 in steps of 0.1. The Parameters list below the functions (View &gt; Parameter List, Ctrl+Shift+P) has a slider for each, with its value, range and step; moving a slider (the arrow keys by one step, Page Up and Page Down by ten) redraws every window of the graph at once. Its ▶ button plays: the slider moves from the minimum to the maximum and back until you press ■ or Esc. Add (Insert) makes a new parameter and ✕ deletes one; type a new name into its name box to rename it.</source>
+        <translation>Digite uma função de x na caixa no alto da janela do gráfico e clique em &quot;Traçar&quot;. O Plovex traça y = f(x) ao longo de todo o gráfico, cujos eixos se cruzam no centro.
+
+Exemplo: x^2 + 5*x + 6
+
+As funções embutidas podem ser escritas com ou sem parênteses: sin x e sin(x) significam o mesmo. Uma função se aplica ao operando logo depois dela: sin x^2 é (sin x)^2, e sin 2x é (sin 2)*x; por isso escreva sin(2x).
+
+O sinal de multiplicação pode ser omitido entre operandos, com a mesma precedência de *: 2x é 2*x, 2(x+1) é 2*(x+1), e (x+1)(x-1), x sin x e, nas funções implícitas, x y também se multiplicam; 2x^2 é 2*x^2 e 1/2x é (1/2)*x. A forma pós-fixa mostra o *.
+
+Os números podem ter expoente: 1e5 é 100000, 2.5e-3 é 0.0025, e x^2-1e-2 é x^2 - 0.01. pi é o número 3.1415927: x*pi, 2pi.
+
+Um nome é formado por letras e pelos dígitos logo depois delas: log10(x) e sin2x são nomes desconhecidos, não log(10)*x nem sin(2)*x. O Plovex avisa quando um nome é desconhecido e quando falta o argumento de uma função: com e^x ele informa que a função &quot;e&quot; não tem argumento; escreva e(x) ou e x para e elevado a x.
+
+Funções implícitas: marque &quot;Implícita&quot; e digite f(x, y) sem sinal de igual. O Plovex traça todos os pontos em que f(x, y) = 0.
+
+Exemplo: x^2 + y^2 - 25 traça uma circunferência de raio 5.
+
+Várias funções: a lista &quot;Funções&quot; ao lado dos gráficos (Exibir &gt; Lista de funções, Ctrl+Shift+L) contém cada função do gráfico, cada uma em sua cor. &quot;Nova função&quot; (Insert) adiciona uma; escolha uma linha para editar sua função no formulário. A caixa de uma linha exibe ou oculta sua função (Espaço), &quot;Cor...&quot; (F2) muda sua cor, e &quot;Excluir função&quot;, &quot;Subir&quot; e &quot;Descer&quot; (Alt+Cima, Alt+Baixo) fazem o que dizem. &quot;Traçar&quot; desenha cada função visível; as estatísticas, a leitura do ponteiro, &quot;Avaliar&quot;, &quot;Aval. dy/dx&quot;, &quot;Integrar&quot; e &quot;Traçar dy/dx&quot; agem sobre a selecionada.
+
+Parâmetros: um nome seu, como a e b em a*sin(b*x), é um parâmetro do gráfico. &quot;Traçar&quot; oferece criar cada um que ainda não esteja definido, com o valor 1 de -5 a 5 em passos de 0.1. A lista &quot;Parâmetros&quot; abaixo das funções (Exibir &gt; Lista de parâmetros, Ctrl+Shift+P) tem um controle deslizante para cada um, com seu valor, seu intervalo e seu passo; mover um controle (um passo com as setas, dez com Page Up e Page Down) redesenha na hora cada janela do gráfico. Seu botão ▶ o anima: o controle vai do mínimo ao máximo e volta, até você pressionar ■ ou Esc. &quot;Adicionar&quot; (Insert) cria um parâmetro novo e ✕ exclui um; digite um nome novo na caixa de nome para renomeá-lo.</translation>
     </message>
 </context>
 <context>
@@ -1360,6 +1429,80 @@ O gráfico em qualquer tamanho: Exibir &gt; Gráfico em tela cheia (F11) mostra 
     </message>
 </context>
 <context>
+    <name>plovex::CParameterBar</name>
+    <message>
+        <source>Parameters</source>
+        <translation>Parâmetros</translation>
+    </message>
+    <message>
+        <source>&amp;Parameter List</source>
+        <translation>Lista de &amp;parâmetros</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Add parameter</source>
+        <translation>Adicionar parâmetro</translation>
+    </message>
+    <message>
+        <source>Add a parameter (Insert)</source>
+        <translation>Adicionar um parâmetro (Insert)</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CParameterRow</name>
+    <message>
+        <source>from</source>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>até</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>passo</translation>
+    </message>
+    <message>
+        <source>Name of parameter %1</source>
+        <translation>Nome do parâmetro %1</translation>
+    </message>
+    <message>
+        <source>Slider of %1</source>
+        <translation>Controle deslizante de %1</translation>
+    </message>
+    <message>
+        <source>Value of %1</source>
+        <translation>Valor de %1</translation>
+    </message>
+    <message>
+        <source>Minimum of %1</source>
+        <translation>Mínimo de %1</translation>
+    </message>
+    <message>
+        <source>Maximum of %1</source>
+        <translation>Máximo de %1</translation>
+    </message>
+    <message>
+        <source>Step of %1</source>
+        <translation>Passo de %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Excluir %1</translation>
+    </message>
+    <message>
+        <source>Stop %1</source>
+        <translation>Parar %1</translation>
+    </message>
+    <message>
+        <source>Play %1</source>
+        <translation>Animar %1</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CPlovexApp</name>
     <message>
         <source>All Files (*)</source>
@@ -1391,6 +1534,10 @@ O gráfico em qualquer tamanho: Exibir &gt; Gráfico em tela cheia (F11) mostra 
     <message>
         <source>The graph settings stored in &quot;%1&quot; are damaged. The expression opens with the default scales and quality.</source>
         <translation>Os ajustes do gráfico salvos em &quot;%1&quot; estão danificados. A expressão é aberta com as escalas e a qualidade padrão.</translation>
+    </message>
+    <message>
+        <source>The parameters stored in &quot;%1&quot; are damaged. The functions open without parameters.</source>
+        <translation>Os parâmetros salvos em &quot;%1&quot; estão danificados. As funções são abertas sem parâmetros.</translation>
     </message>
 </context>
 <context>

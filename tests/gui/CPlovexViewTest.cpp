@@ -357,7 +357,10 @@ TEST_F(ViewTest, EnterInAnEditableBoxPlots)
 TEST_F(ViewTest, PlotDrawsEvenAfterAParseError)
 {
     Plot("x");
+    // An unknown name is first offered as a parameter; No leaves the parse error.
+    messages.answers.push_back(false);
     Plot("sinn(x)");
+    EXPECT_EQ(messages.asked.size(), 1u);
     EXPECT_EQ(messages.messages, Strings { "Parse Error: Unrecognised function 'sinn'." });
     EXPECT_EQ(document.Expression(), "sinn(x)");
     EXPECT_EQ(Text(res::kPostfixEdit), "x"); // the last successful parse's

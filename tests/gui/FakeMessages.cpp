@@ -34,12 +34,25 @@ FakeMessages::FakeMessages()
 FakeMessages::~FakeMessages()
 {
     SetMessageService(m_previous);
+    EXPECT_TRUE(answers.empty()) << "an answer was left unasked";
 }
 
 void FakeMessages::MessageBox(QWidget*, const QString& text, MessageKind kind)
 {
     messages.push_back(text.toStdString());
     kinds.push_back(kind);
+}
+
+bool FakeMessages::Ask(QWidget*, const QString& text)
+{
+    asked.push_back(text.toStdString());
+    if (answers.empty()) {
+        ADD_FAILURE() << "an unexpected question: " << text.toStdString();
+        return false;
+    }
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes;
 }
 
 int FakeMessages::RunModal(QDialog& dialog)

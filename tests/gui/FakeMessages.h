@@ -30,6 +30,9 @@ public:
 
     using MessageService::MessageBox;
     void MessageBox(QWidget* owner, const QString& text, MessageKind kind) override;
+    // Records the question and gives the next of `answers`; with none left the test fails and
+    // the answer is No.
+    bool Ask(QWidget* owner, const QString& text) override;
     int RunModal(QDialog& dialog) override;
 
     void Script(Answer answer) { m_answers.push_back(std::move(answer)); }
@@ -38,6 +41,9 @@ public:
     // Each message's kind, in the same order.
     std::vector<MessageKind> kinds;
     std::vector<Question> questions;
+    // The Yes or No questions asked, and the answers to give them in turn (true: Yes).
+    std::vector<std::string> asked;
+    std::deque<bool> answers;
 
 private:
     MessageService* m_previous;
