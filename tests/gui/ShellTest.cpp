@@ -154,10 +154,10 @@ TEST_F(ShellTest, MenusWithAndWithoutAGraph)
             "Print Pre&view... (57609)", "-", "Recent File (57616)", "-", "E&xit (57665)" }));
     EXPECT_EQ(Items(Menu(frame, "&View")),
         (std::vector<std::string> { "&Toolbar (59392)", "&Status Bar (59393)",
-            "&Grid	Ctrl+G (32780)", "&Function List (32800)", "&Parameter List (32840)", "-",
-            "Zoom &In	Ctrl++ (32820)", "Zoom &Out	Ctrl+- (32821)", "&Reset View	Ctrl+0 (32822)",
-            "&Equal Scales (32823)", "-", "&Back	Alt+Left (32824)",
-            "For&ward	Alt+Right (32825)", "-", "F&ull Screen Graph	F11 (32826)" }));
+            "&Grid\tCtrl+G (32780)", "&Function List (32800)", "&Parameter List (32840)", "-",
+            "Zoom &In\tCtrl++ (32820)", "Zoom &Out\tCtrl+- (32821)", "&Reset View\tCtrl+0 (32822)",
+            "&Equal Scales (32823)", "-", "&Back\tAlt+Left (32824)", "For&ward\tAlt+Right (32825)",
+            "-", "F&ull Screen Graph\tF11 (32826)" }));
     EXPECT_EQ(Items(Menu(frame, "&Window")),
         (std::vector<std::string> { "&New Window (57648)", "&Cascade (57650)", "&Tile (57651)",
             "&Arrange Icons (57649)" }));
