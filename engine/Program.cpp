@@ -11,44 +11,9 @@
 #include <limits>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace plovex {
-
-// The instruction set. A binary operator comes in four forms by where its right operand
-// lies: the stack, or an immediate constant, x or y folded into it, so that "x 2 *" or
-// "t x +" run as one instruction. The order is that of the handler table in Execute.
-enum class Program::Op : std::uint8_t {
-    Return,
-    ReturnNaN,
-    PushConst,
-    PushX,
-    PushY,
-    Add,
-    Sub,
-    Mul,
-    Div,
-    Pow,
-    AddConst,
-    SubConst,
-    MulConst,
-    DivConst,
-    PowConst,
-    AddX,
-    SubX,
-    MulX,
-    DivX,
-    PowX,
-    AddY,
-    SubY,
-    MulY,
-    DivY,
-    PowY,
-    Square,
-    Cube,
-    Fourth,
-    // The first of the function instructions: one per row of kFunctions, in table order.
-    Function,
-};
 
 namespace {
 
@@ -340,15 +305,23 @@ float Program::Execute(const Instruction* code, float x, float y, float* stack)
 #undef PLOVEX_FOR_EACH_FUNCTION
 #undef PLOVEX_THREADED_DISPATCH
 
+void Program::AttachNative(std::shared_ptr<const void> code, NativeEntry entry)
+{
+    m_nativeCode = std::move(code);
+    m_native = entry;
+}
+
 float Program::Run(float x, float y) const
 {
     constexpr std::size_t kLocalDepth = 64;
+    const float variables[] = { x, y };
     if (m_depth <= kLocalDepth) {
         float stack[kLocalDepth];
-        return Execute(m_code.data(), x, y, stack);
+        return m_native ? m_native(variables, stack) : Execute(m_code.data(), x, y, stack);
     }
     std::vector<float> stack(m_depth);
-    return Execute(m_code.data(), x, y, stack.data());
+    return m_native ? m_native(variables, stack.data())
+                    : Execute(m_code.data(), x, y, stack.data());
 }
 
 double Program::Evaluate(bool derivative, float x, float y) const

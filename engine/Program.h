@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <vector>
 
 namespace plovex {
@@ -9,7 +11,8 @@ class TokenList;
 
 // The postfix queue compiled once into a compact instruction array that is run with a local
 // stack: the same value as Evaluate, bit for bit, without a linked walk and heap stack per
-// sample. Renderers compile once per rendering and run it for every sample.
+// sample. A code generator above the engine may attach machine code for the same instructions,
+// which Run then calls instead. Compiled once per parse, run for every sample.
 class Program {
 public:
     static Program Compile(const TokenList& queue);
@@ -23,15 +26,66 @@ public:
     // Instructions per run: what one evaluation costs grows with it.
     std::size_t Length() const { return m_code.size(); }
 
-    enum class Op : std::uint8_t;
-
-private:
-    Program() = default;
+    // The instruction set. A binary operator comes in four forms by where its right operand
+    // lies: the stack, or an immediate constant, x or y folded into it, so that "x 2 *" or
+    // "t x +" run as one instruction. The order is that of the handler table in Execute.
+    enum class Op : std::uint8_t {
+        Return,
+        ReturnNaN,
+        PushConst,
+        PushX,
+        PushY,
+        Add,
+        Sub,
+        Mul,
+        Div,
+        Pow,
+        AddConst,
+        SubConst,
+        MulConst,
+        DivConst,
+        PowConst,
+        AddX,
+        SubX,
+        MulX,
+        DivX,
+        PowX,
+        AddY,
+        SubY,
+        MulY,
+        DivY,
+        PowY,
+        Square,
+        Cube,
+        Fourth,
+        // The first of the function instructions: one per row of kFunctions, in table order.
+        Function,
+    };
 
     struct Instruction {
         float operand;
         Op op;
     };
+
+    // The instructions as Run executes them, for a code generator: they end with a Return, or
+    // are a lone ReturnNaN.
+    std::span<const Instruction> Code() const { return m_code; }
+
+    // The most values the stack holds at once, the seed included: the floats Run's stack has.
+    std::size_t Depth() const { return m_depth; }
+
+    // Machine code computing exactly what the instructions compute, bit for bit. `variables`
+    // holds x then y; `stack` has room for Depth() floats, which the code may use as it likes.
+    using NativeEntry = float (*)(const float* variables, float* stack);
+
+    // From now on Run calls `entry` instead of interpreting; `code` keeps it alive, shared by
+    // every copy of this program. Attached once, by the generator, before the program is used.
+    void AttachNative(std::shared_ptr<const void> code, NativeEntry entry);
+
+    bool IsNative() const { return m_native != nullptr; }
+
+private:
+    Program() = default;
 
     static float Execute(const Instruction* code, float x, float y, float* stack);
 
@@ -42,6 +96,8 @@ private:
     // Ends with a Return; a malformed queue compiles to a lone ReturnNaN.
     std::vector<Instruction> m_code;
     std::size_t m_depth = 1;
+    std::shared_ptr<const void> m_nativeCode;
+    NativeEntry m_native = nullptr;
 };
 
 } // namespace plovex

@@ -1,0 +1,507 @@
+#include "native/NativeCompiler.h"
+
+#include "engine/Functions.h"
+#include "engine/Operators.h"
+
+#include <array>
+#include <asmjit/x86.h>
+#include <bit>
+#include <climits>
+#include <cstddef>
+#include <limits>
+#include <map>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <utility>
+
+namespace plovex {
+namespace {
+
+namespace x86 = asmjit::x86;
+using Op = Program::Op;
+
+// Where a value of the program's stack lies while the code runs. Constants and variables stay
+// where they are until an operation needs them; a computed value lives in a register, as a
+// float, until a call or a shortage of registers moves it to its home, the float of the
+// caller's stack at its stack position.
+struct Value {
+    enum class Place : std::uint8_t { Register, Home, Constant, Variable };
+
+    Place place;
+    int index = 0; // the register, the home's stack position or the variable's slot
+    float constant = 0.0f;
+
+    static Value InRegister(int reg) { return { Place::Register, reg }; }
+    static Value AtHome(int position) { return { Place::Home, position }; }
+    static Value Number(float constant) { return { Place::Constant, 0, constant }; }
+    static Value InSlot(int slot) { return { Place::Variable, slot }; }
+};
+
+// The variables' slots: x, then y.
+constexpr int kSlotX = 0;
+constexpr int kSlotY = 1;
+
+// An arithmetic instruction: its operator, and its right operand when folded into it
+// (otherwise that is the value on top of the stack).
+struct Arithmetic {
+    char kind;
+    std::optional<Value> folded;
+};
+
+// The instruction set numbers each operator's forms in the order of "+-*/^": first with the
+// right operand on the stack, then a constant, x and y folded in.
+std::optional<Arithmetic> ArithmeticOf(const Program::Instruction& instruction)
+{
+    constexpr std::string_view kOperators = "+-*/^";
+    const int offset = static_cast<int>(instruction.op) - static_cast<int>(Op::Add);
+    const int forms = static_cast<int>(kOperators.size());
+    if (offset < 0 || instruction.op >= Op::Square)
+        return std::nullopt;
+    const char kind = kOperators[static_cast<std::size_t>(offset % forms)];
+    switch (offset / forms) {
+    case 0:
+        return Arithmetic { kind, std::nullopt };
+    case 1:
+        return Arithmetic { kind, Value::Number(instruction.operand) };
+    case 2:
+        return Arithmetic { kind, Value::InSlot(kSlotX) };
+    default:
+        return Arithmetic { kind, Value::InSlot(kSlotY) };
+    }
+}
+
+bool Calls(const Program::Instruction& instruction)
+{
+    if (instruction.op >= Op::Function)
+        return true;
+    const std::optional<Arithmetic> arithmetic = ArithmeticOf(instruction);
+    return arithmetic && arithmetic->kind == '^';
+}
+
+// Any assembler error spoils the whole code; the program then stays with the interpreter.
+class ErrorFlag : public asmjit::ErrorHandler {
+public:
+    void handleError(asmjit::Error, const char*, asmjit::BaseEmitter*) override { failed = true; }
+
+    bool failed = false;
+};
+
+class Generator {
+public:
+    Generator(x86::Assembler& assembler, const Program& program)
+        : m_a(assembler)
+        , m_program(program)
+    {
+        m_owner.fill(kFree);
+    }
+
+    // False when the instructions do not make a program (a stack that runs short).
+    bool Generate();
+
+private:
+    static constexpr int kRegisters = 16;
+    static constexpr int kFree = -1;
+    static constexpr int kOperand = -2; // taken by the instruction being translated
+
+    static x86::Xmm Xmm(int reg) { return x86::xmm(static_cast<std::uint32_t>(reg)); }
+
+    // Every variable is read here: a float at its slot of the variables the code is given.
+    x86::Mem VariableSlot(int slot) const { return x86::dword_ptr(m_variables, slot * 4); }
+    x86::Mem HomeOf(int position) const { return x86::dword_ptr(m_homes, position * 4); }
+    x86::Mem FloatAt(const Value& value) const
+    {
+        return value.place == Value::Place::Variable ? VariableSlot(value.index)
+                                                     : HomeOf(value.index);
+    }
+
+    // Eight bytes of the constant pool behind the code.
+    asmjit::Label PoolEntry(std::uint64_t bits);
+    x86::Mem DoubleConstant(double value)
+    {
+        return x86::qword_ptr(PoolEntry(std::bit_cast<std::uint64_t>(value)));
+    }
+    x86::Mem FloatConstant(float value)
+    {
+        return x86::dword_ptr(PoolEntry(std::bit_cast<std::uint32_t>(value)));
+    }
+    x86::Mem SignMask();
+
+    void Push(Value value);
+    Value Pop();
+    int Allocate();
+    void Spill(int reg);
+    void SpillAll();
+    void ReleaseOperands();
+
+    int LoadDouble(const Value& value);
+    void LoadDoubleInto(const Value& value, int reg);
+
+    void Operate(char kind, Value left, Value right);
+    void RaiseToPower(int exponent, const Value& value);
+    void CallFunction(std::size_t row, const Value& argument);
+    void CallPower(Value base, Value exponent);
+    void Return(const Value& value);
+    void EmitPool();
+
+    x86::Assembler& m_a;
+    const Program& m_program;
+    x86::Gp m_variables;
+    x86::Gp m_homes;
+    bool m_calls = false;
+    bool m_shortStack = false;
+    std::vector<Value> m_stack;
+    // The stack position of the value each register holds, or kFree, or kOperand.
+    std::array<int, kRegisters> m_owner;
+    std::map<std::uint64_t, asmjit::Label> m_pool;
+    std::optional<asmjit::Label> m_signMask;
+};
+
+asmjit::Label Generator::PoolEntry(std::uint64_t bits)
+{
+    const auto found = m_pool.find(bits);
+    if (found != m_pool.end())
+        return found->second;
+    const asmjit::Label label = m_a.newLabel();
+    m_pool.emplace(bits, label);
+    return label;
+}
+
+// xorpd's 16-byte operand, which must be aligned: the pool starts with it.
+x86::Mem Generator::SignMask()
+{
+    if (!m_signMask)
+        m_signMask = m_a.newLabel();
+    return x86::xmmword_ptr(*m_signMask);
+}
+
+void Generator::Push(Value value)
+{
+    if (value.place == Value::Place::Register)
+        m_owner[value.index] = static_cast<int>(m_stack.size());
+    m_stack.push_back(value);
+}
+
+Value Generator::Pop()
+{
+    if (m_stack.empty()) {
+        m_shortStack = true;
+        return Value::Number(0.0f);
+    }
+    const Value value = m_stack.back();
+    m_stack.pop_back();
+    if (value.place == Value::Place::Register)
+        m_owner[value.index] = kOperand;
+    return value;
+}
+
+// A free register for the instruction being translated; without one, the value deepest in the
+// stack, which is needed last, goes home.
+int Generator::Allocate()
+{
+    int deepest = -1;
+    for (int reg = 0; reg < kRegisters; ++reg) {
+        const int owner = m_owner[reg];
+        if (owner == kFree) {
+            m_owner[reg] = kOperand;
+            return reg;
+        }
+        if (owner >= 0 && (deepest < 0 || owner < m_owner[deepest]))
+            deepest = reg;
+    }
+    Spill(deepest);
+    m_owner[deepest] = kOperand;
+    return deepest;
+}
+
+void Generator::Spill(int reg)
+{
+    const int position = m_owner[reg];
+    m_a.movss(HomeOf(position), Xmm(reg));
+    m_stack[position] = Value::AtHome(position);
+    m_owner[reg] = kFree;
+}
+
+// A call may change every SSE register.
+void Generator::SpillAll()
+{
+    for (int reg = 0; reg < kRegisters; ++reg) {
+        if (m_owner[reg] >= 0)
+            Spill(reg);
+    }
+}
+
+void Generator::ReleaseOperands()
+{
+    for (int& owner : m_owner) {
+        if (owner == kOperand)
+            owner = kFree;
+    }
+}
+
+// The value widened to double, in its own register when it has one. Loads go through movss,
+// which clears the rest of the register, so no conversion waits on an older value.
+int Generator::LoadDouble(const Value& value)
+{
+    if (value.place == Value::Place::Register) {
+        m_a.cvtss2sd(Xmm(value.index), Xmm(value.index));
+        return value.index;
+    }
+    const int reg = Allocate();
+    LoadDoubleInto(value, reg);
+    return reg;
+}
+
+// A value that is not in a register, widened into `reg`.
+void Generator::LoadDoubleInto(const Value& value, int reg)
+{
+    if (value.place == Value::Place::Constant) {
+        m_a.movsd(Xmm(reg), DoubleConstant(value.constant));
+        return;
+    }
+    m_a.movss(Xmm(reg), FloatAt(value));
+    m_a.cvtss2sd(Xmm(reg), Xmm(reg));
+}
+
+// left op right in double, rounded once to float, as Add, Subtract, Multiply and Divide do.
+void Generator::Operate(char kind, Value left, Value right)
+{
+    if (kind == '^') {
+        CallPower(left, right);
+        return;
+    }
+    asmjit::InstId instruction = x86::Inst::kIdAddsd;
+    Value target = left;
+    Value source = right;
+    switch (kind) {
+    case '-':
+        // -(right - left): equal operands give -0.
+        instruction = x86::Inst::kIdSubsd;
+        std::swap(target, source);
+        break;
+    case '*':
+        instruction = x86::Inst::kIdMulsd;
+        break;
+    case '/':
+        instruction = x86::Inst::kIdDivsd;
+        break;
+    default:
+        break;
+    }
+    // A sum or a product is the same whichever operand receives the other: the one already in
+    // a register does, and a constant is read from the pool as the other.
+    const bool commutative = kind == '+' || kind == '*';
+    if (commutative && target.place != Value::Place::Register
+        && (source.place == Value::Place::Register || target.place == Value::Place::Constant))
+        std::swap(target, source);
+    const int result = LoadDouble(target);
+    if (source.place == Value::Place::Constant) {
+        m_a.emit(instruction, Xmm(result), DoubleConstant(source.constant));
+    } else {
+        m_a.emit(instruction, Xmm(result), Xmm(LoadDouble(source)));
+    }
+    if (kind == '-')
+        m_a.xorpd(Xmm(result), SignMask());
+    m_a.cvtsd2ss(Xmm(result), Xmm(result));
+    ReleaseOperands();
+    Push(Value::InRegister(result));
+}
+
+// The interpreter's Square, Cube and Fourth: t*t, then (t*t)*t or (t*t)*(t*t), in double.
+void Generator::RaiseToPower(int exponent, const Value& value)
+{
+    const int result = LoadDouble(value);
+    if (exponent == 3) {
+        const int base = Allocate();
+        m_a.movapd(Xmm(base), Xmm(result));
+        m_a.mulsd(Xmm(result), Xmm(result));
+        m_a.mulsd(Xmm(result), Xmm(base));
+    } else {
+        m_a.mulsd(Xmm(result), Xmm(result));
+        if (exponent == 4)
+            m_a.mulsd(Xmm(result), Xmm(result));
+    }
+    m_a.cvtsd2ss(Xmm(result), Xmm(result));
+    ReleaseOperands();
+    Push(Value::InRegister(result));
+}
+
+// The row's own function on the value widened to double, its result rounded to float.
+void Generator::CallFunction(std::size_t row, const Value& argument)
+{
+    SpillAll();
+    if (argument.place == Value::Place::Register) {
+        m_a.cvtss2sd(Xmm(argument.index), Xmm(argument.index));
+        if (argument.index != 0)
+            m_a.movapd(x86::xmm0, Xmm(argument.index));
+    } else {
+        LoadDoubleInto(argument, 0);
+    }
+    m_a.call(x86::qword_ptr(PoolEntry(reinterpret_cast<std::uintptr_t>(kFunctions[row].apply))));
+    m_a.cvtsd2ss(x86::xmm0, x86::xmm0);
+    ReleaseOperands();
+    Push(Value::InRegister(0));
+}
+
+// The interpreter's own Power, which rounds std::pow's value to float: base in xmm0, exponent
+// in xmm1, both widened; after the spill no other register holds a value.
+void Generator::CallPower(Value base, Value exponent)
+{
+    SpillAll();
+    const auto widen = [this](const Value& value) {
+        if (value.place == Value::Place::Register)
+            m_a.cvtss2sd(Xmm(value.index), Xmm(value.index));
+    };
+    widen(base);
+    widen(exponent);
+    const auto place = [this](const Value& value, int reg) {
+        if (value.place != Value::Place::Register)
+            LoadDoubleInto(value, reg);
+        else if (value.index != reg)
+            m_a.movapd(Xmm(reg), Xmm(value.index));
+    };
+    const auto in = [](const Value& value, int reg) {
+        return value.place == Value::Place::Register && value.index == reg;
+    };
+    if (in(base, 1) && in(exponent, 0)) {
+        m_a.movapd(x86::xmm2, x86::xmm0);
+        m_a.movapd(x86::xmm0, x86::xmm1);
+        m_a.movapd(x86::xmm1, x86::xmm2);
+    } else if (in(base, 1)) {
+        place(base, 0);
+        place(exponent, 1);
+    } else {
+        place(exponent, 1);
+        place(base, 0);
+    }
+    float (*power)(double, double) = Power;
+    m_a.call(x86::qword_ptr(PoolEntry(reinterpret_cast<std::uintptr_t>(power))));
+    ReleaseOperands();
+    Push(Value::InRegister(0));
+}
+
+void Generator::Return(const Value& value)
+{
+    switch (value.place) {
+    case Value::Place::Register:
+        if (value.index != 0)
+            m_a.movaps(x86::xmm0, Xmm(value.index));
+        break;
+    case Value::Place::Constant:
+        m_a.movss(x86::xmm0, FloatConstant(value.constant));
+        break;
+    default:
+        m_a.movss(x86::xmm0, FloatAt(value));
+        break;
+    }
+    if (m_calls) {
+        m_a.add(x86::rsp, 8);
+        m_a.pop(x86::r12);
+        m_a.pop(x86::rbx);
+    }
+    m_a.ret();
+}
+
+void Generator::EmitPool()
+{
+    m_a.align(asmjit::AlignMode::kData, 16);
+    if (m_signMask) {
+        m_a.bind(*m_signMask);
+        m_a.embedUInt64(std::bit_cast<std::uint64_t>(-0.0));
+        m_a.embedUInt64(0);
+    }
+    for (const auto& [bits, label] : m_pool) {
+        m_a.bind(label);
+        m_a.embedUInt64(bits);
+    }
+}
+
+bool Generator::Generate()
+{
+    const std::span<const Program::Instruction> code = m_program.Code();
+    for (const Program::Instruction& instruction : code)
+        m_calls = m_calls || Calls(instruction);
+    // Called code keeps rbx and r12, and finds the stack aligned to 16 bytes.
+    if (m_calls) {
+        m_a.push(x86::rbx);
+        m_a.push(x86::r12);
+        m_a.sub(x86::rsp, 8);
+        m_a.mov(x86::rbx, x86::rdi);
+        m_a.mov(x86::r12, x86::rsi);
+        m_variables = x86::rbx;
+        m_homes = x86::r12;
+    } else {
+        m_variables = x86::rdi;
+        m_homes = x86::rsi;
+    }
+    Push(Value::Number(0.0f)); // the seed
+    for (const Program::Instruction& instruction : code) {
+        switch (instruction.op) {
+        case Op::Return:
+            Return(Pop());
+            break;
+        case Op::ReturnNaN:
+            Return(Value::Number(std::numeric_limits<float>::quiet_NaN()));
+            break;
+        case Op::PushConst:
+            Push(Value::Number(instruction.operand));
+            break;
+        case Op::PushX:
+            Push(Value::InSlot(kSlotX));
+            break;
+        case Op::PushY:
+            Push(Value::InSlot(kSlotY));
+            break;
+        case Op::Square:
+            RaiseToPower(2, Pop());
+            break;
+        case Op::Cube:
+            RaiseToPower(3, Pop());
+            break;
+        case Op::Fourth:
+            RaiseToPower(4, Pop());
+            break;
+        default:
+            if (const std::optional<Arithmetic> arithmetic = ArithmeticOf(instruction)) {
+                const Value right = arithmetic->folded ? *arithmetic->folded : Pop();
+                const Value left = Pop();
+                Operate(arithmetic->kind, left, right);
+            } else {
+                const auto row = static_cast<std::size_t>(instruction.op)
+                    - static_cast<std::size_t>(Op::Function);
+                if (row >= kFunctions.size())
+                    return false;
+                CallFunction(row, Pop());
+            }
+            break;
+        }
+    }
+    EmitPool();
+    return !m_shortStack;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> NativeCompiler::Assemble(const Program& program)
+{
+    asmjit::CodeHolder code;
+    ErrorFlag errors;
+    if (code.init(asmjit::Environment::host()) != asmjit::kErrorOk)
+        return {};
+    code.setErrorHandler(&errors);
+    x86::Assembler assembler(&code);
+    Generator generator(assembler, program);
+    if (!generator.Generate() || errors.failed || code.hasUnresolvedLinks())
+        return {};
+    const asmjit::CodeBuffer& buffer = code.textSection()->buffer();
+    return std::vector<std::uint8_t>(buffer.data(), buffer.data() + buffer.size());
+}
+
+std::string NativeCompiler::LibraryName()
+{
+    constexpr unsigned kVersion = ASMJIT_LIBRARY_VERSION;
+    return "asmjit " + std::to_string(kVersion >> 16) + "." + std::to_string((kVersion >> 8) & 0xFF)
+        + "." + std::to_string(kVersion & 0xFF);
+}
+
+} // namespace plovex
