@@ -2,11 +2,11 @@
 
 #include "document/FunctionPalette.h"
 #include "document/GraphModel.h"
-#include "engine/Evaluator.h"
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
+#include "native/NativeCode.h"
 #include "platform/ByteText.h"
 #include "platform/FileStore.h"
 #include "platform/ImageFileWriter.h"
@@ -393,7 +393,8 @@ Outcome<int> Command::EvaluateAt()
     Outcome<bool> parsed = ParseInto(queue, settings.Value().implicit);
     if (!parsed.Ok())
         return parsed.Error();
-    PrintLine(stdout, Format(Evaluate(queue, m_parser.isSet("dydx"), x.Value(), 0.0f)));
+    PrintLine(
+        stdout, Format(CompileProgram(queue).Evaluate(m_parser.isSet("dydx"), x.Value(), 0.0f)));
     return 0;
 }
 
@@ -412,7 +413,7 @@ Outcome<int> Command::IntegrateRange()
     Outcome<bool> parsed = ParseInto(queue, settings.Value().implicit);
     if (!parsed.Ok())
         return parsed.Error();
-    const Integral integral = Integrate(Program::Compile(queue), lower.Value(), upper.Value());
+    const Integral integral = Integrate(CompileProgram(queue), lower.Value(), upper.Value());
     PrintLine(stdout, Format(integral.sum));
     if (!integral.stoppedAt)
         return 0;
@@ -453,7 +454,7 @@ Outcome<Program> Command::ExplicitProgram(const char* option, GraphSettings& set
     Outcome<bool> parsed = ParseInto(queue, false);
     if (!parsed.Ok())
         return parsed.Error();
-    return Program::Compile(queue);
+    return CompileProgram(queue);
 }
 
 Outcome<int> Command::Points()
@@ -489,7 +490,7 @@ Outcome<int> Command::Points()
             if (!other.shown || other.implicit)
                 continue;
             ParseReporting(other);
-            const Program g = Program::Compile(other.PostfixQueue());
+            const Program& g = other.CompiledProgram();
             std::vector<FoundPoint> met = FindIntersections(
                 valueAt, [&](float x) { return g.Evaluate(false, x, 0.0f); },
                 static_cast<int>(i + 1), columns);
@@ -782,6 +783,9 @@ int RunHeadless(int argc, char** argv)
         { "table", "Print x, f(x) and the difference quotient for x = FROM + k*STEP up to TO.",
             "FROM,TO,STEP" },
         { "exact", "Print numbers with %.17g instead of %f." },
+        { "verbose",
+            "With --version: also say how expressions are evaluated, as native machine code "
+            "or in the interpreter, and why." },
         { "function",
             "Add an explicit function y = f(x) to the graph, after --expression's or the "
             "document's, in the next palette colour (may be repeated).",
@@ -813,6 +817,8 @@ int RunHeadless(int argc, char** argv)
     }
     if (parser.isSet("version")) {
         std::printf("plovex %s\n", PLOVEX_VERSION);
+        if (parser.isSet("verbose"))
+            std::printf("evaluator: %s\n", NativeCodeStatus().c_str());
         return Finish(0);
     }
     Outcome<int> status

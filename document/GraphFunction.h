@@ -2,6 +2,7 @@
 
 #include "document/StoredFunction.h"
 #include "engine/ParseResult.h"
+#include "engine/Program.h"
 #include "engine/TokenList.h"
 
 #include <memory>
@@ -21,6 +22,9 @@ public:
     [[nodiscard]] ParseResult Parse();
 
     const TokenList& PostfixQueue() const { return *m_postfixQueue; }
+    // The postfix queue compiled, with machine code where the machine runs it: made once per
+    // parse, shared by every rendering and evaluation until the next.
+    const Program& CompiledProgram() const { return m_program; }
     // The text of the last parse, which the postfix queue holds.
     const std::string& ParsedExpression() const { return m_parsedExpression; }
     const std::string& PostfixText() const { return m_postfixText; }
@@ -28,6 +32,7 @@ public:
 private:
     // On the heap: the queue's linked nodes stay put when the function moves in its list.
     std::unique_ptr<TokenList> m_postfixQueue;
+    Program m_program;
     std::string m_parsedExpression;
     std::string m_postfixText;
 };

@@ -1,7 +1,6 @@
 #include "view/CPlovexView.h"
 
 #include "document/DocumentCodec.h"
-#include "engine/Evaluator.h"
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
@@ -724,7 +723,7 @@ std::vector<float> CPlovexView::VisibleColumns() const
 PointList CPlovexView::FindPoints(PointSearch kinds)
 {
     const GraphFunction& selected = GetDocument().Function(m_selected);
-    const Program program = Program::Compile(selected.PostfixQueue());
+    const Program& program = selected.CompiledProgram();
     // The selected function as drawn: its derivative after Plot dy/dx.
     const bool derivative = m_drawnDerivative;
     const ValueAt valueAt = [&](float x) { return program.Evaluate(derivative, x, 0.0f); };
@@ -739,7 +738,7 @@ PointList CPlovexView::FindPoints(PointSearch kinds)
         add(FindExtrema(valueAt, columns));
     if (kinds == PointSearch::Intersections) {
         for (const std::size_t other : IntersectionPartners()) {
-            const Program partner = Program::Compile(GetDocument().Function(other).PostfixQueue());
+            const Program& partner = GetDocument().Function(other).CompiledProgram();
             add(FindIntersections(
                 valueAt, [&](float x) { return partner.Evaluate(false, x, 0.0f); },
                 static_cast<int>(other + 1), columns));
@@ -780,7 +779,7 @@ void CPlovexView::OnTableOfValues()
             break;
         Messages().MessageBox(this, EngineTexts::TableRefusalText(table.refusal));
     }
-    const Program program = Program::Compile(GetDocument().Function(m_selected).PostfixQueue());
+    const Program& program = GetDocument().Function(m_selected).CompiledProgram();
     const bool derivative = m_drawnDerivative;
     const std::vector<TableRow> rows = TabulateValues(
         table.xs, [&](float x) { return program.Evaluate(derivative, x, 0.0f); },
@@ -892,8 +891,8 @@ void CPlovexView::OnIntegrate()
     UpdateData(false);
     // The dialogs have just painted; the integration's evaluations must not pay for it.
     ClearUpperVectorState();
-    const Integral integral = Integrate(
-        Program::Compile(GetDocument().Function(m_selected).PostfixQueue()), lower, upper);
+    const Integral integral
+        = Integrate(GetDocument().Function(m_selected).CompiledProgram(), lower, upper);
     ShowResult(integral.sum);
     if (integral.stoppedAt) {
         Messages().MessageBox(this, EngineTexts::IntegralStop(*integral.stoppedAt, upper));
@@ -917,8 +916,10 @@ void CPlovexView::ParseExpression()
 
 double CPlovexView::Evaluate(float x, float y, bool subCall) const
 {
-    return plovex::Evaluate(
-        GetDocument().Function(m_selected).PostfixQueue(), m_derivative, x, y, subCall);
+    return GetDocument()
+        .Function(m_selected)
+        .CompiledProgram()
+        .Evaluate(m_derivative && !subCall, x, y);
 }
 
 void CPlovexView::DrawGraph()

@@ -403,7 +403,7 @@ std::vector<PlotItem> PlotItems(const std::vector<GraphFunction>& functions, std
             continue;
         if (i == selected)
             statisticsItem = items.size();
-        items.push_back({ Program::Compile(function.PostfixQueue()), function.implicit,
+        items.push_back({ function.CompiledProgram(), function.implicit,
             derivative && i == selected, function.colour, function.shown });
     }
     return items;
