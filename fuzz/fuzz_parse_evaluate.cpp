@@ -1,12 +1,13 @@
 // Parses arbitrary bytes with the implicit flag off and on, then evaluates what the parse left
-// in the postfix queue through the reference walk and the compiled program, which must agree
-// bit for bit.
+// in the postfix queue through the reference walk, the compiled program in the interpreter and
+// the same program as machine code, which must all agree bit for bit.
 
 #include "engine/Evaluator.h"
 #include "engine/Parser.h"
 #include "engine/PostfixText.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
+#include "native/NativeCode.h"
 
 #include <bit>
 #include <cmath>
@@ -54,13 +55,15 @@ void Check(std::string_view text, bool implicit, std::string& okPostfix)
             okPostfix = postfix;
     }
     const Program program = Program::Compile(queue);
+    const Program native = CompileProgram(queue);
     for (const bool derivative : { false, true }) {
         for (const float x : kPoints) {
             const float y = implicit ? -x : 0.0f;
             const double expected = Evaluate(queue, derivative, x, y);
-            const double actual = program.Evaluate(derivative, x, y);
-            if (!Same(expected, actual))
+            if (!Same(expected, program.Evaluate(derivative, x, y)))
                 Fail(text, "the compiled program differs from the reference evaluation");
+            if (!Same(expected, native.Evaluate(derivative, x, y)))
+                Fail(text, "the machine code differs from the reference evaluation");
         }
     }
 }
