@@ -314,12 +314,17 @@ void Program::AttachNative(std::shared_ptr<const void> code, NativeEntry entry)
 float Program::Run(float x, float y) const
 {
     constexpr std::size_t kLocalDepth = 64;
+    if (m_depth > kLocalDepth)
+        return RunOnHeap(x, y);
+    float stack[kLocalDepth];
     const float variables[] = { x, y };
-    if (m_depth <= kLocalDepth) {
-        float stack[kLocalDepth];
-        return m_native ? m_native(variables, stack) : Execute(m_code.data(), x, y, stack);
-    }
+    return m_native ? m_native(variables, stack) : Execute(m_code.data(), x, y, stack);
+}
+
+float Program::RunOnHeap(float x, float y) const
+{
     std::vector<float> stack(m_depth);
+    const float variables[] = { x, y };
     return m_native ? m_native(variables, stack.data())
                     : Execute(m_code.data(), x, y, stack.data());
 }

@@ -88,6 +88,8 @@ private:
     Program() = default;
 
     static float Execute(const Instruction* code, float x, float y, float* stack);
+    // Run for a stack deeper than Run keeps on the machine's stack.
+    float RunOnHeap(float x, float y) const;
 
     void Emit(Op op, float operand = 0.0f);
     void EmitOperator(char kind);

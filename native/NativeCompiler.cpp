@@ -71,12 +71,40 @@ std::optional<Arithmetic> ArithmeticOf(const Program::Instruction& instruction)
     }
 }
 
-bool Calls(const Program::Instruction& instruction)
+// How the code keeps its two pointers, the variables' and the stack's. Code that calls keeps
+// the machine stack aligned for the callee; it also moves the pointers into registers the callee
+// keeps when memory may be read after a call: a variable, a value that waited beneath the
+// call's operands, or a value that a shortage of registers sent to the stack.
+enum class Frame { Leaf, Aligned, Preserving };
+
+Frame FrameFor(std::span<const Program::Instruction> code)
 {
-    if (instruction.op >= Op::Function)
-        return true;
-    const std::optional<Arithmetic> arithmetic = ArithmeticOf(instruction);
-    return arithmetic && arithmetic->kind == '^';
+    // Below this depth no value can lack a register.
+    constexpr std::size_t kShallow = 12;
+    Frame frame = Frame::Leaf;
+    std::size_t depth = 1; // the seed
+    for (const Program::Instruction& instruction : code) {
+        const std::optional<Arithmetic> arithmetic = ArithmeticOf(instruction);
+        const bool pushes = instruction.op == Op::PushConst || instruction.op == Op::PushX
+            || instruction.op == Op::PushY;
+        const bool readsVariable = instruction.op == Op::PushX || instruction.op == Op::PushY
+            || (arithmetic && arithmetic->folded
+                && arithmetic->folded->place == Value::Place::Variable);
+        if (frame != Frame::Leaf && (readsVariable || depth >= kShallow))
+            return Frame::Preserving;
+        const bool calls
+            = instruction.op >= Op::Function || (arithmetic && arithmetic->kind == '^');
+        const std::size_t operands = arithmetic && !arithmetic->folded ? 2 : 1;
+        if (calls && depth > operands + 1)
+            return Frame::Preserving;
+        if (calls)
+            frame = Frame::Aligned;
+        if (pushes)
+            ++depth;
+        else if (arithmetic && !arithmetic->folded)
+            --depth;
+    }
+    return frame;
 }
 
 // Any assembler error spoils the whole code; the program then stays with the interpreter.
@@ -125,6 +153,8 @@ private:
     {
         return x86::dword_ptr(PoolEntry(std::bit_cast<std::uint32_t>(value)));
     }
+    // Where a float operand is read from, in a register or in memory.
+    asmjit::Operand FloatOperand(const Value& value);
     x86::Mem SignMask();
 
     void Push(Value value);
@@ -134,6 +164,7 @@ private:
     void SpillAll();
     void ReleaseOperands();
 
+    int LoadFloat(const Value& value);
     int LoadDouble(const Value& value);
     void LoadDoubleInto(const Value& value, int reg);
 
@@ -148,7 +179,7 @@ private:
     const Program& m_program;
     x86::Gp m_variables;
     x86::Gp m_homes;
-    bool m_calls = false;
+    Frame m_frame = Frame::Leaf;
     bool m_shortStack = false;
     std::vector<Value> m_stack;
     // The stack position of the value each register holds, or kFree, or kOperand.
@@ -167,7 +198,20 @@ asmjit::Label Generator::PoolEntry(std::uint64_t bits)
     return label;
 }
 
-// xorpd's 16-byte operand, which must be aligned: the pool starts with it.
+asmjit::Operand Generator::FloatOperand(const Value& value)
+{
+    switch (value.place) {
+    case Value::Place::Register:
+        return Xmm(value.index);
+    case Value::Place::Constant:
+        return FloatConstant(value.constant);
+    default:
+        return FloatAt(value);
+    }
+}
+
+// xorps's 16-byte operand, the sign of the low float, which must be aligned: the pool starts
+// with it.
 x86::Mem Generator::SignMask()
 {
     if (!m_signMask)
@@ -239,6 +283,16 @@ void Generator::ReleaseOperands()
     }
 }
 
+// The value in a register, its own when it has one.
+int Generator::LoadFloat(const Value& value)
+{
+    if (value.place == Value::Place::Register)
+        return value.index;
+    const int reg = Allocate();
+    m_a.movss(Xmm(reg), FloatOperand(value).as<x86::Mem>());
+    return reg;
+}
+
 // The value widened to double, in its own register when it has one. Loads go through movss,
 // which clears the rest of the register, so no conversion waits on an older value.
 int Generator::LoadDouble(const Value& value)
@@ -263,53 +317,61 @@ void Generator::LoadDoubleInto(const Value& value, int reg)
     m_a.cvtss2sd(Xmm(reg), Xmm(reg));
 }
 
-// left op right in double, rounded once to float, as Add, Subtract, Multiply and Divide do.
+// Add, Subtract, Multiply and Divide: left op right in double, rounded once to float. Done in
+// float instead, which rounds once to the same float: double carries more than twice float's
+// precision and two bits more, enough that no sum, difference, product or quotient of floats
+// rounds differently through it, zeros, infinities, overflow and subnormals included. The
+// compiler makes the same of the interpreter's own Add, Multiply and Divide.
 void Generator::Operate(char kind, Value left, Value right)
 {
     if (kind == '^') {
         CallPower(left, right);
         return;
     }
-    asmjit::InstId instruction = x86::Inst::kIdAddsd;
+    asmjit::InstId instruction = x86::Inst::kIdAddss;
     Value target = left;
     Value source = right;
     switch (kind) {
     case '-':
         // -(right - left): equal operands give -0.
-        instruction = x86::Inst::kIdSubsd;
+        instruction = x86::Inst::kIdSubss;
         std::swap(target, source);
         break;
     case '*':
-        instruction = x86::Inst::kIdMulsd;
+        instruction = x86::Inst::kIdMulss;
         break;
     case '/':
-        instruction = x86::Inst::kIdDivsd;
+        instruction = x86::Inst::kIdDivss;
         break;
     default:
         break;
     }
     // A sum or a product is the same whichever operand receives the other: the one already in
-    // a register does, and a constant is read from the pool as the other.
+    // a register does.
     const bool commutative = kind == '+' || kind == '*';
     if (commutative && target.place != Value::Place::Register
-        && (source.place == Value::Place::Register || target.place == Value::Place::Constant))
+        && source.place == Value::Place::Register)
         std::swap(target, source);
-    const int result = LoadDouble(target);
-    if (source.place == Value::Place::Constant) {
-        m_a.emit(instruction, Xmm(result), DoubleConstant(source.constant));
-    } else {
-        m_a.emit(instruction, Xmm(result), Xmm(LoadDouble(source)));
-    }
+    const int result = LoadFloat(target);
+    m_a.emit(instruction, Xmm(result), FloatOperand(source));
     if (kind == '-')
-        m_a.xorpd(Xmm(result), SignMask());
-    m_a.cvtsd2ss(Xmm(result), Xmm(result));
+        m_a.xorps(Xmm(result), SignMask());
     ReleaseOperands();
     Push(Value::InRegister(result));
 }
 
-// The interpreter's Square, Cube and Fourth: t*t, then (t*t)*t or (t*t)*(t*t), in double.
+// The interpreter's Square, Cube and Fourth: t*t, rounded once to float, which a float product
+// gives as Multiply does; (t*t)*t and (t*t)*(t*t) in double, whose first rounding a float
+// product would not make.
 void Generator::RaiseToPower(int exponent, const Value& value)
 {
+    if (exponent == 2) {
+        const int result = LoadFloat(value);
+        m_a.mulss(Xmm(result), Xmm(result));
+        ReleaseOperands();
+        Push(Value::InRegister(result));
+        return;
+    }
     const int result = LoadDouble(value);
     if (exponent == 3) {
         const int base = Allocate();
@@ -318,8 +380,7 @@ void Generator::RaiseToPower(int exponent, const Value& value)
         m_a.mulsd(Xmm(result), Xmm(base));
     } else {
         m_a.mulsd(Xmm(result), Xmm(result));
-        if (exponent == 4)
-            m_a.mulsd(Xmm(result), Xmm(result));
+        m_a.mulsd(Xmm(result), Xmm(result));
     }
     m_a.cvtsd2ss(Xmm(result), Xmm(result));
     ReleaseOperands();
@@ -394,10 +455,12 @@ void Generator::Return(const Value& value)
         m_a.movss(x86::xmm0, FloatAt(value));
         break;
     }
-    if (m_calls) {
+    if (m_frame == Frame::Preserving) {
         m_a.add(x86::rsp, 8);
         m_a.pop(x86::r12);
         m_a.pop(x86::rbx);
+    } else if (m_frame == Frame::Aligned) {
+        m_a.add(x86::rsp, 8);
     }
     m_a.ret();
 }
@@ -407,8 +470,8 @@ void Generator::EmitPool()
     m_a.align(asmjit::AlignMode::kData, 16);
     if (m_signMask) {
         m_a.bind(*m_signMask);
-        m_a.embedUInt64(std::bit_cast<std::uint64_t>(-0.0));
-        m_a.embedUInt64(0);
+        m_a.embedUInt32(std::bit_cast<std::uint32_t>(-0.0f));
+        m_a.embedUInt32(0, 3);
     }
     for (const auto& [bits, label] : m_pool) {
         m_a.bind(label);
@@ -419,21 +482,20 @@ void Generator::EmitPool()
 bool Generator::Generate()
 {
     const std::span<const Program::Instruction> code = m_program.Code();
-    for (const Program::Instruction& instruction : code)
-        m_calls = m_calls || Calls(instruction);
+    m_frame = FrameFor(code);
     // Called code keeps rbx and r12, and finds the stack aligned to 16 bytes.
-    if (m_calls) {
+    m_variables = x86::rdi;
+    m_homes = x86::rsi;
+    if (m_frame == Frame::Preserving) {
         m_a.push(x86::rbx);
         m_a.push(x86::r12);
-        m_a.sub(x86::rsp, 8);
         m_a.mov(x86::rbx, x86::rdi);
         m_a.mov(x86::r12, x86::rsi);
         m_variables = x86::rbx;
         m_homes = x86::r12;
-    } else {
-        m_variables = x86::rdi;
-        m_homes = x86::rsi;
     }
+    if (m_frame != Frame::Leaf)
+        m_a.sub(x86::rsp, 8);
     Push(Value::Number(0.0f)); // the seed
     for (const Program::Instruction& instruction : code) {
         switch (instruction.op) {

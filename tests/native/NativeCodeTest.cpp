@@ -167,6 +167,8 @@ TEST(NativeCode, EachFunctionOnSpecialValues)
             // y*1 waits in a register while f is called, and is added from where it went.
             { "y*1 x f +", { { 'y' }, { '0', 1.0f }, { '*' }, { 'x' }, { f }, { '+' } } },
             { "x f f", { { 'x' }, { f }, { f } } },
+            // y is read after the call.
+            { "x f y +", { { 'x' }, { f }, { 'y' }, { '+' } } },
         };
         for (const auto& shape : shapes) {
             SCOPED_TRACE(std::string(function.name) + ": " + shape.name);
