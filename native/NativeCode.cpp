@@ -2,14 +2,13 @@
 
 #include "engine/TokenList.h"
 
-#include <cstdlib>
-#include <string_view>
-
 #ifdef PLOVEX_JIT
 #include "native/ExecutableMemory.h"
 #include "native/NativeCompiler.h"
 
+#include <cstdlib>
 #include <mutex>
+#include <string_view>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -18,6 +17,7 @@
 namespace plovex {
 namespace {
 
+#ifdef PLOVEX_JIT
 // PLOVEX_JIT=0 selects the interpreter, for comparisons; read at every compilation, so that
 // it applies from the next parse on.
 bool InterpreterChosen()
@@ -26,7 +26,6 @@ bool InterpreterChosen()
     return value && std::string_view(value) == "0";
 }
 
-#ifdef PLOVEX_JIT
 // A system that refused to make memory executable will refuse again: after the first refusal
 // no more code is made, and the reason stays for the diagnostic.
 class ExecutionRefusal {
