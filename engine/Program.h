@@ -69,13 +69,13 @@ public:
 
     // The instructions as Run executes them, for a code generator: they end with a Return, or
     // are a lone ReturnNaN.
-    std::span<const Instruction> Code() const { return m_code; }
+    std::span<const Instruction> Instructions() const { return m_code; }
 
     // The most values the stack holds at once, the seed included: the floats Run's stack has.
-    std::size_t Depth() const { return m_depth; }
+    std::size_t StackDepth() const { return m_depth; }
 
     // Machine code computing exactly what the instructions compute, bit for bit. `variables`
-    // holds x then y; `stack` has room for Depth() floats, which the code may use as it likes.
+    // holds x then y; `stack` has room for StackDepth() floats, which the code may use as it likes.
     using NativeEntry = float (*)(const float* variables, float* stack);
 
     // From now on Run calls `entry` instead of interpreting; `code` keeps it alive, shared by

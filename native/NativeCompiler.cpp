@@ -6,7 +6,6 @@
 #include <array>
 #include <asmjit/x86.h>
 #include <bit>
-#include <climits>
 #include <cstddef>
 #include <limits>
 #include <map>
@@ -481,7 +480,7 @@ void Generator::EmitPool()
 
 bool Generator::Generate()
 {
-    const std::span<const Program::Instruction> code = m_program.Code();
+    const std::span<const Program::Instruction> code = m_program.Instructions();
     m_frame = FrameFor(code);
     // Called code keeps rbx and r12, and finds the stack aligned to 16 bytes.
     m_variables = x86::rdi;

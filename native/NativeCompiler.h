@@ -9,10 +9,11 @@
 namespace plovex {
 
 // Translates a compiled Program into x86-64 machine code (System V calling convention) that
-// computes exactly what Program::Run computes: every value a float, each operation done in
-// double and rounded once, the operands in the interpreter's order, the maths functions called
-// through the rows of kFunctions and pow through the same std::pow. Values live in the SSE
-// registers where they fit and in the caller's stack of Depth() floats where they do not.
+// computes exactly what Program::Run computes, bit for bit: every value a float, each operation
+// rounded once to float as the interpreter rounds it, the operands in the interpreter's order,
+// the maths functions called through the rows of kFunctions and pow through the interpreter's
+// Power. Values live in the SSE registers where they fit and in the caller's stack of StackDepth()
+// floats where they do not.
 class NativeCompiler {
 public:
     // The code's bytes, position-independent, the entry point at their start (a

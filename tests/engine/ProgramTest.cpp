@@ -347,7 +347,7 @@ float FillTheStackAndSubtract(const float* variables, float* stack)
 }
 
 // The seam a code generator uses: Run hands the attached code x and y in that order and a stack
-// of Depth() floats, which it may fill to the end (the sanitizers see any overrun), and every
+// of StackDepth() floats, which it may fill to the end (the sanitizers see any overrun), and every
 // copy of the program runs the same code.
 TEST(Program, RunsAttachedCodeWithItsVariablesAndAStackOfItsDepth)
 {
@@ -361,11 +361,11 @@ TEST(Program, RunsAttachedCodeWithItsVariablesAndAStackOfItsDepth)
         std::string postfix;
         ASSERT_TRUE(Parse(expression, true, queue, operators, postfix).Ok());
         Program program = Program::Compile(queue);
-        EXPECT_EQ(program.Depth(), static_cast<std::size_t>(nesting) + 2);
+        EXPECT_EQ(program.StackDepth(), static_cast<std::size_t>(nesting) + 2);
         EXPECT_FALSE(program.IsNative());
         program.AttachNative(nullptr, FillTheStackAndSubtract);
         const Program copy = program;
-        g_attachedDepth = program.Depth();
+        g_attachedDepth = program.StackDepth();
         EXPECT_TRUE(copy.IsNative());
         EXPECT_EQ(copy.Run(5.0f, 1.5f), 3.5f);
         EXPECT_EQ(copy.Evaluate(false, 5.0f, 1.5f), 3.5);

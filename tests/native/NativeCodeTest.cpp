@@ -9,10 +9,12 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <limits>
 #include <random>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -46,6 +48,17 @@ std::vector<Token> Parsed(const std::string& expression)
     queue.ForEach([&](const Token& token) { tokens.push_back(token); });
     return tokens;
 }
+
+// Machine code against the interpreter; with PLOVEX_JIT=0 there is no machine code to compare.
+class NativeCode : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* jit = std::getenv("PLOVEX_JIT");
+        if (jit && std::string_view(jit) == "0")
+            GTEST_SKIP() << "PLOVEX_JIT=0 selects the interpreter";
+    }
+};
 
 // The program compiled to machine code, which this test needs: every comparison below would
 // otherwise set the interpreter against itself.
@@ -130,7 +143,7 @@ const OperandShape kOperandShapes[] = {
         false, true },
 };
 
-TEST(NativeCode, EachOperatorOnSpecialValues)
+TEST_F(NativeCode, EachOperatorOnSpecialValues)
 {
     for (const char op : { '+', '-', '*', '/', '^' }) {
         for (const OperandShape& shape : kOperandShapes) {
@@ -154,7 +167,7 @@ TEST(NativeCode, EachOperatorOnSpecialValues)
     }
 }
 
-TEST(NativeCode, EachFunctionOnSpecialValues)
+TEST_F(NativeCode, EachFunctionOnSpecialValues)
 {
     for (const Function& function : kFunctions) {
         const char f = function.code;
@@ -179,7 +192,7 @@ TEST(NativeCode, EachFunctionOnSpecialValues)
 
 // x^2, x^3 and x^4 compile to products, which must round as the interpreter's do: the cube
 // and fourth power round in double first, and overflow and subnormals show it.
-TEST(NativeCode, SmallPowersOnSpecialValues)
+TEST_F(NativeCode, SmallPowersOnSpecialValues)
 {
     std::vector<std::pair<float, float>> at;
     for (const float x : kSpecial)
@@ -197,7 +210,7 @@ TEST(NativeCode, SmallPowersOnSpecialValues)
     }
 }
 
-TEST(NativeCode, ChosenExpressionsEverywhere)
+TEST_F(NativeCode, ChosenExpressionsEverywhere)
 {
     const char* const expressions[] = {
         "", // the seed alone
@@ -237,7 +250,7 @@ TEST(NativeCode, ChosenExpressionsEverywhere)
 }
 
 // Derivative mode evaluates twice through the same code, at x + h rounded to float and at x.
-TEST(NativeCode, DerivativeMode)
+TEST_F(NativeCode, DerivativeMode)
 {
     std::vector<std::pair<float, float>> at = EverySpecialPair();
     for (float x = -10.0f; x < 10.0f; x += 0.37f)
@@ -251,7 +264,7 @@ TEST(NativeCode, DerivativeMode)
 
 // Deeper than the sixteen SSE registers, than the interpreter's local stack of 64, and with
 // calls on the way that move every value out of the registers.
-TEST(NativeCode, DeepStacks)
+TEST_F(NativeCode, DeepStacks)
 {
     const std::vector<std::pair<float, float>> at
         = { { 1.5f, -2.0f }, { -0.0f, 0.0f }, { 1e30f, 1e-40f }, { kNaN, 3.0f }, { kInf, -kInf } };
@@ -315,7 +328,7 @@ private:
     std::mt19937 m_random;
 };
 
-TEST(NativeCode, RandomQueuesShortAndLong)
+TEST_F(NativeCode, RandomQueuesShortAndLong)
 {
     QueueGenerator generator(20240917);
     const std::vector<std::pair<float, float>> at = { { 0.5f, 2.0f }, { -0.0f, 0.0f },
@@ -330,7 +343,7 @@ TEST(NativeCode, RandomQueuesShortAndLong)
 
 // The renderer runs one program on several threads at once: the code keeps nothing of its own
 // between calls.
-TEST(NativeCode, RunsOnSeveralThreadsAtOnce)
+TEST_F(NativeCode, RunsOnSeveralThreadsAtOnce)
 {
     TokenList queue;
     for (const Token& token : Parsed("sin(x*y/(x+y))+(x*1.5+(y*2.5+(x*3.5+(y^2))))^3"))

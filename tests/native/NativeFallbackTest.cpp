@@ -10,6 +10,7 @@
 #include <linux/audit.h>
 #include <linux/filter.h>
 #include <linux/seccomp.h>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <sys/mman.h>
@@ -31,17 +32,27 @@ Program Compiled(const std::string& expression)
 
 #ifdef PLOVEX_JIT
 
-// Sets PLOVEX_JIT for one scope.
+// Sets PLOVEX_JIT, or removes it, for one scope.
 class JitVariable {
 public:
     explicit JitVariable(const char* value)
+    {
+        if (const char* before = std::getenv("PLOVEX_JIT"))
+            m_before = before;
+        Set(value);
+    }
+    ~JitVariable() { Set(m_before ? m_before->c_str() : nullptr); }
+
+private:
+    static void Set(const char* value)
     {
         if (value)
             setenv("PLOVEX_JIT", value, 1);
         else
             unsetenv("PLOVEX_JIT");
     }
-    ~JitVariable() { unsetenv("PLOVEX_JIT"); }
+
+    std::optional<std::string> m_before;
 };
 
 TEST(NativeFallback, PlovexJitZeroSelectsTheInterpreter)
@@ -89,6 +100,7 @@ bool ForbidExecutableMemory()
 // Run in a child process, which the filter then binds for the rest of its life.
 void CompileWhereExecutableMemoryIsRefused()
 {
+    unsetenv("PLOVEX_JIT");
     if (!ForbidExecutableMemory()) {
         std::fputs("no seccomp filter\n", stderr);
         std::exit(2);
@@ -113,6 +125,7 @@ TEST(NativeFallback, ASystemThatRefusesExecutableMemoryGetsTheInterpreter)
 // executable at once.
 TEST(NativeFallback, NoPageIsWritableAndExecutable)
 {
+    const JitVariable variable(nullptr);
     std::vector<Program> programs;
     for (const char* expression : { "x", "sin(x)*y", "x^2+5*x+6", "1/((x^2+1)^1.5)" })
         programs.push_back(Compiled(expression));
