@@ -13,6 +13,7 @@
 #include <span>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace plovex {
 namespace {
@@ -73,7 +74,8 @@ std::optional<Arithmetic> ArithmeticOf(const Program::Instruction& instruction)
 // How the code keeps its two pointers, the variables' and the stack's. Code that calls keeps
 // the machine stack aligned for the callee; it also moves the pointers into registers the callee
 // keeps when memory may be read after a call: a variable, a value that waited beneath the
-// call's operands, or a value that a shortage of registers sent to the stack.
+// call's operands (computed values go to the stack for the call), or a value that a shortage of
+// registers sent to the stack.
 enum class Frame { Leaf, Aligned, Preserving };
 
 Frame FrameFor(std::span<const Program::Instruction> code)
@@ -81,7 +83,10 @@ Frame FrameFor(std::span<const Program::Instruction> code)
     // Below this depth no value can lack a register.
     constexpr std::size_t kShallow = 12;
     Frame frame = Frame::Leaf;
-    std::size_t depth = 1; // the seed
+    // Per stack position, whether its value is read from memory when it is used: a variable or a
+    // computed value, not a constant. The seed is a constant until an operation replaces it.
+    std::vector<bool> fromMemory { false };
+    std::size_t inMemory = 0;
     for (const Program::Instruction& instruction : code) {
         const std::optional<Arithmetic> arithmetic = ArithmeticOf(instruction);
         const bool pushes = instruction.op == Op::PushConst || instruction.op == Op::PushX
@@ -89,19 +94,30 @@ Frame FrameFor(std::span<const Program::Instruction> code)
         const bool readsVariable = instruction.op == Op::PushX || instruction.op == Op::PushY
             || (arithmetic && arithmetic->folded
                 && arithmetic->folded->place == Value::Place::Variable);
-        if (frame != Frame::Leaf && (readsVariable || depth >= kShallow))
+        if (frame != Frame::Leaf && (readsVariable || fromMemory.size() >= kShallow))
             return Frame::Preserving;
+        const std::size_t operands = pushes || instruction.op == Op::ReturnNaN ? 0
+            : arithmetic && !arithmetic->folded                                ? 2
+                                                                               : 1;
+        if (operands > fromMemory.size())
+            return frame; // a stack that runs short: no code is made
+        std::size_t operandsInMemory = 0;
+        for (std::size_t i = 0; i < operands; ++i) {
+            operandsInMemory += fromMemory.back() ? 1 : 0;
+            fromMemory.pop_back();
+        }
+        inMemory -= operandsInMemory;
         const bool calls
             = instruction.op >= Op::Function || (arithmetic && arithmetic->kind == '^');
-        const std::size_t operands = arithmetic && !arithmetic->folded ? 2 : 1;
-        if (calls && depth > operands + 1)
+        if (calls && inMemory > 0)
             return Frame::Preserving;
         if (calls)
             frame = Frame::Aligned;
-        if (pushes)
-            ++depth;
-        else if (arithmetic && !arithmetic->folded)
-            --depth;
+        if (instruction.op == Op::Return || instruction.op == Op::ReturnNaN)
+            continue;
+        const bool result = instruction.op != Op::PushConst;
+        fromMemory.push_back(result);
+        inMemory += result ? 1 : 0;
     }
     return frame;
 }

@@ -182,6 +182,8 @@ TEST_F(NativeCode, EachFunctionOnSpecialValues)
             { "x f f", { { 'x' }, { f }, { f } } },
             // y is read after the call.
             { "x f y +", { { 'x' }, { f }, { 'y' }, { '+' } } },
+            // The seed + x replaces the seed and waits beneath the call ("x++(cosec x").
+            { "x + x f +", { { 'x' }, { '+' }, { 'x' }, { f }, { '+' } } },
         };
         for (const auto& shape : shapes) {
             SCOPED_TRACE(std::string(function.name) + ": " + shape.name);
@@ -218,6 +220,7 @@ TEST_F(NativeCode, ChosenExpressionsEverywhere)
         "-x",
         "x-x", // -0
         "x++", // an operator short of operands: NaN
+        "x++(cosec x", // the seed replaced by a sum that waits beneath a call
         "+",
         "2 3", // the top value is the result, the rest is left behind
         "2x",
