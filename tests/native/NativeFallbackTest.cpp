@@ -143,6 +143,28 @@ TEST(NativeFallback, NoPageIsWritableAndExecutable)
     }
 }
 
+// Each program's code has pages of its own, and the process may hold only so many mappings:
+// past 4096 live programs the rest are interpreted, and code that goes makes room again.
+TEST(NativeFallback, PastFourThousandLivePrograms)
+{
+    const JitVariable variable(nullptr);
+    for (int i = 0; i < 5000; ++i) {
+        const Program program = Compiled("x^2+sin(y)");
+        ASSERT_TRUE(program.IsNative()) << "program " << i << " of 5000, one after another";
+    }
+    std::vector<Program> programs;
+    for (int i = 0; i < 4100; ++i)
+        programs.push_back(Compiled("x^2+sin(y)"));
+    int native = 0;
+    for (const Program& program : programs) {
+        native += program.IsNative() ? 1 : 0;
+        EXPECT_EQ(program.Run(1.5f, 2.0f), 2.25f + 0.90929742682568f);
+    }
+    EXPECT_EQ(native, 4096);
+    programs.clear();
+    EXPECT_TRUE(Compiled("x").IsNative());
+}
+
 #else
 
 TEST(NativeFallback, ABuildWithoutNativeCodeInterprets)
