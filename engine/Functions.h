@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <numbers>
 #include <string_view>
 
 namespace plovex {
@@ -37,6 +38,10 @@ inline constexpr std::array<Function, 15> kFunctions { {
 } };
 
 inline constexpr char kUnknownFunction = '?';
+
+// The one named constant: "pi" reads as the number π rounded to float, 3.1415927.
+inline constexpr std::string_view kPiName = "pi";
+inline constexpr float kPi = static_cast<float>(std::numbers::pi);
 
 // Exact, case-sensitive match; '?' for a name that is not in the table.
 constexpr char LookupFunction(std::string_view name)

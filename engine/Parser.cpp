@@ -1,10 +1,13 @@
 #include "engine/Parser.h"
 
+#include "engine/ExpressionNames.h"
 #include "engine/Functions.h"
 #include "engine/Numbers.h"
 #include "engine/PostfixText.h"
 #include "engine/Precedence.h"
 #include "engine/TokenList.h"
+
+#include <optional>
 
 namespace plovex {
 namespace {
@@ -26,6 +29,14 @@ ParseResult Fail(ParseError error, std::string_view detail)
         break;
     case ParseError::UnrecognisedFunction:
         message.append("Unrecognised function '").append(detail).append("'.");
+        break;
+    case ParseError::FunctionWithoutArgument:
+        message.append("Function '").append(detail).append("' has no argument.");
+        break;
+    case ParseError::VariableNotInCurve:
+        message.append("Variable '")
+            .append(detail)
+            .append("' not allowed in parametric and polar functions, which use t.");
         break;
     case ParseError::None:
         break;
@@ -82,115 +93,245 @@ std::string_view CharacterAt(std::string_view text, std::size_t index)
     return text.substr(index, IsUtf8(text) ? SequenceLength(text, index) : 1);
 }
 
-// Moves operators to the queue until a '(' is removed; the '(' is discarded.
-void PopGroup(TokenList& queue, TokenList& operators)
+bool IsDigit(char ch)
 {
-    for (;;) {
-        const Token token = operators.RemoveLast();
-        if (token.kind == '(')
-            return;
-        queue.Append(token);
-    }
+    return ch >= '0' && ch <= '9';
 }
 
+// The letters a name is made of; "x" and "y" are never part of one: "ax" reads as a·x.
+bool IsNameLetter(char ch)
+{
+    return (ch >= 'a' && ch <= 'w') || ch == 'z';
+}
+
+// One pass over the text: a scanner collects numbers and names, and shunting-yard over the
+// operator stack turns them into the postfix queue.
+class ExpressionParser {
+public:
+    ExpressionParser(std::string_view expression, const ExpressionNames& names, TokenList& queue,
+        TokenList& operators)
+        : m_expression(expression)
+        , m_names(names)
+        , m_queue(queue)
+        , m_operators(operators)
+    { }
+
+    // The error that ended the parse, if any; the lists then keep what was built up to it.
+    std::optional<ParseResult> Run()
+    {
+        m_queue.Clear();
+        m_operators.Clear();
+        m_operators.Append({ '(', 0.0f }); // the bottom marker: every pop loop stops at it
+        for (m_index = 0; m_index < m_expression.size(); ++m_index) {
+            if (auto error = Take(m_expression[m_index]))
+                return error;
+        }
+        if (auto error = EndPending())
+            return error;
+        if (!m_awaiting.empty())
+            return Fail(ParseError::FunctionWithoutArgument, m_awaiting);
+        // Groups left open are closed as if ")" ended the text: "sin(x" reads as "sin(x)".
+        for (; m_openCount > 0; --m_openCount)
+            PopGroup();
+        PopGroup();
+        return std::nullopt;
+    }
+
+private:
+    enum class Pending { Nothing, Number, Name };
+
+    std::optional<ParseResult> Take(char ch)
+    {
+        if (IsDigit(ch)) {
+            // Digits continue a number, and a name after its letters: "log10" is one name.
+            if (m_pending == Pending::Nothing)
+                Begin(Pending::Number);
+            m_buffer += ch;
+            return std::nullopt;
+        }
+        if (m_pending == Pending::Number && (ch == '.' || ExponentFollows(ch))) {
+            m_buffer += ch;
+            if (ch == 'e' && !IsDigit(m_expression[m_index + 1]))
+                m_buffer += m_expression[++m_index]; // the exponent's sign
+            return std::nullopt;
+        }
+        if (IsNameLetter(ch)) {
+            if (m_pending != Pending::Name) {
+                if (m_pending == Pending::Number)
+                    EndNumber();
+                Begin(Pending::Name);
+            }
+            m_buffer += ch;
+            return std::nullopt;
+        }
+        if (auto error = EndPending())
+            return error;
+        if (!m_awaiting.empty() && (ch == ')' || IsOperator(ch)))
+            return Fail(ParseError::FunctionWithoutArgument, m_awaiting);
+        switch (ch) {
+        case ' ':
+            return std::nullopt;
+        case '(':
+            BeginOperand();
+            m_operators.Append({ '(', 0.0f });
+            ++m_openCount;
+            return std::nullopt;
+        case ')':
+            if (m_openCount == 0)
+                return Fail(ParseError::UnmatchedParentheses, {});
+            --m_openCount;
+            PopGroup();
+            m_afterOperand = true;
+            return std::nullopt;
+        case 'x':
+        case 'y':
+            BeginOperand();
+            if (!m_names.Allows(ch)) {
+                if (m_names.Allows('t'))
+                    return Fail(ParseError::VariableNotInCurve, m_expression.substr(m_index, 1));
+                return Fail(ParseError::VariableYNotAllowed, {});
+            }
+            EmitOperand({ ch, 0.0f });
+            return std::nullopt;
+        default:
+            break;
+        }
+        if (IsOperator(ch)) {
+            PushOperator(ch);
+            return std::nullopt;
+        }
+        return Fail(ParseError::UnrecognisedSymbol,
+            static_cast<unsigned char>(ch) < 0x80 ? m_expression.substr(m_index, 1)
+                                                  : CharacterAt(m_expression, m_index));
+    }
+
+    // An "e" inside a number starts its exponent when a digit follows, or a sign and a digit:
+    // "1e5", "2.5e-3"; otherwise it starts a name, as in "2e(x)".
+    bool ExponentFollows(char ch) const
+    {
+        if (ch != 'e')
+            return false;
+        const std::string_view rest = m_expression.substr(m_index + 1);
+        if (!rest.empty() && (rest.front() == '+' || rest.front() == '-'))
+            return rest.size() > 1 && IsDigit(rest[1]);
+        return !rest.empty() && IsDigit(rest.front());
+    }
+
+    // A number or a name starts; both are operands or functions, so either takes an implied
+    // "*" after an operand: "2x", "2sin(x)", "x sin x".
+    void Begin(Pending what)
+    {
+        BeginOperand();
+        m_pending = what;
+        m_buffer.clear();
+    }
+
+    // Something that needs a "*" before it when it directly follows an operand ("2(x+1)",
+    // "(x+1)(x-1)", "x y"), and that a waiting function takes as its argument.
+    void BeginOperand()
+    {
+        if (m_afterOperand)
+            PushOperator('*');
+        m_afterOperand = false;
+        m_awaiting.clear();
+    }
+
+    void EmitOperand(Token token)
+    {
+        m_queue.Append(token);
+        m_afterOperand = true;
+    }
+
+    void PushOperator(char kind)
+    {
+        const int precedence = Precedence(kind);
+        while (m_operators.Last().kind != '(' && Precedence(m_operators.Last().kind) >= precedence)
+            m_queue.Append(m_operators.RemoveLast());
+        m_operators.Append({ kind, 0.0f });
+        m_afterOperand = false;
+    }
+
+    void EndNumber()
+    {
+        m_pending = Pending::Nothing;
+        EmitOperand({ '0', ToFloat(BufferToNumber(m_buffer)) });
+    }
+
+    // Ends the number or name being collected. A name is, in this order, a built-in function
+    // (which then waits for its argument), the constant pi, the variable t (an unknown name
+    // where the names do not allow it), a parameter, or else unknown.
+    std::optional<ParseResult> EndPending()
+    {
+        if (m_pending == Pending::Number) {
+            EndNumber();
+            return std::nullopt;
+        }
+        if (m_pending != Pending::Name)
+            return std::nullopt;
+        m_pending = Pending::Nothing;
+        if (const char code = LookupFunction(m_buffer); code != kUnknownFunction) {
+            m_operators.Append({ code, 0.0f });
+            m_awaiting = m_buffer;
+        } else if (m_buffer == kPiName) {
+            EmitOperand({ '0', kPi });
+        } else if (m_buffer == "t") {
+            if (!m_names.Allows('t'))
+                return Fail(ParseError::UnrecognisedFunction, m_buffer);
+            EmitSlot(kSlotT);
+        } else if (const auto slot = m_names.ParameterSlot(m_buffer)) {
+            EmitSlot(*slot);
+        } else {
+            return Fail(ParseError::UnrecognisedFunction, m_buffer);
+        }
+        return std::nullopt;
+    }
+
+    void EmitSlot(std::size_t slot)
+    {
+        EmitOperand({ kSlotOperand, 0.0f, static_cast<std::uint16_t>(slot) });
+    }
+
+    // Moves operators to the queue until a '(' is removed; the '(' is discarded.
+    void PopGroup()
+    {
+        for (;;) {
+            const Token token = m_operators.RemoveLast();
+            if (token.kind == '(')
+                return;
+            m_queue.Append(token);
+        }
+    }
+
+    std::string_view m_expression;
+    const ExpressionNames& m_names;
+    TokenList& m_queue;
+    TokenList& m_operators;
+    std::size_t m_index = 0;
+    Pending m_pending = Pending::Nothing;
+    std::string m_buffer;
+    int m_openCount = 0;
+    // An operand ended last, blanks aside: a number, a variable or a ")".
+    bool m_afterOperand = false;
+    // The name of a function that has not met its argument yet.
+    std::string m_awaiting;
+};
+
 } // namespace
+
+ParseResult Parse(std::string_view expression, const ExpressionNames& names, TokenList& queue,
+    TokenList& operators, std::string& postfix)
+{
+    if (auto error = ExpressionParser(expression, names, queue, operators).Run())
+        return std::move(*error);
+    postfix = PostfixText(queue, names);
+    return {};
+}
 
 ParseResult Parse(std::string_view expression, bool implicit, TokenList& queue,
     TokenList& operators, std::string& postfix)
 {
-    queue.Clear();
-    operators.Clear();
-    bool numberPending = false;
-    bool namePending = false;
-    std::string buffer;
-    int openCount = 0;
-    operators.Append({ '(', 0.0f });
-
-    const auto endNumber = [&] {
-        numberPending = false;
-        queue.Append({ '0', ToFloat(BufferToNumber(buffer)) });
-    };
-
-    for (std::size_t index = 0; index < expression.size(); ++index) {
-        const char ch = expression[index];
-        if (ch >= '0' && ch <= '9') {
-            if (!numberPending) {
-                numberPending = true;
-                buffer.clear();
-            }
-            buffer += ch;
-            continue;
-        }
-        if (ch == '.' && numberPending) {
-            buffer += ch;
-            continue;
-        }
-        if ((ch >= 'a' && ch <= 'w') || ch == 'z') {
-            if (!namePending) {
-                namePending = true;
-                buffer.clear();
-            }
-            buffer += ch;
-            continue;
-        }
-        // A number and a name may both be pending ("2sin(x)"): the number ends here and
-        // the name stays pending until the next character that ends something.
-        if (numberPending) {
-            endNumber();
-        } else if (namePending) {
-            namePending = false;
-            const char code = LookupFunction(buffer);
-            if (code == kUnknownFunction)
-                return Fail(ParseError::UnrecognisedFunction, buffer);
-            operators.Append({ code, 0.0f });
-        }
-        switch (ch) {
-        case ' ':
-            break;
-        case '(':
-            operators.Append({ '(', 0.0f });
-            ++openCount;
-            break;
-        case ')':
-            if (openCount == 0)
-                return Fail(ParseError::UnmatchedParentheses, {});
-            --openCount;
-            PopGroup(queue, operators);
-            break;
-        case '+':
-        case '-':
-        case '*':
-        case '/':
-        case '^': {
-            const int precedence = Precedence(ch);
-            while (operators.Last().kind != '(' && Precedence(operators.Last().kind) >= precedence)
-                queue.Append(operators.RemoveLast());
-            operators.Append({ ch, 0.0f });
-            break;
-        }
-        case 'x':
-            queue.Append({ 'x', 0.0f });
-            break;
-        case 'y':
-            if (!implicit)
-                return Fail(ParseError::VariableYNotAllowed, {});
-            queue.Append({ 'y', 0.0f });
-            break;
-        default:
-            return Fail(ParseError::UnrecognisedSymbol,
-                static_cast<unsigned char>(ch) < 0x80 ? expression.substr(index, 1)
-                                                      : CharacterAt(expression, index));
-        }
-    }
-    // A name still pending at the end is discarded unread: "x+foo" parses as "x+".
-    if (numberPending)
-        endNumber();
-    // Groups left open are closed as if ")" ended the text: "sin(x" reads as "sin(x)".
-    for (; openCount > 0; --openCount)
-        PopGroup(queue, operators);
-    PopGroup(queue, operators);
-    postfix = PostfixText(queue);
-    return {};
+    return Parse(expression, implicit ? ExpressionNames::Implicit() : ExpressionNames::Explicit(),
+        queue, operators, postfix);
 }
 
 } // namespace plovex

@@ -1,5 +1,6 @@
 #include "engine/Program.h"
 
+#include "engine/ExpressionNames.h"
 #include "engine/Functions.h"
 #include "engine/Numbers.h"
 #include "engine/Operators.h"
@@ -20,13 +21,14 @@ namespace {
 using Op = Program::Op;
 
 constexpr std::size_t kOpCount = static_cast<std::size_t>(Op::Function) + kFunctions.size();
+
 static_assert(kOpCount <= 256, "every instruction fits the one-byte Op");
 
-constexpr int kForms = static_cast<int>(Op::AddConst) - static_cast<int>(Op::Add);
-
+// An operator whose right operand a constant or a slot pushed just before takes it into its
+// own instruction ("x 2 *" runs as PushSlot 0, MulConst 2; "t x +" as PushSlot 2, AddSlot 0).
 bool IsLeaf(Op op)
 {
-    return op == Op::PushConst || op == Op::PushX || op == Op::PushY;
+    return op == Op::PushConst || op == Op::PushSlot;
 }
 
 // The operator taking its right operand from the stack.
@@ -39,8 +41,9 @@ Op StackOperatorOp(char kind)
 // The operator taking its right operand from the leaf that `push` would push.
 Op LeafOperatorOp(char kind, Op push)
 {
-    const int form = push == Op::PushConst ? 1 : push == Op::PushX ? 2 : 3;
-    return static_cast<Op>(static_cast<int>(StackOperatorOp(kind)) + form * kForms);
+    const int form = push == Op::PushConst ? 1 : 2;
+    return static_cast<Op>(
+        static_cast<int>(StackOperatorOp(kind)) + form * Program::kOperatorForms);
 }
 
 // Small whole powers as products. The square of a float is exact in double; the cube and
@@ -72,9 +75,15 @@ template <std::size_t Row> float ApplyFunction(float value)
 
 } // namespace
 
-void Program::Emit(Op op, float operand)
+void Program::Emit(Op op, float constant, std::uint16_t slot)
 {
-    m_code.push_back({ operand, op });
+    m_code.push_back({ constant, op, slot });
+}
+
+void Program::EmitSlot(std::uint16_t slot)
+{
+    Emit(Op::PushSlot, 0.0f, slot);
+    m_slotCount = std::max(m_slotCount, std::size_t { slot } + 1);
 }
 
 void Program::EmitOperator(char kind)
@@ -84,10 +93,10 @@ void Program::EmitOperator(char kind)
     Instruction* before = size >= 2 ? &m_code[size - 2] : nullptr;
     if (last && last->op == Op::PushConst && before && before->op == Op::PushConst) {
         // Two constants fold with the same single rounding.
-        before->operand = ApplyOperator(kind, before->operand, last->operand);
+        before->constant = ApplyOperator(kind, before->constant, last->constant);
         m_code.pop_back();
-    } else if (kind == '^' && last && last->op == Op::PushConst && PowerOp(last->operand)) {
-        *last = { 0.0f, *PowerOp(last->operand) };
+    } else if (kind == '^' && last && last->op == Op::PushConst && PowerOp(last->constant)) {
+        *last = { 0.0f, *PowerOp(last->constant), 0 };
     } else if (last && IsLeaf(last->op)) {
         last->op = LeafOperatorOp(kind, last->op);
     } else {
@@ -98,7 +107,7 @@ void Program::EmitOperator(char kind)
 void Program::EmitFunction(char code)
 {
     if (!m_code.empty() && m_code.back().op == Op::PushConst)
-        m_code.back().operand = ToFloat(FindFunction(code)->apply(m_code.back().operand));
+        m_code.back().constant = ToFloat(FindFunction(code)->apply(m_code.back().constant));
     else
         Emit(FunctionOp(code));
 }
@@ -116,10 +125,13 @@ Program Program::Compile(const TokenList& queue)
             program.Emit(Op::PushConst, token.value);
             break;
         case 'x':
-            program.Emit(Op::PushX);
+            program.EmitSlot(kSlotX);
             break;
         case 'y':
-            program.Emit(Op::PushY);
+            program.EmitSlot(kSlotY);
+            break;
+        case kSlotOperand:
+            program.EmitSlot(token.slot);
             break;
         default:
             if (IsOperator(token.kind)) {
@@ -138,10 +150,13 @@ Program Program::Compile(const TokenList& queue)
         ++depth;
         program.m_depth = std::max(program.m_depth, depth);
     });
-    if (malformed)
-        program.m_code.assign(1, { 0.0f, Op::ReturnNaN });
-    else
+    if (malformed) {
+        program.m_code.assign(1, { 0.0f, Op::ReturnNaN, 0 });
+        program.m_depth = 1;
+        program.m_slotCount = 0;
+    } else {
         program.Emit(Op::Return);
+    }
     return program;
 }
 
@@ -176,17 +191,17 @@ Program Program::Compile(const TokenList& queue)
 
 // The top of the stack lives in `top`; stack[0 .. sp) holds the values beneath it, the seed 0
 // first.
-float Program::Execute(const Instruction* code, float x, float y, float* stack)
+float Program::Execute(const Instruction* code, const float* variables, float* stack)
 {
     const Instruction* ip = code;
-    std::size_t sp = 0;
+    float* sp = stack;
     float top = 0.0f; // the seed
 
 #ifdef PLOVEX_THREADED_DISPATCH
-    static const void* const kHandlers[] = { &&Return, &&ReturnNaN, &&PushConst, &&PushX, &&PushY,
-        &&Add, &&Sub, &&Mul, &&Div, &&Pow, &&AddConst, &&SubConst, &&MulConst, &&DivConst,
-        &&PowConst, &&AddX, &&SubX, &&MulX, &&DivX, &&PowX, &&AddY, &&SubY, &&MulY, &&DivY, &&PowY,
-        &&Square, &&Cube, &&Fourth, PLOVEX_FOR_EACH_FUNCTION(PLOVEX_FUNCTION_ADDRESS) };
+    static const void* const kHandlers[] = { &&Return, &&ReturnNaN, &&PushConst, &&PushSlot, &&Add,
+        &&Sub, &&Mul, &&Div, &&Pow, &&AddConst, &&SubConst, &&MulConst, &&DivConst, &&PowConst,
+        &&AddSlot, &&SubSlot, &&MulSlot, &&DivSlot, &&PowSlot, &&Square, &&Cube, &&Fourth,
+        PLOVEX_FOR_EACH_FUNCTION(PLOVEX_FUNCTION_ADDRESS) };
     static_assert(std::size(kHandlers) == kOpCount,
         "every instruction needs its handler: a new row of kFunctions needs one more entry in "
         "PLOVEX_FOR_EACH_FUNCTION");
@@ -201,76 +216,57 @@ float Program::Execute(const Instruction* code, float x, float y, float* stack)
     PLOVEX_HANDLER(ReturnNaN)
     return std::numeric_limits<float>::quiet_NaN();
     PLOVEX_HANDLER(PushConst)
-    stack[sp++] = top;
-    top = ip->operand;
+    *sp++ = top;
+    top = ip->constant;
     PLOVEX_NEXT;
-    PLOVEX_HANDLER(PushX)
-    stack[sp++] = top;
-    top = x;
-    PLOVEX_NEXT;
-    PLOVEX_HANDLER(PushY)
-    stack[sp++] = top;
-    top = y;
+    PLOVEX_HANDLER(PushSlot)
+    *sp++ = top;
+    top = variables[ip->slot];
     PLOVEX_NEXT;
     PLOVEX_HANDLER(Add)
-    top = Add(stack[--sp], top);
+    top = Add(*--sp, top);
     PLOVEX_NEXT;
     PLOVEX_HANDLER(Sub)
-    top = Subtract(stack[--sp], top);
+    top = Subtract(*--sp, top);
     PLOVEX_NEXT;
     PLOVEX_HANDLER(Mul)
-    top = Multiply(stack[--sp], top);
+    top = Multiply(*--sp, top);
     PLOVEX_NEXT;
     PLOVEX_HANDLER(Div)
-    top = Divide(stack[--sp], top);
+    top = Divide(*--sp, top);
     PLOVEX_NEXT;
     PLOVEX_HANDLER(Pow)
-    top = Power(stack[--sp], top);
+    top = Power(*--sp, top);
     PLOVEX_NEXT;
     PLOVEX_HANDLER(AddConst)
-    top = Add(top, ip->operand);
+    top = Add(top, ip->constant);
     PLOVEX_NEXT;
     PLOVEX_HANDLER(SubConst)
-    top = Subtract(top, ip->operand);
+    top = Subtract(top, ip->constant);
     PLOVEX_NEXT;
     PLOVEX_HANDLER(MulConst)
-    top = Multiply(top, ip->operand);
+    top = Multiply(top, ip->constant);
     PLOVEX_NEXT;
     PLOVEX_HANDLER(DivConst)
-    top = Divide(top, ip->operand);
+    top = Divide(top, ip->constant);
     PLOVEX_NEXT;
     PLOVEX_HANDLER(PowConst)
-    top = Power(top, ip->operand);
+    top = Power(top, ip->constant);
     PLOVEX_NEXT;
-    PLOVEX_HANDLER(AddX)
-    top = Add(top, x);
+    PLOVEX_HANDLER(AddSlot)
+    top = Add(top, variables[ip->slot]);
     PLOVEX_NEXT;
-    PLOVEX_HANDLER(SubX)
-    top = Subtract(top, x);
+    PLOVEX_HANDLER(SubSlot)
+    top = Subtract(top, variables[ip->slot]);
     PLOVEX_NEXT;
-    PLOVEX_HANDLER(MulX)
-    top = Multiply(top, x);
+    PLOVEX_HANDLER(MulSlot)
+    top = Multiply(top, variables[ip->slot]);
     PLOVEX_NEXT;
-    PLOVEX_HANDLER(DivX)
-    top = Divide(top, x);
+    PLOVEX_HANDLER(DivSlot)
+    top = Divide(top, variables[ip->slot]);
     PLOVEX_NEXT;
-    PLOVEX_HANDLER(PowX)
-    top = Power(top, x);
-    PLOVEX_NEXT;
-    PLOVEX_HANDLER(AddY)
-    top = Add(top, y);
-    PLOVEX_NEXT;
-    PLOVEX_HANDLER(SubY)
-    top = Subtract(top, y);
-    PLOVEX_NEXT;
-    PLOVEX_HANDLER(MulY)
-    top = Multiply(top, y);
-    PLOVEX_NEXT;
-    PLOVEX_HANDLER(DivY)
-    top = Divide(top, y);
-    PLOVEX_NEXT;
-    PLOVEX_HANDLER(PowY)
-    top = Power(top, y);
+    PLOVEX_HANDLER(PowSlot)
+    top = Power(top, variables[ip->slot]);
     PLOVEX_NEXT;
     PLOVEX_HANDLER(Square)
     top = Multiply(top, top);
@@ -305,35 +301,92 @@ float Program::Execute(const Instruction* code, float x, float y, float* stack)
 #undef PLOVEX_FOR_EACH_FUNCTION
 #undef PLOVEX_THREADED_DISPATCH
 
+namespace {
+
+// Stacks and slot copies up to this size live in the frame of the run.
+constexpr std::size_t kLocalSize = 64;
+
+} // namespace
+
 void Program::AttachNative(std::shared_ptr<const void> code, NativeEntry entry)
 {
     m_nativeCode = std::move(code);
     m_native = entry;
 }
 
-float Program::Run(float x, float y) const
+float Program::Run(const float* variables) const
 {
-    constexpr std::size_t kLocalDepth = 64;
-    if (m_depth > kLocalDepth)
-        return RunOnHeap(x, y);
-    float stack[kLocalDepth];
-    const float variables[] = { x, y };
-    return m_native ? m_native(variables, stack) : Execute(m_code.data(), x, y, stack);
+    if (m_depth > kLocalSize)
+        return RunOnHeap(variables);
+    float stack[kLocalSize];
+    return m_native ? m_native(variables, stack) : Execute(m_code.data(), variables, stack);
 }
 
-float Program::RunOnHeap(float x, float y) const
+// Out of line, as are the other rare cases below, so that the common ones keep small frames.
+[[gnu::noinline]] float Program::RunOnHeap(const float* variables) const
 {
     std::vector<float> stack(m_depth);
-    const float variables[] = { x, y };
     return m_native ? m_native(variables, stack.data())
-                    : Execute(m_code.data(), x, y, stack.data());
+                    : Execute(m_code.data(), variables, stack.data());
+}
+
+float Program::Run(float x, float y) const
+{
+    if (m_slotCount > kSlotY + 1)
+        return ToFloat(EvaluateOverNaNSlots(false, x, y));
+    const float variables[] = { x, y };
+    return Run(variables);
+}
+
+double Program::Evaluate(bool derivative, const float* variables) const
+{
+    if (!derivative)
+        return Run(variables);
+    if (m_slotCount > kSlotY + 1)
+        return DifferenceQuotientOverSlots(variables);
+    // The array need hold no slot the program does not read.
+    const float x = m_slotCount > kSlotX ? variables[kSlotX] : 0.0f;
+    const float y = m_slotCount > kSlotY ? variables[kSlotY] : 0.0f;
+    return Evaluate(derivative, x, y);
 }
 
 double Program::Evaluate(bool derivative, float x, float y) const
 {
-    if (derivative)
-        return DifferenceQuotient([&](float at) { return Run(at, y); }, x);
-    return Run(x, y);
+    if (m_slotCount > kSlotY + 1)
+        return EvaluateOverNaNSlots(derivative, x, y);
+    if (!derivative) {
+        const float variables[] = { x, y };
+        return Run(variables);
+    }
+    return DifferenceQuotient(
+        [&](float at) {
+            const float variables[] = { at, y };
+            return Run(variables);
+        },
+        x);
+}
+
+// The quotient moves x alone: a copy of the slots with x replaced.
+[[gnu::noinline]] double Program::DifferenceQuotientOverSlots(const float* variables) const
+{
+    float local[kLocalSize];
+    std::vector<float> heap(m_slotCount > kLocalSize ? m_slotCount : 0);
+    float* shifted = heap.empty() ? local : heap.data();
+    std::copy_n(variables, m_slotCount, shifted);
+    return DifferenceQuotient(
+        [&](float at) {
+            shifted[kSlotX] = at;
+            return Run(shifted);
+        },
+        variables[kSlotX]);
+}
+
+[[gnu::noinline]] double Program::EvaluateOverNaNSlots(bool derivative, float x, float y) const
+{
+    std::vector<float> variables(m_slotCount, std::numeric_limits<float>::quiet_NaN());
+    variables[kSlotX] = x;
+    variables[kSlotY] = y;
+    return Evaluate(derivative, variables.data());
 }
 
 } // namespace plovex

@@ -1,8 +1,10 @@
-// Parses arbitrary bytes with the implicit flag off and on, then evaluates what the parse left
-// in the postfix queue through the reference walk, the compiled program in the interpreter and
-// the same program as machine code, which must all agree bit for bit.
+// Parses arbitrary bytes under each kind's names, with and without parameters, then evaluates
+// what the parse left in the postfix queue through the reference walk, the compiled program in
+// the interpreter and the same program as machine code, which must all agree bit for bit; a
+// parameter must evaluate exactly as a number token holding its value.
 
 #include "engine/Evaluator.h"
+#include "engine/ExpressionNames.h"
 #include "engine/Parser.h"
 #include "engine/PostfixText.h"
 #include "engine/Program.h"
@@ -17,12 +19,16 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace plovex {
 namespace {
 
 constexpr float kPoints[] = { 0.0f, -0.0f, 1.5f, -2.5f, 1e-40f, 1e30f,
     std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN() };
+
+// The values of the parameters a and k2, slots 3 and 4.
+constexpr float kParameterValues[] = { 2.0f, -0.5f };
 
 void Fail(std::string_view text, const std::string& what)
 {
@@ -37,35 +43,43 @@ bool Same(double a, double b)
         || std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
-void Check(std::string_view text, bool implicit, std::string& okPostfix)
+// The parse's postfix text, or nothing after an error; the queue evaluated either way.
+std::string Check(std::string_view text, const ExpressionNames& names)
 {
     TokenList queue;
     TokenList operators;
     std::string postfix;
-    const ParseResult result = Parse(text, implicit, queue, operators, postfix);
+    const ParseResult result = Parse(text, names, queue, operators, postfix);
     if (result.Ok() == !result.message.empty())
         Fail(text, "an error without a message, or a message without an error");
-    if (result.Ok()) {
-        if (postfix != PostfixText(queue))
-            Fail(text, "the postfix text is not the queue's");
-        // Allowing y changes nothing for a text that parses without it.
-        if (implicit && !okPostfix.empty() && postfix != okPostfix)
-            Fail(text, "the implicit flag changed the postfix text");
-        if (!implicit)
-            okPostfix = postfix;
-    }
+    if (result.Ok() && postfix != PostfixText(queue, names))
+        Fail(text, "the postfix text is not the queue's");
+    // The same queue with every parameter replaced by a number token holding its value.
+    TokenList withNumbers;
+    queue.ForEach([&](const Token& token) {
+        const bool parameter = token.kind == kSlotOperand && token.slot >= kFirstParameterSlot;
+        withNumbers.Append(
+            parameter ? Token { '0', kParameterValues[token.slot - kFirstParameterSlot] } : token);
+    });
     const Program program = Program::Compile(queue);
     const Program native = CompileProgram(queue);
+    const Program numbers = Program::Compile(withNumbers);
     for (const bool derivative : { false, true }) {
         for (const float x : kPoints) {
-            const float y = implicit ? -x : 0.0f;
-            const double expected = Evaluate(queue, derivative, x, y);
-            if (!Same(expected, program.Evaluate(derivative, x, y)))
+            const float variables[] = { x, -x, x * 0.5f, kParameterValues[0], kParameterValues[1] };
+            const double expected = Evaluate(queue, derivative, variables);
+            if (!Same(expected, program.Evaluate(derivative, variables)))
                 Fail(text, "the compiled program differs from the reference evaluation");
-            if (!Same(expected, native.Evaluate(derivative, x, y)))
+            if (!Same(expected, native.Evaluate(derivative, variables)))
                 Fail(text, "the machine code differs from the reference evaluation");
+            if (!Same(Evaluate(queue, derivative, x, -x), program.Evaluate(derivative, x, -x)))
+                Fail(text, "the compiled program differs at x and y alone");
+            if (!Same(expected, Evaluate(withNumbers, derivative, variables))
+                || !Same(expected, numbers.Evaluate(derivative, variables)))
+                Fail(text, "a parameter differs from the number it holds");
         }
     }
+    return result.Ok() ? postfix : std::string();
 }
 
 } // namespace
@@ -73,9 +87,18 @@ void Check(std::string_view text, bool implicit, std::string& okPostfix)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    using plovex::ExpressionNames;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    std::string okPostfix;
-    plovex::Check(text, false, okPostfix);
-    plovex::Check(text, true, okPostfix);
+    const std::vector<std::string> parameters { "a", "k2" };
+    const std::string explicitPostfix = plovex::Check(text, ExpressionNames::Explicit());
+    // Allowing more names changes nothing for a text that parses without them.
+    for (const ExpressionNames& more : { ExpressionNames::Implicit(),
+             ExpressionNames::Explicit(parameters), ExpressionNames::Implicit(parameters) }) {
+        const std::string postfix = plovex::Check(text, more);
+        if (!explicitPostfix.empty() && postfix != explicitPostfix)
+            plovex::Fail(text, "more names changed the postfix text");
+    }
+    plovex::Check(text, ExpressionNames::Curve());
+    plovex::Check(text, ExpressionNames::Curve(parameters));
     return 0;
 }

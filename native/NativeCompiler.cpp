@@ -38,10 +38,6 @@ struct Value {
     static Value InSlot(int slot) { return { Place::Variable, slot }; }
 };
 
-// The variables' slots: x, then y.
-constexpr int kSlotX = 0;
-constexpr int kSlotY = 1;
-
 // An arithmetic instruction: its operator, and its right operand when folded into it
 // (otherwise that is the value on top of the stack).
 struct Arithmetic {
@@ -49,25 +45,22 @@ struct Arithmetic {
     std::optional<Value> folded;
 };
 
-// The instruction set numbers each operator's forms in the order of "+-*/^": first with the
-// right operand on the stack, then a constant, x and y folded in.
+// Each operator comes in three forms, kOperatorForms apart in the order of "+-*/^": its right
+// operand on the stack, a constant folded in, or a variable's slot folded in.
 std::optional<Arithmetic> ArithmeticOf(const Program::Instruction& instruction)
 {
     constexpr std::string_view kOperators = "+-*/^";
     const int offset = static_cast<int>(instruction.op) - static_cast<int>(Op::Add);
-    const int forms = static_cast<int>(kOperators.size());
     if (offset < 0 || instruction.op >= Op::Square)
         return std::nullopt;
-    const char kind = kOperators[static_cast<std::size_t>(offset % forms)];
-    switch (offset / forms) {
+    const char kind = kOperators[static_cast<std::size_t>(offset % Program::kOperatorForms)];
+    switch (offset / Program::kOperatorForms) {
     case 0:
         return Arithmetic { kind, std::nullopt };
     case 1:
-        return Arithmetic { kind, Value::Number(instruction.operand) };
-    case 2:
-        return Arithmetic { kind, Value::InSlot(kSlotX) };
+        return Arithmetic { kind, Value::Number(instruction.constant) };
     default:
-        return Arithmetic { kind, Value::InSlot(kSlotY) };
+        return Arithmetic { kind, Value::InSlot(instruction.slot) };
     }
 }
 
@@ -89,9 +82,8 @@ Frame FrameFor(std::span<const Program::Instruction> code)
     std::size_t inMemory = 0;
     for (const Program::Instruction& instruction : code) {
         const std::optional<Arithmetic> arithmetic = ArithmeticOf(instruction);
-        const bool pushes = instruction.op == Op::PushConst || instruction.op == Op::PushX
-            || instruction.op == Op::PushY;
-        const bool readsVariable = instruction.op == Op::PushX || instruction.op == Op::PushY
+        const bool pushes = instruction.op == Op::PushConst || instruction.op == Op::PushSlot;
+        const bool readsVariable = instruction.op == Op::PushSlot
             || (arithmetic && arithmetic->folded
                 && arithmetic->folded->place == Value::Place::Variable);
         if (frame != Frame::Leaf && (readsVariable || fromMemory.size() >= kShallow))
@@ -521,13 +513,10 @@ bool Generator::Generate()
             Return(Value::Number(std::numeric_limits<float>::quiet_NaN()));
             break;
         case Op::PushConst:
-            Push(Value::Number(instruction.operand));
+            Push(Value::Number(instruction.constant));
             break;
-        case Op::PushX:
-            Push(Value::InSlot(kSlotX));
-            break;
-        case Op::PushY:
-            Push(Value::InSlot(kSlotY));
+        case Op::PushSlot:
+            Push(Value::InSlot(instruction.slot));
             break;
         case Op::Square:
             RaiseToPower(2, Pop());

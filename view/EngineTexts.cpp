@@ -22,6 +22,12 @@ QString EngineTexts::ParseError(const ParseResult& result, std::string_view expr
         return tr("Parse Error: Variable 'y' allowed only in implicit functions.");
     case ParseError::UnrecognisedFunction:
         return tr("Parse Error: Unrecognised function '%1'.").arg(detail);
+    case ParseError::FunctionWithoutArgument:
+        return tr("Parse Error: Function '%1' has no argument.").arg(detail);
+    case ParseError::VariableNotInCurve:
+        return tr("Parse Error: Variable '%1' not allowed in parametric and polar functions, "
+                  "which use t.")
+            .arg(detail);
     case ParseError::None:
         break;
     }

@@ -219,6 +219,14 @@ no statistics.</source>
         <translation>Zeichnen abgebrochen:
 keine Statistik.</translation>
     </message>
+    <message>
+        <source>Parse Error: Function &apos;%1&apos; has no argument.</source>
+        <translation>Syntaxfehler: Die Funktion „%1“ hat kein Argument.</translation>
+    </message>
+    <message>
+        <source>Parse Error: Variable &apos;%1&apos; not allowed in parametric and polar functions, which use t.</source>
+        <translation>Syntaxfehler: Die Variable „%1“ ist in parametrischen und polaren Funktionen nicht erlaubt; diese verwenden t.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>
@@ -548,28 +556,6 @@ Geben Sie eine Funktion von x ein, und Plovex zeichnet sie. Sie können das Bild
 Wählen Sie links ein Thema, um mehr zu erfahren.</translation>
     </message>
     <message>
-        <source>The built-in functions:
-
-Trigonometric: sin, cos, tan, cosec, sec, cot
-Inverse trigonometric: asin, acos, atan
-Exponential and logarithmic: e, ln, log
-abs: the modulus (absolute value)
-sqrt: the square root, the same as raising to the power 1/2
-floor: the greatest integer not greater than its argument
-
-Angles are in radians.</source>
-        <translation>Die eingebauten Funktionen:
-
-Winkelfunktionen: sin, cos, tan, cosec, sec, cot
-Arkusfunktionen: asin, acos, atan
-Exponentialfunktion und Logarithmen: e, ln, log
-abs: der Betrag (Absolutwert)
-sqrt: die Quadratwurzel, dasselbe wie die Potenz 1/2
-floor: die größte ganze Zahl, die nicht größer als das Argument ist
-
-Winkel werden im Bogenmaß angegeben.</translation>
-    </message>
-    <message>
         <source>Some inputs to try, with suggested settings:
 
 x*sin(x)  with Quality 50
@@ -658,30 +644,6 @@ Schnittpunkte suchen</translation>
 Table of Values</source>
         <translation>x, f(x) und dy/dx von einem x bis zu einem anderen in Schritten auflisten
 Wertetabelle</translation>
-    </message>
-    <message>
-        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
-
-Example: x^2 + 5*x + 6
-
-Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same.
-
-Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
-
-Example: x^2 + y^2 - 25 draws a circle of radius 5.
-
-Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.</source>
-        <translation>Geben Sie eine Funktion von x in das Feld oben im Graphenfenster ein und klicken Sie auf „Zeichnen“. Plovex zeichnet y = f(x) über den ganzen Graphen, dessen Achsen sich in seiner Mitte schneiden.
-
-Beispiel: x^2 + 5*x + 6
-
-Eingebaute Funktionen können mit oder ohne Klammern geschrieben werden: sin x und sin(x) bedeuten dasselbe.
-
-Implizite Funktionen: Kreuzen Sie „Implizit“ an und geben Sie f(x, y) ohne Gleichheitszeichen ein. Plovex zeichnet jeden Punkt, an dem f(x, y) = 0 gilt.
-
-Beispiel: x^2 + y^2 - 25 zeichnet einen Kreis mit dem Radius 5.
-
-Mehrere Funktionen: Die Liste „Funktionen“ neben den Graphen (Ansicht &gt; Funktionsliste, Strg+Umschalt+L) enthält jede Funktion des Graphen, jede in ihrer eigenen Farbe. „Neue Funktion“ (Einfg) fügt eine hinzu; wählen Sie eine Zeile, um ihre Funktion im Formular zu bearbeiten. Das Kästchen einer Zeile blendet ihre Funktion ein oder aus (Leertaste), „Farbe...“ (F2) ändert ihre Farbe, und „Funktion löschen“, „Nach oben“ und „Nach unten“ (Alt+Auf, Alt+Ab) tun, was sie sagen. „Zeichnen“ zeichnet jede eingeblendete Funktion; die Statistik, die Zeigeranzeige, „Wert“, „dy/dx-Wert“, „Integrieren“ und „Ableitung“ wirken auf die ausgewählte.</translation>
     </message>
     <message>
         <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
@@ -786,6 +748,68 @@ Zurück</translation>
 Forward</source>
         <translation>Zur nächsten Ansicht des Graphen vorgehen
 Vorwärts</translation>
+    </message>
+    <message>
+        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
+
+Example: x^2 + 5*x + 6
+
+Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same. A function takes the operand right after it: sin x^2 is (sin x)^2, and sin 2x is (sin 2)*x, so write sin(2x).
+
+Multiplication may be left out between operands, with the same precedence as *: 2x is 2*x, 2(x+1) is 2*(x+1), (x+1)(x-1), x sin x and, in implicit functions, x y multiply too; 2x^2 is 2*x^2 and 1/2x is (1/2)*x. The postfix box shows the *.
+
+Numbers may have an exponent: 1e5 is 100000, 2.5e-3 is 0.0025, and x^2-1e-2 is x^2 - 0.01. pi is the number 3.1415927: x*pi, 2pi.
+
+A name is letters with any digits right after them: log10(x) and sin2x are unknown names, not log(10)*x or sin(2)*x. An unknown name is reported, as is a function with no argument after it: e^x gives &quot;Function &apos;e&apos; has no argument.&quot;; write e(x) or e x for e to the power x.
+
+Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
+
+Example: x^2 + y^2 - 25 draws a circle of radius 5.
+
+Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.</source>
+        <translation>Geben Sie eine Funktion von x in das Feld oben im Graphenfenster ein und klicken Sie auf „Zeichnen“. Plovex zeichnet y = f(x) über den ganzen Graphen, dessen Achsen sich in seiner Mitte schneiden.
+
+Beispiel: x^2 + 5*x + 6
+
+Eingebaute Funktionen können mit oder ohne Klammern geschrieben werden: sin x und sin(x) bedeuten dasselbe. Eine Funktion wirkt auf den Operanden direkt hinter ihr: sin x^2 ist (sin x)^2, und sin 2x ist (sin 2)*x; schreiben Sie daher sin(2x).
+
+Das Malzeichen darf zwischen Operanden fehlen und bindet dann wie *: 2x ist 2*x, 2(x+1) ist 2*(x+1), und auch (x+1)(x-1), x sin x und in impliziten Funktionen x y werden multipliziert; 2x^2 ist 2*x^2 und 1/2x ist (1/2)*x. Die Postfix-Form zeigt das *.
+
+Zahlen dürfen einen Exponenten haben: 1e5 ist 100000, 2.5e-3 ist 0.0025, und x^2-1e-2 ist x^2 - 0.01. pi ist die Zahl 3.1415927: x*pi, 2pi.
+
+Ein Name besteht aus Buchstaben und den Ziffern direkt dahinter: log10(x) und sin2x sind unbekannte Namen, nicht log(10)*x oder sin(2)*x. Ein unbekannter Name wird gemeldet, ebenso eine Funktion ohne Argument dahinter: Bei e^x meldet Plovex, dass die Funktion „e“ kein Argument hat; schreiben Sie e(x) oder e x für e hoch x.
+
+Implizite Funktionen: Kreuzen Sie „Implizit“ an und geben Sie f(x, y) ohne Gleichheitszeichen ein. Plovex zeichnet jeden Punkt, an dem f(x, y) = 0 gilt.
+
+Beispiel: x^2 + y^2 - 25 zeichnet einen Kreis mit dem Radius 5.
+
+Mehrere Funktionen: Die Liste „Funktionen“ neben den Graphen (Ansicht &gt; Funktionsliste, Strg+Umschalt+L) enthält jede Funktion des Graphen, jede in ihrer eigenen Farbe. „Neue Funktion“ (Einfg) fügt eine hinzu; wählen Sie eine Zeile, um ihre Funktion im Formular zu bearbeiten. Das Kästchen einer Zeile blendet ihre Funktion ein oder aus (Leertaste), „Farbe...“ (F2) ändert ihre Farbe, und „Funktion löschen“, „Nach oben“ und „Nach unten“ (Alt+Auf, Alt+Ab) tun, was sie sagen. „Zeichnen“ zeichnet jede eingeblendete Funktion; die Statistik, die Zeigeranzeige, „Wert“, „dy/dx-Wert“, „Integrieren“ und „Ableitung“ wirken auf die ausgewählte.</translation>
+    </message>
+    <message>
+        <source>The built-in functions:
+
+Trigonometric: sin, cos, tan, cosec, sec, cot
+Inverse trigonometric: asin, acos, atan
+Exponential and logarithmic: e, ln, log (e(x) is e to the power x, e(1) the number e; log is the logarithm to base 10)
+abs: the modulus (absolute value)
+sqrt: the square root, the same as raising to the power 1/2
+floor: the greatest integer not greater than its argument
+
+The constant pi: the number 3.1415927.
+
+Angles are in radians. Each function applies to the operand right after it, with or without parentheses, and must have one: e^x is an error, e(x) is right.</source>
+        <translation>Die eingebauten Funktionen:
+
+Winkelfunktionen: sin, cos, tan, cosec, sec, cot
+Arkusfunktionen: asin, acos, atan
+Exponentialfunktion und Logarithmen: e, ln, log (e(x) ist e hoch x, e(1) die Zahl e; log ist der Logarithmus zur Basis 10)
+abs: der Betrag (Absolutwert)
+sqrt: die Quadratwurzel, dasselbe wie die Potenz 1/2
+floor: die größte ganze Zahl, die nicht größer als das Argument ist
+
+Die Konstante pi: die Zahl 3.1415927.
+
+Winkel werden im Bogenmaß angegeben. Jede Funktion wirkt auf den Operanden direkt hinter ihr, mit oder ohne Klammern, und braucht einen: e^x ist ein Fehler, e(x) ist richtig.</translation>
     </message>
 </context>
 <context>

@@ -219,6 +219,14 @@ no statistics.</source>
         <translation>Trazado detenido:
 sin estadísticas.</translation>
     </message>
+    <message>
+        <source>Parse Error: Function &apos;%1&apos; has no argument.</source>
+        <translation>Error de sintaxis: la función «%1» no tiene argumento.</translation>
+    </message>
+    <message>
+        <source>Parse Error: Variable &apos;%1&apos; not allowed in parametric and polar functions, which use t.</source>
+        <translation>Error de sintaxis: la variable «%1» no se admite en funciones paramétricas y polares, que usan t.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>
@@ -548,28 +556,6 @@ Escriba una función de x y Plovex la traza. Puede estirar o comprimir la imagen
 Elija un tema a la izquierda para leer más.</translation>
     </message>
     <message>
-        <source>The built-in functions:
-
-Trigonometric: sin, cos, tan, cosec, sec, cot
-Inverse trigonometric: asin, acos, atan
-Exponential and logarithmic: e, ln, log
-abs: the modulus (absolute value)
-sqrt: the square root, the same as raising to the power 1/2
-floor: the greatest integer not greater than its argument
-
-Angles are in radians.</source>
-        <translation>Las funciones incorporadas:
-
-Trigonométricas: sin, cos, tan, cosec, sec, cot
-Trigonométricas inversas: asin, acos, atan
-Exponencial y logarítmicas: e, ln, log
-abs: el módulo (valor absoluto)
-sqrt: la raíz cuadrada, lo mismo que elevar a la potencia 1/2
-floor: el mayor entero que no supera al argumento (parte entera)
-
-Los ángulos se expresan en radianes.</translation>
-    </message>
-    <message>
         <source>Some inputs to try, with suggested settings:
 
 x*sin(x)  with Quality 50
@@ -658,30 +644,6 @@ Buscar intersecciones</translation>
 Table of Values</source>
         <translation>Listar x, f(x) y dy/dx de un x a otro, paso a paso
 Tabla de valores</translation>
-    </message>
-    <message>
-        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
-
-Example: x^2 + 5*x + 6
-
-Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same.
-
-Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
-
-Example: x^2 + y^2 - 25 draws a circle of radius 5.
-
-Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.</source>
-        <translation>Escriba una función de x en el cuadro de la parte superior de la ventana de la gráfica y pulse «Trazar». Plovex traza y = f(x) a lo ancho de la gráfica, cuyos ejes se cruzan en su centro.
-
-Ejemplo: x^2 + 5*x + 6
-
-Las funciones incorporadas se pueden escribir con o sin paréntesis: sin x y sin(x) significan lo mismo.
-
-Funciones implícitas: marque «Implícita» y escriba f(x, y) sin signo igual. Plovex traza todos los puntos donde f(x, y) = 0.
-
-Ejemplo: x^2 + y^2 - 25 traza una circunferencia de radio 5.
-
-Varias funciones: la lista «Funciones» junto a las gráficas (Ver &gt; Lista de funciones, Ctrl+Mayús+L) contiene cada función de la gráfica, cada una en su color. «Nueva función» (Insert) añade una; elija una fila para editar su función en el formulario. La casilla de una fila muestra u oculta su función (Espacio), «Color...» (F2) cambia su color, y «Eliminar función», «Subir» y «Bajar» (Alt+Arriba, Alt+Abajo) hacen lo que dicen. «Trazar» dibuja cada función visible; las estadísticas, la lectura del puntero, «Evaluar», «Eval. dy/dx», «Integrar» y «Trazar dy/dx» actúan sobre la seleccionada.</translation>
     </message>
     <message>
         <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
@@ -786,6 +748,68 @@ Atrás</translation>
 Forward</source>
         <translation>Ir a la vista siguiente de la gráfica
 Adelante</translation>
+    </message>
+    <message>
+        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
+
+Example: x^2 + 5*x + 6
+
+Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same. A function takes the operand right after it: sin x^2 is (sin x)^2, and sin 2x is (sin 2)*x, so write sin(2x).
+
+Multiplication may be left out between operands, with the same precedence as *: 2x is 2*x, 2(x+1) is 2*(x+1), (x+1)(x-1), x sin x and, in implicit functions, x y multiply too; 2x^2 is 2*x^2 and 1/2x is (1/2)*x. The postfix box shows the *.
+
+Numbers may have an exponent: 1e5 is 100000, 2.5e-3 is 0.0025, and x^2-1e-2 is x^2 - 0.01. pi is the number 3.1415927: x*pi, 2pi.
+
+A name is letters with any digits right after them: log10(x) and sin2x are unknown names, not log(10)*x or sin(2)*x. An unknown name is reported, as is a function with no argument after it: e^x gives &quot;Function &apos;e&apos; has no argument.&quot;; write e(x) or e x for e to the power x.
+
+Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
+
+Example: x^2 + y^2 - 25 draws a circle of radius 5.
+
+Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.</source>
+        <translation>Escriba una función de x en el cuadro de la parte superior de la ventana de la gráfica y pulse «Trazar». Plovex traza y = f(x) a lo ancho de la gráfica, cuyos ejes se cruzan en su centro.
+
+Ejemplo: x^2 + 5*x + 6
+
+Las funciones incorporadas se pueden escribir con o sin paréntesis: sin x y sin(x) significan lo mismo. Una función se aplica al operando que la sigue: sin x^2 es (sin x)^2, y sin 2x es (sin 2)*x, así que escriba sin(2x).
+
+El signo de multiplicación puede omitirse entre operandos, con la misma precedencia que *: 2x es 2*x, 2(x+1) es 2*(x+1), y (x+1)(x-1), x sin x y, en las funciones implícitas, x y también se multiplican; 2x^2 es 2*x^2 y 1/2x es (1/2)*x. La forma posfija muestra el *.
+
+Los números pueden llevar exponente: 1e5 es 100000, 2.5e-3 es 0.0025, y x^2-1e-2 es x^2 - 0.01. pi es el número 3.1415927: x*pi, 2pi.
+
+Un nombre se compone de letras y de los dígitos que las siguen directamente: log10(x) y sin2x son nombres desconocidos, no log(10)*x ni sin(2)*x. Plovex avisa de un nombre desconocido y también de una función sin argumento detrás: con e^x indica que la función «e» no tiene argumento; escriba e(x) o e x para e elevado a x.
+
+Funciones implícitas: marque «Implícita» y escriba f(x, y) sin signo igual. Plovex traza todos los puntos donde f(x, y) = 0.
+
+Ejemplo: x^2 + y^2 - 25 traza una circunferencia de radio 5.
+
+Varias funciones: la lista «Funciones» junto a las gráficas (Ver &gt; Lista de funciones, Ctrl+Mayús+L) contiene cada función de la gráfica, cada una en su color. «Nueva función» (Insert) añade una; elija una fila para editar su función en el formulario. La casilla de una fila muestra u oculta su función (Espacio), «Color...» (F2) cambia su color, y «Eliminar función», «Subir» y «Bajar» (Alt+Arriba, Alt+Abajo) hacen lo que dicen. «Trazar» dibuja cada función visible; las estadísticas, la lectura del puntero, «Evaluar», «Eval. dy/dx», «Integrar» y «Trazar dy/dx» actúan sobre la seleccionada.</translation>
+    </message>
+    <message>
+        <source>The built-in functions:
+
+Trigonometric: sin, cos, tan, cosec, sec, cot
+Inverse trigonometric: asin, acos, atan
+Exponential and logarithmic: e, ln, log (e(x) is e to the power x, e(1) the number e; log is the logarithm to base 10)
+abs: the modulus (absolute value)
+sqrt: the square root, the same as raising to the power 1/2
+floor: the greatest integer not greater than its argument
+
+The constant pi: the number 3.1415927.
+
+Angles are in radians. Each function applies to the operand right after it, with or without parentheses, and must have one: e^x is an error, e(x) is right.</source>
+        <translation>Las funciones incorporadas:
+
+Trigonométricas: sin, cos, tan, cosec, sec, cot
+Trigonométricas inversas: asin, acos, atan
+Exponencial y logarítmicas: e, ln, log (e(x) es e elevado a x, e(1) el número e; log es el logaritmo en base 10)
+abs: el módulo (valor absoluto)
+sqrt: la raíz cuadrada, lo mismo que elevar a la potencia 1/2
+floor: el mayor entero que no supera al argumento (parte entera)
+
+La constante pi: el número 3.1415927.
+
+Los ángulos se expresan en radianes. Cada función se aplica al operando que la sigue, con o sin paréntesis, y debe tener uno: e^x es un error, e(x) es correcto.</translation>
     </message>
 </context>
 <context>

@@ -219,6 +219,14 @@ no statistics.</source>
         <translation>Tracé interrompu&#xa0;:
 pas de statistiques.</translation>
     </message>
+    <message>
+        <source>Parse Error: Function &apos;%1&apos; has no argument.</source>
+        <translation>Erreur de syntaxe&#xa0;: la fonction «&#xa0;%1&#xa0;» n’a pas d’argument.</translation>
+    </message>
+    <message>
+        <source>Parse Error: Variable &apos;%1&apos; not allowed in parametric and polar functions, which use t.</source>
+        <translation>Erreur de syntaxe&#xa0;: la variable «&#xa0;%1&#xa0;» n’est pas permise dans les fonctions paramétriques et polaires, qui utilisent t.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>
@@ -548,28 +556,6 @@ Saisissez une fonction de x et Plovex la trace. Vous pouvez étirer ou comprimer
 Choisissez une rubrique à gauche pour en savoir plus.</translation>
     </message>
     <message>
-        <source>The built-in functions:
-
-Trigonometric: sin, cos, tan, cosec, sec, cot
-Inverse trigonometric: asin, acos, atan
-Exponential and logarithmic: e, ln, log
-abs: the modulus (absolute value)
-sqrt: the square root, the same as raising to the power 1/2
-floor: the greatest integer not greater than its argument
-
-Angles are in radians.</source>
-        <translation>Les fonctions intégrées&#xa0;:
-
-Trigonométriques&#xa0;: sin, cos, tan, cosec, sec, cot
-Trigonométriques réciproques&#xa0;: asin, acos, atan
-Exponentielle et logarithmes&#xa0;: e, ln, log
-abs&#xa0;: le module (valeur absolue)
-sqrt&#xa0;: la racine carrée, comme l’élévation à la puissance 1/2
-floor&#xa0;: la partie entière, le plus grand entier inférieur ou égal à l’argument
-
-Les angles sont en radians.</translation>
-    </message>
-    <message>
         <source>Some inputs to try, with suggested settings:
 
 x*sin(x)  with Quality 50
@@ -658,30 +644,6 @@ Chercher les intersections</translation>
 Table of Values</source>
         <translation>Lister x, f(x) et dy/dx d’un x à un autre, pas à pas
 Table de valeurs</translation>
-    </message>
-    <message>
-        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
-
-Example: x^2 + 5*x + 6
-
-Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same.
-
-Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
-
-Example: x^2 + y^2 - 25 draws a circle of radius 5.
-
-Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.</source>
-        <translation>Saisissez une fonction de x dans la zone en haut de la fenêtre du graphe et cliquez sur «&#xa0;Tracer&#xa0;». Plovex trace y = f(x) sur toute la largeur du graphe, dont les axes se croisent en son centre.
-
-Exemple&#xa0;: x^2 + 5*x + 6
-
-Les fonctions intégrées s’écrivent avec ou sans parenthèses&#xa0;: sin x et sin(x) signifient la même chose.
-
-Fonctions implicites&#xa0;: cochez «&#xa0;Implicite&#xa0;» et saisissez f(x, y) sans signe égal. Plovex trace tous les points où f(x, y) = 0.
-
-Exemple&#xa0;: x^2 + y^2 - 25 trace un cercle de rayon 5.
-
-Plusieurs fonctions&#xa0;: la liste «&#xa0;Fonctions&#xa0;» à côté des graphes (Affichage &gt; Liste des fonctions, Ctrl+Maj+L) contient chaque fonction du graphe, chacune dans sa couleur. «&#xa0;Nouvelle fonction&#xa0;» (Inser) en ajoute une&#xa0;; choisissez une ligne pour modifier sa fonction dans le formulaire. La case d’une ligne affiche ou masque sa fonction (Espace), «&#xa0;Couleur...&#xa0;» (F2) change sa couleur, et «&#xa0;Supprimer la fonction&#xa0;», «&#xa0;Monter&#xa0;» et «&#xa0;Descendre&#xa0;» (Alt+Haut, Alt+Bas) font ce qu’ils disent. «&#xa0;Tracer&#xa0;» trace chaque fonction affichée&#xa0;; les statistiques, l’affichage du pointeur, «&#xa0;Évaluer&#xa0;», «&#xa0;Éval. dy/dx&#xa0;», «&#xa0;Intégrer&#xa0;» et «&#xa0;Tracer dy/dx&#xa0;» agissent sur la fonction sélectionnée.</translation>
     </message>
     <message>
         <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
@@ -786,6 +748,68 @@ Précédent</translation>
 Forward</source>
         <translation>Aller à la vue suivante du graphe
 Suivant</translation>
+    </message>
+    <message>
+        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
+
+Example: x^2 + 5*x + 6
+
+Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same. A function takes the operand right after it: sin x^2 is (sin x)^2, and sin 2x is (sin 2)*x, so write sin(2x).
+
+Multiplication may be left out between operands, with the same precedence as *: 2x is 2*x, 2(x+1) is 2*(x+1), (x+1)(x-1), x sin x and, in implicit functions, x y multiply too; 2x^2 is 2*x^2 and 1/2x is (1/2)*x. The postfix box shows the *.
+
+Numbers may have an exponent: 1e5 is 100000, 2.5e-3 is 0.0025, and x^2-1e-2 is x^2 - 0.01. pi is the number 3.1415927: x*pi, 2pi.
+
+A name is letters with any digits right after them: log10(x) and sin2x are unknown names, not log(10)*x or sin(2)*x. An unknown name is reported, as is a function with no argument after it: e^x gives &quot;Function &apos;e&apos; has no argument.&quot;; write e(x) or e x for e to the power x.
+
+Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
+
+Example: x^2 + y^2 - 25 draws a circle of radius 5.
+
+Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.</source>
+        <translation>Saisissez une fonction de x dans la zone en haut de la fenêtre du graphe et cliquez sur «&#xa0;Tracer&#xa0;». Plovex trace y = f(x) sur toute la largeur du graphe, dont les axes se croisent en son centre.
+
+Exemple&#xa0;: x^2 + 5*x + 6
+
+Les fonctions intégrées s’écrivent avec ou sans parenthèses&#xa0;: sin x et sin(x) signifient la même chose. Une fonction s’applique à l’opérande qui la suit immédiatement&#xa0;: sin x^2 vaut (sin x)^2, et sin 2x vaut (sin 2)*x&#xa0;; écrivez donc sin(2x).
+
+Le signe de multiplication peut être omis entre deux opérandes, avec la même priorité que *&#xa0;: 2x vaut 2*x, 2(x+1) vaut 2*(x+1), et (x+1)(x-1), x sin x et, dans les fonctions implicites, x y se multiplient aussi&#xa0;; 2x^2 vaut 2*x^2 et 1/2x vaut (1/2)*x. La forme postfixée affiche le *.
+
+Les nombres peuvent avoir un exposant&#xa0;: 1e5 vaut 100000, 2.5e-3 vaut 0.0025, et x^2-1e-2 vaut x^2 - 0.01. pi est le nombre 3.1415927&#xa0;: x*pi, 2pi.
+
+Un nom se compose de lettres et des chiffres qui les suivent immédiatement&#xa0;: log10(x) et sin2x sont des noms inconnus, et non log(10)*x ou sin(2)*x. Un nom inconnu est signalé, de même qu’une fonction sans argument après elle&#xa0;: pour e^x, Plovex signale que la fonction «&#xa0;e&#xa0;» n’a pas d’argument&#xa0;; écrivez e(x) ou e x pour e puissance x.
+
+Fonctions implicites&#xa0;: cochez «&#xa0;Implicite&#xa0;» et saisissez f(x, y) sans signe égal. Plovex trace tous les points où f(x, y) = 0.
+
+Exemple&#xa0;: x^2 + y^2 - 25 trace un cercle de rayon 5.
+
+Plusieurs fonctions&#xa0;: la liste «&#xa0;Fonctions&#xa0;» à côté des graphes (Affichage &gt; Liste des fonctions, Ctrl+Maj+L) contient chaque fonction du graphe, chacune dans sa couleur. «&#xa0;Nouvelle fonction&#xa0;» (Inser) en ajoute une&#xa0;; choisissez une ligne pour modifier sa fonction dans le formulaire. La case d’une ligne affiche ou masque sa fonction (Espace), «&#xa0;Couleur...&#xa0;» (F2) change sa couleur, et «&#xa0;Supprimer la fonction&#xa0;», «&#xa0;Monter&#xa0;» et «&#xa0;Descendre&#xa0;» (Alt+Haut, Alt+Bas) font ce qu’ils disent. «&#xa0;Tracer&#xa0;» trace chaque fonction affichée&#xa0;; les statistiques, l’affichage du pointeur, «&#xa0;Évaluer&#xa0;», «&#xa0;Éval. dy/dx&#xa0;», «&#xa0;Intégrer&#xa0;» et «&#xa0;Tracer dy/dx&#xa0;» agissent sur la fonction sélectionnée.</translation>
+    </message>
+    <message>
+        <source>The built-in functions:
+
+Trigonometric: sin, cos, tan, cosec, sec, cot
+Inverse trigonometric: asin, acos, atan
+Exponential and logarithmic: e, ln, log (e(x) is e to the power x, e(1) the number e; log is the logarithm to base 10)
+abs: the modulus (absolute value)
+sqrt: the square root, the same as raising to the power 1/2
+floor: the greatest integer not greater than its argument
+
+The constant pi: the number 3.1415927.
+
+Angles are in radians. Each function applies to the operand right after it, with or without parentheses, and must have one: e^x is an error, e(x) is right.</source>
+        <translation>Les fonctions intégrées&#xa0;:
+
+Trigonométriques&#xa0;: sin, cos, tan, cosec, sec, cot
+Trigonométriques réciproques&#xa0;: asin, acos, atan
+Exponentielle et logarithmes&#xa0;: e, ln, log (e(x) est e puissance x, e(1) le nombre e&#xa0;; log est le logarithme décimal)
+abs&#xa0;: le module (valeur absolue)
+sqrt&#xa0;: la racine carrée, comme l’élévation à la puissance 1/2
+floor&#xa0;: la partie entière, le plus grand entier inférieur ou égal à l’argument
+
+La constante pi&#xa0;: le nombre 3.1415927.
+
+Les angles sont en radians. Chaque fonction s’applique à l’opérande qui la suit immédiatement, avec ou sans parenthèses, et doit en avoir un&#xa0;: e^x est une erreur, e(x) est correct.</translation>
     </message>
 </context>
 <context>

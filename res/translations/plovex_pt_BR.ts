@@ -219,6 +219,14 @@ no statistics.</source>
         <translation>Traçado interrompido:
 sem estatísticas.</translation>
     </message>
+    <message>
+        <source>Parse Error: Function &apos;%1&apos; has no argument.</source>
+        <translation>Erro de sintaxe: a função &quot;%1&quot; não tem argumento.</translation>
+    </message>
+    <message>
+        <source>Parse Error: Variable &apos;%1&apos; not allowed in parametric and polar functions, which use t.</source>
+        <translation>Erro de sintaxe: a variável &quot;%1&quot; não é permitida em funções paramétricas e polares, que usam t.</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>
@@ -548,28 +556,6 @@ Digite uma função de x e o Plovex traça o gráfico. Você pode esticar ou com
 Escolha um tópico à esquerda para saber mais.</translation>
     </message>
     <message>
-        <source>The built-in functions:
-
-Trigonometric: sin, cos, tan, cosec, sec, cot
-Inverse trigonometric: asin, acos, atan
-Exponential and logarithmic: e, ln, log
-abs: the modulus (absolute value)
-sqrt: the square root, the same as raising to the power 1/2
-floor: the greatest integer not greater than its argument
-
-Angles are in radians.</source>
-        <translation>As funções embutidas:
-
-Trigonométricas: sin, cos, tan, cosec, sec, cot
-Trigonométricas inversas: asin, acos, atan
-Exponencial e logarítmicas: e, ln, log
-abs: o módulo (valor absoluto)
-sqrt: a raiz quadrada, o mesmo que elevar à potência 1/2
-floor: o maior inteiro que não é maior que o argumento (parte inteira)
-
-Os ângulos são em radianos.</translation>
-    </message>
-    <message>
         <source>Some inputs to try, with suggested settings:
 
 x*sin(x)  with Quality 50
@@ -658,30 +644,6 @@ Encontrar interseções</translation>
 Table of Values</source>
         <translation>Listar x, f(x) e dy/dx de um x a outro, passo a passo
 Tabela de valores</translation>
-    </message>
-    <message>
-        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
-
-Example: x^2 + 5*x + 6
-
-Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same.
-
-Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
-
-Example: x^2 + y^2 - 25 draws a circle of radius 5.
-
-Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.</source>
-        <translation>Digite uma função de x na caixa no alto da janela do gráfico e clique em &quot;Traçar&quot;. O Plovex traça y = f(x) ao longo de todo o gráfico, cujos eixos se cruzam no centro.
-
-Exemplo: x^2 + 5*x + 6
-
-As funções embutidas podem ser escritas com ou sem parênteses: sin x e sin(x) significam o mesmo.
-
-Funções implícitas: marque &quot;Implícita&quot; e digite f(x, y) sem sinal de igual. O Plovex traça todos os pontos em que f(x, y) = 0.
-
-Exemplo: x^2 + y^2 - 25 traça uma circunferência de raio 5.
-
-Várias funções: a lista &quot;Funções&quot; ao lado dos gráficos (Exibir &gt; Lista de funções, Ctrl+Shift+L) contém cada função do gráfico, cada uma em sua cor. &quot;Nova função&quot; (Insert) adiciona uma; escolha uma linha para editar sua função no formulário. A caixa de uma linha exibe ou oculta sua função (Espaço), &quot;Cor...&quot; (F2) muda sua cor, e &quot;Excluir função&quot;, &quot;Subir&quot; e &quot;Descer&quot; (Alt+Cima, Alt+Baixo) fazem o que dizem. &quot;Traçar&quot; desenha cada função visível; as estatísticas, a leitura do ponteiro, &quot;Avaliar&quot;, &quot;Aval. dy/dx&quot;, &quot;Integrar&quot; e &quot;Traçar dy/dx&quot; agem sobre a selecionada.</translation>
     </message>
     <message>
         <source>X Scale and Y Scale: the number of pixels per unit along each axis. Type a value or use the + and - buttons, which redraw the graph at once.
@@ -786,6 +748,68 @@ Voltar</translation>
 Forward</source>
         <translation>Avançar para a próxima visualização do gráfico
 Avançar</translation>
+    </message>
+    <message>
+        <source>Type a function of x into the box at the top of the graph window and click Plot. Plovex draws y = f(x) across the graph, whose axes cross at its centre.
+
+Example: x^2 + 5*x + 6
+
+Built-in functions may be written with or without parentheses: sin x and sin(x) mean the same. A function takes the operand right after it: sin x^2 is (sin x)^2, and sin 2x is (sin 2)*x, so write sin(2x).
+
+Multiplication may be left out between operands, with the same precedence as *: 2x is 2*x, 2(x+1) is 2*(x+1), (x+1)(x-1), x sin x and, in implicit functions, x y multiply too; 2x^2 is 2*x^2 and 1/2x is (1/2)*x. The postfix box shows the *.
+
+Numbers may have an exponent: 1e5 is 100000, 2.5e-3 is 0.0025, and x^2-1e-2 is x^2 - 0.01. pi is the number 3.1415927: x*pi, 2pi.
+
+A name is letters with any digits right after them: log10(x) and sin2x are unknown names, not log(10)*x or sin(2)*x. An unknown name is reported, as is a function with no argument after it: e^x gives &quot;Function &apos;e&apos; has no argument.&quot;; write e(x) or e x for e to the power x.
+
+Implicit functions: tick Implicit function and enter f(x, y) without an equals sign. Plovex draws every point where f(x, y) = 0.
+
+Example: x^2 + y^2 - 25 draws a circle of radius 5.
+
+Several functions: the Functions list beside the graphs (View &gt; Function List, Ctrl+Shift+L) holds every function of the graph, each in its own colour. New Function (Insert) adds one; choose a row to edit its function in the form. A row&apos;s box shows or hides its function (Space), Colour... (F2) changes its colour, and Delete Function, Move Up and Move Down (Alt+Up, Alt+Down) do as they say. Plot draws every shown function; the statistics, the pointer readout, Evaluate, Eval dy/dx, Integrate and Plot dy/dx act on the selected one.</source>
+        <translation>Digite uma função de x na caixa no alto da janela do gráfico e clique em &quot;Traçar&quot;. O Plovex traça y = f(x) ao longo de todo o gráfico, cujos eixos se cruzam no centro.
+
+Exemplo: x^2 + 5*x + 6
+
+As funções embutidas podem ser escritas com ou sem parênteses: sin x e sin(x) significam o mesmo. Uma função se aplica ao operando logo depois dela: sin x^2 é (sin x)^2, e sin 2x é (sin 2)*x; por isso escreva sin(2x).
+
+O sinal de multiplicação pode ser omitido entre operandos, com a mesma precedência de *: 2x é 2*x, 2(x+1) é 2*(x+1), e (x+1)(x-1), x sin x e, nas funções implícitas, x y também se multiplicam; 2x^2 é 2*x^2 e 1/2x é (1/2)*x. A forma pós-fixa mostra o *.
+
+Os números podem ter expoente: 1e5 é 100000, 2.5e-3 é 0.0025, e x^2-1e-2 é x^2 - 0.01. pi é o número 3.1415927: x*pi, 2pi.
+
+Um nome é formado por letras e pelos dígitos logo depois delas: log10(x) e sin2x são nomes desconhecidos, não log(10)*x nem sin(2)*x. O Plovex avisa quando um nome é desconhecido e quando falta o argumento de uma função: com e^x ele informa que a função &quot;e&quot; não tem argumento; escreva e(x) ou e x para e elevado a x.
+
+Funções implícitas: marque &quot;Implícita&quot; e digite f(x, y) sem sinal de igual. O Plovex traça todos os pontos em que f(x, y) = 0.
+
+Exemplo: x^2 + y^2 - 25 traça uma circunferência de raio 5.
+
+Várias funções: a lista &quot;Funções&quot; ao lado dos gráficos (Exibir &gt; Lista de funções, Ctrl+Shift+L) contém cada função do gráfico, cada uma em sua cor. &quot;Nova função&quot; (Insert) adiciona uma; escolha uma linha para editar sua função no formulário. A caixa de uma linha exibe ou oculta sua função (Espaço), &quot;Cor...&quot; (F2) muda sua cor, e &quot;Excluir função&quot;, &quot;Subir&quot; e &quot;Descer&quot; (Alt+Cima, Alt+Baixo) fazem o que dizem. &quot;Traçar&quot; desenha cada função visível; as estatísticas, a leitura do ponteiro, &quot;Avaliar&quot;, &quot;Aval. dy/dx&quot;, &quot;Integrar&quot; e &quot;Traçar dy/dx&quot; agem sobre a selecionada.</translation>
+    </message>
+    <message>
+        <source>The built-in functions:
+
+Trigonometric: sin, cos, tan, cosec, sec, cot
+Inverse trigonometric: asin, acos, atan
+Exponential and logarithmic: e, ln, log (e(x) is e to the power x, e(1) the number e; log is the logarithm to base 10)
+abs: the modulus (absolute value)
+sqrt: the square root, the same as raising to the power 1/2
+floor: the greatest integer not greater than its argument
+
+The constant pi: the number 3.1415927.
+
+Angles are in radians. Each function applies to the operand right after it, with or without parentheses, and must have one: e^x is an error, e(x) is right.</source>
+        <translation>As funções embutidas:
+
+Trigonométricas: sin, cos, tan, cosec, sec, cot
+Trigonométricas inversas: asin, acos, atan
+Exponencial e logarítmicas: e, ln, log (e(x) é e elevado a x, e(1) o número e; log é o logaritmo na base 10)
+abs: o módulo (valor absoluto)
+sqrt: a raiz quadrada, o mesmo que elevar à potência 1/2
+floor: o maior inteiro que não é maior que o argumento (parte inteira)
+
+A constante pi: o número 3.1415927.
+
+Os ângulos são em radianos. Cada função se aplica ao operando logo depois dela, com ou sem parênteses, e precisa de um: e^x é um erro, e(x) está certo.</translation>
     </message>
 </context>
 <context>

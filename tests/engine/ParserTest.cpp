@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace plovex {
 namespace {
@@ -39,14 +40,13 @@ TEST(Parser, PostfixTexts)
         { "x^2^3", false, "x(2.000000)^(3.000000)^" },
         { "-x", false, "x-" },
         { "x+-2", false, "x+(2.000000)-" },
-        { "2x", false, "(2.000000)x" },
-        { "x 2", false, "x(2.000000)" },
+        { "2x", false, "(2.000000)x*" }, // operands side by side multiply
+        { "x 2", false, "x(2.000000)*" }, // operands side by side multiply
         { "()", false, "" },
         { "2.5.1", false, "(2.500000)" },
         { "x*y", true, "xy*" },
-        { "x+foo", false, "x+" },
-        { "2sin(x)", false, "(0.000000)xs" }, // the name takes over the shared buffer
-        { "1e5", false, "(0.000000)" },
+        { "2sin(x)", false, "(2.000000)xs*" }, // a name ends the number, then multiplies
+        { "1e5", false, "(100000.000000)" }, // a number's exponent
         { "sin(x)+2*x^2", false, "xs(2.000000)x(2.000000)^*+" },
         { "sin(x", false, "xs" }, // open groups close at the end of the text
         { "x+(x", false, "xx+" },
@@ -61,10 +61,7 @@ TEST(Parser, PostfixTexts)
             false, "(inf)" }, // 1e39 overflows
         { "12.", false, "(12.000000)" },
         { "007", false, "(7.000000)" },
-        { "2inf+", false, "(0.000000)+" }, // "inf" takes the buffer: never infinity
-        { "2nan", false, "(0.000000)" },
-        { "sin2e5", false, "(200000.000000)" }, // "2e5" shares the buffer with the name
-        { "x y", true, "xy" },
+        { "x y", true, "xy*" }, // operands side by side multiply
         { "y", true, "y" },
         { "   ", false, "" },
         { "((((", false, "" },
@@ -96,6 +93,50 @@ TEST(Parser, PostfixTexts)
     }
 }
 
+// Implied multiplication, exponents and pi: each example with the postfix text it reads as.
+TEST(Parser, ReadsOperandsSideBySideExponentsAndPi)
+{
+    const PostfixCase cases[] = {
+        { "2 3", false, "(2.000000)(3.000000)*" },
+        { "x2", false, "x(2.000000)*" },
+        { "2(x+1)", false, "(2.000000)x(1.000000)+*" },
+        { "(x+1)(x-1)", false, "x(1.000000)+x(1.000000)-*" },
+        { "x(x+1)", false, "xx(1.000000)+*" },
+        { "x sin x", false, "xxs*" },
+        { "(x)sin x", false, "xxs*" },
+        { "2x^2", false, "(2.000000)x(2.000000)^*" }, // the precedence of "*"
+        { "1/2x", false, "(1.000000)(2.000000)/x*" },
+        { "x^2x", false, "x(2.000000)^x*" },
+        { "-2x", false, "(2.000000)x*-" },
+        { "sin 2x", false, "(2.000000)sx*" }, // a function takes the operand next to it
+        { "2x y", true, "(2.000000)x*y*" },
+        { "(x)(y)", true, "xy*" },
+        { "2.5e-3", false, "(0.002500)" },
+        { "1e+2", false, "(100.000000)" },
+        { "x^2-1e-2", false, "x(2.000000)^(0.010000)-" },
+        { "1e39", false, "(inf)" },
+        { "2e(x)", false, "(2.000000)xe*" }, // "e" without a digit after it is the function
+        { "2e x", false, "(2.000000)xe*" },
+        { "pi", false, "(3.141593)" },
+        { "x*pi", false, "x(3.141593)*" },
+        { "2pi", false, "(2.000000)(3.141593)*" },
+        { "pi x", false, "(3.141593)x*" },
+        { "pix", false, "(3.141593)x*" },
+        { "sin pi", false, "(3.141593)s" },
+        { "e(x)", false, "xe" },
+        { "sin cos(x)", false, "xcs" },
+    };
+    for (const PostfixCase& c : cases) {
+        SCOPED_TRACE(c.expression);
+        TokenList queue;
+        TokenList operators;
+        std::string postfix;
+        const ParseResult result = Parse(c.expression, c.implicit, queue, operators, postfix);
+        EXPECT_TRUE(result.Ok()) << result.message;
+        EXPECT_EQ(postfix, c.postfix);
+    }
+}
+
 struct ErrorCase {
     const char* expression;
     bool implicit;
@@ -123,13 +164,23 @@ TEST(Parser, ErrorsStopAtTheFailingCharacterAndKeepWhatWasBuilt)
         { "x+1)", false, ParseError::UnmatchedParentheses, "Parse Error: Unmatched parentheses.",
             "x(1.000000)", "(+" }, // the number is emitted by the ")" that fails
         { "exp(x)", false, ParseError::UnrecognisedFunction,
-            "Parse Error: Unrecognised function 'p'.", "x", "(e" },
+            "Parse Error: Unrecognised function 'p'.", "xe",
+            "(*" }, // e(x), then p starts a name after the operand: an implied "*"
         { "max(x,1)", false, ParseError::UnrecognisedFunction,
             "Parse Error: Unrecognised function 'ma'.", "", "(" },
         { "log10(x)", false, ParseError::UnrecognisedFunction,
-            "Parse Error: Unrecognised function '10'.", "(10.000000)", "((" },
+            "Parse Error: Unrecognised function 'log10'.", "", "(" }, // digits continue a name
         { "sin2e5+x", false, ParseError::UnrecognisedFunction,
-            "Parse Error: Unrecognised function '2e5'.", "(200000.000000)", "(+" },
+            "Parse Error: Unrecognised function 'sin2e5'.", "", "(" }, // digits continue a name
+        { "x+foo", false, ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'foo'.", "x",
+            "(+" }, // a name at the end is looked up, not dropped
+        { "2inf+", false, ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'inf'.", "(2.000000)",
+            "(*" }, // a name no longer takes over a number's buffer
+        { "2nan", false, ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'nan'.", "(2.000000)",
+            "(*" }, // a name no longer takes over a number's buffer
         { "sinn(x)", false, ParseError::UnrecognisedFunction,
             "Parse Error: Unrecognised function 'sinn'.", "", "(" },
         { "foo x", false, ParseError::UnrecognisedFunction,
@@ -148,6 +199,26 @@ TEST(Parser, ErrorsStopAtTheFailingCharacterAndKeepWhatWasBuilt)
             "x(2.000000)", "(+(*" },
         { "x\n", false, ParseError::UnrecognisedSymbol, "Parse Error: Unrecognised symbol '\n'.",
             "x", "(" },
+        { "e^x", false, ParseError::FunctionWithoutArgument,
+            "Parse Error: Function 'e' has no argument.", "", "(e" },
+        { "sin+1", false, ParseError::FunctionWithoutArgument,
+            "Parse Error: Function 'sin' has no argument.", "", "(s" },
+        { "x+sin", false, ParseError::FunctionWithoutArgument,
+            "Parse Error: Function 'sin' has no argument.", "x", "(+s" },
+        { "(sin )", false, ParseError::FunctionWithoutArgument,
+            "Parse Error: Function 'sin' has no argument.", "", "((s" },
+        { "sin)", false, ParseError::FunctionWithoutArgument,
+            "Parse Error: Function 'sin' has no argument.", "", "(s" },
+        { "1e", false, ParseError::FunctionWithoutArgument,
+            "Parse Error: Function 'e' has no argument.", "(1.000000)", "(*e" },
+        { "1e+", false, ParseError::FunctionWithoutArgument,
+            "Parse Error: Function 'e' has no argument.", "(1.000000)", "(*e" },
+        { "2E5", false, ParseError::UnrecognisedSymbol, "Parse Error: Unrecognised symbol 'E'.",
+            "(2.000000)", "(" },
+        { "x*pi2", false, ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'pi2'.", "x", "(*" },
+        { "x y", false, ParseError::VariableYNotAllowed,
+            "Parse Error: Variable 'y' allowed only in implicit functions.", "x", "(*" },
     };
     for (const ErrorCase& c : cases) {
         SCOPED_TRACE(c.expression);
@@ -162,6 +233,93 @@ TEST(Parser, ErrorsStopAtTheFailingCharacterAndKeepWhatWasBuilt)
         EXPECT_EQ(Kinds(operators), c.operators);
         EXPECT_EQ(postfix, "from the last parse");
     }
+}
+
+// What each kind of function lets an expression name, and parameters: x and y keep their
+// tokens, t and parameters read their slots and show in braces.
+TEST(Parser, NamesTheKindAllowsAndTheParameters)
+{
+    using Names = ExpressionNames;
+    const std::vector<std::string> ak2 { "a", "k2" };
+    const struct {
+        const char* expression;
+        Names names;
+        ParseError error;
+        const char* text; // the postfix text, or the message of an error
+        const char* detail;
+    } cases[] = {
+        { "x", Names::Explicit(), ParseError::None, "x", "" },
+        { "x*y", Names::Implicit(), ParseError::None, "xy*", "" },
+        { "y", Names::Explicit(), ParseError::VariableYNotAllowed,
+            "Parse Error: Variable 'y' allowed only in implicit functions.", "" },
+        { "t", Names::Explicit(), ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 't'.", "t" },
+        { "x+t", Names::Implicit(), ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 't'.", "t" },
+        { "t", Names::Explicit({ "t" }), ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 't'.", "t" }, // never a parameter
+        { "t", Names::Curve(), ParseError::None, "{t}", "" },
+        { "t-sin t", Names::Curve(), ParseError::None, "{t}{t}s-", "" },
+        { "tan t", Names::Curve(), ParseError::None, "{t}t", "" }, // tan's code is 't'
+        { "2t", Names::Curve(), ParseError::None, "(2.000000){t}*", "" },
+        { "x", Names::Curve(), ParseError::VariableNotInCurve,
+            "Parse Error: Variable 'x' not allowed in parametric and polar functions, which use "
+            "t.",
+            "x" },
+        { "t+y", Names::Curve(), ParseError::VariableNotInCurve,
+            "Parse Error: Variable 'y' not allowed in parametric and polar functions, which use "
+            "t.",
+            "y" },
+        { "a*x", Names::Explicit(ak2), ParseError::None, "{a}x*", "" },
+        { "2a", Names::Explicit(ak2), ParseError::None, "(2.000000){a}*", "" },
+        { "a(x+1)", Names::Explicit(ak2), ParseError::None, "{a}x(1.000000)+*", "" },
+        { "a sin x", Names::Explicit(ak2), ParseError::None, "{a}xs*", "" },
+        { "ax", Names::Explicit(ak2), ParseError::None, "{a}x*", "" },
+        { "k2 x^2", Names::Explicit(ak2), ParseError::None, "{k2}x(2.000000)^*", "" },
+        { "sin a", Names::Explicit(ak2), ParseError::None, "{a}s", "" },
+        { "a^a", Names::Implicit(ak2), ParseError::None, "{a}{a}^", "" },
+        { "a t", Names::Curve(ak2), ParseError::None, "{a}{t}*", "" },
+        { "at", Names::Curve(ak2), ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'at'.", "at" }, // one name, as log10 is
+        { "k", Names::Explicit(ak2), ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'k'.", "k" },
+        { "x+b", Names::Explicit(ak2), ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'b'.", "b" },
+        { "a", Names::Explicit(), ParseError::UnrecognisedFunction,
+            "Parse Error: Unrecognised function 'a'.", "a" },
+        { "pi", Names::Explicit({ "pi" }), ParseError::None, "(3.141593)", "" },
+        { "sin", Names::Explicit({ "sin" }), ParseError::FunctionWithoutArgument,
+            "Parse Error: Function 'sin' has no argument.", "sin" },
+        { "a", Names::Explicit({ "a", "a" }), ParseError::None, "{a}", "" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expression);
+        TokenList queue;
+        TokenList operators;
+        std::string postfix;
+        const ParseResult result = Parse(c.expression, c.names, queue, operators, postfix);
+        EXPECT_EQ(result.error, c.error);
+        EXPECT_EQ(result.Ok() ? postfix : result.message, c.text);
+        EXPECT_EQ(result.detail, c.detail);
+    }
+}
+
+// Each name reads its own slot: x 0, y 1, t 2, the parameters from 3 in their order.
+TEST(Parser, SlotsFollowTheParametersOrder)
+{
+    const ExpressionNames names = ExpressionNames::Curve({ "b", "a", "c1" });
+    TokenList queue;
+    TokenList operators;
+    std::string postfix;
+    ASSERT_TRUE(Parse("c1 a b t", names, queue, operators, postfix).Ok());
+    std::string slots;
+    queue.ForEach([&slots](const Token& token) {
+        if (token.kind == kSlotOperand)
+            slots += std::to_string(token.slot) + " ";
+    });
+    EXPECT_EQ(slots, "5 4 3 2 ");
+    EXPECT_EQ(postfix, "{c1}{a}*{b}*{t}*");
+    EXPECT_EQ(names.SlotCount(), 6u);
 }
 
 TEST(Parser, ShowsAWholeCharacterOutsideAscii)

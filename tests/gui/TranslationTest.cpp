@@ -304,7 +304,8 @@ TEST(Translations, NoCaptionIsClipped)
 // them; in English they read exactly as the command line prints them.
 TEST(Translations, TheWindowsEnglishIsTheCommandLines)
 {
-    for (const char* expression : { "x+@", "x+\xCF\x80", "x+\xE9", ")", "y", "sinn(x)", "x" }) {
+    for (const char* expression :
+        { "x+@", "x+\xCF\x80", "x+\xE9", ")", "y", "sinn(x)", "e^x", "x" }) {
         SCOPED_TRACE(expression);
         TokenList queue;
         TokenList operators;
@@ -312,6 +313,14 @@ TEST(Translations, TheWindowsEnglishIsTheCommandLines)
         const ParseResult result = Parse(expression, false, queue, operators, postfix);
         EXPECT_EQ(
             EngineTexts::ParseError(result, expression), BytesToTextAs(result.message, expression));
+    }
+    {
+        TokenList queue;
+        TokenList operators;
+        std::string postfix;
+        const ParseResult result
+            = Parse("t+x", ExpressionNames::Curve(), queue, operators, postfix);
+        EXPECT_EQ(EngineTexts::ParseError(result, "t+x"), QString::fromStdString(result.message));
     }
     EXPECT_EQ(EngineTexts::SweepStall(100000.0f, 3.5f),
         QString::fromStdString(SweepStallText(100000.0f, 3.5f)));
