@@ -1,8 +1,8 @@
 // Runs random postfix queues as machine code and in the interpreter, which must agree bit for
 // bit (a NaN with any NaN) in plain and derivative mode. The bytes make the queue directly, so
 // that every constant a float can hold and every shape of stack is reached, not only what the
-// parser builds: the first eight are x and y, each further byte a token, and a number token
-// takes the next four bytes as its value.
+// parser builds: the first eight are x and y, each further byte a token; a number token takes
+// the next four bytes as its value, a variable token beyond x and y the next byte as its slot.
 
 #include "engine/Functions.h"
 #include "engine/Numbers.h"
@@ -27,8 +27,10 @@ namespace {
 constexpr float kInf = std::numeric_limits<float>::infinity();
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
-// Number tokens and variables come up most, so that operators find operands.
-constexpr std::string_view kKinds = "000xxyy+-*/^sctSCTabAelLmrf(?";
+// Number tokens and variables come up most, so that operators find operands; 'v' is
+// kSlotOperand, a variable read from a slot of its own.
+constexpr std::string_view kKinds = "000xxyyvv+-*/^sctSCTabAelLmrf(?";
+constexpr std::size_t kSlots = 8;
 
 bool Same(double a, double b)
 {
@@ -47,8 +49,12 @@ void Fail(const TokenList& queue, float x, float y, bool derivative, double expe
 {
     std::string tokens;
     queue.ForEach([&](const Token& token) {
-        tokens += token.kind == '0' ? "(" + FormatExact(token.value) + ")"
-                                    : std::string(1, token.kind);
+        if (token.kind == '0')
+            tokens += "(" + FormatExact(token.value) + ")";
+        else if (token.kind == kSlotOperand)
+            tokens += "{" + std::to_string(token.slot) + "}";
+        else
+            tokens += token.kind;
     });
     std::fprintf(stderr, "%s at x %s y %s%s: interpreter %s, native %s\n", tokens.c_str(),
         FormatExact(x).c_str(), FormatExact(y).c_str(), derivative ? " (derivative)" : "",
@@ -72,7 +78,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (kind == '0' && i + 4 < size) {
             queue.Append({ '0', FloatAt(data + i + 1) });
             i += 4;
-        } else if (kind != '0') {
+        } else if (kind == kSlotOperand && i + 1 < size) {
+            queue.Append({ kSlotOperand, 0.0f, static_cast<std::uint16_t>(data[i + 1] % kSlots) });
+            i += 1;
+        } else if (kind != '0' && kind != kSlotOperand) {
             queue.Append({ kind });
         }
     }
@@ -85,9 +94,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const float points[][2] = { { givenX, givenY }, { 0.0f, -0.0f }, { -0.0f, 1e-40f },
         { 1.5f, -2.5f }, { kInf, kNaN }, { kNaN, -kInf }, { 3.4028235e38f, 1e-30f } };
     for (const auto& point : points) {
+        // The slots beyond y hold the other points' coordinates.
+        float variables[kSlots];
+        for (std::size_t slot = 0; slot < kSlots; ++slot)
+            variables[slot] = slot < 2 ? point[slot] : points[slot % std::size(points)][slot % 2];
         for (const bool derivative : { false, true }) {
-            const double expected = interpreted.Evaluate(derivative, point[0], point[1]);
-            const double actual = native.Evaluate(derivative, point[0], point[1]);
+            const double expected = interpreted.Evaluate(derivative, variables);
+            const double actual = native.Evaluate(derivative, variables);
             if (!Same(expected, actual))
                 Fail(queue, point[0], point[1], derivative, expected, actual);
         }

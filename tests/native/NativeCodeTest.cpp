@@ -252,6 +252,46 @@ TEST_F(NativeCode, ChosenExpressionsEverywhere)
     }
 }
 
+// t and the parameters are read from their slots of the variable array as x and y are, pushed
+// or folded into an operator, near and far: a slot's offset takes one byte up to slot 31.
+TEST_F(NativeCode, ReadsEveryVariableFromItsSlot)
+{
+    const auto slot = [](int number) {
+        return Token { kSlotOperand, 0.0f, static_cast<std::uint16_t>(number) };
+    };
+    const struct {
+        const char* name;
+        std::vector<Token> tokens;
+    } programs[] = {
+        { "{2}", { slot(2) } },
+        { "x {2} * {3} +", { { 'x' }, slot(2), { '*' }, slot(3), { '+' } } },
+        { "{3} {4} ^ {5} s -", { slot(3), slot(4), { '^' }, slot(5), { 's' }, { '-' } } },
+        { "y {31} / {32} -", { { 'y' }, slot(31), { '/' }, slot(32), { '-' } } },
+        { "{65535} x 1 * {40000} ^ *",
+            { slot(65535), { 'x' }, { '0', 1.0f }, { '*' }, slot(40000), { '^' }, { '*' } } },
+    };
+    std::vector<float> variables(65536);
+    for (const auto& program : programs) {
+        SCOPED_TRACE(program.name);
+        TokenList queue;
+        for (const Token& token : program.tokens)
+            queue.Append(token);
+        const Program native = Native(queue);
+        const Program interpreted = Program::Compile(queue);
+        for (std::size_t round = 0; round < std::size(kSpecial); ++round) {
+            for (std::size_t i = 0; i < variables.size(); ++i)
+                variables[i] = kSpecial[(i * 7 + round) % std::size(kSpecial)];
+            for (const bool derivative : { false, true }) {
+                const double expected = interpreted.Evaluate(derivative, variables.data());
+                const double actual = native.Evaluate(derivative, variables.data());
+                EXPECT_TRUE(SameBits(expected, actual))
+                    << "round " << round << (derivative ? " derivative" : "") << ": interpreter "
+                    << FormatExact(expected) << ", native " << FormatExact(actual);
+            }
+        }
+    }
+}
+
 // Derivative mode evaluates twice through the same code, at x + h rounded to float and at x.
 TEST_F(NativeCode, DerivativeMode)
 {
