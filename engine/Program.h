@@ -107,7 +107,9 @@ private:
     Program() = default;
 
     static float Execute(const Instruction* code, const float* variables, float* stack);
+    float RunInFrame(const float* variables) const;
     float RunOnHeap(const float* variables) const;
+    double DifferenceQuotientAt(float x, float y) const;
     double DifferenceQuotientOverSlots(const float* variables) const;
     // x and y alone for a program that reads more slots: the others read NaN.
     double EvaluateOverNaNSlots(bool derivative, float x, float y) const;

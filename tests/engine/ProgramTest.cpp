@@ -591,6 +591,8 @@ TEST(Program, RunsAttachedCodeWithItsVariablesAndAStackOfItsDepth)
         g_attachedDepth = program.StackDepth();
         EXPECT_TRUE(copy.IsNative());
         EXPECT_EQ(copy.Run(5.0f, 1.5f), 3.5f);
+        const float variables[] = { 5.0f, 1.5f };
+        EXPECT_EQ(copy.Run(variables), 3.5f);
         EXPECT_EQ(copy.Evaluate(false, 5.0f, 1.5f), 3.5);
         // The difference quotient of x - y: both runs go to the attached code.
         EXPECT_EQ(copy.Evaluate(true, 0.0f, 0.0f), 1.0);
