@@ -52,6 +52,7 @@ fuzz:
 	@cmake --build build-fuzz -j $(JOBS)
 	$(call fuzz-run,parse_evaluate,256)
 	$(call fuzz-run,document,512)
+	[ ! -x build-fuzz/fuzz/fuzz_native ] || { $(call fuzz-run,native,1024); }
 
 sanitize: deps
 	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DPLOVEX_SANITIZE=ON >/dev/null

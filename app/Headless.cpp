@@ -2,11 +2,11 @@
 
 #include "document/FunctionPalette.h"
 #include "document/GraphModel.h"
-#include "engine/Evaluator.h"
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
+#include "native/NativeCode.h"
 #include "platform/ByteText.h"
 #include "platform/FileStore.h"
 #include "platform/ImageFileWriter.h"
@@ -260,7 +260,7 @@ private:
     // A function's values with the parameters at their values.
     FunctionValues Values(const GraphFunction& function) const
     {
-        return { Program::Compile(function.PostfixQueue()), ParameterVariables(m_parameters) };
+        return { function.CompiledProgram(), ParameterVariables(m_parameters) };
     }
 
     Outcome<int> Postfix();
@@ -1051,6 +1051,9 @@ int RunHeadless(int argc, char** argv)
         { "table", "Print x, f(x) and the difference quotient for x = FROM + k*STEP up to TO.",
             "FROM,TO,STEP" },
         { "exact", "Print numbers with %.17g instead of %f." },
+        { "verbose",
+            "With --version: also say how expressions are evaluated, as native machine code "
+            "or in the interpreter, and why." },
         { "function",
             "Add an explicit function y = f(x) to the graph, after --expression's or the "
             "document's, in the next palette colour (may be repeated).",
@@ -1099,6 +1102,8 @@ int RunHeadless(int argc, char** argv)
     }
     if (parser.isSet("version")) {
         std::printf("plovex %s\n", PLOVEX_VERSION);
+        if (parser.isSet("verbose"))
+            std::printf("evaluator: %s\n", NativeCodeStatus().c_str());
         return Finish(0);
     }
     Outcome<int> status

@@ -2,6 +2,7 @@
 
 #include "engine/ExpressionNames.h"
 #include "engine/Parser.h"
+#include "native/NativeCode.h"
 
 #include <utility>
 
@@ -69,6 +70,7 @@ FunctionParse GraphFunction::ParseParts(const ExpressionNames& names)
         TokenList operators;
         ParseResult result
             = plovex::Parse(target.parsed, names, *target.queue, operators, target.postfix);
+        target.program = CompileProgram(*target.queue);
         if (!result.Ok())
             parse.errors.push_back({ part, std::move(result) });
     }

@@ -3,6 +3,7 @@
 #include "document/StoredFunction.h"
 #include "engine/ExpressionNames.h"
 #include "engine/ParseResult.h"
+#include "engine/Program.h"
 #include "engine/TokenList.h"
 
 #include <array>
@@ -50,6 +51,9 @@ public:
 
     // The queue of expression `part`, as its last parse left it.
     const TokenList& PostfixQueue(int part = 0) const { return *m_parts[part].queue; }
+    // The queue of expression `part` compiled, with machine code where the machine runs it:
+    // made once per parse, shared by every rendering and evaluation until the next.
+    const Program& CompiledProgram(int part = 0) const { return m_parts[part].program; }
     // The text of expression `part`'s last parse, which its postfix queue holds.
     const std::string& ParsedExpression(int part = 0) const { return m_parts[part].parsed; }
     // The range of t of the last parse.
@@ -64,6 +68,7 @@ private:
     struct Part {
         // On the heap: the queue's linked nodes stay put when the function moves in its list.
         std::unique_ptr<TokenList> queue = std::make_unique<TokenList>();
+        Program program = Program::Compile(*queue);
         std::string parsed;
         std::string postfix;
     };

@@ -12,6 +12,7 @@
 #include <limits>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace plovex {
 
@@ -307,19 +308,33 @@ constexpr std::size_t kLocalSize = 64;
 
 } // namespace
 
-float Program::Run(const float* variables) const
+void Program::AttachNative(std::shared_ptr<const void> code, NativeEntry entry)
+{
+    m_nativeCode = std::move(code);
+    m_native = entry;
+}
+
+// Run's body, inlined into Evaluate too: a sample of a rendering then costs one call, to the
+// machine code or the interpreter, rather than two.
+[[gnu::always_inline]] inline float Program::RunInFrame(const float* variables) const
 {
     if (m_depth > kLocalSize)
         return RunOnHeap(variables);
     float stack[kLocalSize];
-    return Execute(m_code.data(), variables, stack);
+    return m_native ? m_native(variables, stack) : Execute(m_code.data(), variables, stack);
+}
+
+float Program::Run(const float* variables) const
+{
+    return RunInFrame(variables);
 }
 
 // Out of line, as are the other rare cases below, so that the common ones keep small frames.
 [[gnu::noinline]] float Program::RunOnHeap(const float* variables) const
 {
     std::vector<float> stack(m_depth);
-    return Execute(m_code.data(), variables, stack.data());
+    return m_native ? m_native(variables, stack.data())
+                    : Execute(m_code.data(), variables, stack.data());
 }
 
 float Program::Run(float x, float y) const
@@ -333,7 +348,7 @@ float Program::Run(float x, float y) const
 double Program::Evaluate(bool derivative, const float* variables) const
 {
     if (!derivative)
-        return Run(variables);
+        return RunInFrame(variables);
     if (m_slotCount > kSlotY + 1)
         return DifferenceQuotientOverSlots(variables);
     // The array need hold no slot the program does not read.
@@ -346,14 +361,19 @@ double Program::Evaluate(bool derivative, float x, float y) const
 {
     if (m_slotCount > kSlotY + 1)
         return EvaluateOverNaNSlots(derivative, x, y);
-    if (!derivative) {
-        const float variables[] = { x, y };
-        return Run(variables);
-    }
+    if (derivative)
+        return DifferenceQuotientAt(x, y);
+    const float variables[] = { x, y };
+    return RunInFrame(variables);
+}
+
+// Apart from the plain value, whose frame then stays small.
+[[gnu::noinline]] double Program::DifferenceQuotientAt(float x, float y) const
+{
     return DifferenceQuotient(
         [&](float at) {
             const float variables[] = { at, y };
-            return Run(variables);
+            return RunInFrame(variables);
         },
         x);
 }

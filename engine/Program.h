@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -11,7 +12,8 @@ class TokenList;
 
 // The postfix queue compiled once into a compact instruction array that is run with a local
 // stack: the same value as Evaluate, bit for bit, without a linked walk and heap stack per
-// sample. Renderers compile once per rendering and run it for every sample.
+// sample. A code generator above the engine may attach machine code for the same instructions,
+// which Run then calls instead. Compiled once per parse, run for every sample.
 //
 // A run reads its variables from an array of floats by slot (x at kSlotX, y at kSlotY, t and
 // the parameters as ExpressionNames numbers them). It keeps the top of the value stack apart,
@@ -91,11 +93,23 @@ public:
     // One past the highest slot the program reads; 0 when it reads none.
     std::size_t SlotCount() const { return m_slotCount; }
 
+    // Machine code computing exactly what the instructions compute, bit for bit, over the same
+    // variables; `stack` has room for StackDepth() floats, which the code may use as it likes.
+    using NativeEntry = float (*)(const float* variables, float* stack);
+
+    // From now on Run calls `entry` instead of interpreting; `code` keeps it alive, shared by
+    // every copy of this program. Attached once, by the generator, before the program is used.
+    void AttachNative(std::shared_ptr<const void> code, NativeEntry entry);
+
+    bool IsNative() const { return m_native != nullptr; }
+
 private:
     Program() = default;
 
     static float Execute(const Instruction* code, const float* variables, float* stack);
+    float RunInFrame(const float* variables) const;
     float RunOnHeap(const float* variables) const;
+    double DifferenceQuotientAt(float x, float y) const;
     double DifferenceQuotientOverSlots(const float* variables) const;
     // x and y alone for a program that reads more slots: the others read NaN.
     double EvaluateOverNaNSlots(bool derivative, float x, float y) const;
@@ -108,6 +122,8 @@ private:
     std::vector<Instruction> m_code;
     std::size_t m_depth = 1;
     std::size_t m_slotCount = 0;
+    std::shared_ptr<const void> m_nativeCode;
+    NativeEntry m_native = nullptr;
 };
 
 } // namespace plovex

@@ -1,7 +1,7 @@
 // Parses arbitrary bytes under each kind's names, with and without parameters, then evaluates
-// what the parse left in the postfix queue through the reference walk and the compiled
-// program, which must agree bit for bit; a parameter must evaluate exactly as a number token
-// holding its value.
+// what the parse left in the postfix queue through the reference walk, the compiled program in
+// the interpreter and the same program as machine code, which must all agree bit for bit; a
+// parameter must evaluate exactly as a number token holding its value.
 
 #include "engine/Evaluator.h"
 #include "engine/ExpressionNames.h"
@@ -9,6 +9,7 @@
 #include "engine/PostfixText.h"
 #include "engine/Program.h"
 #include "engine/TokenList.h"
+#include "native/NativeCode.h"
 
 #include <bit>
 #include <cmath>
@@ -61,6 +62,7 @@ std::string Check(std::string_view text, const ExpressionNames& names)
             parameter ? Token { '0', kParameterValues[token.slot - kFirstParameterSlot] } : token);
     });
     const Program program = Program::Compile(queue);
+    const Program native = CompileProgram(queue);
     const Program numbers = Program::Compile(withNumbers);
     for (const bool derivative : { false, true }) {
         for (const float x : kPoints) {
@@ -68,6 +70,8 @@ std::string Check(std::string_view text, const ExpressionNames& names)
             const double expected = Evaluate(queue, derivative, variables);
             if (!Same(expected, program.Evaluate(derivative, variables)))
                 Fail(text, "the compiled program differs from the reference evaluation");
+            if (!Same(expected, native.Evaluate(derivative, variables)))
+                Fail(text, "the machine code differs from the reference evaluation");
             if (!Same(Evaluate(queue, derivative, x, -x), program.Evaluate(derivative, x, -x)))
                 Fail(text, "the compiled program differs at x and y alone");
             if (!Same(expected, Evaluate(withNumbers, derivative, variables))

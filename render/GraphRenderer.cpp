@@ -450,9 +450,9 @@ std::vector<PlotItem> PlotItems(const std::vector<GraphFunction>& functions, std
         if (SweepsParameter(kind)) {
             curve = CurveItem { kind, std::nullopt, function.ParsedRange() };
             if (kind == CurveKind::Parametric)
-                curve->y = Program::Compile(function.PostfixQueue(1));
+                curve->y = function.CompiledProgram(1);
         }
-        items.push_back({ Program::Compile(function.PostfixQueue()), kind == CurveKind::Implicit,
+        items.push_back({ function.CompiledProgram(), kind == CurveKind::Implicit,
             derivative && i == selected && !curve, function.colour, function.shown, curve,
             variables });
     }

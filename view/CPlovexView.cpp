@@ -1,7 +1,6 @@
 #include "view/CPlovexView.h"
 
 #include "document/DocumentCodec.h"
-#include "engine/Evaluator.h"
 #include "engine/Numbers.h"
 #include "engine/Parser.h"
 #include "engine/Program.h"
@@ -1124,8 +1123,7 @@ void CPlovexView::ParseExpression(bool offerParameters)
 
 FunctionValues CPlovexView::Values(std::size_t index) const
 {
-    return { Program::Compile(GetDocument().Function(index).PostfixQueue()),
-        GetDocument().Variables() };
+    return { GetDocument().Function(index).CompiledProgram(), GetDocument().Variables() };
 }
 
 double CPlovexView::Evaluate(float x, float y, bool subCall) const

@@ -559,5 +559,45 @@ TEST(Program, CompilesToTheDocumentedInstructions)
     }
 }
 
+// What attached code is given: set before each run, as code made for the program would know it.
+std::size_t g_attachedDepth = 0;
+
+float FillTheStackAndSubtract(const float* variables, float* stack)
+{
+    for (std::size_t i = 0; i < g_attachedDepth; ++i)
+        stack[i] = 0.0f;
+    return variables[0] - variables[1];
+}
+
+// The seam a code generator uses: Run hands the attached code x and y in that order and a stack
+// of StackDepth() floats, which it may fill to the end (the sanitizers see any overrun), and every
+// copy of the program runs the same code.
+TEST(Program, RunsAttachedCodeWithItsVariablesAndAStackOfItsDepth)
+{
+    for (const int nesting : { 0, 62, 63, 64, 1000 }) {
+        std::string expression = "y";
+        for (int i = 0; i < nesting; ++i)
+            expression = "x+(" + expression + ")";
+        SCOPED_TRACE(expression.substr(0, 12) + "... nested " + std::to_string(nesting));
+        TokenList queue;
+        TokenList operators;
+        std::string postfix;
+        ASSERT_TRUE(Parse(expression, true, queue, operators, postfix).Ok());
+        Program program = Program::Compile(queue);
+        EXPECT_EQ(program.StackDepth(), static_cast<std::size_t>(nesting) + 2);
+        EXPECT_FALSE(program.IsNative());
+        program.AttachNative(nullptr, FillTheStackAndSubtract);
+        const Program copy = program;
+        g_attachedDepth = program.StackDepth();
+        EXPECT_TRUE(copy.IsNative());
+        EXPECT_EQ(copy.Run(5.0f, 1.5f), 3.5f);
+        const float variables[] = { 5.0f, 1.5f };
+        EXPECT_EQ(copy.Run(variables), 3.5f);
+        EXPECT_EQ(copy.Evaluate(false, 5.0f, 1.5f), 3.5);
+        // The difference quotient of x - y: both runs go to the attached code.
+        EXPECT_EQ(copy.Evaluate(true, 0.0f, 0.0f), 1.0);
+    }
+}
+
 } // namespace
 } // namespace plovex
