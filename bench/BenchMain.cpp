@@ -641,7 +641,7 @@ std::vector<PlotItem> CurveItems(CurveKind kind, const char* expression, const c
     for (const ExpressionError& error : parse.errors)
         std::fprintf(stderr, "%s: %s\n", expression, error.result.message.c_str());
     std::size_t statisticsItem = 0;
-    return PlotItems(model.Functions(), 0, false, statisticsItem);
+    return PlotItems(model.Functions(), 0, false, statisticsItem, model.Variables());
 }
 
 void RegisterCurves()

@@ -91,7 +91,7 @@ struct RenderOptions {
 // `*statisticsItem` becomes the selected one's index. Every item reads `variables`, the graph's
 // evaluation array with its parameters' values.
 std::vector<PlotItem> PlotItems(const std::vector<GraphFunction>& functions, std::size_t selected,
-    bool derivative, std::size_t& statisticsItem, const std::vector<float>& variables = {});
+    bool derivative, std::size_t& statisticsItem, const std::vector<float>& variables);
 
 // Clears the surface's area (unless options.noClear), then samples and draws each item in
 // order in its colour, the progress bar running once across them all; `progress` hears the

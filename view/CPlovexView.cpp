@@ -967,8 +967,8 @@ DrawnGraph CPlovexView::Drawn() const
     const QSize client = GraphArea().ClientSize();
     DrawnGraph graph { m_drawnView, m_drawnGrid, {}, 0, client.width(), client.height(),
         GraphPicture(), m_drawnRedrawable };
-    graph.items = PlotItems(
-        GetDocument().Model().Functions(), m_selected, m_drawnDerivative, graph.statisticsItem);
+    graph.items = PlotItems(GetDocument().Model().Functions(), m_selected, m_drawnDerivative,
+        graph.statisticsItem, GetDocument().Variables());
     return graph;
 }
 

@@ -83,7 +83,8 @@ QImage Rendered(const CPlovexView& view)
     for (std::size_t i = 0; i < model.Count(); ++i)
         (void)model.Function(i).Parse();
     std::size_t statisticsItem = 0;
-    const std::vector<PlotItem> items = PlotItems(model.Functions(), 0, false, statisticsItem);
+    const std::vector<PlotItem> items
+        = PlotItems(model.Functions(), 0, false, statisticsItem, model.Variables());
     const QSize size = view.m_graphArea->ClientSize();
     ImageSurface surface(size.width(), size.height());
     (void)DrawGraph(model.View(), {}, items, statisticsItem, surface);
@@ -192,8 +193,8 @@ std::pair<QImage, std::string> RenderedFor(const CPlovexView& view)
     for (std::size_t i = 0; i < model.Count(); ++i)
         (void)model.Function(i).Parse();
     std::size_t statisticsItem = 0;
-    const std::vector<PlotItem> items
-        = PlotItems(model.Functions(), view.SelectedFunction(), false, statisticsItem);
+    const std::vector<PlotItem> items = PlotItems(
+        model.Functions(), view.SelectedFunction(), false, statisticsItem, model.Variables());
     const QSize size = view.m_graphArea->ClientSize();
     ImageSurface surface(size.width(), size.height());
     const RenderResult result = DrawGraph(view.CurrentView(), {}, items, statisticsItem, surface);

@@ -7,6 +7,7 @@
 #include "platform/PrintDialogService.h"
 #include "platform/TemplateDialog.h"
 #include "res/Resource.h"
+#include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
 
 #include <QAbstractButton>
@@ -396,7 +397,10 @@ TEST_F(ShellTest, ExportAtAnotherSizeDrawsTheCommandLinesPicture)
     CPlovexApp app;
     ASSERT_TRUE(app.InitInstance({}));
     CPlovexView& view = ViewOf(*app.MainFrame().ActiveChild());
-    TypeAndPlot(view, "x*sin(x)");
+    // With a parameter, which the export reads as the window does.
+    m_messages.answers = { true };
+    TypeAndPlot(view, "a*x*sin(x)");
+    (void)view.GetDocument().SetParameterValue(0, 0.5f);
     // Moved and zoomed about a point, as the wheel does: offsets that are no float products.
     view.WheelAt(QPoint(200, 50), QPoint(0, 120), Qt::NoModifier);
     const QSize area = view.m_graphArea->ClientSize();

@@ -38,7 +38,8 @@ QImage Rendered(const CPlovexView& view, const std::string& expression)
     model.Load({ { expression } }, view.CurrentView());
     EXPECT_TRUE(model.Parse(0).Ok()) << expression;
     std::size_t statisticsItem = 0;
-    const std::vector<PlotItem> items = PlotItems(model.Functions(), 0, false, statisticsItem);
+    const std::vector<PlotItem> items
+        = PlotItems(model.Functions(), 0, false, statisticsItem, model.Variables());
     const QSize size = view.m_graphArea->ClientSize();
     ImageSurface surface(size.width(), size.height());
     (void)DrawGraph(model.View(), {}, items, statisticsItem, surface);

@@ -46,7 +46,8 @@ Drawn Render(
     FormFields fields;
     RecordingSurface surface(width, height, fields);
     std::size_t statisticsItem = 0;
-    const std::vector<PlotItem> items = PlotItems(model.Functions(), 0, false, statisticsItem);
+    const std::vector<PlotItem> items
+        = PlotItems(model.Functions(), 0, false, statisticsItem, model.Variables());
     const RenderResult result = DrawGraph(view, {}, items, statisticsItem, surface, 1);
     return { surface.Pixels(), result };
 }

@@ -39,7 +39,7 @@ Drawn Render(const std::vector<StoredFunction>& functions, std::size_t selected,
     RecordingSurface surface(211, 121, fields);
     std::size_t statisticsItem = 0;
     const std::vector<PlotItem> items
-        = PlotItems(model.Functions(), selected, derivative, statisticsItem);
+        = PlotItems(model.Functions(), selected, derivative, statisticsItem, model.Variables());
     const RenderResult result = DrawGraph(model.View(), {}, items, statisticsItem, surface, 1);
     return { CurvePixels(surface), result.statistics };
 }
@@ -118,8 +118,9 @@ TEST(Superposition, TheProgressBarCoversTheWholeRendering)
     FormFields fields;
     RecordingSurface surface(90, 60, fields);
     std::size_t statisticsItem = 0;
-    (void)DrawGraph(model.View(), {}, PlotItems(model.Functions(), 0, false, statisticsItem), 0,
-        surface, surface);
+    (void)DrawGraph(model.View(), {},
+        PlotItems(model.Functions(), 0, false, statisticsItem, model.Variables()), 0, surface,
+        surface);
     EXPECT_EQ(surface.Progress(), (std::vector<int> { -45, -25, 0, 25, 65, 90, 115, 135 }));
     EXPECT_EQ(surface.Calls()[5], "SetProgressRange -45 135");
 }
