@@ -27,9 +27,9 @@ std::uint32_t ReadLittleEndian(const std::uint8_t* data, int size)
     return value;
 }
 
-DecodedDocument Failure(std::string error)
+DecodedDocument Failure(DocumentError error)
 {
-    return { false, {}, std::move(error), {}, StoredSettings::Absent, {} };
+    return { false, {}, error, {}, StoredSettings::Absent, {} };
 }
 
 constexpr std::uint8_t kTrailerMark[] = { 'P', 'X', 'G', 'S' };
@@ -128,32 +128,30 @@ void AppendColour(std::vector<std::uint8_t>& bytes, Rgb colour)
 // Reads the length-prefixed expression at `offset` and moves `offset` past it; false, with the
 // reason in `error`, when it does not fit in the `size` bytes.
 bool ReadExpression(const std::uint8_t* data, std::size_t size, std::size_t& offset,
-    std::string& expression, std::string* error = nullptr)
+    std::string& expression, DocumentError* error = nullptr)
 {
-    const auto fail = [error](const std::string& why) {
+    const auto fail = [error](const DocumentError& why) {
         if (error)
             *error = why;
         return false;
     };
     if (offset >= size)
-        return fail("The file is empty.");
+        return fail({ DocumentRefusal::Empty });
     std::uint32_t length = data[offset++];
     if (length == 0xFF) {
         if (size - offset < 2)
-            return fail("The file ends inside the length of the expression.");
+            return fail({ DocumentRefusal::LengthCut });
         length = ReadLittleEndian(data + offset, 2);
         offset += 2;
         if (length == 0xFFFF) {
             if (size - offset < 4)
-                return fail("The file ends inside the length of the expression.");
+                return fail({ DocumentRefusal::LengthCut });
             length = ReadLittleEndian(data + offset, 4);
             offset += 4;
         }
     }
-    if (size - offset < length) {
-        return fail("The file claims an expression of " + std::to_string(length)
-            + " characters but holds only " + std::to_string(size - offset) + ".");
-    }
+    if (size - offset < length)
+        return fail({ DocumentRefusal::ExpressionCut, length, size - offset });
     expression.assign(reinterpret_cast<const char*>(data + offset), length);
     offset += length;
     return true;
@@ -426,10 +424,26 @@ std::vector<std::uint8_t> EncodeDocument(std::string_view expression)
     return bytes;
 }
 
+std::string DocumentErrorText(const DocumentError& error)
+{
+    switch (error.refusal) {
+    case DocumentRefusal::None:
+        break;
+    case DocumentRefusal::Empty:
+        return "The file is empty.";
+    case DocumentRefusal::LengthCut:
+        return "The file ends inside the length of the expression.";
+    case DocumentRefusal::ExpressionCut:
+        return "The file claims an expression of " + std::to_string(error.claimed)
+            + " characters but holds only " + std::to_string(error.held) + ".";
+    }
+    return {};
+}
+
 DecodedDocument DecodeDocument(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0)
-        return Failure("The file is empty.");
+        return Failure({ DocumentRefusal::Empty });
     DecodedDocument document { true, {}, {}, {}, StoredSettings::Absent, {} };
     std::size_t offset = 0;
     if (!ReadExpression(data, size, offset, document.expression, &document.error))

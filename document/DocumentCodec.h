@@ -71,10 +71,33 @@ enum class StoredSettings {
     Damaged,
 };
 
+// Why bytes are no graph document, as a value: the window words it in the user's language,
+// the command line in English (DocumentErrorText).
+enum class DocumentRefusal {
+    None,
+    Empty,
+    // The file ends inside the expression's length prefix.
+    LengthCut,
+    // The prefix claims more bytes than follow it.
+    ExpressionCut,
+};
+
+struct DocumentError {
+    DocumentRefusal refusal = DocumentRefusal::None;
+    // With ExpressionCut: the length the prefix claims and the bytes that follow it.
+    std::uint32_t claimed = 0;
+    std::size_t held = 0;
+
+    bool operator==(const DocumentError&) const = default;
+};
+
+// "The file is empty.", "The file claims an expression of 5 characters but holds only 2." ...
+std::string DocumentErrorText(const DocumentError& error);
+
 struct [[nodiscard]] DecodedDocument {
     bool ok = false;
     std::string expression; // the first function's
-    std::string error; // why the bytes are not a document, when !ok
+    DocumentError error; // why the bytes are not a document, when !ok
     GraphSettings settings;
     StoredSettings stored = StoredSettings::Absent;
     // Every function, the first one first; one at least when ok.

@@ -155,7 +155,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Fail("settings that were not read are not the defaults");
         RoundTrip(decoded.expression, decoded.settings);
         RoundTripFunctions(decoded);
-    } else if (decoded.error.empty()) {
+    } else if (decoded.error.refusal == DocumentRefusal::None) {
         Fail("a document was refused without a reason");
     }
 

@@ -17,7 +17,7 @@ std::optional<DocumentFile> ReadDocumentFile(const QString& path, QString& reaso
         = DecodeDocument(reinterpret_cast<const std::uint8_t*>(bytes->constData()),
             static_cast<std::size_t>(bytes->size()));
     if (!decoded.ok) {
-        reason = EngineTexts::DocumentError(decoded.error);
+        reason = EngineTexts::DocumentRefusalText(decoded.error);
         return std::nullopt;
     }
     return DocumentFile { *std::move(bytes), std::move(decoded) };

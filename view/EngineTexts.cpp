@@ -5,7 +5,6 @@
 #include "platform/ByteText.h"
 #include "render/PointFinder.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <climits>
@@ -192,25 +191,23 @@ QString EngineTexts::ColourName(Rgb colour)
     return tr(plovex::ColourName(colour).c_str());
 }
 
-QString EngineTexts::DocumentError(const std::string& error)
+QString EngineTexts::DocumentRefusalText(const DocumentError& error)
 {
-    if (error == "The file is empty.")
+    switch (error.refusal) {
+    case DocumentRefusal::None:
+        break;
+    case DocumentRefusal::Empty:
         return tr("The file is empty.");
-    if (error == "The file ends inside the length of the expression.")
+    case DocumentRefusal::LengthCut:
         return tr("The file ends inside the length of the expression.");
-    static const QRegularExpression claim(
-        QStringLiteral("^The file claims an expression of (\\d+) characters but holds only "
-                       "(\\d+)\\.$"));
-    const QRegularExpressionMatch match = claim.match(QString::fromStdString(error));
-    if (match.hasMatch()) {
+    case DocumentRefusal::ExpressionCut:
         // The claim chooses the plural form; the numbers show as the file gives them, which
         // may lie beyond what an int holds.
-        const qlonglong claimed = match.captured(1).toLongLong();
         return tr("The file claims an expression of %1 characters but holds only %2.", nullptr,
-            static_cast<int>(std::min<qlonglong>(claimed, INT_MAX)))
-            .arg(match.captured(1), match.captured(2));
+            static_cast<int>(std::min<std::uint32_t>(error.claimed, INT_MAX)))
+            .arg(QString::number(error.claimed), QString::number(error.held));
     }
-    return QString::fromStdString(error);
+    return QString::fromStdString(DocumentErrorText(error));
 }
 
 } // namespace plovex

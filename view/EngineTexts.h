@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/DocumentCodec.h"
 #include "document/GraphFunction.h"
 #include "document/Parameter.h"
 #include "document/Rgb.h"
@@ -36,7 +37,7 @@ public:
     static QString SweepStall(float quality, float position);
     static QString IntegralStop(float stoppedAt, float upper);
     // Why the codec refused a document.
-    static QString DocumentError(const std::string& error);
+    static QString DocumentRefusalText(const DocumentError& error);
     // Why a table of values is refused.
     static QString TableRefusalText(TableRefusal refusal);
     // That a search found more points than it lists.

@@ -393,7 +393,8 @@ TEST(Translations, TheWindowsEnglishIsTheCommandLines)
              {}, { 0xFF, 0x01 }, { 0xFF, 0xFF, 0xFF, 0x00 }, { 5, 'x' } }) {
         const DecodedDocument decoded = DecodeDocument(bytes);
         ASSERT_FALSE(decoded.ok);
-        EXPECT_EQ(EngineTexts::DocumentError(decoded.error), QString::fromStdString(decoded.error));
+        EXPECT_EQ(EngineTexts::DocumentRefusalText(decoded.error),
+            QString::fromStdString(DocumentErrorText(decoded.error)));
     }
     EXPECT_EQ(EngineTexts::PointLimit(), QString::fromStdString(PointLimitText()));
     for (const TableRefusal refusal : { TableRefusal::None, TableRefusal::BadStep,

@@ -70,7 +70,7 @@ TEST(CurveDocument, WritesVersionFourOnlyForCurves)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(EncodeDocument(c.functions, view), c.bytes);
         const DecodedDocument decoded = DecodeDocument(c.bytes);
-        ASSERT_TRUE(decoded.ok) << decoded.error;
+        ASSERT_TRUE(decoded.ok) << DocumentErrorText(decoded.error);
         EXPECT_EQ(decoded.stored, StoredSettings::Read);
         EXPECT_EQ(decoded.functions, c.functions);
     }
@@ -101,7 +101,7 @@ TEST(CurveDocument, RoundTripsEveryKind)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const DecodedDocument decoded = DecodeDocument(EncodeDocument(c.functions, c.view));
-        ASSERT_TRUE(decoded.ok) << decoded.error;
+        ASSERT_TRUE(decoded.ok) << DocumentErrorText(decoded.error);
         EXPECT_EQ(decoded.stored, StoredSettings::Read);
         EXPECT_EQ(decoded.functions, c.functions);
         EXPECT_TRUE(static_cast<const GraphView&>(decoded.settings) == c.view);
@@ -142,7 +142,7 @@ TEST(CurveDocument, ADamagedCurveOpensTheFirstExpressionAlone)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const DecodedDocument decoded = DecodeDocument(c.bytes);
-        ASSERT_TRUE(decoded.ok) << decoded.error;
+        ASSERT_TRUE(decoded.ok) << DocumentErrorText(decoded.error);
         EXPECT_EQ(decoded.stored, StoredSettings::Damaged);
         EXPECT_EQ(decoded.functions, (std::vector<StoredFunction> { { "t/2" } }));
         EXPECT_TRUE(decoded.settings == GraphSettings {});

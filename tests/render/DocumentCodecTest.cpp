@@ -44,7 +44,7 @@ TEST(DocumentCodec, EncodesTheLengthPrefix)
             expression);
 
         const DecodedDocument decoded = DecodeDocument(bytes);
-        ASSERT_TRUE(decoded.ok) << decoded.error;
+        ASSERT_TRUE(decoded.ok) << DocumentErrorText(decoded.error);
         EXPECT_EQ(decoded.expression, expression);
     }
 }
@@ -81,7 +81,7 @@ TEST(DocumentCodec, ReadsEveryPrefixFormEvenWhereAShorterOneWouldDo)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const DecodedDocument decoded = DecodeDocument(c.bytes);
-        ASSERT_TRUE(decoded.ok) << decoded.error;
+        ASSERT_TRUE(decoded.ok) << DocumentErrorText(decoded.error);
         EXPECT_EQ(decoded.expression, c.expression);
     }
 }
@@ -115,7 +115,7 @@ TEST(DocumentCodec, RejectsTruncatedAndLyingFiles)
         SCOPED_TRACE(c.name);
         const DecodedDocument decoded = DecodeDocument(c.bytes);
         EXPECT_FALSE(decoded.ok);
-        EXPECT_EQ(decoded.error, c.error);
+        EXPECT_EQ(DocumentErrorText(decoded.error), c.error);
         EXPECT_EQ(decoded.expression, "");
     }
 }
@@ -184,7 +184,7 @@ TEST(DocumentCodec, ReadsTheSettingsTrailer)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const DecodedDocument decoded = DecodeDocument(c.bytes);
-        ASSERT_TRUE(decoded.ok) << decoded.error;
+        ASSERT_TRUE(decoded.ok) << DocumentErrorText(decoded.error);
         EXPECT_EQ(decoded.expression, "x");
         EXPECT_EQ(decoded.stored, c.state);
         EXPECT_TRUE(decoded.settings == c.settings);
@@ -231,7 +231,7 @@ TEST(DocumentCodec, RoundTripsFunctions)
                     GraphSettings { view, c.functions[0].kind == CurveKind::Implicit }));
         }
         const DecodedDocument decoded = DecodeDocument(bytes);
-        ASSERT_TRUE(decoded.ok) << decoded.error;
+        ASSERT_TRUE(decoded.ok) << DocumentErrorText(decoded.error);
         EXPECT_EQ(decoded.stored, StoredSettings::Read);
         EXPECT_EQ(decoded.functions, c.functions);
         EXPECT_EQ(decoded.expression, c.functions[0].expression);
@@ -272,7 +272,7 @@ TEST(DocumentCodec, ADamagedFunctionListKeepsTheFirstFunctionAlone)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const DecodedDocument decoded = DecodeDocument(c.bytes);
-        ASSERT_TRUE(decoded.ok) << decoded.error;
+        ASSERT_TRUE(decoded.ok) << DocumentErrorText(decoded.error);
         EXPECT_EQ(decoded.stored, StoredSettings::Damaged);
         EXPECT_EQ(decoded.functions, (std::vector<StoredFunction> { { "x" } }));
         EXPECT_TRUE(decoded.settings == GraphSettings {});
