@@ -54,11 +54,14 @@ fuzz:
 	$(call fuzz-run,document,512)
 	[ ! -x build-fuzz/fuzz/fuzz_native ] || { $(call fuzz-run,native,1024); }
 
+# GCC 12's leak checker takes a heap block that happens to lie 16 bytes past a page boundary for
+# an old glibc's dynamic TLS header and reads a bogus range from before it, which crashes its
+# tracer at exit; not following __tls_get_addr avoids that guess (the static TLS is still scanned).
 sanitize: deps
 	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DPLOVEX_SANITIZE=ON >/dev/null
 	@cmake --build build-sanitize -j $(JOBS)
 	@mkdir -p $(RUNTIME_DIR) && chmod 700 $(RUNTIME_DIR)
-	cd build-sanitize && XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/plovex-runtime-$$(id -u)} ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure --timeout 120 -j $(JOBS)
+	cd build-sanitize && XDG_RUNTIME_DIR=$${XDG_RUNTIME_DIR:-/tmp/plovex-runtime-$$(id -u)} ASAN_OPTIONS=detect_leaks=1:intercept_tls_get_addr=0 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure --timeout 120 -j $(JOBS)
 
 screenshot: build
 	@scripts/install-deps screenshot
