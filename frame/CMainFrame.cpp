@@ -36,6 +36,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
 #include <algorithm>
@@ -210,6 +211,18 @@ void CMainFrame::CreateActions()
     connect(action, &QAction::triggered, this, &CMainFrame::OnEditPaste);
     addAction(action);
 
+    action = CreateAction(res::kCmdEditUndo, tr("&Undo"));
+    action->setShortcuts(
+        { QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace) });
+    connect(action, &QAction::triggered, this, &CMainFrame::OnEditUndo);
+    addAction(action);
+
+    action = CreateAction(res::kCmdEditRedo, tr("&Redo"));
+    action->setShortcuts(
+        { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y) });
+    connect(action, &QAction::triggered, this, &CMainFrame::OnEditRedo);
+    addAction(action);
+
     m_recentPlaceholder = new QAction(tr("Recent File"), this);
     m_recentPlaceholder->setData(res::kCmdFileMru1);
     m_recentPlaceholder->setEnabled(false);
@@ -338,8 +351,7 @@ void CMainFrame::CreateActions()
 
     CreateAction(res::kCmdAppAbout, tr("&About Plovex..."), "about");
 
-    // Commands without a handler anywhere: shown disabled, and their keys stay with the
-    // focused box, which undoes by itself.
+    // Commands without a handler anywhere: shown disabled.
     struct Unhandled {
         int id;
         const char* text;
@@ -347,8 +359,6 @@ void CMainFrame::CreateActions()
         QList<QKeySequence> keys;
     };
     const Unhandled unhandled[] = {
-        { res::kCmdEditUndo, QT_TR_NOOP("&Undo"), nullptr,
-            { QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace) } },
         { res::kCmdNextPane, QT_TR_NOOP("Ne&xt Pane"), nullptr, { QKeySequence(Qt::Key_F6) } },
         { res::kCmdPrevPane, QT_TR_NOOP("Pre&vious Pane"), nullptr,
             { QKeySequence(Qt::SHIFT | Qt::Key_F6) } },
@@ -385,6 +395,16 @@ void CMainFrame::CreateMenus()
     };
     m_fileMenuNoDocument = addFileMenu(false);
     m_fileMenuGraph = addFileMenu(true);
+
+    m_editMenu = new QMenu(tr("&Edit"), this);
+    m_editMenu->addAction(Action(res::kCmdEditUndo));
+    m_editMenu->addAction(Action(res::kCmdEditRedo));
+    m_editMenu->addSeparator();
+    m_editMenu->addAction(Action(res::kCmdEditCut));
+    m_editMenu->addAction(Action(res::kCmdEditCopy));
+    m_editMenu->addAction(Action(res::kCmdEditPaste));
+    // A box's own undo becomes possible as the user types, which no signal tells.
+    connect(m_editMenu, &QMenu::aboutToShow, this, &CMainFrame::OnUpdateUndoCommands);
 
     m_viewMenu = new QMenu(tr("&View"), this);
     m_viewMenu->addAction(Action(res::kCmdViewToolbar));
@@ -583,6 +603,11 @@ void CMainFrame::AddChild(CChildFrame* child)
     connect(child, &QWidget::windowTitleChanged, this, &CMainFrame::OnUpdateFrameTitle);
     connect(
         &child->GetDocument(), &CPlovexDoc::ModifiedChanged, this, &CMainFrame::OnUpdateFrameTitle);
+    // Typed texts can be undone as a step of their own.
+    connect(
+        &child->GetDocument(), &CPlovexDoc::UndoChanged, this, &CMainFrame::OnUpdateUndoCommands);
+    connect(&child->GetDocument(), &CPlovexDoc::FunctionChanged, this,
+        &CMainFrame::OnUpdateUndoCommands);
     const auto update = [this] {
         OnUpdateFrameMenu();
         OnUpdateFrameTitle();
@@ -727,6 +752,17 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
         if (widget && widget->window() == this && IsTextBox(widget) && !HasSelectedText(widget)
             && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
             return true;
+        // A text box claims the undo keys too; with nothing of its own to undo or redo, they
+        // undo or redo the document's last step.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool undo = key->matches(QKeySequence::Undo);
+        const bool redo = key->matches(QKeySequence::Redo);
+        if (widget && widget->window() == this && (undo || redo)) {
+            OnUpdateUndoCommands();
+            const auto* line = qobject_cast<const QLineEdit*>(widget);
+            if (line && !(undo ? line->isUndoAvailable() : line->isRedoAvailable()))
+                return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -750,6 +786,8 @@ void CMainFrame::OnUpdateFrameMenu()
         return;
     menuBar()->clear();
     menuBar()->addMenu(graph ? m_fileMenuGraph : m_fileMenuNoDocument);
+    if (graph)
+        menuBar()->addMenu(m_editMenu);
     menuBar()->addMenu(m_viewMenu);
     if (graph) {
         menuBar()->addMenu(m_toolsMenu);
@@ -805,6 +843,65 @@ void CMainFrame::OnUpdateEditCommands()
     Action(res::kCmdEditCut)->setEnabled(editable);
     Action(res::kCmdEditPaste)->setEnabled(editable);
     Action(res::kCmdEditCopy)->setEnabled(IsTextBox(focus) || !ChildFrames().isEmpty());
+    OnUpdateUndoCommands();
+}
+
+void CMainFrame::OnUpdateUndoCommands()
+{
+    const auto* line = qobject_cast<const QLineEdit*>(FocusedBox());
+    const auto* text = qobject_cast<const QPlainTextEdit*>(FocusedBox());
+    const bool boxUndo = (line && line->isUndoAvailable())
+        || (text && text->document()->isUndoAvailable() && !text->isReadOnly());
+    const bool boxRedo = (line && line->isRedoAvailable())
+        || (text && text->document()->isRedoAvailable() && !text->isReadOnly());
+    const CChildFrame* child = ActiveChild();
+    const CPlovexDoc* document = child ? &child->GetDocument() : nullptr;
+    QAction* undo = Action(res::kCmdEditUndo);
+    QAction* redo = Action(res::kCmdEditRedo);
+    const QString typing = EngineTexts::UndoStepName(UndoStep::Typing);
+    if (boxUndo)
+        undo->setText(tr("&Undo %1").arg(typing));
+    else if (document && document->CanUndo())
+        undo->setText(tr("&Undo %1").arg(EngineTexts::UndoStepName(document->NextUndo())));
+    else
+        undo->setText(tr("&Undo"));
+    if (boxRedo)
+        redo->setText(tr("&Redo %1").arg(typing));
+    else if (document && document->CanRedo())
+        redo->setText(tr("&Redo %1").arg(EngineTexts::UndoStepName(document->NextRedo())));
+    else
+        redo->setText(tr("&Redo"));
+    undo->setEnabled(boxUndo || (document && document->CanUndo()));
+    redo->setEnabled(boxRedo || (document && document->CanRedo()));
+}
+
+void CMainFrame::OnEditUndo()
+{
+    auto* line = qobject_cast<QLineEdit*>(FocusedBox());
+    auto* text = qobject_cast<QPlainTextEdit*>(FocusedBox());
+    // The box's own undo, as its key makes it, tells that the text was edited.
+    if (line && line->isUndoAvailable()) {
+        line->undo();
+        emit line->textEdited(line->text());
+    } else if (text && text->document()->isUndoAvailable() && !text->isReadOnly())
+        text->undo();
+    else if (CChildFrame* child = ActiveChild())
+        child->GetDocument().Undo();
+    OnUpdateUndoCommands();
+}
+
+void CMainFrame::OnEditRedo()
+{
+    auto* line = qobject_cast<QLineEdit*>(FocusedBox());
+    auto* text = qobject_cast<QPlainTextEdit*>(FocusedBox());
+    if (line && line->isRedoAvailable()) {
+        line->redo();
+        emit line->textEdited(line->text());
+    } else if (text && text->document()->isRedoAvailable() && !text->isReadOnly())
+        text->redo();
+    else if (CChildFrame* child = ActiveChild())
+        child->GetDocument().Redo();
+    OnUpdateUndoCommands();
 }
 
 void CMainFrame::OnEditCut()

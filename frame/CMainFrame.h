@@ -109,6 +109,11 @@ private:
     void OnEditCut();
     void OnEditCopy();
     void OnEditPaste();
+    // Undo and Redo: the typing in the focused box while it can be undone there, else the
+    // active document's step. The items name what they would undo or redo.
+    void OnEditUndo();
+    void OnEditRedo();
+    void OnUpdateUndoCommands();
     void OnViewCommand(void (CPlovexView::*command)());
     void OnWindowCascade();
     void OnWindowTile();
@@ -145,6 +150,7 @@ private:
     QList<QAction*> m_recentFiles;
     QMenu* m_fileMenuNoDocument = nullptr;
     QMenu* m_fileMenuGraph = nullptr;
+    QMenu* m_editMenu = nullptr;
     QMenu* m_viewMenu = nullptr;
     QMenu* m_toolsMenu = nullptr;
     QMenu* m_windowMenu = nullptr;

@@ -56,6 +56,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -182,6 +183,7 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
     });
     connect(&m_document, &CPlovexDoc::FunctionRemoved, this, &CPlovexView::OnFunctionRemoved);
     connect(&m_document, &CPlovexDoc::DrawingChanged, this, &CPlovexView::FollowDocument);
+    connect(&m_document, &CPlovexDoc::Restored, this, &CPlovexView::OnRestored);
     // New names change what the last parses read, and so the postfix text shown.
     const auto showPostfix = [this] {
         m_postfix = GetDocument().Function(m_selected).PostfixText();
@@ -294,6 +296,23 @@ void CPlovexView::OnFunctionChanged(std::size_t index)
     }
 }
 
+// An undo or a redo: the form shows the document as it now is, and draws it once the document's
+// drawing has changed. Scales the step did not change stay the form's own.
+void CPlovexView::OnRestored(bool scales, std::size_t changedAt)
+{
+    ReadControlsQuietly();
+    m_selected = std::min(m_selected, GetDocument().Count() - 1);
+    // A function that came back, or the place of one that went.
+    if (changedAt < GetDocument().Count())
+        m_selected = changedAt;
+    if (scales) {
+        m_xScale = GetDocument().View().xScale;
+        m_yScale = GetDocument().View().yScale;
+        m_quality = GetDocument().View().quality;
+    }
+    ShowSelectedFunction();
+}
+
 // The selection stays on its function, or once that is gone, on the one that took its place.
 void CPlovexView::OnFunctionRemoved(std::size_t index)
 {
@@ -357,14 +376,26 @@ void CPlovexView::OnPlotDerivative()
 void CPlovexView::Plot(bool derivative, bool offerParameters)
 {
     m_derivative = derivative;
-    // A failed read has shown its prompt; the plot goes on with the fields read so far.
-    UpdateData(true);
-    StoreSettings();
-    ParseExpression(offerParameters);
-    GetDocument().SetShown(m_selected, true);
+    {
+        // What Plot stores is one step: undone, the graph is as it was plotted before.
+        const CPlovexDoc::StepScope step(GetDocument(), UndoStep::Plot);
+        // A failed read has shown its prompt; the plot goes on with the fields read so far.
+        UpdateData(true);
+        StoreSettings();
+        ParseExpression(offerParameters);
+        GetDocument().SetShown(m_selected, true);
+    }
     // Also after a parse error: whatever the parse left in the queue is drawn.
     DrawGraph();
     UpdateData(false);
+    // What was typed is now a step of the document's undo list: Ctrl+Z in the box undoes that
+    // step, not the typing a second time.
+    auto* box = qobject_cast<QLineEdit*>(GetDlgItem(res::kExpressionEdit));
+    if (box->isUndoAvailable() || box->isRedoAvailable()) {
+        const int cursor = box->cursorPosition();
+        box->setText(box->text());
+        box->setCursorPosition(cursor);
+    }
     // Scales typed and plotted are a change of the view.
     RecordView();
 }
@@ -493,7 +524,10 @@ void CPlovexView::ChangeScale(float FormFields::*scale, float change)
         return;
     // No limit either way: 0 and negative scales are drawn as they come.
     this->*scale = ToFloat(static_cast<double>(this->*scale) + change);
-    StoreSettings();
+    {
+        const CPlovexDoc::StepScope step(GetDocument(), UndoStep::ChangeScale);
+        StoreSettings();
+    }
     UpdateData(false);
     // The queue of the last parse, whatever the expression box holds now.
     DrawGraph();
@@ -546,7 +580,7 @@ void CPlovexView::ShowView(const GraphView& view)
     m_yScale = view.yScale;
     m_xOffset = view.xOffset;
     m_yOffset = view.yOffset;
-    StoreSettings();
+    GetDocument().MoveView(CurrentView());
     SetDlgItemText(res::kXScaleEdit, FormatField(m_xScale));
     SetDlgItemText(res::kYScaleEdit, FormatField(m_yScale));
     DrawGraph();
@@ -746,7 +780,10 @@ void CPlovexView::OnImplicit()
 {
     // After a failed read m_implicit keeps its value: the check box comes after the numbers.
     UpdateData(true);
-    StoreSettings();
+    {
+        const CPlovexDoc::StepScope step(GetDocument(), UndoStep::ChangeKind);
+        StoreSettings();
+    }
     EnableExplicitCommands();
 }
 

@@ -214,6 +214,7 @@ private:
     void OnSettingEdited();
     void OnFunctionChanged(std::size_t index);
     void OnFunctionRemoved(std::size_t index);
+    void OnRestored(bool scales, std::size_t changedAt);
     // Another form changed what the document's rendering draws: this one draws it again once
     // the event loop runs, as a scale button draws, unless it is up to date by then.
     void FollowDocument();
