@@ -2,12 +2,12 @@
 
 #include "engine/Numbers.h"
 #include "frame/CChildFrame.h"
+#include "frame/CEditCommands.h"
 #include "frame/CFunctionBar.h"
 #include "frame/CParameterBar.h"
 #include "frame/CPointsDlg.h"
 #include "frame/FunctionList.h"
 #include "help/CHelpDlg.h"
-#include "platform/LineBox.h"
 #include "platform/MessageService.h"
 #include "platform/RecentFileList.h"
 #include "platform/StringTable.h"
@@ -26,17 +26,14 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionTitleBar>
-#include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
 #include <algorithm>
@@ -62,30 +59,6 @@ QStringList LocalFiles(const QMimeData* data)
             files << url.toLocalFile();
     }
     return files;
-}
-
-// A text box of a graph form: what Cut, Copy and Paste act on when it has the focus.
-bool IsTextBox(const QWidget* widget)
-{
-    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget);
-}
-
-bool HasSelectedText(const QWidget* widget)
-{
-    if (const auto* line = qobject_cast<const QLineEdit*>(widget))
-        return line->hasSelectedText();
-    if (const auto* text = qobject_cast<const QPlainTextEdit*>(widget))
-        return text->textCursor().hasSelection();
-    return false;
-}
-
-bool IsEditable(const QWidget* widget)
-{
-    if (const auto* line = qobject_cast<const QLineEdit*>(widget))
-        return !line->isReadOnly();
-    if (const auto* text = qobject_cast<const QPlainTextEdit*>(widget))
-        return !text->isReadOnly();
-    return false;
 }
 
 bool IsLockKey(const QEvent* event)
@@ -126,7 +99,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     OnUpdateFrameMenu();
 
     qApp->installEventFilter(this);
-    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::OnUpdateEditCommands);
+    connect(qApp, &QApplication::focusChanged, m_edit, &CEditCommands::Update);
     UpdateKeyLocks();
 }
 
@@ -138,6 +111,7 @@ CMainFrame::~CMainFrame()
     // must not reach it.
     qApp->removeEventFilter(this);
     qApp->disconnect(this);
+    qApp->disconnect(m_edit);
     m_mdiArea->disconnect(this);
     m_functionBar->disconnect(this);
     if (m_fullScreen)
@@ -193,34 +167,35 @@ void CMainFrame::CreateActions()
 
     // The edit commands act on the text box that has the focus; Copy without selected text
     // copies the active graph's picture.
+    m_edit = new CEditCommands(*this, [this] { OnViewCommand(&CPlovexView::OnCopyGraph); });
     action = CreateAction(res::kCmdEditCut, tr("Cu&t"), "cut");
     action->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete) });
-    connect(action, &QAction::triggered, this, &CMainFrame::OnEditCut);
+    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnCut);
     addAction(action);
 
     action = CreateAction(res::kCmdEditCopy, tr("&Copy"), "copy");
     action->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert) });
-    connect(action, &QAction::triggered, this, &CMainFrame::OnEditCopy);
+    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnCopy);
     addAction(action);
 
     action = CreateAction(res::kCmdEditPaste, tr("&Paste"), "paste");
     action->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert) });
-    connect(action, &QAction::triggered, this, &CMainFrame::OnEditPaste);
+    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnPaste);
     addAction(action);
 
     action = CreateAction(res::kCmdEditUndo, tr("&Undo"));
     action->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace) });
-    connect(action, &QAction::triggered, this, &CMainFrame::OnEditUndo);
+    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnUndo);
     addAction(action);
 
     action = CreateAction(res::kCmdEditRedo, tr("&Redo"));
     action->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y) });
-    connect(action, &QAction::triggered, this, &CMainFrame::OnEditRedo);
+    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnRedo);
     addAction(action);
 
     m_recentPlaceholder = new QAction(tr("Recent File"), this);
@@ -404,7 +379,7 @@ void CMainFrame::CreateMenus()
     m_editMenu->addAction(Action(res::kCmdEditCopy));
     m_editMenu->addAction(Action(res::kCmdEditPaste));
     // A box's own undo becomes possible as the user types, which no signal tells.
-    connect(m_editMenu, &QMenu::aboutToShow, this, &CMainFrame::OnUpdateUndoCommands);
+    connect(m_editMenu, &QMenu::aboutToShow, m_edit, &CEditCommands::UpdateUndo);
 
     m_viewMenu = new QMenu(tr("&View"), this);
     m_viewMenu->addAction(Action(res::kCmdViewToolbar));
@@ -604,10 +579,9 @@ void CMainFrame::AddChild(CChildFrame* child)
     connect(
         &child->GetDocument(), &CPlovexDoc::ModifiedChanged, this, &CMainFrame::OnUpdateFrameTitle);
     // Typed texts can be undone as a step of their own.
-    connect(
-        &child->GetDocument(), &CPlovexDoc::UndoChanged, this, &CMainFrame::OnUpdateUndoCommands);
-    connect(&child->GetDocument(), &CPlovexDoc::FunctionChanged, this,
-        &CMainFrame::OnUpdateUndoCommands);
+    const auto updateUndo = [this] { m_edit->UpdateUndo(); };
+    connect(&child->GetDocument(), &CPlovexDoc::UndoChanged, this, updateUndo);
+    connect(&child->GetDocument(), &CPlovexDoc::FunctionChanged, this, updateUndo);
     const auto update = [this] {
         OnUpdateFrameMenu();
         OnUpdateFrameTitle();
@@ -746,24 +720,8 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
     // The list's close button, or the window manager's for a floating list: the user hid it.
     if (watched == m_functionBar && event->type() == QEvent::Close)
         RememberFunctionBarShown(false);
-    // A text box claims the copy keys even with nothing selected; then they copy the graph.
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this && IsTextBox(widget) && !HasSelectedText(widget)
-            && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
-            return true;
-        // A text box claims the undo keys too; with nothing of its own to undo or redo, they
-        // undo or redo the document's last step.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool undo = key->matches(QKeySequence::Undo);
-        const bool redo = key->matches(QKeySequence::Redo);
-        if (widget && widget->window() == this && (undo || redo)) {
-            OnUpdateUndoCommands();
-            const auto* line = qobject_cast<const QLineEdit*>(widget);
-            if (line && !(undo ? line->isUndoAvailable() : line->isRedoAvailable()))
-                return true;
-        }
-    }
+    if (m_edit->TakeShortcut(watched, event))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -776,7 +734,7 @@ void CMainFrame::OnUpdateFrameMenu()
              res::kCmdViewReset, res::kCmdViewEqualScales, res::kCmdViewFullScreen })
         Action(id)->setEnabled(graph);
     OnUpdateViewHistory();
-    OnUpdateEditCommands();
+    m_edit->Update();
     // A window that closes hands the list to the next active one, or to none.
     m_functionBar->SetView(ActiveView());
     m_parameterBar->SetView(ActiveView());
@@ -827,112 +785,6 @@ void CMainFrame::OnUpdateWindowMenu()
         });
         m_windowList << entry;
     }
-}
-
-QWidget* CMainFrame::FocusedBox() const
-{
-    QWidget* focus = focusWidget();
-    const CChildFrame* child = ActiveChild();
-    return IsTextBox(focus) && child && child->isAncestorOf(focus) ? focus : nullptr;
-}
-
-void CMainFrame::OnUpdateEditCommands()
-{
-    const QWidget* focus = FocusedBox();
-    const bool editable = IsEditable(focus);
-    Action(res::kCmdEditCut)->setEnabled(editable);
-    Action(res::kCmdEditPaste)->setEnabled(editable);
-    Action(res::kCmdEditCopy)->setEnabled(IsTextBox(focus) || !ChildFrames().isEmpty());
-    OnUpdateUndoCommands();
-}
-
-void CMainFrame::OnUpdateUndoCommands()
-{
-    const auto* line = qobject_cast<const QLineEdit*>(FocusedBox());
-    const auto* text = qobject_cast<const QPlainTextEdit*>(FocusedBox());
-    const bool boxUndo = (line && line->isUndoAvailable())
-        || (text && text->document()->isUndoAvailable() && !text->isReadOnly());
-    const bool boxRedo = (line && line->isRedoAvailable())
-        || (text && text->document()->isRedoAvailable() && !text->isReadOnly());
-    const CChildFrame* child = ActiveChild();
-    const CPlovexDoc* document = child ? &child->GetDocument() : nullptr;
-    QAction* undo = Action(res::kCmdEditUndo);
-    QAction* redo = Action(res::kCmdEditRedo);
-    const QString typing = EngineTexts::UndoStepName(UndoStep::Typing);
-    if (boxUndo)
-        undo->setText(tr("&Undo %1").arg(typing));
-    else if (document && document->CanUndo())
-        undo->setText(tr("&Undo %1").arg(EngineTexts::UndoStepName(document->NextUndo())));
-    else
-        undo->setText(tr("&Undo"));
-    if (boxRedo)
-        redo->setText(tr("&Redo %1").arg(typing));
-    else if (document && document->CanRedo())
-        redo->setText(tr("&Redo %1").arg(EngineTexts::UndoStepName(document->NextRedo())));
-    else
-        redo->setText(tr("&Redo"));
-    undo->setEnabled(boxUndo || (document && document->CanUndo()));
-    redo->setEnabled(boxRedo || (document && document->CanRedo()));
-}
-
-void CMainFrame::OnEditUndo()
-{
-    auto* line = qobject_cast<QLineEdit*>(FocusedBox());
-    auto* text = qobject_cast<QPlainTextEdit*>(FocusedBox());
-    // The box's own undo, as its key makes it, tells that the text was edited.
-    if (line && line->isUndoAvailable()) {
-        line->undo();
-        emit line->textEdited(line->text());
-    } else if (text && text->document()->isUndoAvailable() && !text->isReadOnly())
-        text->undo();
-    else if (CChildFrame* child = ActiveChild())
-        child->GetDocument().Undo();
-    OnUpdateUndoCommands();
-}
-
-void CMainFrame::OnEditRedo()
-{
-    auto* line = qobject_cast<QLineEdit*>(FocusedBox());
-    auto* text = qobject_cast<QPlainTextEdit*>(FocusedBox());
-    if (line && line->isRedoAvailable()) {
-        line->redo();
-        emit line->textEdited(line->text());
-    } else if (text && text->document()->isRedoAvailable() && !text->isReadOnly())
-        text->redo();
-    else if (CChildFrame* child = ActiveChild())
-        child->GetDocument().Redo();
-    OnUpdateUndoCommands();
-}
-
-void CMainFrame::OnEditCut()
-{
-    if (auto* line = qobject_cast<QLineEdit*>(FocusedBox()))
-        line->cut();
-    else if (auto* text = qobject_cast<QPlainTextEdit*>(FocusedBox()))
-        text->cut();
-}
-
-void CMainFrame::OnEditCopy()
-{
-    QWidget* focus = FocusedBox();
-    if (HasSelectedText(focus)) {
-        if (auto* line = qobject_cast<QLineEdit*>(focus))
-            line->copy();
-        else if (auto* text = qobject_cast<QPlainTextEdit*>(focus))
-            text->copy();
-        return;
-    }
-    OnViewCommand(&CPlovexView::OnCopyGraph);
-}
-
-void CMainFrame::OnEditPaste()
-{
-    if (auto* box = qobject_cast<LineBox*>(FocusedBox()))
-        box->Paste();
-    else if (auto* line = qobject_cast<QLineEdit*>(FocusedBox()))
-        line->paste();
-    else if (auto* text = qobject_cast<QPlainTextEdit*>(FocusedBox()))
-        text->paste();
 }
 
 void CMainFrame::OnUpdateViewHistory()

@@ -17,6 +17,7 @@ class QMenu;
 namespace plovex {
 
 class CChildFrame;
+class CEditCommands;
 class CFullScreenGraph;
 class CFunctionBar;
 class CParameterBar;
@@ -103,17 +104,6 @@ private:
     void OnUpdateFrameMenu();
     void OnUpdateFrameTitle();
     void OnUpdateWindowMenu();
-    // The text box of the active graph window that has the focus; nullptr when none has.
-    QWidget* FocusedBox() const;
-    void OnUpdateEditCommands();
-    void OnEditCut();
-    void OnEditCopy();
-    void OnEditPaste();
-    // Undo and Redo: the typing in the focused box while it can be undone there, else the
-    // active document's step. The items name what they would undo or redo.
-    void OnEditUndo();
-    void OnEditRedo();
-    void OnUpdateUndoCommands();
     void OnViewCommand(void (CPlovexView::*command)());
     void OnWindowCascade();
     void OnWindowTile();
@@ -137,6 +127,7 @@ private:
     QList<CChildFrame*> NormalChildFrames() const;
 
     QMdiArea* m_mdiArea;
+    CEditCommands* m_edit = nullptr;
     CHelpDlg* m_helpWindow;
     CPointsDlg* m_pointsWindow;
     QLabel* m_readoutPane = nullptr;
