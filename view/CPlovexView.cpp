@@ -7,11 +7,8 @@
 #include "engine/Program.h"
 #include "platform/ByteText.h"
 #include "platform/ColourDialogService.h"
-#include "platform/FileDialogService.h"
-#include "platform/FileStore.h"
 #include "platform/MessageService.h"
 #include "platform/PictureStatic.h"
-#include "platform/PrintDialogService.h"
 #include "platform/StringTable.h"
 #include "platform/VectorState.h"
 #include "render/DrawingSurface.h"
@@ -23,7 +20,7 @@
 #include "render/ValueTable.h"
 #include "render/ViewNavigation.h"
 #include "res/Resource.h"
-#include "view/CExportDlg.h"
+#include "view/CGraphOutput.h"
 #include "view/CInputDlg.h"
 #include "view/CPlovexDoc.h"
 #include "view/CTableQuestionDlg.h"
@@ -32,7 +29,6 @@
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
 #include "view/GraphDescription.h"
-#include "view/GraphExport.h"
 #include "view/GraphPage.h"
 #include "view/HeldInput.h"
 #include "view/ParameterQuestion.h"
@@ -40,18 +36,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDir>
-#include <QFileInfo>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QStringList>
 #include <QTimer>
@@ -1012,67 +1002,22 @@ DrawnGraph CPlovexView::Drawn() const
 
 void CPlovexView::OnCopyGraph()
 {
-    const DrawnGraph graph = Drawn();
-    auto* data = new QMimeData;
-    data->setImageData(graph.picture);
-    if (graph.redrawable)
-        data->setData("image/svg+xml", graph.Svg(GetDocument().Title()));
-    QGuiApplication::clipboard()->setMimeData(data);
+    CGraphOutput(*this).Copy();
 }
 
 void CPlovexView::OnExportGraph()
 {
-    const DrawnGraph graph = Drawn();
-    CExportDlg question(window());
-    question.m_width = graph.width;
-    question.m_height = graph.height;
-    if (question.DoModal() != res::kIdOk)
-        return;
-    // Beside the document's file, named after it: circle.pxg -> circle.png.
-    const CPlovexDoc& document = GetDocument();
-    QString proposed = QFileInfo(document.Title()).completeBaseName() + ".png";
-    if (!document.PathName().isEmpty())
-        proposed = QFileInfo(document.PathName()).dir().filePath(proposed);
-    const QString path = FileDialogs().GetSaveFileName(
-        window(), tr("Export Graph"), proposed, GraphExportFilter(), "png");
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!ExportGraph(graph, question.m_width, question.m_height, question.m_keep, path, error))
-        Messages().MessageBox(this, error, MessageKind::Failure);
+    CGraphOutput(*this).Export();
 }
 
 void CPlovexView::OnFilePrint()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(GetDocument().Title());
-    if (PrintDialogs().SetUpPrinter(window(), printer))
-        Print(printer);
+    CGraphOutput(*this).Print();
 }
 
 void CPlovexView::OnFilePrintPreview()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(GetDocument().Title());
-    PrintDialogs().Preview(window(), printer, [this](QPrinter& pages) { Print(pages); });
-}
-
-void CPlovexView::Print(QPrinter& printer)
-{
-    // Printed to a file: a FIFO would hold the window until another program reads it.
-    const QString file = printer.outputFileName();
-    if (const std::optional<QString> special
-        = file.isEmpty() ? std::nullopt : SpecialFileReason(file)) {
-        Messages().MessageBox(this,
-            tr("Cannot print the graph to \"%1\".\n\n%2")
-                .arg(QDir::toNativeSeparators(file), *special),
-            MessageKind::Refusal);
-        return;
-    }
-    if (!PrintGraphPage(printer, Drawn(), m_drawn))
-        Messages().MessageBox(this,
-            tr("Cannot print the graph: the printer did not accept the page."),
-            MessageKind::Failure);
+    CGraphOutput(*this).PrintPreview();
 }
 
 void CPlovexView::OnEvaluate()

@@ -21,7 +21,6 @@
 #include <vector>
 
 class QMenu;
-class QPrinter;
 class QProgressBar;
 
 namespace plovex {
@@ -173,6 +172,8 @@ public:
     // The graph with its caption on a page of the printer the user chooses.
     void OnFilePrint();
     void OnFilePrintPreview();
+    // Each line of the last rendering's caption with its colour, as printed.
+    const std::vector<CaptionLine>& DrawnCaption() const { return m_drawn; }
     // Offered on the graph area: Copy Graph, Export Graph..., Print....
     QMenu* GraphMenu() const { return m_graphMenu; }
 
@@ -235,7 +236,6 @@ private:
     void EvaluateAtPoint(const char* prompt, bool derivative);
     void ShowResult(double value);
     void CreateGraphMenu();
-    void Print(QPrinter& printer);
     // One rendering with the current fields; where the explicit sweep stalled, if it did.
     std::optional<float> RenderOnce();
 
