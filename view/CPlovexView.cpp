@@ -10,19 +10,17 @@
 #include "platform/MessageService.h"
 #include "platform/PictureStatic.h"
 #include "platform/StringTable.h"
-#include "platform/VectorState.h"
 #include "render/DrawingSurface.h"
 #include "render/FunctionValues.h"
 #include "render/GraphCoordinates.h"
 #include "render/GraphRenderer.h"
-#include "render/Integration.h"
 #include "render/PointerReadout.h"
 #include "render/ValueTable.h"
 #include "render/ViewNavigation.h"
 #include "res/Resource.h"
 #include "view/CGraphOutput.h"
-#include "view/CInputDlg.h"
 #include "view/CPlovexDoc.h"
+#include "view/CPointEvaluation.h"
 #include "view/CTableQuestionDlg.h"
 #include "view/CValueTableDlg.h"
 #include "view/EngineTexts.h"
@@ -53,15 +51,6 @@
 
 namespace plovex {
 namespace {
-
-constexpr const char* kEvaluatePrompt
-    = QT_TRANSLATE_NOOP("plovex::CPlovexView", "Evaluate function for what value of x?");
-constexpr const char* kEvaluateDerivativePrompt
-    = QT_TRANSLATE_NOOP("plovex::CPlovexView", "Evaluate dy/dx for what value of x?");
-constexpr const char* kLowerLimitPrompt
-    = QT_TRANSLATE_NOOP("plovex::CPlovexView", "Enter lower limit for integration:");
-constexpr const char* kUpperLimitPrompt
-    = QT_TRANSLATE_NOOP("plovex::CPlovexView", "Enter upper limit for integration:");
 
 // The handler of each button's click.
 struct Command {
@@ -1022,59 +1011,17 @@ void CPlovexView::OnFilePrintPreview()
 
 void CPlovexView::OnEvaluate()
 {
-    EvaluateAtPoint(kEvaluatePrompt, false);
+    CPointEvaluation(*this).Evaluate(false);
 }
 
 void CPlovexView::OnEvaluateDerivative()
 {
-    EvaluateAtPoint(kEvaluateDerivativePrompt, true);
-}
-
-void CPlovexView::EvaluateAtPoint(const char* prompt, bool derivative)
-{
-    CInputDlg dialog(window());
-    dialog.m_prompt = tr(prompt).toStdString();
-    if (dialog.DoModal() != res::kIdOk)
-        return;
-    m_derivative = derivative;
-    UpdateData(true);
-    ParseExpression();
-    UpdateData(false);
-    ShowResult(Evaluate(dialog.m_value, 0.0f, false));
+    CPointEvaluation(*this).Evaluate(true);
 }
 
 void CPlovexView::OnIntegrate()
 {
-    // One dialog for both questions: the second opens showing the lower limit.
-    CInputDlg dialog(window());
-    dialog.m_prompt = tr(kLowerLimitPrompt).toStdString();
-    if (dialog.DoModal() != res::kIdOk)
-        return;
-    const float lower = dialog.m_value;
-    dialog.m_prompt = tr(kUpperLimitPrompt).toStdString();
-    if (dialog.DoModal() != res::kIdOk)
-        return;
-    const float upper = dialog.m_value;
-    m_derivative = false;
-    // The expression the box shows, as Evaluate does: never a result for a text the user no
-    // longer sees.
-    UpdateData(true);
-    ParseExpression();
-    UpdateData(false);
-    const FunctionValues values = Values(m_selected);
-    // The dialogs have just painted; the integration's evaluations must not pay for it.
-    ClearUpperVectorState();
-    const Integral integral = Integrate(values, lower, upper);
-    ShowResult(integral.sum);
-    if (integral.stoppedAt) {
-        Messages().MessageBox(
-            this, EngineTexts::IntegralStop(*integral.stoppedAt, upper), MessageKind::Information);
-    }
-}
-
-void CPlovexView::ShowResult(double value)
-{
-    Messages().MessageBox(this, QString::fromStdString(FormatFixed(value)));
+    CPointEvaluation(*this).Integrate();
 }
 
 void CPlovexView::ParseExpression(bool offerParameters)

@@ -233,8 +233,6 @@ private:
     // the view would not be usable; whether it was made.
     bool Zoom(double xFactor, double yFactor, const QPointF& offset);
     void RecordView();
-    void EvaluateAtPoint(const char* prompt, bool derivative);
-    void ShowResult(double value);
     void CreateGraphMenu();
     // One rendering with the current fields; where the explicit sweep stalled, if it did.
     std::optional<float> RenderOnce();
