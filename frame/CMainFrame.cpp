@@ -955,17 +955,17 @@ void CMainFrame::OnFindPoints(PointSearch kinds)
 {
     using Kinds = PointSearch;
     CPlovexView* view = ActiveView();
-    if (!view || !view->CheckDrawnExplicit())
+    if (!view || !view->Tools().CheckDrawnExplicit())
         return;
-    if (kinds == Kinds::Intersections && view->IntersectionPartners().empty()) {
+    if (kinds == Kinds::Intersections && view->Tools().IntersectionPartners().empty()) {
         Messages().MessageBox(view,
             tr("There is no other shown explicit function in this graph to meet: add one with "
                "New Function, or show one in the function list."),
             MessageKind::Refusal);
         return;
     }
-    const PointList list = view->FindPoints(kinds);
-    const std::vector<float> columns = view->VisibleColumns();
+    const PointList list = view->Tools().FindPoints(kinds);
+    const std::vector<float> columns = view->Tools().VisibleColumns();
     // Whole phrases, each with the one before it as %1, so that a language can order them.
     QString summary = kinds == Kinds::Roots ? tr("Roots of %1")
         : kinds == Kinds::Extrema           ? tr("Minima and maxima of %1")

@@ -15,14 +15,11 @@
 #include "render/GraphCoordinates.h"
 #include "render/GraphRenderer.h"
 #include "render/PointerReadout.h"
-#include "render/ValueTable.h"
 #include "render/ViewNavigation.h"
 #include "res/Resource.h"
 #include "view/CGraphOutput.h"
 #include "view/CPlovexDoc.h"
 #include "view/CPointEvaluation.h"
-#include "view/CTableQuestionDlg.h"
-#include "view/CValueTableDlg.h"
 #include "view/EngineTexts.h"
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
@@ -875,100 +872,9 @@ QString CPlovexView::DrawnCurve() const
     return m_drawnDerivative ? "y = d/dx (" + DrawnFunction() + ")" : "y = " + DrawnFunction();
 }
 
-bool CPlovexView::CheckDrawnExplicit()
-{
-    const CurveKind kind = GetDocument().Function(m_selected).kind;
-    if (kind == CurveKind::Implicit) {
-        Messages().MessageBox(this,
-            tr("Roots, extrema and tables of values are found for explicit functions: clear "
-               "Implicit function and plot."),
-            MessageKind::Refusal);
-    } else if (kind != CurveKind::Explicit) {
-        Messages().MessageBox(this,
-            tr("Roots, extrema and tables of values are found for explicit functions y = f(x), "
-               "not for parametric or polar curves."),
-            MessageKind::Refusal);
-    }
-    return kind == CurveKind::Explicit;
-}
-
-std::vector<std::size_t> CPlovexView::IntersectionPartners() const
-{
-    std::vector<std::size_t> partners;
-    for (std::size_t i = 0; i < GetDocument().Count(); ++i) {
-        const GraphFunction& function = GetDocument().Function(i);
-        if (i != m_selected && function.shown && function.kind == CurveKind::Explicit)
-            partners.push_back(i);
-    }
-    return partners;
-}
-
-std::vector<float> CPlovexView::VisibleColumns() const
-{
-    return ColumnXs(m_drawnView, GraphArea().ClientSize().width());
-}
-
-PointList CPlovexView::FindPoints(PointSearch kinds)
-{
-    const GraphFunction& selected = GetDocument().Function(m_selected);
-    // The selected function as drawn: its derivative after Plot dy/dx.
-    const ValueAt valueAt = Values(m_selected).Along(m_drawnDerivative);
-    const std::vector<float> columns = VisibleColumns();
-    std::vector<FoundPoint> found;
-    const auto add = [&found](const std::vector<FoundPoint>& more) {
-        found.insert(found.end(), more.begin(), more.end());
-    };
-    if (kinds == PointSearch::Roots)
-        add(FindRoots(valueAt, columns));
-    if (kinds == PointSearch::Extrema)
-        add(FindExtrema(valueAt, columns));
-    if (kinds == PointSearch::Intersections) {
-        for (const std::size_t other : IntersectionPartners()) {
-            add(FindIntersections(
-                valueAt, Values(other).Along(false), static_cast<int>(other + 1), columns));
-        }
-    }
-    PointList list = InOrderOfX(std::move(found));
-    // Where the renderer would put each point: pixel offsets from the origin, scaled.
-    const QSize client = GraphArea().ClientSize();
-    QList<QPointF> marks;
-    for (const FoundPoint& point : list.points) {
-        marks << QPointF(client.width() / 2 + static_cast<double>(point.x) * m_drawnView.xScale
-                - m_drawnView.xOffset,
-            client.height() / 2 - point.y * m_drawnView.yScale + m_drawnView.yOffset);
-    }
-    GraphArea().SetMarks(
-        marks, QColor(selected.colour.red, selected.colour.green, selected.colour.blue));
-    return list;
-}
-
 void CPlovexView::OnTableOfValues()
 {
-    if (!CheckDrawnExplicit())
-        return;
-    CTableQuestionDlg question(window());
-    question.m_from = m_tableFrom;
-    question.m_to = m_tableTo;
-    question.m_step = m_tableStep;
-    TableXs table;
-    // A refused table asks again, with the numbers as the user left them.
-    for (;;) {
-        if (question.DoModal() != res::kIdOk)
-            return;
-        m_tableFrom = question.m_from;
-        m_tableTo = question.m_to;
-        m_tableStep = question.m_step;
-        table = MakeTableXs(question.m_from, question.m_to, question.m_step);
-        if (table.refusal == TableRefusal::None)
-            break;
-        Messages().MessageBox(
-            this, EngineTexts::TableRefusalText(table.refusal), MessageKind::Refusal);
-    }
-    const FunctionValues values = Values(m_selected);
-    const std::vector<TableRow> rows
-        = TabulateValues(table.xs, values.Along(m_drawnDerivative), values.Along(true));
-    CValueTableDlg dialog(DrawnCurve(), rows, window());
-    Messages().RunModal(dialog);
+    m_tools.TableOfValues();
 }
 
 QString CPlovexView::GraphCaption() const
