@@ -32,8 +32,6 @@
 #include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QStyle>
-#include <QStyleOptionTitleBar>
 #include <QToolBar>
 #include <QUrl>
 #include <algorithm>
@@ -311,13 +309,13 @@ void CMainFrame::CreateActions()
     CreateAction(res::kCmdWindowNew, tr("&New Window"));
 
     action = CreateAction(res::kCmdWindowCascade, tr("&Cascade"));
-    connect(action, &QAction::triggered, this, &CMainFrame::OnWindowCascade);
+    connect(action, &QAction::triggered, this, [this] { m_placement.Cascade(); });
 
     action = CreateAction(res::kCmdWindowTile, tr("&Tile"));
-    connect(action, &QAction::triggered, this, &CMainFrame::OnWindowTile);
+    connect(action, &QAction::triggered, this, [this] { m_placement.Tile(); });
 
     action = CreateAction(res::kCmdWindowArrange, tr("&Arrange Icons"));
-    connect(action, &QAction::triggered, this, &CMainFrame::OnWindowArrange);
+    connect(action, &QAction::triggered, this, [this] { m_placement.ArrangeIcons(); });
 
     action = CreateAction(res::kCmdUsingPlovex, tr("&Using Plovex"));
     action->setShortcut(QKeySequence(Qt::Key_F1));
@@ -604,10 +602,8 @@ void CMainFrame::AttachView(CPlovexView& view)
 
 void CMainFrame::ActivateChild(CChildFrame* child)
 {
-    if (!child->isVisible()) {
-        child->move(FreeWindowPosition(*child));
-        m_lastPlaced = child;
-    }
+    if (!child->isVisible())
+        m_placement.Place(*child);
     child->show();
     m_mdiArea->setActiveSubWindow(child);
     OnUpdateFrameMenu();
@@ -623,13 +619,6 @@ QList<CChildFrame*> CMainFrame::ChildFrames() const
         if (child && !child->IsClosed())
             children << child;
     }
-    return children;
-}
-
-QList<CChildFrame*> CMainFrame::NormalChildFrames() const
-{
-    QList<CChildFrame*> children = ChildFrames();
-    children.removeIf([](const CChildFrame* child) { return child->isMinimized(); });
     return children;
 }
 
@@ -828,83 +817,6 @@ void CMainFrame::OnViewFullScreen()
     m_fullScreen->ShowOver(*this);
 }
 
-QPoint CMainFrame::CascadeStep(const CChildFrame& child, const QPoint& from) const
-{
-    QStyleOptionTitleBar option;
-    option.initFrom(&child);
-    const int step = child.style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, &child);
-    const QPoint position = from + QPoint(step, step);
-    const QSize area = m_mdiArea->viewport()->size();
-    if (position.x() + child.width() > area.width()
-        || position.y() + child.height() > area.height())
-        return QPoint(0, 0);
-    return position;
-}
-
-QPoint CMainFrame::NextWindowPosition(const CChildFrame& child) const
-{
-    if (m_lastPlaced && !m_lastPlaced->IsClosed() && !m_lastPlaced->isMinimized())
-        return CascadeStep(child, m_lastPlaced->pos());
-    return QPoint(0, 0);
-}
-
-QPoint CMainFrame::FreeWindowPosition(const CChildFrame& child) const
-{
-    QList<CChildFrame*> open = NormalChildFrames();
-    open.removeAll(&child);
-    const auto taken = [&open](const QPoint& position) {
-        return std::any_of(open.cbegin(), open.cend(),
-            [&position](const CChildFrame* other) { return other->pos() == position; });
-    };
-    // Along the cascade until a free place, or back where it started when every place on
-    // the way is taken.
-    const QPoint next = NextWindowPosition(child);
-    QList<QPoint> visited;
-    for (QPoint position = next; !visited.contains(position);
-         position = CascadeStep(child, position)) {
-        if (!taken(position))
-            return position;
-        visited.append(position);
-    }
-    return next;
-}
-
-void CMainFrame::OnWindowCascade()
-{
-    // Oldest first, so the active window ends on top, where it was.
-    CChildFrame* active = ActiveChild();
-    m_lastPlaced = nullptr;
-    for (CChildFrame* child : NormalChildFrames()) {
-        child->move(NextWindowPosition(*child));
-        child->raise();
-        m_lastPlaced = child;
-    }
-    if (active && !active->isMinimized())
-        active->raise();
-}
-
-void CMainFrame::OnWindowTile()
-{
-    // The windows keep their size: side by side in rows while they fit, else rows overlap so
-    // that the last row still ends inside the area.
-    const QList<CChildFrame*> children = NormalChildFrames();
-    if (children.isEmpty())
-        return;
-    QSize cell;
-    for (const CChildFrame* child : children)
-        cell = cell.expandedTo(child->size());
-    const QSize area = m_mdiArea->viewport()->size();
-    const auto count = static_cast<int>(children.size());
-    const int columns = std::clamp(area.width() / cell.width(), 1, count);
-    const int rows = (count + columns - 1) / columns;
-    int rowStep = cell.height();
-    if (rows > 1 && rows * cell.height() > area.height())
-        rowStep = std::max(0, area.height() - cell.height()) / (rows - 1);
-    for (int i = 0; i < count; ++i)
-        children[i]->move((i % columns) * cell.width(), (i / columns) * rowStep);
-    m_lastPlaced = children.last();
-}
-
 void CMainFrame::OnWindowActivated(CChildFrame* child)
 {
     // What the closing of a window activates on its own is not the user's choice.
@@ -930,19 +842,6 @@ void CMainFrame::OnChildClosed(CChildFrame* child)
             m_mdiArea->setActiveSubWindow(*it);
             return;
         }
-    }
-}
-
-void CMainFrame::OnWindowArrange()
-{
-    // Minimised windows line up along the bottom edge, left to right.
-    const int bottom = m_mdiArea->viewport()->height();
-    int left = 0;
-    for (CChildFrame* child : ChildFrames()) {
-        if (!child->isMinimized())
-            continue;
-        child->move(left, bottom - child->height());
-        left += child->width();
     }
 }
 

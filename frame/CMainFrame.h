@@ -1,5 +1,6 @@
 #pragma once
 
+#include "frame/CWindowPlacement.h"
 #include "platform/KeyLocks.h"
 #include "render/PointFinder.h"
 
@@ -105,9 +106,6 @@ private:
     void OnUpdateFrameTitle();
     void OnUpdateWindowMenu();
     void OnViewCommand(void (CPlovexView::*command)());
-    void OnWindowCascade();
-    void OnWindowTile();
-    void OnWindowArrange();
     void OnWindowActivated(CChildFrame* child);
     void OnChildClosed(CChildFrame* child);
     void OnHelpUsing();
@@ -116,18 +114,10 @@ private:
     // View > Full Screen Graph: the active graph on the whole screen, or back from it.
     void OnViewFullScreen();
     void UpdateKeyLocks();
-    // Where `child` goes one cascade step after `from`: one title bar below and right, or the
-    // top left when it would cross an edge of the visible area there.
-    QPoint CascadeStep(const CChildFrame& child, const QPoint& from) const;
-    // Where `child` goes after the last placed window; the top left when there is none.
-    QPoint NextWindowPosition(const CChildFrame& child) const;
-    // NextWindowPosition, or the first place after it along the cascade where no open window
-    // stands: a window exactly over another would hide it.
-    QPoint FreeWindowPosition(const CChildFrame& child) const;
-    QList<CChildFrame*> NormalChildFrames() const;
 
     QMdiArea* m_mdiArea;
     CEditCommands* m_edit = nullptr;
+    CWindowPlacement m_placement { *this };
     CHelpDlg* m_helpWindow;
     CPointsDlg* m_pointsWindow;
     QLabel* m_readoutPane = nullptr;
@@ -147,7 +137,6 @@ private:
     QMenu* m_windowMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QList<QAction*> m_windowList;
-    QPointer<CChildFrame> m_lastPlaced;
     // The graph windows, most recently active last.
     QList<QPointer<CChildFrame>> m_activationHistory;
     // The window being closed, and whether it was the active one.
