@@ -91,6 +91,8 @@ TEST_F(ShellTest, EveryEditIsUndoneAndRedoneInEitherWindow)
                     (void)document.SetParameterValue(0, value);
             } },
         { "Delete Parameter", [&] { document.RemoveParameter(0); } },
+        { "New Function", [&] { first.OnNewFunctionOfKind(CurveKind::Polar); } },
+        { "Plot", [&] { TypeAndPlot(first, "t/2"); } }, // r(t), parsed again when restored
         { "Typing", [&] { Type(second, "typed, not plotted"); } },
     };
     for (const auto& edit : edits) {
