@@ -134,6 +134,44 @@ void GraphModel::Load(const std::vector<StoredFunction>& functions, const GraphV
     MarkSaved();
 }
 
+GraphState GraphModel::State() const
+{
+    return { Stored(), m_parameters, m_view.xScale, m_view.yScale, m_view.quality };
+}
+
+void GraphModel::Restore(const GraphState& state, bool scales)
+{
+    const auto sameTexts = [](const StoredFunction& a, const StoredFunction& b) {
+        return a.expression == b.expression && a.yExpression == b.yExpression && a.kind == b.kind
+            && a.range == b.range;
+    };
+    const bool renamed = ParameterNames() != plovex::ParameterNames(state.parameters);
+    m_parameters = state.parameters;
+    const std::vector<std::string> names = ParameterNames();
+    std::vector<GraphFunction> functions;
+    functions.reserve(state.functions.size());
+    for (std::size_t i = 0; i < state.functions.size(); ++i) {
+        const StoredFunction& stored = state.functions[i];
+        if (i < m_functions.size() && sameTexts(m_functions[i], stored)) {
+            functions.push_back(std::move(m_functions[i]));
+            static_cast<StoredFunction&>(functions.back()) = stored;
+            if (renamed)
+                (void)functions.back().Rebind(names);
+        } else {
+            functions.emplace_back(stored);
+            (void)functions.back().Parse(names);
+        }
+    }
+    if (functions.empty())
+        functions.emplace_back();
+    m_functions = std::move(functions);
+    if (scales) {
+        m_view.xScale = state.xScale;
+        m_view.yScale = state.yScale;
+        m_view.quality = state.quality;
+    }
+}
+
 void GraphModel::MarkSaved()
 {
     m_savedFunctions = Stored();

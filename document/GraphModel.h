@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/GraphFunction.h"
+#include "document/GraphState.h"
 #include "document/GraphView.h"
 #include "document/Parameter.h"
 #include "document/StoredFunction.h"
@@ -64,6 +65,13 @@ public:
     // Replaces the whole graph, as a document opens it; that state is the saved one.
     void Load(const std::vector<StoredFunction>& functions, const GraphView& view,
         const std::vector<Parameter>& parameters = {});
+    // What an undo step holds of the graph.
+    GraphState State() const;
+    // Puts `state` back, its scales and quality too with `scales`; the view's offset stays. A
+    // function whose texts, kind and range are still those at its place keeps its last parse;
+    // the others are parsed, so that each is drawn as it was plotted.
+    void Restore(const GraphState& state, bool scales);
+
     // The current state becomes the saved one.
     void MarkSaved();
     // Whether the functions, the parameters or the view differ from the saved state (a new

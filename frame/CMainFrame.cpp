@@ -2,12 +2,12 @@
 
 #include "engine/Numbers.h"
 #include "frame/CChildFrame.h"
+#include "frame/CEditCommands.h"
 #include "frame/CFunctionBar.h"
 #include "frame/CParameterBar.h"
 #include "frame/CPointsDlg.h"
 #include "frame/FunctionList.h"
 #include "help/CHelpDlg.h"
-#include "platform/LineBox.h"
 #include "platform/MessageService.h"
 #include "platform/RecentFileList.h"
 #include "platform/StringTable.h"
@@ -26,16 +26,12 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QStyle>
-#include <QStyleOptionTitleBar>
 #include <QToolBar>
 #include <QUrl>
 #include <algorithm>
@@ -61,30 +57,6 @@ QStringList LocalFiles(const QMimeData* data)
             files << url.toLocalFile();
     }
     return files;
-}
-
-// A text box of a graph form: what Cut, Copy and Paste act on when it has the focus.
-bool IsTextBox(const QWidget* widget)
-{
-    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget);
-}
-
-bool HasSelectedText(const QWidget* widget)
-{
-    if (const auto* line = qobject_cast<const QLineEdit*>(widget))
-        return line->hasSelectedText();
-    if (const auto* text = qobject_cast<const QPlainTextEdit*>(widget))
-        return text->textCursor().hasSelection();
-    return false;
-}
-
-bool IsEditable(const QWidget* widget)
-{
-    if (const auto* line = qobject_cast<const QLineEdit*>(widget))
-        return !line->isReadOnly();
-    if (const auto* text = qobject_cast<const QPlainTextEdit*>(widget))
-        return !text->isReadOnly();
-    return false;
 }
 
 bool IsLockKey(const QEvent* event)
@@ -125,7 +97,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     OnUpdateFrameMenu();
 
     qApp->installEventFilter(this);
-    connect(qApp, &QApplication::focusChanged, this, &CMainFrame::OnUpdateEditCommands);
+    connect(qApp, &QApplication::focusChanged, m_edit, &CEditCommands::Update);
     UpdateKeyLocks();
 }
 
@@ -137,6 +109,7 @@ CMainFrame::~CMainFrame()
     // must not reach it.
     qApp->removeEventFilter(this);
     qApp->disconnect(this);
+    qApp->disconnect(m_edit);
     m_mdiArea->disconnect(this);
     m_functionBar->disconnect(this);
     if (m_fullScreen)
@@ -192,22 +165,35 @@ void CMainFrame::CreateActions()
 
     // The edit commands act on the text box that has the focus; Copy without selected text
     // copies the active graph's picture.
+    m_edit = new CEditCommands(*this, [this] { OnViewCommand(&CPlovexView::OnCopyGraph); });
     action = CreateAction(res::kCmdEditCut, tr("Cu&t"), "cut");
     action->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete) });
-    connect(action, &QAction::triggered, this, &CMainFrame::OnEditCut);
+    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnCut);
     addAction(action);
 
     action = CreateAction(res::kCmdEditCopy, tr("&Copy"), "copy");
     action->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert) });
-    connect(action, &QAction::triggered, this, &CMainFrame::OnEditCopy);
+    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnCopy);
     addAction(action);
 
     action = CreateAction(res::kCmdEditPaste, tr("&Paste"), "paste");
     action->setShortcuts(
         { QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert) });
-    connect(action, &QAction::triggered, this, &CMainFrame::OnEditPaste);
+    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnPaste);
+    addAction(action);
+
+    action = CreateAction(res::kCmdEditUndo, tr("&Undo"));
+    action->setShortcuts(
+        { QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace) });
+    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnUndo);
+    addAction(action);
+
+    action = CreateAction(res::kCmdEditRedo, tr("&Redo"));
+    action->setShortcuts(
+        { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y) });
+    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnRedo);
     addAction(action);
 
     m_recentPlaceholder = new QAction(tr("Recent File"), this);
@@ -323,13 +309,13 @@ void CMainFrame::CreateActions()
     CreateAction(res::kCmdWindowNew, tr("&New Window"));
 
     action = CreateAction(res::kCmdWindowCascade, tr("&Cascade"));
-    connect(action, &QAction::triggered, this, &CMainFrame::OnWindowCascade);
+    connect(action, &QAction::triggered, this, [this] { m_placement.Cascade(); });
 
     action = CreateAction(res::kCmdWindowTile, tr("&Tile"));
-    connect(action, &QAction::triggered, this, &CMainFrame::OnWindowTile);
+    connect(action, &QAction::triggered, this, [this] { m_placement.Tile(); });
 
     action = CreateAction(res::kCmdWindowArrange, tr("&Arrange Icons"));
-    connect(action, &QAction::triggered, this, &CMainFrame::OnWindowArrange);
+    connect(action, &QAction::triggered, this, [this] { m_placement.ArrangeIcons(); });
 
     action = CreateAction(res::kCmdUsingPlovex, tr("&Using Plovex"));
     action->setShortcut(QKeySequence(Qt::Key_F1));
@@ -338,8 +324,7 @@ void CMainFrame::CreateActions()
 
     CreateAction(res::kCmdAppAbout, tr("&About Plovex..."), "about");
 
-    // Commands without a handler anywhere: shown disabled, and their keys stay with the
-    // focused box, which undoes by itself.
+    // Commands without a handler anywhere: shown disabled.
     struct Unhandled {
         int id;
         const char* text;
@@ -347,8 +332,6 @@ void CMainFrame::CreateActions()
         QList<QKeySequence> keys;
     };
     const Unhandled unhandled[] = {
-        { res::kCmdEditUndo, QT_TR_NOOP("&Undo"), nullptr,
-            { QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace) } },
         { res::kCmdNextPane, QT_TR_NOOP("Ne&xt Pane"), nullptr, { QKeySequence(Qt::Key_F6) } },
         { res::kCmdPrevPane, QT_TR_NOOP("Pre&vious Pane"), nullptr,
             { QKeySequence(Qt::SHIFT | Qt::Key_F6) } },
@@ -385,6 +368,16 @@ void CMainFrame::CreateMenus()
     };
     m_fileMenuNoDocument = addFileMenu(false);
     m_fileMenuGraph = addFileMenu(true);
+
+    m_editMenu = new QMenu(tr("&Edit"), this);
+    m_editMenu->addAction(Action(res::kCmdEditUndo));
+    m_editMenu->addAction(Action(res::kCmdEditRedo));
+    m_editMenu->addSeparator();
+    m_editMenu->addAction(Action(res::kCmdEditCut));
+    m_editMenu->addAction(Action(res::kCmdEditCopy));
+    m_editMenu->addAction(Action(res::kCmdEditPaste));
+    // A box's own undo becomes possible as the user types, which no signal tells.
+    connect(m_editMenu, &QMenu::aboutToShow, m_edit, &CEditCommands::UpdateUndo);
 
     m_viewMenu = new QMenu(tr("&View"), this);
     m_viewMenu->addAction(Action(res::kCmdViewToolbar));
@@ -583,6 +576,10 @@ void CMainFrame::AddChild(CChildFrame* child)
     connect(child, &QWidget::windowTitleChanged, this, &CMainFrame::OnUpdateFrameTitle);
     connect(
         &child->GetDocument(), &CPlovexDoc::ModifiedChanged, this, &CMainFrame::OnUpdateFrameTitle);
+    // Typed texts can be undone as a step of their own.
+    const auto updateUndo = [this] { m_edit->UpdateUndo(); };
+    connect(&child->GetDocument(), &CPlovexDoc::UndoChanged, this, updateUndo);
+    connect(&child->GetDocument(), &CPlovexDoc::FunctionChanged, this, updateUndo);
     const auto update = [this] {
         OnUpdateFrameMenu();
         OnUpdateFrameTitle();
@@ -605,10 +602,8 @@ void CMainFrame::AttachView(CPlovexView& view)
 
 void CMainFrame::ActivateChild(CChildFrame* child)
 {
-    if (!child->isVisible()) {
-        child->move(FreeWindowPosition(*child));
-        m_lastPlaced = child;
-    }
+    if (!child->isVisible())
+        m_placement.Place(*child);
     child->show();
     m_mdiArea->setActiveSubWindow(child);
     OnUpdateFrameMenu();
@@ -624,13 +619,6 @@ QList<CChildFrame*> CMainFrame::ChildFrames() const
         if (child && !child->IsClosed())
             children << child;
     }
-    return children;
-}
-
-QList<CChildFrame*> CMainFrame::NormalChildFrames() const
-{
-    QList<CChildFrame*> children = ChildFrames();
-    children.removeIf([](const CChildFrame* child) { return child->isMinimized(); });
     return children;
 }
 
@@ -721,13 +709,8 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
     // The list's close button, or the window manager's for a floating list: the user hid it.
     if (watched == m_functionBar && event->type() == QEvent::Close)
         RememberFunctionBarShown(false);
-    // A text box claims the copy keys even with nothing selected; then they copy the graph.
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this && IsTextBox(widget) && !HasSelectedText(widget)
-            && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
-            return true;
-    }
+    if (m_edit->TakeShortcut(watched, event))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -740,7 +723,7 @@ void CMainFrame::OnUpdateFrameMenu()
              res::kCmdViewReset, res::kCmdViewEqualScales, res::kCmdViewFullScreen })
         Action(id)->setEnabled(graph);
     OnUpdateViewHistory();
-    OnUpdateEditCommands();
+    m_edit->Update();
     // A window that closes hands the list to the next active one, or to none.
     m_functionBar->SetView(ActiveView());
     m_parameterBar->SetView(ActiveView());
@@ -750,6 +733,8 @@ void CMainFrame::OnUpdateFrameMenu()
         return;
     menuBar()->clear();
     menuBar()->addMenu(graph ? m_fileMenuGraph : m_fileMenuNoDocument);
+    if (graph)
+        menuBar()->addMenu(m_editMenu);
     menuBar()->addMenu(m_viewMenu);
     if (graph) {
         menuBar()->addMenu(m_toolsMenu);
@@ -789,53 +774,6 @@ void CMainFrame::OnUpdateWindowMenu()
         });
         m_windowList << entry;
     }
-}
-
-QWidget* CMainFrame::FocusedBox() const
-{
-    QWidget* focus = focusWidget();
-    const CChildFrame* child = ActiveChild();
-    return IsTextBox(focus) && child && child->isAncestorOf(focus) ? focus : nullptr;
-}
-
-void CMainFrame::OnUpdateEditCommands()
-{
-    const QWidget* focus = FocusedBox();
-    const bool editable = IsEditable(focus);
-    Action(res::kCmdEditCut)->setEnabled(editable);
-    Action(res::kCmdEditPaste)->setEnabled(editable);
-    Action(res::kCmdEditCopy)->setEnabled(IsTextBox(focus) || !ChildFrames().isEmpty());
-}
-
-void CMainFrame::OnEditCut()
-{
-    if (auto* line = qobject_cast<QLineEdit*>(FocusedBox()))
-        line->cut();
-    else if (auto* text = qobject_cast<QPlainTextEdit*>(FocusedBox()))
-        text->cut();
-}
-
-void CMainFrame::OnEditCopy()
-{
-    QWidget* focus = FocusedBox();
-    if (HasSelectedText(focus)) {
-        if (auto* line = qobject_cast<QLineEdit*>(focus))
-            line->copy();
-        else if (auto* text = qobject_cast<QPlainTextEdit*>(focus))
-            text->copy();
-        return;
-    }
-    OnViewCommand(&CPlovexView::OnCopyGraph);
-}
-
-void CMainFrame::OnEditPaste()
-{
-    if (auto* box = qobject_cast<LineBox*>(FocusedBox()))
-        box->Paste();
-    else if (auto* line = qobject_cast<QLineEdit*>(FocusedBox()))
-        line->paste();
-    else if (auto* text = qobject_cast<QPlainTextEdit*>(FocusedBox()))
-        text->paste();
 }
 
 void CMainFrame::OnUpdateViewHistory()
@@ -879,83 +817,6 @@ void CMainFrame::OnViewFullScreen()
     m_fullScreen->ShowOver(*this);
 }
 
-QPoint CMainFrame::CascadeStep(const CChildFrame& child, const QPoint& from) const
-{
-    QStyleOptionTitleBar option;
-    option.initFrom(&child);
-    const int step = child.style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, &child);
-    const QPoint position = from + QPoint(step, step);
-    const QSize area = m_mdiArea->viewport()->size();
-    if (position.x() + child.width() > area.width()
-        || position.y() + child.height() > area.height())
-        return QPoint(0, 0);
-    return position;
-}
-
-QPoint CMainFrame::NextWindowPosition(const CChildFrame& child) const
-{
-    if (m_lastPlaced && !m_lastPlaced->IsClosed() && !m_lastPlaced->isMinimized())
-        return CascadeStep(child, m_lastPlaced->pos());
-    return QPoint(0, 0);
-}
-
-QPoint CMainFrame::FreeWindowPosition(const CChildFrame& child) const
-{
-    QList<CChildFrame*> open = NormalChildFrames();
-    open.removeAll(&child);
-    const auto taken = [&open](const QPoint& position) {
-        return std::any_of(open.cbegin(), open.cend(),
-            [&position](const CChildFrame* other) { return other->pos() == position; });
-    };
-    // Along the cascade until a free place, or back where it started when every place on
-    // the way is taken.
-    const QPoint next = NextWindowPosition(child);
-    QList<QPoint> visited;
-    for (QPoint position = next; !visited.contains(position);
-         position = CascadeStep(child, position)) {
-        if (!taken(position))
-            return position;
-        visited.append(position);
-    }
-    return next;
-}
-
-void CMainFrame::OnWindowCascade()
-{
-    // Oldest first, so the active window ends on top, where it was.
-    CChildFrame* active = ActiveChild();
-    m_lastPlaced = nullptr;
-    for (CChildFrame* child : NormalChildFrames()) {
-        child->move(NextWindowPosition(*child));
-        child->raise();
-        m_lastPlaced = child;
-    }
-    if (active && !active->isMinimized())
-        active->raise();
-}
-
-void CMainFrame::OnWindowTile()
-{
-    // The windows keep their size: side by side in rows while they fit, else rows overlap so
-    // that the last row still ends inside the area.
-    const QList<CChildFrame*> children = NormalChildFrames();
-    if (children.isEmpty())
-        return;
-    QSize cell;
-    for (const CChildFrame* child : children)
-        cell = cell.expandedTo(child->size());
-    const QSize area = m_mdiArea->viewport()->size();
-    const auto count = static_cast<int>(children.size());
-    const int columns = std::clamp(area.width() / cell.width(), 1, count);
-    const int rows = (count + columns - 1) / columns;
-    int rowStep = cell.height();
-    if (rows > 1 && rows * cell.height() > area.height())
-        rowStep = std::max(0, area.height() - cell.height()) / (rows - 1);
-    for (int i = 0; i < count; ++i)
-        children[i]->move((i % columns) * cell.width(), (i / columns) * rowStep);
-    m_lastPlaced = children.last();
-}
-
 void CMainFrame::OnWindowActivated(CChildFrame* child)
 {
     // What the closing of a window activates on its own is not the user's choice.
@@ -984,19 +845,6 @@ void CMainFrame::OnChildClosed(CChildFrame* child)
     }
 }
 
-void CMainFrame::OnWindowArrange()
-{
-    // Minimised windows line up along the bottom edge, left to right.
-    const int bottom = m_mdiArea->viewport()->height();
-    int left = 0;
-    for (CChildFrame* child : ChildFrames()) {
-        if (!child->isMinimized())
-            continue;
-        child->move(left, bottom - child->height());
-        left += child->width();
-    }
-}
-
 void CMainFrame::OnHelpUsing()
 {
     ShowToolWindow(*m_helpWindow);
@@ -1006,17 +854,17 @@ void CMainFrame::OnFindPoints(PointSearch kinds)
 {
     using Kinds = PointSearch;
     CPlovexView* view = ActiveView();
-    if (!view || !view->CheckDrawnExplicit())
+    if (!view || !view->Tools().CheckDrawnExplicit())
         return;
-    if (kinds == Kinds::Intersections && view->IntersectionPartners().empty()) {
+    if (kinds == Kinds::Intersections && view->Tools().IntersectionPartners().empty()) {
         Messages().MessageBox(view,
             tr("There is no other shown explicit function in this graph to meet: add one with "
                "New Function, or show one in the function list."),
             MessageKind::Refusal);
         return;
     }
-    const PointList list = view->FindPoints(kinds);
-    const std::vector<float> columns = view->VisibleColumns();
+    const PointList list = view->Tools().FindPoints(kinds);
+    const std::vector<float> columns = view->Tools().VisibleColumns();
     // Whole phrases, each with the one before it as %1, so that a language can order them.
     QString summary = kinds == Kinds::Roots ? tr("Roots of %1")
         : kinds == Kinds::Extrema           ? tr("Minima and maxima of %1")

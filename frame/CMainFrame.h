@@ -1,5 +1,6 @@
 #pragma once
 
+#include "frame/CWindowPlacement.h"
 #include "platform/KeyLocks.h"
 #include "render/PointFinder.h"
 
@@ -17,6 +18,7 @@ class QMenu;
 namespace plovex {
 
 class CChildFrame;
+class CEditCommands;
 class CFullScreenGraph;
 class CFunctionBar;
 class CParameterBar;
@@ -103,16 +105,7 @@ private:
     void OnUpdateFrameMenu();
     void OnUpdateFrameTitle();
     void OnUpdateWindowMenu();
-    // The text box of the active graph window that has the focus; nullptr when none has.
-    QWidget* FocusedBox() const;
-    void OnUpdateEditCommands();
-    void OnEditCut();
-    void OnEditCopy();
-    void OnEditPaste();
     void OnViewCommand(void (CPlovexView::*command)());
-    void OnWindowCascade();
-    void OnWindowTile();
-    void OnWindowArrange();
     void OnWindowActivated(CChildFrame* child);
     void OnChildClosed(CChildFrame* child);
     void OnHelpUsing();
@@ -121,17 +114,10 @@ private:
     // View > Full Screen Graph: the active graph on the whole screen, or back from it.
     void OnViewFullScreen();
     void UpdateKeyLocks();
-    // Where `child` goes one cascade step after `from`: one title bar below and right, or the
-    // top left when it would cross an edge of the visible area there.
-    QPoint CascadeStep(const CChildFrame& child, const QPoint& from) const;
-    // Where `child` goes after the last placed window; the top left when there is none.
-    QPoint NextWindowPosition(const CChildFrame& child) const;
-    // NextWindowPosition, or the first place after it along the cascade where no open window
-    // stands: a window exactly over another would hide it.
-    QPoint FreeWindowPosition(const CChildFrame& child) const;
-    QList<CChildFrame*> NormalChildFrames() const;
 
     QMdiArea* m_mdiArea;
+    CEditCommands* m_edit = nullptr;
+    CWindowPlacement m_placement { *this };
     CHelpDlg* m_helpWindow;
     CPointsDlg* m_pointsWindow;
     QLabel* m_readoutPane = nullptr;
@@ -145,12 +131,12 @@ private:
     QList<QAction*> m_recentFiles;
     QMenu* m_fileMenuNoDocument = nullptr;
     QMenu* m_fileMenuGraph = nullptr;
+    QMenu* m_editMenu = nullptr;
     QMenu* m_viewMenu = nullptr;
     QMenu* m_toolsMenu = nullptr;
     QMenu* m_windowMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
     QList<QAction*> m_windowList;
-    QPointer<CChildFrame> m_lastPlaced;
     // The graph windows, most recently active last.
     QList<QPointer<CChildFrame>> m_activationHistory;
     // The window being closed, and whether it was the active one.

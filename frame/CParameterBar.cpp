@@ -81,6 +81,7 @@ void CParameterBar::SetView(CPlovexView* view)
         const auto rebuild = [this] { Rebuild(); };
         m_connections << connect(document, &CPlovexDoc::ParameterInserted, this, rebuild)
                       << connect(document, &CPlovexDoc::ParameterRemoved, this, rebuild)
+                      << connect(document, &CPlovexDoc::Restored, this, rebuild)
                       << connect(document, &CPlovexDoc::ParameterChanged, this,
                              [this](std::size_t index) {
                                  if (CParameterRow* row = Row(static_cast<int>(index)))

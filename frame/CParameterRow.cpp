@@ -122,6 +122,13 @@ CParameterRow::CParameterRow(CPlovexDoc& document, std::size_t index, QWidget* p
     // rendering.
     RenderingGuard::ServeDuringRendering(m_slider);
     connect(m_slider, &QSlider::valueChanged, this, &CParameterRow::OnSliderMoved);
+    // Each drag is one step of the undo list, however many values it passes.
+    for (const auto signal : { &QSlider::sliderPressed, &QSlider::sliderReleased }) {
+        connect(m_slider, signal, this, [this] {
+            if (m_document)
+                m_document->EndMerge();
+        });
+    }
     for (QLineEdit* box : { m_name, m_value, m_minimum, m_maximum, m_step }) {
         // A dropped file opens a document; it is not text for a box.
         box->setAcceptDrops(false);

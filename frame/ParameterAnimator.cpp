@@ -35,9 +35,16 @@ void ParameterAnimator::Play(CPlovexDoc& document, std::size_t index)
     m_direction = 1;
     // Another parameter's index, or none at all, once the list changes.
     const auto stop = [this] { Stop(); };
+    // An undo or a redo puts the values back: Play would take them away again at once.
     m_connections << connect(&document, &CPlovexDoc::ParameterInserted, this, stop)
                   << connect(&document, &CPlovexDoc::ParameterRemoved, this, stop)
-                  << connect(&document, &QObject::destroyed, this, stop);
+                  << connect(&document, &CPlovexDoc::Restored, this, stop)
+                  << connect(&document, &QObject::destroyed, this, [this] {
+                         m_document = nullptr;
+                         Stop();
+                     });
+    // The moves of one run are one step of the undo list.
+    document.EndMerge();
     m_timer.start();
     emit PlayingChanged();
 }
@@ -49,6 +56,8 @@ void ParameterAnimator::Stop()
     m_connections.clear();
     const bool playing = m_timer.isActive();
     m_timer.stop();
+    if (playing && m_document)
+        m_document->EndMerge();
     m_document = nullptr;
     if (playing)
         emit PlayingChanged();

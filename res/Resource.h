@@ -76,6 +76,7 @@ inline constexpr int kCmdEditCopy = 57634;
 inline constexpr int kCmdEditCut = 57635;
 inline constexpr int kCmdEditPaste = 57637;
 inline constexpr int kCmdEditUndo = 57643;
+inline constexpr int kCmdEditRedo = 57644;
 inline constexpr int kCmdWindowNew = 57648;
 inline constexpr int kCmdWindowArrange = 57649;
 inline constexpr int kCmdWindowCascade = 57650;

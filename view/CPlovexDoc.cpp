@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace plovex {
 namespace {
@@ -25,7 +26,62 @@ QString SaveError(const QString& path, const QString& reason)
 
 CPlovexDoc::CPlovexDoc(QObject* parent)
     : QObject(parent)
+    , m_history(m_model.State())
 { }
+
+CPlovexDoc::StepScope::StepScope(CPlovexDoc& document, UndoStep step)
+    : m_document(document)
+{
+    if (m_document.m_scopes++ == 0)
+        m_document.m_scopeStep = step;
+}
+
+CPlovexDoc::StepScope::~StepScope()
+{
+    if (--m_document.m_scopes == 0)
+        m_document.Record(m_document.m_scopeStep);
+}
+
+void CPlovexDoc::Record(UndoStep step, std::uint64_t mergeKey)
+{
+    if (m_scopes > 0)
+        return;
+    m_history.Record(step, m_model.State(), mergeKey);
+    emit UndoChanged();
+}
+
+void CPlovexDoc::Undo()
+{
+    // What was typed and not plotted is kept as a step, which a redo brings back.
+    Record(UndoStep::Typing);
+    if (const std::optional<UndoHistory::Restoration> restoration = m_history.Undo())
+        Restore(*restoration);
+}
+
+void CPlovexDoc::Redo()
+{
+    if (HasTyping())
+        return;
+    if (const std::optional<UndoHistory::Restoration> restoration = m_history.Redo())
+        Restore(*restoration);
+}
+
+void CPlovexDoc::Restore(const UndoHistory::Restoration& restoration)
+{
+    const std::vector<StoredFunction> before = m_model.Stored();
+    m_model.Restore(restoration.state, restoration.scales);
+    const std::vector<StoredFunction>& after = restoration.state.functions;
+    std::size_t changedAt = after.size();
+    if (before.size() != after.size()) {
+        const auto first
+            = std::mismatch(before.begin(), before.end(), after.begin(), after.end()).second;
+        changedAt = std::min(static_cast<std::size_t>(first - after.begin()), after.size() - 1);
+    }
+    UpdateModified();
+    emit Restored(restoration.scales, changedAt);
+    DrawingChangedNow();
+    emit UndoChanged();
+}
 
 void CPlovexDoc::Changed(std::size_t index)
 {
@@ -75,6 +131,7 @@ void CPlovexDoc::SetImplicit(std::size_t index, bool implicit)
     function.kind = implicit ? CurveKind::Implicit : CurveKind::Explicit;
     Changed(index);
     DrawingChangedNow();
+    Record(UndoStep::ChangeKind);
 }
 
 void CPlovexDoc::SetColour(std::size_t index, Rgb colour)
@@ -85,6 +142,7 @@ void CPlovexDoc::SetColour(std::size_t index, Rgb colour)
     function.colour = colour;
     Changed(index);
     DrawingChangedNow();
+    Record(UndoStep::ChangeColour);
 }
 
 void CPlovexDoc::SetShown(std::size_t index, bool shown)
@@ -95,6 +153,7 @@ void CPlovexDoc::SetShown(std::size_t index, bool shown)
     function.shown = shown;
     Changed(index);
     DrawingChangedNow();
+    Record(shown ? UndoStep::ShowFunction : UndoStep::HideFunction);
 }
 
 FunctionParse CPlovexDoc::Parse(std::size_t index)
@@ -123,6 +182,7 @@ ParameterCheck CPlovexDoc::AddParameter(const Parameter& parameter)
     UpdateModified();
     emit ParameterInserted(index);
     DrawingChangedNow();
+    Record(UndoStep::NewParameter);
     return check;
 }
 
@@ -134,20 +194,12 @@ void CPlovexDoc::RemoveParameter(std::size_t index)
     UpdateModified();
     emit ParameterRemoved(index);
     DrawingChangedNow();
+    Record(UndoStep::DeleteParameter);
 }
 
 ParameterCheck CPlovexDoc::SetParameter(std::size_t index, const Parameter& parameter)
 {
-    if (index >= m_model.Parameters().size())
-        return {};
-    const ParameterCheck check = CheckParameter(parameter, m_model.Parameters(), index);
-    if (!check.Ok() || parameter == m_model.GetParameter(index))
-        return check;
-    m_model.SetParameter(index, parameter);
-    UpdateModified();
-    emit ParameterChanged(index);
-    DrawingChangedNow();
-    return check;
+    return ChangeParameter(index, parameter, 0);
 }
 
 ParameterCheck CPlovexDoc::SetParameterValue(std::size_t index, float value)
@@ -156,7 +208,31 @@ ParameterCheck CPlovexDoc::SetParameterValue(std::size_t index, float value)
         return {};
     Parameter parameter = m_model.GetParameter(index);
     parameter.value = value;
-    return SetParameter(index, parameter);
+    // The values a slider passes through while it is dragged are one step.
+    return ChangeParameter(index, parameter, index + 1);
+}
+
+ParameterCheck CPlovexDoc::ChangeParameter(
+    std::size_t index, const Parameter& parameter, std::uint64_t mergeKey)
+{
+    if (index >= m_model.Parameters().size())
+        return {};
+    const ParameterCheck check = CheckParameter(parameter, m_model.Parameters(), index);
+    const Parameter before = m_model.GetParameter(index);
+    if (!check.Ok() || parameter == before)
+        return check;
+    m_model.SetParameter(index, parameter);
+    UpdateModified();
+    emit ParameterChanged(index);
+    DrawingChangedNow();
+    if (parameter.name != before.name)
+        Record(UndoStep::RenameParameter);
+    else if (Parameter { before.name, parameter.value, before.minimum, before.maximum, before.step }
+        == before)
+        Record(UndoStep::ChangeRange);
+    else
+        Record(UndoStep::ChangeValue, mergeKey);
+    return check;
 }
 
 std::size_t CPlovexDoc::AddFunction(std::size_t after, CurveKind kind)
@@ -164,6 +240,7 @@ std::size_t CPlovexDoc::AddFunction(std::size_t after, CurveKind kind)
     const std::size_t index = m_model.Add(after, kind);
     UpdateModified();
     emit FunctionInserted(index);
+    Record(UndoStep::NewFunction);
     return index;
 }
 
@@ -175,6 +252,7 @@ void CPlovexDoc::DeleteFunction(std::size_t index)
     UpdateModified();
     emit FunctionRemoved(index);
     DrawingChangedNow();
+    Record(UndoStep::DeleteFunction);
 }
 
 void CPlovexDoc::MoveFunction(std::size_t from, std::size_t to)
@@ -185,6 +263,7 @@ void CPlovexDoc::MoveFunction(std::size_t from, std::size_t to)
     UpdateModified();
     emit FunctionMoved(from, to);
     DrawingChangedNow();
+    Record(UndoStep::MoveFunction);
 }
 
 void CPlovexDoc::SetView(const GraphView& view)
@@ -193,6 +272,12 @@ void CPlovexDoc::SetView(const GraphView& view)
         return;
     m_model.SetView(view);
     UpdateModified();
+}
+
+void CPlovexDoc::MoveView(const GraphView& view)
+{
+    SetView(view);
+    m_history.MoveScales(view.xScale, view.yScale);
 }
 
 void CPlovexDoc::SetPathName(const QString& path)
@@ -245,8 +330,10 @@ bool CPlovexDoc::OnOpenDocument(const QString& path, QString& error, QString& wa
     }
     m_fileBytes = file->bytes;
     m_model.Load(document.functions, document.settings, document.parameters);
+    m_history.Reset(m_model.State());
     SetPathName(path);
     UpdateModified();
+    emit UndoChanged();
     return true;
 }
 

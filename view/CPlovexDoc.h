@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/GraphModel.h"
+#include "document/UndoHistory.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -71,9 +72,38 @@ public:
     // older count is out of date.
     std::uint64_t DrawingRevision() const { return m_drawingRevision; }
 
-    // The view of the form that last changed it.
+    // The view of the form that last changed it: scales or quality typed, which the next step
+    // takes in, or the view moved (zoomed, panned), which is no step at all.
     const GraphView& View() const { return m_model.View(); }
     void SetView(const GraphView& view);
+    void MoveView(const GraphView& view);
+
+    // The undo list, one for the document and all its windows. Every command above that
+    // changes what the document stores is one step; texts and scales typed become part of the
+    // next step (Plot), or of a step of their own when an undo passes over them.
+    bool CanUndo() const { return m_history.CanUndo() || HasTyping(); }
+    bool CanRedo() const { return m_history.CanRedo() && !HasTyping(); }
+    // Only when there is one.
+    UndoStep NextUndo() const { return HasTyping() ? UndoStep::Typing : m_history.NextUndo(); }
+    UndoStep NextRedo() const { return m_history.NextRedo(); }
+    void Undo();
+    void Redo();
+    // A drag of a slider or a run of Play ended: the next value is a step of its own.
+    void EndMerge() { m_history.CloseMerge(); }
+    const UndoHistory& History() const { return m_history; }
+
+    // The commands made while one lives are one step of the undo list, `step`: Plot parses,
+    // shows the function and stores the scales, and is undone at once.
+    class StepScope {
+    public:
+        StepScope(CPlovexDoc& document, UndoStep step);
+        ~StepScope();
+        StepScope(const StepScope&) = delete;
+        StepScope& operator=(const StepScope&) = delete;
+
+    private:
+        CPlovexDoc& m_document;
+    };
 
     // Empty until the document is opened from or saved to a file.
     const QString& PathName() const { return m_pathName; }
@@ -119,11 +149,24 @@ signals:
     void ParameterChanged(std::size_t index);
     // What a rendering draws changed (see DrawingRevision).
     void DrawingChanged();
+    // An undo or a redo put back a whole state: the functions, the parameters and, with
+    // `scales`, the scales and quality. Every window shows the document again. When functions
+    // came back or went, `changedAt` is the first place where the list changed, which the
+    // forms select; otherwise it is past the end.
+    void Restored(bool scales, std::size_t changedAt);
+    // What Undo and Redo would do changed.
+    void UndoChanged();
 
 private:
     void UpdateModified();
     void Changed(std::size_t index);
     void DrawingChangedNow();
+    // The change since the last step as step `step`, unless a StepScope gathers it.
+    void Record(UndoStep step, std::uint64_t mergeKey = 0);
+    void Restore(const UndoHistory::Restoration& restoration);
+    bool HasTyping() const { return !(m_model.State() == m_history.Current()); }
+    ParameterCheck ChangeParameter(
+        std::size_t index, const Parameter& parameter, std::uint64_t mergeKey);
 
     GraphModel m_model;
     QString m_pathName;
@@ -132,6 +175,9 @@ private:
     QByteArray m_fileBytes;
     bool m_modified = false;
     std::uint64_t m_drawingRevision = 0;
+    UndoHistory m_history;
+    int m_scopes = 0;
+    UndoStep m_scopeStep = UndoStep::Plot;
 };
 
 } // namespace plovex

@@ -6,32 +6,23 @@
 #include "engine/Program.h"
 #include "platform/ByteText.h"
 #include "platform/ColourDialogService.h"
-#include "platform/FileDialogService.h"
-#include "platform/FileStore.h"
 #include "platform/MessageService.h"
 #include "platform/PictureStatic.h"
-#include "platform/PrintDialogService.h"
 #include "platform/StringTable.h"
-#include "platform/VectorState.h"
 #include "render/DrawingSurface.h"
 #include "render/FunctionValues.h"
 #include "render/GraphCoordinates.h"
 #include "render/GraphRenderer.h"
-#include "render/Integration.h"
 #include "render/PointerReadout.h"
-#include "render/ValueTable.h"
 #include "render/ViewNavigation.h"
 #include "res/Resource.h"
-#include "view/CExportDlg.h"
-#include "view/CInputDlg.h"
+#include "view/CGraphOutput.h"
 #include "view/CPlovexDoc.h"
-#include "view/CTableQuestionDlg.h"
-#include "view/CValueTableDlg.h"
+#include "view/CPointEvaluation.h"
 #include "view/EngineTexts.h"
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
 #include "view/GraphDescription.h"
-#include "view/GraphExport.h"
 #include "view/GraphPage.h"
 #include "view/HeldInput.h"
 #include "view/ParameterQuestion.h"
@@ -39,37 +30,23 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDir>
-#include <QFileInfo>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QStringList>
 #include <QTimer>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
 namespace plovex {
 namespace {
-
-constexpr const char* kEvaluatePrompt
-    = QT_TRANSLATE_NOOP("plovex::CPlovexView", "Evaluate function for what value of x?");
-constexpr const char* kEvaluateDerivativePrompt
-    = QT_TRANSLATE_NOOP("plovex::CPlovexView", "Evaluate dy/dx for what value of x?");
-constexpr const char* kLowerLimitPrompt
-    = QT_TRANSLATE_NOOP("plovex::CPlovexView", "Enter lower limit for integration:");
-constexpr const char* kUpperLimitPrompt
-    = QT_TRANSLATE_NOOP("plovex::CPlovexView", "Enter upper limit for integration:");
 
 // The handler of each button's click.
 struct Command {
@@ -181,6 +158,7 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
     });
     connect(&m_document, &CPlovexDoc::FunctionRemoved, this, &CPlovexView::OnFunctionRemoved);
     connect(&m_document, &CPlovexDoc::DrawingChanged, this, &CPlovexView::FollowDocument);
+    connect(&m_document, &CPlovexDoc::Restored, this, &CPlovexView::OnRestored);
     // New names change what the last parses read, and so the postfix text shown.
     const auto showPostfix = [this] {
         m_postfix = GetDocument().Function(m_selected).PostfixText();
@@ -293,6 +271,23 @@ void CPlovexView::OnFunctionChanged(std::size_t index)
     }
 }
 
+// An undo or a redo: the form shows the document as it now is, and draws it once the document's
+// drawing has changed. Scales the step did not change stay the form's own.
+void CPlovexView::OnRestored(bool scales, std::size_t changedAt)
+{
+    ReadControlsQuietly();
+    m_selected = std::min(m_selected, GetDocument().Count() - 1);
+    // A function that came back, or the place of one that went.
+    if (changedAt < GetDocument().Count())
+        m_selected = changedAt;
+    if (scales) {
+        m_xScale = GetDocument().View().xScale;
+        m_yScale = GetDocument().View().yScale;
+        m_quality = GetDocument().View().quality;
+    }
+    ShowSelectedFunction();
+}
+
 // The selection stays on its function, or once that is gone, on the one that took its place.
 void CPlovexView::OnFunctionRemoved(std::size_t index)
 {
@@ -356,14 +351,26 @@ void CPlovexView::OnPlotDerivative()
 void CPlovexView::Plot(bool derivative, bool offerParameters)
 {
     m_derivative = derivative;
-    // A failed read has shown its prompt; the plot goes on with the fields read so far.
-    UpdateData(true);
-    StoreSettings();
-    ParseExpression(offerParameters);
-    GetDocument().SetShown(m_selected, true);
+    {
+        // What Plot stores is one step: undone, the graph is as it was plotted before.
+        const CPlovexDoc::StepScope step(GetDocument(), UndoStep::Plot);
+        // A failed read has shown its prompt; the plot goes on with the fields read so far.
+        UpdateData(true);
+        StoreSettings();
+        ParseExpression(offerParameters);
+        GetDocument().SetShown(m_selected, true);
+    }
     // Also after a parse error: whatever the parse left in the queue is drawn.
     DrawGraph();
     UpdateData(false);
+    // What was typed is now a step of the document's undo list: Ctrl+Z in the box undoes that
+    // step, not the typing a second time.
+    auto* box = qobject_cast<QLineEdit*>(GetDlgItem(res::kExpressionEdit));
+    if (box->isUndoAvailable() || box->isRedoAvailable()) {
+        const int cursor = box->cursorPosition();
+        box->setText(box->text());
+        box->setCursorPosition(cursor);
+    }
     // Scales typed and plotted are a change of the view.
     RecordView();
 }
@@ -492,7 +499,10 @@ void CPlovexView::ChangeScale(float FormFields::*scale, float change)
         return;
     // No limit either way: 0 and negative scales are drawn as they come.
     this->*scale = ToFloat(static_cast<double>(this->*scale) + change);
-    StoreSettings();
+    {
+        const CPlovexDoc::StepScope step(GetDocument(), UndoStep::ChangeScale);
+        StoreSettings();
+    }
     UpdateData(false);
     // The queue of the last parse, whatever the expression box holds now.
     DrawGraph();
@@ -545,7 +555,7 @@ void CPlovexView::ShowView(const GraphView& view)
     m_yScale = view.yScale;
     m_xOffset = view.xOffset;
     m_yOffset = view.yOffset;
-    StoreSettings();
+    GetDocument().MoveView(CurrentView());
     SetDlgItemText(res::kXScaleEdit, FormatField(m_xScale));
     SetDlgItemText(res::kYScaleEdit, FormatField(m_yScale));
     DrawGraph();
@@ -745,7 +755,10 @@ void CPlovexView::OnImplicit()
 {
     // After a failed read m_implicit keeps its value: the check box comes after the numbers.
     UpdateData(true);
-    StoreSettings();
+    {
+        const CPlovexDoc::StepScope step(GetDocument(), UndoStep::ChangeKind);
+        StoreSettings();
+    }
     EnableExplicitCommands();
 }
 
@@ -858,100 +871,9 @@ QString CPlovexView::DrawnCurve() const
     return m_drawnDerivative ? "y = d/dx (" + DrawnFunction() + ")" : "y = " + DrawnFunction();
 }
 
-bool CPlovexView::CheckDrawnExplicit()
-{
-    const CurveKind kind = GetDocument().Function(m_selected).kind;
-    if (kind == CurveKind::Implicit) {
-        Messages().MessageBox(this,
-            tr("Roots, extrema and tables of values are found for explicit functions: clear "
-               "Implicit function and plot."),
-            MessageKind::Refusal);
-    } else if (kind != CurveKind::Explicit) {
-        Messages().MessageBox(this,
-            tr("Roots, extrema and tables of values are found for explicit functions y = f(x), "
-               "not for parametric or polar curves."),
-            MessageKind::Refusal);
-    }
-    return kind == CurveKind::Explicit;
-}
-
-std::vector<std::size_t> CPlovexView::IntersectionPartners() const
-{
-    std::vector<std::size_t> partners;
-    for (std::size_t i = 0; i < GetDocument().Count(); ++i) {
-        const GraphFunction& function = GetDocument().Function(i);
-        if (i != m_selected && function.shown && function.kind == CurveKind::Explicit)
-            partners.push_back(i);
-    }
-    return partners;
-}
-
-std::vector<float> CPlovexView::VisibleColumns() const
-{
-    return ColumnXs(m_drawnView, GraphArea().ClientSize().width());
-}
-
-PointList CPlovexView::FindPoints(PointSearch kinds)
-{
-    const GraphFunction& selected = GetDocument().Function(m_selected);
-    // The selected function as drawn: its derivative after Plot dy/dx.
-    const ValueAt valueAt = Values(m_selected).Along(m_drawnDerivative);
-    const std::vector<float> columns = VisibleColumns();
-    std::vector<FoundPoint> found;
-    const auto add = [&found](const std::vector<FoundPoint>& more) {
-        found.insert(found.end(), more.begin(), more.end());
-    };
-    if (kinds == PointSearch::Roots)
-        add(FindRoots(valueAt, columns));
-    if (kinds == PointSearch::Extrema)
-        add(FindExtrema(valueAt, columns));
-    if (kinds == PointSearch::Intersections) {
-        for (const std::size_t other : IntersectionPartners()) {
-            add(FindIntersections(
-                valueAt, Values(other).Along(false), static_cast<int>(other + 1), columns));
-        }
-    }
-    PointList list = InOrderOfX(std::move(found));
-    // Where the renderer would put each point: pixel offsets from the origin, scaled.
-    const QSize client = GraphArea().ClientSize();
-    QList<QPointF> marks;
-    for (const FoundPoint& point : list.points) {
-        marks << QPointF(client.width() / 2 + static_cast<double>(point.x) * m_drawnView.xScale
-                - m_drawnView.xOffset,
-            client.height() / 2 - point.y * m_drawnView.yScale + m_drawnView.yOffset);
-    }
-    GraphArea().SetMarks(
-        marks, QColor(selected.colour.red, selected.colour.green, selected.colour.blue));
-    return list;
-}
-
 void CPlovexView::OnTableOfValues()
 {
-    if (!CheckDrawnExplicit())
-        return;
-    CTableQuestionDlg question(window());
-    question.m_from = m_tableFrom;
-    question.m_to = m_tableTo;
-    question.m_step = m_tableStep;
-    TableXs table;
-    // A refused table asks again, with the numbers as the user left them.
-    for (;;) {
-        if (question.DoModal() != res::kIdOk)
-            return;
-        m_tableFrom = question.m_from;
-        m_tableTo = question.m_to;
-        m_tableStep = question.m_step;
-        table = MakeTableXs(question.m_from, question.m_to, question.m_step);
-        if (table.refusal == TableRefusal::None)
-            break;
-        Messages().MessageBox(
-            this, EngineTexts::TableRefusalText(table.refusal), MessageKind::Refusal);
-    }
-    const FunctionValues values = Values(m_selected);
-    const std::vector<TableRow> rows
-        = TabulateValues(table.xs, values.Along(m_drawnDerivative), values.Along(true));
-    CValueTableDlg dialog(DrawnCurve(), rows, window());
-    Messages().RunModal(dialog);
+    m_tools.TableOfValues();
 }
 
 QString CPlovexView::GraphCaption() const
@@ -974,124 +896,37 @@ DrawnGraph CPlovexView::Drawn() const
 
 void CPlovexView::OnCopyGraph()
 {
-    const DrawnGraph graph = Drawn();
-    auto* data = new QMimeData;
-    data->setImageData(graph.picture);
-    if (graph.redrawable)
-        data->setData("image/svg+xml", graph.Svg(GetDocument().Title()));
-    QGuiApplication::clipboard()->setMimeData(data);
+    CGraphOutput(*this).Copy();
 }
 
 void CPlovexView::OnExportGraph()
 {
-    const DrawnGraph graph = Drawn();
-    CExportDlg question(window());
-    question.m_width = graph.width;
-    question.m_height = graph.height;
-    if (question.DoModal() != res::kIdOk)
-        return;
-    // Beside the document's file, named after it: circle.pxg -> circle.png.
-    const CPlovexDoc& document = GetDocument();
-    QString proposed = QFileInfo(document.Title()).completeBaseName() + ".png";
-    if (!document.PathName().isEmpty())
-        proposed = QFileInfo(document.PathName()).dir().filePath(proposed);
-    const QString path = FileDialogs().GetSaveFileName(
-        window(), tr("Export Graph"), proposed, GraphExportFilter(), "png");
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!ExportGraph(graph, question.m_width, question.m_height, question.m_keep, path, error))
-        Messages().MessageBox(this, error, MessageKind::Failure);
+    CGraphOutput(*this).Export();
 }
 
 void CPlovexView::OnFilePrint()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(GetDocument().Title());
-    if (PrintDialogs().SetUpPrinter(window(), printer))
-        Print(printer);
+    CGraphOutput(*this).Print();
 }
 
 void CPlovexView::OnFilePrintPreview()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(GetDocument().Title());
-    PrintDialogs().Preview(window(), printer, [this](QPrinter& pages) { Print(pages); });
-}
-
-void CPlovexView::Print(QPrinter& printer)
-{
-    // Printed to a file: a FIFO would hold the window until another program reads it.
-    const QString file = printer.outputFileName();
-    if (const std::optional<QString> special
-        = file.isEmpty() ? std::nullopt : SpecialFileReason(file)) {
-        Messages().MessageBox(this,
-            tr("Cannot print the graph to \"%1\".\n\n%2")
-                .arg(QDir::toNativeSeparators(file), *special),
-            MessageKind::Refusal);
-        return;
-    }
-    if (!PrintGraphPage(printer, Drawn(), m_drawn))
-        Messages().MessageBox(this,
-            tr("Cannot print the graph: the printer did not accept the page."),
-            MessageKind::Failure);
+    CGraphOutput(*this).PrintPreview();
 }
 
 void CPlovexView::OnEvaluate()
 {
-    EvaluateAtPoint(kEvaluatePrompt, false);
+    CPointEvaluation(*this).Evaluate(false);
 }
 
 void CPlovexView::OnEvaluateDerivative()
 {
-    EvaluateAtPoint(kEvaluateDerivativePrompt, true);
-}
-
-void CPlovexView::EvaluateAtPoint(const char* prompt, bool derivative)
-{
-    CInputDlg dialog(window());
-    dialog.m_prompt = tr(prompt).toStdString();
-    if (dialog.DoModal() != res::kIdOk)
-        return;
-    m_derivative = derivative;
-    UpdateData(true);
-    ParseExpression();
-    UpdateData(false);
-    ShowResult(Evaluate(dialog.m_value, 0.0f, false));
+    CPointEvaluation(*this).Evaluate(true);
 }
 
 void CPlovexView::OnIntegrate()
 {
-    // One dialog for both questions: the second opens showing the lower limit.
-    CInputDlg dialog(window());
-    dialog.m_prompt = tr(kLowerLimitPrompt).toStdString();
-    if (dialog.DoModal() != res::kIdOk)
-        return;
-    const float lower = dialog.m_value;
-    dialog.m_prompt = tr(kUpperLimitPrompt).toStdString();
-    if (dialog.DoModal() != res::kIdOk)
-        return;
-    const float upper = dialog.m_value;
-    m_derivative = false;
-    // The expression the box shows, as Evaluate does: never a result for a text the user no
-    // longer sees.
-    UpdateData(true);
-    ParseExpression();
-    UpdateData(false);
-    const FunctionValues values = Values(m_selected);
-    // The dialogs have just painted; the integration's evaluations must not pay for it.
-    ClearUpperVectorState();
-    const Integral integral = Integrate(values, lower, upper);
-    ShowResult(integral.sum);
-    if (integral.stoppedAt) {
-        Messages().MessageBox(
-            this, EngineTexts::IntegralStop(*integral.stoppedAt, upper), MessageKind::Information);
-    }
-}
-
-void CPlovexView::ShowResult(double value)
-{
-    Messages().MessageBox(this, QString::fromStdString(FormatFixed(value)));
+    CPointEvaluation(*this).Integrate();
 }
 
 void CPlovexView::ParseExpression(bool offerParameters)

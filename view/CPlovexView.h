@@ -5,8 +5,8 @@
 #include "document/Rgb.h"
 #include "platform/FormView.h"
 #include "render/FormFields.h"
-#include "render/PointFinder.h"
 #include "render/ViewHistory.h"
+#include "view/CFunctionTools.h"
 #include "view/DrawnGraph.h"
 #include "view/GraphPage.h"
 
@@ -21,7 +21,6 @@
 #include <vector>
 
 class QMenu;
-class QPrinter;
 class QProgressBar;
 
 namespace plovex {
@@ -143,17 +142,11 @@ public:
     QString DrawnFunction() const;
     // That function's curve as the last rendering drew it: "y = x^2", "y = d/dx (x^2)".
     QString DrawnCurve() const;
-    // Whether the last rendering drew an explicit function, which the Tools commands work on;
-    // when it did not, the user is told so.
-    bool CheckDrawnExplicit();
-    // The x of the graph area's columns at the last rendering's scale.
-    std::vector<float> VisibleColumns() const;
-    // The other shown explicit functions, which Find Intersections meets the selected one with.
-    std::vector<std::size_t> IntersectionPartners() const;
-    // The selected function's roots, extrema, or intersections with every partner, as the last
-    // rendering drew it, over the visible columns, in order of x; each is marked on the graph
-    // with a ring in the function's colour until the next rendering.
-    PointList FindPoints(PointSearch kinds);
+    // The view and derivative mode of the last rendering, where its points lie.
+    const GraphView& DrawnView() const { return m_drawnView; }
+    bool DrawnDerivative() const { return m_drawnDerivative; }
+    // The Tools commands on the selected function as drawn.
+    CFunctionTools& Tools() { return m_tools; }
     // Asks for From, To and Step and shows the table of the selected function as drawn.
     void OnTableOfValues();
 
@@ -173,6 +166,8 @@ public:
     // The graph with its caption on a page of the printer the user chooses.
     void OnFilePrint();
     void OnFilePrintPreview();
+    // Each line of the last rendering's caption with its colour, as printed.
+    const std::vector<CaptionLine>& DrawnCaption() const { return m_drawn; }
     // Offered on the graph area: Copy Graph, Export Graph..., Print....
     QMenu* GraphMenu() const { return m_graphMenu; }
 
@@ -214,6 +209,7 @@ private:
     void OnSettingEdited();
     void OnFunctionChanged(std::size_t index);
     void OnFunctionRemoved(std::size_t index);
+    void OnRestored(bool scales, std::size_t changedAt);
     // Another form changed what the document's rendering draws: this one draws it again once
     // the event loop runs, as a scale button draws, unless it is up to date by then.
     void FollowDocument();
@@ -231,10 +227,7 @@ private:
     // the view would not be usable; whether it was made.
     bool Zoom(double xFactor, double yFactor, const QPointF& offset);
     void RecordView();
-    void EvaluateAtPoint(const char* prompt, bool derivative);
-    void ShowResult(double value);
     void CreateGraphMenu();
-    void Print(QPrinter& printer);
     // One rendering with the current fields; where the explicit sweep stalled, if it did.
     std::optional<float> RenderOnce();
 
@@ -273,10 +266,7 @@ private:
     bool m_drawnGrid = false;
     bool m_drawnRedrawable = true;
     GraphView m_drawnView;
-    // The last table asked for: the next one starts from it.
-    float m_tableFrom = -5.0f;
-    float m_tableTo = 5.0f;
-    float m_tableStep = 1.0f;
+    CFunctionTools m_tools { *this };
 };
 
 } // namespace plovex

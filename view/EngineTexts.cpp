@@ -210,4 +210,41 @@ QString EngineTexts::DocumentRefusalText(const DocumentError& error)
     return QString::fromStdString(DocumentErrorText(error));
 }
 
+QString EngineTexts::UndoStepName(UndoStep step)
+{
+    switch (step) {
+    case UndoStep::Plot:
+        return tr("Plot");
+    case UndoStep::ChangeScale:
+        return tr("Change Scale");
+    case UndoStep::ChangeKind:
+        return tr("Change Kind");
+    case UndoStep::Typing:
+        return tr("Typing");
+    case UndoStep::NewFunction:
+        return tr("New Function");
+    case UndoStep::DeleteFunction:
+        return tr("Delete Function");
+    case UndoStep::MoveFunction:
+        return tr("Move Function");
+    case UndoStep::ChangeColour:
+        return tr("Change Colour");
+    case UndoStep::ShowFunction:
+        return tr("Show Function");
+    case UndoStep::HideFunction:
+        return tr("Hide Function");
+    case UndoStep::NewParameter:
+        return tr("New Parameter");
+    case UndoStep::DeleteParameter:
+        return tr("Delete Parameter");
+    case UndoStep::RenameParameter:
+        return tr("Rename Parameter");
+    case UndoStep::ChangeRange:
+        return tr("Change Range");
+    case UndoStep::ChangeValue:
+        break;
+    }
+    return tr("Change Value");
+}
+
 } // namespace plovex

@@ -4,6 +4,7 @@
 #include "document/GraphFunction.h"
 #include "document/Parameter.h"
 #include "document/Rgb.h"
+#include "document/UndoStep.h"
 #include "engine/ParseResult.h"
 #include "render/ValueTable.h"
 
@@ -46,6 +47,8 @@ public:
     static QString ParameterRefusalText(const Parameter& parameter, const ParameterCheck& check);
     // A palette colour's name ("blue"), or the colour's #rrggbb.
     static QString ColourName(Rgb colour);
+    // What an undo step did, as the Edit menu names it: "Delete Function".
+    static QString UndoStepName(UndoStep step);
 };
 
 } // namespace plovex

@@ -319,6 +319,66 @@ keine Statistik.</translation>
         <source>A slider has at most %1 steps: choose a larger step or a smaller range.</source>
         <translation>Ein Schieberegler hat höchstens %1 Schritte: Wählen Sie einen größeren Schritt oder einen kleineren Bereich.</translation>
     </message>
+    <message>
+        <source>Plot</source>
+        <translation>Zeichnen</translation>
+    </message>
+    <message>
+        <source>Change Scale</source>
+        <translation>Skala ändern</translation>
+    </message>
+    <message>
+        <source>Change Kind</source>
+        <translation>Art ändern</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>New Function</source>
+        <translation>Neue Funktion</translation>
+    </message>
+    <message>
+        <source>Delete Function</source>
+        <translation>Funktion löschen</translation>
+    </message>
+    <message>
+        <source>Move Function</source>
+        <translation>Funktion verschieben</translation>
+    </message>
+    <message>
+        <source>Change Colour</source>
+        <translation>Farbe ändern</translation>
+    </message>
+    <message>
+        <source>Show Function</source>
+        <translation>Funktion einblenden</translation>
+    </message>
+    <message>
+        <source>Hide Function</source>
+        <translation>Funktion ausblenden</translation>
+    </message>
+    <message>
+        <source>New Parameter</source>
+        <translation>Neuer Parameter</translation>
+    </message>
+    <message>
+        <source>Delete Parameter</source>
+        <translation>Parameter löschen</translation>
+    </message>
+    <message>
+        <source>Rename Parameter</source>
+        <translation>Parameter umbenennen</translation>
+    </message>
+    <message>
+        <source>Change Range</source>
+        <translation>Bereich ändern</translation>
+    </message>
+    <message>
+        <source>Change Value</source>
+        <translation>Wert ändern</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>
@@ -1022,6 +1082,12 @@ Mehrere Funktionen: Die Liste „Funktionen“ neben den Graphen (Ansicht &gt; F
 
 Parameter: Ein eigener Name wie a und b in a*sin(b*x) ist ein Parameter des Graphen. „Zeichnen“ bietet an, jeden noch nicht definierten anzulegen, mit dem Wert 1 von -5 bis 5 in Schritten von 0.1. Die Parameterliste unter den Funktionen (Ansicht &gt; Parameterliste, Strg+Umschalt+P) hat für jeden einen Schieberegler mit Wert, Bereich und Schritt; wer einen Regler bewegt (mit den Pfeiltasten um einen Schritt, mit Bild auf und Bild ab um zehn), zeichnet jedes Fenster des Graphen sofort neu. Sein Knopf ▶ spielt ab: Der Regler läuft vom Minimum zum Maximum und zurück, bis Sie ■ oder Esc drücken. „Hinzufügen“ (Einfg) legt einen neuen Parameter an, ✕ löscht einen; geben Sie einen neuen Namen in sein Namensfeld ein, um ihn umzubenennen.</translation>
     </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>Die zuletzt rückgängig gemachte Aktion wiederherstellen
+Wiederherstellen</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CCurveEditor</name>
@@ -1407,6 +1473,22 @@ Parameter: Ein eigener Name wie a und b in a*sin(b*x) ist ein Parameter des Grap
     <message>
         <source>F&amp;ull Screen Graph</source>
         <translation>Graph im Voll&amp;bild</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>B&amp;earbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
     </message>
 </context>
 <context>

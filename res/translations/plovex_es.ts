@@ -319,6 +319,66 @@ sin estadísticas.</translation>
         <source>A slider has at most %1 steps: choose a larger step or a smaller range.</source>
         <translation>Un deslizador tiene como máximo %1 pasos: elija un paso mayor o un intervalo menor.</translation>
     </message>
+    <message>
+        <source>Plot</source>
+        <translation>Trazado</translation>
+    </message>
+    <message>
+        <source>Change Scale</source>
+        <translation>Cambio de escala</translation>
+    </message>
+    <message>
+        <source>Change Kind</source>
+        <translation>Cambio de tipo</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Escritura</translation>
+    </message>
+    <message>
+        <source>New Function</source>
+        <translation>Nueva función</translation>
+    </message>
+    <message>
+        <source>Delete Function</source>
+        <translation>Eliminación de función</translation>
+    </message>
+    <message>
+        <source>Move Function</source>
+        <translation>Desplazamiento de función</translation>
+    </message>
+    <message>
+        <source>Change Colour</source>
+        <translation>Cambio de color</translation>
+    </message>
+    <message>
+        <source>Show Function</source>
+        <translation>Mostrar función</translation>
+    </message>
+    <message>
+        <source>Hide Function</source>
+        <translation>Ocultar función</translation>
+    </message>
+    <message>
+        <source>New Parameter</source>
+        <translation>Nuevo parámetro</translation>
+    </message>
+    <message>
+        <source>Delete Parameter</source>
+        <translation>Eliminación de parámetro</translation>
+    </message>
+    <message>
+        <source>Rename Parameter</source>
+        <translation>Cambio de nombre de parámetro</translation>
+    </message>
+    <message>
+        <source>Change Range</source>
+        <translation>Cambio de intervalo</translation>
+    </message>
+    <message>
+        <source>Change Value</source>
+        <translation>Cambio de valor</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>
@@ -1022,6 +1082,12 @@ Varias funciones: la lista «Funciones» junto a las gráficas (Ver &gt; Lista d
 
 Parámetros: un nombre propio, como a y b en a*sin(b*x), es un parámetro de la gráfica. «Trazar» ofrece crear cada uno que aún no esté definido, con el valor 1 de -5 a 5 en pasos de 0.1. La lista «Parámetros» bajo las funciones (Ver &gt; Lista de parámetros, Ctrl+Mayús+P) tiene un deslizador para cada uno, con su valor, su intervalo y su paso; mover un deslizador (un paso con las flechas, diez con Re Pág y Av Pág) vuelve a dibujar al instante cada ventana de la gráfica. Su botón ▶ lo anima: el deslizador va del mínimo al máximo y vuelve, hasta que pulse ■ o Esc. «Añadir» (Insert) crea un parámetro nuevo y ✕ elimina uno; escriba un nombre nuevo en su casilla de nombre para cambiárselo.</translation>
     </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>Rehacer la última acción deshecha
+Rehacer</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CCurveEditor</name>
@@ -1407,6 +1473,22 @@ Parámetros: un nombre propio, como a y b en a*sin(b*x), es un parámetro de la 
     <message>
         <source>F&amp;ull Screen Graph</source>
         <translation>&amp;Gráfica a pantalla completa</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>E&amp;dición</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer: %1</translation>
     </message>
 </context>
 <context>

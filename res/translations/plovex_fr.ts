@@ -319,6 +319,66 @@ pas de statistiques.</translation>
         <source>A slider has at most %1 steps: choose a larger step or a smaller range.</source>
         <translation>Un curseur a au plus %1 pas&#xa0;: choisissez un pas plus grand ou un intervalle plus petit.</translation>
     </message>
+    <message>
+        <source>Plot</source>
+        <translation>Tracé</translation>
+    </message>
+    <message>
+        <source>Change Scale</source>
+        <translation>Changement d’échelle</translation>
+    </message>
+    <message>
+        <source>Change Kind</source>
+        <translation>Changement de type</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Saisie</translation>
+    </message>
+    <message>
+        <source>New Function</source>
+        <translation>Nouvelle fonction</translation>
+    </message>
+    <message>
+        <source>Delete Function</source>
+        <translation>Suppression de la fonction</translation>
+    </message>
+    <message>
+        <source>Move Function</source>
+        <translation>Déplacement de la fonction</translation>
+    </message>
+    <message>
+        <source>Change Colour</source>
+        <translation>Changement de couleur</translation>
+    </message>
+    <message>
+        <source>Show Function</source>
+        <translation>Affichage de la fonction</translation>
+    </message>
+    <message>
+        <source>Hide Function</source>
+        <translation>Masquage de la fonction</translation>
+    </message>
+    <message>
+        <source>New Parameter</source>
+        <translation>Nouveau paramètre</translation>
+    </message>
+    <message>
+        <source>Delete Parameter</source>
+        <translation>Suppression du paramètre</translation>
+    </message>
+    <message>
+        <source>Rename Parameter</source>
+        <translation>Renommage du paramètre</translation>
+    </message>
+    <message>
+        <source>Change Range</source>
+        <translation>Changement d’intervalle</translation>
+    </message>
+    <message>
+        <source>Change Value</source>
+        <translation>Changement de valeur</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>
@@ -1022,6 +1082,12 @@ Plusieurs fonctions&#xa0;: la liste «&#xa0;Fonctions&#xa0;» à côté des grap
 
 Paramètres&#xa0;: un nom de votre choix, comme a et b dans a*sin(b*x), est un paramètre du graphe. «&#xa0;Tracer&#xa0;» propose de créer chacun de ceux qui ne sont pas encore définis, avec la valeur 1, de -5 à 5 par pas de 0.1. La liste «&#xa0;Paramètres&#xa0;» sous les fonctions (Affichage &gt; Liste des paramètres, Ctrl+Maj+P) a un curseur pour chacun, avec sa valeur, son intervalle et son pas&#xa0;; déplacer un curseur (d’un pas avec les flèches, de dix avec Pg préc. et Pg suiv.) retrace aussitôt chaque fenêtre du graphe. Son bouton ▶ l’anime&#xa0;: le curseur va du minimum au maximum et revient, jusqu’à ce que vous appuyiez sur ■ ou Échap. «&#xa0;Ajouter&#xa0;» (Inser) crée un nouveau paramètre et ✕ en supprime un&#xa0;; tapez un nouveau nom dans sa case de nom pour le renommer.</translation>
     </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>Rétablir la dernière action annulée
+Rétablir</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CCurveEditor</name>
@@ -1407,6 +1473,22 @@ Paramètres&#xa0;: un nom de votre choix, comme a et b dans a*sin(b*x), est un p
     <message>
         <source>F&amp;ull Screen Graph</source>
         <translation>Graphe en plein é&amp;cran</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
 </context>
 <context>

@@ -319,6 +319,66 @@ sem estatísticas.</translation>
         <source>A slider has at most %1 steps: choose a larger step or a smaller range.</source>
         <translation>Um controle deslizante tem no máximo %1 passos: escolha um passo maior ou um intervalo menor.</translation>
     </message>
+    <message>
+        <source>Plot</source>
+        <translation>Traçado</translation>
+    </message>
+    <message>
+        <source>Change Scale</source>
+        <translation>Alteração de escala</translation>
+    </message>
+    <message>
+        <source>Change Kind</source>
+        <translation>Alteração de tipo</translation>
+    </message>
+    <message>
+        <source>Typing</source>
+        <translation>Digitação</translation>
+    </message>
+    <message>
+        <source>New Function</source>
+        <translation>Nova função</translation>
+    </message>
+    <message>
+        <source>Delete Function</source>
+        <translation>Exclusão de função</translation>
+    </message>
+    <message>
+        <source>Move Function</source>
+        <translation>Movimentação de função</translation>
+    </message>
+    <message>
+        <source>Change Colour</source>
+        <translation>Alteração de cor</translation>
+    </message>
+    <message>
+        <source>Show Function</source>
+        <translation>Exibição de função</translation>
+    </message>
+    <message>
+        <source>Hide Function</source>
+        <translation>Ocultação de função</translation>
+    </message>
+    <message>
+        <source>New Parameter</source>
+        <translation>Novo parâmetro</translation>
+    </message>
+    <message>
+        <source>Delete Parameter</source>
+        <translation>Exclusão de parâmetro</translation>
+    </message>
+    <message>
+        <source>Rename Parameter</source>
+        <translation>Renomeação de parâmetro</translation>
+    </message>
+    <message>
+        <source>Change Range</source>
+        <translation>Alteração de intervalo</translation>
+    </message>
+    <message>
+        <source>Change Value</source>
+        <translation>Alteração de valor</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>
@@ -1022,6 +1082,12 @@ Várias funções: a lista &quot;Funções&quot; ao lado dos gráficos (Exibir &
 
 Parâmetros: um nome seu, como a e b em a*sin(b*x), é um parâmetro do gráfico. &quot;Traçar&quot; oferece criar cada um que ainda não esteja definido, com o valor 1 de -5 a 5 em passos de 0.1. A lista &quot;Parâmetros&quot; abaixo das funções (Exibir &gt; Lista de parâmetros, Ctrl+Shift+P) tem um controle deslizante para cada um, com seu valor, seu intervalo e seu passo; mover um controle (um passo com as setas, dez com Page Up e Page Down) redesenha na hora cada janela do gráfico. Seu botão ▶ o anima: o controle vai do mínimo ao máximo e volta, até você pressionar ■ ou Esc. &quot;Adicionar&quot; (Insert) cria um parâmetro novo e ✕ exclui um; digite um nome novo na caixa de nome para renomeá-lo.</translation>
     </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>Refazer a última ação desfeita
+Refazer</translation>
+    </message>
 </context>
 <context>
     <name>plovex::CCurveEditor</name>
@@ -1407,6 +1473,22 @@ Parâmetros: um nome seu, como a e b em a*sin(b*x), é um parâmetro do gráfico
     <message>
         <source>F&amp;ull Screen Graph</source>
         <translation>Gráfico em &amp;tela cheia</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Desfazer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Refazer: %1</translation>
     </message>
 </context>
 <context>

@@ -143,7 +143,10 @@ TEST_F(ShellTest, MenusWithAndWithoutAGraph)
     ASSERT_TRUE(app.InitInstance({}));
     const CMainFrame& frame = app.MainFrame();
     EXPECT_EQ(MenuBar(frame),
-        (std::vector<std::string> { "&File", "&View", "&Tools", "&Window", "&Help" }));
+        (std::vector<std::string> { "&File", "&Edit", "&View", "&Tools", "&Window", "&Help" }));
+    EXPECT_EQ(Items(Menu(frame, "&Edit")),
+        (std::vector<std::string> { "&Undo\tCtrl+Z (57643)", "&Redo\tCtrl+Shift+Z (57644)", "-",
+            "Cu&t\tCtrl+X (57635)", "&Copy\tCtrl+C (57634)", "&Paste\tCtrl+V (57637)" }));
     EXPECT_EQ(Items(Menu(frame, "&Tools")),
         (std::vector<std::string> { "Find &Roots (32790)", "Find &Extrema (32791)",
             "Find &Intersections (32792)", "-", "&Table of Values... (32793)" }));
@@ -180,7 +183,7 @@ TEST_F(ShellTest, MenusWithAndWithoutAGraph)
 
     Trigger(app, res::kCmdFileNew);
     EXPECT_EQ(MenuBar(frame),
-        (std::vector<std::string> { "&File", "&View", "&Tools", "&Window", "&Help" }));
+        (std::vector<std::string> { "&File", "&Edit", "&View", "&Tools", "&Window", "&Help" }));
     for (const int id : { res::kCmdFileSave, res::kCmdFilePrint, res::kCmdEditCopy }) {
         SCOPED_TRACE(id);
         EXPECT_TRUE(frame.Action(id)->isEnabled());
@@ -300,6 +303,8 @@ TEST_F(ShellTest, AcceleratorsAndEditingKeysInTheExpressionBox)
         { QKeySequence("Ctrl+C"), 57634 },
         { QKeySequence("Ctrl+V"), 57637 },
         { QKeySequence("Alt+Backspace"), 57643 },
+        { QKeySequence("Ctrl+Shift+Z"), 57644 },
+        { QKeySequence("Ctrl+Y"), 57644 },
         { QKeySequence("Shift+Del"), 57635 },
         { QKeySequence("Ctrl+Ins"), 57634 },
         { QKeySequence("Shift+Ins"), 57637 },

@@ -48,10 +48,10 @@ struct Language {
 };
 
 const Language kLanguages[] = {
-    { "de_DE", "de", { "&Datei", "&Ansicht", "E&xtras", "&Fenster", "&Hilfe" } },
-    { "fr_FR", "fr", { "&Fichier", "&Affichage", "&Outils", "Fe&nêtre", "Ai&de" } },
-    { "es_ES", "es", { "&Archivo", "&Ver", "&Herramientas", "V&entana", "Ay&uda" } },
-    { "pt_BR", "pt_BR", { "&Arquivo", "E&xibir", "&Ferramentas", "&Janela", "Aj&uda" } },
+    { "de_DE", "de", { "&Datei", "B&earbeiten", "&Ansicht", "E&xtras", "&Fenster", "&Hilfe" } },
+    { "fr_FR", "fr", { "&Fichier", "&Édition", "&Affichage", "&Outils", "Fe&nêtre", "Ai&de" } },
+    { "es_ES", "es", { "&Archivo", "E&dición", "&Ver", "&Herramientas", "V&entana", "Ay&uda" } },
+    { "pt_BR", "pt_BR", { "&Arquivo", "&Editar", "E&xibir", "&Ferramentas", "&Janela", "Aj&uda" } },
 };
 
 // The program's translation and Qt's for `language` while it lives.
@@ -182,7 +182,8 @@ TEST_F(TranslatedShell, MenusShowTheLanguageWithOneMnemonicPerKey)
     }
     DeleteClosedWindows();
     // English too: the sources must keep one key per item as well.
-    const Language english { "en_US", "", { "&File", "&View", "&Tools", "&Window", "&Help" } };
+    const Language english { "en_US", "",
+        { "&File", "&Edit", "&View", "&Tools", "&Window", "&Help" } };
     std::vector<const Language*> languages { &english };
     for (const Language& language : kLanguages)
         languages.push_back(&language);
