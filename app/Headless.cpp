@@ -800,9 +800,9 @@ Outcome<int> Command::Render()
     const Statistics& statistics = drawn.Value().statistics;
     // An image written to standard output keeps it to itself: the statistics go to the errors.
     std::FILE* stream = IsStandardOutput(path) ? stderr : stdout;
-    PrintLine(stream, "Maximum: " + Format(statistics.maximum));
-    PrintLine(stream, "Minimum: " + Format(statistics.minimum));
-    PrintLine(stream, "Mean: " + Format(statistics.mean));
+    for (const std::string& line :
+        StatisticsLines(statistics, m_parser.isSet("exact") ? FormatExact : FormatFixed))
+        PrintLine(stream, line);
     if (drawn.Value().totals.sweepStalledAt)
         Warn(SweepStallText(view.quality, *drawn.Value().totals.sweepStalledAt));
     return 0;

@@ -114,14 +114,11 @@ void PrintWindowAgainstHeadless(int runs)
     double headlessProcessor = 0.0;
     const double headless = FastestSeconds(
         runs,
-        [&] {
-            fields.m_info
-                = StatisticsText(DrawFields(fields, program, surface).statistics, FormatFixed);
-        },
+        [&] { fields.m_info = InfoField::Of(DrawFields(fields, program, surface).statistics); },
         &headlessProcessor);
-    if (fields.m_info != view.m_info)
+    if (InfoText(fields.m_info) != InfoText(view.m_info))
         std::printf("  the window's statistics differ from the image's:\n%s\n%s\n",
-            view.m_info.c_str(), fields.m_info.c_str());
+            InfoText(view.m_info).c_str(), InfoText(fields.m_info).c_str());
     std::printf("%dx%d explicit, %zu characters, quality %.0f: window %.3f s (%d paints), "
                 "headless %.3f s; processor time %.3f s against %.3f s\n",
         size.width(), size.height(), expression.size(), static_cast<double>(quality), window,

@@ -106,12 +106,10 @@ void DataExchange::Text(int id, QString& field)
         NoteChanged(control);
 }
 
-void DataExchange::Display(int id, const std::string& field, QString (*show)(const std::string&))
+void DataExchange::DisplayText(int id, const QString& text)
 {
-    if (ToFields())
-        return;
     QWidget* control = Item(id);
-    if (control != nullptr && SetControlText(control, show(field)))
+    if (control != nullptr && SetControlText(control, text))
         NoteChanged(control);
 }
 

@@ -45,7 +45,12 @@ public:
     void Text(int id, QString& field);
     // A text the program writes and the user cannot change (a status, results), shown as
     // `show` words it: in the user's language. A read leaves the field as the program wrote it.
-    void Display(int id, const std::string& field, QString (*show)(const std::string&));
+    template <typename Field>
+    void Display(int id, const Field& field, QString (*show)(const Field&))
+    {
+        if (!ToFields())
+            DisplayText(id, show(field));
+    }
     // A check box: checked is true.
     void Check(int id, bool& field);
     // The radio buttons with ids firstId, firstId + 1, ... as long as there is one: the index
@@ -63,6 +68,7 @@ public:
 
 private:
     QWidget* Item(int id) const;
+    void DisplayText(int id, const QString& text);
     void NoteChanged(QWidget* control);
     // Tells the user what `control` must hold and stops the read there.
     void Prompt(QWidget* control, const QString& text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/Statistics.h"
+
 #include <string>
 
 namespace plovex {
@@ -17,7 +19,7 @@ struct FormFields {
     // How far the view has been moved, in pixels (see GraphView).
     double m_xOffset = 0.0;
     double m_yOffset = 0.0;
-    std::string m_info;
+    InfoField m_info;
     bool m_implicit = false;
     bool m_derivative = false;
     // The grid and its tick labels on a cleared area: one choice for every graph window.

@@ -550,10 +550,4 @@ Statistics ComputeStatistics(const RenderTotals& totals, float yScale, float qua
     return { totals.maximum / scale, totals.minimum / scale, mean };
 }
 
-std::string StatisticsText(const Statistics& statistics, std::string (*format)(double))
-{
-    return "Maximum: " + format(statistics.maximum) + "\r\nMinimum: " + format(statistics.minimum)
-        + "\r\nMean: " + format(statistics.mean);
-}
-
 } // namespace plovex

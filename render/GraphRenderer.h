@@ -5,6 +5,7 @@
 #include "document/ParameterRange.h"
 #include "document/Rgb.h"
 #include "engine/Program.h"
+#include "render/Statistics.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -36,16 +37,6 @@ struct RenderTotals {
     std::optional<float> sweepStalledAt;
     // The surface asked to stop before the last sample: the running values are partial.
     bool stopped = false;
-};
-
-// The three numbers of the information box, in double from the running values:
-// maximum / yScale, minimum / yScale, and the mean: (sum / samples) / yScale for an explicit
-// graph or a parametric or polar curve, ((sum / quality) / yScale) / W for an implicit one or an
-// explicit one without samples.
-struct Statistics {
-    double maximum;
-    double minimum;
-    double mean;
 };
 
 // What the rendering of one function's statistics gives.
@@ -113,8 +104,5 @@ RenderResult DrawGraph(const GraphView& view, const RenderOptions& options,
 std::string SweepStallText(float quality, float position);
 
 Statistics ComputeStatistics(const RenderTotals& totals, float yScale, float quality, int width);
-
-// "Maximum: %f\r\nMinimum: %f\r\nMean: %f", each number written by `format`.
-std::string StatisticsText(const Statistics& statistics, std::string (*format)(double));
 
 } // namespace plovex

@@ -1029,8 +1029,7 @@ std::optional<float> CPlovexView::RenderOnce()
     const RenderTotals& totals = result.totals;
     m_drawnRedrawable = !noClear && !totals.stopped;
     // A stopped rendering's running values cover part of the samples: no statistics.
-    m_info = totals.stopped ? EngineTexts::kRenderingStopped
-                            : StatisticsText(result.statistics, FormatFixed);
+    m_info = totals.stopped ? InfoField::StoppedRendering() : InfoField::Of(result.statistics);
     surface.Finish();
     GraphArea().SetDescription(GraphDescription::Describe(
         document.Model().Functions(), document.Function(m_selected), *this));

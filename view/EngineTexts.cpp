@@ -57,26 +57,24 @@ QString EngineTexts::Status(const std::string& status)
     return QString::fromStdString(status);
 }
 
-QString EngineTexts::Statistics(const std::string& info)
+QString EngineTexts::Statistics(const InfoField& info)
 {
-    // Fields keep their line breaks as "\r\n", which a translation file does not hold.
-    if (info == kRenderingStopped)
+    // The box keeps its line breaks as "\r\n", which a translation file does not hold.
+    const auto line = [](const char* text, double value) {
+        return tr(text).arg(QString::fromStdString(FormatFixed(value)));
+    };
+    switch (info.state) {
+    case InfoField::State::Empty:
+        break;
+    case InfoField::State::Statistics:
+        return QStringList { line(QT_TR_NOOP("Maximum: %1"), info.statistics.maximum),
+            line(QT_TR_NOOP("Minimum: %1"), info.statistics.minimum),
+            line(QT_TR_NOOP("Mean: %1"), info.statistics.mean) }
+            .join(QStringLiteral("\r\n"));
+    case InfoField::State::Stopped:
         return tr("Rendering stopped:\nno statistics.").replace(u'\n', QStringLiteral("\r\n"));
-    QStringList lines = QString::fromStdString(info).split(QStringLiteral("\r\n"));
-    for (QString& line : lines) {
-        const qsizetype colon = line.indexOf(QStringLiteral(": "));
-        if (colon < 0)
-            continue;
-        const QString label = line.left(colon);
-        const QString value = line.mid(colon + 2);
-        if (label == QLatin1String("Maximum"))
-            line = tr("Maximum: %1").arg(value);
-        else if (label == QLatin1String("Minimum"))
-            line = tr("Minimum: %1").arg(value);
-        else if (label == QLatin1String("Mean"))
-            line = tr("Mean: %1").arg(value);
     }
-    return lines.join(QStringLiteral("\r\n"));
+    return {};
 }
 
 QString EngineTexts::SweepStall(float quality, float position)

@@ -6,6 +6,7 @@
 #include "document/Rgb.h"
 #include "document/UndoStep.h"
 #include "engine/ParseResult.h"
+#include "render/Statistics.h"
 #include "render/ValueTable.h"
 
 #include <QCoreApplication>
@@ -23,9 +24,6 @@ class EngineTexts {
     Q_DECLARE_TR_FUNCTIONS(EngineTexts)
 
 public:
-    // What the statistics box shows of a rendering stopped before its end.
-    static constexpr const char* kRenderingStopped = "Rendering stopped:\r\nno statistics.";
-
     // The character or name it quotes as the box that holds `expression` shows it.
     static QString ParseError(const ParseResult& result, std::string_view expression);
     // Every error of a function's parse, one a line; each names its expression in a parametric
@@ -33,8 +31,8 @@ public:
     static QString ParseErrors(const GraphFunction& function, const FunctionParse& parse);
     // The form's status: "WORKING", "DONE", or the mouse position, which needs no words.
     static QString Status(const std::string& status);
-    // The statistics text, "Maximum: 1.000000" and so on, line by line.
-    static QString Statistics(const std::string& info);
+    // The information box's lines, "Maximum: 1.000000" and so on, joined by "\r\n".
+    static QString Statistics(const InfoField& info);
     static QString SweepStall(float quality, float position);
     static QString IntegralStop(float stoppedAt, float upper);
     // Why the codec refused a document.

@@ -204,16 +204,21 @@ TEST(CPlovexViewForm, NumbersAndStatisticsShowWhole)
     auto* statistics = qobject_cast<QPlainTextEdit*>(view.GetDlgItem(res::kInfoEdit));
     const int margin = static_cast<int>(statistics->document()->documentMargin());
     const struct {
+        Statistics statistics;
         const char* info;
         bool whole; // every line shows to its end
     } cases[] = {
-        { "Maximum: 930.250000\r\nMinimum: -380506.684364\r\nMean: -506.733134", true },
+        { { 930.25, -380506.684364, -506.733134 },
+            "Maximum: 930.250000\r\nMinimum: -380506.684364\r\nMean: -506.733134", true },
         // Too long for any box: cut at the right, never broken onto a line of its own.
-        { "Maximum: 1000000000000000019884624838656.000000\r\nMinimum: -inf\r\nMean: nan", false },
+        { { 1e30, -INFINITY, NAN },
+            "Maximum: 1000000000000000019884624838656.000000\r\nMinimum: -inf\r\nMean: nan",
+            false },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.info);
-        view.m_info = c.info;
+        view.m_info = InfoField::Of(c.statistics);
+        ASSERT_EQ(InfoText(view.m_info), c.info);
         view.UpdateData(false);
         QApplication::processEvents();
         EXPECT_EQ(statistics->document()->lineCount(), 3);
@@ -278,7 +283,7 @@ TEST_F(ViewTest, ANewDocumentDrawsALineAlongTheXAxis)
     EXPECT_EQ(Text(res::kExpressionEdit), "");
     EXPECT_EQ(Text(res::kPostfixEdit), "");
     EXPECT_EQ(Text(res::kStatusStatic), "DONE");
-    EXPECT_EQ(view.m_info, "Maximum: 0.000000\r\nMinimum: 0.000000\r\nMean: 0.000000");
+    EXPECT_EQ(InfoText(view.m_info), "Maximum: 0.000000\r\nMinimum: 0.000000\r\nMean: 0.000000");
     EXPECT_EQ(Text(res::kInfoEdit), "Maximum: 0.000000\nMinimum: 0.000000\nMean: 0.000000");
     for (int x = 0; x < 2 * Hw(); ++x)
         ASSERT_TRUE(Blue(x, Hh())) << x;
@@ -972,7 +977,7 @@ TEST_F(ViewTest, NumbersUseAPointInEveryLocale)
     Click(res::kEvaluateButton);
     EXPECT_EQ(Text(res::kPostfixEdit), "x(2.000000)/");
     EXPECT_EQ(messages.messages, Strings { "0.750000" });
-    EXPECT_EQ(view.m_info.find(','), std::string::npos) << view.m_info;
+    EXPECT_EQ(InfoText(view.m_info).find(','), std::string::npos) << InfoText(view.m_info);
     std::setlocale(LC_ALL, saved.c_str());
     QLocale::setDefault(savedQtLocale);
 }

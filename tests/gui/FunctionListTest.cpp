@@ -141,7 +141,7 @@ TEST_F(ShellTest, FunctionsRoundTripThroughTheWindow)
     EXPECT_EQ(Listed(view.GetDocument()), expected);
     EXPECT_FALSE(view.GetDocument().IsModified());
     EXPECT_EQ(view.GraphPicture(), Rendered(view));
-    EXPECT_EQ(view.m_info, "Maximum: 10.000000\r\nMinimum: -9.999999\r\nMean: 0.001055");
+    EXPECT_EQ(InfoText(view.m_info), "Maximum: 10.000000\r\nMinimum: -9.999999\r\nMean: 0.001055");
     EXPECT_TRUE(m_messages.messages.empty());
 }
 
@@ -171,7 +171,7 @@ TEST_F(ShellTest, EachFormKeepsItsSelectionAndItsStatisticsFollowIt)
         SCOPED_TRACE(step.select);
         step.view->SelectFunction(step.select);
         EXPECT_EQ(step.view->SelectedFunction(), step.select);
-        EXPECT_EQ(step.view->m_info, step.info);
+        EXPECT_EQ(InfoText(step.view->m_info), step.info);
         EXPECT_EQ(step.view->m_expression, step.select == 0 ? "3" : "5");
     }
     EXPECT_EQ(first.SelectedFunction(), 0u);
@@ -273,7 +273,7 @@ TEST_F(ShellTest, TwoWindowsOfADocumentStayInStep)
             // The window that evaluated keeps its picture until its next rendering.
             if (std::string(step.name).find("Evaluate") == std::string::npos || view == &first) {
                 EXPECT_EQ(view->GraphPicture(), picture);
-                EXPECT_EQ(view->m_info, statistics);
+                EXPECT_EQ(InfoText(view->m_info), statistics);
             }
         }
     }

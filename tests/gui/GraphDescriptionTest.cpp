@@ -31,7 +31,7 @@ FormFields Fields(const Case& c)
     fields.m_noClear = c.noClear;
     fields.m_xScale = c.xScale;
     fields.m_yScale = 2.5f;
-    fields.m_info = "Maximum: 1\r\nMinimum: -1\r\nMean: 0";
+    fields.m_info = InfoField::Of({ 1.0, -1.0, 0.0 });
     return fields;
 }
 
@@ -39,27 +39,31 @@ TEST(GraphDescription, SaysWhatTheRenderingDrewInTheUsersLanguage)
 {
     const Case cases[] = {
         { "", "x^2", false, false, false, 10.0f,
-            "x^2, explicit. X scale 10, Y scale 2.5. Maximum: 1, Minimum: -1, Mean: 0." },
+            "x^2, explicit. X scale 10, Y scale 2.5. Maximum: 1.000000, Minimum: -1.000000, Mean: "
+            "0.000000." },
         { "", "", false, false, false, 10.0f,
-            "No expression, explicit. X scale 10, Y scale 2.5. Maximum: 1, Minimum: -1, Mean: 0." },
+            "No expression, explicit. X scale 10, Y scale 2.5. Maximum: 1.000000, Minimum: "
+            "-1.000000, Mean: 0.000000." },
         { "", "  ", false, true, false, 10.0f,
-            "Derivative of no expression, explicit. X scale 10, Y scale 2.5. Maximum: 1, "
-            "Minimum: -1, Mean: 0." },
+            "Derivative of no expression, explicit. X scale 10, Y scale 2.5. Maximum: 1.000000, "
+            "Minimum: -1.000000, Mean: 0.000000." },
         { "", "sin x", false, true, false, 0.1f,
-            "Derivative of sin x, explicit. X scale 0.1, Y scale 2.5. Maximum: 1, Minimum: -1, "
-            "Mean: 0." },
+            "Derivative of sin x, explicit. X scale 0.1, Y scale 2.5. Maximum: 1.000000, Minimum: "
+            "-1.000000, "
+            "Mean: 0.000000." },
         { "", "x^2+y^2-25", true, false, true, -3.0f,
             "x^2+y^2-25, implicit, drawn over the previous graph. X scale -3, Y scale 2.5. "
-            "Maximum: 1, Minimum: -1, Mean: 0." },
+            "Maximum: 1.000000, Minimum: -1.000000, Mean: 0.000000." },
         // A place marker inside the expression stays as typed.
         { "", "%1+%2", false, false, false, 10.0f,
-            "%1+%2, explicit. X scale 10, Y scale 2.5. Maximum: 1, Minimum: -1, Mean: 0." },
+            "%1+%2, explicit. X scale 10, Y scale 2.5. Maximum: 1.000000, Minimum: -1.000000, "
+            "Mean: 0.000000." },
         { "de_DE", "x^2+y^2-25", true, false, true, 10.0f,
             "x^2+y^2-25, implizit, über den vorherigen Graphen gezeichnet. X-Skala 10, Y-Skala "
-            "2.5. Maximum: 1, Minimum: -1, Mittelwert: 0." },
+            "2.5. Maximum: 1.000000, Minimum: -1.000000, Mittelwert: 0.000000." },
         { "fr_FR", "", false, true, false, 10.0f,
             "Dérivée d’aucune expression, explicite. Échelle X 10, échelle Y 2.5. Maximum\u00a0: "
-            "1, Minimum\u00a0: -1, Moyenne\u00a0: 0." },
+            "1.000000, Minimum\u00a0: -1.000000, Moyenne\u00a0: 0.000000." },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.language) + " " + c.expression);
@@ -90,13 +94,15 @@ TEST(GraphDescription, NamesTheShownFunctionsOfAGraphOfSeveral)
             { "", CurveKind::Explicit, { 1, 2, 3 }, true } });
     EXPECT_EQ(GraphDescription::Describe(several, "x^2", Fields(selected)).toStdString(),
         "Shown: x^2 in blue, x^2+y^2-25 = 0 in vermillion, no expression in #010203. Selected: "
-        "x^2, explicit. X scale 10, Y scale 2.5. Maximum: 1, Minimum: -1, Mean: 0.");
+        "x^2, explicit. X scale 10, Y scale 2.5. Maximum: 1.000000, Minimum: -1.000000, Mean: "
+        "0.000000.");
     const std::vector<GraphFunction> hidden
         = functions({ { "x", CurveKind::Explicit, { 0, 0, 255 }, false },
             { "1", CurveKind::Explicit, { 0, 0, 0 }, false } });
     EXPECT_EQ(GraphDescription::Describe(hidden, "x", Fields(selected)).toStdString(),
-        "Nothing shown. Selected: x, explicit. X scale 10, Y scale 2.5. Maximum: 1, Minimum: -1, "
-        "Mean: 0.");
+        "Nothing shown. Selected: x, explicit. X scale 10, Y scale 2.5. Maximum: 1.000000, "
+        "Minimum: -1.000000, "
+        "Mean: 0.000000.");
     // Curves are named with their kind and range, the selected one at the start of a sentence.
     const std::vector<GraphFunction> curves = functions(
         { { "t-sin t", CurveKind::Parametric, { 0, 0, 255 }, true, "1-cos t", { 0.0f, 2.5f } },
@@ -104,7 +110,8 @@ TEST(GraphDescription, NamesTheShownFunctionsOfAGraphOfSeveral)
     EXPECT_EQ(GraphDescription::Describe(curves, curves[1], Fields(selected)).toStdString(),
         "Shown: parametric curve (t-sin t, 1-cos t) for t from 0 to 2.5 in blue, polar curve r = "
         "t/2 for t from 0 to 6.2831855 in vermillion. Selected: Polar curve r = t/2 for t from 0 "
-        "to 6.2831855. X scale 10, Y scale 2.5. Maximum: 1, Minimum: -1, Mean: 0.");
+        "to 6.2831855. X scale 10, Y scale 2.5. Maximum: 1.000000, Minimum: -1.000000, Mean: "
+        "0.000000.");
 }
 
 } // namespace

@@ -132,7 +132,7 @@ TEST_F(ShellTest, StartsMaximisedWithOneNewPlottedGraph)
     EXPECT_FALSE(frame.HelpWindow().isVisible());
     // The empty expression has been plotted: the statistics of the line y = 0.
     const CPlovexView& view = ViewOf(Active(app));
-    EXPECT_EQ(view.m_info, "Maximum: 0.000000\r\nMinimum: 0.000000\r\nMean: 0.000000");
+    EXPECT_EQ(InfoText(view.m_info), "Maximum: 0.000000\r\nMinimum: 0.000000\r\nMean: 0.000000");
     EXPECT_FALSE(Active(app).GetDocument().IsModified());
     EXPECT_TRUE(m_messages.messages.empty());
 }

@@ -388,8 +388,9 @@ TEST(Translations, TheWindowsEnglishIsTheCommandLines)
         QString::fromStdString(SweepStallText(100000.0f, 3.5f)));
     EXPECT_EQ(EngineTexts::IntegralStop(262144.0f, -INFINITY),
         QString::fromStdString(IntegralStopText(262144.0f, -INFINITY, FormatFixed)));
-    const std::string statistics = StatisticsText({ 1.5, -0.25, NAN }, FormatFixed);
-    EXPECT_EQ(EngineTexts::Statistics(statistics), QString::fromStdString(statistics));
+    for (const InfoField& info :
+        { InfoField {}, InfoField::Of({ 1.5, -0.25, NAN }), InfoField::StoppedRendering() })
+        EXPECT_EQ(EngineTexts::Statistics(info), QString::fromStdString(InfoText(info)));
     for (const std::vector<std::uint8_t>& bytes : std::vector<std::vector<std::uint8_t>> {
              {}, { 0xFF, 0x01 }, { 0xFF, 0xFF, 0xFF, 0x00 }, { 5, 'x' } }) {
         const DecodedDocument decoded = DecodeDocument(bytes);

@@ -10,7 +10,7 @@
 namespace plovex {
 
 // One function drawn with a form's fields, as the graph form draws its only function: the
-// statistics text lands in fields.m_info. A surface that also watches the progress (the
+// statistics land in fields.m_info. A surface that also watches the progress (the
 // recording one) hears it too.
 inline RenderTotals DrawFormGraph(
     FormFields& fields, const Program& program, DrawingSurface& surface, unsigned threads = 0)
@@ -21,7 +21,7 @@ inline RenderTotals DrawFormGraph(
     const RenderResult result = DrawGraph({ fields.m_xScale, fields.m_yScale, fields.m_quality },
         { fields.m_noClear, fields.m_grid }, items, 0, surface, watcher ? *watcher : unwatched,
         threads);
-    fields.m_info = StatisticsText(result.statistics, FormatFixed);
+    fields.m_info = InfoField::Of(result.statistics);
     return result.totals;
 }
 

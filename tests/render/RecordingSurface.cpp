@@ -106,7 +106,8 @@ void RecordingSurface::ShowStatus(RenderStatus status)
 {
     m_fields.m_status = StatusWord(status);
     // The statistics must not be in the fields yet at any status: the caller pushes them.
-    m_calls.push_back("ShowStatus " + m_fields.m_status + (m_fields.m_info.empty() ? "" : " info"));
+    m_calls.push_back("ShowStatus " + m_fields.m_status
+        + (m_fields.m_info.state == InfoField::State::Empty ? "" : " info"));
 }
 
 } // namespace plovex
