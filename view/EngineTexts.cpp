@@ -54,6 +54,8 @@ QString EngineTexts::Status(const std::string& status)
         return tr("WORKING");
     if (status == "DONE")
         return tr("DONE");
+    if (status == "STOPPED")
+        return tr("STOPPED");
     return QString::fromStdString(status);
 }
 

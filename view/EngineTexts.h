@@ -29,7 +29,7 @@ public:
     // Every error of a function's parse, one a line; each names its expression in a parametric
     // or polar curve: "y(t): Parse Error: Unmatched parentheses.".
     static QString ParseErrors(const GraphFunction& function, const FunctionParse& parse);
-    // The form's status: "WORKING", "DONE", or the mouse position, which needs no words.
+    // The form's status: "WORKING", "DONE", "STOPPED", or the mouse position, which needs no words.
     static QString Status(const std::string& status);
     // The information box's lines, "Maximum: 1.000000" and so on, joined by "\r\n".
     static QString Statistics(const InfoField& info);

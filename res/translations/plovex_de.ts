@@ -379,6 +379,10 @@ keine Statistik.</translation>
         <source>Change Value</source>
         <translation>Wert ändern</translation>
     </message>
+    <message>
+        <source>STOPPED</source>
+        <translation>ANGEHALTEN</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>

@@ -379,6 +379,10 @@ sin estadísticas.</translation>
         <source>Change Value</source>
         <translation>Cambio de valor</translation>
     </message>
+    <message>
+        <source>STOPPED</source>
+        <translation>DETENIDO</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>

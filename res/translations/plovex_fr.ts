@@ -379,6 +379,10 @@ pas de statistiques.</translation>
         <source>Change Value</source>
         <translation>Changement de valeur</translation>
     </message>
+    <message>
+        <source>STOPPED</source>
+        <translation>ARRÊTÉ</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>

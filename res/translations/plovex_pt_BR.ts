@@ -379,6 +379,10 @@ sem estatísticas.</translation>
         <source>Change Value</source>
         <translation>Alteração de valor</translation>
     </message>
+    <message>
+        <source>STOPPED</source>
+        <translation>PARADO</translation>
+    </message>
 </context>
 <context>
     <name>FileDialogService</name>

@@ -354,7 +354,7 @@ TEST(Translations, NoCaptionIsClipped)
                 continue;
             // The form's status shows the renderer's words too.
             const QWidget& status = *controls.Item(res::kStatusStatic);
-            for (const char* word : { "WORKING", "DONE" }) {
+            for (const char* word : { "WORKING", "DONE", "STOPPED" }) {
                 SCOPED_TRACE(word);
                 EXPECT_TRUE(Fits(status, EngineTexts::Status(word)));
             }
@@ -403,7 +403,7 @@ TEST(Translations, TheWindowsEnglishIsTheCommandLines)
              TableRefusal::BadLimit, TableRefusal::AwayFromTo, TableRefusal::TooManyRows })
         EXPECT_EQ(EngineTexts::TableRefusalText(refusal),
             QString::fromStdString(TableRefusalText(refusal)));
-    for (const char* status : { "WORKING", "DONE", "(3,-4) *" })
+    for (const char* status : { "WORKING", "DONE", "STOPPED", "(3,-4) *" })
         EXPECT_EQ(EngineTexts::Status(status), status);
 }
 
