@@ -63,6 +63,25 @@ double WindowStep(CPlovexDoc& document, const CPlovexView& view, int position)
     return Seconds(start);
 }
 
+// The fastest of `steps` slider steps of the model's first parameter, each from the value set to
+// the picture drawn, without a window.
+double FastestModelStep(GraphModel& model, ImageSurface& surface, int steps)
+{
+    double fastest = std::numeric_limits<double>::infinity();
+    for (int i = 0; i < steps; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        Parameter a = model.GetParameter(0);
+        a.value = SliderValue(a, 60 + i % 2);
+        model.SetParameter(0, a);
+        std::size_t statisticsItem = 0;
+        const std::vector<PlotItem> items
+            = PlotItems(model.Functions(), 0, false, statisticsItem, model.Variables());
+        (void)DrawGraph(model.View(), {}, items, statisticsItem, surface);
+        fastest = std::min(fastest, Seconds(start));
+    }
+    return fastest;
+}
+
 void PrintWindowStep(int steps)
 {
     CPlovexDoc document;
@@ -82,18 +101,7 @@ void PrintWindowStep(int steps)
     for (std::size_t i = 0; i < model.Count(); ++i)
         (void)model.Parse(i);
     ImageSurface surface(size.width(), size.height());
-    double rendering = std::numeric_limits<double>::infinity();
-    for (int i = 0; i < steps; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        Parameter a = model.GetParameter(0);
-        a.value = SliderValue(a, 60 + i % 2);
-        model.SetParameter(0, a);
-        std::size_t statisticsItem = 0;
-        const std::vector<PlotItem> items
-            = PlotItems(model.Functions(), 0, false, statisticsItem, model.Variables());
-        (void)DrawGraph(model.View(), {}, items, statisticsItem, surface);
-        rendering = std::min(rendering, Seconds(start));
-    }
+    const double rendering = FastestModelStep(model, surface, steps);
     std::printf("One slider step on eight functions that use the parameter, default %dx%d graph: "
                 "%.3f ms in the window, value set to picture shown (rendering alone %.3f ms; "
                 "target under 5 ms)\n",
@@ -108,18 +116,7 @@ void PrintLargeImplicitStep(int steps)
     model.Load({ function }, {}, { { "a", 1.0f, -5.0f, 5.0f, 0.1f } });
     (void)model.Parse(0);
     ImageSurface surface(1920, 1080);
-    double fastest = std::numeric_limits<double>::infinity();
-    for (int i = 0; i < steps; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        Parameter a = model.GetParameter(0);
-        a.value = SliderValue(a, 60 + i % 2);
-        model.SetParameter(0, a);
-        std::size_t statisticsItem = 0;
-        const std::vector<PlotItem> items
-            = PlotItems(model.Functions(), 0, false, statisticsItem, model.Variables());
-        (void)DrawGraph(model.View(), {}, items, statisticsItem, surface);
-        fastest = std::min(fastest, Seconds(start));
-    }
+    const double fastest = FastestModelStep(model, surface, steps);
     std::printf("One slider step on a 1920x1080 implicit graph that uses the parameter, "
                 "sin(x*y/(x+a)): %.1f ms on every core (no target: a drag shows every picture "
                 "it can, the newest value next)\n",

@@ -6,19 +6,9 @@
 #include "view/VectorGraphWriter.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 namespace plovex {
-namespace {
-
-QString ExportError(const QString& path, const QString& reason)
-{
-    return QCoreApplication::translate("ImageExport", "Cannot export the graph to \"%1\".\n\n%2")
-        .arg(QDir::toNativeSeparators(path), reason);
-}
-
-} // namespace
 
 QString GraphExportFilter()
 {
@@ -38,11 +28,7 @@ bool ExportGraph(const DrawnGraph& graph, int width, int height, ExportKeep keep
                                           << "svg";
     formats.sort();
     if (!vector && !ExportFormats().contains(QFileInfo(path).suffix().toLower())) {
-        error = ExportError(path,
-            QCoreApplication::translate("ImageExport",
-                "The name's extension does not say which image format to write. Use one of: "
-                "%1.")
-                .arg(formats.join(", ")));
+        error = UnknownFormatError(path, formats);
         return false;
     }
     const GraphView view = ExportView(graph.view, graph.width, graph.height, width, height, keep);
@@ -58,12 +44,7 @@ bool ExportGraph(const DrawnGraph& graph, int width, int height, ExportKeep keep
             path, QCoreApplication::translate("ImageExport", "The picture could not be drawn."));
         return false;
     }
-    QString reason;
-    if (!WriteWholeFile(path, drawn->bytes, reason)) {
-        error = ExportError(path, reason);
-        return false;
-    }
-    return true;
+    return WriteExport(path, drawn->bytes, error);
 }
 
 } // namespace plovex

@@ -11,7 +11,6 @@
 #include <QImageWriter>
 
 namespace plovex {
-namespace {
 
 QString ExportError(const QString& path, const QString& reason)
 {
@@ -19,7 +18,22 @@ QString ExportError(const QString& path, const QString& reason)
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
-} // namespace
+QString UnknownFormatError(const QString& path, const QStringList& formats)
+{
+    return ExportError(path,
+        QCoreApplication::translate("ImageExport",
+            "The name's extension does not say which image format to write. Use one of: %1.")
+            .arg(formats.join(", ")));
+}
+
+bool WriteExport(const QString& path, const QByteArray& bytes, QString& error)
+{
+    QString reason;
+    if (WriteWholeFile(path, bytes, reason))
+        return true;
+    error = ExportError(path, reason);
+    return false;
+}
 
 QStringList ExportFormats()
 {
@@ -45,11 +59,7 @@ bool ExportImage(const QImage& image, const QString& path, QString& error)
     }
     const QString format = QFileInfo(path).suffix().toLower();
     if (!ExportFormats().contains(format)) {
-        error = ExportError(path,
-            QCoreApplication::translate("ImageExport",
-                "The name's extension does not say which image format to write. Use one of: "
-                "%1.")
-                .arg(ExportFormats().join(", ")));
+        error = UnknownFormatError(path, ExportFormats());
         return false;
     }
     // Encoded whole before the file is touched, so a failure leaves nothing behind.
@@ -61,12 +71,7 @@ bool ExportImage(const QImage& image, const QString& path, QString& error)
         error = ExportError(path, writer.ErrorString());
         return false;
     }
-    QString reason;
-    if (!WriteWholeFile(path, bytes, reason)) {
-        error = ExportError(path, reason);
-        return false;
-    }
-    return true;
+    return WriteExport(path, bytes, error);
 }
 
 } // namespace plovex
