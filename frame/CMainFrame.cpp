@@ -3,6 +3,7 @@
 #include "engine/Numbers.h"
 #include "frame/CChildFrame.h"
 #include "frame/CEditCommands.h"
+#include "frame/CFrameActions.h"
 #include "frame/CFunctionBar.h"
 #include "frame/CParameterBar.h"
 #include "frame/CPointsDlg.h"
@@ -72,6 +73,7 @@ bool IsLockKey(const QEvent* event)
 CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent)
     , m_mdiArea(new QMdiArea(this))
+    , m_actions(new CFrameActions(*this, [this](ViewCommand command) { OnViewCommand(command); }))
     , m_helpWindow(new CHelpDlg(this))
     , m_pointsWindow(new CPointsDlg(this))
 {
@@ -88,7 +90,7 @@ CMainFrame::CMainFrame(QWidget* parent)
         OnUpdateFrameTitle();
     });
 
-    CreateActions();
+    ConnectActions();
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
@@ -119,229 +121,37 @@ CMainFrame::~CMainFrame()
         window->disconnect(this);
 }
 
-QAction* CMainFrame::CreateAction(int id, const QString& text, const char* icon)
+void CMainFrame::ConnectActions()
 {
-    auto* action = new QAction(text, this);
-    action->setData(id);
-    if (icon)
-        action->setIcon(QIcon(QString(":/icons/toolbar/%1.svg").arg(icon)));
-    // The command's string: its prompt, then after a line break its tooltip.
-    const QStringList prompt = LoadString(id).split('\n');
-    action->setStatusTip(prompt.value(0));
-    if (prompt.size() > 1)
-        action->setToolTip(prompt.value(1));
-    m_actions.insert(id, action);
-    return action;
-}
-
-void CMainFrame::CreateActions()
-{
-    QAction* action = CreateAction(res::kCmdFileNew, tr("&New"), "new");
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-
-    action = CreateAction(res::kCmdFileOpen, tr("&Open..."), "open");
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-
-    CreateAction(res::kCmdFileClose, tr("&Close"));
-
-    action = CreateAction(res::kCmdFileSave, tr("&Save"), "save");
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-
-    CreateAction(res::kCmdFileSaveAs, tr("Save &As..."));
-
-    action = CreateAction(res::kCmdExportGraph, tr("&Export Graph..."));
-    connect(
-        action, &QAction::triggered, this, [this] { OnViewCommand(&CPlovexView::OnExportGraph); });
-
-    action = CreateAction(res::kCmdFilePrint, tr("&Print..."), "print");
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    connect(
-        action, &QAction::triggered, this, [this] { OnViewCommand(&CPlovexView::OnFilePrint); });
-    addAction(action);
-
-    action = CreateAction(res::kCmdFilePrintPreview, tr("Print Pre&view..."));
-    connect(action, &QAction::triggered, this,
-        [this] { OnViewCommand(&CPlovexView::OnFilePrintPreview); });
-
     // The edit commands act on the text box that has the focus; Copy without selected text
     // copies the active graph's picture.
     m_edit = new CEditCommands(*this, [this] { OnViewCommand(&CPlovexView::OnCopyGraph); });
-    action = CreateAction(res::kCmdEditCut, tr("Cu&t"), "cut");
-    action->setShortcuts(
-        { QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete) });
-    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnCut);
-    addAction(action);
-
-    action = CreateAction(res::kCmdEditCopy, tr("&Copy"), "copy");
-    action->setShortcuts(
-        { QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert) });
-    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnCopy);
-    addAction(action);
-
-    action = CreateAction(res::kCmdEditPaste, tr("&Paste"), "paste");
-    action->setShortcuts(
-        { QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert) });
-    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnPaste);
-    addAction(action);
-
-    action = CreateAction(res::kCmdEditUndo, tr("&Undo"));
-    action->setShortcuts(
-        { QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace) });
-    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnUndo);
-    addAction(action);
-
-    action = CreateAction(res::kCmdEditRedo, tr("&Redo"));
-    action->setShortcuts(
-        { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y) });
-    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnRedo);
-    addAction(action);
-
-    m_recentPlaceholder = new QAction(tr("Recent File"), this);
-    m_recentPlaceholder->setData(res::kCmdFileMru1);
-    m_recentPlaceholder->setEnabled(false);
-    for (int i = 0; i < kRecentFileCount; ++i)
-        m_recentFiles << CreateAction(res::kCmdFileMru1 + i, QString());
-
-    action = CreateAction(res::kCmdAppExit, tr("E&xit"));
-    connect(action, &QAction::triggered, this, &QWidget::close);
-
-    action = CreateAction(res::kCmdViewToolbar, tr("&Toolbar"));
-    action->setCheckable(true);
-    action->setChecked(true);
-
-    action = CreateAction(res::kCmdViewStatusBar, tr("&Status Bar"));
-    action->setCheckable(true);
-    action->setChecked(true);
-
-    // One choice for every graph window, off until the user turns it on, kept across runs.
-    action = CreateAction(res::kCmdViewGrid, tr("&Grid"));
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    action->setCheckable(true);
-    action->setChecked(QSettings().value(kGridSetting, false).toBool());
-    connect(action, &QAction::toggled, this, &CMainFrame::OnViewGrid);
-
-    // Moving around the active graph; the icons come from the desktop's theme where it has them.
     const struct {
         int id;
-        const char* text;
-        const char* icon;
-        QKeySequence key;
-        void (CPlovexView::*command)();
-    } navigation[] = {
-        { res::kCmdViewZoomIn, QT_TR_NOOP("Zoom &In"), "zoom-in", QKeySequence::ZoomIn,
-            &CPlovexView::OnZoomIn },
-        { res::kCmdViewZoomOut, QT_TR_NOOP("Zoom &Out"), "zoom-out", QKeySequence::ZoomOut,
-            &CPlovexView::OnZoomOut },
-        { res::kCmdViewReset, QT_TR_NOOP("&Reset View"), "zoom-original",
-            QKeySequence(Qt::CTRL | Qt::Key_0), &CPlovexView::OnResetView },
-        { res::kCmdViewEqualScales, QT_TR_NOOP("&Equal Scales"), nullptr, QKeySequence(),
-            &CPlovexView::OnEqualScales },
-        { res::kCmdViewBack, QT_TR_NOOP("&Back"), "go-previous",
-            QKeySequence(Qt::ALT | Qt::Key_Left), &CPlovexView::OnViewBack },
-        { res::kCmdViewForward, QT_TR_NOOP("For&ward"), "go-next",
-            QKeySequence(Qt::ALT | Qt::Key_Right), &CPlovexView::OnViewForward },
+        void (CEditCommands::*command)();
+    } editCommands[] = {
+        { res::kCmdEditCut, &CEditCommands::OnCut },
+        { res::kCmdEditCopy, &CEditCommands::OnCopy },
+        { res::kCmdEditPaste, &CEditCommands::OnPaste },
+        { res::kCmdEditUndo, &CEditCommands::OnUndo },
+        { res::kCmdEditRedo, &CEditCommands::OnRedo },
     };
-    for (const auto& command : navigation) {
-        action = CreateAction(command.id, tr(command.text));
-        if (command.icon)
-            action->setIcon(QIcon::fromTheme(command.icon));
-        action->setShortcut(command.key);
-        connect(action, &QAction::triggered, this,
-            [this, handler = command.command] { OnViewCommand(handler); });
-    }
-    action = CreateAction(res::kCmdViewFullScreen, tr("F&ull Screen Graph"));
-    action->setShortcut(QKeySequence(Qt::Key_F11));
-    action->setCheckable(true);
-    connect(action, &QAction::triggered, this, &CMainFrame::OnViewFullScreen);
-
-    // Ctrl+= as well: on most keyboards + needs Shift.
-    Action(res::kCmdViewZoomIn)
-        ->setShortcuts(
-            { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) });
-    Action(res::kCmdViewZoomOut)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    // The function list and the commands on the active form's selected function.
-    action = CreateAction(res::kCmdViewFunctionList, tr("&Function List"));
-    action->setCheckable(true);
-    // The list's buttons have short captions, so that the dock stays narrow.
-    const struct {
-        int id;
-        const char* text;
-        const char* button;
-        QKeySequence key;
-        void (CPlovexView::*handler)();
-    } functionCommands[] = {
-        { res::kCmdFunctionNew, QT_TR_NOOP("&New Function"), QT_TR_NOOP("New"),
-            QKeySequence(Qt::Key_Insert), &CPlovexView::OnNewFunction },
-        { res::kCmdFunctionDelete, QT_TR_NOOP("&Delete Function"), QT_TR_NOOP("Delete"),
-            QKeySequence(Qt::Key_Delete), &CPlovexView::OnDeleteFunction },
-        { res::kCmdFunctionColour, QT_TR_NOOP("&Colour..."), QT_TR_NOOP("Colour"),
-            QKeySequence(Qt::Key_F2), &CPlovexView::OnFunctionColour },
-        { res::kCmdFunctionMoveUp, QT_TR_NOOP("Move &Up"), QT_TR_NOOP("Up"),
-            QKeySequence(Qt::ALT | Qt::Key_Up), &CPlovexView::OnMoveFunctionUp },
-        { res::kCmdFunctionMoveDown, QT_TR_NOOP("Move Do&wn"), QT_TR_NOOP("Down"),
-            QKeySequence(Qt::ALT | Qt::Key_Down), &CPlovexView::OnMoveFunctionDown },
-    };
-    for (const auto& command : functionCommands) {
-        action = CreateAction(command.id, tr(command.text));
-        action->setIconText(tr(command.button));
-        // The keys belong to the list: elsewhere Insert and Delete edit the focused box.
-        action->setShortcut(command.key);
-        action->setShortcutContext(Qt::WidgetShortcut);
-        connect(action, &QAction::triggered, this,
-            [this, handler = command.handler] { OnViewCommand(handler); });
-    }
-
-    // The Tools commands work on the active graph's function as the last rendering drew it.
-    action = CreateAction(res::kCmdFindRoots, tr("Find &Roots"));
-    connect(action, &QAction::triggered, this, [this] { OnFindPoints(PointSearch::Roots); });
-
-    action = CreateAction(res::kCmdFindExtrema, tr("Find &Extrema"));
-    connect(action, &QAction::triggered, this, [this] { OnFindPoints(PointSearch::Extrema); });
-
-    action = CreateAction(res::kCmdFindIntersections, tr("Find &Intersections"));
-    connect(
-        action, &QAction::triggered, this, [this] { OnFindPoints(PointSearch::Intersections); });
-
-    action = CreateAction(res::kCmdTableOfValues, tr("&Table of Values..."));
-    connect(action, &QAction::triggered, this,
-        [this] { OnViewCommand(&CPlovexView::OnTableOfValues); });
-
-    CreateAction(res::kCmdWindowNew, tr("&New Window"));
-
-    action = CreateAction(res::kCmdWindowCascade, tr("&Cascade"));
-    connect(action, &QAction::triggered, this, [this] { m_placement.Cascade(); });
-
-    action = CreateAction(res::kCmdWindowTile, tr("&Tile"));
-    connect(action, &QAction::triggered, this, [this] { m_placement.Tile(); });
-
-    action = CreateAction(res::kCmdWindowArrange, tr("&Arrange Icons"));
-    connect(action, &QAction::triggered, this, [this] { m_placement.ArrangeIcons(); });
-
-    action = CreateAction(res::kCmdUsingPlovex, tr("&Using Plovex"));
-    action->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(action, &QAction::triggered, this, &CMainFrame::OnHelpUsing);
-    addAction(action);
-
-    CreateAction(res::kCmdAppAbout, tr("&About Plovex..."), "about");
-
-    // Commands without a handler anywhere: shown disabled.
-    struct Unhandled {
-        int id;
-        const char* text;
-        const char* icon;
-        QList<QKeySequence> keys;
-    };
-    const Unhandled unhandled[] = {
-        { res::kCmdNextPane, QT_TR_NOOP("Ne&xt Pane"), nullptr, { QKeySequence(Qt::Key_F6) } },
-        { res::kCmdPrevPane, QT_TR_NOOP("Pre&vious Pane"), nullptr,
-            { QKeySequence(Qt::SHIFT | Qt::Key_F6) } },
-    };
-    for (const Unhandled& command : unhandled) {
-        action = CreateAction(command.id, tr(command.text), command.icon);
-        action->setShortcuts(command.keys);
-        action->setEnabled(false);
-        addAction(action);
-    }
+    for (const auto& edit : editCommands)
+        connect(Action(edit.id), &QAction::triggered, m_edit, edit.command);
+    const auto on
+        = [this](int id, auto handler) { connect(Action(id), &QAction::triggered, this, handler); };
+    on(res::kCmdAppExit, [this] { close(); });
+    // Off until the user turns it on.
+    Action(res::kCmdViewGrid)->setChecked(QSettings().value(kGridSetting, false).toBool());
+    connect(Action(res::kCmdViewGrid), &QAction::toggled, this, &CMainFrame::OnViewGrid);
+    on(res::kCmdViewFullScreen, [this] { OnViewFullScreen(); });
+    on(res::kCmdFindRoots, [this] { OnFindPoints(PointSearch::Roots); });
+    on(res::kCmdFindExtrema, [this] { OnFindPoints(PointSearch::Extrema); });
+    on(res::kCmdFindIntersections, [this] { OnFindPoints(PointSearch::Intersections); });
+    on(res::kCmdWindowCascade, [this] { m_placement.Cascade(); });
+    on(res::kCmdWindowTile, [this] { m_placement.Tile(); });
+    on(res::kCmdWindowArrange, [this] { m_placement.ArrangeIcons(); });
+    on(res::kCmdUsingPlovex, [this] { OnHelpUsing(); });
 }
 
 void CMainFrame::CreateMenus()
@@ -360,8 +170,8 @@ void CMainFrame::CreateMenus()
             menu->addAction(Action(res::kCmdFilePrintPreview));
         }
         menu->addSeparator();
-        menu->addAction(m_recentPlaceholder);
-        menu->addActions(m_recentFiles);
+        menu->addAction(m_actions->RecentPlaceholder());
+        menu->addActions(m_actions->RecentFiles());
         menu->addSeparator();
         menu->addAction(Action(res::kCmdAppExit));
         return menu;
@@ -541,11 +351,7 @@ void CMainFrame::CreateParameterBar()
     if (dockWidgetArea(m_functionBar) == Qt::RightDockWidgetArea && !m_functionBar->isFloating())
         splitDockWidget(m_functionBar, m_parameterBar, Qt::Vertical);
     QAction* toggle = m_parameterBar->ToggleAction();
-    toggle->setData(res::kCmdViewParameterList);
-    const QStringList prompt = LoadString(res::kCmdViewParameterList).split('\n');
-    toggle->setStatusTip(prompt.value(0));
-    toggle->setToolTip(prompt.value(1));
-    m_actions.insert(res::kCmdViewParameterList, toggle);
+    m_actions->Add(res::kCmdViewParameterList, toggle);
     // Just after Function List.
     const QList<QAction*> items = m_viewMenu->actions();
     const qsizetype list = items.indexOf(Action(res::kCmdViewFunctionList));
@@ -647,12 +453,7 @@ CChildFrame* CMainFrame::ActiveChild() const
 
 void CMainFrame::SetRecentFiles(const RecentFileList& files)
 {
-    const int count = static_cast<int>(files.Files().size());
-    m_recentPlaceholder->setVisible(count == 0);
-    for (int i = 0; i < m_recentFiles.size(); ++i) {
-        m_recentFiles[i]->setText(i < count ? files.MenuText(i) : QString());
-        m_recentFiles[i]->setVisible(i < count);
-    }
+    m_actions->SetRecentFiles(files);
 }
 
 void CMainFrame::SetKeyLocks(const KeyLocks& locks)
@@ -783,7 +584,7 @@ void CMainFrame::OnUpdateViewHistory()
     Action(res::kCmdViewForward)->setEnabled(view && view->CanGoForward());
 }
 
-void CMainFrame::OnViewCommand(void (CPlovexView::*command)())
+void CMainFrame::OnViewCommand(ViewCommand command)
 {
     // On the full screen the commands act on the graph it shows.
     CPlovexView* view = m_fullScreen ? m_fullScreen->View() : ActiveView();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "frame/CFrameActions.h"
 #include "frame/CWindowPlacement.h"
 #include "platform/KeyLocks.h"
 #include "render/PointFinder.h"
@@ -34,7 +35,7 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
-    static constexpr int kRecentFileCount = 4;
+    static constexpr int kRecentFileCount = CFrameActions::kRecentFileCount;
 
     explicit CMainFrame(QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -53,7 +54,7 @@ public:
     CParameterBar* ParameterBar() const { return m_parameterBar; }
 
     // The action behind command `id`: a menu item, toolbar button or accelerator.
-    QAction* Action(int id) const { return m_actions.value(id); }
+    QAction* Action(int id) const { return m_actions->Action(id); }
 
     // Takes `child` into the document area, still hidden.
     void AddChild(CChildFrame* child);
@@ -92,8 +93,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* CreateAction(int id, const QString& text, const char* icon = nullptr);
-    void CreateActions();
+    void ConnectActions();
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
@@ -105,7 +105,7 @@ private:
     void OnUpdateFrameMenu();
     void OnUpdateFrameTitle();
     void OnUpdateWindowMenu();
-    void OnViewCommand(void (CPlovexView::*command)());
+    void OnViewCommand(ViewCommand command);
     void OnWindowActivated(CChildFrame* child);
     void OnChildClosed(CChildFrame* child);
     void OnHelpUsing();
@@ -116,6 +116,7 @@ private:
     void UpdateKeyLocks();
 
     QMdiArea* m_mdiArea;
+    CFrameActions* m_actions;
     CEditCommands* m_edit = nullptr;
     CWindowPlacement m_placement { *this };
     CHelpDlg* m_helpWindow;
@@ -126,9 +127,6 @@ private:
     CFunctionBar* m_functionBar = nullptr;
     CParameterBar* m_parameterBar = nullptr;
     QHash<int, QLabel*> m_indicators;
-    QHash<int, QAction*> m_actions;
-    QAction* m_recentPlaceholder = nullptr;
-    QList<QAction*> m_recentFiles;
     QMenu* m_fileMenuNoDocument = nullptr;
     QMenu* m_fileMenuGraph = nullptr;
     QMenu* m_editMenu = nullptr;

@@ -1137,6 +1137,209 @@ Wiederherstellen</translation>
     </message>
 </context>
 <context>
+    <name>plovex::CFrameActions</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>S&amp;peichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Graph...</source>
+        <translation>Graph e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Zuletzt geöffnete Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Statusleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Grid</source>
+        <translation>&amp;Gitter</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Reset View</source>
+        <translation>Ansicht &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Equal Scales</source>
+        <translation>Gleiche Sk&amp;alen</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>Zu&amp;rück</translation>
+    </message>
+    <message>
+        <source>For&amp;ward</source>
+        <translation>V&amp;orwärts</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen Graph</source>
+        <translation>Graph im Voll&amp;bild</translation>
+    </message>
+    <message>
+        <source>&amp;Function List</source>
+        <translation>&amp;Funktionsliste</translation>
+    </message>
+    <message>
+        <source>&amp;New Function</source>
+        <translation>&amp;Neue Funktion</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Function</source>
+        <translation>Funktion &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>&amp;Farbe...</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Auf</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Ab</translation>
+    </message>
+    <message>
+        <source>Find &amp;Roots</source>
+        <translation>&amp;Nullstellen suchen</translation>
+    </message>
+    <message>
+        <source>Find &amp;Extrema</source>
+        <translation>&amp;Extrema suchen</translation>
+    </message>
+    <message>
+        <source>Find &amp;Intersections</source>
+        <translation>&amp;Schnittpunkte suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Table of Values...</source>
+        <translation>&amp;Wertetabelle...</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;Neues Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Überlappend</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>Ne&amp;beneinander</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Symbole anordnen</translation>
+    </message>
+    <message>
+        <source>&amp;Using Plovex</source>
+        <translation>&amp;Arbeiten mit Plovex</translation>
+    </message>
+    <message>
+        <source>&amp;About Plovex...</source>
+        <translation>Ü&amp;ber Plovex...</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Pane</source>
+        <translation>&amp;Nächster Bereich</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Pane</source>
+        <translation>&amp;Vorheriger Bereich</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CFullScreenGraph</name>
     <message>
         <source>Graph</source>
@@ -1204,106 +1407,6 @@ Wiederherstellen</translation>
 <context>
     <name>plovex::CMainFrame</name>
     <message>
-        <source>&amp;New</source>
-        <translation>&amp;Neu</translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation>Ö&amp;ffnen...</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>S&amp;peichern</translation>
-    </message>
-    <message>
-        <source>Save &amp;As...</source>
-        <translation>Speichern &amp;unter...</translation>
-    </message>
-    <message>
-        <source>&amp;Export Graph...</source>
-        <translation>Graph e&amp;xportieren...</translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation>&amp;Drucken...</translation>
-    </message>
-    <message>
-        <source>Print Pre&amp;view...</source>
-        <translation>Druck&amp;vorschau...</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>&amp;Ausschneiden</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Einfügen</translation>
-    </message>
-    <message>
-        <source>Recent File</source>
-        <translation>Zuletzt geöffnete Datei</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Toolbar</source>
-        <translation>&amp;Werkzeugleiste</translation>
-    </message>
-    <message>
-        <source>&amp;Status Bar</source>
-        <translation>&amp;Statusleiste</translation>
-    </message>
-    <message>
-        <source>&amp;Grid</source>
-        <translation>&amp;Gitter</translation>
-    </message>
-    <message>
-        <source>&amp;New Window</source>
-        <translation>&amp;Neues Fenster</translation>
-    </message>
-    <message>
-        <source>&amp;Cascade</source>
-        <translation>&amp;Überlappend</translation>
-    </message>
-    <message>
-        <source>&amp;Tile</source>
-        <translation>Ne&amp;beneinander</translation>
-    </message>
-    <message>
-        <source>&amp;Arrange Icons</source>
-        <translation>&amp;Symbole anordnen</translation>
-    </message>
-    <message>
-        <source>&amp;Using Plovex</source>
-        <translation>&amp;Arbeiten mit Plovex</translation>
-    </message>
-    <message>
-        <source>&amp;About Plovex...</source>
-        <translation>Ü&amp;ber Plovex...</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>Ne&amp;xt Pane</source>
-        <translation>&amp;Nächster Bereich</translation>
-    </message>
-    <message>
-        <source>Pre&amp;vious Pane</source>
-        <translation>&amp;Vorheriger Bereich</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -1322,66 +1425,6 @@ Wiederherstellen</translation>
     <message>
         <source>Standard</source>
         <translation>Standard</translation>
-    </message>
-    <message>
-        <source>&amp;Function List</source>
-        <translation>&amp;Funktionsliste</translation>
-    </message>
-    <message>
-        <source>&amp;New Function</source>
-        <translation>&amp;Neue Funktion</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Neu</translation>
-    </message>
-    <message>
-        <source>&amp;Delete Function</source>
-        <translation>Funktion &amp;löschen</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>&amp;Colour...</source>
-        <translation>&amp;Farbe...</translation>
-    </message>
-    <message>
-        <source>Colour</source>
-        <translation>Farbe</translation>
-    </message>
-    <message>
-        <source>Move &amp;Up</source>
-        <translation>Nach &amp;oben</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Auf</translation>
-    </message>
-    <message>
-        <source>Move Do&amp;wn</source>
-        <translation>Nach &amp;unten</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Ab</translation>
-    </message>
-    <message>
-        <source>Find &amp;Roots</source>
-        <translation>&amp;Nullstellen suchen</translation>
-    </message>
-    <message>
-        <source>Find &amp;Extrema</source>
-        <translation>&amp;Extrema suchen</translation>
-    </message>
-    <message>
-        <source>Find &amp;Intersections</source>
-        <translation>&amp;Schnittpunkte suchen</translation>
-    </message>
-    <message>
-        <source>&amp;Table of Values...</source>
-        <translation>&amp;Wertetabelle...</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
@@ -1408,30 +1451,6 @@ Wiederherstellen</translation>
         <translation>%1 für x von %2 bis %3</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
-        <translation>&amp;Vergrößern</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;Out</source>
-        <translation>Ver&amp;kleinern</translation>
-    </message>
-    <message>
-        <source>&amp;Reset View</source>
-        <translation>Ansicht &amp;zurücksetzen</translation>
-    </message>
-    <message>
-        <source>&amp;Equal Scales</source>
-        <translation>Gleiche Sk&amp;alen</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>Zu&amp;rück</translation>
-    </message>
-    <message>
-        <source>For&amp;ward</source>
-        <translation>V&amp;orwärts</translation>
-    </message>
-    <message>
         <source>%1: none found.</source>
         <comment>roots</comment>
         <translation>%1: keine gefunden.</translation>
@@ -1469,26 +1488,10 @@ Wiederherstellen</translation>
             <numerusform>%1: %n gefunden.</numerusform>
             <numerusform>%1: %n gefunden.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>F&amp;ull Screen Graph</source>
-        <translation>Graph im Voll&amp;bild</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <translation>B&amp;earbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Rückgängig: %1</translation>
-    </message>
-    <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Wiederherstellen: %1</translation>
     </message>
 </context>
 <context>

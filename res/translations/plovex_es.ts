@@ -1137,6 +1137,209 @@ Rehacer</translation>
     </message>
 </context>
 <context>
+    <name>plovex::CFrameActions</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar c&amp;omo...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Graph...</source>
+        <translation>&amp;Exportar gráfica...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Vista previa de impresión...</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Archivo reciente</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra de e&amp;stado</translation>
+    </message>
+    <message>
+        <source>&amp;Grid</source>
+        <translation>&amp;Cuadrícula</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ale&amp;jar</translation>
+    </message>
+    <message>
+        <source>&amp;Reset View</source>
+        <translation>&amp;Restablecer vista</translation>
+    </message>
+    <message>
+        <source>&amp;Equal Scales</source>
+        <translation>&amp;Igualar escalas</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>A&amp;trás</translation>
+    </message>
+    <message>
+        <source>For&amp;ward</source>
+        <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen Graph</source>
+        <translation>&amp;Gráfica a pantalla completa</translation>
+    </message>
+    <message>
+        <source>&amp;Function List</source>
+        <translation>&amp;Lista de funciones</translation>
+    </message>
+    <message>
+        <source>&amp;New Function</source>
+        <translation>&amp;Nueva función</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Function</source>
+        <translation>&amp;Eliminar función</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>&amp;Color...</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Find &amp;Roots</source>
+        <translation>Buscar &amp;raíces</translation>
+    </message>
+    <message>
+        <source>Find &amp;Extrema</source>
+        <translation>Buscar &amp;extremos</translation>
+    </message>
+    <message>
+        <source>Find &amp;Intersections</source>
+        <translation>Buscar &amp;intersecciones</translation>
+    </message>
+    <message>
+        <source>&amp;Table of Values...</source>
+        <translation>&amp;Tabla de valores...</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;Nueva ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascada</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Mosaico</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Organizar iconos</translation>
+    </message>
+    <message>
+        <source>&amp;Using Plovex</source>
+        <translation>&amp;Uso de Plovex</translation>
+    </message>
+    <message>
+        <source>&amp;About Plovex...</source>
+        <translation>&amp;Acerca de Plovex...</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Pane</source>
+        <translation>Panel &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Pane</source>
+        <translation>Panel &amp;anterior</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CFullScreenGraph</name>
     <message>
         <source>Graph</source>
@@ -1204,106 +1407,6 @@ Rehacer</translation>
 <context>
     <name>plovex::CMainFrame</name>
     <message>
-        <source>&amp;New</source>
-        <translation>&amp;Nuevo</translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation>&amp;Abrir...</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Cerrar</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Guardar</translation>
-    </message>
-    <message>
-        <source>Save &amp;As...</source>
-        <translation>Guardar c&amp;omo...</translation>
-    </message>
-    <message>
-        <source>&amp;Export Graph...</source>
-        <translation>&amp;Exportar gráfica...</translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation>&amp;Imprimir...</translation>
-    </message>
-    <message>
-        <source>Print Pre&amp;view...</source>
-        <translation>&amp;Vista previa de impresión...</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>Cor&amp;tar</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copiar</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Pegar</translation>
-    </message>
-    <message>
-        <source>Recent File</source>
-        <translation>Archivo reciente</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>&amp;Toolbar</source>
-        <translation>&amp;Barra de herramientas</translation>
-    </message>
-    <message>
-        <source>&amp;Status Bar</source>
-        <translation>Barra de e&amp;stado</translation>
-    </message>
-    <message>
-        <source>&amp;Grid</source>
-        <translation>&amp;Cuadrícula</translation>
-    </message>
-    <message>
-        <source>&amp;New Window</source>
-        <translation>&amp;Nueva ventana</translation>
-    </message>
-    <message>
-        <source>&amp;Cascade</source>
-        <translation>&amp;Cascada</translation>
-    </message>
-    <message>
-        <source>&amp;Tile</source>
-        <translation>&amp;Mosaico</translation>
-    </message>
-    <message>
-        <source>&amp;Arrange Icons</source>
-        <translation>&amp;Organizar iconos</translation>
-    </message>
-    <message>
-        <source>&amp;Using Plovex</source>
-        <translation>&amp;Uso de Plovex</translation>
-    </message>
-    <message>
-        <source>&amp;About Plovex...</source>
-        <translation>&amp;Acerca de Plovex...</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Deshacer</translation>
-    </message>
-    <message>
-        <source>Ne&amp;xt Pane</source>
-        <translation>Panel &amp;siguiente</translation>
-    </message>
-    <message>
-        <source>Pre&amp;vious Pane</source>
-        <translation>Panel &amp;anterior</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
@@ -1322,66 +1425,6 @@ Rehacer</translation>
     <message>
         <source>Standard</source>
         <translation>Estándar</translation>
-    </message>
-    <message>
-        <source>&amp;Function List</source>
-        <translation>&amp;Lista de funciones</translation>
-    </message>
-    <message>
-        <source>&amp;New Function</source>
-        <translation>&amp;Nueva función</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nueva</translation>
-    </message>
-    <message>
-        <source>&amp;Delete Function</source>
-        <translation>&amp;Eliminar función</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Eliminar</translation>
-    </message>
-    <message>
-        <source>&amp;Colour...</source>
-        <translation>&amp;Color...</translation>
-    </message>
-    <message>
-        <source>Colour</source>
-        <translation>Color</translation>
-    </message>
-    <message>
-        <source>Move &amp;Up</source>
-        <translation>&amp;Subir</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Subir</translation>
-    </message>
-    <message>
-        <source>Move Do&amp;wn</source>
-        <translation>&amp;Bajar</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Bajar</translation>
-    </message>
-    <message>
-        <source>Find &amp;Roots</source>
-        <translation>Buscar &amp;raíces</translation>
-    </message>
-    <message>
-        <source>Find &amp;Extrema</source>
-        <translation>Buscar &amp;extremos</translation>
-    </message>
-    <message>
-        <source>Find &amp;Intersections</source>
-        <translation>Buscar &amp;intersecciones</translation>
-    </message>
-    <message>
-        <source>&amp;Table of Values...</source>
-        <translation>&amp;Tabla de valores...</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
@@ -1406,30 +1449,6 @@ Rehacer</translation>
     <message>
         <source>%1 for x from %2 to %3</source>
         <translation>%1 para x de %2 a %3</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;In</source>
-        <translation>&amp;Acercar</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;Out</source>
-        <translation>Ale&amp;jar</translation>
-    </message>
-    <message>
-        <source>&amp;Reset View</source>
-        <translation>&amp;Restablecer vista</translation>
-    </message>
-    <message>
-        <source>&amp;Equal Scales</source>
-        <translation>&amp;Igualar escalas</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>A&amp;trás</translation>
-    </message>
-    <message>
-        <source>For&amp;ward</source>
-        <translation>A&amp;delante</translation>
     </message>
     <message>
         <source>%1: none found.</source>
@@ -1471,24 +1490,8 @@ Rehacer</translation>
         </translation>
     </message>
     <message>
-        <source>F&amp;ull Screen Graph</source>
-        <translation>&amp;Gráfica a pantalla completa</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rehacer</translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation>E&amp;dición</translation>
-    </message>
-    <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Deshacer: %1</translation>
-    </message>
-    <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Rehacer: %1</translation>
     </message>
 </context>
 <context>

@@ -1137,6 +1137,209 @@ Rétablir</translation>
     </message>
 </context>
 <context>
+    <name>plovex::CFrameActions</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Graph...</source>
+        <translation>E&amp;xporter le graphe...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Aperçu avant impression...</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Fichier récent</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barre d’outils</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barre d’é&amp;tat</translation>
+    </message>
+    <message>
+        <source>&amp;Grid</source>
+        <translation>&amp;Grille</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Reset View</source>
+        <translation>Réi&amp;nitialiser la vue</translation>
+    </message>
+    <message>
+        <source>&amp;Equal Scales</source>
+        <translation>Éc&amp;helles égales</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>For&amp;ward</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen Graph</source>
+        <translation>Graphe en plein é&amp;cran</translation>
+    </message>
+    <message>
+        <source>&amp;Function List</source>
+        <translation>&amp;Liste des fonctions</translation>
+    </message>
+    <message>
+        <source>&amp;New Function</source>
+        <translation>&amp;Nouvelle fonction</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouvelle</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Function</source>
+        <translation>&amp;Supprimer la fonction</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>&amp;Couleur...</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Find &amp;Roots</source>
+        <translation>Chercher les &amp;racines</translation>
+    </message>
+    <message>
+        <source>Find &amp;Extrema</source>
+        <translation>Chercher les &amp;extremums</translation>
+    </message>
+    <message>
+        <source>Find &amp;Intersections</source>
+        <translation>Chercher les &amp;intersections</translation>
+    </message>
+    <message>
+        <source>&amp;Table of Values...</source>
+        <translation>&amp;Tableau de valeurs...</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;Nouvelle fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Mosaïque</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Réorganiser les icônes</translation>
+    </message>
+    <message>
+        <source>&amp;Using Plovex</source>
+        <translation>&amp;Utiliser Plovex</translation>
+    </message>
+    <message>
+        <source>&amp;About Plovex...</source>
+        <translation>À &amp;propos de Plovex...</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Pane</source>
+        <translation>Volet &amp;suivant</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Pane</source>
+        <translation>Volet &amp;précédent</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CFullScreenGraph</name>
     <message>
         <source>Graph</source>
@@ -1204,106 +1407,6 @@ Rétablir</translation>
 <context>
     <name>plovex::CMainFrame</name>
     <message>
-        <source>&amp;New</source>
-        <translation>&amp;Nouveau</translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation>&amp;Ouvrir...</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Fermer</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Enregistrer</translation>
-    </message>
-    <message>
-        <source>Save &amp;As...</source>
-        <translation>Enregistrer &amp;sous...</translation>
-    </message>
-    <message>
-        <source>&amp;Export Graph...</source>
-        <translation>E&amp;xporter le graphe...</translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation>&amp;Imprimer...</translation>
-    </message>
-    <message>
-        <source>Print Pre&amp;view...</source>
-        <translation>&amp;Aperçu avant impression...</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>Co&amp;uper</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copier</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>C&amp;oller</translation>
-    </message>
-    <message>
-        <source>Recent File</source>
-        <translation>Fichier récent</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>&amp;Toolbar</source>
-        <translation>&amp;Barre d’outils</translation>
-    </message>
-    <message>
-        <source>&amp;Status Bar</source>
-        <translation>Barre d’é&amp;tat</translation>
-    </message>
-    <message>
-        <source>&amp;Grid</source>
-        <translation>&amp;Grille</translation>
-    </message>
-    <message>
-        <source>&amp;New Window</source>
-        <translation>&amp;Nouvelle fenêtre</translation>
-    </message>
-    <message>
-        <source>&amp;Cascade</source>
-        <translation>&amp;Cascade</translation>
-    </message>
-    <message>
-        <source>&amp;Tile</source>
-        <translation>&amp;Mosaïque</translation>
-    </message>
-    <message>
-        <source>&amp;Arrange Icons</source>
-        <translation>&amp;Réorganiser les icônes</translation>
-    </message>
-    <message>
-        <source>&amp;Using Plovex</source>
-        <translation>&amp;Utiliser Plovex</translation>
-    </message>
-    <message>
-        <source>&amp;About Plovex...</source>
-        <translation>À &amp;propos de Plovex...</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>Ne&amp;xt Pane</source>
-        <translation>Volet &amp;suivant</translation>
-    </message>
-    <message>
-        <source>Pre&amp;vious Pane</source>
-        <translation>Volet &amp;précédent</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -1322,66 +1425,6 @@ Rétablir</translation>
     <message>
         <source>Standard</source>
         <translation>Standard</translation>
-    </message>
-    <message>
-        <source>&amp;Function List</source>
-        <translation>&amp;Liste des fonctions</translation>
-    </message>
-    <message>
-        <source>&amp;New Function</source>
-        <translation>&amp;Nouvelle fonction</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nouvelle</translation>
-    </message>
-    <message>
-        <source>&amp;Delete Function</source>
-        <translation>&amp;Supprimer la fonction</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>&amp;Colour...</source>
-        <translation>&amp;Couleur...</translation>
-    </message>
-    <message>
-        <source>Colour</source>
-        <translation>Couleur</translation>
-    </message>
-    <message>
-        <source>Move &amp;Up</source>
-        <translation>&amp;Monter</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Monter</translation>
-    </message>
-    <message>
-        <source>Move Do&amp;wn</source>
-        <translation>&amp;Descendre</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Descendre</translation>
-    </message>
-    <message>
-        <source>Find &amp;Roots</source>
-        <translation>Chercher les &amp;racines</translation>
-    </message>
-    <message>
-        <source>Find &amp;Extrema</source>
-        <translation>Chercher les &amp;extremums</translation>
-    </message>
-    <message>
-        <source>Find &amp;Intersections</source>
-        <translation>Chercher les &amp;intersections</translation>
-    </message>
-    <message>
-        <source>&amp;Table of Values...</source>
-        <translation>&amp;Tableau de valeurs...</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
@@ -1406,30 +1449,6 @@ Rétablir</translation>
     <message>
         <source>%1 for x from %2 to %3</source>
         <translation>%1 pour x de %2 à %3</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;In</source>
-        <translation>&amp;Zoom avant</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;Out</source>
-        <translation>Zoom a&amp;rrière</translation>
-    </message>
-    <message>
-        <source>&amp;Reset View</source>
-        <translation>Réi&amp;nitialiser la vue</translation>
-    </message>
-    <message>
-        <source>&amp;Equal Scales</source>
-        <translation>Éc&amp;helles égales</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Précédent</translation>
-    </message>
-    <message>
-        <source>For&amp;ward</source>
-        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>%1: none found.</source>
@@ -1471,24 +1490,8 @@ Rétablir</translation>
         </translation>
     </message>
     <message>
-        <source>F&amp;ull Screen Graph</source>
-        <translation>Graphe en plein é&amp;cran</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation>&amp;Édition</translation>
-    </message>
-    <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Annuler : %1</translation>
-    </message>
-    <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Rétablir : %1</translation>
     </message>
 </context>
 <context>

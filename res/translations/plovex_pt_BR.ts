@@ -1137,6 +1137,209 @@ Refazer</translation>
     </message>
 </context>
 <context>
+    <name>plovex::CFrameActions</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Desfazer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Refazer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Novo</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fechar</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salvar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Graph...</source>
+        <translation>E&amp;xportar gráfico...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Visualizar impressão...</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Recor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Co&amp;lar</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Arquivo recente</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>Barra de &amp;ferramentas</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barra de &amp;status</translation>
+    </message>
+    <message>
+        <source>&amp;Grid</source>
+        <translation>&amp;Grade</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reduzir</translation>
+    </message>
+    <message>
+        <source>&amp;Reset View</source>
+        <translation>Redefinir visuali&amp;zação</translation>
+    </message>
+    <message>
+        <source>&amp;Equal Scales</source>
+        <translation>&amp;Igualar escalas</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
+    </message>
+    <message>
+        <source>For&amp;ward</source>
+        <translation>Ava&amp;nçar</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen Graph</source>
+        <translation>Gráfico em &amp;tela cheia</translation>
+    </message>
+    <message>
+        <source>&amp;Function List</source>
+        <translation>&amp;Lista de funções</translation>
+    </message>
+    <message>
+        <source>&amp;New Function</source>
+        <translation>&amp;Nova função</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nova</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Function</source>
+        <translation>&amp;Excluir função</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>&amp;Colour...</source>
+        <translation>&amp;Cor...</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>&amp;Descer</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Descer</translation>
+    </message>
+    <message>
+        <source>Find &amp;Roots</source>
+        <translation>Encontrar &amp;raízes</translation>
+    </message>
+    <message>
+        <source>Find &amp;Extrema</source>
+        <translation>Encontrar &amp;extremos</translation>
+    </message>
+    <message>
+        <source>Find &amp;Intersections</source>
+        <translation>Encontrar &amp;interseções</translation>
+    </message>
+    <message>
+        <source>&amp;Table of Values...</source>
+        <translation>&amp;Tabela de valores...</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;Nova janela</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascata</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Lado a lado</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Organizar ícones</translation>
+    </message>
+    <message>
+        <source>&amp;Using Plovex</source>
+        <translation>Como &amp;usar o Plovex</translation>
+    </message>
+    <message>
+        <source>&amp;About Plovex...</source>
+        <translation>&amp;Sobre o Plovex...</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Pane</source>
+        <translation>&amp;Próximo painel</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Pane</source>
+        <translation>Painel &amp;anterior</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CFullScreenGraph</name>
     <message>
         <source>Graph</source>
@@ -1204,106 +1407,6 @@ Refazer</translation>
 <context>
     <name>plovex::CMainFrame</name>
     <message>
-        <source>&amp;New</source>
-        <translation>&amp;Novo</translation>
-    </message>
-    <message>
-        <source>&amp;Open...</source>
-        <translation>&amp;Abrir...</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Fechar</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Salvar</translation>
-    </message>
-    <message>
-        <source>Save &amp;As...</source>
-        <translation>Salvar &amp;como...</translation>
-    </message>
-    <message>
-        <source>&amp;Export Graph...</source>
-        <translation>E&amp;xportar gráfico...</translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation>&amp;Imprimir...</translation>
-    </message>
-    <message>
-        <source>Print Pre&amp;view...</source>
-        <translation>&amp;Visualizar impressão...</translation>
-    </message>
-    <message>
-        <source>Cu&amp;t</source>
-        <translation>Recor&amp;tar</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copiar</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>Co&amp;lar</translation>
-    </message>
-    <message>
-        <source>Recent File</source>
-        <translation>Arquivo recente</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>Sai&amp;r</translation>
-    </message>
-    <message>
-        <source>&amp;Toolbar</source>
-        <translation>Barra de &amp;ferramentas</translation>
-    </message>
-    <message>
-        <source>&amp;Status Bar</source>
-        <translation>Barra de &amp;status</translation>
-    </message>
-    <message>
-        <source>&amp;Grid</source>
-        <translation>&amp;Grade</translation>
-    </message>
-    <message>
-        <source>&amp;New Window</source>
-        <translation>&amp;Nova janela</translation>
-    </message>
-    <message>
-        <source>&amp;Cascade</source>
-        <translation>&amp;Cascata</translation>
-    </message>
-    <message>
-        <source>&amp;Tile</source>
-        <translation>&amp;Lado a lado</translation>
-    </message>
-    <message>
-        <source>&amp;Arrange Icons</source>
-        <translation>&amp;Organizar ícones</translation>
-    </message>
-    <message>
-        <source>&amp;Using Plovex</source>
-        <translation>Como &amp;usar o Plovex</translation>
-    </message>
-    <message>
-        <source>&amp;About Plovex...</source>
-        <translation>&amp;Sobre o Plovex...</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Desfazer</translation>
-    </message>
-    <message>
-        <source>Ne&amp;xt Pane</source>
-        <translation>&amp;Próximo painel</translation>
-    </message>
-    <message>
-        <source>Pre&amp;vious Pane</source>
-        <translation>Painel &amp;anterior</translation>
-    </message>
-    <message>
         <source>&amp;File</source>
         <translation>&amp;Arquivo</translation>
     </message>
@@ -1322,66 +1425,6 @@ Refazer</translation>
     <message>
         <source>Standard</source>
         <translation>Padrão</translation>
-    </message>
-    <message>
-        <source>&amp;Function List</source>
-        <translation>&amp;Lista de funções</translation>
-    </message>
-    <message>
-        <source>&amp;New Function</source>
-        <translation>&amp;Nova função</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nova</translation>
-    </message>
-    <message>
-        <source>&amp;Delete Function</source>
-        <translation>&amp;Excluir função</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Excluir</translation>
-    </message>
-    <message>
-        <source>&amp;Colour...</source>
-        <translation>&amp;Cor...</translation>
-    </message>
-    <message>
-        <source>Colour</source>
-        <translation>Cor</translation>
-    </message>
-    <message>
-        <source>Move &amp;Up</source>
-        <translation>&amp;Subir</translation>
-    </message>
-    <message>
-        <source>Up</source>
-        <translation>Subir</translation>
-    </message>
-    <message>
-        <source>Move Do&amp;wn</source>
-        <translation>&amp;Descer</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Descer</translation>
-    </message>
-    <message>
-        <source>Find &amp;Roots</source>
-        <translation>Encontrar &amp;raízes</translation>
-    </message>
-    <message>
-        <source>Find &amp;Extrema</source>
-        <translation>Encontrar &amp;extremos</translation>
-    </message>
-    <message>
-        <source>Find &amp;Intersections</source>
-        <translation>Encontrar &amp;interseções</translation>
-    </message>
-    <message>
-        <source>&amp;Table of Values...</source>
-        <translation>&amp;Tabela de valores...</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
@@ -1406,30 +1449,6 @@ Refazer</translation>
     <message>
         <source>%1 for x from %2 to %3</source>
         <translation>%1 para x de %2 a %3</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;In</source>
-        <translation>&amp;Ampliar</translation>
-    </message>
-    <message>
-        <source>Zoom &amp;Out</source>
-        <translation>&amp;Reduzir</translation>
-    </message>
-    <message>
-        <source>&amp;Reset View</source>
-        <translation>Redefinir visuali&amp;zação</translation>
-    </message>
-    <message>
-        <source>&amp;Equal Scales</source>
-        <translation>&amp;Igualar escalas</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Voltar</translation>
-    </message>
-    <message>
-        <source>For&amp;ward</source>
-        <translation>Ava&amp;nçar</translation>
     </message>
     <message>
         <source>%1: none found.</source>
@@ -1471,24 +1490,8 @@ Refazer</translation>
         </translation>
     </message>
     <message>
-        <source>F&amp;ull Screen Graph</source>
-        <translation>Gráfico em &amp;tela cheia</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Refazer</translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation>&amp;Editar</translation>
-    </message>
-    <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Desfazer: %1</translation>
-    </message>
-    <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Refazer: %1</translation>
     </message>
 </context>
 <context>
