@@ -113,6 +113,8 @@ void CFrameActions::CreateDocumentActions()
     m_recentPlaceholder->setEnabled(false);
     for (int i = 0; i < kRecentFileCount; ++i)
         m_recentFiles << Create(res::kCmdFileMru1 + i, QString());
+    // None until the application reads the list.
+    SetRecentFiles(RecentFileList(kRecentFileCount));
 
     Create(res::kCmdAppExit, tr("E&xit"));
 }

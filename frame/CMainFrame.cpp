@@ -4,6 +4,7 @@
 #include "frame/CChildFrame.h"
 #include "frame/CEditCommands.h"
 #include "frame/CFrameActions.h"
+#include "frame/CFrameMenus.h"
 #include "frame/CFunctionBar.h"
 #include "frame/CParameterBar.h"
 #include "frame/CPointsDlg.h"
@@ -74,6 +75,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent)
     , m_mdiArea(new QMdiArea(this))
     , m_actions(new CFrameActions(*this, [this](ViewCommand command) { OnViewCommand(command); }))
+    , m_menus(new CFrameMenus(*this, *m_actions))
     , m_helpWindow(new CHelpDlg(this))
     , m_pointsWindow(new CPointsDlg(this))
 {
@@ -91,7 +93,8 @@ CMainFrame::CMainFrame(QWidget* parent)
     });
 
     ConnectActions();
-    CreateMenus();
+    // A box's own undo becomes possible as the user types, which no signal tells.
+    connect(m_menus->EditMenu(), &QMenu::aboutToShow, m_edit, &CEditCommands::UpdateUndo);
     CreateToolBar();
     CreateStatusBar();
     CreateFunctionBar();
@@ -152,77 +155,6 @@ void CMainFrame::ConnectActions()
     on(res::kCmdWindowTile, [this] { m_placement.Tile(); });
     on(res::kCmdWindowArrange, [this] { m_placement.ArrangeIcons(); });
     on(res::kCmdUsingPlovex, [this] { OnHelpUsing(); });
-}
-
-void CMainFrame::CreateMenus()
-{
-    const auto addFileMenu = [this](bool graph) {
-        auto* menu = new QMenu(tr("&File"), this);
-        menu->addAction(Action(res::kCmdFileNew));
-        menu->addAction(Action(res::kCmdFileOpen));
-        if (graph) {
-            menu->addAction(Action(res::kCmdFileClose));
-            menu->addAction(Action(res::kCmdFileSave));
-            menu->addAction(Action(res::kCmdFileSaveAs));
-            menu->addAction(Action(res::kCmdExportGraph));
-            menu->addSeparator();
-            menu->addAction(Action(res::kCmdFilePrint));
-            menu->addAction(Action(res::kCmdFilePrintPreview));
-        }
-        menu->addSeparator();
-        menu->addAction(m_actions->RecentPlaceholder());
-        menu->addActions(m_actions->RecentFiles());
-        menu->addSeparator();
-        menu->addAction(Action(res::kCmdAppExit));
-        return menu;
-    };
-    m_fileMenuNoDocument = addFileMenu(false);
-    m_fileMenuGraph = addFileMenu(true);
-
-    m_editMenu = new QMenu(tr("&Edit"), this);
-    m_editMenu->addAction(Action(res::kCmdEditUndo));
-    m_editMenu->addAction(Action(res::kCmdEditRedo));
-    m_editMenu->addSeparator();
-    m_editMenu->addAction(Action(res::kCmdEditCut));
-    m_editMenu->addAction(Action(res::kCmdEditCopy));
-    m_editMenu->addAction(Action(res::kCmdEditPaste));
-    // A box's own undo becomes possible as the user types, which no signal tells.
-    connect(m_editMenu, &QMenu::aboutToShow, m_edit, &CEditCommands::UpdateUndo);
-
-    m_viewMenu = new QMenu(tr("&View"), this);
-    m_viewMenu->addAction(Action(res::kCmdViewToolbar));
-    m_viewMenu->addAction(Action(res::kCmdViewStatusBar));
-    m_viewMenu->addAction(Action(res::kCmdViewGrid));
-    m_viewMenu->addAction(Action(res::kCmdViewFunctionList));
-    m_viewMenu->addSeparator();
-    for (const int id :
-        { res::kCmdViewZoomIn, res::kCmdViewZoomOut, res::kCmdViewReset, res::kCmdViewEqualScales })
-        m_viewMenu->addAction(Action(id));
-    m_viewMenu->addSeparator();
-    m_viewMenu->addAction(Action(res::kCmdViewBack));
-    m_viewMenu->addAction(Action(res::kCmdViewForward));
-    m_viewMenu->addSeparator();
-    m_viewMenu->addAction(Action(res::kCmdViewFullScreen));
-
-    m_toolsMenu = new QMenu(tr("&Tools"), this);
-    m_toolsMenu->addAction(Action(res::kCmdFindRoots));
-    m_toolsMenu->addAction(Action(res::kCmdFindExtrema));
-    m_toolsMenu->addAction(Action(res::kCmdFindIntersections));
-    m_toolsMenu->addSeparator();
-    m_toolsMenu->addAction(Action(res::kCmdTableOfValues));
-
-    m_windowMenu = new QMenu(tr("&Window"), this);
-    m_windowMenu->addAction(Action(res::kCmdWindowNew));
-    m_windowMenu->addAction(Action(res::kCmdWindowCascade));
-    m_windowMenu->addAction(Action(res::kCmdWindowTile));
-    m_windowMenu->addAction(Action(res::kCmdWindowArrange));
-    connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::OnUpdateWindowMenu);
-
-    m_helpMenu = new QMenu(tr("&Help"), this);
-    m_helpMenu->addAction(Action(res::kCmdUsingPlovex));
-    m_helpMenu->addAction(Action(res::kCmdAppAbout));
-
-    SetRecentFiles(RecentFileList(kRecentFileCount));
 }
 
 void CMainFrame::CreateToolBar()
@@ -352,10 +284,7 @@ void CMainFrame::CreateParameterBar()
         splitDockWidget(m_functionBar, m_parameterBar, Qt::Vertical);
     QAction* toggle = m_parameterBar->ToggleAction();
     m_actions->Add(res::kCmdViewParameterList, toggle);
-    // Just after Function List.
-    const QList<QAction*> items = m_viewMenu->actions();
-    const qsizetype list = items.indexOf(Action(res::kCmdViewFunctionList));
-    m_viewMenu->insertAction(items.value(list + 1), toggle);
+    m_menus->AddToViewMenu(toggle, res::kCmdViewFunctionList);
     auto* goToParameters = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
     connect(goToParameters, &QShortcut::activated, this, [this] {
         m_parameterBar->show();
@@ -528,20 +457,7 @@ void CMainFrame::OnUpdateFrameMenu()
     // A window that closes hands the list to the next active one, or to none.
     m_functionBar->SetView(ActiveView());
     m_parameterBar->SetView(ActiveView());
-    const QMenu* file = graph ? m_fileMenuGraph : m_fileMenuNoDocument;
-    const QList<QAction*> current = menuBar()->actions();
-    if (!current.isEmpty() && current.first() == file->menuAction())
-        return;
-    menuBar()->clear();
-    menuBar()->addMenu(graph ? m_fileMenuGraph : m_fileMenuNoDocument);
-    if (graph)
-        menuBar()->addMenu(m_editMenu);
-    menuBar()->addMenu(m_viewMenu);
-    if (graph) {
-        menuBar()->addMenu(m_toolsMenu);
-        menuBar()->addMenu(m_windowMenu);
-    }
-    menuBar()->addMenu(m_helpMenu);
+    m_menus->Show(graph);
 }
 
 void CMainFrame::OnUpdateFrameTitle()
@@ -551,30 +467,6 @@ void CMainFrame::OnUpdateFrameTitle()
     setWindowTitle(
         child ? application + " - " + child->GetDocument().Title() + "[*]" : application);
     setWindowModified(child && child->GetDocument().IsModified());
-}
-
-void CMainFrame::OnUpdateWindowMenu()
-{
-    qDeleteAll(m_windowList);
-    m_windowList.clear();
-    const QList<CChildFrame*> children = ChildFrames();
-    if (children.isEmpty())
-        return;
-    m_windowList << m_windowMenu->addSeparator();
-    const CChildFrame* active = ActiveChild();
-    for (int i = 0; i < children.size(); ++i) {
-        CChildFrame* child = children[i];
-        QAction* entry = m_windowMenu->addAction(
-            QString("&%1 %2").arg(i + 1).arg(QString(child->Title()).replace("&", "&&")));
-        entry->setCheckable(true);
-        entry->setChecked(child == active);
-        connect(entry, &QAction::triggered, this, [this, child] {
-            if (child->isMinimized())
-                child->showNormal();
-            m_mdiArea->setActiveSubWindow(child);
-        });
-        m_windowList << entry;
-    }
 }
 
 void CMainFrame::OnUpdateViewHistory()

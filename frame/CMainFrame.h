@@ -20,6 +20,7 @@ namespace plovex {
 
 class CChildFrame;
 class CEditCommands;
+class CFrameMenus;
 class CFullScreenGraph;
 class CFunctionBar;
 class CParameterBar;
@@ -94,7 +95,6 @@ protected:
 
 private:
     void ConnectActions();
-    void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
     void CreateFunctionBar();
@@ -104,7 +104,6 @@ private:
 
     void OnUpdateFrameMenu();
     void OnUpdateFrameTitle();
-    void OnUpdateWindowMenu();
     void OnViewCommand(ViewCommand command);
     void OnWindowActivated(CChildFrame* child);
     void OnChildClosed(CChildFrame* child);
@@ -117,6 +116,7 @@ private:
 
     QMdiArea* m_mdiArea;
     CFrameActions* m_actions;
+    CFrameMenus* m_menus;
     CEditCommands* m_edit = nullptr;
     CWindowPlacement m_placement { *this };
     CHelpDlg* m_helpWindow;
@@ -127,14 +127,6 @@ private:
     CFunctionBar* m_functionBar = nullptr;
     CParameterBar* m_parameterBar = nullptr;
     QHash<int, QLabel*> m_indicators;
-    QMenu* m_fileMenuNoDocument = nullptr;
-    QMenu* m_fileMenuGraph = nullptr;
-    QMenu* m_editMenu = nullptr;
-    QMenu* m_viewMenu = nullptr;
-    QMenu* m_toolsMenu = nullptr;
-    QMenu* m_windowMenu = nullptr;
-    QMenu* m_helpMenu = nullptr;
-    QList<QAction*> m_windowList;
     // The graph windows, most recently active last.
     QList<QPointer<CChildFrame>> m_activationHistory;
     // The window being closed, and whether it was the active one.

@@ -1340,6 +1340,33 @@ Wiederherstellen</translation>
     </message>
 </context>
 <context>
+    <name>plovex::CFrameMenus</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>B&amp;earbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CFullScreenGraph</name>
     <message>
         <source>Graph</source>
@@ -1407,28 +1434,8 @@ Wiederherstellen</translation>
 <context>
     <name>plovex::CMainFrame</name>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <source>&amp;Window</source>
-        <translation>&amp;Fenster</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
         <source>Standard</source>
         <translation>Standard</translation>
-    </message>
-    <message>
-        <source>&amp;Tools</source>
-        <translation>E&amp;xtras</translation>
     </message>
     <message>
         <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
@@ -1488,10 +1495,6 @@ Wiederherstellen</translation>
             <numerusform>%1: %n gefunden.</numerusform>
             <numerusform>%1: %n gefunden.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>B&amp;earbeiten</translation>
     </message>
 </context>
 <context>

@@ -1340,6 +1340,33 @@ Rehacer</translation>
     </message>
 </context>
 <context>
+    <name>plovex::CFrameMenus</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>E&amp;dición</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>V&amp;entana</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CFullScreenGraph</name>
     <message>
         <source>Graph</source>
@@ -1407,28 +1434,8 @@ Rehacer</translation>
 <context>
     <name>plovex::CMainFrame</name>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ver</translation>
-    </message>
-    <message>
-        <source>&amp;Window</source>
-        <translation>V&amp;entana</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Ay&amp;uda</translation>
-    </message>
-    <message>
         <source>Standard</source>
         <translation>Estándar</translation>
-    </message>
-    <message>
-        <source>&amp;Tools</source>
-        <translation>&amp;Herramientas</translation>
     </message>
     <message>
         <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
@@ -1488,10 +1495,6 @@ Rehacer</translation>
             <numerusform>%1: %n encontrada.</numerusform>
             <numerusform>%1: %n encontradas.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>E&amp;dición</translation>
     </message>
 </context>
 <context>

@@ -1340,6 +1340,33 @@ Rétablir</translation>
     </message>
 </context>
 <context>
+    <name>plovex::CFrameMenus</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Fe&amp;nêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ai&amp;de</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CFullScreenGraph</name>
     <message>
         <source>Graph</source>
@@ -1407,28 +1434,8 @@ Rétablir</translation>
 <context>
     <name>plovex::CMainFrame</name>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
-    </message>
-    <message>
-        <source>&amp;Window</source>
-        <translation>Fe&amp;nêtre</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Ai&amp;de</translation>
-    </message>
-    <message>
         <source>Standard</source>
         <translation>Standard</translation>
-    </message>
-    <message>
-        <source>&amp;Tools</source>
-        <translation>&amp;Outils</translation>
     </message>
     <message>
         <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
@@ -1488,10 +1495,6 @@ Rétablir</translation>
             <numerusform>%1&#xa0;: %n trouvée.</numerusform>
             <numerusform>%1&#xa0;: %n trouvées.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Édition</translation>
     </message>
 </context>
 <context>

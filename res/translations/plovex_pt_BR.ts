@@ -1340,6 +1340,33 @@ Refazer</translation>
     </message>
 </context>
 <context>
+    <name>plovex::CFrameMenus</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>E&amp;xibir</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Ferramentas</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Janela</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CFullScreenGraph</name>
     <message>
         <source>Graph</source>
@@ -1407,28 +1434,8 @@ Refazer</translation>
 <context>
     <name>plovex::CMainFrame</name>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Arquivo</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>E&amp;xibir</translation>
-    </message>
-    <message>
-        <source>&amp;Window</source>
-        <translation>&amp;Janela</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Aj&amp;uda</translation>
-    </message>
-    <message>
         <source>Standard</source>
         <translation>Padrão</translation>
-    </message>
-    <message>
-        <source>&amp;Tools</source>
-        <translation>&amp;Ferramentas</translation>
     </message>
     <message>
         <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
@@ -1488,10 +1495,6 @@ Refazer</translation>
             <numerusform>%1: %n encontrada.</numerusform>
             <numerusform>%1: %n encontradas.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Editar</translation>
     </message>
 </context>
 <context>
