@@ -8,6 +8,7 @@
 #include "frame/CFunctionBar.h"
 #include "frame/CParameterBar.h"
 #include "frame/CPointsDlg.h"
+#include "frame/FrameSettings.h"
 #include "frame/FunctionList.h"
 #include "help/CHelpDlg.h"
 #include "platform/MessageService.h"
@@ -31,7 +32,6 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QSettings>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
@@ -40,14 +40,6 @@
 
 namespace plovex {
 namespace {
-
-// The grid choice in the settings, beside the recent-file list.
-constexpr const char* kGridSetting = "Settings/Grid";
-// Where the function list was docked, whether it floated (and where), whether it showed.
-constexpr const char* kFunctionListArea = "Settings/FunctionListArea";
-constexpr const char* kFunctionListFloating = "Settings/FunctionListFloating";
-constexpr const char* kFunctionListGeometry = "Settings/FunctionListGeometry";
-constexpr const char* kFunctionListShown = "Settings/FunctionListShown";
 
 QStringList LocalFiles(const QMimeData* data)
 {
@@ -145,7 +137,7 @@ void CMainFrame::ConnectActions()
         = [this](int id, auto handler) { connect(Action(id), &QAction::triggered, this, handler); };
     on(res::kCmdAppExit, [this] { close(); });
     // Off until the user turns it on.
-    Action(res::kCmdViewGrid)->setChecked(QSettings().value(kGridSetting, false).toBool());
+    Action(res::kCmdViewGrid)->setChecked(FrameSettings::GridShown());
     connect(Action(res::kCmdViewGrid), &QAction::toggled, this, &CMainFrame::OnViewGrid);
     on(res::kCmdViewFullScreen, [this] { OnViewFullScreen(); });
     on(res::kCmdFindRoots, [this] { OnFindPoints(PointSearch::Roots); });
@@ -235,16 +227,14 @@ void CMainFrame::CreateFunctionBar()
         commands << Action(id);
     m_functionBar = new CFunctionBar(
         commands, [this](int id) { return Action(id); }, this);
-    QSettings settings;
-    const auto area = static_cast<Qt::DockWidgetArea>(
-        settings.value(kFunctionListArea, int(Qt::RightDockWidgetArea)).toInt());
-    addDockWidget(
-        m_functionBar->isAreaAllowed(area) ? area : Qt::RightDockWidgetArea, m_functionBar);
-    if (settings.value(kFunctionListFloating, false).toBool()) {
+    const FrameSettings::DockPlace place = FrameSettings::FunctionListPlace();
+    addDockWidget(m_functionBar->isAreaAllowed(place.area) ? place.area : Qt::RightDockWidgetArea,
+        m_functionBar);
+    if (place.floating) {
         m_functionBar->setFloating(true);
-        m_functionBar->restoreGeometry(settings.value(kFunctionListGeometry).toByteArray());
+        m_functionBar->restoreGeometry(place.geometry);
     }
-    const bool shown = settings.value(kFunctionListShown, true).toBool();
+    const bool shown = FrameSettings::FunctionListShown();
     m_functionBar->setVisible(shown);
 
     // Only what the user does to the list is remembered: View > Function List, its close
@@ -294,15 +284,13 @@ void CMainFrame::CreateParameterBar()
 
 void CMainFrame::SaveFunctionBarPlace()
 {
-    QSettings settings;
-    settings.setValue(kFunctionListArea, int(dockWidgetArea(m_functionBar)));
-    settings.setValue(kFunctionListFloating, m_functionBar->isFloating());
-    settings.setValue(kFunctionListGeometry, m_functionBar->saveGeometry());
+    FrameSettings::SetFunctionListPlace({ dockWidgetArea(m_functionBar),
+        m_functionBar->isFloating(), m_functionBar->saveGeometry() });
 }
 
 void CMainFrame::RememberFunctionBarShown(bool shown)
 {
-    QSettings().setValue(kFunctionListShown, shown);
+    FrameSettings::SetFunctionListShown(shown);
 }
 
 void CMainFrame::AddChild(CChildFrame* child)
@@ -594,7 +582,7 @@ void CMainFrame::OnFindPoints(PointSearch kinds)
 // Every form draws by the new choice from its next rendering on; the active one draws again now.
 void CMainFrame::OnViewGrid(bool shown)
 {
-    QSettings().setValue(kGridSetting, shown);
+    FrameSettings::SetGridShown(shown);
     for (CChildFrame* child : ChildFrames()) {
         if (auto* view = qobject_cast<CPlovexView*>(child->widget()))
             view->m_grid = shown;
