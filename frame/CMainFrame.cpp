@@ -4,12 +4,11 @@
 #include "frame/CChildFrame.h"
 #include "frame/CEditCommands.h"
 #include "frame/CFrameActions.h"
+#include "frame/CFrameDocks.h"
 #include "frame/CFrameMenus.h"
-#include "frame/CFunctionBar.h"
 #include "frame/CParameterBar.h"
 #include "frame/CPointsDlg.h"
 #include "frame/FrameSettings.h"
-#include "frame/FunctionList.h"
 #include "help/CHelpDlg.h"
 #include "platform/MessageService.h"
 #include "platform/RecentFileList.h"
@@ -32,7 +31,6 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
@@ -89,8 +87,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     connect(m_menus->EditMenu(), &QMenu::aboutToShow, m_edit, &CEditCommands::UpdateUndo);
     CreateToolBar();
     CreateStatusBar();
-    CreateFunctionBar();
-    CreateParameterBar();
+    m_docks = std::make_unique<CFrameDocks>(*this, *m_actions, *m_menus);
     OnUpdateFrameMenu();
 
     qApp->installEventFilter(this);
@@ -100,15 +97,12 @@ CMainFrame::CMainFrame(QWidget* parent)
 
 CMainFrame::~CMainFrame()
 {
-    m_functionBar->SetView(nullptr);
-    m_parameterBar->SetView(nullptr);
     // The area and the graph windows outlive this part of the frame: their last signals
     // must not reach it.
     qApp->removeEventFilter(this);
     qApp->disconnect(this);
     qApp->disconnect(m_edit);
     m_mdiArea->disconnect(this);
-    m_functionBar->disconnect(this);
     if (m_fullScreen)
         m_fullScreen->disconnect(this);
     // Closed windows waiting to be deleted too: the area no longer lists them.
@@ -218,79 +212,14 @@ void CMainFrame::CreateStatusBar()
     connect(toggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
 }
 
-// On the right at first; afterwards where the user left it, shown or hidden as it was.
-void CMainFrame::CreateFunctionBar()
+CFunctionBar* CMainFrame::FunctionBar() const
 {
-    QList<QAction*> commands;
-    for (const int id : { res::kCmdFunctionNew, res::kCmdFunctionDelete, res::kCmdFunctionColour,
-             res::kCmdFunctionMoveUp, res::kCmdFunctionMoveDown })
-        commands << Action(id);
-    m_functionBar = new CFunctionBar(
-        commands, [this](int id) { return Action(id); }, this);
-    const FrameSettings::DockPlace place = FrameSettings::FunctionListPlace();
-    addDockWidget(m_functionBar->isAreaAllowed(place.area) ? place.area : Qt::RightDockWidgetArea,
-        m_functionBar);
-    if (place.floating) {
-        m_functionBar->setFloating(true);
-        m_functionBar->restoreGeometry(place.geometry);
-    }
-    const bool shown = FrameSettings::FunctionListShown();
-    m_functionBar->setVisible(shown);
-
-    // Only what the user does to the list is remembered: View > Function List, its close
-    // button (see eventFilter) and Ctrl+Shift+L. It also goes out of sight when the whole
-    // window hides or closes, which says nothing about the next start.
-    QAction* toggle = Action(res::kCmdViewFunctionList);
-    toggle->setChecked(shown);
-    connect(toggle, &QAction::triggered, this, [this](bool show) {
-        m_functionBar->setVisible(show);
-        RememberFunctionBarShown(show);
-        if (show)
-            m_functionBar->List()->setFocus();
-    });
-    connect(m_functionBar, &QDockWidget::visibilityChanged, this, [this, toggle] {
-        if (m_functionBar->isVisible() || m_functionBar->isHidden())
-            toggle->setChecked(!m_functionBar->isHidden());
-    });
-    // The keyboard's way into the list: shown if it was not, and the focus in it.
-    auto* goToList = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), this);
-    connect(goToList, &QShortcut::activated, this, [this, toggle] {
-        m_functionBar->show();
-        toggle->setChecked(true);
-        RememberFunctionBarShown(true);
-        m_functionBar->List()->setFocus();
-    });
-    connect(
-        m_functionBar, &QDockWidget::dockLocationChanged, this, &CMainFrame::SaveFunctionBarPlace);
-    connect(m_functionBar, &QDockWidget::topLevelChanged, this, &CMainFrame::SaveFunctionBarPlace);
+    return m_docks->FunctionBar();
 }
 
-// Below the function list; View > Parameter List shows and hides it, Ctrl+Shift+P goes to it.
-void CMainFrame::CreateParameterBar()
+CParameterBar* CMainFrame::ParameterBar() const
 {
-    m_parameterBar = new CParameterBar(this);
-    addDockWidget(Qt::RightDockWidgetArea, m_parameterBar);
-    if (dockWidgetArea(m_functionBar) == Qt::RightDockWidgetArea && !m_functionBar->isFloating())
-        splitDockWidget(m_functionBar, m_parameterBar, Qt::Vertical);
-    QAction* toggle = m_parameterBar->ToggleAction();
-    m_actions->Add(res::kCmdViewParameterList, toggle);
-    m_menus->AddToViewMenu(toggle, res::kCmdViewFunctionList);
-    auto* goToParameters = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
-    connect(goToParameters, &QShortcut::activated, this, [this] {
-        m_parameterBar->show();
-        m_parameterBar->FocusFirst();
-    });
-}
-
-void CMainFrame::SaveFunctionBarPlace()
-{
-    FrameSettings::SetFunctionListPlace({ dockWidgetArea(m_functionBar),
-        m_functionBar->isFloating(), m_functionBar->saveGeometry() });
-}
-
-void CMainFrame::RememberFunctionBarShown(bool shown)
-{
-    FrameSettings::SetFunctionListShown(shown);
+    return m_docks->ParameterBar();
 }
 
 void CMainFrame::AddChild(CChildFrame* child)
@@ -320,7 +249,8 @@ void CMainFrame::AttachView(CPlovexView& view)
 {
     connect(&view, &CPlovexView::Readout, m_readoutPane, &QLabel::setText);
     // Esc that stops a rendering stops Play too, which would only start the next.
-    connect(&view, &CPlovexView::EscapePressed, m_parameterBar, &CParameterBar::StopPlaying);
+    connect(
+        &view, &CPlovexView::EscapePressed, m_docks->ParameterBar(), &CParameterBar::StopPlaying);
 }
 
 void CMainFrame::ActivateChild(CChildFrame* child)
@@ -424,9 +354,6 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
     if (IsLockKey(event) || event->type() == QEvent::ApplicationActivate)
         UpdateKeyLocks();
-    // The list's close button, or the window manager's for a floating list: the user hid it.
-    if (watched == m_functionBar && event->type() == QEvent::Close)
-        RememberFunctionBarShown(false);
     if (m_edit->TakeShortcut(watched, event))
         return true;
     return QMainWindow::eventFilter(watched, event);
@@ -443,8 +370,7 @@ void CMainFrame::OnUpdateFrameMenu()
     OnUpdateViewHistory();
     m_edit->Update();
     // A window that closes hands the list to the next active one, or to none.
-    m_functionBar->SetView(ActiveView());
-    m_parameterBar->SetView(ActiveView());
+    m_docks->SetView(ActiveView());
     m_menus->Show(graph);
 }
 

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QMdiArea;
@@ -20,6 +21,7 @@ namespace plovex {
 
 class CChildFrame;
 class CEditCommands;
+class CFrameDocks;
 class CFrameMenus;
 class CFullScreenGraph;
 class CFunctionBar;
@@ -50,9 +52,9 @@ public:
     QLabel* MessagePane() const { return m_messagePane; }
     QLabel* Indicator(int stringId) const { return m_indicators.value(stringId); }
     // The "Functions" dock: the active graph window's functions.
-    CFunctionBar* FunctionBar() const { return m_functionBar; }
+    CFunctionBar* FunctionBar() const;
     // The "Parameters" dock: the sliders of the active graph window's parameters.
-    CParameterBar* ParameterBar() const { return m_parameterBar; }
+    CParameterBar* ParameterBar() const;
 
     // The action behind command `id`: a menu item, toolbar button or accelerator.
     QAction* Action(int id) const { return m_actions->Action(id); }
@@ -97,10 +99,6 @@ private:
     void ConnectActions();
     void CreateToolBar();
     void CreateStatusBar();
-    void CreateFunctionBar();
-    void CreateParameterBar();
-    void SaveFunctionBarPlace();
-    void RememberFunctionBarShown(bool shown);
 
     void OnUpdateFrameMenu();
     void OnUpdateFrameTitle();
@@ -117,6 +115,7 @@ private:
     QMdiArea* m_mdiArea;
     CFrameActions* m_actions;
     CFrameMenus* m_menus;
+    std::unique_ptr<CFrameDocks> m_docks;
     CEditCommands* m_edit = nullptr;
     CWindowPlacement m_placement { *this };
     CHelpDlg* m_helpWindow;
@@ -124,8 +123,6 @@ private:
     QLabel* m_readoutPane = nullptr;
     QToolBar* m_toolBar = nullptr;
     QLabel* m_messagePane = nullptr;
-    CFunctionBar* m_functionBar = nullptr;
-    CParameterBar* m_parameterBar = nullptr;
     QHash<int, QLabel*> m_indicators;
     // The graph windows, most recently active last.
     QList<QPointer<CChildFrame>> m_activationHistory;
