@@ -6,6 +6,7 @@
 #include "frame/CFrameActions.h"
 #include "frame/CFrameDocks.h"
 #include "frame/CFrameMenus.h"
+#include "frame/CFrameStatusBar.h"
 #include "frame/CParameterBar.h"
 #include "frame/CPointsDlg.h"
 #include "frame/FrameSettings.h"
@@ -26,12 +27,10 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
 #include <algorithm>
@@ -49,14 +48,6 @@ QStringList LocalFiles(const QMimeData* data)
             files << url.toLocalFile();
     }
     return files;
-}
-
-bool IsLockKey(const QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
-        return false;
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_CapsLock || key == Qt::Key_NumLock || key == Qt::Key_ScrollLock;
 }
 
 } // namespace
@@ -92,7 +83,6 @@ CMainFrame::CMainFrame(QWidget* parent)
 
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, m_edit, &CEditCommands::Update);
-    UpdateKeyLocks();
 }
 
 CMainFrame::~CMainFrame()
@@ -185,31 +175,27 @@ void CMainFrame::CreateToolBar()
 
 void CMainFrame::CreateStatusBar()
 {
-    // The message pane shows "Ready" whenever no prompt covers it.
-    m_messagePane = new QLabel(LoadString(res::kStrIdle));
-    statusBar()->addWidget(m_messagePane, 1);
-    m_readoutPane = new QLabel;
-    m_readoutPane->setObjectName("ReadoutPane");
-    // Room for a usual readout from the start, so the panes do not jump as the pointer moves.
-    m_readoutPane->setMinimumWidth(
-        m_readoutPane->fontMetrics().horizontalAdvance("x = -00.000, y = -00.000") + 12);
-    statusBar()->addPermanentWidget(m_readoutPane);
+    m_statusBar = new CFrameStatusBar(this);
+    setStatusBar(m_statusBar);
     // A chosen point of the Points window shows until the next prompt covers it.
-    connect(m_pointsWindow, &CPointsDlg::PointChosen, this,
-        [this](const QString& text) { statusBar()->showMessage(text); });
-    for (const int id :
-        { res::kStrIndicatorCaps, res::kStrIndicatorNum, res::kStrIndicatorScroll }) {
-        auto* indicator = new QLabel;
-        indicator->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        indicator->setAlignment(Qt::AlignCenter);
-        // Wide enough for its text whether the key is on or off.
-        indicator->setMinimumWidth(indicator->fontMetrics().horizontalAdvance(LoadString(id)) + 12);
-        statusBar()->addPermanentWidget(indicator);
-        m_indicators.insert(id, indicator);
-    }
+    connect(m_pointsWindow, &CPointsDlg::PointChosen, m_statusBar,
+        [this](const QString& text) { m_statusBar->showMessage(text); });
+    connect(Action(res::kCmdViewStatusBar), &QAction::toggled, m_statusBar, &QWidget::setVisible);
+}
 
-    QAction* toggle = Action(res::kCmdViewStatusBar);
-    connect(toggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
+QLabel* CMainFrame::ReadoutPane() const
+{
+    return m_statusBar->ReadoutPane();
+}
+
+QLabel* CMainFrame::MessagePane() const
+{
+    return m_statusBar->MessagePane();
+}
+
+QLabel* CMainFrame::Indicator(int stringId) const
+{
+    return m_statusBar->Indicator(stringId);
 }
 
 CFunctionBar* CMainFrame::FunctionBar() const
@@ -247,7 +233,7 @@ void CMainFrame::AddChild(CChildFrame* child)
 
 void CMainFrame::AttachView(CPlovexView& view)
 {
-    connect(&view, &CPlovexView::Readout, m_readoutPane, &QLabel::setText);
+    connect(&view, &CPlovexView::Readout, ReadoutPane(), &QLabel::setText);
     // Esc that stops a rendering stops Play too, which would only start the next.
     connect(
         &view, &CPlovexView::EscapePressed, m_docks->ParameterBar(), &CParameterBar::StopPlaying);
@@ -305,12 +291,7 @@ void CMainFrame::SetRecentFiles(const RecentFileList& files)
 
 void CMainFrame::SetKeyLocks(const KeyLocks& locks)
 {
-    const auto show = [this](int id, bool on) {
-        m_indicators.value(id)->setText(on ? LoadString(id) : QString());
-    };
-    show(res::kStrIndicatorCaps, locks.capsLock);
-    show(res::kStrIndicatorNum, locks.numLock);
-    show(res::kStrIndicatorScroll, locks.scrollLock);
+    m_statusBar->SetKeyLocks(locks);
 }
 
 bool CMainFrame::GridShown() const
@@ -352,8 +333,6 @@ void CMainFrame::dropEvent(QDropEvent* event)
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
-    if (IsLockKey(event) || event->type() == QEvent::ApplicationActivate)
-        UpdateKeyLocks();
     if (m_edit->TakeShortcut(watched, event))
         return true;
     return QMainWindow::eventFilter(watched, event);
@@ -515,12 +494,6 @@ void CMainFrame::OnViewGrid(bool shown)
     }
     if (CPlovexView* view = m_fullScreen ? m_fullScreen->View() : ActiveView())
         view->OnViewGrid();
-}
-
-void CMainFrame::UpdateKeyLocks()
-{
-    if (const std::optional<KeyLocks> locks = QueryKeyLocks())
-        SetKeyLocks(*locks);
 }
 
 } // namespace plovex

@@ -5,7 +5,6 @@
 #include "platform/KeyLocks.h"
 #include "render/PointFinder.h"
 
-#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -23,6 +22,7 @@ class CChildFrame;
 class CEditCommands;
 class CFrameDocks;
 class CFrameMenus;
+class CFrameStatusBar;
 class CFullScreenGraph;
 class CFunctionBar;
 class CParameterBar;
@@ -47,10 +47,10 @@ public:
     CHelpDlg& HelpWindow() const { return *m_helpWindow; }
     CPointsDlg& PointsWindow() const { return *m_pointsWindow; }
     // The precise position of the pointer over a graph: "x = 1.25, y = -0.375".
-    QLabel* ReadoutPane() const { return m_readoutPane; }
+    QLabel* ReadoutPane() const;
     QToolBar* ToolBar() const { return m_toolBar; }
-    QLabel* MessagePane() const { return m_messagePane; }
-    QLabel* Indicator(int stringId) const { return m_indicators.value(stringId); }
+    QLabel* MessagePane() const;
+    QLabel* Indicator(int stringId) const;
     // The "Functions" dock: the active graph window's functions.
     CFunctionBar* FunctionBar() const;
     // The "Parameters" dock: the sliders of the active graph window's parameters.
@@ -110,20 +110,17 @@ private:
     void OnViewGrid(bool shown);
     // View > Full Screen Graph: the active graph on the whole screen, or back from it.
     void OnViewFullScreen();
-    void UpdateKeyLocks();
 
     QMdiArea* m_mdiArea;
     CFrameActions* m_actions;
     CFrameMenus* m_menus;
+    CFrameStatusBar* m_statusBar = nullptr;
     std::unique_ptr<CFrameDocks> m_docks;
     CEditCommands* m_edit = nullptr;
     CWindowPlacement m_placement { *this };
     CHelpDlg* m_helpWindow;
     CPointsDlg* m_pointsWindow;
-    QLabel* m_readoutPane = nullptr;
     QToolBar* m_toolBar = nullptr;
-    QLabel* m_messagePane = nullptr;
-    QHash<int, QLabel*> m_indicators;
     // The graph windows, most recently active last.
     QList<QPointer<CChildFrame>> m_activationHistory;
     // The window being closed, and whether it was the active one.
