@@ -7,6 +7,7 @@
 #include "frame/CFrameDocks.h"
 #include "frame/CFrameMenus.h"
 #include "frame/CFrameStatusBar.h"
+#include "frame/CFrameToolBar.h"
 #include "frame/CParameterBar.h"
 #include "frame/CPointsDlg.h"
 #include "frame/FrameSettings.h"
@@ -31,7 +32,6 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QToolBar>
 #include <QUrl>
 #include <algorithm>
 
@@ -76,7 +76,8 @@ CMainFrame::CMainFrame(QWidget* parent)
     ConnectActions();
     // A box's own undo becomes possible as the user types, which no signal tells.
     connect(m_menus->EditMenu(), &QMenu::aboutToShow, m_edit, &CEditCommands::UpdateUndo);
-    CreateToolBar();
+    m_toolBar = new CFrameToolBar(*m_actions, this);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
     CreateStatusBar();
     m_docks = std::make_unique<CFrameDocks>(*this, *m_actions, *m_menus);
     OnUpdateFrameMenu();
@@ -131,46 +132,6 @@ void CMainFrame::ConnectActions()
     on(res::kCmdWindowTile, [this] { m_placement.Tile(); });
     on(res::kCmdWindowArrange, [this] { m_placement.ArrangeIcons(); });
     on(res::kCmdUsingPlovex, [this] { OnHelpUsing(); });
-}
-
-void CMainFrame::CreateToolBar()
-{
-    m_toolBar = new QToolBar(tr("Standard"), this);
-    m_toolBar->setObjectName("ToolBar");
-    m_toolBar->setIconSize(QSize(16, 15));
-    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
-    m_toolBar->addAction(Action(res::kCmdFileNew));
-    m_toolBar->addAction(Action(res::kCmdFileOpen));
-    m_toolBar->addAction(Action(res::kCmdFileSave));
-    m_toolBar->addSeparator();
-    m_toolBar->addAction(Action(res::kCmdEditCut));
-    m_toolBar->addAction(Action(res::kCmdEditCopy));
-    m_toolBar->addAction(Action(res::kCmdEditPaste));
-    m_toolBar->addSeparator();
-    m_toolBar->addAction(Action(res::kCmdFilePrint));
-    m_toolBar->addSeparator();
-    // Only the commands the theme has a picture for: a text button would crowd the bar.
-    bool navigation = false;
-    for (const int id : { res::kCmdViewBack, res::kCmdViewForward, res::kCmdViewZoomIn,
-             res::kCmdViewZoomOut, res::kCmdViewReset }) {
-        if (Action(id)->icon().isNull())
-            continue;
-        m_toolBar->addAction(Action(id));
-        navigation = true;
-    }
-    if (navigation)
-        m_toolBar->addSeparator();
-    m_toolBar->addAction(Action(res::kCmdAppAbout));
-    // A button shows only its icon: a screen reader says its tooltip.
-    for (QAction* action : m_toolBar->actions()) {
-        if (!action->isSeparator())
-            m_toolBar->widgetForAction(action)->setAccessibleName(action->toolTip());
-    }
-    addToolBar(Qt::TopToolBarArea, m_toolBar);
-
-    QAction* toggle = Action(res::kCmdViewToolbar);
-    connect(toggle, &QAction::toggled, m_toolBar, &QWidget::setVisible);
-    connect(m_toolBar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
 }
 
 void CMainFrame::CreateStatusBar()

@@ -97,7 +97,6 @@ protected:
 
 private:
     void ConnectActions();
-    void CreateToolBar();
     void CreateStatusBar();
 
     void OnUpdateFrameMenu();

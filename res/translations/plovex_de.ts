@@ -1367,6 +1367,13 @@ Wiederherstellen</translation>
     </message>
 </context>
 <context>
+    <name>plovex::CFrameToolBar</name>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CFullScreenGraph</name>
     <message>
         <source>Graph</source>
@@ -1433,10 +1440,6 @@ Wiederherstellen</translation>
 </context>
 <context>
     <name>plovex::CMainFrame</name>
-    <message>
-        <source>Standard</source>
-        <translation>Standard</translation>
-    </message>
     <message>
         <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
         <translation>Dieser Graph zeigt keine andere explizite Funktion, die geschnitten werden könnte: Fügen Sie mit „Neue Funktion“ eine hinzu oder blenden Sie eine in der Funktionsliste ein.</translation>

@@ -1367,6 +1367,13 @@ Rehacer</translation>
     </message>
 </context>
 <context>
+    <name>plovex::CFrameToolBar</name>
+    <message>
+        <source>Standard</source>
+        <translation>Estándar</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CFullScreenGraph</name>
     <message>
         <source>Graph</source>
@@ -1433,10 +1440,6 @@ Rehacer</translation>
 </context>
 <context>
     <name>plovex::CMainFrame</name>
-    <message>
-        <source>Standard</source>
-        <translation>Estándar</translation>
-    </message>
     <message>
         <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
         <translation>Esta gráfica no muestra ninguna otra función explícita con la que cortarse: añada una con «Nueva función» o muestre una en la lista de funciones.</translation>

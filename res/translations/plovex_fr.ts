@@ -1367,6 +1367,13 @@ Rétablir</translation>
     </message>
 </context>
 <context>
+    <name>plovex::CFrameToolBar</name>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CFullScreenGraph</name>
     <message>
         <source>Graph</source>
@@ -1433,10 +1440,6 @@ Rétablir</translation>
 </context>
 <context>
     <name>plovex::CMainFrame</name>
-    <message>
-        <source>Standard</source>
-        <translation>Standard</translation>
-    </message>
     <message>
         <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
         <translation>Ce graphe n’affiche aucune autre fonction explicite à croiser&#xa0;: ajoutez-en une avec «&#xa0;Nouvelle fonction&#xa0;», ou affichez-en une dans la liste des fonctions.</translation>

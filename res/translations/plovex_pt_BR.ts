@@ -1367,6 +1367,13 @@ Refazer</translation>
     </message>
 </context>
 <context>
+    <name>plovex::CFrameToolBar</name>
+    <message>
+        <source>Standard</source>
+        <translation>Padrão</translation>
+    </message>
+</context>
+<context>
     <name>plovex::CFullScreenGraph</name>
     <message>
         <source>Graph</source>
@@ -1433,10 +1440,6 @@ Refazer</translation>
 </context>
 <context>
     <name>plovex::CMainFrame</name>
-    <message>
-        <source>Standard</source>
-        <translation>Padrão</translation>
-    </message>
     <message>
         <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
         <translation>Este gráfico não mostra nenhuma outra função explícita para cruzar: adicione uma com &quot;Nova função&quot; ou exiba uma na lista de funções.</translation>
