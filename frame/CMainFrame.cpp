@@ -1,6 +1,5 @@
 #include "frame/CMainFrame.h"
 
-#include "engine/Numbers.h"
 #include "frame/CChildFrame.h"
 #include "frame/CEditCommands.h"
 #include "frame/CFrameActions.h"
@@ -10,17 +9,14 @@
 #include "frame/CFrameToolBar.h"
 #include "frame/CParameterBar.h"
 #include "frame/CPointsDlg.h"
+#include "frame/CToolWindows.h"
 #include "frame/FrameSettings.h"
-#include "help/CHelpDlg.h"
-#include "platform/MessageService.h"
 #include "platform/RecentFileList.h"
 #include "platform/StringTable.h"
-#include "platform/ToolWindow.h"
 #include "res/Resource.h"
 #include "view/CFullScreenGraph.h"
 #include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
-#include "view/EngineTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,8 +53,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     , m_mdiArea(new QMdiArea(this))
     , m_actions(new CFrameActions(*this, [this](ViewCommand command) { OnViewCommand(command); }))
     , m_menus(new CFrameMenus(*this, *m_actions))
-    , m_helpWindow(new CHelpDlg(this))
-    , m_pointsWindow(new CPointsDlg(this))
+    , m_tools(new CToolWindows(*this))
 {
     setWindowTitle(LoadString(res::kStrAppTitle));
     setWindowIcon(QIcon(":/icons/plovex.svg"));
@@ -125,13 +120,13 @@ void CMainFrame::ConnectActions()
     Action(res::kCmdViewGrid)->setChecked(FrameSettings::GridShown());
     connect(Action(res::kCmdViewGrid), &QAction::toggled, this, &CMainFrame::OnViewGrid);
     on(res::kCmdViewFullScreen, [this] { OnViewFullScreen(); });
-    on(res::kCmdFindRoots, [this] { OnFindPoints(PointSearch::Roots); });
-    on(res::kCmdFindExtrema, [this] { OnFindPoints(PointSearch::Extrema); });
-    on(res::kCmdFindIntersections, [this] { OnFindPoints(PointSearch::Intersections); });
+    on(res::kCmdFindRoots, [this] { m_tools->FindPoints(PointSearch::Roots); });
+    on(res::kCmdFindExtrema, [this] { m_tools->FindPoints(PointSearch::Extrema); });
+    on(res::kCmdFindIntersections, [this] { m_tools->FindPoints(PointSearch::Intersections); });
     on(res::kCmdWindowCascade, [this] { m_placement.Cascade(); });
     on(res::kCmdWindowTile, [this] { m_placement.Tile(); });
     on(res::kCmdWindowArrange, [this] { m_placement.ArrangeIcons(); });
-    on(res::kCmdUsingPlovex, [this] { OnHelpUsing(); });
+    on(res::kCmdUsingPlovex, [this] { m_tools->ShowHelp(); });
 }
 
 void CMainFrame::CreateStatusBar()
@@ -139,7 +134,7 @@ void CMainFrame::CreateStatusBar()
     m_statusBar = new CFrameStatusBar(this);
     setStatusBar(m_statusBar);
     // A chosen point of the Points window shows until the next prompt covers it.
-    connect(m_pointsWindow, &CPointsDlg::PointChosen, m_statusBar,
+    connect(&PointsWindow(), &CPointsDlg::PointChosen, m_statusBar,
         [this](const QString& text) { m_statusBar->showMessage(text); });
     connect(Action(res::kCmdViewStatusBar), &QAction::toggled, m_statusBar, &QWidget::setVisible);
 }
@@ -271,8 +266,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    m_helpWindow->hide();
-    m_pointsWindow->hide();
+    m_tools->HideAll();
     QMainWindow::closeEvent(event);
 }
 
@@ -390,59 +384,6 @@ void CMainFrame::OnChildClosed(CChildFrame* child)
             return;
         }
     }
-}
-
-void CMainFrame::OnHelpUsing()
-{
-    ShowToolWindow(*m_helpWindow);
-}
-
-void CMainFrame::OnFindPoints(PointSearch kinds)
-{
-    using Kinds = PointSearch;
-    CPlovexView* view = ActiveView();
-    if (!view || !view->Tools().CheckDrawnExplicit())
-        return;
-    if (kinds == Kinds::Intersections && view->Tools().IntersectionPartners().empty()) {
-        Messages().MessageBox(view,
-            tr("There is no other shown explicit function in this graph to meet: add one with "
-               "New Function, or show one in the function list."),
-            MessageKind::Refusal);
-        return;
-    }
-    const PointList list = view->Tools().FindPoints(kinds);
-    const std::vector<float> columns = view->Tools().VisibleColumns();
-    // Whole phrases, each with the one before it as %1, so that a language can order them.
-    QString summary = kinds == Kinds::Roots ? tr("Roots of %1")
-        : kinds == Kinds::Extrema           ? tr("Minima and maxima of %1")
-                                            : tr("Intersections of %1");
-    summary = summary.arg(view->DrawnCurve());
-    if (!columns.empty()) {
-        summary = tr("%1 for x from %2 to %3")
-                      .arg(summary, QString::fromStdString(FormatField(columns.front())),
-                          QString::fromStdString(FormatField(columns.back())));
-    }
-    // The count in each language's plural form, and a phrase per kind, so that the words
-    // agree with what was looked for (French "racines ... trouvées", "minimums ... trouvés").
-    const int found = static_cast<int>(list.points.size());
-    switch (kinds) {
-    case Kinds::Roots:
-        summary = found == 0 ? tr("%1: none found.", "roots").arg(summary)
-                             : tr("%1: %n found.", "roots", found).arg(summary);
-        break;
-    case Kinds::Extrema:
-        summary = found == 0 ? tr("%1: none found.", "minima and maxima").arg(summary)
-                             : tr("%1: %n found.", "minima and maxima", found).arg(summary);
-        break;
-    case Kinds::Intersections:
-        summary = found == 0 ? tr("%1: none found.", "intersections").arg(summary)
-                             : tr("%1: %n found.", "intersections", found).arg(summary);
-        break;
-    }
-    m_pointsWindow->SetPoints(view->DrawnFunction(), list.points, summary);
-    ShowToolWindow(*m_pointsWindow);
-    if (list.cut)
-        Messages().MessageBox(view, EngineTexts::PointLimit(), MessageKind::Information);
 }
 
 // Every form draws by the new choice from its next rendering on; the active one draws again now.

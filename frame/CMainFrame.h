@@ -1,9 +1,9 @@
 #pragma once
 
 #include "frame/CFrameActions.h"
+#include "frame/CToolWindows.h"
 #include "frame/CWindowPlacement.h"
 #include "platform/KeyLocks.h"
-#include "render/PointFinder.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -44,8 +44,8 @@ public:
     ~CMainFrame() override;
 
     QMdiArea* MdiArea() const { return m_mdiArea; }
-    CHelpDlg& HelpWindow() const { return *m_helpWindow; }
-    CPointsDlg& PointsWindow() const { return *m_pointsWindow; }
+    CHelpDlg& HelpWindow() const { return m_tools->HelpWindow(); }
+    CPointsDlg& PointsWindow() const { return m_tools->PointsWindow(); }
     // The precise position of the pointer over a graph: "x = 1.25, y = -0.375".
     QLabel* ReadoutPane() const;
     QToolBar* ToolBar() const { return m_toolBar; }
@@ -104,8 +104,6 @@ private:
     void OnViewCommand(ViewCommand command);
     void OnWindowActivated(CChildFrame* child);
     void OnChildClosed(CChildFrame* child);
-    void OnHelpUsing();
-    void OnFindPoints(PointSearch kinds);
     void OnViewGrid(bool shown);
     // View > Full Screen Graph: the active graph on the whole screen, or back from it.
     void OnViewFullScreen();
@@ -113,12 +111,11 @@ private:
     QMdiArea* m_mdiArea;
     CFrameActions* m_actions;
     CFrameMenus* m_menus;
+    CToolWindows* m_tools;
     CFrameStatusBar* m_statusBar = nullptr;
     std::unique_ptr<CFrameDocks> m_docks;
     CEditCommands* m_edit = nullptr;
     CWindowPlacement m_placement { *this };
-    CHelpDlg* m_helpWindow;
-    CPointsDlg* m_pointsWindow;
     QToolBar* m_toolBar = nullptr;
     // The graph windows, most recently active last.
     QList<QPointer<CChildFrame>> m_activationHistory;

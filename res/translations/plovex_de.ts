@@ -1439,68 +1439,6 @@ Wiederherstellen</translation>
     </message>
 </context>
 <context>
-    <name>plovex::CMainFrame</name>
-    <message>
-        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
-        <translation>Dieser Graph zeigt keine andere explizite Funktion, die geschnitten werden könnte: Fügen Sie mit „Neue Funktion“ eine hinzu oder blenden Sie eine in der Funktionsliste ein.</translation>
-    </message>
-    <message>
-        <source>Roots of %1</source>
-        <translation>Nullstellen von %1</translation>
-    </message>
-    <message>
-        <source>Minima and maxima of %1</source>
-        <translation>Minima und Maxima von %1</translation>
-    </message>
-    <message>
-        <source>Intersections of %1</source>
-        <translation>Schnittpunkte von %1</translation>
-    </message>
-    <message>
-        <source>%1 for x from %2 to %3</source>
-        <translation>%1 für x von %2 bis %3</translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>roots</comment>
-        <translation>%1: keine gefunden.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>roots</comment>
-        <translation>
-            <numerusform>%1: %n gefunden.</numerusform>
-            <numerusform>%1: %n gefunden.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>minima and maxima</comment>
-        <translation>%1: keine gefunden.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>minima and maxima</comment>
-        <translation>
-            <numerusform>%1: %n gefunden.</numerusform>
-            <numerusform>%1: %n gefunden.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>intersections</comment>
-        <translation>%1: keine gefunden.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>intersections</comment>
-        <translation>
-            <numerusform>%1: %n gefunden.</numerusform>
-            <numerusform>%1: %n gefunden.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>plovex::CNewFunctionMenu</name>
     <message>
         <source>&amp;Explicit y = f(x)</source>
@@ -1747,6 +1685,68 @@ Wiederherstellen</translation>
     <message>
         <source>%1 of %2: x = %3, y = %4</source>
         <translation>%1 von %2: x = %3, y = %4</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CToolWindows</name>
+    <message>
+        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
+        <translation>Dieser Graph zeigt keine andere explizite Funktion, die geschnitten werden könnte: Fügen Sie mit „Neue Funktion“ eine hinzu oder blenden Sie eine in der Funktionsliste ein.</translation>
+    </message>
+    <message>
+        <source>Roots of %1</source>
+        <translation>Nullstellen von %1</translation>
+    </message>
+    <message>
+        <source>Minima and maxima of %1</source>
+        <translation>Minima und Maxima von %1</translation>
+    </message>
+    <message>
+        <source>Intersections of %1</source>
+        <translation>Schnittpunkte von %1</translation>
+    </message>
+    <message>
+        <source>%1 for x from %2 to %3</source>
+        <translation>%1 für x von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>roots</comment>
+        <translation>%1: keine gefunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>roots</comment>
+        <translation>
+            <numerusform>%1: %n gefunden.</numerusform>
+            <numerusform>%1: %n gefunden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>minima and maxima</comment>
+        <translation>%1: keine gefunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>minima and maxima</comment>
+        <translation>
+            <numerusform>%1: %n gefunden.</numerusform>
+            <numerusform>%1: %n gefunden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>intersections</comment>
+        <translation>%1: keine gefunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>intersections</comment>
+        <translation>
+            <numerusform>%1: %n gefunden.</numerusform>
+            <numerusform>%1: %n gefunden.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1439,68 +1439,6 @@ Rehacer</translation>
     </message>
 </context>
 <context>
-    <name>plovex::CMainFrame</name>
-    <message>
-        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
-        <translation>Esta gráfica no muestra ninguna otra función explícita con la que cortarse: añada una con «Nueva función» o muestre una en la lista de funciones.</translation>
-    </message>
-    <message>
-        <source>Roots of %1</source>
-        <translation>Raíces de %1</translation>
-    </message>
-    <message>
-        <source>Minima and maxima of %1</source>
-        <translation>Mínimos y máximos de %1</translation>
-    </message>
-    <message>
-        <source>Intersections of %1</source>
-        <translation>Intersecciones de %1</translation>
-    </message>
-    <message>
-        <source>%1 for x from %2 to %3</source>
-        <translation>%1 para x de %2 a %3</translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>roots</comment>
-        <translation>%1: no se encontró ninguna.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>roots</comment>
-        <translation>
-            <numerusform>%1: %n encontrada.</numerusform>
-            <numerusform>%1: %n encontradas.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>minima and maxima</comment>
-        <translation>%1: no se encontró ninguno.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>minima and maxima</comment>
-        <translation>
-            <numerusform>%1: %n encontrado.</numerusform>
-            <numerusform>%1: %n encontrados.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>intersections</comment>
-        <translation>%1: no se encontró ninguna.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>intersections</comment>
-        <translation>
-            <numerusform>%1: %n encontrada.</numerusform>
-            <numerusform>%1: %n encontradas.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>plovex::CNewFunctionMenu</name>
     <message>
         <source>&amp;Explicit y = f(x)</source>
@@ -1747,6 +1685,68 @@ Rehacer</translation>
     <message>
         <source>%1 of %2: x = %3, y = %4</source>
         <translation>%1 de %2: x = %3, y = %4</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CToolWindows</name>
+    <message>
+        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
+        <translation>Esta gráfica no muestra ninguna otra función explícita con la que cortarse: añada una con «Nueva función» o muestre una en la lista de funciones.</translation>
+    </message>
+    <message>
+        <source>Roots of %1</source>
+        <translation>Raíces de %1</translation>
+    </message>
+    <message>
+        <source>Minima and maxima of %1</source>
+        <translation>Mínimos y máximos de %1</translation>
+    </message>
+    <message>
+        <source>Intersections of %1</source>
+        <translation>Intersecciones de %1</translation>
+    </message>
+    <message>
+        <source>%1 for x from %2 to %3</source>
+        <translation>%1 para x de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>roots</comment>
+        <translation>%1: no se encontró ninguna.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>roots</comment>
+        <translation>
+            <numerusform>%1: %n encontrada.</numerusform>
+            <numerusform>%1: %n encontradas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>minima and maxima</comment>
+        <translation>%1: no se encontró ninguno.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>minima and maxima</comment>
+        <translation>
+            <numerusform>%1: %n encontrado.</numerusform>
+            <numerusform>%1: %n encontrados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>intersections</comment>
+        <translation>%1: no se encontró ninguna.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>intersections</comment>
+        <translation>
+            <numerusform>%1: %n encontrada.</numerusform>
+            <numerusform>%1: %n encontradas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

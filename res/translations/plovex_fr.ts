@@ -1439,68 +1439,6 @@ Rétablir</translation>
     </message>
 </context>
 <context>
-    <name>plovex::CMainFrame</name>
-    <message>
-        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
-        <translation>Ce graphe n’affiche aucune autre fonction explicite à croiser&#xa0;: ajoutez-en une avec «&#xa0;Nouvelle fonction&#xa0;», ou affichez-en une dans la liste des fonctions.</translation>
-    </message>
-    <message>
-        <source>Roots of %1</source>
-        <translation>Racines de %1</translation>
-    </message>
-    <message>
-        <source>Minima and maxima of %1</source>
-        <translation>Minimums et maximums de %1</translation>
-    </message>
-    <message>
-        <source>Intersections of %1</source>
-        <translation>Intersections de %1</translation>
-    </message>
-    <message>
-        <source>%1 for x from %2 to %3</source>
-        <translation>%1 pour x de %2 à %3</translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>roots</comment>
-        <translation>%1&#xa0;: aucune trouvée.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>roots</comment>
-        <translation>
-            <numerusform>%1&#xa0;: %n trouvée.</numerusform>
-            <numerusform>%1&#xa0;: %n trouvées.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>minima and maxima</comment>
-        <translation>%1&#xa0;: aucun trouvé.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>minima and maxima</comment>
-        <translation>
-            <numerusform>%1&#xa0;: %n trouvé.</numerusform>
-            <numerusform>%1&#xa0;: %n trouvés.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>intersections</comment>
-        <translation>%1&#xa0;: aucune trouvée.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>intersections</comment>
-        <translation>
-            <numerusform>%1&#xa0;: %n trouvée.</numerusform>
-            <numerusform>%1&#xa0;: %n trouvées.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>plovex::CNewFunctionMenu</name>
     <message>
         <source>&amp;Explicit y = f(x)</source>
@@ -1747,6 +1685,68 @@ Rétablir</translation>
     <message>
         <source>%1 of %2: x = %3, y = %4</source>
         <translation>%1 de %2&#xa0;: x = %3, y = %4</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CToolWindows</name>
+    <message>
+        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
+        <translation>Ce graphe n’affiche aucune autre fonction explicite à croiser&#xa0;: ajoutez-en une avec «&#xa0;Nouvelle fonction&#xa0;», ou affichez-en une dans la liste des fonctions.</translation>
+    </message>
+    <message>
+        <source>Roots of %1</source>
+        <translation>Racines de %1</translation>
+    </message>
+    <message>
+        <source>Minima and maxima of %1</source>
+        <translation>Minimums et maximums de %1</translation>
+    </message>
+    <message>
+        <source>Intersections of %1</source>
+        <translation>Intersections de %1</translation>
+    </message>
+    <message>
+        <source>%1 for x from %2 to %3</source>
+        <translation>%1 pour x de %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>roots</comment>
+        <translation>%1&#xa0;: aucune trouvée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>roots</comment>
+        <translation>
+            <numerusform>%1&#xa0;: %n trouvée.</numerusform>
+            <numerusform>%1&#xa0;: %n trouvées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>minima and maxima</comment>
+        <translation>%1&#xa0;: aucun trouvé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>minima and maxima</comment>
+        <translation>
+            <numerusform>%1&#xa0;: %n trouvé.</numerusform>
+            <numerusform>%1&#xa0;: %n trouvés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>intersections</comment>
+        <translation>%1&#xa0;: aucune trouvée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>intersections</comment>
+        <translation>
+            <numerusform>%1&#xa0;: %n trouvée.</numerusform>
+            <numerusform>%1&#xa0;: %n trouvées.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1439,68 +1439,6 @@ Refazer</translation>
     </message>
 </context>
 <context>
-    <name>plovex::CMainFrame</name>
-    <message>
-        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
-        <translation>Este gráfico não mostra nenhuma outra função explícita para cruzar: adicione uma com &quot;Nova função&quot; ou exiba uma na lista de funções.</translation>
-    </message>
-    <message>
-        <source>Roots of %1</source>
-        <translation>Raízes de %1</translation>
-    </message>
-    <message>
-        <source>Minima and maxima of %1</source>
-        <translation>Mínimos e máximos de %1</translation>
-    </message>
-    <message>
-        <source>Intersections of %1</source>
-        <translation>Interseções de %1</translation>
-    </message>
-    <message>
-        <source>%1 for x from %2 to %3</source>
-        <translation>%1 para x de %2 a %3</translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>roots</comment>
-        <translation>%1: nenhuma encontrada.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>roots</comment>
-        <translation>
-            <numerusform>%1: %n encontrada.</numerusform>
-            <numerusform>%1: %n encontradas.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>minima and maxima</comment>
-        <translation>%1: nenhum encontrado.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>minima and maxima</comment>
-        <translation>
-            <numerusform>%1: %n encontrado.</numerusform>
-            <numerusform>%1: %n encontrados.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>intersections</comment>
-        <translation>%1: nenhuma encontrada.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>intersections</comment>
-        <translation>
-            <numerusform>%1: %n encontrada.</numerusform>
-            <numerusform>%1: %n encontradas.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>plovex::CNewFunctionMenu</name>
     <message>
         <source>&amp;Explicit y = f(x)</source>
@@ -1747,6 +1685,68 @@ Refazer</translation>
     <message>
         <source>%1 of %2: x = %3, y = %4</source>
         <translation>%1 de %2: x = %3, y = %4</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CToolWindows</name>
+    <message>
+        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
+        <translation>Este gráfico não mostra nenhuma outra função explícita para cruzar: adicione uma com &quot;Nova função&quot; ou exiba uma na lista de funções.</translation>
+    </message>
+    <message>
+        <source>Roots of %1</source>
+        <translation>Raízes de %1</translation>
+    </message>
+    <message>
+        <source>Minima and maxima of %1</source>
+        <translation>Mínimos e máximos de %1</translation>
+    </message>
+    <message>
+        <source>Intersections of %1</source>
+        <translation>Interseções de %1</translation>
+    </message>
+    <message>
+        <source>%1 for x from %2 to %3</source>
+        <translation>%1 para x de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>roots</comment>
+        <translation>%1: nenhuma encontrada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>roots</comment>
+        <translation>
+            <numerusform>%1: %n encontrada.</numerusform>
+            <numerusform>%1: %n encontradas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>minima and maxima</comment>
+        <translation>%1: nenhum encontrado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>minima and maxima</comment>
+        <translation>
+            <numerusform>%1: %n encontrado.</numerusform>
+            <numerusform>%1: %n encontrados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>intersections</comment>
+        <translation>%1: nenhuma encontrada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>intersections</comment>
+        <translation>
+            <numerusform>%1: %n encontrada.</numerusform>
+            <numerusform>%1: %n encontradas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
