@@ -26,10 +26,10 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
-#include <QMenuBar>
+#include <QMenu>
 #include <QMimeData>
 #include <QUrl>
-#include <algorithm>
+#include <utility>
 
 namespace plovex {
 namespace {

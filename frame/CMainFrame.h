@@ -14,7 +14,6 @@
 
 class QLabel;
 class QMdiArea;
-class QMenu;
 
 namespace plovex {
 
@@ -31,9 +30,10 @@ class CPointsDlg;
 class CPlovexView;
 class RecentFileList;
 
-// The main window: the graph windows in a multiple-document area, the menus (one set while
-// no graph is open, one while a graph is active), the toolbar, the status bar with the
-// command prompts and the lock-key indicators, and the help window.
+// The main window: the graph windows in a multiple-document area, which one is active and
+// which was before it, the title and menus that follow it, the grid and full screen that act on
+// every graph; and the parts it owns and wires: the actions, menus, toolbar, status bar, docks,
+// tool windows, the Edit commands and the graph windows' places.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
