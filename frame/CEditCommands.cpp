@@ -2,6 +2,7 @@
 
 #include "document/UndoStep.h"
 #include "frame/CChildFrame.h"
+#include "frame/CFrameActions.h"
 #include "frame/CMainFrame.h"
 #include "platform/LineBox.h"
 #include "res/Resource.h"
@@ -94,19 +95,19 @@ void CEditCommands::UpdateUndo()
     QAction* redo = m_frame.Action(res::kCmdEditRedo);
     const QString typing = EngineTexts::UndoStepName(UndoStep::Typing);
     if (boxUndo)
-        undo->setText(CMainFrame::tr("&Undo %1").arg(typing));
+        undo->setText(CFrameActions::tr("&Undo %1").arg(typing));
     else if (document && document->CanUndo())
         undo->setText(
-            CMainFrame::tr("&Undo %1").arg(EngineTexts::UndoStepName(document->NextUndo())));
+            CFrameActions::tr("&Undo %1").arg(EngineTexts::UndoStepName(document->NextUndo())));
     else
-        undo->setText(CMainFrame::tr("&Undo"));
+        undo->setText(CFrameActions::tr("&Undo"));
     if (boxRedo)
-        redo->setText(CMainFrame::tr("&Redo %1").arg(typing));
+        redo->setText(CFrameActions::tr("&Redo %1").arg(typing));
     else if (document && document->CanRedo())
         redo->setText(
-            CMainFrame::tr("&Redo %1").arg(EngineTexts::UndoStepName(document->NextRedo())));
+            CFrameActions::tr("&Redo %1").arg(EngineTexts::UndoStepName(document->NextRedo())));
     else
-        redo->setText(CMainFrame::tr("&Redo"));
+        redo->setText(CFrameActions::tr("&Redo"));
     undo->setEnabled(boxUndo || (document && document->CanUndo()));
     redo->setEnabled(boxRedo || (document && document->CanRedo()));
 }

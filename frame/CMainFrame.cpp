@@ -1,22 +1,22 @@
 #include "frame/CMainFrame.h"
 
-#include "engine/Numbers.h"
 #include "frame/CChildFrame.h"
 #include "frame/CEditCommands.h"
-#include "frame/CFunctionBar.h"
+#include "frame/CFrameActions.h"
+#include "frame/CFrameDocks.h"
+#include "frame/CFrameMenus.h"
+#include "frame/CFrameStatusBar.h"
+#include "frame/CFrameToolBar.h"
 #include "frame/CParameterBar.h"
 #include "frame/CPointsDlg.h"
-#include "frame/FunctionList.h"
-#include "help/CHelpDlg.h"
-#include "platform/MessageService.h"
+#include "frame/CToolWindows.h"
+#include "frame/FrameSettings.h"
 #include "platform/RecentFileList.h"
 #include "platform/StringTable.h"
-#include "platform/ToolWindow.h"
 #include "res/Resource.h"
 #include "view/CFullScreenGraph.h"
 #include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
-#include "view/EngineTexts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,28 +24,15 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
-#include <QMenuBar>
+#include <QMenu>
 #include <QMimeData>
-#include <QSettings>
-#include <QShortcut>
-#include <QStatusBar>
-#include <QToolBar>
 #include <QUrl>
-#include <algorithm>
+#include <utility>
 
 namespace plovex {
 namespace {
-
-// The grid choice in the settings, beside the recent-file list.
-constexpr const char* kGridSetting = "Settings/Grid";
-// Where the function list was docked, whether it floated (and where), whether it showed.
-constexpr const char* kFunctionListArea = "Settings/FunctionListArea";
-constexpr const char* kFunctionListFloating = "Settings/FunctionListFloating";
-constexpr const char* kFunctionListGeometry = "Settings/FunctionListGeometry";
-constexpr const char* kFunctionListShown = "Settings/FunctionListShown";
 
 QStringList LocalFiles(const QMimeData* data)
 {
@@ -59,21 +46,14 @@ QStringList LocalFiles(const QMimeData* data)
     return files;
 }
 
-bool IsLockKey(const QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
-        return false;
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_CapsLock || key == Qt::Key_NumLock || key == Qt::Key_ScrollLock;
-}
-
 } // namespace
 
 CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent)
     , m_mdiArea(new QMdiArea(this))
-    , m_helpWindow(new CHelpDlg(this))
-    , m_pointsWindow(new CPointsDlg(this))
+    , m_actions(new CFrameActions(*this, [this](ViewCommand command) { OnViewCommand(command); }))
+    , m_menus(new CFrameMenus(*this, *m_actions))
+    , m_tools(new CToolWindows(*this))
 {
     setWindowTitle(LoadString(res::kStrAppTitle));
     setWindowIcon(QIcon(":/icons/plovex.svg"));
@@ -88,30 +68,27 @@ CMainFrame::CMainFrame(QWidget* parent)
         OnUpdateFrameTitle();
     });
 
-    CreateActions();
-    CreateMenus();
-    CreateToolBar();
+    ConnectActions();
+    // A box's own undo becomes possible as the user types, which no signal tells.
+    connect(m_menus->EditMenu(), &QMenu::aboutToShow, m_edit, &CEditCommands::UpdateUndo);
+    m_toolBar = new CFrameToolBar(*m_actions, this);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
     CreateStatusBar();
-    CreateFunctionBar();
-    CreateParameterBar();
+    m_docks = std::make_unique<CFrameDocks>(*this, *m_actions, *m_menus);
     OnUpdateFrameMenu();
 
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, m_edit, &CEditCommands::Update);
-    UpdateKeyLocks();
 }
 
 CMainFrame::~CMainFrame()
 {
-    m_functionBar->SetView(nullptr);
-    m_parameterBar->SetView(nullptr);
     // The area and the graph windows outlive this part of the frame: their last signals
     // must not reach it.
     qApp->removeEventFilter(this);
     qApp->disconnect(this);
     qApp->disconnect(m_edit);
     m_mdiArea->disconnect(this);
-    m_functionBar->disconnect(this);
     if (m_fullScreen)
         m_fullScreen->disconnect(this);
     // Closed windows waiting to be deleted too: the area no longer lists them.
@@ -119,455 +96,72 @@ CMainFrame::~CMainFrame()
         window->disconnect(this);
 }
 
-QAction* CMainFrame::CreateAction(int id, const QString& text, const char* icon)
+void CMainFrame::ConnectActions()
 {
-    auto* action = new QAction(text, this);
-    action->setData(id);
-    if (icon)
-        action->setIcon(QIcon(QString(":/icons/toolbar/%1.svg").arg(icon)));
-    // The command's string: its prompt, then after a line break its tooltip.
-    const QStringList prompt = LoadString(id).split('\n');
-    action->setStatusTip(prompt.value(0));
-    if (prompt.size() > 1)
-        action->setToolTip(prompt.value(1));
-    m_actions.insert(id, action);
-    return action;
-}
-
-void CMainFrame::CreateActions()
-{
-    QAction* action = CreateAction(res::kCmdFileNew, tr("&New"), "new");
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-
-    action = CreateAction(res::kCmdFileOpen, tr("&Open..."), "open");
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-
-    CreateAction(res::kCmdFileClose, tr("&Close"));
-
-    action = CreateAction(res::kCmdFileSave, tr("&Save"), "save");
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-
-    CreateAction(res::kCmdFileSaveAs, tr("Save &As..."));
-
-    action = CreateAction(res::kCmdExportGraph, tr("&Export Graph..."));
-    connect(
-        action, &QAction::triggered, this, [this] { OnViewCommand(&CPlovexView::OnExportGraph); });
-
-    action = CreateAction(res::kCmdFilePrint, tr("&Print..."), "print");
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    connect(
-        action, &QAction::triggered, this, [this] { OnViewCommand(&CPlovexView::OnFilePrint); });
-    addAction(action);
-
-    action = CreateAction(res::kCmdFilePrintPreview, tr("Print Pre&view..."));
-    connect(action, &QAction::triggered, this,
-        [this] { OnViewCommand(&CPlovexView::OnFilePrintPreview); });
-
     // The edit commands act on the text box that has the focus; Copy without selected text
     // copies the active graph's picture.
     m_edit = new CEditCommands(*this, [this] { OnViewCommand(&CPlovexView::OnCopyGraph); });
-    action = CreateAction(res::kCmdEditCut, tr("Cu&t"), "cut");
-    action->setShortcuts(
-        { QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete) });
-    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnCut);
-    addAction(action);
-
-    action = CreateAction(res::kCmdEditCopy, tr("&Copy"), "copy");
-    action->setShortcuts(
-        { QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert) });
-    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnCopy);
-    addAction(action);
-
-    action = CreateAction(res::kCmdEditPaste, tr("&Paste"), "paste");
-    action->setShortcuts(
-        { QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert) });
-    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnPaste);
-    addAction(action);
-
-    action = CreateAction(res::kCmdEditUndo, tr("&Undo"));
-    action->setShortcuts(
-        { QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace) });
-    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnUndo);
-    addAction(action);
-
-    action = CreateAction(res::kCmdEditRedo, tr("&Redo"));
-    action->setShortcuts(
-        { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y) });
-    connect(action, &QAction::triggered, m_edit, &CEditCommands::OnRedo);
-    addAction(action);
-
-    m_recentPlaceholder = new QAction(tr("Recent File"), this);
-    m_recentPlaceholder->setData(res::kCmdFileMru1);
-    m_recentPlaceholder->setEnabled(false);
-    for (int i = 0; i < kRecentFileCount; ++i)
-        m_recentFiles << CreateAction(res::kCmdFileMru1 + i, QString());
-
-    action = CreateAction(res::kCmdAppExit, tr("E&xit"));
-    connect(action, &QAction::triggered, this, &QWidget::close);
-
-    action = CreateAction(res::kCmdViewToolbar, tr("&Toolbar"));
-    action->setCheckable(true);
-    action->setChecked(true);
-
-    action = CreateAction(res::kCmdViewStatusBar, tr("&Status Bar"));
-    action->setCheckable(true);
-    action->setChecked(true);
-
-    // One choice for every graph window, off until the user turns it on, kept across runs.
-    action = CreateAction(res::kCmdViewGrid, tr("&Grid"));
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    action->setCheckable(true);
-    action->setChecked(QSettings().value(kGridSetting, false).toBool());
-    connect(action, &QAction::toggled, this, &CMainFrame::OnViewGrid);
-
-    // Moving around the active graph; the icons come from the desktop's theme where it has them.
     const struct {
         int id;
-        const char* text;
-        const char* icon;
-        QKeySequence key;
-        void (CPlovexView::*command)();
-    } navigation[] = {
-        { res::kCmdViewZoomIn, QT_TR_NOOP("Zoom &In"), "zoom-in", QKeySequence::ZoomIn,
-            &CPlovexView::OnZoomIn },
-        { res::kCmdViewZoomOut, QT_TR_NOOP("Zoom &Out"), "zoom-out", QKeySequence::ZoomOut,
-            &CPlovexView::OnZoomOut },
-        { res::kCmdViewReset, QT_TR_NOOP("&Reset View"), "zoom-original",
-            QKeySequence(Qt::CTRL | Qt::Key_0), &CPlovexView::OnResetView },
-        { res::kCmdViewEqualScales, QT_TR_NOOP("&Equal Scales"), nullptr, QKeySequence(),
-            &CPlovexView::OnEqualScales },
-        { res::kCmdViewBack, QT_TR_NOOP("&Back"), "go-previous",
-            QKeySequence(Qt::ALT | Qt::Key_Left), &CPlovexView::OnViewBack },
-        { res::kCmdViewForward, QT_TR_NOOP("For&ward"), "go-next",
-            QKeySequence(Qt::ALT | Qt::Key_Right), &CPlovexView::OnViewForward },
+        void (CEditCommands::*command)();
+    } editCommands[] = {
+        { res::kCmdEditCut, &CEditCommands::OnCut },
+        { res::kCmdEditCopy, &CEditCommands::OnCopy },
+        { res::kCmdEditPaste, &CEditCommands::OnPaste },
+        { res::kCmdEditUndo, &CEditCommands::OnUndo },
+        { res::kCmdEditRedo, &CEditCommands::OnRedo },
     };
-    for (const auto& command : navigation) {
-        action = CreateAction(command.id, tr(command.text));
-        if (command.icon)
-            action->setIcon(QIcon::fromTheme(command.icon));
-        action->setShortcut(command.key);
-        connect(action, &QAction::triggered, this,
-            [this, handler = command.command] { OnViewCommand(handler); });
-    }
-    action = CreateAction(res::kCmdViewFullScreen, tr("F&ull Screen Graph"));
-    action->setShortcut(QKeySequence(Qt::Key_F11));
-    action->setCheckable(true);
-    connect(action, &QAction::triggered, this, &CMainFrame::OnViewFullScreen);
-
-    // Ctrl+= as well: on most keyboards + needs Shift.
-    Action(res::kCmdViewZoomIn)
-        ->setShortcuts(
-            { QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal) });
-    Action(res::kCmdViewZoomOut)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    // The function list and the commands on the active form's selected function.
-    action = CreateAction(res::kCmdViewFunctionList, tr("&Function List"));
-    action->setCheckable(true);
-    // The list's buttons have short captions, so that the dock stays narrow.
-    const struct {
-        int id;
-        const char* text;
-        const char* button;
-        QKeySequence key;
-        void (CPlovexView::*handler)();
-    } functionCommands[] = {
-        { res::kCmdFunctionNew, QT_TR_NOOP("&New Function"), QT_TR_NOOP("New"),
-            QKeySequence(Qt::Key_Insert), &CPlovexView::OnNewFunction },
-        { res::kCmdFunctionDelete, QT_TR_NOOP("&Delete Function"), QT_TR_NOOP("Delete"),
-            QKeySequence(Qt::Key_Delete), &CPlovexView::OnDeleteFunction },
-        { res::kCmdFunctionColour, QT_TR_NOOP("&Colour..."), QT_TR_NOOP("Colour"),
-            QKeySequence(Qt::Key_F2), &CPlovexView::OnFunctionColour },
-        { res::kCmdFunctionMoveUp, QT_TR_NOOP("Move &Up"), QT_TR_NOOP("Up"),
-            QKeySequence(Qt::ALT | Qt::Key_Up), &CPlovexView::OnMoveFunctionUp },
-        { res::kCmdFunctionMoveDown, QT_TR_NOOP("Move Do&wn"), QT_TR_NOOP("Down"),
-            QKeySequence(Qt::ALT | Qt::Key_Down), &CPlovexView::OnMoveFunctionDown },
-    };
-    for (const auto& command : functionCommands) {
-        action = CreateAction(command.id, tr(command.text));
-        action->setIconText(tr(command.button));
-        // The keys belong to the list: elsewhere Insert and Delete edit the focused box.
-        action->setShortcut(command.key);
-        action->setShortcutContext(Qt::WidgetShortcut);
-        connect(action, &QAction::triggered, this,
-            [this, handler = command.handler] { OnViewCommand(handler); });
-    }
-
-    // The Tools commands work on the active graph's function as the last rendering drew it.
-    action = CreateAction(res::kCmdFindRoots, tr("Find &Roots"));
-    connect(action, &QAction::triggered, this, [this] { OnFindPoints(PointSearch::Roots); });
-
-    action = CreateAction(res::kCmdFindExtrema, tr("Find &Extrema"));
-    connect(action, &QAction::triggered, this, [this] { OnFindPoints(PointSearch::Extrema); });
-
-    action = CreateAction(res::kCmdFindIntersections, tr("Find &Intersections"));
-    connect(
-        action, &QAction::triggered, this, [this] { OnFindPoints(PointSearch::Intersections); });
-
-    action = CreateAction(res::kCmdTableOfValues, tr("&Table of Values..."));
-    connect(action, &QAction::triggered, this,
-        [this] { OnViewCommand(&CPlovexView::OnTableOfValues); });
-
-    CreateAction(res::kCmdWindowNew, tr("&New Window"));
-
-    action = CreateAction(res::kCmdWindowCascade, tr("&Cascade"));
-    connect(action, &QAction::triggered, this, [this] { m_placement.Cascade(); });
-
-    action = CreateAction(res::kCmdWindowTile, tr("&Tile"));
-    connect(action, &QAction::triggered, this, [this] { m_placement.Tile(); });
-
-    action = CreateAction(res::kCmdWindowArrange, tr("&Arrange Icons"));
-    connect(action, &QAction::triggered, this, [this] { m_placement.ArrangeIcons(); });
-
-    action = CreateAction(res::kCmdUsingPlovex, tr("&Using Plovex"));
-    action->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(action, &QAction::triggered, this, &CMainFrame::OnHelpUsing);
-    addAction(action);
-
-    CreateAction(res::kCmdAppAbout, tr("&About Plovex..."), "about");
-
-    // Commands without a handler anywhere: shown disabled.
-    struct Unhandled {
-        int id;
-        const char* text;
-        const char* icon;
-        QList<QKeySequence> keys;
-    };
-    const Unhandled unhandled[] = {
-        { res::kCmdNextPane, QT_TR_NOOP("Ne&xt Pane"), nullptr, { QKeySequence(Qt::Key_F6) } },
-        { res::kCmdPrevPane, QT_TR_NOOP("Pre&vious Pane"), nullptr,
-            { QKeySequence(Qt::SHIFT | Qt::Key_F6) } },
-    };
-    for (const Unhandled& command : unhandled) {
-        action = CreateAction(command.id, tr(command.text), command.icon);
-        action->setShortcuts(command.keys);
-        action->setEnabled(false);
-        addAction(action);
-    }
-}
-
-void CMainFrame::CreateMenus()
-{
-    const auto addFileMenu = [this](bool graph) {
-        auto* menu = new QMenu(tr("&File"), this);
-        menu->addAction(Action(res::kCmdFileNew));
-        menu->addAction(Action(res::kCmdFileOpen));
-        if (graph) {
-            menu->addAction(Action(res::kCmdFileClose));
-            menu->addAction(Action(res::kCmdFileSave));
-            menu->addAction(Action(res::kCmdFileSaveAs));
-            menu->addAction(Action(res::kCmdExportGraph));
-            menu->addSeparator();
-            menu->addAction(Action(res::kCmdFilePrint));
-            menu->addAction(Action(res::kCmdFilePrintPreview));
-        }
-        menu->addSeparator();
-        menu->addAction(m_recentPlaceholder);
-        menu->addActions(m_recentFiles);
-        menu->addSeparator();
-        menu->addAction(Action(res::kCmdAppExit));
-        return menu;
-    };
-    m_fileMenuNoDocument = addFileMenu(false);
-    m_fileMenuGraph = addFileMenu(true);
-
-    m_editMenu = new QMenu(tr("&Edit"), this);
-    m_editMenu->addAction(Action(res::kCmdEditUndo));
-    m_editMenu->addAction(Action(res::kCmdEditRedo));
-    m_editMenu->addSeparator();
-    m_editMenu->addAction(Action(res::kCmdEditCut));
-    m_editMenu->addAction(Action(res::kCmdEditCopy));
-    m_editMenu->addAction(Action(res::kCmdEditPaste));
-    // A box's own undo becomes possible as the user types, which no signal tells.
-    connect(m_editMenu, &QMenu::aboutToShow, m_edit, &CEditCommands::UpdateUndo);
-
-    m_viewMenu = new QMenu(tr("&View"), this);
-    m_viewMenu->addAction(Action(res::kCmdViewToolbar));
-    m_viewMenu->addAction(Action(res::kCmdViewStatusBar));
-    m_viewMenu->addAction(Action(res::kCmdViewGrid));
-    m_viewMenu->addAction(Action(res::kCmdViewFunctionList));
-    m_viewMenu->addSeparator();
-    for (const int id :
-        { res::kCmdViewZoomIn, res::kCmdViewZoomOut, res::kCmdViewReset, res::kCmdViewEqualScales })
-        m_viewMenu->addAction(Action(id));
-    m_viewMenu->addSeparator();
-    m_viewMenu->addAction(Action(res::kCmdViewBack));
-    m_viewMenu->addAction(Action(res::kCmdViewForward));
-    m_viewMenu->addSeparator();
-    m_viewMenu->addAction(Action(res::kCmdViewFullScreen));
-
-    m_toolsMenu = new QMenu(tr("&Tools"), this);
-    m_toolsMenu->addAction(Action(res::kCmdFindRoots));
-    m_toolsMenu->addAction(Action(res::kCmdFindExtrema));
-    m_toolsMenu->addAction(Action(res::kCmdFindIntersections));
-    m_toolsMenu->addSeparator();
-    m_toolsMenu->addAction(Action(res::kCmdTableOfValues));
-
-    m_windowMenu = new QMenu(tr("&Window"), this);
-    m_windowMenu->addAction(Action(res::kCmdWindowNew));
-    m_windowMenu->addAction(Action(res::kCmdWindowCascade));
-    m_windowMenu->addAction(Action(res::kCmdWindowTile));
-    m_windowMenu->addAction(Action(res::kCmdWindowArrange));
-    connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::OnUpdateWindowMenu);
-
-    m_helpMenu = new QMenu(tr("&Help"), this);
-    m_helpMenu->addAction(Action(res::kCmdUsingPlovex));
-    m_helpMenu->addAction(Action(res::kCmdAppAbout));
-
-    SetRecentFiles(RecentFileList(kRecentFileCount));
-}
-
-void CMainFrame::CreateToolBar()
-{
-    m_toolBar = new QToolBar(tr("Standard"), this);
-    m_toolBar->setObjectName("ToolBar");
-    m_toolBar->setIconSize(QSize(16, 15));
-    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
-    m_toolBar->addAction(Action(res::kCmdFileNew));
-    m_toolBar->addAction(Action(res::kCmdFileOpen));
-    m_toolBar->addAction(Action(res::kCmdFileSave));
-    m_toolBar->addSeparator();
-    m_toolBar->addAction(Action(res::kCmdEditCut));
-    m_toolBar->addAction(Action(res::kCmdEditCopy));
-    m_toolBar->addAction(Action(res::kCmdEditPaste));
-    m_toolBar->addSeparator();
-    m_toolBar->addAction(Action(res::kCmdFilePrint));
-    m_toolBar->addSeparator();
-    // Only the commands the theme has a picture for: a text button would crowd the bar.
-    bool navigation = false;
-    for (const int id : { res::kCmdViewBack, res::kCmdViewForward, res::kCmdViewZoomIn,
-             res::kCmdViewZoomOut, res::kCmdViewReset }) {
-        if (Action(id)->icon().isNull())
-            continue;
-        m_toolBar->addAction(Action(id));
-        navigation = true;
-    }
-    if (navigation)
-        m_toolBar->addSeparator();
-    m_toolBar->addAction(Action(res::kCmdAppAbout));
-    // A button shows only its icon: a screen reader says its tooltip.
-    for (QAction* action : m_toolBar->actions()) {
-        if (!action->isSeparator())
-            m_toolBar->widgetForAction(action)->setAccessibleName(action->toolTip());
-    }
-    addToolBar(Qt::TopToolBarArea, m_toolBar);
-
-    QAction* toggle = Action(res::kCmdViewToolbar);
-    connect(toggle, &QAction::toggled, m_toolBar, &QWidget::setVisible);
-    connect(m_toolBar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+    for (const auto& edit : editCommands)
+        connect(Action(edit.id), &QAction::triggered, m_edit, edit.command);
+    const auto on
+        = [this](int id, auto handler) { connect(Action(id), &QAction::triggered, this, handler); };
+    on(res::kCmdAppExit, [this] { close(); });
+    // Off until the user turns it on.
+    Action(res::kCmdViewGrid)->setChecked(FrameSettings::GridShown());
+    connect(Action(res::kCmdViewGrid), &QAction::toggled, this, &CMainFrame::OnViewGrid);
+    on(res::kCmdViewFullScreen, [this] { OnViewFullScreen(); });
+    on(res::kCmdFindRoots, [this] { m_tools->FindPoints(PointSearch::Roots); });
+    on(res::kCmdFindExtrema, [this] { m_tools->FindPoints(PointSearch::Extrema); });
+    on(res::kCmdFindIntersections, [this] { m_tools->FindPoints(PointSearch::Intersections); });
+    on(res::kCmdWindowCascade, [this] { m_placement.Cascade(); });
+    on(res::kCmdWindowTile, [this] { m_placement.Tile(); });
+    on(res::kCmdWindowArrange, [this] { m_placement.ArrangeIcons(); });
+    on(res::kCmdUsingPlovex, [this] { m_tools->ShowHelp(); });
 }
 
 void CMainFrame::CreateStatusBar()
 {
-    // The message pane shows "Ready" whenever no prompt covers it.
-    m_messagePane = new QLabel(LoadString(res::kStrIdle));
-    statusBar()->addWidget(m_messagePane, 1);
-    m_readoutPane = new QLabel;
-    m_readoutPane->setObjectName("ReadoutPane");
-    // Room for a usual readout from the start, so the panes do not jump as the pointer moves.
-    m_readoutPane->setMinimumWidth(
-        m_readoutPane->fontMetrics().horizontalAdvance("x = -00.000, y = -00.000") + 12);
-    statusBar()->addPermanentWidget(m_readoutPane);
+    m_statusBar = new CFrameStatusBar(this);
+    setStatusBar(m_statusBar);
     // A chosen point of the Points window shows until the next prompt covers it.
-    connect(m_pointsWindow, &CPointsDlg::PointChosen, this,
-        [this](const QString& text) { statusBar()->showMessage(text); });
-    for (const int id :
-        { res::kStrIndicatorCaps, res::kStrIndicatorNum, res::kStrIndicatorScroll }) {
-        auto* indicator = new QLabel;
-        indicator->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        indicator->setAlignment(Qt::AlignCenter);
-        // Wide enough for its text whether the key is on or off.
-        indicator->setMinimumWidth(indicator->fontMetrics().horizontalAdvance(LoadString(id)) + 12);
-        statusBar()->addPermanentWidget(indicator);
-        m_indicators.insert(id, indicator);
-    }
-
-    QAction* toggle = Action(res::kCmdViewStatusBar);
-    connect(toggle, &QAction::toggled, statusBar(), &QWidget::setVisible);
+    connect(&PointsWindow(), &CPointsDlg::PointChosen, m_statusBar,
+        [this](const QString& text) { m_statusBar->showMessage(text); });
+    connect(Action(res::kCmdViewStatusBar), &QAction::toggled, m_statusBar, &QWidget::setVisible);
 }
 
-// On the right at first; afterwards where the user left it, shown or hidden as it was.
-void CMainFrame::CreateFunctionBar()
+QLabel* CMainFrame::ReadoutPane() const
 {
-    QList<QAction*> commands;
-    for (const int id : { res::kCmdFunctionNew, res::kCmdFunctionDelete, res::kCmdFunctionColour,
-             res::kCmdFunctionMoveUp, res::kCmdFunctionMoveDown })
-        commands << Action(id);
-    m_functionBar = new CFunctionBar(
-        commands, [this](int id) { return Action(id); }, this);
-    QSettings settings;
-    const auto area = static_cast<Qt::DockWidgetArea>(
-        settings.value(kFunctionListArea, int(Qt::RightDockWidgetArea)).toInt());
-    addDockWidget(
-        m_functionBar->isAreaAllowed(area) ? area : Qt::RightDockWidgetArea, m_functionBar);
-    if (settings.value(kFunctionListFloating, false).toBool()) {
-        m_functionBar->setFloating(true);
-        m_functionBar->restoreGeometry(settings.value(kFunctionListGeometry).toByteArray());
-    }
-    const bool shown = settings.value(kFunctionListShown, true).toBool();
-    m_functionBar->setVisible(shown);
-
-    // Only what the user does to the list is remembered: View > Function List, its close
-    // button (see eventFilter) and Ctrl+Shift+L. It also goes out of sight when the whole
-    // window hides or closes, which says nothing about the next start.
-    QAction* toggle = Action(res::kCmdViewFunctionList);
-    toggle->setChecked(shown);
-    connect(toggle, &QAction::triggered, this, [this](bool show) {
-        m_functionBar->setVisible(show);
-        RememberFunctionBarShown(show);
-        if (show)
-            m_functionBar->List()->setFocus();
-    });
-    connect(m_functionBar, &QDockWidget::visibilityChanged, this, [this, toggle] {
-        if (m_functionBar->isVisible() || m_functionBar->isHidden())
-            toggle->setChecked(!m_functionBar->isHidden());
-    });
-    // The keyboard's way into the list: shown if it was not, and the focus in it.
-    auto* goToList = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), this);
-    connect(goToList, &QShortcut::activated, this, [this, toggle] {
-        m_functionBar->show();
-        toggle->setChecked(true);
-        RememberFunctionBarShown(true);
-        m_functionBar->List()->setFocus();
-    });
-    connect(
-        m_functionBar, &QDockWidget::dockLocationChanged, this, &CMainFrame::SaveFunctionBarPlace);
-    connect(m_functionBar, &QDockWidget::topLevelChanged, this, &CMainFrame::SaveFunctionBarPlace);
+    return m_statusBar->ReadoutPane();
 }
 
-// Below the function list; View > Parameter List shows and hides it, Ctrl+Shift+P goes to it.
-void CMainFrame::CreateParameterBar()
+QLabel* CMainFrame::MessagePane() const
 {
-    m_parameterBar = new CParameterBar(this);
-    addDockWidget(Qt::RightDockWidgetArea, m_parameterBar);
-    if (dockWidgetArea(m_functionBar) == Qt::RightDockWidgetArea && !m_functionBar->isFloating())
-        splitDockWidget(m_functionBar, m_parameterBar, Qt::Vertical);
-    QAction* toggle = m_parameterBar->ToggleAction();
-    toggle->setData(res::kCmdViewParameterList);
-    const QStringList prompt = LoadString(res::kCmdViewParameterList).split('\n');
-    toggle->setStatusTip(prompt.value(0));
-    toggle->setToolTip(prompt.value(1));
-    m_actions.insert(res::kCmdViewParameterList, toggle);
-    // Just after Function List.
-    const QList<QAction*> items = m_viewMenu->actions();
-    const qsizetype list = items.indexOf(Action(res::kCmdViewFunctionList));
-    m_viewMenu->insertAction(items.value(list + 1), toggle);
-    auto* goToParameters = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), this);
-    connect(goToParameters, &QShortcut::activated, this, [this] {
-        m_parameterBar->show();
-        m_parameterBar->FocusFirst();
-    });
+    return m_statusBar->MessagePane();
 }
 
-void CMainFrame::SaveFunctionBarPlace()
+QLabel* CMainFrame::Indicator(int stringId) const
 {
-    QSettings settings;
-    settings.setValue(kFunctionListArea, int(dockWidgetArea(m_functionBar)));
-    settings.setValue(kFunctionListFloating, m_functionBar->isFloating());
-    settings.setValue(kFunctionListGeometry, m_functionBar->saveGeometry());
+    return m_statusBar->Indicator(stringId);
 }
 
-void CMainFrame::RememberFunctionBarShown(bool shown)
+CFunctionBar* CMainFrame::FunctionBar() const
 {
-    QSettings().setValue(kFunctionListShown, shown);
+    return m_docks->FunctionBar();
+}
+
+CParameterBar* CMainFrame::ParameterBar() const
+{
+    return m_docks->ParameterBar();
 }
 
 void CMainFrame::AddChild(CChildFrame* child)
@@ -595,9 +189,10 @@ void CMainFrame::AddChild(CChildFrame* child)
 
 void CMainFrame::AttachView(CPlovexView& view)
 {
-    connect(&view, &CPlovexView::Readout, m_readoutPane, &QLabel::setText);
+    connect(&view, &CPlovexView::Readout, ReadoutPane(), &QLabel::setText);
     // Esc that stops a rendering stops Play too, which would only start the next.
-    connect(&view, &CPlovexView::EscapePressed, m_parameterBar, &CParameterBar::StopPlaying);
+    connect(
+        &view, &CPlovexView::EscapePressed, m_docks->ParameterBar(), &CParameterBar::StopPlaying);
 }
 
 void CMainFrame::ActivateChild(CChildFrame* child)
@@ -647,22 +242,12 @@ CChildFrame* CMainFrame::ActiveChild() const
 
 void CMainFrame::SetRecentFiles(const RecentFileList& files)
 {
-    const int count = static_cast<int>(files.Files().size());
-    m_recentPlaceholder->setVisible(count == 0);
-    for (int i = 0; i < m_recentFiles.size(); ++i) {
-        m_recentFiles[i]->setText(i < count ? files.MenuText(i) : QString());
-        m_recentFiles[i]->setVisible(i < count);
-    }
+    m_actions->SetRecentFiles(files);
 }
 
 void CMainFrame::SetKeyLocks(const KeyLocks& locks)
 {
-    const auto show = [this](int id, bool on) {
-        m_indicators.value(id)->setText(on ? LoadString(id) : QString());
-    };
-    show(res::kStrIndicatorCaps, locks.capsLock);
-    show(res::kStrIndicatorNum, locks.numLock);
-    show(res::kStrIndicatorScroll, locks.scrollLock);
+    m_statusBar->SetKeyLocks(locks);
 }
 
 bool CMainFrame::GridShown() const
@@ -681,8 +266,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    m_helpWindow->hide();
-    m_pointsWindow->hide();
+    m_tools->HideAll();
     QMainWindow::closeEvent(event);
 }
 
@@ -704,11 +288,6 @@ void CMainFrame::dropEvent(QDropEvent* event)
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
-    if (IsLockKey(event) || event->type() == QEvent::ApplicationActivate)
-        UpdateKeyLocks();
-    // The list's close button, or the window manager's for a floating list: the user hid it.
-    if (watched == m_functionBar && event->type() == QEvent::Close)
-        RememberFunctionBarShown(false);
     if (m_edit->TakeShortcut(watched, event))
         return true;
     return QMainWindow::eventFilter(watched, event);
@@ -725,22 +304,8 @@ void CMainFrame::OnUpdateFrameMenu()
     OnUpdateViewHistory();
     m_edit->Update();
     // A window that closes hands the list to the next active one, or to none.
-    m_functionBar->SetView(ActiveView());
-    m_parameterBar->SetView(ActiveView());
-    const QMenu* file = graph ? m_fileMenuGraph : m_fileMenuNoDocument;
-    const QList<QAction*> current = menuBar()->actions();
-    if (!current.isEmpty() && current.first() == file->menuAction())
-        return;
-    menuBar()->clear();
-    menuBar()->addMenu(graph ? m_fileMenuGraph : m_fileMenuNoDocument);
-    if (graph)
-        menuBar()->addMenu(m_editMenu);
-    menuBar()->addMenu(m_viewMenu);
-    if (graph) {
-        menuBar()->addMenu(m_toolsMenu);
-        menuBar()->addMenu(m_windowMenu);
-    }
-    menuBar()->addMenu(m_helpMenu);
+    m_docks->SetView(ActiveView());
+    m_menus->Show(graph);
 }
 
 void CMainFrame::OnUpdateFrameTitle()
@@ -752,30 +317,6 @@ void CMainFrame::OnUpdateFrameTitle()
     setWindowModified(child && child->GetDocument().IsModified());
 }
 
-void CMainFrame::OnUpdateWindowMenu()
-{
-    qDeleteAll(m_windowList);
-    m_windowList.clear();
-    const QList<CChildFrame*> children = ChildFrames();
-    if (children.isEmpty())
-        return;
-    m_windowList << m_windowMenu->addSeparator();
-    const CChildFrame* active = ActiveChild();
-    for (int i = 0; i < children.size(); ++i) {
-        CChildFrame* child = children[i];
-        QAction* entry = m_windowMenu->addAction(
-            QString("&%1 %2").arg(i + 1).arg(QString(child->Title()).replace("&", "&&")));
-        entry->setCheckable(true);
-        entry->setChecked(child == active);
-        connect(entry, &QAction::triggered, this, [this, child] {
-            if (child->isMinimized())
-                child->showNormal();
-            m_mdiArea->setActiveSubWindow(child);
-        });
-        m_windowList << entry;
-    }
-}
-
 void CMainFrame::OnUpdateViewHistory()
 {
     const CPlovexView* view = ActiveView();
@@ -783,7 +324,7 @@ void CMainFrame::OnUpdateViewHistory()
     Action(res::kCmdViewForward)->setEnabled(view && view->CanGoForward());
 }
 
-void CMainFrame::OnViewCommand(void (CPlovexView::*command)())
+void CMainFrame::OnViewCommand(ViewCommand command)
 {
     // On the full screen the commands act on the graph it shows.
     CPlovexView* view = m_fullScreen ? m_fullScreen->View() : ActiveView();
@@ -845,75 +386,16 @@ void CMainFrame::OnChildClosed(CChildFrame* child)
     }
 }
 
-void CMainFrame::OnHelpUsing()
-{
-    ShowToolWindow(*m_helpWindow);
-}
-
-void CMainFrame::OnFindPoints(PointSearch kinds)
-{
-    using Kinds = PointSearch;
-    CPlovexView* view = ActiveView();
-    if (!view || !view->Tools().CheckDrawnExplicit())
-        return;
-    if (kinds == Kinds::Intersections && view->Tools().IntersectionPartners().empty()) {
-        Messages().MessageBox(view,
-            tr("There is no other shown explicit function in this graph to meet: add one with "
-               "New Function, or show one in the function list."),
-            MessageKind::Refusal);
-        return;
-    }
-    const PointList list = view->Tools().FindPoints(kinds);
-    const std::vector<float> columns = view->Tools().VisibleColumns();
-    // Whole phrases, each with the one before it as %1, so that a language can order them.
-    QString summary = kinds == Kinds::Roots ? tr("Roots of %1")
-        : kinds == Kinds::Extrema           ? tr("Minima and maxima of %1")
-                                            : tr("Intersections of %1");
-    summary = summary.arg(view->DrawnCurve());
-    if (!columns.empty()) {
-        summary = tr("%1 for x from %2 to %3")
-                      .arg(summary, QString::fromStdString(FormatField(columns.front())),
-                          QString::fromStdString(FormatField(columns.back())));
-    }
-    // The count in each language's plural form, and a phrase per kind, so that the words
-    // agree with what was looked for (French "racines ... trouvées", "minimums ... trouvés").
-    const int found = static_cast<int>(list.points.size());
-    switch (kinds) {
-    case Kinds::Roots:
-        summary = found == 0 ? tr("%1: none found.", "roots").arg(summary)
-                             : tr("%1: %n found.", "roots", found).arg(summary);
-        break;
-    case Kinds::Extrema:
-        summary = found == 0 ? tr("%1: none found.", "minima and maxima").arg(summary)
-                             : tr("%1: %n found.", "minima and maxima", found).arg(summary);
-        break;
-    case Kinds::Intersections:
-        summary = found == 0 ? tr("%1: none found.", "intersections").arg(summary)
-                             : tr("%1: %n found.", "intersections", found).arg(summary);
-        break;
-    }
-    m_pointsWindow->SetPoints(view->DrawnFunction(), list.points, summary);
-    ShowToolWindow(*m_pointsWindow);
-    if (list.cut)
-        Messages().MessageBox(view, EngineTexts::PointLimit(), MessageKind::Information);
-}
-
 // Every form draws by the new choice from its next rendering on; the active one draws again now.
 void CMainFrame::OnViewGrid(bool shown)
 {
-    QSettings().setValue(kGridSetting, shown);
+    FrameSettings::SetGridShown(shown);
     for (CChildFrame* child : ChildFrames()) {
         if (auto* view = qobject_cast<CPlovexView*>(child->widget()))
             view->m_grid = shown;
     }
     if (CPlovexView* view = m_fullScreen ? m_fullScreen->View() : ActiveView())
         view->OnViewGrid();
-}
-
-void CMainFrame::UpdateKeyLocks()
-{
-    if (const std::optional<KeyLocks> locks = QueryKeyLocks())
-        SetKeyLocks(*locks);
 }
 
 } // namespace plovex

@@ -1,24 +1,27 @@
 #pragma once
 
+#include "frame/CFrameActions.h"
+#include "frame/CToolWindows.h"
 #include "frame/CWindowPlacement.h"
 #include "platform/KeyLocks.h"
-#include "render/PointFinder.h"
 
-#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QMdiArea;
-class QMenu;
 
 namespace plovex {
 
 class CChildFrame;
 class CEditCommands;
+class CFrameDocks;
+class CFrameMenus;
+class CFrameStatusBar;
 class CFullScreenGraph;
 class CFunctionBar;
 class CParameterBar;
@@ -27,33 +30,34 @@ class CPointsDlg;
 class CPlovexView;
 class RecentFileList;
 
-// The main window: the graph windows in a multiple-document area, the menus (one set while
-// no graph is open, one while a graph is active), the toolbar, the status bar with the
-// command prompts and the lock-key indicators, and the help window.
+// The main window: the graph windows in a multiple-document area, which one is active and
+// which was before it, the title and menus that follow it, the grid and full screen that act on
+// every graph; and the parts it owns and wires: the actions, menus, toolbar, status bar, docks,
+// tool windows, the Edit commands and the graph windows' places.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
-    static constexpr int kRecentFileCount = 4;
+    static constexpr int kRecentFileCount = CFrameActions::kRecentFileCount;
 
     explicit CMainFrame(QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     QMdiArea* MdiArea() const { return m_mdiArea; }
-    CHelpDlg& HelpWindow() const { return *m_helpWindow; }
-    CPointsDlg& PointsWindow() const { return *m_pointsWindow; }
+    CHelpDlg& HelpWindow() const { return m_tools->HelpWindow(); }
+    CPointsDlg& PointsWindow() const { return m_tools->PointsWindow(); }
     // The precise position of the pointer over a graph: "x = 1.25, y = -0.375".
-    QLabel* ReadoutPane() const { return m_readoutPane; }
+    QLabel* ReadoutPane() const;
     QToolBar* ToolBar() const { return m_toolBar; }
-    QLabel* MessagePane() const { return m_messagePane; }
-    QLabel* Indicator(int stringId) const { return m_indicators.value(stringId); }
+    QLabel* MessagePane() const;
+    QLabel* Indicator(int stringId) const;
     // The "Functions" dock: the active graph window's functions.
-    CFunctionBar* FunctionBar() const { return m_functionBar; }
+    CFunctionBar* FunctionBar() const;
     // The "Parameters" dock: the sliders of the active graph window's parameters.
-    CParameterBar* ParameterBar() const { return m_parameterBar; }
+    CParameterBar* ParameterBar() const;
 
     // The action behind command `id`: a menu item, toolbar button or accelerator.
-    QAction* Action(int id) const { return m_actions.value(id); }
+    QAction* Action(int id) const { return m_actions->Action(id); }
 
     // Takes `child` into the document area, still hidden.
     void AddChild(CChildFrame* child);
@@ -92,51 +96,27 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* CreateAction(int id, const QString& text, const char* icon = nullptr);
-    void CreateActions();
-    void CreateMenus();
-    void CreateToolBar();
+    void ConnectActions();
     void CreateStatusBar();
-    void CreateFunctionBar();
-    void CreateParameterBar();
-    void SaveFunctionBarPlace();
-    void RememberFunctionBarShown(bool shown);
 
     void OnUpdateFrameMenu();
     void OnUpdateFrameTitle();
-    void OnUpdateWindowMenu();
-    void OnViewCommand(void (CPlovexView::*command)());
+    void OnViewCommand(ViewCommand command);
     void OnWindowActivated(CChildFrame* child);
     void OnChildClosed(CChildFrame* child);
-    void OnHelpUsing();
-    void OnFindPoints(PointSearch kinds);
     void OnViewGrid(bool shown);
     // View > Full Screen Graph: the active graph on the whole screen, or back from it.
     void OnViewFullScreen();
-    void UpdateKeyLocks();
 
     QMdiArea* m_mdiArea;
+    CFrameActions* m_actions;
+    CFrameMenus* m_menus;
+    CToolWindows* m_tools;
+    CFrameStatusBar* m_statusBar = nullptr;
+    std::unique_ptr<CFrameDocks> m_docks;
     CEditCommands* m_edit = nullptr;
     CWindowPlacement m_placement { *this };
-    CHelpDlg* m_helpWindow;
-    CPointsDlg* m_pointsWindow;
-    QLabel* m_readoutPane = nullptr;
     QToolBar* m_toolBar = nullptr;
-    QLabel* m_messagePane = nullptr;
-    CFunctionBar* m_functionBar = nullptr;
-    CParameterBar* m_parameterBar = nullptr;
-    QHash<int, QLabel*> m_indicators;
-    QHash<int, QAction*> m_actions;
-    QAction* m_recentPlaceholder = nullptr;
-    QList<QAction*> m_recentFiles;
-    QMenu* m_fileMenuNoDocument = nullptr;
-    QMenu* m_fileMenuGraph = nullptr;
-    QMenu* m_editMenu = nullptr;
-    QMenu* m_viewMenu = nullptr;
-    QMenu* m_toolsMenu = nullptr;
-    QMenu* m_windowMenu = nullptr;
-    QMenu* m_helpMenu = nullptr;
-    QList<QAction*> m_windowList;
     // The graph windows, most recently active last.
     QList<QPointer<CChildFrame>> m_activationHistory;
     // The window being closed, and whether it was the active one.

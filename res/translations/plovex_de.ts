@@ -1141,72 +1141,23 @@ Wiederherstellen</translation>
     </message>
 </context>
 <context>
-    <name>plovex::CFullScreenGraph</name>
+    <name>plovex::CFrameActions</name>
     <message>
-        <source>Graph</source>
-        <translation>Graph</translation>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <source>Pointer position</source>
-        <translation>Zeigerposition</translation>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <source>F11 or Esc: back to the window</source>
-        <translation>F11 oder Esc: zurück zum Fenster</translation>
-    </message>
-</context>
-<context>
-    <name>plovex::CFunctionBar</name>
-    <message>
-        <source>(empty)</source>
-        <translation>(leer)</translation>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
     </message>
     <message>
-        <source>shown</source>
-        <translation>sichtbar</translation>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
-    <message>
-        <source>hidden</source>
-        <translation>ausgeblendet</translation>
-    </message>
-    <message>
-        <source>Parametric: x = %1, y = %2</source>
-        <translation>Parametrisch: x = %1, y = %2</translation>
-    </message>
-    <message>
-        <source>Polar: r = %1</source>
-        <translation>Polar: r = %1</translation>
-    </message>
-</context>
-<context>
-    <name>plovex::CHelpDlg</name>
-    <message>
-        <source>Introduction</source>
-        <translation>Einführung</translation>
-    </message>
-    <message>
-        <source>Plotting Graphs</source>
-        <translation>Graphen zeichnen</translation>
-    </message>
-    <message>
-        <source>Function List</source>
-        <translation>Funktionsliste</translation>
-    </message>
-    <message>
-        <source>Additional Features</source>
-        <translation>Weitere Möglichkeiten</translation>
-    </message>
-    <message>
-        <source>Other Uses of Plovex</source>
-        <translation>Andere Einsatzmöglichkeiten</translation>
-    </message>
-    <message>
-        <source>Examples</source>
-        <translation>Beispiele</translation>
-    </message>
-</context>
-<context>
-    <name>plovex::CMainFrame</name>
     <message>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
@@ -1272,60 +1223,32 @@ Wiederherstellen</translation>
         <translation>&amp;Gitter</translation>
     </message>
     <message>
-        <source>&amp;New Window</source>
-        <translation>&amp;Neues Fenster</translation>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Vergrößern</translation>
     </message>
     <message>
-        <source>&amp;Cascade</source>
-        <translation>&amp;Überlappend</translation>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <source>&amp;Tile</source>
-        <translation>Ne&amp;beneinander</translation>
+        <source>&amp;Reset View</source>
+        <translation>Ansicht &amp;zurücksetzen</translation>
     </message>
     <message>
-        <source>&amp;Arrange Icons</source>
-        <translation>&amp;Symbole anordnen</translation>
+        <source>&amp;Equal Scales</source>
+        <translation>Gleiche Sk&amp;alen</translation>
     </message>
     <message>
-        <source>&amp;Using Plovex</source>
-        <translation>&amp;Arbeiten mit Plovex</translation>
+        <source>&amp;Back</source>
+        <translation>Zu&amp;rück</translation>
     </message>
     <message>
-        <source>&amp;About Plovex...</source>
-        <translation>Ü&amp;ber Plovex...</translation>
+        <source>For&amp;ward</source>
+        <translation>V&amp;orwärts</translation>
     </message>
     <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
-    </message>
-    <message>
-        <source>Ne&amp;xt Pane</source>
-        <translation>&amp;Nächster Bereich</translation>
-    </message>
-    <message>
-        <source>Pre&amp;vious Pane</source>
-        <translation>&amp;Vorheriger Bereich</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
-    </message>
-    <message>
-        <source>&amp;Window</source>
-        <translation>&amp;Fenster</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>Standard</translation>
+        <source>F&amp;ull Screen Graph</source>
+        <translation>Graph im Voll&amp;bild</translation>
     </message>
     <message>
         <source>&amp;Function List</source>
@@ -1388,111 +1311,135 @@ Wiederherstellen</translation>
         <translation>&amp;Wertetabelle...</translation>
     </message>
     <message>
-        <source>&amp;Tools</source>
-        <translation>E&amp;xtras</translation>
+        <source>&amp;New Window</source>
+        <translation>&amp;Neues Fenster</translation>
     </message>
     <message>
-        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
-        <translation>Dieser Graph zeigt keine andere explizite Funktion, die geschnitten werden könnte: Fügen Sie mit „Neue Funktion“ eine hinzu oder blenden Sie eine in der Funktionsliste ein.</translation>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Überlappend</translation>
     </message>
     <message>
-        <source>Roots of %1</source>
-        <translation>Nullstellen von %1</translation>
+        <source>&amp;Tile</source>
+        <translation>Ne&amp;beneinander</translation>
     </message>
     <message>
-        <source>Minima and maxima of %1</source>
-        <translation>Minima und Maxima von %1</translation>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Symbole anordnen</translation>
     </message>
     <message>
-        <source>Intersections of %1</source>
-        <translation>Schnittpunkte von %1</translation>
+        <source>&amp;Using Plovex</source>
+        <translation>&amp;Arbeiten mit Plovex</translation>
     </message>
     <message>
-        <source>%1 for x from %2 to %3</source>
-        <translation>%1 für x von %2 bis %3</translation>
+        <source>&amp;About Plovex...</source>
+        <translation>Ü&amp;ber Plovex...</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
-        <translation>&amp;Vergrößern</translation>
+        <source>Ne&amp;xt Pane</source>
+        <translation>&amp;Nächster Bereich</translation>
     </message>
     <message>
-        <source>Zoom &amp;Out</source>
-        <translation>Ver&amp;kleinern</translation>
+        <source>Pre&amp;vious Pane</source>
+        <translation>&amp;Vorheriger Bereich</translation>
     </message>
-    <message>
-        <source>&amp;Reset View</source>
-        <translation>Ansicht &amp;zurücksetzen</translation>
-    </message>
-    <message>
-        <source>&amp;Equal Scales</source>
-        <translation>Gleiche Sk&amp;alen</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>Zu&amp;rück</translation>
-    </message>
-    <message>
-        <source>For&amp;ward</source>
-        <translation>V&amp;orwärts</translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>roots</comment>
-        <translation>%1: keine gefunden.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>roots</comment>
-        <translation>
-            <numerusform>%1: %n gefunden.</numerusform>
-            <numerusform>%1: %n gefunden.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>minima and maxima</comment>
-        <translation>%1: keine gefunden.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>minima and maxima</comment>
-        <translation>
-            <numerusform>%1: %n gefunden.</numerusform>
-            <numerusform>%1: %n gefunden.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>intersections</comment>
-        <translation>%1: keine gefunden.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>intersections</comment>
-        <translation>
-            <numerusform>%1: %n gefunden.</numerusform>
-            <numerusform>%1: %n gefunden.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>F&amp;ull Screen Graph</source>
-        <translation>Graph im Voll&amp;bild</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Wiederherstellen</translation>
-    </message>
+</context>
+<context>
+    <name>plovex::CFrameMenus</name>
     <message>
         <source>&amp;Edit</source>
         <translation>B&amp;earbeiten</translation>
     </message>
     <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Rückgängig: %1</translation>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Wiederherstellen: %1</translation>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFrameToolBar</name>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFullScreenGraph</name>
+    <message>
+        <source>Graph</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Pointer position</source>
+        <translation>Zeigerposition</translation>
+    </message>
+    <message>
+        <source>F11 or Esc: back to the window</source>
+        <translation>F11 oder Esc: zurück zum Fenster</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFunctionBar</name>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>sichtbar</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>ausgeblendet</translation>
+    </message>
+    <message>
+        <source>Parametric: x = %1, y = %2</source>
+        <translation>Parametrisch: x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>Polar: r = %1</source>
+        <translation>Polar: r = %1</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CHelpDlg</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Einführung</translation>
+    </message>
+    <message>
+        <source>Plotting Graphs</source>
+        <translation>Graphen zeichnen</translation>
+    </message>
+    <message>
+        <source>Function List</source>
+        <translation>Funktionsliste</translation>
+    </message>
+    <message>
+        <source>Additional Features</source>
+        <translation>Weitere Möglichkeiten</translation>
+    </message>
+    <message>
+        <source>Other Uses of Plovex</source>
+        <translation>Andere Einsatzmöglichkeiten</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Beispiele</translation>
     </message>
 </context>
 <context>
@@ -1742,6 +1689,68 @@ Wiederherstellen</translation>
     <message>
         <source>%1 of %2: x = %3, y = %4</source>
         <translation>%1 von %2: x = %3, y = %4</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CToolWindows</name>
+    <message>
+        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
+        <translation>Dieser Graph zeigt keine andere explizite Funktion, die geschnitten werden könnte: Fügen Sie mit „Neue Funktion“ eine hinzu oder blenden Sie eine in der Funktionsliste ein.</translation>
+    </message>
+    <message>
+        <source>Roots of %1</source>
+        <translation>Nullstellen von %1</translation>
+    </message>
+    <message>
+        <source>Minima and maxima of %1</source>
+        <translation>Minima und Maxima von %1</translation>
+    </message>
+    <message>
+        <source>Intersections of %1</source>
+        <translation>Schnittpunkte von %1</translation>
+    </message>
+    <message>
+        <source>%1 for x from %2 to %3</source>
+        <translation>%1 für x von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>roots</comment>
+        <translation>%1: keine gefunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>roots</comment>
+        <translation>
+            <numerusform>%1: %n gefunden.</numerusform>
+            <numerusform>%1: %n gefunden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>minima and maxima</comment>
+        <translation>%1: keine gefunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>minima and maxima</comment>
+        <translation>
+            <numerusform>%1: %n gefunden.</numerusform>
+            <numerusform>%1: %n gefunden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>intersections</comment>
+        <translation>%1: keine gefunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>intersections</comment>
+        <translation>
+            <numerusform>%1: %n gefunden.</numerusform>
+            <numerusform>%1: %n gefunden.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1141,72 +1141,23 @@ Rehacer</translation>
     </message>
 </context>
 <context>
-    <name>plovex::CFullScreenGraph</name>
+    <name>plovex::CFrameActions</name>
     <message>
-        <source>Graph</source>
-        <translation>Gráfica</translation>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
     </message>
     <message>
-        <source>Pointer position</source>
-        <translation>Posición del puntero</translation>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
-        <source>F11 or Esc: back to the window</source>
-        <translation>F11 o Esc: volver a la ventana</translation>
-    </message>
-</context>
-<context>
-    <name>plovex::CFunctionBar</name>
-    <message>
-        <source>(empty)</source>
-        <translation>(vacía)</translation>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer: %1</translation>
     </message>
     <message>
-        <source>shown</source>
-        <translation>visible</translation>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
     </message>
-    <message>
-        <source>hidden</source>
-        <translation>oculta</translation>
-    </message>
-    <message>
-        <source>Parametric: x = %1, y = %2</source>
-        <translation>Paramétrica: x = %1, y = %2</translation>
-    </message>
-    <message>
-        <source>Polar: r = %1</source>
-        <translation>Polar: r = %1</translation>
-    </message>
-</context>
-<context>
-    <name>plovex::CHelpDlg</name>
-    <message>
-        <source>Introduction</source>
-        <translation>Introducción</translation>
-    </message>
-    <message>
-        <source>Plotting Graphs</source>
-        <translation>Trazar gráficas</translation>
-    </message>
-    <message>
-        <source>Function List</source>
-        <translation>Lista de funciones</translation>
-    </message>
-    <message>
-        <source>Additional Features</source>
-        <translation>Otras posibilidades</translation>
-    </message>
-    <message>
-        <source>Other Uses of Plovex</source>
-        <translation>Otros usos de Plovex</translation>
-    </message>
-    <message>
-        <source>Examples</source>
-        <translation>Ejemplos</translation>
-    </message>
-</context>
-<context>
-    <name>plovex::CMainFrame</name>
     <message>
         <source>&amp;New</source>
         <translation>&amp;Nuevo</translation>
@@ -1272,60 +1223,32 @@ Rehacer</translation>
         <translation>&amp;Cuadrícula</translation>
     </message>
     <message>
-        <source>&amp;New Window</source>
-        <translation>&amp;Nueva ventana</translation>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Acercar</translation>
     </message>
     <message>
-        <source>&amp;Cascade</source>
-        <translation>&amp;Cascada</translation>
+        <source>Zoom &amp;Out</source>
+        <translation>Ale&amp;jar</translation>
     </message>
     <message>
-        <source>&amp;Tile</source>
-        <translation>&amp;Mosaico</translation>
+        <source>&amp;Reset View</source>
+        <translation>&amp;Restablecer vista</translation>
     </message>
     <message>
-        <source>&amp;Arrange Icons</source>
-        <translation>&amp;Organizar iconos</translation>
+        <source>&amp;Equal Scales</source>
+        <translation>&amp;Igualar escalas</translation>
     </message>
     <message>
-        <source>&amp;Using Plovex</source>
-        <translation>&amp;Uso de Plovex</translation>
+        <source>&amp;Back</source>
+        <translation>A&amp;trás</translation>
     </message>
     <message>
-        <source>&amp;About Plovex...</source>
-        <translation>&amp;Acerca de Plovex...</translation>
+        <source>For&amp;ward</source>
+        <translation>A&amp;delante</translation>
     </message>
     <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Deshacer</translation>
-    </message>
-    <message>
-        <source>Ne&amp;xt Pane</source>
-        <translation>Panel &amp;siguiente</translation>
-    </message>
-    <message>
-        <source>Pre&amp;vious Pane</source>
-        <translation>Panel &amp;anterior</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Ver</translation>
-    </message>
-    <message>
-        <source>&amp;Window</source>
-        <translation>V&amp;entana</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Ay&amp;uda</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>Estándar</translation>
+        <source>F&amp;ull Screen Graph</source>
+        <translation>&amp;Gráfica a pantalla completa</translation>
     </message>
     <message>
         <source>&amp;Function List</source>
@@ -1388,111 +1311,135 @@ Rehacer</translation>
         <translation>&amp;Tabla de valores...</translation>
     </message>
     <message>
-        <source>&amp;Tools</source>
-        <translation>&amp;Herramientas</translation>
+        <source>&amp;New Window</source>
+        <translation>&amp;Nueva ventana</translation>
     </message>
     <message>
-        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
-        <translation>Esta gráfica no muestra ninguna otra función explícita con la que cortarse: añada una con «Nueva función» o muestre una en la lista de funciones.</translation>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascada</translation>
     </message>
     <message>
-        <source>Roots of %1</source>
-        <translation>Raíces de %1</translation>
+        <source>&amp;Tile</source>
+        <translation>&amp;Mosaico</translation>
     </message>
     <message>
-        <source>Minima and maxima of %1</source>
-        <translation>Mínimos y máximos de %1</translation>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Organizar iconos</translation>
     </message>
     <message>
-        <source>Intersections of %1</source>
-        <translation>Intersecciones de %1</translation>
+        <source>&amp;Using Plovex</source>
+        <translation>&amp;Uso de Plovex</translation>
     </message>
     <message>
-        <source>%1 for x from %2 to %3</source>
-        <translation>%1 para x de %2 a %3</translation>
+        <source>&amp;About Plovex...</source>
+        <translation>&amp;Acerca de Plovex...</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
-        <translation>&amp;Acercar</translation>
+        <source>Ne&amp;xt Pane</source>
+        <translation>Panel &amp;siguiente</translation>
     </message>
     <message>
-        <source>Zoom &amp;Out</source>
-        <translation>Ale&amp;jar</translation>
+        <source>Pre&amp;vious Pane</source>
+        <translation>Panel &amp;anterior</translation>
     </message>
-    <message>
-        <source>&amp;Reset View</source>
-        <translation>&amp;Restablecer vista</translation>
-    </message>
-    <message>
-        <source>&amp;Equal Scales</source>
-        <translation>&amp;Igualar escalas</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>A&amp;trás</translation>
-    </message>
-    <message>
-        <source>For&amp;ward</source>
-        <translation>A&amp;delante</translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>roots</comment>
-        <translation>%1: no se encontró ninguna.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>roots</comment>
-        <translation>
-            <numerusform>%1: %n encontrada.</numerusform>
-            <numerusform>%1: %n encontradas.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>minima and maxima</comment>
-        <translation>%1: no se encontró ninguno.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>minima and maxima</comment>
-        <translation>
-            <numerusform>%1: %n encontrado.</numerusform>
-            <numerusform>%1: %n encontrados.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>intersections</comment>
-        <translation>%1: no se encontró ninguna.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>intersections</comment>
-        <translation>
-            <numerusform>%1: %n encontrada.</numerusform>
-            <numerusform>%1: %n encontradas.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>F&amp;ull Screen Graph</source>
-        <translation>&amp;Gráfica a pantalla completa</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rehacer</translation>
-    </message>
+</context>
+<context>
+    <name>plovex::CFrameMenus</name>
     <message>
         <source>&amp;Edit</source>
         <translation>E&amp;dición</translation>
     </message>
     <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Deshacer: %1</translation>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Rehacer: %1</translation>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>V&amp;entana</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFrameToolBar</name>
+    <message>
+        <source>Standard</source>
+        <translation>Estándar</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFullScreenGraph</name>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfica</translation>
+    </message>
+    <message>
+        <source>Pointer position</source>
+        <translation>Posición del puntero</translation>
+    </message>
+    <message>
+        <source>F11 or Esc: back to the window</source>
+        <translation>F11 o Esc: volver a la ventana</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFunctionBar</name>
+    <message>
+        <source>(empty)</source>
+        <translation>(vacía)</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>visible</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>oculta</translation>
+    </message>
+    <message>
+        <source>Parametric: x = %1, y = %2</source>
+        <translation>Paramétrica: x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>Polar: r = %1</source>
+        <translation>Polar: r = %1</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CHelpDlg</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Introducción</translation>
+    </message>
+    <message>
+        <source>Plotting Graphs</source>
+        <translation>Trazar gráficas</translation>
+    </message>
+    <message>
+        <source>Function List</source>
+        <translation>Lista de funciones</translation>
+    </message>
+    <message>
+        <source>Additional Features</source>
+        <translation>Otras posibilidades</translation>
+    </message>
+    <message>
+        <source>Other Uses of Plovex</source>
+        <translation>Otros usos de Plovex</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Ejemplos</translation>
     </message>
 </context>
 <context>
@@ -1742,6 +1689,68 @@ Rehacer</translation>
     <message>
         <source>%1 of %2: x = %3, y = %4</source>
         <translation>%1 de %2: x = %3, y = %4</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CToolWindows</name>
+    <message>
+        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
+        <translation>Esta gráfica no muestra ninguna otra función explícita con la que cortarse: añada una con «Nueva función» o muestre una en la lista de funciones.</translation>
+    </message>
+    <message>
+        <source>Roots of %1</source>
+        <translation>Raíces de %1</translation>
+    </message>
+    <message>
+        <source>Minima and maxima of %1</source>
+        <translation>Mínimos y máximos de %1</translation>
+    </message>
+    <message>
+        <source>Intersections of %1</source>
+        <translation>Intersecciones de %1</translation>
+    </message>
+    <message>
+        <source>%1 for x from %2 to %3</source>
+        <translation>%1 para x de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>roots</comment>
+        <translation>%1: no se encontró ninguna.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>roots</comment>
+        <translation>
+            <numerusform>%1: %n encontrada.</numerusform>
+            <numerusform>%1: %n encontradas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>minima and maxima</comment>
+        <translation>%1: no se encontró ninguno.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>minima and maxima</comment>
+        <translation>
+            <numerusform>%1: %n encontrado.</numerusform>
+            <numerusform>%1: %n encontrados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>intersections</comment>
+        <translation>%1: no se encontró ninguna.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>intersections</comment>
+        <translation>
+            <numerusform>%1: %n encontrada.</numerusform>
+            <numerusform>%1: %n encontradas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

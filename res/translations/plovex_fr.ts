@@ -1141,72 +1141,23 @@ Rétablir</translation>
     </message>
 </context>
 <context>
-    <name>plovex::CFullScreenGraph</name>
+    <name>plovex::CFrameActions</name>
     <message>
-        <source>Graph</source>
-        <translation>Graphe</translation>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
     </message>
     <message>
-        <source>Pointer position</source>
-        <translation>Position du pointeur</translation>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <source>F11 or Esc: back to the window</source>
-        <translation>F11 ou Échap&#xa0;: retour à la fenêtre</translation>
-    </message>
-</context>
-<context>
-    <name>plovex::CFunctionBar</name>
-    <message>
-        <source>(empty)</source>
-        <translation>(vide)</translation>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
     <message>
-        <source>shown</source>
-        <translation>affichée</translation>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
     </message>
-    <message>
-        <source>hidden</source>
-        <translation>masquée</translation>
-    </message>
-    <message>
-        <source>Parametric: x = %1, y = %2</source>
-        <translation>Paramétrique&#xa0;: x = %1, y = %2</translation>
-    </message>
-    <message>
-        <source>Polar: r = %1</source>
-        <translation>Polaire&#xa0;: r = %1</translation>
-    </message>
-</context>
-<context>
-    <name>plovex::CHelpDlg</name>
-    <message>
-        <source>Introduction</source>
-        <translation>Introduction</translation>
-    </message>
-    <message>
-        <source>Plotting Graphs</source>
-        <translation>Tracer des graphes</translation>
-    </message>
-    <message>
-        <source>Function List</source>
-        <translation>Liste des fonctions</translation>
-    </message>
-    <message>
-        <source>Additional Features</source>
-        <translation>Autres fonctionnalités</translation>
-    </message>
-    <message>
-        <source>Other Uses of Plovex</source>
-        <translation>Autres usages de Plovex</translation>
-    </message>
-    <message>
-        <source>Examples</source>
-        <translation>Exemples</translation>
-    </message>
-</context>
-<context>
-    <name>plovex::CMainFrame</name>
     <message>
         <source>&amp;New</source>
         <translation>&amp;Nouveau</translation>
@@ -1272,60 +1223,32 @@ Rétablir</translation>
         <translation>&amp;Grille</translation>
     </message>
     <message>
-        <source>&amp;New Window</source>
-        <translation>&amp;Nouvelle fenêtre</translation>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Zoom avant</translation>
     </message>
     <message>
-        <source>&amp;Cascade</source>
-        <translation>&amp;Cascade</translation>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
-        <source>&amp;Tile</source>
-        <translation>&amp;Mosaïque</translation>
+        <source>&amp;Reset View</source>
+        <translation>Réi&amp;nitialiser la vue</translation>
     </message>
     <message>
-        <source>&amp;Arrange Icons</source>
-        <translation>&amp;Réorganiser les icônes</translation>
+        <source>&amp;Equal Scales</source>
+        <translation>Éc&amp;helles égales</translation>
     </message>
     <message>
-        <source>&amp;Using Plovex</source>
-        <translation>&amp;Utiliser Plovex</translation>
+        <source>&amp;Back</source>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
-        <source>&amp;About Plovex...</source>
-        <translation>À &amp;propos de Plovex...</translation>
+        <source>For&amp;ward</source>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Annuler</translation>
-    </message>
-    <message>
-        <source>Ne&amp;xt Pane</source>
-        <translation>Volet &amp;suivant</translation>
-    </message>
-    <message>
-        <source>Pre&amp;vious Pane</source>
-        <translation>Volet &amp;précédent</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
-    </message>
-    <message>
-        <source>&amp;Window</source>
-        <translation>Fe&amp;nêtre</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Ai&amp;de</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>Standard</translation>
+        <source>F&amp;ull Screen Graph</source>
+        <translation>Graphe en plein é&amp;cran</translation>
     </message>
     <message>
         <source>&amp;Function List</source>
@@ -1388,111 +1311,135 @@ Rétablir</translation>
         <translation>&amp;Tableau de valeurs...</translation>
     </message>
     <message>
-        <source>&amp;Tools</source>
-        <translation>&amp;Outils</translation>
+        <source>&amp;New Window</source>
+        <translation>&amp;Nouvelle fenêtre</translation>
     </message>
     <message>
-        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
-        <translation>Ce graphe n’affiche aucune autre fonction explicite à croiser&#xa0;: ajoutez-en une avec «&#xa0;Nouvelle fonction&#xa0;», ou affichez-en une dans la liste des fonctions.</translation>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascade</translation>
     </message>
     <message>
-        <source>Roots of %1</source>
-        <translation>Racines de %1</translation>
+        <source>&amp;Tile</source>
+        <translation>&amp;Mosaïque</translation>
     </message>
     <message>
-        <source>Minima and maxima of %1</source>
-        <translation>Minimums et maximums de %1</translation>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Réorganiser les icônes</translation>
     </message>
     <message>
-        <source>Intersections of %1</source>
-        <translation>Intersections de %1</translation>
+        <source>&amp;Using Plovex</source>
+        <translation>&amp;Utiliser Plovex</translation>
     </message>
     <message>
-        <source>%1 for x from %2 to %3</source>
-        <translation>%1 pour x de %2 à %3</translation>
+        <source>&amp;About Plovex...</source>
+        <translation>À &amp;propos de Plovex...</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
-        <translation>&amp;Zoom avant</translation>
+        <source>Ne&amp;xt Pane</source>
+        <translation>Volet &amp;suivant</translation>
     </message>
     <message>
-        <source>Zoom &amp;Out</source>
-        <translation>Zoom a&amp;rrière</translation>
+        <source>Pre&amp;vious Pane</source>
+        <translation>Volet &amp;précédent</translation>
     </message>
-    <message>
-        <source>&amp;Reset View</source>
-        <translation>Réi&amp;nitialiser la vue</translation>
-    </message>
-    <message>
-        <source>&amp;Equal Scales</source>
-        <translation>Éc&amp;helles égales</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Précédent</translation>
-    </message>
-    <message>
-        <source>For&amp;ward</source>
-        <translation>&amp;Suivant</translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>roots</comment>
-        <translation>%1&#xa0;: aucune trouvée.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>roots</comment>
-        <translation>
-            <numerusform>%1&#xa0;: %n trouvée.</numerusform>
-            <numerusform>%1&#xa0;: %n trouvées.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>minima and maxima</comment>
-        <translation>%1&#xa0;: aucun trouvé.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>minima and maxima</comment>
-        <translation>
-            <numerusform>%1&#xa0;: %n trouvé.</numerusform>
-            <numerusform>%1&#xa0;: %n trouvés.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>intersections</comment>
-        <translation>%1&#xa0;: aucune trouvée.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>intersections</comment>
-        <translation>
-            <numerusform>%1&#xa0;: %n trouvée.</numerusform>
-            <numerusform>%1&#xa0;: %n trouvées.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>F&amp;ull Screen Graph</source>
-        <translation>Graphe en plein é&amp;cran</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Rétablir</translation>
-    </message>
+</context>
+<context>
+    <name>plovex::CFrameMenus</name>
     <message>
         <source>&amp;Edit</source>
         <translation>&amp;Édition</translation>
     </message>
     <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Annuler : %1</translation>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Rétablir : %1</translation>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Fe&amp;nêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ai&amp;de</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFrameToolBar</name>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFullScreenGraph</name>
+    <message>
+        <source>Graph</source>
+        <translation>Graphe</translation>
+    </message>
+    <message>
+        <source>Pointer position</source>
+        <translation>Position du pointeur</translation>
+    </message>
+    <message>
+        <source>F11 or Esc: back to the window</source>
+        <translation>F11 ou Échap&#xa0;: retour à la fenêtre</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFunctionBar</name>
+    <message>
+        <source>(empty)</source>
+        <translation>(vide)</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>affichée</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>masquée</translation>
+    </message>
+    <message>
+        <source>Parametric: x = %1, y = %2</source>
+        <translation>Paramétrique&#xa0;: x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>Polar: r = %1</source>
+        <translation>Polaire&#xa0;: r = %1</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CHelpDlg</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Introduction</translation>
+    </message>
+    <message>
+        <source>Plotting Graphs</source>
+        <translation>Tracer des graphes</translation>
+    </message>
+    <message>
+        <source>Function List</source>
+        <translation>Liste des fonctions</translation>
+    </message>
+    <message>
+        <source>Additional Features</source>
+        <translation>Autres fonctionnalités</translation>
+    </message>
+    <message>
+        <source>Other Uses of Plovex</source>
+        <translation>Autres usages de Plovex</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Exemples</translation>
     </message>
 </context>
 <context>
@@ -1742,6 +1689,68 @@ Rétablir</translation>
     <message>
         <source>%1 of %2: x = %3, y = %4</source>
         <translation>%1 de %2&#xa0;: x = %3, y = %4</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CToolWindows</name>
+    <message>
+        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
+        <translation>Ce graphe n’affiche aucune autre fonction explicite à croiser&#xa0;: ajoutez-en une avec «&#xa0;Nouvelle fonction&#xa0;», ou affichez-en une dans la liste des fonctions.</translation>
+    </message>
+    <message>
+        <source>Roots of %1</source>
+        <translation>Racines de %1</translation>
+    </message>
+    <message>
+        <source>Minima and maxima of %1</source>
+        <translation>Minimums et maximums de %1</translation>
+    </message>
+    <message>
+        <source>Intersections of %1</source>
+        <translation>Intersections de %1</translation>
+    </message>
+    <message>
+        <source>%1 for x from %2 to %3</source>
+        <translation>%1 pour x de %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>roots</comment>
+        <translation>%1&#xa0;: aucune trouvée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>roots</comment>
+        <translation>
+            <numerusform>%1&#xa0;: %n trouvée.</numerusform>
+            <numerusform>%1&#xa0;: %n trouvées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>minima and maxima</comment>
+        <translation>%1&#xa0;: aucun trouvé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>minima and maxima</comment>
+        <translation>
+            <numerusform>%1&#xa0;: %n trouvé.</numerusform>
+            <numerusform>%1&#xa0;: %n trouvés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>intersections</comment>
+        <translation>%1&#xa0;: aucune trouvée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>intersections</comment>
+        <translation>
+            <numerusform>%1&#xa0;: %n trouvée.</numerusform>
+            <numerusform>%1&#xa0;: %n trouvées.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1141,72 +1141,23 @@ Refazer</translation>
     </message>
 </context>
 <context>
-    <name>plovex::CFullScreenGraph</name>
+    <name>plovex::CFrameActions</name>
     <message>
-        <source>Graph</source>
-        <translation>Gráfico</translation>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Desfazer: %1</translation>
     </message>
     <message>
-        <source>Pointer position</source>
-        <translation>Posição do ponteiro</translation>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
     </message>
     <message>
-        <source>F11 or Esc: back to the window</source>
-        <translation>F11 ou Esc: voltar à janela</translation>
-    </message>
-</context>
-<context>
-    <name>plovex::CFunctionBar</name>
-    <message>
-        <source>(empty)</source>
-        <translation>(vazia)</translation>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Refazer: %1</translation>
     </message>
     <message>
-        <source>shown</source>
-        <translation>visível</translation>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
     </message>
-    <message>
-        <source>hidden</source>
-        <translation>oculta</translation>
-    </message>
-    <message>
-        <source>Parametric: x = %1, y = %2</source>
-        <translation>Paramétrica: x = %1, y = %2</translation>
-    </message>
-    <message>
-        <source>Polar: r = %1</source>
-        <translation>Polar: r = %1</translation>
-    </message>
-</context>
-<context>
-    <name>plovex::CHelpDlg</name>
-    <message>
-        <source>Introduction</source>
-        <translation>Introdução</translation>
-    </message>
-    <message>
-        <source>Plotting Graphs</source>
-        <translation>Traçar gráficos</translation>
-    </message>
-    <message>
-        <source>Function List</source>
-        <translation>Lista de funções</translation>
-    </message>
-    <message>
-        <source>Additional Features</source>
-        <translation>Recursos adicionais</translation>
-    </message>
-    <message>
-        <source>Other Uses of Plovex</source>
-        <translation>Outros usos do Plovex</translation>
-    </message>
-    <message>
-        <source>Examples</source>
-        <translation>Exemplos</translation>
-    </message>
-</context>
-<context>
-    <name>plovex::CMainFrame</name>
     <message>
         <source>&amp;New</source>
         <translation>&amp;Novo</translation>
@@ -1272,60 +1223,32 @@ Refazer</translation>
         <translation>&amp;Grade</translation>
     </message>
     <message>
-        <source>&amp;New Window</source>
-        <translation>&amp;Nova janela</translation>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
-        <source>&amp;Cascade</source>
-        <translation>&amp;Cascata</translation>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Reduzir</translation>
     </message>
     <message>
-        <source>&amp;Tile</source>
-        <translation>&amp;Lado a lado</translation>
+        <source>&amp;Reset View</source>
+        <translation>Redefinir visuali&amp;zação</translation>
     </message>
     <message>
-        <source>&amp;Arrange Icons</source>
-        <translation>&amp;Organizar ícones</translation>
+        <source>&amp;Equal Scales</source>
+        <translation>&amp;Igualar escalas</translation>
     </message>
     <message>
-        <source>&amp;Using Plovex</source>
-        <translation>Como &amp;usar o Plovex</translation>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
     </message>
     <message>
-        <source>&amp;About Plovex...</source>
-        <translation>&amp;Sobre o Plovex...</translation>
+        <source>For&amp;ward</source>
+        <translation>Ava&amp;nçar</translation>
     </message>
     <message>
-        <source>&amp;Undo</source>
-        <translation>&amp;Desfazer</translation>
-    </message>
-    <message>
-        <source>Ne&amp;xt Pane</source>
-        <translation>&amp;Próximo painel</translation>
-    </message>
-    <message>
-        <source>Pre&amp;vious Pane</source>
-        <translation>Painel &amp;anterior</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Arquivo</translation>
-    </message>
-    <message>
-        <source>&amp;View</source>
-        <translation>E&amp;xibir</translation>
-    </message>
-    <message>
-        <source>&amp;Window</source>
-        <translation>&amp;Janela</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>Aj&amp;uda</translation>
-    </message>
-    <message>
-        <source>Standard</source>
-        <translation>Padrão</translation>
+        <source>F&amp;ull Screen Graph</source>
+        <translation>Gráfico em &amp;tela cheia</translation>
     </message>
     <message>
         <source>&amp;Function List</source>
@@ -1388,111 +1311,135 @@ Refazer</translation>
         <translation>&amp;Tabela de valores...</translation>
     </message>
     <message>
-        <source>&amp;Tools</source>
-        <translation>&amp;Ferramentas</translation>
+        <source>&amp;New Window</source>
+        <translation>&amp;Nova janela</translation>
     </message>
     <message>
-        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
-        <translation>Este gráfico não mostra nenhuma outra função explícita para cruzar: adicione uma com &quot;Nova função&quot; ou exiba uma na lista de funções.</translation>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Cascata</translation>
     </message>
     <message>
-        <source>Roots of %1</source>
-        <translation>Raízes de %1</translation>
+        <source>&amp;Tile</source>
+        <translation>&amp;Lado a lado</translation>
     </message>
     <message>
-        <source>Minima and maxima of %1</source>
-        <translation>Mínimos e máximos de %1</translation>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Organizar ícones</translation>
     </message>
     <message>
-        <source>Intersections of %1</source>
-        <translation>Interseções de %1</translation>
+        <source>&amp;Using Plovex</source>
+        <translation>Como &amp;usar o Plovex</translation>
     </message>
     <message>
-        <source>%1 for x from %2 to %3</source>
-        <translation>%1 para x de %2 a %3</translation>
+        <source>&amp;About Plovex...</source>
+        <translation>&amp;Sobre o Plovex...</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
-        <translation>&amp;Ampliar</translation>
+        <source>Ne&amp;xt Pane</source>
+        <translation>&amp;Próximo painel</translation>
     </message>
     <message>
-        <source>Zoom &amp;Out</source>
-        <translation>&amp;Reduzir</translation>
+        <source>Pre&amp;vious Pane</source>
+        <translation>Painel &amp;anterior</translation>
     </message>
-    <message>
-        <source>&amp;Reset View</source>
-        <translation>Redefinir visuali&amp;zação</translation>
-    </message>
-    <message>
-        <source>&amp;Equal Scales</source>
-        <translation>&amp;Igualar escalas</translation>
-    </message>
-    <message>
-        <source>&amp;Back</source>
-        <translation>&amp;Voltar</translation>
-    </message>
-    <message>
-        <source>For&amp;ward</source>
-        <translation>Ava&amp;nçar</translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>roots</comment>
-        <translation>%1: nenhuma encontrada.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>roots</comment>
-        <translation>
-            <numerusform>%1: %n encontrada.</numerusform>
-            <numerusform>%1: %n encontradas.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>minima and maxima</comment>
-        <translation>%1: nenhum encontrado.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>minima and maxima</comment>
-        <translation>
-            <numerusform>%1: %n encontrado.</numerusform>
-            <numerusform>%1: %n encontrados.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: none found.</source>
-        <comment>intersections</comment>
-        <translation>%1: nenhuma encontrada.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: %n found.</source>
-        <comment>intersections</comment>
-        <translation>
-            <numerusform>%1: %n encontrada.</numerusform>
-            <numerusform>%1: %n encontradas.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>F&amp;ull Screen Graph</source>
-        <translation>Gráfico em &amp;tela cheia</translation>
-    </message>
-    <message>
-        <source>&amp;Redo</source>
-        <translation>&amp;Refazer</translation>
-    </message>
+</context>
+<context>
+    <name>plovex::CFrameMenus</name>
     <message>
         <source>&amp;Edit</source>
         <translation>&amp;Editar</translation>
     </message>
     <message>
-        <source>&amp;Undo %1</source>
-        <translation>&amp;Desfazer: %1</translation>
+        <source>&amp;View</source>
+        <translation>E&amp;xibir</translation>
     </message>
     <message>
-        <source>&amp;Redo %1</source>
-        <translation>&amp;Refazer: %1</translation>
+        <source>&amp;Tools</source>
+        <translation>&amp;Ferramentas</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Janela</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFrameToolBar</name>
+    <message>
+        <source>Standard</source>
+        <translation>Padrão</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFullScreenGraph</name>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Pointer position</source>
+        <translation>Posição do ponteiro</translation>
+    </message>
+    <message>
+        <source>F11 or Esc: back to the window</source>
+        <translation>F11 ou Esc: voltar à janela</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CFunctionBar</name>
+    <message>
+        <source>(empty)</source>
+        <translation>(vazia)</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>visível</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>oculta</translation>
+    </message>
+    <message>
+        <source>Parametric: x = %1, y = %2</source>
+        <translation>Paramétrica: x = %1, y = %2</translation>
+    </message>
+    <message>
+        <source>Polar: r = %1</source>
+        <translation>Polar: r = %1</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CHelpDlg</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Introdução</translation>
+    </message>
+    <message>
+        <source>Plotting Graphs</source>
+        <translation>Traçar gráficos</translation>
+    </message>
+    <message>
+        <source>Function List</source>
+        <translation>Lista de funções</translation>
+    </message>
+    <message>
+        <source>Additional Features</source>
+        <translation>Recursos adicionais</translation>
+    </message>
+    <message>
+        <source>Other Uses of Plovex</source>
+        <translation>Outros usos do Plovex</translation>
+    </message>
+    <message>
+        <source>Examples</source>
+        <translation>Exemplos</translation>
     </message>
 </context>
 <context>
@@ -1742,6 +1689,68 @@ Refazer</translation>
     <message>
         <source>%1 of %2: x = %3, y = %4</source>
         <translation>%1 de %2: x = %3, y = %4</translation>
+    </message>
+</context>
+<context>
+    <name>plovex::CToolWindows</name>
+    <message>
+        <source>There is no other shown explicit function in this graph to meet: add one with New Function, or show one in the function list.</source>
+        <translation>Este gráfico não mostra nenhuma outra função explícita para cruzar: adicione uma com &quot;Nova função&quot; ou exiba uma na lista de funções.</translation>
+    </message>
+    <message>
+        <source>Roots of %1</source>
+        <translation>Raízes de %1</translation>
+    </message>
+    <message>
+        <source>Minima and maxima of %1</source>
+        <translation>Mínimos e máximos de %1</translation>
+    </message>
+    <message>
+        <source>Intersections of %1</source>
+        <translation>Interseções de %1</translation>
+    </message>
+    <message>
+        <source>%1 for x from %2 to %3</source>
+        <translation>%1 para x de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>roots</comment>
+        <translation>%1: nenhuma encontrada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>roots</comment>
+        <translation>
+            <numerusform>%1: %n encontrada.</numerusform>
+            <numerusform>%1: %n encontradas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>minima and maxima</comment>
+        <translation>%1: nenhum encontrado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>minima and maxima</comment>
+        <translation>
+            <numerusform>%1: %n encontrado.</numerusform>
+            <numerusform>%1: %n encontrados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <comment>intersections</comment>
+        <translation>%1: nenhuma encontrada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n found.</source>
+        <comment>intersections</comment>
+        <translation>
+            <numerusform>%1: %n encontrada.</numerusform>
+            <numerusform>%1: %n encontradas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
