@@ -14,7 +14,6 @@
 #include "render/GraphCoordinates.h"
 #include "render/GraphRenderer.h"
 #include "render/PointerReadout.h"
-#include "render/ViewNavigation.h"
 #include "res/Resource.h"
 #include "view/CGraphOutput.h"
 #include "view/CPlovexDoc.h"
@@ -182,7 +181,6 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
     // the arrow keys can move the view.
     m_graphArea->setFocusPolicy(Qt::TabFocus);
     CreateGraphMenu();
-    m_clock.start();
 }
 
 void CPlovexView::CreateGraphMenu()
@@ -209,7 +207,7 @@ void CPlovexView::OnInitialUpdate()
     m_quality = document.View().quality;
     m_xOffset = document.View().xOffset;
     m_yOffset = document.View().yOffset;
-    m_history = ViewHistory(CurrentView());
+    m_navigation.StartHistory(CurrentView());
     m_implicit = document.Function(m_selected).kind == CurveKind::Implicit;
     UpdateData(false);
     EnableExplicitCommands();
@@ -372,7 +370,7 @@ void CPlovexView::Plot(bool derivative, bool offerParameters)
         box->setCursorPosition(cursor);
     }
     // Scales typed and plotted are a change of the view.
-    RecordView();
+    m_navigation.Record();
 }
 
 void CPlovexView::SelectFunction(std::size_t index)
@@ -507,13 +505,7 @@ void CPlovexView::ChangeScale(float FormFields::*scale, float change)
     // The queue of the last parse, whatever the expression box holds now.
     DrawGraph();
     UpdateData(false);
-    RecordView();
-}
-
-void CPlovexView::RecordView()
-{
-    m_history.Record(CurrentView());
-    emit HistoryChanged();
+    m_navigation.Record();
 }
 
 PictureStatic& CPlovexView::GraphArea() const
@@ -524,19 +516,9 @@ PictureStatic& CPlovexView::GraphArea() const
 void CPlovexView::SetPresenter(PictureStatic* area)
 {
     m_presenter = area;
-    m_dragFrom.reset();
-    m_wheelDelta = 0;
+    m_navigation.ForgetPointer();
     // The pointer is over neither area until it moves again.
     emit Readout(QString());
-}
-
-std::optional<QPointF> CPlovexView::AreaOffset(const QPoint& pixel) const
-{
-    const QSize client = GraphArea().ClientSize();
-    if (pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= client.width()
-        || pixel.y() >= client.height())
-        return std::nullopt;
-    return QPointF(pixel.x() - client.width() / 2, client.height() / 2 - pixel.y());
 }
 
 std::optional<QPoint> CPlovexView::OwnAreaPixel(const QPointF& point) const
@@ -547,90 +529,34 @@ std::optional<QPoint> CPlovexView::OwnAreaPixel(const QPointF& point) const
     return m_graphArea->ToClient(*this, point.toPoint());
 }
 
-void CPlovexView::ShowView(const GraphView& view)
-{
-    // What the user typed stays in the boxes; only the scales change there.
-    ReadControlsQuietly();
-    m_xScale = view.xScale;
-    m_yScale = view.yScale;
-    m_xOffset = view.xOffset;
-    m_yOffset = view.yOffset;
-    GetDocument().MoveView(CurrentView());
-    SetDlgItemText(res::kXScaleEdit, FormatField(m_xScale));
-    SetDlgItemText(res::kYScaleEdit, FormatField(m_yScale));
-    DrawGraph();
-    UpdateData(false);
-}
-
-bool CPlovexView::Zoom(double xFactor, double yFactor, const QPointF& offset)
-{
-    ReadControlsQuietly();
-    const QSize client = GraphArea().ClientSize();
-    const std::optional<GraphView> zoomed = ZoomAbout(
-        CurrentView(), xFactor, yFactor, offset.x(), offset.y(), client.width(), client.height());
-    if (!zoomed) {
-        const bool in = xFactor > 1.0 || yFactor > 1.0;
-        if (!ZoomKeepsScales(CurrentView(), xFactor, yFactor))
-            emit Message(in ? tr("Cannot zoom in further: the scale would become infinite.")
-                            : tr("Cannot zoom out further: the scale would become zero."));
-        else
-            emit Message(in
-                    ? tr("Cannot zoom in further: neighbouring pixels would show the same value.")
-                    : tr("Cannot zoom out further: neighbouring pixels would show the same "
-                         "value."));
-        return false;
-    }
-    ShowView(*zoomed);
-    return true;
-}
-
 void CPlovexView::OnZoomIn()
 {
-    if (Zoom(kZoomStep, kZoomStep, {}))
-        RecordView();
+    m_navigation.ZoomIn();
 }
 
 void CPlovexView::OnZoomOut()
 {
-    if (Zoom(1.0 / kZoomStep, 1.0 / kZoomStep, {}))
-        RecordView();
+    m_navigation.ZoomOut();
 }
 
 void CPlovexView::OnResetView()
 {
-    ReadControlsQuietly();
-    ShowView(ResetView(CurrentView()));
-    RecordView();
+    m_navigation.ResetView();
 }
 
 void CPlovexView::OnEqualScales()
 {
-    ReadControlsQuietly();
-    const QSize client = GraphArea().ClientSize();
-    const std::optional<GraphView> equal
-        = EqualScales(CurrentView(), client.width(), client.height());
-    if (!equal) {
-        emit Message(tr("Cannot make the scales equal: the x scale cannot be used for y."));
-        return;
-    }
-    ShowView(*equal);
-    RecordView();
+    m_navigation.EqualScales();
 }
 
 void CPlovexView::OnViewBack()
 {
-    if (!m_history.CanGoBack())
-        return;
-    ShowView(m_history.Back());
-    emit HistoryChanged();
+    m_navigation.Back();
 }
 
 void CPlovexView::OnViewForward()
 {
-    if (!m_history.CanGoForward())
-        return;
-    ShowView(m_history.Forward());
-    emit HistoryChanged();
+    m_navigation.Forward();
 }
 
 void CPlovexView::wheelEvent(QWheelEvent* event)
@@ -645,63 +571,13 @@ void CPlovexView::wheelEvent(QWheelEvent* event)
 
 bool CPlovexView::WheelAt(const QPoint& pixel, const QPoint& angle, Qt::KeyboardModifiers modifiers)
 {
-    const std::optional<QPointF> offset = AreaOffset(pixel);
-    if (!offset)
-        return false;
-    m_wheelDelta += angle.y() != 0 ? angle.y() : angle.x();
-    const int notches = m_wheelDelta / QWheelEvent::DefaultDeltasPerStep;
-    if (notches == 0)
-        return true;
-    m_wheelDelta -= notches * QWheelEvent::DefaultDeltasPerStep;
-    // Away from the user zooms in.
-    const double factor = std::pow(kZoomStep, notches);
-    const bool xOnly = modifiers & Qt::ShiftModifier;
-    const bool yOnly = (modifiers & Qt::ControlModifier) && !xOnly;
-    if (Zoom(yOnly ? 1.0 : factor, xOnly ? 1.0 : factor, *offset)) {
-        m_history.RecordWheel(CurrentView(), m_clock.elapsed());
-        emit HistoryChanged();
-    }
-    return true;
+    return m_navigation.WheelAt(pixel, angle, modifiers);
 }
 
-// With the focus on the graph the arrow keys move the view a tenth of the area's width or
-// height towards their side (Left shows what lies left of it), and one pixel with Shift. A run
-// of presses without a half-second pause is one step back, as a run of wheel notches is.
 void CPlovexView::keyPressEvent(QKeyEvent* event)
 {
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (!m_graphArea->hasFocus()
-        || (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)) {
+    if (!m_navigation.KeyPress(*event))
         FormView::keyPressEvent(event);
-        return;
-    }
-    const QSize client = m_graphArea->ClientSize();
-    const double across = modifiers == Qt::ShiftModifier ? 1.0 : client.width() / 10;
-    const double down = modifiers == Qt::ShiftModifier ? 1.0 : client.height() / 10;
-    double right = 0.0;
-    double lower = 0.0;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        right = across;
-        break;
-    case Qt::Key_Right:
-        right = -across;
-        break;
-    case Qt::Key_Up:
-        lower = down;
-        break;
-    case Qt::Key_Down:
-        lower = -down;
-        break;
-    default:
-        FormView::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    ReadControlsQuietly();
-    ShowView(PanBy(CurrentView(), right, lower));
-    m_history.RecordWheel(CurrentView(), m_clock.elapsed());
-    emit HistoryChanged();
 }
 
 void CPlovexView::mousePressEvent(QMouseEvent* event)
@@ -713,16 +589,7 @@ void CPlovexView::mousePressEvent(QMouseEvent* event)
 
 bool CPlovexView::PressAt(const QPoint& pixel, const QPointF& position)
 {
-    if (!AreaOffset(pixel))
-        return false;
-    ReadControlsQuietly();
-    // The form's own graph takes the focus; a presenter's window has it already.
-    if (!m_presenter)
-        m_graphArea->setFocus(Qt::MouseFocusReason);
-    m_dragFrom = position;
-    m_dragView = CurrentView();
-    m_dragged = false;
-    return true;
+    return m_navigation.PressAt(pixel, position);
 }
 
 void CPlovexView::mouseReleaseEvent(QMouseEvent* event)
@@ -733,14 +600,7 @@ void CPlovexView::mouseReleaseEvent(QMouseEvent* event)
 
 bool CPlovexView::ReleaseDrag()
 {
-    if (!m_dragFrom)
-        return false;
-    m_dragFrom.reset();
-    unsetCursor();
-    // A click without a drag changes nothing.
-    if (m_dragged)
-        RecordView();
-    return true;
+    return m_navigation.ReleaseDrag();
 }
 
 void CPlovexView::OnViewGrid()
@@ -784,14 +644,7 @@ void CPlovexView::mouseMoveEvent(QMouseEvent* event)
 
 void CPlovexView::DragTo(const QPointF& position, Qt::MouseButtons buttons)
 {
-    if (!m_dragFrom || !(buttons & Qt::LeftButton))
-        return;
-    const QPointF moved = position - *m_dragFrom;
-    if (moved != QPointF(0, 0) || m_dragged) {
-        m_dragged = true;
-        setCursor(Qt::ClosedHandCursor);
-        ShowView(PanBy(m_dragView, moved.x(), moved.y()));
-    }
+    m_navigation.DragTo(position, buttons);
 }
 
 void CPlovexView::leaveEvent(QEvent* event)

@@ -7,10 +7,10 @@
 #include "render/FormFields.h"
 #include "render/ViewHistory.h"
 #include "view/CFunctionTools.h"
+#include "view/CGraphNavigation.h"
 #include "view/DrawnGraph.h"
 #include "view/GraphPage.h"
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPointF>
 #include <QString>
@@ -35,6 +35,8 @@ class PictureStatic;
 // into the fields, act on the fields and push the fields back.
 class CPlovexView : public FormView, public FormFields {
     Q_OBJECT
+    // The form's parts read and show its fields as the form itself does.
+    friend class CGraphNavigation;
 
 public:
     explicit CPlovexView(CPlovexDoc& document, QWidget* parent = nullptr);
@@ -86,21 +88,21 @@ public:
     void OnEqualScales();
     void OnViewBack();
     void OnViewForward();
-    bool CanGoBack() const { return m_history.CanGoBack(); }
-    bool CanGoForward() const { return m_history.CanGoForward(); }
+    bool CanGoBack() const { return History().CanGoBack(); }
+    bool CanGoForward() const { return History().CanGoForward(); }
     // The scales, quality and offset the form draws with.
     GraphView CurrentView() const
     {
         return { m_xScale, m_yScale, m_quality, m_xOffset, m_yOffset };
     }
-    const ViewHistory& History() const { return m_history; }
+    const ViewHistory& History() const { return m_navigation.History(); }
 
     // Ends the rendering under way at its next batch of samples (Esc does this).
     void StopRendering() { m_stopRequested = m_rendering; }
     bool StopRequested() const { return m_stopRequested; }
     bool Rendering() const { return m_rendering; }
     // The left button is moving the picture.
-    bool Dragging() const { return m_dragFrom.has_value(); }
+    bool Dragging() const { return m_navigation.Dragging(); }
     void OnEvaluate();
     void OnEvaluateDerivative();
     void OnIntegrate();
@@ -215,32 +217,14 @@ private:
     void FollowDocument();
     void CatchUp();
     void ChangeScale(float FormFields::*scale, float change);
-    // The graph area's client pixel `pixel` as an offset from its centre (right and up); none
-    // outside the area.
-    std::optional<QPointF> AreaOffset(const QPoint& pixel) const;
     // The pixel of the form's own graph area under `point` of the form; none while a presenter
     // shows the graph.
     std::optional<QPoint> OwnAreaPixel(const QPointF& point) const;
-    // Shows `view` (its scales and offset; the quality stays) and draws the last parse with it.
-    void ShowView(const GraphView& view);
-    // A zoom by these factors about `offset` (see AreaOffset), refused with a message when
-    // the view would not be usable; whether it was made.
-    bool Zoom(double xFactor, double yFactor, const QPointF& offset);
-    void RecordView();
     void CreateGraphMenu();
     // One rendering with the current fields; where the explicit sweep stalled, if it did.
     std::optional<float> RenderOnce();
 
     CPlovexDoc& m_document;
-    ViewHistory m_history;
-    // Wheel notches are counted in eighths of a degree, 120 to a notch; fine-grained wheels
-    // send less at a time, which adds up here.
-    int m_wheelDelta = 0;
-    QElapsedTimer m_clock;
-    // While the left button drags the picture: where it went down, and the view then.
-    std::optional<QPointF> m_dragFrom;
-    GraphView m_dragView;
-    bool m_dragged = false;
     // A rendering is under way (the event loop runs now and then meanwhile), it was asked to
     // stop, and the view changed so that another must follow it.
     bool m_rendering = false;
@@ -267,6 +251,7 @@ private:
     bool m_drawnRedrawable = true;
     GraphView m_drawnView;
     CFunctionTools m_tools { *this };
+    CGraphNavigation m_navigation { *this };
 };
 
 } // namespace plovex
