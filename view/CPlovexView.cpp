@@ -23,9 +23,7 @@
 #include "view/FormTemplates.h"
 #include "view/GraphDescription.h"
 #include "view/GraphPage.h"
-#include "view/HeldInput.h"
 #include "view/ParameterQuestion.h"
-#include "view/RenderingGuard.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -34,10 +32,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QProgressBar>
-#include <QStringList>
-#include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -75,9 +70,6 @@ constexpr int kExplicitOnly[] = {
     res::kQualityEdit,
 };
 
-// A form that follows its document waits this long while a rendering runs.
-constexpr int kCatchUpRetryMilliseconds = 50;
-
 // Enter in one of these boxes plots, as the Plot button does.
 constexpr int kPlotOnEnter[] = {
     res::kExpressionEdit,
@@ -100,30 +92,6 @@ int TruncateToInt(double quotient)
     if (!(quotient > -2147483649.0 && quotient < 2147483648.0))
         return std::numeric_limits<int>::min();
     return static_cast<int>(quotient);
-}
-
-// A function's line of the caption, as it was last parsed, its bytes shown faithfully; a
-// curve's range of t runs from its start to its end: "r = t/2; t: 0 \u2192 6.2831855".
-QString FunctionCaption(const GraphFunction& function, bool derivative)
-{
-    const auto shown = [&function](int part) {
-        const std::string& expression = function.ParsedExpression(part);
-        return expression.empty() ? QString("0") : BytesToText(expression);
-    };
-    if (SweepsParameter(function.kind)) {
-        const ParameterRange& range = function.ParsedRange();
-        const QString t = QString("; t: %1 \u2192 %2")
-                              .arg(QString::fromStdString(FormatField(range.start)),
-                                  QString::fromStdString(FormatField(range.end)));
-        if (function.kind == CurveKind::Polar)
-            return "r = " + shown(0) + t;
-        return "x = " + shown(0) + ", y = " + shown(1) + t;
-    }
-    if (function.kind == CurveKind::Implicit)
-        return shown(0) + " = 0";
-    if (derivative)
-        return "y = d/dx (" + shown(0) + ")";
-    return "y = " + shown(0);
 }
 
 } // namespace
@@ -156,7 +124,8 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
         emit SelectionChanged();
     });
     connect(&m_document, &CPlovexDoc::FunctionRemoved, this, &CPlovexView::OnFunctionRemoved);
-    connect(&m_document, &CPlovexDoc::DrawingChanged, this, &CPlovexView::FollowDocument);
+    connect(
+        &m_document, &CPlovexDoc::DrawingChanged, this, [this] { m_rendering.FollowDocument(); });
     connect(&m_document, &CPlovexDoc::Restored, this, &CPlovexView::OnRestored);
     // New names change what the last parses read, and so the postfix text shown.
     const auto showPostfix = [this] {
@@ -296,29 +265,6 @@ void CPlovexView::OnFunctionRemoved(std::size_t index)
         ShowSelectedFunction();
     else
         emit SelectionChanged();
-}
-
-void CPlovexView::FollowDocument()
-{
-    if (m_catchUpWaiting)
-        return;
-    m_catchUpWaiting = true;
-    // After the command that changed the document has drawn its own form.
-    QTimer::singleShot(0, this, &CPlovexView::CatchUp);
-}
-
-void CPlovexView::CatchUp()
-{
-    // Never in the middle of a rendering, this form's or another's.
-    if (HeldInput::Instance().Rendering()) {
-        QTimer::singleShot(kCatchUpRetryMilliseconds, this, &CPlovexView::CatchUp);
-        return;
-    }
-    m_catchUpWaiting = false;
-    if (m_drawnRevision == GetDocument().DrawingRevision())
-        return;
-    ReadControlsQuietly();
-    Redraw();
 }
 
 void CPlovexView::DoDataExchange(DataExchange& exchange)
@@ -721,7 +667,7 @@ QString CPlovexView::DrawnFunction() const
 
 QString CPlovexView::DrawnCurve() const
 {
-    return m_drawnDerivative ? "y = d/dx (" + DrawnFunction() + ")" : "y = " + DrawnFunction();
+    return DrawnDerivative() ? "y = d/dx (" + DrawnFunction() + ")" : "y = " + DrawnFunction();
 }
 
 void CPlovexView::OnTableOfValues()
@@ -731,20 +677,12 @@ void CPlovexView::OnTableOfValues()
 
 QString CPlovexView::GraphCaption() const
 {
-    QStringList lines;
-    for (const CaptionLine& line : m_drawn)
-        lines << line.text;
-    return lines.join('\n');
+    return m_rendering.Caption();
 }
 
 DrawnGraph CPlovexView::Drawn() const
 {
-    const QSize client = GraphArea().ClientSize();
-    DrawnGraph graph { m_drawnView, m_drawnGrid, {}, 0, client.width(), client.height(),
-        GraphPicture(), m_drawnRedrawable };
-    graph.items = PlotItems(GetDocument().Model().Functions(), m_selected, m_drawnDerivative,
-        graph.statisticsItem, GetDocument().Variables());
-    return graph;
+    return m_rendering.Drawn();
 }
 
 void CPlovexView::OnCopyGraph()
@@ -788,7 +726,7 @@ void CPlovexView::ParseExpression(bool offerParameters)
     document.SetExpression(m_expression, m_selected);
     // Evaluate and Integrate parse without drawing: this form keeps its picture until its
     // next rendering, while the document's other forms draw the new parse.
-    const bool upToDate = m_drawnRevision == document.DrawingRevision();
+    const bool upToDate = m_rendering.UpToDate();
     FunctionParse parse = document.Parse(m_selected);
     // Each name that is not defined yet may become a parameter, one question at a time:
     // "a*x+b" asks for a, then for b. Adding one parses every function again.
@@ -802,7 +740,7 @@ void CPlovexView::ParseExpression(bool offerParameters)
         parse = document.Parse(m_selected);
     }
     if (upToDate)
-        m_drawnRevision = document.DrawingRevision();
+        m_rendering.KeepUpToDate();
     m_postfix = document.Function(m_selected).PostfixText();
     if (!parse.Ok())
         Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(m_selected), parse),
@@ -821,66 +759,23 @@ double CPlovexView::Evaluate(float x, float y, bool subCall) const
 
 void CPlovexView::DrawGraph()
 {
-    // Asked again while rendering (the view moved meanwhile): that rendering stops, and this
-    // one follows once it has.
-    if (m_rendering) {
-        m_stopRequested = true;
-        m_redrawWaiting = true;
-        return;
-    }
-    m_rendering = true;
-    std::optional<float> stalledAt;
-    QPointer<QWidget> closing;
-    {
-        const RenderingGuard guard(*this);
-        do {
-            m_redrawWaiting = false;
-            m_stopRequested = false;
-            stalledAt = RenderOnce();
-        } while (m_redrawWaiting);
-        m_rendering = false;
-        m_stopRequested = false;
-        closing = guard.Closing();
-    }
-    if (closing) {
-        QTimer::singleShot(0, closing, [closing] { closing->close(); });
-        return;
-    }
-    // Said once the picture and its statistics show: the graph ends where the sweep stalled.
-    if (stalledAt) {
-        UpdateData(false);
-        Messages().MessageBox(
-            this, EngineTexts::SweepStall(m_quality, *stalledAt), MessageKind::Information);
-    }
+    m_rendering.Draw();
 }
 
 std::optional<float> CPlovexView::RenderOnce()
 {
     const CPlovexDoc& document = GetDocument();
-    m_drawnRevision = document.DrawingRevision();
+    m_rendering.Begin();
     std::size_t statisticsItem = 0;
     const std::vector<PlotItem> items = PlotItems(document.Model().Functions(), m_selected,
         m_derivative, statisticsItem, document.Variables());
-    // One function keeps the plain black caption; several are told apart by their colours.
-    m_drawn.clear();
-    for (std::size_t i = 0; i < document.Count(); ++i) {
-        const GraphFunction& function = document.Function(i);
-        if (!function.shown)
-            continue;
-        const Rgb colour = document.Count() > 1 ? function.colour : Rgb { 0, 0, 0 };
-        m_drawn.push_back({ FunctionCaption(function, m_derivative && i == m_selected),
-            QColor(colour.red, colour.green, colour.blue) });
-    }
-    m_drawnDerivative = m_derivative;
-    m_drawnView = CurrentView();
-    m_drawnGrid = m_grid;
     // A presenter's area starts clear, as a picture of its size drawn anew does.
     const bool noClear = m_noClear && !m_presenter;
     FormSurface surface(*this, GraphArea(), noClear);
     const RenderResult result = plovex::DrawGraph(
-        m_drawnView, { noClear, m_grid }, items, statisticsItem, surface, surface);
+        m_rendering.DrawnView(), { noClear, m_grid }, items, statisticsItem, surface, surface);
     const RenderTotals& totals = result.totals;
-    m_drawnRedrawable = !noClear && !totals.stopped;
+    m_rendering.SetRedrawable(!noClear && !totals.stopped);
     // A stopped rendering's running values cover part of the samples: no statistics.
     m_info = totals.stopped ? EngineTexts::kRenderingStopped
                             : StatisticsText(result.statistics, FormatFixed);

@@ -8,6 +8,7 @@
 #include "render/ViewHistory.h"
 #include "view/CFunctionTools.h"
 #include "view/CGraphNavigation.h"
+#include "view/CGraphRendering.h"
 #include "view/DrawnGraph.h"
 #include "view/GraphPage.h"
 
@@ -37,6 +38,7 @@ class CPlovexView : public FormView, public FormFields {
     Q_OBJECT
     // The form's parts read and show its fields as the form itself does.
     friend class CGraphNavigation;
+    friend class CGraphRendering;
 
 public:
     explicit CPlovexView(CPlovexDoc& document, QWidget* parent = nullptr);
@@ -98,9 +100,9 @@ public:
     const ViewHistory& History() const { return m_navigation.History(); }
 
     // Ends the rendering under way at its next batch of samples (Esc does this).
-    void StopRendering() { m_stopRequested = m_rendering; }
-    bool StopRequested() const { return m_stopRequested; }
-    bool Rendering() const { return m_rendering; }
+    void StopRendering() { m_rendering.Stop(); }
+    bool StopRequested() const { return m_rendering.StopRequested(); }
+    bool Rendering() const { return m_rendering.Rendering(); }
     // The left button is moving the picture.
     bool Dragging() const { return m_navigation.Dragging(); }
     void OnEvaluate();
@@ -145,8 +147,8 @@ public:
     // That function's curve as the last rendering drew it: "y = x^2", "y = d/dx (x^2)".
     QString DrawnCurve() const;
     // The view and derivative mode of the last rendering, where its points lie.
-    const GraphView& DrawnView() const { return m_drawnView; }
-    bool DrawnDerivative() const { return m_drawnDerivative; }
+    const GraphView& DrawnView() const { return m_rendering.DrawnView(); }
+    bool DrawnDerivative() const { return m_rendering.DrawnDerivative(); }
     // The Tools commands on the selected function as drawn.
     CFunctionTools& Tools() { return m_tools; }
     // Asks for From, To and Step and shows the table of the selected function as drawn.
@@ -169,7 +171,7 @@ public:
     void OnFilePrint();
     void OnFilePrintPreview();
     // Each line of the last rendering's caption with its colour, as printed.
-    const std::vector<CaptionLine>& DrawnCaption() const { return m_drawn; }
+    const std::vector<CaptionLine>& DrawnCaption() const { return m_rendering.DrawnCaption(); }
     // Offered on the graph area: Copy Graph, Export Graph..., Print....
     QMenu* GraphMenu() const { return m_graphMenu; }
 
@@ -212,10 +214,6 @@ private:
     void OnFunctionChanged(std::size_t index);
     void OnFunctionRemoved(std::size_t index);
     void OnRestored(bool scales, std::size_t changedAt);
-    // Another form changed what the document's rendering draws: this one draws it again once
-    // the event loop runs, as a scale button draws, unless it is up to date by then.
-    void FollowDocument();
-    void CatchUp();
     void ChangeScale(float FormFields::*scale, float change);
     // The pixel of the form's own graph area under `point` of the form; none while a presenter
     // shows the graph.
@@ -225,11 +223,6 @@ private:
     std::optional<float> RenderOnce();
 
     CPlovexDoc& m_document;
-    // A rendering is under way (the event loop runs now and then meanwhile), it was asked to
-    // stop, and the view changed so that another must follow it.
-    bool m_rendering = false;
-    bool m_stopRequested = false;
-    bool m_redrawWaiting = false;
     // The function the form's boxes, commands and statistics act on; it follows the function
     // when others are added, removed or moved.
     std::size_t m_selected = 0;
@@ -239,19 +232,9 @@ private:
     void ParseOtherFunctions();
     void MoveFunction(int places);
 
-    // What the last rendering drew, for the caption: each function's line and colour.
-    std::vector<CaptionLine> m_drawn;
-    // The document's drawing revision the last rendering drew, and whether a catch-up waits.
-    std::uint64_t m_drawnRevision = 0;
-    bool m_catchUpWaiting = false;
-    // The view and derivative mode of the last rendering, where its points lie; whether it drew
-    // the grid, and whether its picture is what drawing its functions again gives.
-    bool m_drawnDerivative = false;
-    bool m_drawnGrid = false;
-    bool m_drawnRedrawable = true;
-    GraphView m_drawnView;
     CFunctionTools m_tools { *this };
     CGraphNavigation m_navigation { *this };
+    CGraphRendering m_rendering { *this };
 };
 
 } // namespace plovex
