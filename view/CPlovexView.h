@@ -39,6 +39,7 @@ class CPlovexView : public FormView, public FormFields {
     // The form's parts read and show its fields as the form itself does.
     friend class CGraphNavigation;
     friend class CGraphRendering;
+    friend class CPointerReadout;
 
 public:
     explicit CPlovexView(CPlovexDoc& document, QWidget* parent = nullptr);
