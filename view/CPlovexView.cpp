@@ -5,7 +5,6 @@
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "platform/ByteText.h"
-#include "platform/ColourDialogService.h"
 #include "platform/MessageService.h"
 #include "platform/PictureStatic.h"
 #include "platform/StringTable.h"
@@ -34,7 +33,6 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QWheelEvent>
-#include <algorithm>
 
 namespace plovex {
 namespace {
@@ -106,32 +104,23 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
     expressionBox->setMaxLength(static_cast<int>(kMaxDocumentBytes));
     connect(expressionBox, &QLineEdit::textEdited, this, &CPlovexView::OnExpressionEdited);
     connect(&m_document, &CPlovexDoc::FunctionChanged, this, &CPlovexView::OnFunctionChanged);
-    connect(&m_document, &CPlovexDoc::FunctionInserted, this, [this](std::size_t index) {
-        if (index <= m_selected)
-            ++m_selected;
-        emit SelectionChanged();
-    });
-    connect(&m_document, &CPlovexDoc::FunctionRemoved, this, &CPlovexView::OnFunctionRemoved);
+    connect(&m_document, &CPlovexDoc::FunctionInserted, this,
+        [this](std::size_t index) { m_functions.Inserted(index); });
+    connect(&m_document, &CPlovexDoc::FunctionRemoved, this,
+        [this](std::size_t index) { m_functions.Removed(index); });
     connect(
         &m_document, &CPlovexDoc::DrawingChanged, this, [this] { m_rendering.FollowDocument(); });
     connect(&m_document, &CPlovexDoc::Restored, this, &CPlovexView::OnRestored);
     // New names change what the last parses read, and so the postfix text shown.
     const auto showPostfix = [this] {
-        m_postfix = GetDocument().Function(m_selected).PostfixText();
+        m_postfix = GetDocument().Function(SelectedFunction()).PostfixText();
         SetDlgItemText(res::kPostfixEdit, m_postfix);
     };
     connect(&m_document, &CPlovexDoc::ParameterInserted, this, showPostfix);
     connect(&m_document, &CPlovexDoc::ParameterRemoved, this, showPostfix);
     connect(&m_document, &CPlovexDoc::ParameterChanged, this, showPostfix);
-    connect(
-        &m_document, &CPlovexDoc::FunctionMoved, this, [this](std::size_t from, std::size_t to) {
-            if (m_selected == from)
-                m_selected = to;
-            else if (from < m_selected && m_selected <= to)
-                --m_selected;
-            else if (to <= m_selected && m_selected < from)
-                ++m_selected;
-        });
+    connect(&m_document, &CPlovexDoc::FunctionMoved, this,
+        [this](std::size_t from, std::size_t to) { m_functions.Moved(from, to); });
     // Attaches the control objects and shows the defaults.
     UpdateData(false);
     // The graph takes the focus from Tab, after the quality box, and from a click, so that
@@ -158,40 +147,25 @@ void CPlovexView::OnInitialUpdate()
 {
     UpdateData(false);
     const CPlovexDoc& document = GetDocument();
-    m_expression = document.Expression(m_selected);
+    m_expression = document.Expression(SelectedFunction());
     m_xScale = document.View().xScale;
     m_yScale = document.View().yScale;
     m_quality = document.View().quality;
     m_xOffset = document.View().xOffset;
     m_yOffset = document.View().yOffset;
     m_navigation.StartHistory(CurrentView());
-    m_implicit = document.Function(m_selected).kind == CurveKind::Implicit;
+    m_implicit = document.Function(SelectedFunction()).kind == CurveKind::Implicit;
     UpdateData(false);
     EnableExplicitCommands();
-    ParseOtherFunctions();
+    m_functions.ParseOthers();
     // As Plot does, but an opened document's unknown names are reported, not offered.
     Plot(false, false);
-}
-
-// A document just opened holds functions no parse has seen: each is parsed once, as its own
-// Plot would, so that the first rendering draws them all.
-void CPlovexView::ParseOtherFunctions()
-{
-    CPlovexDoc& document = GetDocument();
-    for (std::size_t i = 0; i < document.Count(); ++i) {
-        if (i == m_selected || document.Function(i).ParsedExpression() == document.Expression(i))
-            continue;
-        const FunctionParse parse = document.Parse(i);
-        if (!parse.Ok())
-            Messages().MessageBox(
-                this, EngineTexts::ParseErrors(document.Function(i), parse), MessageKind::Refusal);
-    }
 }
 
 void CPlovexView::StoreSettings()
 {
     GetDocument().SetView(CurrentView());
-    GetDocument().SetImplicit(m_selected, m_implicit);
+    GetDocument().SetImplicit(SelectedFunction(), m_implicit);
 }
 
 // The document follows the box as the user types, so that Save writes what the box shows and
@@ -199,7 +173,7 @@ void CPlovexView::StoreSettings()
 void CPlovexView::OnExpressionEdited()
 {
     ReadControlsQuietly();
-    GetDocument().SetExpression(m_expression, m_selected);
+    GetDocument().SetExpression(m_expression, SelectedFunction());
 }
 
 void CPlovexView::OnSettingEdited()
@@ -212,7 +186,7 @@ void CPlovexView::OnSettingEdited()
 // shows the same.
 void CPlovexView::OnFunctionChanged(std::size_t index)
 {
-    if (index != m_selected)
+    if (index != SelectedFunction())
         return;
     const GraphFunction& function = GetDocument().Function(index);
     if (m_expression != function.expression) {
@@ -231,28 +205,13 @@ void CPlovexView::OnFunctionChanged(std::size_t index)
 void CPlovexView::OnRestored(bool scales, std::size_t changedAt)
 {
     ReadControlsQuietly();
-    m_selected = std::min(m_selected, GetDocument().Count() - 1);
-    // A function that came back, or the place of one that went.
-    if (changedAt < GetDocument().Count())
-        m_selected = changedAt;
+    m_functions.Restored(changedAt);
     if (scales) {
         m_xScale = GetDocument().View().xScale;
         m_yScale = GetDocument().View().yScale;
         m_quality = GetDocument().View().quality;
     }
-    ShowSelectedFunction();
-}
-
-// The selection stays on its function, or once that is gone, on the one that took its place.
-void CPlovexView::OnFunctionRemoved(std::size_t index)
-{
-    const bool removedSelected = index == m_selected;
-    if (index < m_selected || m_selected == GetDocument().Count())
-        --m_selected;
-    if (removedSelected)
-        ShowSelectedFunction();
-    else
-        emit SelectionChanged();
+    m_functions.ShowSelected();
 }
 
 void CPlovexView::DoDataExchange(DataExchange& exchange)
@@ -290,7 +249,7 @@ void CPlovexView::Plot(bool derivative, bool offerParameters)
         UpdateData(true);
         StoreSettings();
         ParseExpression(offerParameters);
-        GetDocument().SetShown(m_selected, true);
+        GetDocument().SetShown(SelectedFunction(), true);
     }
     // Also after a parse error: whatever the parse left in the queue is drawn.
     DrawGraph();
@@ -309,25 +268,7 @@ void CPlovexView::Plot(bool derivative, bool offerParameters)
 
 void CPlovexView::SelectFunction(std::size_t index)
 {
-    if (index >= GetDocument().Count())
-        return;
-    // The scales the boxes hold, as a scale button reads them; the text typed is already the
-    // function's.
-    ReadControlsQuietly();
-    m_selected = index;
-    ShowSelectedFunction();
-    Redraw();
-}
-
-void CPlovexView::ShowSelectedFunction()
-{
-    emit SelectionChanged();
-    const GraphFunction& function = GetDocument().Function(m_selected);
-    m_expression = function.expression;
-    m_implicit = function.kind == CurveKind::Implicit;
-    m_postfix = function.PostfixText();
-    UpdateData(false);
-    EnableExplicitCommands();
+    m_functions.Select(index);
 }
 
 // As a scale button draws: the last parse of every function, whatever the boxes hold now.
@@ -344,65 +285,37 @@ void CPlovexView::OnNewFunction()
 
 void CPlovexView::OnNewFunctionOfKind(CurveKind kind)
 {
-    ReadControlsQuietly();
-    m_selected = GetDocument().AddFunction(m_selected, kind);
-    ShowSelectedFunction();
-    Redraw();
-    GetDlgItem(res::kExpressionEdit)->setFocus();
+    m_functions.AddFunction(kind);
 }
 
 void CPlovexView::OnDeleteFunction()
 {
-    ReadControlsQuietly();
-    // The form follows the removal through the document's signal.
-    GetDocument().DeleteFunction(m_selected);
-    Redraw();
+    m_functions.DeleteFunction();
 }
 
 void CPlovexView::OnFunctionColour()
 {
-    const Rgb current = GetDocument().Function(m_selected).colour;
-    const std::optional<QColor> chosen
-        = ColourDialogs().GetColour(window(), QColor(current.red, current.green, current.blue));
-    if (!chosen)
-        return;
-    SetFunctionColour(m_selected,
-        { static_cast<std::uint8_t>(chosen->red()), static_cast<std::uint8_t>(chosen->green()),
-            static_cast<std::uint8_t>(chosen->blue()) });
+    m_functions.ChooseColour();
 }
 
 void CPlovexView::OnMoveFunctionUp()
 {
-    MoveFunction(-1);
+    m_functions.MoveFunction(-1);
 }
 
 void CPlovexView::OnMoveFunctionDown()
 {
-    MoveFunction(1);
-}
-
-void CPlovexView::MoveFunction(int places)
-{
-    const auto to = static_cast<std::ptrdiff_t>(m_selected) + places;
-    if (to < 0 || to >= static_cast<std::ptrdiff_t>(GetDocument().Count()))
-        return;
-    ReadControlsQuietly();
-    GetDocument().MoveFunction(m_selected, static_cast<std::size_t>(to));
-    Redraw();
+    m_functions.MoveFunction(1);
 }
 
 void CPlovexView::SetFunctionColour(std::size_t index, Rgb colour)
 {
-    ReadControlsQuietly();
-    GetDocument().SetColour(index, colour);
-    Redraw();
+    m_functions.SetColour(index, colour);
 }
 
 void CPlovexView::SetFunctionShown(std::size_t index, bool shown)
 {
-    ReadControlsQuietly();
-    GetDocument().SetShown(index, shown);
-    Redraw();
+    m_functions.SetShown(index, shown);
 }
 
 void CPlovexView::OnXScaleUp()
@@ -560,7 +473,7 @@ void CPlovexView::EnableExplicitCommands()
 {
     // A curve of t has no value at an x to evaluate, integrate or differentiate; its quality
     // still sets its number of samples, and it is never implicit.
-    const bool curve = SweepsParameter(GetDocument().Function(m_selected).kind);
+    const bool curve = SweepsParameter(GetDocument().Function(SelectedFunction()).kind);
     for (const int id : kExplicitOnly)
         GetDlgItem(id)->setEnabled(!m_implicit && (!curve || id == res::kQualityEdit));
     GetDlgItem(res::kImplicitCheck)->setEnabled(!curve);
@@ -617,7 +530,7 @@ QImage CPlovexView::GraphPicture() const
 
 QString CPlovexView::DrawnFunction() const
 {
-    const std::string& expression = GetDocument().Function(m_selected).ParsedExpression();
+    const std::string& expression = GetDocument().Function(SelectedFunction()).ParsedExpression();
     return expression.empty() ? QString("0") : BytesToText(expression);
 }
 
@@ -679,11 +592,11 @@ void CPlovexView::OnIntegrate()
 void CPlovexView::ParseExpression(bool offerParameters)
 {
     CPlovexDoc& document = GetDocument();
-    document.SetExpression(m_expression, m_selected);
+    document.SetExpression(m_expression, SelectedFunction());
     // Evaluate and Integrate parse without drawing: this form keeps its picture until its
     // next rendering, while the document's other forms draw the new parse.
     const bool upToDate = m_rendering.UpToDate();
-    FunctionParse parse = document.Parse(m_selected);
+    FunctionParse parse = document.Parse(SelectedFunction());
     // Each name that is not defined yet may become a parameter, one question at a time:
     // "a*x+b" asks for a, then for b. Adding one parses every function again.
     while (offerParameters) {
@@ -693,13 +606,14 @@ void CPlovexView::ParseExpression(bool offerParameters)
         Parameter parameter;
         parameter.name = *name;
         (void)document.AddParameter(parameter);
-        parse = document.Parse(m_selected);
+        parse = document.Parse(SelectedFunction());
     }
     if (upToDate)
         m_rendering.KeepUpToDate();
-    m_postfix = document.Function(m_selected).PostfixText();
+    m_postfix = document.Function(SelectedFunction()).PostfixText();
     if (!parse.Ok())
-        Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(m_selected), parse),
+        Messages().MessageBox(this,
+            EngineTexts::ParseErrors(document.Function(SelectedFunction()), parse),
             MessageKind::Refusal);
 }
 
@@ -710,7 +624,7 @@ FunctionValues CPlovexView::Values(std::size_t index) const
 
 double CPlovexView::Evaluate(float x, float y, bool subCall) const
 {
-    return Values(m_selected).At(m_derivative && !subCall, x, y);
+    return Values(SelectedFunction()).At(m_derivative && !subCall, x, y);
 }
 
 void CPlovexView::DrawGraph()
@@ -723,7 +637,7 @@ std::optional<float> CPlovexView::RenderOnce()
     const CPlovexDoc& document = GetDocument();
     m_rendering.Begin();
     std::size_t statisticsItem = 0;
-    const std::vector<PlotItem> items = PlotItems(document.Model().Functions(), m_selected,
+    const std::vector<PlotItem> items = PlotItems(document.Model().Functions(), SelectedFunction(),
         m_derivative, statisticsItem, document.Variables());
     // A presenter's area starts clear, as a picture of its size drawn anew does.
     const bool noClear = m_noClear && !m_presenter;
@@ -737,7 +651,7 @@ std::optional<float> CPlovexView::RenderOnce()
                             : StatisticsText(result.statistics, FormatFixed);
     surface.Finish();
     GraphArea().SetDescription(GraphDescription::Describe(
-        document.Model().Functions(), document.Function(m_selected), *this));
+        document.Model().Functions(), document.Function(SelectedFunction()), *this));
     return totals.sweepStalledAt;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/FormView.h"
 #include "render/FormFields.h"
 #include "render/ViewHistory.h"
+#include "view/CFunctionSelection.h"
 #include "view/CFunctionTools.h"
 #include "view/CGraphNavigation.h"
 #include "view/CGraphRendering.h"
@@ -37,6 +38,7 @@ class PictureStatic;
 class CPlovexView : public FormView, public FormFields {
     Q_OBJECT
     // The form's parts read and show its fields as the form itself does.
+    friend class CFunctionSelection;
     friend class CGraphNavigation;
     friend class CGraphRendering;
     friend class CPointerReadout;
@@ -111,7 +113,7 @@ public:
     void OnIntegrate();
 
     // The function the form's boxes and commands act on, and whose statistics it shows.
-    std::size_t SelectedFunction() const { return m_selected; }
+    std::size_t SelectedFunction() const { return m_functions.Selected(); }
     // Shows function `index` in the boxes and draws the graph again, as a scale button does,
     // so that the statistics and the readout are its own.
     void SelectFunction(std::size_t index);
@@ -213,7 +215,6 @@ private:
     void OnExpressionEdited();
     void OnSettingEdited();
     void OnFunctionChanged(std::size_t index);
-    void OnFunctionRemoved(std::size_t index);
     void OnRestored(bool scales, std::size_t changedAt);
     void ChangeScale(float FormFields::*scale, float change);
     // The pixel of the form's own graph area under `point` of the form; none while a presenter
@@ -224,15 +225,10 @@ private:
     std::optional<float> RenderOnce();
 
     CPlovexDoc& m_document;
-    // The function the form's boxes, commands and statistics act on; it follows the function
-    // when others are added, removed or moved.
-    std::size_t m_selected = 0;
     QMenu* m_graphMenu = nullptr;
     PictureStatic* m_presenter = nullptr;
-    void ShowSelectedFunction();
-    void ParseOtherFunctions();
-    void MoveFunction(int places);
 
+    CFunctionSelection m_functions { *this };
     CFunctionTools m_tools { *this };
     CGraphNavigation m_navigation { *this };
     CGraphRendering m_rendering { *this };
