@@ -3,6 +3,7 @@
 #include "platform/ColourDialogService.h"
 #include "platform/MessageService.h"
 #include "res/Resource.h"
+#include "view/CDocumentExchange.h"
 #include "view/CPlovexDoc.h"
 #include "view/CPlovexView.h"
 #include "view/EngineTexts.h"
@@ -34,7 +35,7 @@ void CFunctionSelection::ShowSelected()
     m_view.m_implicit = function.kind == CurveKind::Implicit;
     m_view.m_postfix = function.PostfixText();
     m_view.UpdateData(false);
-    m_view.EnableExplicitCommands();
+    CDocumentExchange(m_view).EnableExplicitCommands();
 }
 
 void CFunctionSelection::ParseOthers()

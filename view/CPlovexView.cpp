@@ -13,6 +13,7 @@
 #include "render/GraphCoordinates.h"
 #include "render/GraphRenderer.h"
 #include "res/Resource.h"
+#include "view/CDocumentExchange.h"
 #include "view/CGraphOutput.h"
 #include "view/CPlovexDoc.h"
 #include "view/CPointEvaluation.h"
@@ -56,15 +57,6 @@ constexpr Command kMessageMap[] = {
     { res::kImplicitCheck, &CPlovexView::OnImplicit },
 };
 
-// What implicit mode disables, in the order the controls are switched.
-constexpr int kExplicitOnly[] = {
-    res::kEvaluateButton,
-    res::kEvalDerivativeButton,
-    res::kIntegrateButton,
-    res::kPlotDerivativeButton,
-    res::kQualityEdit,
-};
-
 // Enter in one of these boxes plots, as the Plot button does.
 constexpr int kPlotOnEnter[] = {
     res::kExpressionEdit,
@@ -97,25 +89,26 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
     }
     for (const int id : kSettingBoxes) {
         auto* box = qobject_cast<QLineEdit*>(GetDlgItem(id));
-        connect(box, &QLineEdit::textEdited, this, &CPlovexView::OnSettingEdited);
+        connect(box, &QLineEdit::textEdited, this,
+            [this] { CDocumentExchange(*this).SettingEdited(); });
     }
     auto* expressionBox = qobject_cast<QLineEdit*>(GetDlgItem(res::kExpressionEdit));
     // Every expression a document can hold fits, so nothing is ever cut off.
     expressionBox->setMaxLength(static_cast<int>(kMaxDocumentBytes));
-    connect(expressionBox, &QLineEdit::textEdited, this, &CPlovexView::OnExpressionEdited);
-    connect(&m_document, &CPlovexDoc::FunctionChanged, this, &CPlovexView::OnFunctionChanged);
+    connect(expressionBox, &QLineEdit::textEdited, this,
+        [this] { CDocumentExchange(*this).ExpressionEdited(); });
+    connect(&m_document, &CPlovexDoc::FunctionChanged, this,
+        [this](std::size_t index) { CDocumentExchange(*this).FunctionChanged(index); });
     connect(&m_document, &CPlovexDoc::FunctionInserted, this,
         [this](std::size_t index) { m_functions.Inserted(index); });
     connect(&m_document, &CPlovexDoc::FunctionRemoved, this,
         [this](std::size_t index) { m_functions.Removed(index); });
     connect(
         &m_document, &CPlovexDoc::DrawingChanged, this, [this] { m_rendering.FollowDocument(); });
-    connect(&m_document, &CPlovexDoc::Restored, this, &CPlovexView::OnRestored);
-    // New names change what the last parses read, and so the postfix text shown.
-    const auto showPostfix = [this] {
-        m_postfix = GetDocument().Function(SelectedFunction()).PostfixText();
-        SetDlgItemText(res::kPostfixEdit, m_postfix);
-    };
+    connect(&m_document, &CPlovexDoc::Restored, this, [this](bool scales, std::size_t changedAt) {
+        CDocumentExchange(*this).Restored(scales, changedAt);
+    });
+    const auto showPostfix = [this] { CDocumentExchange(*this).ShowPostfix(); };
     connect(&m_document, &CPlovexDoc::ParameterInserted, this, showPostfix);
     connect(&m_document, &CPlovexDoc::ParameterRemoved, this, showPostfix);
     connect(&m_document, &CPlovexDoc::ParameterChanged, this, showPostfix);
@@ -146,72 +139,13 @@ void CPlovexView::CreateGraphMenu()
 void CPlovexView::OnInitialUpdate()
 {
     UpdateData(false);
-    const CPlovexDoc& document = GetDocument();
-    m_expression = document.Expression(SelectedFunction());
-    m_xScale = document.View().xScale;
-    m_yScale = document.View().yScale;
-    m_quality = document.View().quality;
-    m_xOffset = document.View().xOffset;
-    m_yOffset = document.View().yOffset;
+    CDocumentExchange(*this).Load();
     m_navigation.StartHistory(CurrentView());
-    m_implicit = document.Function(SelectedFunction()).kind == CurveKind::Implicit;
     UpdateData(false);
-    EnableExplicitCommands();
+    CDocumentExchange(*this).EnableExplicitCommands();
     m_functions.ParseOthers();
     // As Plot does, but an opened document's unknown names are reported, not offered.
     Plot(false, false);
-}
-
-void CPlovexView::StoreSettings()
-{
-    GetDocument().SetView(CurrentView());
-    GetDocument().SetImplicit(SelectedFunction(), m_implicit);
-}
-
-// The document follows the box as the user types, so that Save writes what the box shows and
-// closing asks to save what was typed.
-void CPlovexView::OnExpressionEdited()
-{
-    ReadControlsQuietly();
-    GetDocument().SetExpression(m_expression, SelectedFunction());
-}
-
-void CPlovexView::OnSettingEdited()
-{
-    ReadControlsQuietly();
-    StoreSettings();
-}
-
-// Another form of the document changed the selected function's text or kind: every form
-// shows the same.
-void CPlovexView::OnFunctionChanged(std::size_t index)
-{
-    if (index != SelectedFunction())
-        return;
-    const GraphFunction& function = GetDocument().Function(index);
-    if (m_expression != function.expression) {
-        m_expression = function.expression;
-        SetDlgItemText(res::kExpressionEdit, m_expression);
-    }
-    if (m_implicit != (function.kind == CurveKind::Implicit)) {
-        m_implicit = function.kind == CurveKind::Implicit;
-        qobject_cast<QAbstractButton*>(GetDlgItem(res::kImplicitCheck))->setChecked(m_implicit);
-        EnableExplicitCommands();
-    }
-}
-
-// An undo or a redo: the form shows the document as it now is, and draws it once the document's
-// drawing has changed. Scales the step did not change stay the form's own.
-void CPlovexView::OnRestored(bool scales, std::size_t changedAt)
-{
-    ReadControlsQuietly();
-    m_functions.Restored(changedAt);
-    if (scales) {
-        m_xScale = GetDocument().View().xScale;
-        m_yScale = GetDocument().View().yScale;
-        m_quality = GetDocument().View().quality;
-    }
-    m_functions.ShowSelected();
 }
 
 void CPlovexView::DoDataExchange(DataExchange& exchange)
@@ -247,7 +181,7 @@ void CPlovexView::Plot(bool derivative, bool offerParameters)
         const CPlovexDoc::StepScope step(GetDocument(), UndoStep::Plot);
         // A failed read has shown its prompt; the plot goes on with the fields read so far.
         UpdateData(true);
-        StoreSettings();
+        CDocumentExchange(*this).StoreSettings();
         ParseExpression(offerParameters);
         GetDocument().SetShown(SelectedFunction(), true);
     }
@@ -320,39 +254,22 @@ void CPlovexView::SetFunctionShown(std::size_t index, bool shown)
 
 void CPlovexView::OnXScaleUp()
 {
-    ChangeScale(&FormFields::m_xScale, 1.0f);
+    CDocumentExchange(*this).ChangeScale(&FormFields::m_xScale, 1.0f);
 }
 
 void CPlovexView::OnXScaleDown()
 {
-    ChangeScale(&FormFields::m_xScale, -1.0f);
+    CDocumentExchange(*this).ChangeScale(&FormFields::m_xScale, -1.0f);
 }
 
 void CPlovexView::OnYScaleUp()
 {
-    ChangeScale(&FormFields::m_yScale, 1.0f);
+    CDocumentExchange(*this).ChangeScale(&FormFields::m_yScale, 1.0f);
 }
 
 void CPlovexView::OnYScaleDown()
 {
-    ChangeScale(&FormFields::m_yScale, -1.0f);
-}
-
-void CPlovexView::ChangeScale(float FormFields::*scale, float change)
-{
-    if (!UpdateData(true))
-        return;
-    // No limit either way: 0 and negative scales are drawn as they come.
-    this->*scale = ToFloat(static_cast<double>(this->*scale) + change);
-    {
-        const CPlovexDoc::StepScope step(GetDocument(), UndoStep::ChangeScale);
-        StoreSettings();
-    }
-    UpdateData(false);
-    // The queue of the last parse, whatever the expression box holds now.
-    DrawGraph();
-    UpdateData(false);
-    m_navigation.Record();
+    CDocumentExchange(*this).ChangeScale(&FormFields::m_yScale, -1.0f);
 }
 
 PictureStatic& CPlovexView::GraphArea() const
@@ -460,23 +377,7 @@ void CPlovexView::OnViewGrid()
 
 void CPlovexView::OnImplicit()
 {
-    // After a failed read m_implicit keeps its value: the check box comes after the numbers.
-    UpdateData(true);
-    {
-        const CPlovexDoc::StepScope step(GetDocument(), UndoStep::ChangeKind);
-        StoreSettings();
-    }
-    EnableExplicitCommands();
-}
-
-void CPlovexView::EnableExplicitCommands()
-{
-    // A curve of t has no value at an x to evaluate, integrate or differentiate; its quality
-    // still sets its number of samples, and it is never implicit.
-    const bool curve = SweepsParameter(GetDocument().Function(SelectedFunction()).kind);
-    for (const int id : kExplicitOnly)
-        GetDlgItem(id)->setEnabled(!m_implicit && (!curve || id == res::kQualityEdit));
-    GetDlgItem(res::kImplicitCheck)->setEnabled(!curve);
+    CDocumentExchange(*this).KindChosen();
 }
 
 void CPlovexView::mouseMoveEvent(QMouseEvent* event)

@@ -38,6 +38,7 @@ class PictureStatic;
 class CPlovexView : public FormView, public FormFields {
     Q_OBJECT
     // The form's parts read and show its fields as the form itself does.
+    friend class CDocumentExchange;
     friend class CFunctionSelection;
     friend class CGraphNavigation;
     friend class CGraphRendering;
@@ -209,14 +210,6 @@ private:
     // With `offerParameters` a name that is not defined may become a parameter first (see
     // ParseExpression): what the user typed and plotted, not a document just opened.
     void Plot(bool derivative, bool offerParameters = true);
-    // The form's settings become the document's.
-    void StoreSettings();
-    void EnableExplicitCommands();
-    void OnExpressionEdited();
-    void OnSettingEdited();
-    void OnFunctionChanged(std::size_t index);
-    void OnRestored(bool scales, std::size_t changedAt);
-    void ChangeScale(float FormFields::*scale, float change);
     // The pixel of the form's own graph area under `point` of the form; none while a presenter
     // shows the graph.
     std::optional<QPoint> OwnAreaPixel(const QPointF& point) const;
