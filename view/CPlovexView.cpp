@@ -8,9 +8,7 @@
 #include "platform/MessageService.h"
 #include "platform/PictureStatic.h"
 #include "platform/StringTable.h"
-#include "render/DrawingSurface.h"
 #include "render/FunctionValues.h"
-#include "render/GraphCoordinates.h"
 #include "render/GraphRenderer.h"
 #include "res/Resource.h"
 #include "view/CDocumentExchange.h"
@@ -22,7 +20,6 @@
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
 #include "view/GraphDescription.h"
-#include "view/GraphPage.h"
 #include "view/ParameterQuestion.h"
 
 #include <QAbstractButton>

@@ -17,9 +17,7 @@
 #include <QPointF>
 #include <QString>
 #include <cstddef>
-#include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
 class QMenu;
@@ -34,7 +32,9 @@ class PictureStatic;
 // The graph form of one document: the expression box, the graph area, the scales and the
 // quality with their buttons, the two check boxes, the command buttons, the postfix display,
 // the status field, the information box and the progress bar. Its commands read the controls
-// into the fields, act on the fields and push the fields back.
+// into the fields, act on the fields and push the fields back. The form routes each job to a
+// part of its own: the document exchange, the selected function, navigation, the rendering
+// loop, the readout, the Tools, evaluation and output.
 class CPlovexView : public FormView, public FormFields {
     Q_OBJECT
     // The form's parts read and show its fields as the form itself does.
