@@ -676,13 +676,7 @@ Outcome<int> Command::Points()
         return values.Error();
     const ValueAt valueAt = values.Value().Along(m_parser.isSet("dydx"));
     const std::vector<float> columns = ColumnXs(settings, size.Value().first);
-    std::vector<FoundPoint> found;
-    if (m_parser.isSet("roots"))
-        found = FindRoots(valueAt, columns);
-    if (m_parser.isSet("extrema")) {
-        std::vector<FoundPoint> extrema = FindExtrema(valueAt, columns);
-        found.insert(found.end(), extrema.begin(), extrema.end());
-    }
+    std::vector<PointPartner> partners;
     if (m_parser.isSet("intersections")) {
         // The expression's is function 1; every other shown explicit function of the list
         // (--function, or the document's) is met by it, under its own number.
@@ -696,12 +690,11 @@ Outcome<int> Command::Points()
             if (!other.shown || other.kind != CurveKind::Explicit)
                 continue;
             ParseReporting(other);
-            std::vector<FoundPoint> met = FindIntersections(
-                valueAt, Values(other).Along(false), static_cast<int>(i + 1), columns);
-            found.insert(found.end(), met.begin(), met.end());
+            partners.push_back({ Values(other).Along(false), static_cast<int>(i + 1) });
         }
     }
-    const PointList list = InOrderOfX(std::move(found));
+    const PointList list = SearchPoints(
+        valueAt, columns, m_parser.isSet("roots"), m_parser.isSet("extrema"), partners);
     for (const FoundPoint& point : list.points) {
         std::string line = std::string(PointKindName(point.kind)) + " " + Format(point.x) + " "
             + Format(point.y);

@@ -274,4 +274,20 @@ PointList InOrderOfX(std::vector<FoundPoint> points)
     return list;
 }
 
+PointList SearchPoints(const ValueAt& f, const std::vector<float>& columns, bool roots,
+    bool extrema, const std::vector<PointPartner>& partners)
+{
+    std::vector<FoundPoint> found;
+    const auto add = [&found](const std::vector<FoundPoint>& more) {
+        found.insert(found.end(), more.begin(), more.end());
+    };
+    if (roots)
+        add(FindRoots(f, columns));
+    if (extrema)
+        add(FindExtrema(f, columns));
+    for (const PointPartner& partner : partners)
+        add(FindIntersections(f, partner.g, partner.number, columns));
+    return InOrderOfX(std::move(found));
+}
+
 } // namespace plovex

@@ -62,4 +62,15 @@ std::string PointLimitText();
 // by FindRoots stays before its minimum or maximum. At most kMaxPoints.
 PointList InOrderOfX(std::vector<FoundPoint> points);
 
+// Another function that an intersection search meets f with, and its 1-based number in the list.
+struct PointPartner {
+    ValueAt g;
+    int number;
+};
+
+// One search over the columns, as the Tools commands and the command line make it: f's roots
+// when asked, then its extrema, then its intersections with each partner in turn, in order of x.
+PointList SearchPoints(const ValueAt& f, const std::vector<float>& columns, bool roots,
+    bool extrema, const std::vector<PointPartner>& partners);
+
 } // namespace plovex

@@ -61,22 +61,13 @@ PointList CFunctionTools::FindPoints(PointSearch kinds) const
     // The selected function as drawn: its derivative after Plot dy/dx.
     const ValueAt valueAt
         = m_view.Values(m_view.SelectedFunction()).Along(m_view.DrawnDerivative());
-    const std::vector<float> columns = VisibleColumns();
-    std::vector<FoundPoint> found;
-    const auto add = [&found](const std::vector<FoundPoint>& more) {
-        found.insert(found.end(), more.begin(), more.end());
-    };
-    if (kinds == PointSearch::Roots)
-        add(FindRoots(valueAt, columns));
-    if (kinds == PointSearch::Extrema)
-        add(FindExtrema(valueAt, columns));
+    std::vector<PointPartner> partners;
     if (kinds == PointSearch::Intersections) {
-        for (const std::size_t other : IntersectionPartners()) {
-            add(FindIntersections(
-                valueAt, m_view.Values(other).Along(false), static_cast<int>(other + 1), columns));
-        }
+        for (const std::size_t other : IntersectionPartners())
+            partners.push_back({ m_view.Values(other).Along(false), static_cast<int>(other + 1) });
     }
-    PointList list = InOrderOfX(std::move(found));
+    PointList list = SearchPoints(valueAt, VisibleColumns(), kinds == PointSearch::Roots,
+        kinds == PointSearch::Extrema, partners);
     // Where the renderer would put each point: pixel offsets from the origin, scaled.
     const QSize client = m_view.GraphArea().ClientSize();
     QList<QPointF> marks;

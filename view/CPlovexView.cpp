@@ -5,28 +5,22 @@
 #include "engine/Parser.h"
 #include "engine/Program.h"
 #include "platform/ByteText.h"
-#include "platform/ColourDialogService.h"
 #include "platform/MessageService.h"
 #include "platform/PictureStatic.h"
 #include "platform/StringTable.h"
-#include "render/DrawingSurface.h"
 #include "render/FunctionValues.h"
-#include "render/GraphCoordinates.h"
 #include "render/GraphRenderer.h"
-#include "render/PointerReadout.h"
-#include "render/ViewNavigation.h"
 #include "res/Resource.h"
+#include "view/CDocumentExchange.h"
 #include "view/CGraphOutput.h"
 #include "view/CPlovexDoc.h"
 #include "view/CPointEvaluation.h"
+#include "view/CPointerReadout.h"
 #include "view/EngineTexts.h"
 #include "view/FormSurface.h"
 #include "view/FormTemplates.h"
 #include "view/GraphDescription.h"
-#include "view/GraphPage.h"
-#include "view/HeldInput.h"
 #include "view/ParameterQuestion.h"
-#include "view/RenderingGuard.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -35,15 +29,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QProgressBar>
-#include <QStringList>
-#include <QTimer>
 #include <QWheelEvent>
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <limits>
 
 namespace plovex {
 namespace {
@@ -67,18 +54,6 @@ constexpr Command kMessageMap[] = {
     { res::kImplicitCheck, &CPlovexView::OnImplicit },
 };
 
-// What implicit mode disables, in the order the controls are switched.
-constexpr int kExplicitOnly[] = {
-    res::kEvaluateButton,
-    res::kEvalDerivativeButton,
-    res::kIntegrateButton,
-    res::kPlotDerivativeButton,
-    res::kQualityEdit,
-};
-
-// A form that follows its document waits this long while a rendering runs.
-constexpr int kCatchUpRetryMilliseconds = 50;
-
 // Enter in one of these boxes plots, as the Plot button does.
 constexpr int kPlotOnEnter[] = {
     res::kExpressionEdit,
@@ -93,39 +68,6 @@ constexpr int kSettingBoxes[] = {
     res::kYScaleEdit,
     res::kQualityEdit,
 };
-
-// Cut towards zero. A quotient that is infinite, not a number or beyond the int range (a
-// zero or tiny scale) gives the lowest int, as the processor's conversion does.
-int TruncateToInt(double quotient)
-{
-    if (!(quotient > -2147483649.0 && quotient < 2147483648.0))
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(quotient);
-}
-
-// A function's line of the caption, as it was last parsed, its bytes shown faithfully; a
-// curve's range of t runs from its start to its end: "r = t/2; t: 0 \u2192 6.2831855".
-QString FunctionCaption(const GraphFunction& function, bool derivative)
-{
-    const auto shown = [&function](int part) {
-        const std::string& expression = function.ParsedExpression(part);
-        return expression.empty() ? QString("0") : BytesToText(expression);
-    };
-    if (SweepsParameter(function.kind)) {
-        const ParameterRange& range = function.ParsedRange();
-        const QString t = QString("; t: %1 \u2192 %2")
-                              .arg(QString::fromStdString(FormatField(range.start)),
-                                  QString::fromStdString(FormatField(range.end)));
-        if (function.kind == CurveKind::Polar)
-            return "r = " + shown(0) + t;
-        return "x = " + shown(0) + ", y = " + shown(1) + t;
-    }
-    if (function.kind == CurveKind::Implicit)
-        return shown(0) + " = 0";
-    if (derivative)
-        return "y = d/dx (" + shown(0) + ")";
-    return "y = " + shown(0);
-}
 
 } // namespace
 
@@ -144,45 +86,37 @@ CPlovexView::CPlovexView(CPlovexDoc& document, QWidget* parent)
     }
     for (const int id : kSettingBoxes) {
         auto* box = qobject_cast<QLineEdit*>(GetDlgItem(id));
-        connect(box, &QLineEdit::textEdited, this, &CPlovexView::OnSettingEdited);
+        connect(box, &QLineEdit::textEdited, this,
+            [this] { CDocumentExchange(*this).SettingEdited(); });
     }
     auto* expressionBox = qobject_cast<QLineEdit*>(GetDlgItem(res::kExpressionEdit));
     // Every expression a document can hold fits, so nothing is ever cut off.
     expressionBox->setMaxLength(static_cast<int>(kMaxDocumentBytes));
-    connect(expressionBox, &QLineEdit::textEdited, this, &CPlovexView::OnExpressionEdited);
-    connect(&m_document, &CPlovexDoc::FunctionChanged, this, &CPlovexView::OnFunctionChanged);
-    connect(&m_document, &CPlovexDoc::FunctionInserted, this, [this](std::size_t index) {
-        if (index <= m_selected)
-            ++m_selected;
-        emit SelectionChanged();
+    connect(expressionBox, &QLineEdit::textEdited, this,
+        [this] { CDocumentExchange(*this).ExpressionEdited(); });
+    connect(&m_document, &CPlovexDoc::FunctionChanged, this,
+        [this](std::size_t index) { CDocumentExchange(*this).FunctionChanged(index); });
+    connect(&m_document, &CPlovexDoc::FunctionInserted, this,
+        [this](std::size_t index) { m_functions.Inserted(index); });
+    connect(&m_document, &CPlovexDoc::FunctionRemoved, this,
+        [this](std::size_t index) { m_functions.Removed(index); });
+    connect(
+        &m_document, &CPlovexDoc::DrawingChanged, this, [this] { m_rendering.FollowDocument(); });
+    connect(&m_document, &CPlovexDoc::Restored, this, [this](bool scales, std::size_t changedAt) {
+        CDocumentExchange(*this).Restored(scales, changedAt);
     });
-    connect(&m_document, &CPlovexDoc::FunctionRemoved, this, &CPlovexView::OnFunctionRemoved);
-    connect(&m_document, &CPlovexDoc::DrawingChanged, this, &CPlovexView::FollowDocument);
-    connect(&m_document, &CPlovexDoc::Restored, this, &CPlovexView::OnRestored);
-    // New names change what the last parses read, and so the postfix text shown.
-    const auto showPostfix = [this] {
-        m_postfix = GetDocument().Function(m_selected).PostfixText();
-        SetDlgItemText(res::kPostfixEdit, m_postfix);
-    };
+    const auto showPostfix = [this] { CDocumentExchange(*this).ShowPostfix(); };
     connect(&m_document, &CPlovexDoc::ParameterInserted, this, showPostfix);
     connect(&m_document, &CPlovexDoc::ParameterRemoved, this, showPostfix);
     connect(&m_document, &CPlovexDoc::ParameterChanged, this, showPostfix);
-    connect(
-        &m_document, &CPlovexDoc::FunctionMoved, this, [this](std::size_t from, std::size_t to) {
-            if (m_selected == from)
-                m_selected = to;
-            else if (from < m_selected && m_selected <= to)
-                --m_selected;
-            else if (to <= m_selected && m_selected < from)
-                ++m_selected;
-        });
+    connect(&m_document, &CPlovexDoc::FunctionMoved, this,
+        [this](std::size_t from, std::size_t to) { m_functions.Moved(from, to); });
     // Attaches the control objects and shows the defaults.
     UpdateData(false);
     // The graph takes the focus from Tab, after the quality box, and from a click, so that
     // the arrow keys can move the view.
     m_graphArea->setFocusPolicy(Qt::TabFocus);
     CreateGraphMenu();
-    m_clock.start();
 }
 
 void CPlovexView::CreateGraphMenu()
@@ -202,125 +136,13 @@ void CPlovexView::CreateGraphMenu()
 void CPlovexView::OnInitialUpdate()
 {
     UpdateData(false);
-    const CPlovexDoc& document = GetDocument();
-    m_expression = document.Expression(m_selected);
-    m_xScale = document.View().xScale;
-    m_yScale = document.View().yScale;
-    m_quality = document.View().quality;
-    m_xOffset = document.View().xOffset;
-    m_yOffset = document.View().yOffset;
-    m_history = ViewHistory(CurrentView());
-    m_implicit = document.Function(m_selected).kind == CurveKind::Implicit;
+    CDocumentExchange(*this).Load();
+    m_navigation.StartHistory(CurrentView());
     UpdateData(false);
-    EnableExplicitCommands();
-    ParseOtherFunctions();
+    CDocumentExchange(*this).EnableExplicitCommands();
+    m_functions.ParseOthers();
     // As Plot does, but an opened document's unknown names are reported, not offered.
     Plot(false, false);
-}
-
-// A document just opened holds functions no parse has seen: each is parsed once, as its own
-// Plot would, so that the first rendering draws them all.
-void CPlovexView::ParseOtherFunctions()
-{
-    CPlovexDoc& document = GetDocument();
-    for (std::size_t i = 0; i < document.Count(); ++i) {
-        if (i == m_selected || document.Function(i).ParsedExpression() == document.Expression(i))
-            continue;
-        const FunctionParse parse = document.Parse(i);
-        if (!parse.Ok())
-            Messages().MessageBox(
-                this, EngineTexts::ParseErrors(document.Function(i), parse), MessageKind::Refusal);
-    }
-}
-
-void CPlovexView::StoreSettings()
-{
-    GetDocument().SetView(CurrentView());
-    GetDocument().SetImplicit(m_selected, m_implicit);
-}
-
-// The document follows the box as the user types, so that Save writes what the box shows and
-// closing asks to save what was typed.
-void CPlovexView::OnExpressionEdited()
-{
-    ReadControlsQuietly();
-    GetDocument().SetExpression(m_expression, m_selected);
-}
-
-void CPlovexView::OnSettingEdited()
-{
-    ReadControlsQuietly();
-    StoreSettings();
-}
-
-// Another form of the document changed the selected function's text or kind: every form
-// shows the same.
-void CPlovexView::OnFunctionChanged(std::size_t index)
-{
-    if (index != m_selected)
-        return;
-    const GraphFunction& function = GetDocument().Function(index);
-    if (m_expression != function.expression) {
-        m_expression = function.expression;
-        SetDlgItemText(res::kExpressionEdit, m_expression);
-    }
-    if (m_implicit != (function.kind == CurveKind::Implicit)) {
-        m_implicit = function.kind == CurveKind::Implicit;
-        qobject_cast<QAbstractButton*>(GetDlgItem(res::kImplicitCheck))->setChecked(m_implicit);
-        EnableExplicitCommands();
-    }
-}
-
-// An undo or a redo: the form shows the document as it now is, and draws it once the document's
-// drawing has changed. Scales the step did not change stay the form's own.
-void CPlovexView::OnRestored(bool scales, std::size_t changedAt)
-{
-    ReadControlsQuietly();
-    m_selected = std::min(m_selected, GetDocument().Count() - 1);
-    // A function that came back, or the place of one that went.
-    if (changedAt < GetDocument().Count())
-        m_selected = changedAt;
-    if (scales) {
-        m_xScale = GetDocument().View().xScale;
-        m_yScale = GetDocument().View().yScale;
-        m_quality = GetDocument().View().quality;
-    }
-    ShowSelectedFunction();
-}
-
-// The selection stays on its function, or once that is gone, on the one that took its place.
-void CPlovexView::OnFunctionRemoved(std::size_t index)
-{
-    const bool removedSelected = index == m_selected;
-    if (index < m_selected || m_selected == GetDocument().Count())
-        --m_selected;
-    if (removedSelected)
-        ShowSelectedFunction();
-    else
-        emit SelectionChanged();
-}
-
-void CPlovexView::FollowDocument()
-{
-    if (m_catchUpWaiting)
-        return;
-    m_catchUpWaiting = true;
-    // After the command that changed the document has drawn its own form.
-    QTimer::singleShot(0, this, &CPlovexView::CatchUp);
-}
-
-void CPlovexView::CatchUp()
-{
-    // Never in the middle of a rendering, this form's or another's.
-    if (HeldInput::Instance().Rendering()) {
-        QTimer::singleShot(kCatchUpRetryMilliseconds, this, &CPlovexView::CatchUp);
-        return;
-    }
-    m_catchUpWaiting = false;
-    if (m_drawnRevision == GetDocument().DrawingRevision())
-        return;
-    ReadControlsQuietly();
-    Redraw();
 }
 
 void CPlovexView::DoDataExchange(DataExchange& exchange)
@@ -356,9 +178,9 @@ void CPlovexView::Plot(bool derivative, bool offerParameters)
         const CPlovexDoc::StepScope step(GetDocument(), UndoStep::Plot);
         // A failed read has shown its prompt; the plot goes on with the fields read so far.
         UpdateData(true);
-        StoreSettings();
+        CDocumentExchange(*this).StoreSettings();
         ParseExpression(offerParameters);
-        GetDocument().SetShown(m_selected, true);
+        GetDocument().SetShown(SelectedFunction(), true);
     }
     // Also after a parse error: whatever the parse left in the queue is drawn.
     DrawGraph();
@@ -372,30 +194,12 @@ void CPlovexView::Plot(bool derivative, bool offerParameters)
         box->setCursorPosition(cursor);
     }
     // Scales typed and plotted are a change of the view.
-    RecordView();
+    m_navigation.Record();
 }
 
 void CPlovexView::SelectFunction(std::size_t index)
 {
-    if (index >= GetDocument().Count())
-        return;
-    // The scales the boxes hold, as a scale button reads them; the text typed is already the
-    // function's.
-    ReadControlsQuietly();
-    m_selected = index;
-    ShowSelectedFunction();
-    Redraw();
-}
-
-void CPlovexView::ShowSelectedFunction()
-{
-    emit SelectionChanged();
-    const GraphFunction& function = GetDocument().Function(m_selected);
-    m_expression = function.expression;
-    m_implicit = function.kind == CurveKind::Implicit;
-    m_postfix = function.PostfixText();
-    UpdateData(false);
-    EnableExplicitCommands();
+    m_functions.Select(index);
 }
 
 // As a scale button draws: the last parse of every function, whatever the boxes hold now.
@@ -412,108 +216,57 @@ void CPlovexView::OnNewFunction()
 
 void CPlovexView::OnNewFunctionOfKind(CurveKind kind)
 {
-    ReadControlsQuietly();
-    m_selected = GetDocument().AddFunction(m_selected, kind);
-    ShowSelectedFunction();
-    Redraw();
-    GetDlgItem(res::kExpressionEdit)->setFocus();
+    m_functions.AddFunction(kind);
 }
 
 void CPlovexView::OnDeleteFunction()
 {
-    ReadControlsQuietly();
-    // The form follows the removal through the document's signal.
-    GetDocument().DeleteFunction(m_selected);
-    Redraw();
+    m_functions.DeleteFunction();
 }
 
 void CPlovexView::OnFunctionColour()
 {
-    const Rgb current = GetDocument().Function(m_selected).colour;
-    const std::optional<QColor> chosen
-        = ColourDialogs().GetColour(window(), QColor(current.red, current.green, current.blue));
-    if (!chosen)
-        return;
-    SetFunctionColour(m_selected,
-        { static_cast<std::uint8_t>(chosen->red()), static_cast<std::uint8_t>(chosen->green()),
-            static_cast<std::uint8_t>(chosen->blue()) });
+    m_functions.ChooseColour();
 }
 
 void CPlovexView::OnMoveFunctionUp()
 {
-    MoveFunction(-1);
+    m_functions.MoveFunction(-1);
 }
 
 void CPlovexView::OnMoveFunctionDown()
 {
-    MoveFunction(1);
-}
-
-void CPlovexView::MoveFunction(int places)
-{
-    const auto to = static_cast<std::ptrdiff_t>(m_selected) + places;
-    if (to < 0 || to >= static_cast<std::ptrdiff_t>(GetDocument().Count()))
-        return;
-    ReadControlsQuietly();
-    GetDocument().MoveFunction(m_selected, static_cast<std::size_t>(to));
-    Redraw();
+    m_functions.MoveFunction(1);
 }
 
 void CPlovexView::SetFunctionColour(std::size_t index, Rgb colour)
 {
-    ReadControlsQuietly();
-    GetDocument().SetColour(index, colour);
-    Redraw();
+    m_functions.SetColour(index, colour);
 }
 
 void CPlovexView::SetFunctionShown(std::size_t index, bool shown)
 {
-    ReadControlsQuietly();
-    GetDocument().SetShown(index, shown);
-    Redraw();
+    m_functions.SetShown(index, shown);
 }
 
 void CPlovexView::OnXScaleUp()
 {
-    ChangeScale(&FormFields::m_xScale, 1.0f);
+    CDocumentExchange(*this).ChangeScale(&FormFields::m_xScale, 1.0f);
 }
 
 void CPlovexView::OnXScaleDown()
 {
-    ChangeScale(&FormFields::m_xScale, -1.0f);
+    CDocumentExchange(*this).ChangeScale(&FormFields::m_xScale, -1.0f);
 }
 
 void CPlovexView::OnYScaleUp()
 {
-    ChangeScale(&FormFields::m_yScale, 1.0f);
+    CDocumentExchange(*this).ChangeScale(&FormFields::m_yScale, 1.0f);
 }
 
 void CPlovexView::OnYScaleDown()
 {
-    ChangeScale(&FormFields::m_yScale, -1.0f);
-}
-
-void CPlovexView::ChangeScale(float FormFields::*scale, float change)
-{
-    if (!UpdateData(true))
-        return;
-    // No limit either way: 0 and negative scales are drawn as they come.
-    this->*scale = ToFloat(static_cast<double>(this->*scale) + change);
-    {
-        const CPlovexDoc::StepScope step(GetDocument(), UndoStep::ChangeScale);
-        StoreSettings();
-    }
-    UpdateData(false);
-    // The queue of the last parse, whatever the expression box holds now.
-    DrawGraph();
-    UpdateData(false);
-    RecordView();
-}
-
-void CPlovexView::RecordView()
-{
-    m_history.Record(CurrentView());
-    emit HistoryChanged();
+    CDocumentExchange(*this).ChangeScale(&FormFields::m_yScale, -1.0f);
 }
 
 PictureStatic& CPlovexView::GraphArea() const
@@ -524,19 +277,9 @@ PictureStatic& CPlovexView::GraphArea() const
 void CPlovexView::SetPresenter(PictureStatic* area)
 {
     m_presenter = area;
-    m_dragFrom.reset();
-    m_wheelDelta = 0;
+    m_navigation.ForgetPointer();
     // The pointer is over neither area until it moves again.
     emit Readout(QString());
-}
-
-std::optional<QPointF> CPlovexView::AreaOffset(const QPoint& pixel) const
-{
-    const QSize client = GraphArea().ClientSize();
-    if (pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= client.width()
-        || pixel.y() >= client.height())
-        return std::nullopt;
-    return QPointF(pixel.x() - client.width() / 2, client.height() / 2 - pixel.y());
 }
 
 std::optional<QPoint> CPlovexView::OwnAreaPixel(const QPointF& point) const
@@ -547,90 +290,34 @@ std::optional<QPoint> CPlovexView::OwnAreaPixel(const QPointF& point) const
     return m_graphArea->ToClient(*this, point.toPoint());
 }
 
-void CPlovexView::ShowView(const GraphView& view)
-{
-    // What the user typed stays in the boxes; only the scales change there.
-    ReadControlsQuietly();
-    m_xScale = view.xScale;
-    m_yScale = view.yScale;
-    m_xOffset = view.xOffset;
-    m_yOffset = view.yOffset;
-    GetDocument().MoveView(CurrentView());
-    SetDlgItemText(res::kXScaleEdit, FormatField(m_xScale));
-    SetDlgItemText(res::kYScaleEdit, FormatField(m_yScale));
-    DrawGraph();
-    UpdateData(false);
-}
-
-bool CPlovexView::Zoom(double xFactor, double yFactor, const QPointF& offset)
-{
-    ReadControlsQuietly();
-    const QSize client = GraphArea().ClientSize();
-    const std::optional<GraphView> zoomed = ZoomAbout(
-        CurrentView(), xFactor, yFactor, offset.x(), offset.y(), client.width(), client.height());
-    if (!zoomed) {
-        const bool in = xFactor > 1.0 || yFactor > 1.0;
-        if (!ZoomKeepsScales(CurrentView(), xFactor, yFactor))
-            emit Message(in ? tr("Cannot zoom in further: the scale would become infinite.")
-                            : tr("Cannot zoom out further: the scale would become zero."));
-        else
-            emit Message(in
-                    ? tr("Cannot zoom in further: neighbouring pixels would show the same value.")
-                    : tr("Cannot zoom out further: neighbouring pixels would show the same "
-                         "value."));
-        return false;
-    }
-    ShowView(*zoomed);
-    return true;
-}
-
 void CPlovexView::OnZoomIn()
 {
-    if (Zoom(kZoomStep, kZoomStep, {}))
-        RecordView();
+    m_navigation.ZoomIn();
 }
 
 void CPlovexView::OnZoomOut()
 {
-    if (Zoom(1.0 / kZoomStep, 1.0 / kZoomStep, {}))
-        RecordView();
+    m_navigation.ZoomOut();
 }
 
 void CPlovexView::OnResetView()
 {
-    ReadControlsQuietly();
-    ShowView(ResetView(CurrentView()));
-    RecordView();
+    m_navigation.ResetView();
 }
 
 void CPlovexView::OnEqualScales()
 {
-    ReadControlsQuietly();
-    const QSize client = GraphArea().ClientSize();
-    const std::optional<GraphView> equal
-        = EqualScales(CurrentView(), client.width(), client.height());
-    if (!equal) {
-        emit Message(tr("Cannot make the scales equal: the x scale cannot be used for y."));
-        return;
-    }
-    ShowView(*equal);
-    RecordView();
+    m_navigation.EqualScales();
 }
 
 void CPlovexView::OnViewBack()
 {
-    if (!m_history.CanGoBack())
-        return;
-    ShowView(m_history.Back());
-    emit HistoryChanged();
+    m_navigation.Back();
 }
 
 void CPlovexView::OnViewForward()
 {
-    if (!m_history.CanGoForward())
-        return;
-    ShowView(m_history.Forward());
-    emit HistoryChanged();
+    m_navigation.Forward();
 }
 
 void CPlovexView::wheelEvent(QWheelEvent* event)
@@ -645,63 +332,13 @@ void CPlovexView::wheelEvent(QWheelEvent* event)
 
 bool CPlovexView::WheelAt(const QPoint& pixel, const QPoint& angle, Qt::KeyboardModifiers modifiers)
 {
-    const std::optional<QPointF> offset = AreaOffset(pixel);
-    if (!offset)
-        return false;
-    m_wheelDelta += angle.y() != 0 ? angle.y() : angle.x();
-    const int notches = m_wheelDelta / QWheelEvent::DefaultDeltasPerStep;
-    if (notches == 0)
-        return true;
-    m_wheelDelta -= notches * QWheelEvent::DefaultDeltasPerStep;
-    // Away from the user zooms in.
-    const double factor = std::pow(kZoomStep, notches);
-    const bool xOnly = modifiers & Qt::ShiftModifier;
-    const bool yOnly = (modifiers & Qt::ControlModifier) && !xOnly;
-    if (Zoom(yOnly ? 1.0 : factor, xOnly ? 1.0 : factor, *offset)) {
-        m_history.RecordWheel(CurrentView(), m_clock.elapsed());
-        emit HistoryChanged();
-    }
-    return true;
+    return m_navigation.WheelAt(pixel, angle, modifiers);
 }
 
-// With the focus on the graph the arrow keys move the view a tenth of the area's width or
-// height towards their side (Left shows what lies left of it), and one pixel with Shift. A run
-// of presses without a half-second pause is one step back, as a run of wheel notches is.
 void CPlovexView::keyPressEvent(QKeyEvent* event)
 {
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (!m_graphArea->hasFocus()
-        || (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)) {
+    if (!m_navigation.KeyPress(*event))
         FormView::keyPressEvent(event);
-        return;
-    }
-    const QSize client = m_graphArea->ClientSize();
-    const double across = modifiers == Qt::ShiftModifier ? 1.0 : client.width() / 10;
-    const double down = modifiers == Qt::ShiftModifier ? 1.0 : client.height() / 10;
-    double right = 0.0;
-    double lower = 0.0;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        right = across;
-        break;
-    case Qt::Key_Right:
-        right = -across;
-        break;
-    case Qt::Key_Up:
-        lower = down;
-        break;
-    case Qt::Key_Down:
-        lower = -down;
-        break;
-    default:
-        FormView::keyPressEvent(event);
-        return;
-    }
-    event->accept();
-    ReadControlsQuietly();
-    ShowView(PanBy(CurrentView(), right, lower));
-    m_history.RecordWheel(CurrentView(), m_clock.elapsed());
-    emit HistoryChanged();
 }
 
 void CPlovexView::mousePressEvent(QMouseEvent* event)
@@ -713,16 +350,7 @@ void CPlovexView::mousePressEvent(QMouseEvent* event)
 
 bool CPlovexView::PressAt(const QPoint& pixel, const QPointF& position)
 {
-    if (!AreaOffset(pixel))
-        return false;
-    ReadControlsQuietly();
-    // The form's own graph takes the focus; a presenter's window has it already.
-    if (!m_presenter)
-        m_graphArea->setFocus(Qt::MouseFocusReason);
-    m_dragFrom = position;
-    m_dragView = CurrentView();
-    m_dragged = false;
-    return true;
+    return m_navigation.PressAt(pixel, position);
 }
 
 void CPlovexView::mouseReleaseEvent(QMouseEvent* event)
@@ -733,14 +361,7 @@ void CPlovexView::mouseReleaseEvent(QMouseEvent* event)
 
 bool CPlovexView::ReleaseDrag()
 {
-    if (!m_dragFrom)
-        return false;
-    m_dragFrom.reset();
-    unsetCursor();
-    // A click without a drag changes nothing.
-    if (m_dragged)
-        RecordView();
-    return true;
+    return m_navigation.ReleaseDrag();
 }
 
 void CPlovexView::OnViewGrid()
@@ -753,23 +374,7 @@ void CPlovexView::OnViewGrid()
 
 void CPlovexView::OnImplicit()
 {
-    // After a failed read m_implicit keeps its value: the check box comes after the numbers.
-    UpdateData(true);
-    {
-        const CPlovexDoc::StepScope step(GetDocument(), UndoStep::ChangeKind);
-        StoreSettings();
-    }
-    EnableExplicitCommands();
-}
-
-void CPlovexView::EnableExplicitCommands()
-{
-    // A curve of t has no value at an x to evaluate, integrate or differentiate; its quality
-    // still sets its number of samples, and it is never implicit.
-    const bool curve = SweepsParameter(GetDocument().Function(m_selected).kind);
-    for (const int id : kExplicitOnly)
-        GetDlgItem(id)->setEnabled(!m_implicit && (!curve || id == res::kQualityEdit));
-    GetDlgItem(res::kImplicitCheck)->setEnabled(!curve);
+    CDocumentExchange(*this).KindChosen();
 }
 
 void CPlovexView::mouseMoveEvent(QMouseEvent* event)
@@ -784,14 +389,7 @@ void CPlovexView::mouseMoveEvent(QMouseEvent* event)
 
 void CPlovexView::DragTo(const QPointF& position, Qt::MouseButtons buttons)
 {
-    if (!m_dragFrom || !(buttons & Qt::LeftButton))
-        return;
-    const QPointF moved = position - *m_dragFrom;
-    if (moved != QPointF(0, 0) || m_dragged) {
-        m_dragged = true;
-        setCursor(Qt::ClosedHandCursor);
-        ShowView(PanBy(m_dragView, moved.x(), moved.y()));
-    }
+    m_navigation.DragTo(position, buttons);
 }
 
 void CPlovexView::leaveEvent(QEvent* event)
@@ -807,39 +405,7 @@ void CPlovexView::OnMouseMove(const QPoint& point)
 
 void CPlovexView::PointerAt(const QPoint& pixel)
 {
-    // Every movement reads the form, so a prompt here would come back at each one and trap
-    // the user: a box that holds no number keeps its field's value instead.
-    ReadControlsQuietly();
-    const QSize client = GraphArea().ClientSize();
-    if (pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= client.width()
-        || pixel.y() >= client.height()) {
-        emit Readout(QString());
-        return;
-    }
-    const int hw = client.width() / 2;
-    const int hh = client.height() / 2;
-    // From the pixel's offset plus the view's, as the renderer takes its samples; an unmoved
-    // view adds nothing.
-    const double px = pixel.x() - hw;
-    const double py = hh - pixel.y();
-    const double gxPixels = m_xOffset == 0.0 ? px : px + m_xOffset;
-    const double gyPixels = m_yOffset == 0.0 ? py : py + m_yOffset;
-    emit Readout(
-        QString::fromStdString(PointerReadoutText(gxPixels, gyPixels, m_xScale, m_yScale)));
-    const int gx = TruncateToInt(gxPixels / m_xScale);
-    const int gy = TruncateToInt(gyPixels / m_yScale);
-    char text[32];
-    std::snprintf(text, sizeof text, "(%d,%d)", gx, gy);
-    m_status = text;
-    // A value that is not a number lies on no curve: the comparison fails for it. A curve of t
-    // has no value at x to compare with: the readout only says where the pointer is.
-    if (!SweepsParameter(GetDocument().Function(m_selected).kind)) {
-        const double value = Evaluate(static_cast<float>(gx), 0.0f, false);
-        if (std::fabs(gy - value) < 1.0)
-            m_status += " *";
-    }
-    // Only the status changed; the boxes keep what the user is typing.
-    SetDlgItemText(res::kStatusStatic, m_status);
+    CPointerReadout(*this).At(pixel);
 }
 
 void CPlovexView::contextMenuEvent(QContextMenuEvent* event)
@@ -862,13 +428,13 @@ QImage CPlovexView::GraphPicture() const
 
 QString CPlovexView::DrawnFunction() const
 {
-    const std::string& expression = GetDocument().Function(m_selected).ParsedExpression();
+    const std::string& expression = GetDocument().Function(SelectedFunction()).ParsedExpression();
     return expression.empty() ? QString("0") : BytesToText(expression);
 }
 
 QString CPlovexView::DrawnCurve() const
 {
-    return m_drawnDerivative ? "y = d/dx (" + DrawnFunction() + ")" : "y = " + DrawnFunction();
+    return DrawnDerivative() ? "y = d/dx (" + DrawnFunction() + ")" : "y = " + DrawnFunction();
 }
 
 void CPlovexView::OnTableOfValues()
@@ -878,20 +444,12 @@ void CPlovexView::OnTableOfValues()
 
 QString CPlovexView::GraphCaption() const
 {
-    QStringList lines;
-    for (const CaptionLine& line : m_drawn)
-        lines << line.text;
-    return lines.join('\n');
+    return m_rendering.Caption();
 }
 
 DrawnGraph CPlovexView::Drawn() const
 {
-    const QSize client = GraphArea().ClientSize();
-    DrawnGraph graph { m_drawnView, m_drawnGrid, {}, 0, client.width(), client.height(),
-        GraphPicture(), m_drawnRedrawable };
-    graph.items = PlotItems(GetDocument().Model().Functions(), m_selected, m_drawnDerivative,
-        graph.statisticsItem, GetDocument().Variables());
-    return graph;
+    return m_rendering.Drawn();
 }
 
 void CPlovexView::OnCopyGraph()
@@ -932,11 +490,11 @@ void CPlovexView::OnIntegrate()
 void CPlovexView::ParseExpression(bool offerParameters)
 {
     CPlovexDoc& document = GetDocument();
-    document.SetExpression(m_expression, m_selected);
+    document.SetExpression(m_expression, SelectedFunction());
     // Evaluate and Integrate parse without drawing: this form keeps its picture until its
     // next rendering, while the document's other forms draw the new parse.
-    const bool upToDate = m_drawnRevision == document.DrawingRevision();
-    FunctionParse parse = document.Parse(m_selected);
+    const bool upToDate = m_rendering.UpToDate();
+    FunctionParse parse = document.Parse(SelectedFunction());
     // Each name that is not defined yet may become a parameter, one question at a time:
     // "a*x+b" asks for a, then for b. Adding one parses every function again.
     while (offerParameters) {
@@ -946,13 +504,14 @@ void CPlovexView::ParseExpression(bool offerParameters)
         Parameter parameter;
         parameter.name = *name;
         (void)document.AddParameter(parameter);
-        parse = document.Parse(m_selected);
+        parse = document.Parse(SelectedFunction());
     }
     if (upToDate)
-        m_drawnRevision = document.DrawingRevision();
-    m_postfix = document.Function(m_selected).PostfixText();
+        m_rendering.KeepUpToDate();
+    m_postfix = document.Function(SelectedFunction()).PostfixText();
     if (!parse.Ok())
-        Messages().MessageBox(this, EngineTexts::ParseErrors(document.Function(m_selected), parse),
+        Messages().MessageBox(this,
+            EngineTexts::ParseErrors(document.Function(SelectedFunction()), parse),
             MessageKind::Refusal);
 }
 
@@ -963,76 +522,33 @@ FunctionValues CPlovexView::Values(std::size_t index) const
 
 double CPlovexView::Evaluate(float x, float y, bool subCall) const
 {
-    return Values(m_selected).At(m_derivative && !subCall, x, y);
+    return Values(SelectedFunction()).At(m_derivative && !subCall, x, y);
 }
 
 void CPlovexView::DrawGraph()
 {
-    // Asked again while rendering (the view moved meanwhile): that rendering stops, and this
-    // one follows once it has.
-    if (m_rendering) {
-        m_stopRequested = true;
-        m_redrawWaiting = true;
-        return;
-    }
-    m_rendering = true;
-    std::optional<float> stalledAt;
-    QPointer<QWidget> closing;
-    {
-        const RenderingGuard guard(*this);
-        do {
-            m_redrawWaiting = false;
-            m_stopRequested = false;
-            stalledAt = RenderOnce();
-        } while (m_redrawWaiting);
-        m_rendering = false;
-        m_stopRequested = false;
-        closing = guard.Closing();
-    }
-    if (closing) {
-        QTimer::singleShot(0, closing, [closing] { closing->close(); });
-        return;
-    }
-    // Said once the picture and its statistics show: the graph ends where the sweep stalled.
-    if (stalledAt) {
-        UpdateData(false);
-        Messages().MessageBox(
-            this, EngineTexts::SweepStall(m_quality, *stalledAt), MessageKind::Information);
-    }
+    m_rendering.Draw();
 }
 
 std::optional<float> CPlovexView::RenderOnce()
 {
     const CPlovexDoc& document = GetDocument();
-    m_drawnRevision = document.DrawingRevision();
+    m_rendering.Begin();
     std::size_t statisticsItem = 0;
-    const std::vector<PlotItem> items = PlotItems(document.Model().Functions(), m_selected,
+    const std::vector<PlotItem> items = PlotItems(document.Model().Functions(), SelectedFunction(),
         m_derivative, statisticsItem, document.Variables());
-    // One function keeps the plain black caption; several are told apart by their colours.
-    m_drawn.clear();
-    for (std::size_t i = 0; i < document.Count(); ++i) {
-        const GraphFunction& function = document.Function(i);
-        if (!function.shown)
-            continue;
-        const Rgb colour = document.Count() > 1 ? function.colour : Rgb { 0, 0, 0 };
-        m_drawn.push_back({ FunctionCaption(function, m_derivative && i == m_selected),
-            QColor(colour.red, colour.green, colour.blue) });
-    }
-    m_drawnDerivative = m_derivative;
-    m_drawnView = CurrentView();
-    m_drawnGrid = m_grid;
     // A presenter's area starts clear, as a picture of its size drawn anew does.
     const bool noClear = m_noClear && !m_presenter;
     FormSurface surface(*this, GraphArea(), noClear);
     const RenderResult result = plovex::DrawGraph(
-        m_drawnView, { noClear, m_grid }, items, statisticsItem, surface, surface);
+        m_rendering.DrawnView(), { noClear, m_grid }, items, statisticsItem, surface, surface);
     const RenderTotals& totals = result.totals;
-    m_drawnRedrawable = !noClear && !totals.stopped;
+    m_rendering.SetRedrawable(!noClear && !totals.stopped);
     // A stopped rendering's running values cover part of the samples: no statistics.
     m_info = totals.stopped ? InfoField::StoppedRendering() : InfoField::Of(result.statistics);
     surface.Finish();
     GraphArea().SetDescription(GraphDescription::Describe(
-        document.Model().Functions(), document.Function(m_selected), *this));
+        document.Model().Functions(), document.Function(SelectedFunction()), *this));
     return totals.sweepStalledAt;
 }
 

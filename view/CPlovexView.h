@@ -6,18 +6,18 @@
 #include "platform/FormView.h"
 #include "render/FormFields.h"
 #include "render/ViewHistory.h"
+#include "view/CFunctionSelection.h"
 #include "view/CFunctionTools.h"
+#include "view/CGraphNavigation.h"
+#include "view/CGraphRendering.h"
 #include "view/DrawnGraph.h"
 #include "view/GraphPage.h"
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPointF>
 #include <QString>
 #include <cstddef>
-#include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
 class QMenu;
@@ -32,9 +32,17 @@ class PictureStatic;
 // The graph form of one document: the expression box, the graph area, the scales and the
 // quality with their buttons, the two check boxes, the command buttons, the postfix display,
 // the status field, the information box and the progress bar. Its commands read the controls
-// into the fields, act on the fields and push the fields back.
+// into the fields, act on the fields and push the fields back. The form routes each job to a
+// part of its own: the document exchange, the selected function, navigation, the rendering
+// loop, the readout, the Tools, evaluation and output.
 class CPlovexView : public FormView, public FormFields {
     Q_OBJECT
+    // The form's parts read and show its fields as the form itself does.
+    friend class CDocumentExchange;
+    friend class CFunctionSelection;
+    friend class CGraphNavigation;
+    friend class CGraphRendering;
+    friend class CPointerReadout;
 
 public:
     explicit CPlovexView(CPlovexDoc& document, QWidget* parent = nullptr);
@@ -86,27 +94,27 @@ public:
     void OnEqualScales();
     void OnViewBack();
     void OnViewForward();
-    bool CanGoBack() const { return m_history.CanGoBack(); }
-    bool CanGoForward() const { return m_history.CanGoForward(); }
+    bool CanGoBack() const { return History().CanGoBack(); }
+    bool CanGoForward() const { return History().CanGoForward(); }
     // The scales, quality and offset the form draws with.
     GraphView CurrentView() const
     {
         return { m_xScale, m_yScale, m_quality, m_xOffset, m_yOffset };
     }
-    const ViewHistory& History() const { return m_history; }
+    const ViewHistory& History() const { return m_navigation.History(); }
 
     // Ends the rendering under way at its next batch of samples (Esc does this).
-    void StopRendering() { m_stopRequested = m_rendering; }
-    bool StopRequested() const { return m_stopRequested; }
-    bool Rendering() const { return m_rendering; }
+    void StopRendering() { m_rendering.Stop(); }
+    bool StopRequested() const { return m_rendering.StopRequested(); }
+    bool Rendering() const { return m_rendering.Rendering(); }
     // The left button is moving the picture.
-    bool Dragging() const { return m_dragFrom.has_value(); }
+    bool Dragging() const { return m_navigation.Dragging(); }
     void OnEvaluate();
     void OnEvaluateDerivative();
     void OnIntegrate();
 
     // The function the form's boxes and commands act on, and whose statistics it shows.
-    std::size_t SelectedFunction() const { return m_selected; }
+    std::size_t SelectedFunction() const { return m_functions.Selected(); }
     // Shows function `index` in the boxes and draws the graph again, as a scale button does,
     // so that the statistics and the readout are its own.
     void SelectFunction(std::size_t index);
@@ -143,8 +151,8 @@ public:
     // That function's curve as the last rendering drew it: "y = x^2", "y = d/dx (x^2)".
     QString DrawnCurve() const;
     // The view and derivative mode of the last rendering, where its points lie.
-    const GraphView& DrawnView() const { return m_drawnView; }
-    bool DrawnDerivative() const { return m_drawnDerivative; }
+    const GraphView& DrawnView() const { return m_rendering.DrawnView(); }
+    bool DrawnDerivative() const { return m_rendering.DrawnDerivative(); }
     // The Tools commands on the selected function as drawn.
     CFunctionTools& Tools() { return m_tools; }
     // Asks for From, To and Step and shows the table of the selected function as drawn.
@@ -167,7 +175,7 @@ public:
     void OnFilePrint();
     void OnFilePrintPreview();
     // Each line of the last rendering's caption with its colour, as printed.
-    const std::vector<CaptionLine>& DrawnCaption() const { return m_drawn; }
+    const std::vector<CaptionLine>& DrawnCaption() const { return m_rendering.DrawnCaption(); }
     // Offered on the graph area: Copy Graph, Export Graph..., Print....
     QMenu* GraphMenu() const { return m_graphMenu; }
 
@@ -202,71 +210,21 @@ private:
     // With `offerParameters` a name that is not defined may become a parameter first (see
     // ParseExpression): what the user typed and plotted, not a document just opened.
     void Plot(bool derivative, bool offerParameters = true);
-    // The form's settings become the document's.
-    void StoreSettings();
-    void EnableExplicitCommands();
-    void OnExpressionEdited();
-    void OnSettingEdited();
-    void OnFunctionChanged(std::size_t index);
-    void OnFunctionRemoved(std::size_t index);
-    void OnRestored(bool scales, std::size_t changedAt);
-    // Another form changed what the document's rendering draws: this one draws it again once
-    // the event loop runs, as a scale button draws, unless it is up to date by then.
-    void FollowDocument();
-    void CatchUp();
-    void ChangeScale(float FormFields::*scale, float change);
-    // The graph area's client pixel `pixel` as an offset from its centre (right and up); none
-    // outside the area.
-    std::optional<QPointF> AreaOffset(const QPoint& pixel) const;
     // The pixel of the form's own graph area under `point` of the form; none while a presenter
     // shows the graph.
     std::optional<QPoint> OwnAreaPixel(const QPointF& point) const;
-    // Shows `view` (its scales and offset; the quality stays) and draws the last parse with it.
-    void ShowView(const GraphView& view);
-    // A zoom by these factors about `offset` (see AreaOffset), refused with a message when
-    // the view would not be usable; whether it was made.
-    bool Zoom(double xFactor, double yFactor, const QPointF& offset);
-    void RecordView();
     void CreateGraphMenu();
     // One rendering with the current fields; where the explicit sweep stalled, if it did.
     std::optional<float> RenderOnce();
 
     CPlovexDoc& m_document;
-    ViewHistory m_history;
-    // Wheel notches are counted in eighths of a degree, 120 to a notch; fine-grained wheels
-    // send less at a time, which adds up here.
-    int m_wheelDelta = 0;
-    QElapsedTimer m_clock;
-    // While the left button drags the picture: where it went down, and the view then.
-    std::optional<QPointF> m_dragFrom;
-    GraphView m_dragView;
-    bool m_dragged = false;
-    // A rendering is under way (the event loop runs now and then meanwhile), it was asked to
-    // stop, and the view changed so that another must follow it.
-    bool m_rendering = false;
-    bool m_stopRequested = false;
-    bool m_redrawWaiting = false;
-    // The function the form's boxes, commands and statistics act on; it follows the function
-    // when others are added, removed or moved.
-    std::size_t m_selected = 0;
     QMenu* m_graphMenu = nullptr;
     PictureStatic* m_presenter = nullptr;
-    void ShowSelectedFunction();
-    void ParseOtherFunctions();
-    void MoveFunction(int places);
 
-    // What the last rendering drew, for the caption: each function's line and colour.
-    std::vector<CaptionLine> m_drawn;
-    // The document's drawing revision the last rendering drew, and whether a catch-up waits.
-    std::uint64_t m_drawnRevision = 0;
-    bool m_catchUpWaiting = false;
-    // The view and derivative mode of the last rendering, where its points lie; whether it drew
-    // the grid, and whether its picture is what drawing its functions again gives.
-    bool m_drawnDerivative = false;
-    bool m_drawnGrid = false;
-    bool m_drawnRedrawable = true;
-    GraphView m_drawnView;
+    CFunctionSelection m_functions { *this };
     CFunctionTools m_tools { *this };
+    CGraphNavigation m_navigation { *this };
+    CGraphRendering m_rendering { *this };
 };
 
 } // namespace plovex
