@@ -57,6 +57,7 @@ void CFrameDocks::CreateFunctionBar(const CFrameActions& actions)
     // button (see eventFilter) and Ctrl+Shift+L. It also goes out of sight when the whole
     // window hides or closes, which says nothing about the next start.
     m_functionBar->installEventFilter(this);
+    m_frame.installEventFilter(this);
     QAction* toggle = actions.Action(res::kCmdViewFunctionList);
     toggle->setChecked(shown);
     connect(toggle, &QAction::triggered, this, [this](bool show) {
@@ -106,11 +107,36 @@ void CFrameDocks::SaveFunctionBarPlace()
         m_functionBar->isFloating(), m_functionBar->saveGeometry() });
 }
 
-// The list's close button, or the window manager's for a floating list: the user hid it.
 bool CFrameDocks::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_functionBar && event->type() == QEvent::Close)
-        FrameSettings::SetFunctionListShown(false);
+    if (watched == &m_frame) {
+        // A floating list shown at the start is mapped before the main window, which the window
+        // manager then stacks over it: once the main window is up, the list comes to the top.
+        if (event->type() == QEvent::WindowActivate) {
+            m_frame.removeEventFilter(this);
+            if (m_functionBar->isFloating() && m_functionBar->isVisible())
+                m_functionBar->raise();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    if (watched != m_functionBar)
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Close:
+        // The list's close button, or the window manager's for a floating list: the user hid
+        // it. The application's end closes a floating list as it closes every window left,
+        // after the main window.
+        if (m_frame.isVisible())
+            FrameSettings::SetFunctionListShown(false);
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (m_functionBar->isFloating() && m_functionBar->isVisible())
+            SaveFunctionBarPlace();
+        break;
+    default:
+        break;
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
@@ -111,6 +112,15 @@ TEST_F(ShellTest, TheFunctionListIsHiddenAtTheNextStartOnlyWhenTheUserHidItLast)
         { "hidden from the View menu",
             [](CPlovexApp& app) { app.MainFrame().Action(res::kCmdViewFunctionList)->trigger(); },
             false },
+        // A floating list is a window of its own, which the end of the run closes too.
+        { "floating", [](CPlovexApp& app) { app.MainFrame().FunctionBar()->setFloating(true); },
+            true },
+        { "floating, closed with its close button",
+            [](CPlovexApp& app) {
+                app.MainFrame().FunctionBar()->setFloating(true);
+                app.MainFrame().FunctionBar()->close();
+            },
+            false },
         { "hidden, then reached with Ctrl+Shift+L",
             [](CPlovexApp& app) {
                 CMainFrame& frame = app.MainFrame();
@@ -132,10 +142,13 @@ TEST_F(ShellTest, TheFunctionListIsHiddenAtTheNextStartOnlyWhenTheUserHidItLast)
             frame.show();
             ASSERT_FALSE(frame.FunctionBar()->isHidden());
             c.act(app);
-            // File > Exit.
+            // File > Exit; the last window closed, the application quits, which closes every
+            // window still open.
             frame.Action(res::kCmdAppExit)->trigger();
             QApplication::processEvents();
             EXPECT_FALSE(frame.isVisible());
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QApplication::exec();
         }
         CPlovexApp next;
         ASSERT_TRUE(next.InitInstance({}));
