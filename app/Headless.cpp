@@ -248,10 +248,10 @@ private:
     Outcome<float> Number(const QString& name, std::optional<float> fallback = std::nullopt);
     [[nodiscard]] Status Centre(GraphView& view);
     [[nodiscard]] Status WriteFile(const QString& path, QByteArrayView bytes);
-    std::string Format(double value) const
-    {
-        return m_parser.isSet("exact") ? FormatExact(value) : FormatFixed(value);
-    }
+    // Numbers as --exact asks (every digit of the double), or as %f.
+    using NumberFormat = std::string (*)(double);
+    NumberFormat Formatter() const { return m_parser.isSet("exact") ? FormatExact : FormatFixed; }
+    std::string Format(double value) const { return Formatter()(value); }
     // A failed parse's messages on standard error, one a line, each naming the character as
     // the window's box shows the expression (in UTF-8), and a curve's expression by its role:
     // "y(t): Parse Error: ..."; the exit status then says so. Whether all parsed. Every
@@ -623,8 +623,7 @@ Outcome<int> Command::IntegrateRange()
     PrintLine(stdout, Format(integral.sum));
     if (!integral.stoppedAt)
         return 0;
-    Warn(IntegralStopText(
-        *integral.stoppedAt, upper.Value(), m_parser.isSet("exact") ? FormatExact : FormatFixed));
+    Warn(IntegralStopText(*integral.stoppedAt, upper.Value(), Formatter()));
     return kStoppedShort;
 }
 
@@ -793,8 +792,7 @@ Outcome<int> Command::Render()
     const Statistics& statistics = drawn.Value().statistics;
     // An image written to standard output keeps it to itself: the statistics go to the errors.
     std::FILE* stream = IsStandardOutput(path) ? stderr : stdout;
-    for (const std::string& line :
-        StatisticsLines(statistics, m_parser.isSet("exact") ? FormatExact : FormatFixed))
+    for (const std::string& line : StatisticsLines(statistics, Formatter()))
         PrintLine(stream, line);
     if (drawn.Value().totals.sweepStalledAt)
         Warn(SweepStallText(view.quality, *drawn.Value().totals.sweepStalledAt));
